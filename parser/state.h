@@ -1,3 +1,36 @@
 // Process-wide state owned by the parser's actions that the semantic model
 // and the emitters also read. Plain C++: no ANTLR here.
 #pragma once
+
+#include <string>
+
+extern int staticModifier;            // 128 while the declaration carries "static", else 0
+extern unsigned char silentCall;      // the next call is written with "@"
+extern std::string rawText;           // last native-code block or interpolated template
+extern int staticAccess;              // the current reference segment names a class
+extern std::string qualifiedClassName;
+extern int inConstructor;
+extern int enumCounter;
+extern int operatorWord;              // 59 multiply, 60 divide, 61 modulo
+extern int loopKind;                  // 0 for, 1 while, 2 do
+extern int whileStepCount;
+extern int forKeyValue;
+extern int rangeInclusive;            // 1 after "..", 0 after "--"
+extern int rangeDescending;
+extern int stepNegative;
+extern std::string rangeStart;
+extern std::string rangeEnd;
+extern std::string rangeStep;
+extern int rangeStartValue;
+extern int rangeEndValue;
+extern std::string sliceStart;        // slice bound texts, empty when omitted
+extern std::string sliceEnd;
+extern int initializerTargetType;     // type of the target the next value goes to
+
+// XML literal flags; each has a second name, one variable behind both.
+extern unsigned char xmlOutermost;
+extern unsigned char xmlItemWritten;
+extern unsigned char xmlChildWritten;
+extern unsigned char& xmlTopLevel;          // xmlOutermost
+extern unsigned char& xmlAttributeWritten;  // xmlItemWritten
+extern unsigned char& xmlElementClosed;     // xmlChildWritten

@@ -1,0 +1,66 @@
+// Assignment lists (targets and values of one statement) and the writers
+// that turn them into PHP assignments. The lists grow as needed and their
+// cursors never read past the last entry.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct LvalueEntry {
+    std::string text;     // PHP text of the target as the rule built it
+    int type = 0;         // target type code
+    int accessKind = 0;   // 1 name, 2 element, 3 slice, 4 whole array, 5 call
+    int flag = 0;         // lvalueFlag when added
+};
+
+struct RvalueEntry {
+    std::string text;     // PHP text of the value
+    int type = 0;         // value type code
+    int kind = 0;         // 0 addRvalue, 2 single, 3 typed array, 5 tuple, 6 array/dict/list
+    int flag = 0;         // rvalueFlag when added
+};
+
+struct LvalueList {
+    std::vector<LvalueEntry> entries;
+    int count = 0;
+    int cursor = 0;
+    // The entry at the cursor; an empty entry when the cursor is past the end.
+    const LvalueEntry& atCursor() const;
+};
+
+struct RvalueList {
+    std::vector<RvalueEntry> entries;
+    int count = 0;
+    int cursor = 0;
+    const RvalueEntry& atCursor() const;
+};
+
+extern LvalueList lvalueList;
+extern RvalueList rvalueList;
+
+void resetAssignLists();
+void resetRvalues();
+void addLvalue();
+void addLvalueExpr();
+void rewindLvalues();
+void rewindRvalues();
+std::string currentLvalue();
+std::string currentRvalue();
+int lvalueAccessKind();
+int lvalueFlagAt();
+int rvalueFlagAt();
+void nextLvalue();
+void advanceRvalue();
+std::string nextRvalue();
+int prevLvalue();
+int lastLvalue();
+void addRvalue(const std::string& text);
+void addRvalueTyped(const std::string& text, int type, int kind);
+void setRvalueType(int type);
+
+void emitAssignOperator();
+void translateAssignment();
+void translateErrorAssign();
+void translateArrayAssignOp();
+void translateAssignUnpack();
+void translateAssignLoop();

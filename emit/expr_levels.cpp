@@ -1,0 +1,217 @@
+#include "emit/expr_levels.h"
+
+#include "emit/output.h"
+#include "emit/state.h"
+#include "semantic/messages.h"
+
+namespace {
+const size_t initialLevels = 128;
+}
+
+std::vector<std::string> exprText(initialLevels);
+std::vector<int> exprType(initialLevels, 0);
+int exprLevel = 0;
+int operandMark = 0;
+int operatorMark = 0;
+int conversionTarget = 0;
+int exprStateDepth = 0;
+std::vector<int> operandMarkStack;
+std::vector<int> operatorMarkStack;
+std::vector<int> conversionTargetStack;
+std::vector<int> leftTypeStack;
+std::vector<std::string> savedOperandTexts;
+
+// Makes sure the level `level` exists in both arrays.
+static void reserveLevel(int level)
+{
+    size_t needed = static_cast<size_t>(level) + 1;
+    if (exprText.size() < needed) {
+        size_t size = exprText.size() * 2;
+        if (size < needed)
+            size = needed;
+        exprText.resize(size);
+        exprType.resize(size, 0);
+    }
+}
+
+static std::string& current()
+{
+    return exprText[exprLevel];
+}
+
+void exprAppend(const std::string& text) { current() += text; }
+
+void exprAppendText(const char* text)
+{
+    if (text)
+        current() += text;
+}
+
+void exprAppendChar(char c)
+{
+    if (c != 0)
+        current() += c;
+}
+
+void exprAppendNewline() { current() += '\n'; }
+void exprAppendOpenParen() { current() += '('; }
+void exprAppendCloseParen() { current() += ')'; }
+void exprAppendComma() { current() += ','; }
+int exprLength() { return static_cast<int>(current().size()); }
+std::string currentExpression() { return current(); }
+void clearExpression() { current().clear(); }
+void emitCurrentExpression() { emitString(current()); }
+void setExprType() { exprType[exprLevel] = currentType; }
+
+int exprTypeAt(int level)
+{
+    if (level < 0 || static_cast<size_t>(level) >= exprType.size())
+        return 0;
+    return exprType[level];
+}
+
+void markOperandStart() { operandMark = exprLength(); }
+void markOperatorPosition() { operatorMark = exprLength(); }
+
+char charAtOperatorMark()
+{
+    const std::string& text = current();
+    if (operatorMark < 0 || static_cast<size_t>(operatorMark) >= text.size())
+        return 0;
+    return text[operatorMark];
+}
+
+void setCharAtOperatorMark(char c)
+{
+    std::string& text = current();
+    if (operatorMark >= 0 && static_cast<size_t>(operatorMark) < text.size())
+        text[operatorMark] = c;
+}
+
+void insertAtOperandMark(const std::string& text)
+{
+    std::string& level = current();
+    // The mark was taken from this level's length, but a cleared level can
+    // be shorter since: never insert past the end.
+    size_t at = operandMark < 0 ? 0 : static_cast<size_t>(operandMark);
+    if (at > level.size())
+        at = level.size();
+    level.insert(at, text);
+}
+
+void exprInsertAt(int position, const std::string& text)
+{
+    std::string& level = current();
+    if (position >= 0 && static_cast<size_t>(position) < level.size())
+        level.insert(static_cast<size_t>(position), text);
+}
+
+void resetExpressions()
+{
+    exprLevel = 0;
+    exprText[0].clear();
+    exprStateDepth = 0;
+}
+
+void pushExpression()
+{
+    ++exprLevel;
+    reserveLevel(exprLevel);
+    current().clear();
+    pushExpressionState();
+}
+
+void popExpression()
+{
+    if (exprLevel == 0)
+        stackUnderflowError("expression");
+    else
+        --exprLevel;
+    popExpressionState();
+}
+
+void pushExpressionLevel()
+{
+    ++exprLevel;
+    reserveLevel(exprLevel);
+    current().clear();
+}
+
+void popExpressionLevel()
+{
+    if (exprLevel == 0)
+        stackUnderflowError("expression");
+    else
+        --exprLevel;
+}
+
+void popExpressionAppend()
+{
+    std::string text = current();
+    popExpression();
+    current() += text;
+}
+
+void popExpressionParenthesized()
+{
+    std::string text = current();
+    popExpression();
+    current() += '(';
+    current() += text;
+    current() += ')';
+}
+
+void pushExpressionState()
+{
+    size_t depth = static_cast<size_t>(exprStateDepth);
+    if (operandMarkStack.size() <= depth) {
+        operandMarkStack.resize(depth + 1);
+        operatorMarkStack.resize(depth + 1);
+        conversionTargetStack.resize(depth + 1);
+    }
+    operandMarkStack[depth] = operandMark;
+    operatorMarkStack[depth] = operatorMark;
+    conversionTargetStack[depth] = conversionTarget;
+    ++exprStateDepth;
+}
+
+void popExpressionState()
+{
+    if (exprStateDepth <= 0) {
+        stackUnderflowError("expression stack");
+        return;
+    }
+    --exprStateDepth;
+    operandMark = operandMarkStack[exprStateDepth];
+    operatorMark = operatorMarkStack[exprStateDepth];
+    conversionTarget = conversionTargetStack[exprStateDepth];
+}
+
+void pushLeftType() { leftTypeStack.push_back(currentType); }
+
+int popLeftType()
+{
+    if (leftTypeStack.empty()) {
+        stackUnderflowError("left type");
+        return 0;
+    }
+    int type = leftTypeStack.back();
+    leftTypeStack.pop_back();
+    return type;
+}
+
+void saveLeftOperand()
+{
+    leftTypeStack.push_back(currentType);
+    savedOperandTexts.push_back(current());
+    current().clear();
+}
+
+std::string restoreLeftOperandText()
+{
+    if (savedOperandTexts.empty())
+        return std::string();
+    std::string text = savedOperandTexts.back();
+    savedOperandTexts.pop_back();
+    return text;
+}

@@ -1,0 +1,54 @@
+// Expression-text levels: the PHP text and type of each nested expression,
+// the operand/operator marks, and the left-operand stacks of the operators.
+// The level arrays grow as needed, so any nesting depth is safe.
+#pragma once
+
+#include <string>
+#include <vector>
+
+extern std::vector<std::string> exprText;   // text of each level (index exprLevel is current)
+extern std::vector<int> exprType;           // type code of each level
+extern int exprLevel;
+extern int operandMark;
+extern int operatorMark;
+extern int conversionTarget;
+extern int exprStateDepth;
+extern std::vector<int> operandMarkStack;
+extern std::vector<int> operatorMarkStack;
+extern std::vector<int> conversionTargetStack;
+extern std::vector<int> leftTypeStack;
+extern std::vector<std::string> savedOperandTexts;
+
+void exprAppend(const std::string& text);
+void exprAppendText(const char* text);
+void exprAppendChar(char c);
+void exprAppendNewline();
+void exprAppendOpenParen();
+void exprAppendCloseParen();
+void exprAppendComma();
+int exprLength();
+std::string currentExpression();
+void clearExpression();
+void emitCurrentExpression();
+void setExprType();
+int exprTypeAt(int level);
+void markOperandStart();
+void markOperatorPosition();
+char charAtOperatorMark();
+void setCharAtOperatorMark(char c);
+void insertAtOperandMark(const std::string& text);
+void exprInsertAt(int position, const std::string& text);
+
+void resetExpressions();
+void pushExpression();
+void popExpression();
+void pushExpressionLevel();
+void popExpressionLevel();
+void popExpressionAppend();
+void popExpressionParenthesized();
+void pushExpressionState();
+void popExpressionState();
+void pushLeftType();
+int popLeftType();
+void saveLeftOperand();
+std::string restoreLeftOperandText();

@@ -1,0 +1,161 @@
+#include "emit/output.h"
+
+#include "emit/expr_levels.h"
+
+FILE* outputFile = nullptr;
+int newlineState = 0;
+int indentLevel = 0;
+std::vector<std::string> headerLines;
+
+bool openOutputFile(const std::string& name)
+{
+    closeOutputFile();
+    outputFile = std::fopen(name.c_str(), "wb");
+    return outputFile != nullptr;
+}
+
+void closeOutputFile()
+{
+    if (outputFile) {
+        std::fclose(outputFile);
+        outputFile = nullptr;
+    }
+}
+
+// Every write goes through these two, so a missing file writes nothing.
+static void put(const char* text, size_t length)
+{
+    if (outputFile && length > 0)
+        std::fwrite(text, 1, length, outputFile);
+}
+
+static void put(const std::string& text)
+{
+    put(text.data(), text.size());
+}
+
+static void putIndentation(int levels)
+{
+    for (int i = 0; i < levels; ++i)
+        put("   ", 3);
+}
+
+void emitNewline()
+{
+    put("\n", 1);
+    newlineState = 1;
+}
+
+void emitNewlineOnce()
+{
+    if (newlineState < 1) {
+        put("\n", 1);
+        ++newlineState;
+    }
+}
+
+void emitBlankLine()
+{
+    if (newlineState < 2) {
+        put("\n", 1);
+        ++newlineState;
+    }
+}
+
+void emitText(const char* text)
+{
+    if (text)
+        put(text, std::char_traits<char>::length(text));
+}
+
+void emitText(const std::string& text) { put(text); }
+void emitChar(char c) { put(&c, 1); }
+void emitString(const std::string& text) { put(text); }
+
+void emitLine(const char* text)
+{
+    emitText(text);
+    put("\n", 1);
+}
+
+void emitInt(int value) { put(std::to_string(value)); }
+void emitSemicolonNewline() { put(";\n", 2); }
+
+void endStatement()
+{
+    put(";\n", 2);
+    newlineState = 1;
+}
+
+void endCallStatement()
+{
+    put(");\n", 3);
+    newlineState = 1;
+}
+
+void emitOpenParen() { put("(", 1); }
+void emitCloseParen() { put(")", 1); }
+void emitAssignChar() { put("=", 1); }
+void emitSemicolon() { put(";", 1); }
+void emitComma() { put(",", 1); }
+
+void emitIndent()
+{
+    newlineState = 0;
+    putIndentation(indentLevel);
+}
+
+void emitIndentDelta(int delta)
+{
+    putIndentation(indentLevel + delta);
+}
+
+void emitIndented(const std::string& text)
+{
+    newlineState = 0;
+    putIndentation(indentLevel);
+    put(text);
+}
+
+void emitOpenBrace()
+{
+    put("\n", 1);
+    putIndentation(indentLevel);
+    put("{\n", 2);
+    newlineState = 2;
+}
+
+void emitCloseBrace()
+{
+    putIndentation(indentLevel);
+    put("}\n", 2);
+    newlineState = 1;
+}
+
+void emitIfHead()
+{
+    put("if(", 3);
+    put(currentExpression());
+    put(")\n", 2);
+    putIndentation(indentLevel);
+    put("{\n", 2);
+    newlineState = 2;
+}
+
+void emitElseHead()
+{
+    put("else\n", 5);
+    putIndentation(indentLevel);
+    put("{\n", 2);
+    newlineState = 2;
+    resetExpressions();
+}
+
+void emitHeaderLines()
+{
+    for (const std::string& line : headerLines)
+        put(line);
+}
+
+void indentMore() { ++indentLevel; }
+void indentLess() { --indentLevel; }

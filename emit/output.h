@@ -1,0 +1,47 @@
+// Output writer: the one road by which PHP text reaches the file being
+// written, with the newline state (no two empty lines in a row) and the
+// indentation (three blanks a level).
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+extern FILE* outputFile;      // PHP file being written; null when none is open
+extern int newlineState;      // 0 inside a line, 1 after a line end, 2 after "{\n" or an empty line
+extern int indentLevel;       // indentation depth, "   " a level
+extern std::vector<std::string> headerLines;
+
+// Opens `name` for writing ("wb") as the output file; false when it cannot
+// be opened (outputFile is then null). Closes a previous file first.
+bool openOutputFile(const std::string& name);
+// Closes the output file when one is open.
+void closeOutputFile();
+
+void emitNewline();
+void emitNewlineOnce();
+void emitBlankLine();
+void emitText(const char* text);
+void emitText(const std::string& text);
+void emitChar(char c);
+void emitString(const std::string& text);
+void emitLine(const char* text);
+void emitInt(int value);
+void emitSemicolonNewline();
+void endStatement();
+void endCallStatement();
+void emitOpenParen();
+void emitCloseParen();
+void emitAssignChar();
+void emitSemicolon();
+void emitComma();
+void emitIndent();
+void emitIndentDelta(int delta);
+void emitIndented(const std::string& text);
+void emitOpenBrace();
+void emitCloseBrace();
+void emitIfHead();
+void emitElseHead();
+void emitHeaderLines();
+void indentMore();
+void indentLess();

@@ -1,0 +1,457 @@
+#include "emit/slices.h"
+
+#include <cctype>
+#include <climits>
+
+#include "emit/code_buffer.h"
+#include "emit/state.h"
+#include "parser/state.h"
+#include "semantic/messages.h"
+
+// Upper-bound kinds:
+//   0 no upper bound (to the end)      5 kinds differ (run-time arithmetic)
+//   1 expression                       6 the whole container (assignment)
+//   2 constant not below 0             7 to the end with "-1" (dict assignment)
+//   3 negative constant                8 explicit bound after a lower bound (dict)
+//   4 finished constant argument       9 explicit bound from the start (dict)
+
+Interval::Interval()
+    : containerType(0), kind(0), lowerKind(0), lowerValue(0), upperKind(0), upperValue(0),
+      inclusive(0)
+{
+}
+
+Interval readInterval;
+Interval assignInterval;
+const char* const intervalOperationNames[4] = {"unknow", "insert", "array_slice", "array_splice"};
+
+bool isConstantBound(const std::string& text)
+{
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '%' && c != '*' && c != '+' &&
+            c != '-' && c != '/' && c != '^')
+            return false;
+    }
+    return true;
+}
+
+// The leading decimal integer of a constant bound, with its sign (3*2 is 3).
+static long long boundValue(const std::string& text)
+{
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        if (value < INT_MAX)
+            value = value * 10 + (text[i] - '0');
+    }
+    if (value > INT_MAX)
+        value = INT_MAX;
+    return negative ? -value : value;
+}
+
+int constantBoundValue(const std::string& text)
+{
+    return static_cast<int>(boundValue(text));
+}
+
+namespace {
+long long magnitude(long long v) { return v < 0 ? -v : v; }
+
+// A finished number becomes both the argument text and the value.
+void setUpper(Interval& in, long long value)
+{
+    in.upperText = std::to_string(value);
+    in.upperValue = static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
+}
+
+// Element count from the lower to the upper constant bound.
+long long boundLength(const Interval& in, long long v, int inc)
+{
+    return magnitude(magnitude(v) - magnitude(in.lowerValue)) + inc;
+}
+
+void parseToBound(Interval& in, int inc)
+{
+    const std::string& text = in.upperText;
+    if (text.empty()) {
+        in.upperKind = 0;
+        return;
+    }
+    if (!isConstantBound(text)) {
+        in.upperKind = 1;
+        return;
+    }
+    long long v = boundValue(text);
+    in.upperValue = static_cast<int>(v);
+    if (v - inc == -2) {
+        in.upperKind = 0;
+        return;
+    }
+    if (v < 0) {
+        in.upperKind = 3;
+        if (in.lowerValue == 0) {
+            setUpper(in, v + inc);
+            in.upperKind = 4;
+            return;
+        }
+    } else {
+        in.upperKind = 2;
+    }
+    if (in.upperKind == in.lowerKind)
+        setUpper(in, boundLength(in, v, inc));
+    else if (in.lowerKind == 1)
+        in.upperKind = 1;
+}
+
+void parseTextToBound(Interval& in, int inc)
+{
+    std::string& text = in.upperText;
+    if (text.empty()) {
+        in.upperKind = 0;
+        return;
+    }
+    if (!isConstantBound(text)) {
+        if (in.lowerValue != 0) {
+            in.upperKind = 1;
+        } else {
+            if (inc == 1)
+                text += "+1";
+            in.upperKind = 4;
+        }
+        return;
+    }
+    long long v = boundValue(text);
+    in.upperValue = static_cast<int>(v);
+    if (v < 0 && inc == 0)
+        reportError(11);
+    if (v - inc == -2) {
+        in.upperKind = 0;
+        return;
+    }
+    in.upperKind = v < 0 ? 3 : 2;
+    if (in.lowerValue == 0)
+        setUpper(in, v + inc);
+    else if (in.upperKind == in.lowerKind)
+        setUpper(in, boundLength(in, v, inc));
+    else
+        in.upperKind = 5;
+}
+
+void parseTextAssignBound(Interval& in, int inc)
+{
+    const std::string& text = in.upperText;
+    if (text.empty()) {
+        in.upperKind = 0;
+        return;
+    }
+    if (!isConstantBound(text)) {
+        in.upperKind = 1;
+        return;
+    }
+    long long v = boundValue(text);
+    in.upperValue = static_cast<int>(v);
+    if (v < 0) {
+        if (inc == 0)
+            reportError(11);
+        if (v - inc == -2) {
+            in.upperKind = 0;
+            return;
+        }
+        in.upperKind = 3;
+        if (in.lowerValue == 0) {
+            setUpper(in, v + inc);
+            in.upperKind = 4;
+            return;
+        }
+    } else {
+        in.upperKind = 2;
+    }
+    if (in.upperKind == in.lowerKind)
+        setUpper(in, v + inc);
+    else
+        in.upperKind = 5;
+}
+
+void parseDictAssignBound(Interval& in, int inc)
+{
+    std::string& text = in.upperText;
+    if (text.empty() || text == "-1") {
+        if (in.lowerValue == 0 && inc == 1) {
+            in.upperKind = 6;
+        } else {
+            setUpper(in, -1);
+            in.upperKind = 7;
+        }
+        return;
+    }
+    if (inc == 1)
+        text += "+1";
+    in.upperKind = in.lowerValue == 0 ? 9 : 8;
+}
+
+void parseArrayAssignBound(Interval& in, int inc)
+{
+    std::string& text = in.upperText;
+    if (text.empty() || text == "-1") {
+        if (in.lowerValue == 0 && inc == 1) {
+            in.upperKind = 6;
+            return;
+        }
+        text = "-1";
+    }
+    if (!isConstantBound(text)) {
+        in.upperKind = 1;
+        return;
+    }
+    long long v = boundValue(text);
+    in.upperValue = static_cast<int>(v);
+    if (v >= 0) {
+        in.upperKind = 2;
+    } else {
+        in.upperKind = 3;
+        if (in.lowerValue == 0) {
+            setUpper(in, v + inc);
+            in.upperKind = 4;
+            return;
+        }
+    }
+    if (in.upperKind == in.lowerKind) {
+        setUpper(in, boundLength(in, v, inc));
+        in.upperKind = 4;
+    } else if (in.lowerKind == 1) {
+        in.upperKind = 1;
+    }
+}
+
+void fillInterval(Interval& in, int kind)
+{
+    in.container = codeBuffer;
+    in.kind = kind;
+    in.containerType = sliceContainerType;
+
+    if (sliceStart.empty()) {
+        in.lowerText = "0";
+        in.lowerKind = 2;
+        in.lowerValue = 0;
+    } else if (isConstantBound(sliceStart)) {
+        in.lowerText = sliceStart;
+        in.lowerValue = constantBoundValue(sliceStart);
+        in.lowerKind = in.lowerValue < 0 ? 3 : 2;
+    } else {
+        in.lowerText = sliceStart;
+        in.lowerKind = 1;
+        in.lowerValue = 1;
+    }
+
+    in.upperText = sliceEnd;
+    in.upperValue = 0;
+    int inc = rangeInclusive ? 1 : 0;
+    in.inclusive = inc;
+    if (kind == 2) {
+        if (in.containerType == 10)
+            parseTextToBound(in, inc);
+        else
+            parseToBound(in, inc);
+    } else if (in.containerType == 10) {
+        parseTextAssignBound(in, inc);
+    } else if (in.containerType == 12) {
+        parseDictAssignBound(in, inc);
+    } else {
+        parseArrayAssignBound(in, inc);
+    }
+}
+
+}
+
+void translateIntervalRead(Interval& interval)
+{
+    fillInterval(interval, 2);
+    codeBuffer = translateInterval(interval);
+}
+
+void translateIntervalAssign(Interval& interval)
+{
+    fillInterval(interval, 3);
+}
+
+std::string translateInterval(Interval& interval)
+{
+    if (interval.kind == 2) {
+        if (interval.containerType == 10)
+            return translateTextIndex(interval);
+        return translateCountBound(interval, true);
+    }
+    if (interval.kind == 3) {
+        if (interval.containerType == 12)
+            return translateArrayRange(interval);
+        if (interval.containerType == 10)
+            return translateTextRange(interval);
+        return translateCountBound(interval, false);
+    }
+    reportError(12);
+    return std::string();
+}
+
+std::string translateCountBound(Interval& in, bool read)
+{
+    const std::string& k = in.container;
+    int op = in.kind >= 0 && in.kind < 4 ? in.kind : 0;
+    std::string text = std::string(intervalOperationNames[op]) + "(" + k + "," + in.lowerText;
+    switch (in.upperKind) {
+    case 0:
+        if (in.inclusive == 0)
+            text += ",-1";
+        break;
+    case 1:
+        text += "," + translateNegativeIndex(in, true);
+        break;
+    case 2:
+    case 3:
+        if (in.upperKind == in.lowerKind)
+            text += "," + in.upperText;
+        else
+            text += "," + translateNegativeIndex(in, true);
+        break;
+    case 4:
+        text += "," + in.upperText;
+        break;
+    case 6:
+        text += ",count(" + k + ")";
+        if (in.inclusive == 0)
+            text += "-1";
+        break;
+    default:
+        reportError(12);
+        break;
+    }
+    if (!read && in.valueText != "false")
+        text += "," + in.valueText;
+    return text + ")";
+}
+
+std::string translateArrayRange(Interval& in)
+{
+    const std::string& k = in.container;
+    const std::string& v = in.valueText;
+    std::string head = k + "=array_merge(array_slice(" + k + ",0," + in.lowerText + "),";
+    std::string tail = ",array_slice(" + k + "," + in.upperText + "))";
+    switch (in.upperKind) {
+    case 6:
+        return k + "=" + v;
+    case 7:
+        return head + v + ")";
+    case 9:
+        return k + "=array_merge(" + v + tail;
+    default:
+        return head + v + tail;
+    }
+}
+
+std::string translateTextIndex(Interval& in)
+{
+    std::string text = "substr(" + in.container + "," + in.lowerText;
+    switch (in.upperKind) {
+    case 0:
+        if (in.inclusive == 0)
+            text += ",-1";
+        break;
+    case 1:
+    case 5:
+        text += "," + translateNegativeIndex(in, false);
+        break;
+    case 2:
+    case 3:
+    case 4:
+        text += "," + in.upperText;
+        break;
+    default:
+        reportError(12);
+        break;
+    }
+    return text + ")";
+}
+
+std::string translateTextRange(Interval& in)
+{
+    const std::string& k = in.container;
+    const std::string& lo = in.lowerText;
+    const std::string& up = in.upperText;
+    const std::string& v = in.valueText;
+
+    std::string head;
+    if (in.lowerValue != 0 && !lo.empty())
+        head = "substr(" + k + ",0," + lo + ")";
+
+    std::string tail;
+    switch (in.upperKind) {
+    case 1:
+    case 5:
+        tail = "substr(" + k + "," + up + (in.inclusive == 1 ? "+1" : "") + ")";
+        break;
+    case 2:
+    case 3:
+    case 4:
+        tail = "substr(" + k + "," + up + ")";
+        break;
+    case 0:
+        if (head.empty())
+            head = "substr(" + k + ",0,0)";
+        break;
+    default:
+        reportError(12);
+        break;
+    }
+
+    if (!v.empty() && v != "\"\"" && v != "''") {
+        std::string text = k + "=";
+        if (!head.empty())
+            text += head + ".";
+        text += v;
+        if (!tail.empty())
+            text += "." + tail;
+        return text;
+    }
+    // The slice is deleted: keep what stands before and after it.
+    if (!head.empty() && !tail.empty())
+        return k + "=" + head + "." + tail;
+    if (!head.empty())
+        return k + "=substr(" + k + ",0," + lo + ")";
+    return k + "=" + tail;
+}
+
+std::string translateNegativeIndex(Interval& in, bool array)
+{
+    const std::string f = array ? "count" : "strlen";
+    const std::string& k = in.container;
+    const std::string& lo = in.lowerText;
+    const std::string& up = in.upperText;
+    std::string term;
+    if (in.upperKind == 3) {
+        if (in.lowerKind == 3)
+            internalError(1002);
+        else if (in.lowerKind == 2)
+            term = "+" + f + "(" + k + ")";
+        else
+            term = "+" + f + "(" + k + ")*(1-(" + lo + "<0))";
+    } else if (in.upperKind == 2) {
+        if (in.lowerKind == 3)
+            term = "-" + f + "(" + k + ")";
+        else if (in.lowerKind == 2)
+            internalError(1001);
+        else
+            term = "-" + f + "(" + k + ")*(" + lo + "<0)";
+    } else {
+        if (in.lowerKind == 3)
+            term = "+" + f + "(" + k + ")*((" + up + "<0)-1)";
+        else if (in.lowerKind == 2)
+            term = "+" + f + "(" + k + ")*(" + up + "<0)";
+        else
+            term = "+" + f + "(" + k + ")*((" + up + "<0)-(" + lo + "<0))";
+    }
+    return up + "-(" + lo + ")" + term + (in.inclusive == 1 ? "+1" : "");
+}

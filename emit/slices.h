@@ -1,0 +1,37 @@
+// Slices of arrays, dicts and texts: bounds parsed into an Interval, then
+// written as array_slice / array_splice / array_merge / substr calls.
+#pragma once
+
+#include <string>
+
+struct Interval {
+    int containerType;      // 10 text, 12 dict, anything else an array
+    std::string container;  // PHP text of the container
+    int kind;               // 2 read, 3 assignment
+    std::string lowerText;
+    int lowerKind;          // 1 expression, 2 constant >= 0, 3 negative constant
+    int lowerValue;
+    std::string upperText;
+    int upperKind;          // 0 to the end ... 9, see slices.cpp
+    int upperValue;
+    std::string valueText;  // value assigned to the slice ("false" removes it)
+    int inclusive;          // rangeInclusive when the bounds were read
+    Interval();
+};
+
+extern Interval readInterval;
+extern Interval assignInterval;
+extern const char* const intervalOperationNames[4];
+
+void translateIntervalRead(Interval& interval);
+void translateIntervalAssign(Interval& interval);
+std::string translateInterval(Interval& interval);
+std::string translateCountBound(Interval& interval, bool read);
+std::string translateArrayRange(Interval& interval);
+std::string translateTextIndex(Interval& interval);
+std::string translateTextRange(Interval& interval);
+std::string translateNegativeIndex(Interval& interval, bool array);
+
+// Bound helpers.
+bool isConstantBound(const std::string& text);
+int constantBoundValue(const std::string& text);

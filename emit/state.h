@@ -1,0 +1,159 @@
+// Current-declaration state, call frames and the save-and-restore stacks of
+// the translation actions. Everything here is process-wide. The stacks grow
+// as needed; restores with nothing saved behave as each comment says.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct FunctionRecord;
+
+// --- Current-declaration state
+extern int currentType;                 // type code of what was just analysed
+extern std::string currentIdentifier;   // name just declared or referenced
+extern std::string memberName;          // name after a class or object, or the called name
+extern std::string ownerClassName;      // class of a member access
+extern int ownerClassIndex;             // class index of ownerClassName, -1 when unknown
+extern int currentKind;                 // 1 declaration, 2 assignment, 3 enum item, 4 constant
+extern int currentClassIndex;
+extern int assignedFlag;                // 64 mark of the symbol last used
+extern int staticFlag;                  // 128 mark of the symbol last used
+extern int specialObjectFlag;           // 256 mark of the symbol last used
+extern FunctionRecord* currentCall;     // record of the call being checked
+extern FunctionRecord* currentFunction; // record of the function being defined
+extern int staticMethodMarker;
+extern int inLvalue;                    // an assignment target is being parsed
+extern int& assignTargetMode;           // the same variable as inLvalue
+extern char assignOperator;             // '=' plain, '<' '>' shifts, else a compound operator
+extern int returnValueIndex;            // next result of a call spread over several targets
+extern int& returnedValueIndex;         // the same variable as returnValueIndex
+extern int assignTargetCount;
+extern std::string deferredText;
+extern std::string forTypeText;
+extern int generatorCounter;            // number of the next "$_I%d" temporary
+extern int argumentIndex;
+extern int callKind;
+extern int memberMethodRow;             // builtinTable row of the predefined method being called
+extern int& calleeIndex;                // the same variable as memberMethodRow
+extern int callFrameFlag;
+extern int notInFlag;
+extern int blockStateValue;
+
+// --- Reference, assignment-target and call-rule state
+extern int referenceAccessKind;   // 1 name, 2 element or call, 3 slice, 4 whole array, 5 multi-value call
+extern std::string lvalueText;    // text of the target addLvalue stores
+extern int lvalueFlag;            // type the context expects (target or parameter type)
+extern int rvalueFlag;            // type of the last read reference
+extern int indexedContainerType;  // type of the container of the last indexed reference
+extern int sliceContainerType;    // type of the container of the slice being translated
+extern int referenceSegmentCount;
+extern int instanceMemberFlag;
+extern int sliceSeen;
+extern int lastJoinStatic;
+extern std::string indexText;
+extern std::string callPrefix;
+extern int literalReceiver;
+extern int leadingComma;
+extern int callForm;
+
+void setAssignOperator(char op);
+char getAssignOperator();
+void setForTypeText(const std::string& text);
+std::string getForTypeText();
+void incGenerator();
+void decGenerator();   // below 1: underflow "generator", counter unchanged
+
+// --- Call frames
+const int maxCallArguments = 8;   // arguments stored per frame; further ones are dropped
+
+struct CallArgument {
+    std::string text;
+    int classIndex = 0;
+};
+struct CallFrame {
+    CallArgument arguments[maxCallArguments];
+    int count = 0;
+};
+struct SavedCall {
+    FunctionRecord* call = nullptr;
+    int frameFlag = 0;
+    int found = -1;
+};
+
+extern int callDepth;
+extern int currentArgumentCount;
+extern std::vector<CallFrame> callFrames;     // frame d is callFrames[d]
+extern std::vector<SavedCall> currentCallStack;
+
+void pushCallFrame();
+void popCallFrame();        // with no frame open: underflow "call frame"
+void addCallArgument(const std::string& text);
+std::string callArgument(int index);
+void pushCallDepth();
+void popCallDepth();
+void setCallArgument(int index, const std::string& text);
+int callArgumentCount();
+
+// --- Named stacks
+extern std::vector<int> nestingCounters;   // index is nestingCounterIndex
+extern int nestingCounterIndex;
+void pushCounter();
+void popCounter();
+int getCounter();
+void incCounter();
+void resetCounter();
+
+extern std::vector<int> loopKindStack;
+void pushLoopKind();
+void popLoopKind();         // nothing saved: nothing happens
+
+extern std::vector<int> notInFlagStack;
+void pushNotInFlag();
+void popNotInFlag();
+
+struct IdentifierSlot {
+    std::string name;
+    int type = 0;
+};
+extern std::vector<IdentifierSlot> identifierStack;
+extern int identifierIndex;
+void setIdentifierSlot(const std::string& text);
+void nextIdentifierSlot();
+void pushIdentifierSlot(const std::string& text);
+std::string identifierSlotName();
+int identifierSlotType();
+void popIdentifierSlot();   // at 0: underflow "identifier"
+
+extern std::vector<std::string> indiceIdentifierStack;
+extern std::vector<std::string> indiceMemberStack;
+extern std::vector<std::string> indiceCodeStack;
+void pushIndiceContext();
+void popIndiceContext();    // nothing saved: underflow "indice"
+
+extern std::vector<int> listOperatorStack;
+void pushListOperator(int code);
+int popListOperator();      // nothing saved: 0, no report
+
+extern std::vector<int> blockStateStack;
+void pushBlockState();
+void popBlockState();       // nothing saved: underflow "block stack"
+
+void pushReference();
+void popReference();        // nothing saved: underflow "reference"
+
+extern std::vector<int> intStack;
+void pushInt(int value);
+int popInt();
+
+extern std::vector<void*> pointerStack;
+void pushPointer(void* pointer);
+void* popPointer();
+
+extern std::vector<std::string> stringStack;
+void pushString(const std::string& text);
+std::string popString();
+
+extern int scanValue;
+extern std::vector<int> scanStack;
+void pushScan();
+void popScan();             // nothing saved: underflow "scan", scanValue = 1

@@ -1,0 +1,31 @@
+// Translators of constructs whose PHP form is more than a token-for-token
+// copy: include targets, interpolation, echo, intVal, file store, element
+// removal, membership and the set operators.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "emit/code_buffer.h"
+
+extern std::vector<std::string> interpolationPieces;
+extern std::string leftOperandText;
+extern std::string rightOperandText;
+extern std::string setOperationText;
+
+std::string includeTarget(const std::string& literal);
+std::string toDoubleQuoted(const std::string& literal);
+std::string toSingleQuoted(const std::string& text);
+bool splitInterpolation(std::string& literal);
+void emitEcho(bool spaced);
+bool needsIntval(int targetType, int sourceType);
+std::string wrapIntval(const std::string& text);
+void emitReturnValue();
+void emitIndentedExpression(const std::string& text);
+void translateFileStore(const std::string& listText, const std::string& fileText, bool lines);
+void translateArrayRemoveAt(const std::string& element);
+void translateArrayRemoveValue(const std::string& element);
+std::string translateInList();
+void translateListSetOp(int code);
+void translateListOperator();
+void applyListOperator();
