@@ -1,0 +1,252 @@
+// The Velandro lexer. ANTLR 2.7.7 turns this file into VelandroLexer and
+// VelandroTokenTypes at build time.
+//
+// Every rule here, protected or not, owns a token type, and the type numbers
+// are pinned by VelandroPinnedTokenTypes.txt: adding a rule would add a type
+// the parser does not know, so character classes are written inline instead
+// of as helper rules.
+//
+// The order of the rules matters twice: rules that need two characters to be
+// chosen are tried in nextToken in the order written here, and the character
+// sets are numbered in the order in which the rules first use them.
+
+options {
+    language = "Cpp";
+}
+
+class VelandroLexer extends Lexer;
+options {
+    k = 2;
+    importVocab = VelandroPinned;
+    exportVocab = Velandro;
+    charVocabulary = '\u0000'..'\u00FF';
+    // Only identifiers are looked up in the keyword table.
+    testLiterals = false;
+    caseSensitiveLiterals = true;
+}
+
+// --- Blanks, line ends, single characters --------------------------------
+
+WS_ : ( ' ' | '\t' | '\f' ) { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); } ;
+
+// Line ends are tokens: statements end with them. Also called from the
+// comment rules and the closing-keyword trials, where no token is made.
+EOL : ( '\n' | '\r' ( '\n' )? ) { newline(); } ;
+
+// The control character 0x17 is dropped like a blank.
+EOF : '\u0017' { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); } ;
+
+LEFTPAR : '(' ;
+RIGHTPAR : ')' ;
+LEFTSQUARE : '[' ;
+RIGHTSQUARE : ']' ;
+RIGHTCURLY : '}' ;
+COMMA : ',' ;
+SEMI : ';' ;
+PLUS : '+' ;
+MUL : '*' ;
+XOR_BIN : '^' ;
+OR_BIN : '|' ;
+AND_BIN : '&' ;
+EQUAL : "=" ;
+NOT_EQUAL : "!=" ;
+ATCHAR : '@' ;
+
+// --- Comments --------------------------------------------------------------
+
+// A "#" comment reaches the parser, line end included.
+Q_COMMENT : '#' ( ~('\n'|'\r') )* EOL ;
+
+SL_COMMENT
+    :   "//" ( ~('\n'|'\r') )* EOL
+        { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); }
+    ;
+
+ML_COMMENT
+    :   "/*"
+        (   options { greedy = false; generateAmbigWarnings = false; }
+        :   '\r' '\n' { newline(); }
+        |   '\r' { newline(); }
+        |   ~('\n'|'\r')
+        |   '\n' { newline(); }
+        )*
+        "*/"
+        { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); }
+    ;
+
+// --- Strings ---------------------------------------------------------------
+
+// Escapes are checked, not decoded: the text stays as written.
+STRING_LITERAL
+    :   '"' ( ESC | ~('"'|'\\'|'\n'|'\r') )* '"'
+    |   '\'' ( ESC | ~('\''|'\\'|'\n'|'\r') )* '\''
+    ;
+
+protected
+ESC
+    :   '\\'
+        (   'n' | 'r' | 't' | 'b' | 'f' | '"' | '\'' | '$' | '\\'
+        |   ( 'u' )+ HEX_DIGIT HEX_DIGIT HEX_DIGIT HEX_DIGIT
+        |   '0'..'3'
+            (   options { warnWhenFollowAmbig = false; }
+            :   '0'..'7'
+                (   options { warnWhenFollowAmbig = false; }
+                :   '0'..'7'
+                )?
+            )?
+        |   '4'..'7'
+            (   options { warnWhenFollowAmbig = false; }
+            :   '0'..'9'
+            )?
+        )
+    ;
+
+protected
+HEX_DIGIT : '0'..'9' | 'A'..'F' | 'a'..'f' ;
+
+// --- Two-character operators -----------------------------------------------
+
+SHIFTR : ">>" { $setType(SHIFT_RIGHT); } ;
+
+SHIFTL
+    :   "<<" { $setType(SHIFT_LEFT); }
+    |   "<>" { $setType(PASDIFF); }
+    ;
+
+LESS_EQUAL : "<=" ;
+GREAT_EQUAL : ">=" ;
+EQIF : ":=" ;
+MINMIN : "--" ;
+OPENVEL : "<?" ;
+CLOSEVEL : "?>" ;
+
+// --- Blocks that may span lines ---------------------------------------------
+
+NATIVECODE
+    :   "~~"
+        (   options { greedy = false; generateAmbigWarnings = false; }
+        :   '\r' '\n' { newline(); }
+        |   '\r' { newline(); }
+        |   ~('\n'|'\r')
+        |   '\n' { newline(); }
+        )*
+        "~~"
+    ;
+
+TEMPLATE
+    :   '`'
+        (   options { greedy = false; generateAmbigWarnings = false; }
+        :   '\r' '\n' { newline(); }
+        |   '\r' { newline(); }
+        |   ~('\n'|'\r')
+        |   '\n' { newline(); }
+        )*
+        '`'
+    ;
+
+// --- Markup ------------------------------------------------------------------
+
+XOPEN
+    :   '<' ( 'a'..'z' | 'A'..'Z' )
+        ( 'a'..'z' | 'A'..'Z' | '0'..'9' | '_' )*
+    ;
+
+XCLOSE
+    :   "</" ( 'a'..'z' | 'A'..'Z' )
+        ( 'a'..'z' | 'A'..'Z' | '0'..'9' | '_' )* '>'
+    ;
+
+PHPID
+    :   '$' ( 'a'..'z' | 'A'..'Z' | '_' )
+        ( 'a'..'z' | 'A'..'Z' | '0'..'9' | '_' )*
+    ;
+
+PHPCONSTANT
+    :   "$(" ( 'a'..'z' | 'A'..'Z' | '_' )
+        ( 'a'..'z' | 'A'..'Z' | '0'..'9' | '_' )* ')'
+    ;
+
+// A block of page text, written by the driver on one line.
+HTML
+    :   "{|"
+        (   options { greedy = false; }
+        :   ~('\n'|'\r')
+        )*
+        "|}"
+    ;
+
+// --- Numbers and dots --------------------------------------------------------
+
+// The alternatives are tried in this order: a range ".." wins over a real,
+// and digits followed by ".." stay an integer.
+INTEGER
+    :   ( ".." ) => ".." { $setType(DOTDOT); }
+    |   ( ( '0'..'9' )+ '.' '0'..'9' ) =>
+        ( '0'..'9' )+ '.' ( '0'..'9' )+ ( EXPONENT )? ( REAL_SUFFIX )?
+        { $setType(REAL_LITERAL); }
+    |   ( ( '0'..'9' )+ EXPONENT ) =>
+        ( '0'..'9' )+ EXPONENT ( REAL_SUFFIX )?
+        { $setType(REAL_LITERAL); }
+    |   ( ( '0'..'9' )+ REAL_SUFFIX ) =>
+        ( '0'..'9' )+ REAL_SUFFIX
+        { $setType(REAL_LITERAL); }
+    |   ( '.' '0'..'9' ) =>
+        '.' ( '0'..'9' )+ ( EXPONENT )? ( REAL_SUFFIX )?
+        { $setType(REAL_LITERAL); }
+    |   '.' { $setType(DOT); }
+    |   (   '1'..'9' ( '0'..'9' )*
+        |   '0'
+            (   ( '0'..'7' )+
+            |   ( 'b' | 'B' ) ( '0' | '1' )+
+            |   ( 'x' | 'X' ) ( HEX_DIGIT )+
+            |
+            )
+        )
+        ( 'L' | 'n' | 'l' )?
+    ;
+
+protected
+EXPONENT : ( 'e' | 'E' ) ( '+' | '-' )? ( '0'..'9' )+ ;
+
+protected
+REAL_SUFFIX : 'F' | 'R' | 'f' | 'r' ;
+
+// Any character; kept for its token type, used by no rule.
+protected
+VOCAB : '\u0003'..'\u00FF' ;
+
+// --- Identifiers and keywords ------------------------------------------------
+
+ID
+options { testLiterals = true; paraphrase = "an identifier"; }
+    :   ( 'a'..'z' | 'A'..'Z' ) ( 'a'..'z' | 'A'..'Z' | '0'..'9' | '_' )*
+    ;
+
+// --- Slash and closing keywords ----------------------------------------------
+
+// "/if" and the like are closing keywords only when a line end, a blank, ";"
+// or the end of a code block "?>" follows (a page trims "/if ?>" to "/if?>");
+// the follower is left for the next token. Otherwise "/" is a division.
+SLASH
+    :   ( "/class" ( EOL | ' ' | ';' | "?>" ) ) => "/class" { $setType(SLASHCLASS); }
+    |   ( "/if" ( EOL | ' ' | ';' | "?>" ) ) => "/if" { $setType(SLASHIF); }
+    |   ( "/while" ( EOL | ' ' | ';' | "?>" ) ) => "/while" { $setType(SLASHWHILE); }
+    |   ( "/for" ( EOL | ' ' | ';' | "?>" ) ) => "/for" { $setType(SLASHFOR); }
+    |   ( "/do" ( EOL | ' ' | ';' | "?>" ) ) => "/do" { $setType(SLASHDO); }
+    |   ( "/script" ( EOL | ' ' | ';' | "?>" ) ) => "/script" { $setType(SLASHSCRIPT); }
+    |   ( "/error" ( EOL | ' ' | ';' | "?>" ) ) => "/error" { $setType(SLASHERROR); }
+    |   ( "/enum" ( EOL | ' ' | ';' | "?>" ) ) => "/enum" { $setType(SLASHENUM); }
+    |   ( "/try" ( EOL | ' ' | ';' | "?>" ) ) => "/try" { $setType(SLASHTRY); }
+    |   ( "/extern" ( EOL | ' ' | ';' | "?>" ) ) => "/extern" { $setType(SLASHEXTERN); }
+    |   '/' { $setType(DIV); }
+    ;
+
+// --- One-character tokens that prefix longer ones ----------------------------
+
+QUESTION : '?' ;
+LEFTCURLY : '{' ;
+COLON : ':' ;
+MINUS : '-' ;
+GREATER : '>' ;
+NOT_BIN : '~' ;
+LESSER : '<' ;
