@@ -1,7 +1,14 @@
 #include "emit/assign.h"
 
+#include "emit/code_buffer.h"
 #include "emit/expr_levels.h"
+#include "emit/output.h"
+#include "emit/slices.h"
 #include "emit/state.h"
+#include "emit/translators.h"
+#include "parser/state.h"
+#include "semantic/messages.h"
+#include "semantic/types.h"
 
 LvalueList lvalueList;
 RvalueList rvalueList;
@@ -34,6 +41,7 @@ static void appendLvalue(const std::string& text)
     entry.type = currentType;
     entry.accessKind = referenceAccessKind;
     entry.flag = lvalueFlag;
+    entry.containerType = indexedContainerType;
     if (lvalueList.entries.size() <= static_cast<size_t>(lvalueList.count))
         lvalueList.entries.resize(static_cast<size_t>(lvalueList.count) + 1);
     lvalueList.entries[lvalueList.count++] = entry;
@@ -101,9 +109,263 @@ void setRvalueType(int type)
         rvalueList.entries[rvalueList.cursor].type = type;
 }
 
-void emitAssignOperator() {}
-void translateAssignment() {}
-void translateErrorAssign() {}
-void translateArrayAssignOp() {}
-void translateAssignUnpack() {}
-void translateAssignLoop() {}
+void emitAssignOperator()
+{
+    switch (assignOperator) {
+    case '=':
+        emitText("=");
+        break;
+    case '<':
+        emitText("<<=");
+        break;
+    case '>':
+        emitText(">>=");
+        break;
+    default:
+        emitChar(assignOperator);
+        emitText("=");
+        break;
+    }
+}
+
+void translateAssignment()
+{
+    if (lvalueList.count == rvalueList.count) {
+        rewindLvalues();
+        rewindRvalues();
+        for (int i = 0; i < lvalueList.count; ++i) {
+            if (i > 0)
+                emitIndent();
+            translateMultipleAssignment();
+            translateArrayAssignOp();
+            nextLvalue();
+            advanceRvalue();
+        }
+    } else if (rvalueList.count == 1) {
+        rewindLvalues();
+        rewindRvalues();
+        if (isArrayType(rvalueType()))
+            setRvalueType(16);
+        int kind = rvalueKind();
+        if (kind == 1 || kind == 3 || kind == 5 || kind == 6)
+            translateAssignUnpack();
+        else
+            translateAssignLoop();
+    } else {
+        reportAssignCount(lvalueList.count, rvalueList.count);
+    }
+}
+
+void translateAssignUnpack()
+{
+    incGenerator();
+    std::string temp = newTempName();
+    emitString(temp + "=" + currentRvalue() + ";\n");
+    for (int i = 0; i < lvalueList.count; ++i) {
+        translateMultipleAssignment();
+        emitIndent();
+        emitString(currentLvalue());
+        emitAssignOperator();
+        emitString((i == 0 ? "reset(" : "next(") + temp + ");\n");
+        nextLvalue();
+    }
+    decGenerator();
+}
+
+void translateAssignLoop()
+{
+    incGenerator();
+    std::string temp = newTempName();
+    emitString(temp + "=" + currentRvalue() + ";\n");
+    for (int n = lvalueList.count; n > 0; --n) {
+        translateMultipleAssignment();
+        std::string line;
+        if (lvalueAccessKind() == 3) {
+            reportError(12);
+            line = stripDollar(currentLvalue());
+        } else {
+            line = dollarName(stripDollar(currentLvalue()));
+        }
+        emitIndent();
+        emitString(line);
+        emitAssignOperator();
+        emitString(temp + ";\n");
+        newlineState = 1;
+        nextLvalue();
+    }
+    lvalueList.count = 0;   // every target has had its copy
+    decGenerator();
+}
+
+namespace {
+// Operators written as PHP array functions on an array target.
+bool hasArrayForm(char op)
+{
+    return op == '+' || op == '-' || op == '#' || op == '&' || op == '|' || op == '^';
+}
+
+// Message word of an operator that arrays do not support.
+int operatorWordOf(char op)
+{
+    switch (op) {
+    case '*':
+        return 59;
+    case '/':
+        return 60;
+    case '%':
+        return 61;
+    case '<':
+    case '>':
+        return 57;
+    default:
+        return 56;
+    }
+}
+
+void writePlainAssignment(const std::string& target, const std::string& value, int l, int r)
+{
+    emitString(dollarName(target));
+    emitAssignOperator();
+    if (r == 24) {
+        // nil stands for the target type's empty value; it is refused here.
+        emitString(defaultValueOf(l));
+        reportCantAssign(l, r);
+    } else if (needsIntval(l, r)) {
+        emitString(wrapIntval(value));
+    } else {
+        emitString(value);
+    }
+    emitText(";\n");
+}
+
+void writeArrayAssignment(const std::string& text, std::string value, int r, char op)
+{
+    std::string target = dollarName(text);
+    if (r == 24)
+        value = "array()";
+    switch (op) {
+    case '+':
+        emitString(target + "=array_merge(" + target + "," + value + ");\n");
+        break;
+    case '-':
+        if (r == 11)
+            emitString(target + "=array_values(array_diff(" + target + "," + value + "));\n");
+        else
+            emitString(target + "=array_diff(" + target + "," + value + ");\n");
+        break;
+    default: {
+        leftOperandText = target;
+        rightOperandText = value;
+        translateListSetOp(op == '|' ? 2 : op == '^' ? 3 : 1);
+        emitString(target + "=" + setOperationText + ";\n");
+        break;
+    }
+    }
+}
+
+// The bounds of a dict slice read again as those of an array slice, from
+// what the interval itself recorded.
+void refillAsArraySlice()
+{
+    std::string savedCode = codeBuffer, savedStart = sliceStart, savedEnd = sliceEnd;
+    int savedType = sliceContainerType, savedInclusive = rangeInclusive;
+    codeBuffer = assignInterval.container;
+    sliceStart = assignInterval.lowerSource;
+    sliceEnd = assignInterval.upperSource;
+    rangeInclusive = assignInterval.inclusive;
+    sliceContainerType = 11;
+    translateIntervalAssign(assignInterval);
+    codeBuffer = savedCode;
+    sliceStart = savedStart;
+    sliceEnd = savedEnd;
+    rangeInclusive = savedInclusive;
+    sliceContainerType = savedType;
+}
+}
+
+void translateArrayAssignOp()
+{
+    const LvalueEntry& target = lvalueList.atCursor();
+    std::string text = stripDollar(target.text);
+    std::string value = currentRvalue();
+    int l = lvalueType();
+    int r = rvalueType();
+    char op = assignOperator;
+    int kind = target.accessKind;
+
+    // A compound operator on an array-typed target works on the whole array.
+    if (op != '=' && (kind == 1 || kind == 2) && isArrayType(l))
+        kind = 4;
+
+    switch (kind) {
+    case 2:
+        if (r == 24 && op == '=') {
+            if (target.containerType == 12)
+                translateArrayRemoveValue(text);
+            else if (target.containerType == 10)
+                reportError(16);   // a character of a text cannot be removed
+            else
+                translateArrayRemoveAt(text);
+            return;
+        }
+        if (l == 10 && op == '+')
+            setAssignOperator('.');
+        writePlainAssignment(text, value, l, r);
+        return;
+    case 1:
+        writePlainAssignment(text, value, l, r);
+        return;
+    case 4:
+        if (op == '=') {
+            writePlainAssignment(text, r == 24 ? "array()" : value, l, r);
+        } else if (hasArrayForm(op)) {
+            writeArrayAssignment(text, value, r, op);
+        } else {
+            // PHP has no such operator on arrays: it would fail at run time.
+            reportOperatorTypeError(operatorWordOf(op), l, r);
+        }
+        return;
+    case 3:
+        if (op != '=')
+            reportErrorText("ERROR_EQUAL");
+        if (l == 12 && r == 24)
+            refillAsArraySlice();
+        if (r == 24)
+            value = "false";
+        assignInterval.valueText = value;
+        emitString(translateInterval(assignInterval) + ";\n");
+        return;
+    default:
+        internalError(5002);
+        return;
+    }
+}
+
+void translateErrorAssign()
+{
+    rewindLvalues();
+    rewindRvalues();
+    translateMultipleAssignment();
+    int l = lvalueType();
+    int r = rvalueType();
+    std::string target = currentLvalue();
+    if (lvalueAccessKind() != 3)
+        target = dollarName(target);
+    std::string value;
+    if (r == 24)
+        value = defaultValueOf(l);
+    else if (needsIntval(l, r))
+        value = wrapIntval(currentRvalue());
+    else
+        value = currentRvalue();
+
+    if (r == 10) {
+        emitString("if(!($error=@(" + value + "))==\"\" || " + target + "==null)");
+        emitString(target + "=$error;\n");
+        emitIndent();
+        emitText("else $error=false;\n");
+    } else {
+        emitString("if(!($error=@(" + value + "))===false || " + target + "==null) ");
+        emitString(target + "=$error;\n");
+    }
+}

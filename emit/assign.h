@@ -11,6 +11,7 @@ struct LvalueEntry {
     int type = 0;         // target type code
     int accessKind = 0;   // 1 name, 2 element, 3 slice, 4 whole array, 5 call
     int flag = 0;         // lvalueFlag when added
+    int containerType = 0;   // indexedContainerType when added (element targets)
 };
 
 struct RvalueEntry {

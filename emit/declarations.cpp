@@ -1,10 +1,209 @@
 #include "emit/declarations.h"
 
-#include "semantic/symbol_table.h"
+#include <set>
 
-int declareVariable(int) { return 0; }
-void emitGlobalDeclaration() {}
-int isInstanceMember(const std::string&) { return 0; }
-void resolveClassMember() {}
-int loadClassAttribute(const std::string&) { return 0; }
-void emitGeneratedConstructor(SymbolTable&) {}
+#include "emit/code_buffer.h"
+#include "emit/output.h"
+#include "emit/state.h"
+#include "parser/state.h"
+#include "semantic/messages.h"
+#include "semantic/symbol_table.h"
+#include "semantic/types.h"
+
+int declareVariable(int extraFlags)
+{
+    SymbolTable& table = symbolTable;
+    const std::string& name = currentIdentifier;
+    Symbol* symbol = new Symbol(name, name,
+                                static_cast<uint32_t>(extraFlags | currentType | staticModifier),
+                                static_cast<uint32_t>(currentKind), currentClassIndex);
+    bool added = false;
+    if (inBlockScope) {
+        if (table.findIgnoreCase(name) != -1) {
+            reportAlreadyDeclaredIn(69 + table.foundScope);
+        } else {
+            table.blockScopes[blockDepth].push_back(symbol);
+            added = true;
+        }
+    } else if (inFunction && !inClass) {
+        if (table.findLocalIgnoreCase(name) != -1) {
+            reportAlreadyDeclaredIn(73);
+        } else if (table.findGlobalIgnoreCase(name) != -1) {
+            reportAlreadyDeclaredIn(70);
+        } else {
+            table.locals.push_back(symbol);
+            added = true;
+        }
+    } else if (inFunction) {
+        if (table.findLocalIgnoreCase(name) != -1) {
+            reportAlreadyDeclaredIn(73);
+        } else if (table.currentClass && table.currentClass->findAttributeIgnoreCase(name) != -1) {
+            reportAlreadyDeclaredIn(71);
+        } else {
+            table.locals.push_back(symbol);
+            added = true;
+        }
+    } else if (inClass) {
+        if (table.currentClass && table.currentClass->findAttribute(name) == -1) {
+            table.currentClass->addAttribute(symbol);
+            added = true;
+        } else {
+            duplicateNameError();
+        }
+    } else {
+        if (table.findGlobalIgnoreCase(name) == -1) {
+            table.globals.push_back(symbol);
+            added = true;
+        } else {
+            duplicateNameError();
+        }
+    }
+    if (!added)
+        delete symbol;
+    return 0;
+}
+
+void emitGlobalDeclaration()
+{
+    std::string line = "global ";
+    if (codeBuffer.empty() || codeBuffer[0] != '$')
+        line += "$";
+    emitString(line + codeBuffer + ";\n");
+    newlineState = 1;
+    emitIndent();
+}
+
+namespace {
+// The attribute `name` found along the parent chain of the current class,
+// or null (only asked once the chain is known to have it).
+Symbol* inheritedAttribute(const std::string& name)
+{
+    ClassRecord* current = symbolTable.currentClass;
+    if (!current || current->parentName.empty())
+        return nullptr;
+    std::string owner = current->parentName;
+    return symbolTable.findAttribute(owner, name);
+}
+}
+
+int isInstanceMember(const std::string& name)
+{
+    if (!inClass)
+        return 0;
+    SymbolTable& table = symbolTable;
+    if (table.hasLocalNamed(name))
+        return 0;
+    ClassRecord* current = table.currentClass;
+    if (!current)
+        return 0;
+    int attribute = current->findAttribute(name);
+    if (attribute >= 0) {
+        if (current->attributes[attribute]->flags & 128)
+            return 0;
+    } else if (current->findMethod(name) < 0) {
+        if (table.isParentClassName(name))
+            return 0;
+        bool inheritedAttributeFound = table.isInheritedAttribute(name);
+        if (!inheritedAttributeFound && !table.isInheritedMethod(name))
+            return 0;
+        // An inherited static attribute is a class member, not an instance one.
+        if (inheritedAttributeFound) {
+            Symbol* symbol = inheritedAttribute(name);
+            if (symbol && (symbol->flags & 128))
+                return 0;
+        }
+    }
+    if (staticModifier)
+        reportError(18);
+    return 1;
+}
+
+static void loadAttribute(const Symbol* attribute)
+{
+    currentType = static_cast<int>(attribute->flags & 63);
+    assignedFlag = static_cast<int>(attribute->flags & 64);
+    staticFlag = static_cast<int>(attribute->flags & 128);
+    currentKind = static_cast<int>(attribute->kind);
+    currentClassIndex = attribute->classIndex;
+}
+
+void resolveClassMember()
+{
+    SymbolTable& table = symbolTable;
+    if (!staticFlag) {
+        if (currentType != 15 && currentType != 16) {
+            reportInstanceRequired(currentIdentifier, typeName(currentType));
+            return;
+        }
+        ownerClassName = ownerClassIndex < 0 ? table.classNameOfInstance(currentIdentifier, true)
+                                             : table.className(ownerClassIndex);
+    }
+    std::string searched = ownerClassName;
+    Symbol* attribute = table.findAttribute(ownerClassName, memberName);
+    if (!attribute) {
+        reportNotDeclared(searched + "." + memberName);
+        return;
+    }
+    loadAttribute(attribute);
+    ownerClassIndex = attribute->classIndex;
+    // A static attribute is reached through its class (Class::$x or
+    // self::$x), so no "global" declaration is written for it.
+}
+
+int loadClassAttribute(const std::string& name)
+{
+    Symbol* attribute = inheritedAttribute(name);
+    if (!attribute)
+        return 0;
+    loadAttribute(attribute);
+    if (attribute->flags & 128)
+        codeBuffer = "self::$" + stripDollar(attribute->phpText);
+    return 1;
+}
+
+namespace {
+// Classes whose constructor this writer generated.
+std::set<std::string> generatedConstructors;
+
+std::string shortName(const std::string& name)
+{
+    size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(dot + 1);
+}
+
+// Whether the class `name` or one of its parents has a PHP constructor.
+bool hasConstructor(std::string name)
+{
+    size_t steps = classTable.size() + 1;
+    while (!name.empty() && steps-- > 0) {
+        int index = classTable.indexOf(name);
+        if (index < 0)
+            return false;
+        ClassRecord* record = classTable[index];
+        if (generatedConstructors.count(record->name))
+            return true;
+        for (const FunctionRecord* method : record->methods) {
+            if (method && (method->name == "__construct" || method->name == record->name ||
+                           method->name == shortName(record->name)))
+                return true;
+        }
+        name = record->parentName;
+    }
+    return false;
+}
+}
+
+void emitGeneratedConstructor(SymbolTable& table)
+{
+    ClassRecord* current = table.currentClass;
+    emitIndented("function __construct()");
+    emitIndented("{\n");
+    indentMore();
+    if (current && !current->parentName.empty() && hasConstructor(current->parentName))
+        emitText("parent::__construct();\n");
+    table.flushConstructorLines();
+    if (current)
+        generatedConstructors.insert(current->name);
+    indentLess();
+    emitIndented("}\n");
+}

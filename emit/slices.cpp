@@ -231,6 +231,8 @@ void parseArrayAssignBound(Interval& in, int inc)
 void fillInterval(Interval& in, int kind)
 {
     in.container = codeBuffer;
+    in.lowerSource = sliceStart;
+    in.upperSource = sliceEnd;
     in.kind = kind;
     in.containerType = sliceContainerType;
 

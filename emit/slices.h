@@ -16,6 +16,8 @@ struct Interval {
     int upperValue;
     std::string valueText;  // value assigned to the slice ("false" removes it)
     int inclusive;          // rangeInclusive when the bounds were read
+    std::string lowerSource;  // the bound texts as the reference rule gave them
+    std::string upperSource;
     Interval();
 };
 

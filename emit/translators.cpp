@@ -1,26 +1,319 @@
 #include "emit/translators.h"
 
+#include <cctype>
+
+#include "driver/state.h"
+#include "emit/expr_levels.h"
+#include "emit/output.h"
+#include "emit/state.h"
+#include "semantic/messages.h"
+#include "semantic/symbols.h"
+#include "semantic/types.h"
+
 std::vector<std::string> interpolationPieces;
 std::string leftOperandText;
 std::string rightOperandText;
 std::string setOperationText;
 
-std::string includeTarget(const std::string&) { return std::string(); }
-std::string toDoubleQuoted(const std::string&) { return std::string(); }
-std::string toSingleQuoted(const std::string& text) { return text; }
-bool splitInterpolation(std::string&) { return false; }
-void emitEcho(bool) {}
+// Backslash, double quote and "$" would end or interpolate a PHP
+// double-quoted string: each gets a backslash.
+static std::string escapeForDoubleQuotes(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == '"' || c == '$')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string includeTarget(const std::string& literal)
+{
+    std::string path = stripQuotes(literal);
+    size_t dot = path.rfind('.');
+    if (dot != std::string::npos && equalsIgnoreCase(path.substr(dot), ".vel"))
+        path.erase(dot);
+    return "\"" + escapeForDoubleQuotes(path + phpExtension) + "\"";
+}
+
+std::string toDoubleQuoted(const std::string& literal)
+{
+    if (literal.size() <= 2)
+        return "\"\"";
+    std::string inner = literal.substr(1, literal.size() - 2);
+    std::string out = "\"";
+    for (size_t i = 0; i < inner.size(); ++i) {
+        char c = inner[i];
+        if ((c == '"' || c == '$' || c == '{' || c == '}') && (i == 0 || inner[i - 1] != '\\'))
+            out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string toSingleQuoted(const std::string& text)
+{
+    std::string copy = text;
+    if (!copy.empty() && copy[0] == '"') {
+        copy[0] = '\'';
+        copy[copy.size() - 1] = '\'';
+    }
+    return copy;
+}
+
+namespace {
+bool isNameStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+
+bool isNameChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+// A literal stretch of a template as a PHP double-quoted string. Escape
+// pairs the template already holds (\n, \$, \" ...) keep their PHP meaning,
+// as in a template without names; a bare quote or "$" is escaped, and a
+// backslash at the very end is doubled so that it cannot eat the quote.
+std::string quoteLiteralPiece(const std::string& text)
+{
+    std::string out = "\"";
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\\') {
+            if (i + 1 < text.size()) {
+                out += c;
+                out += text[++i];
+            } else {
+                out += "\\\\";
+            }
+        } else if (c == '"' || c == '$') {
+            out += '\\';
+            out += c;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void addPiece(const std::string& piece)
+{
+    if (!interpolationPieces.empty())
+        interpolationPieces.push_back(".");
+    interpolationPieces.push_back(piece);
+}
+}
+
+bool splitInterpolation(std::string& literal)
+{
+    interpolationPieces.clear();
+    literal = stripQuotes(literal);
+    bool found = false;
+    size_t start = 0;
+    bool inVar = false;
+    for (size_t i = 0; i < literal.size(); ++i) {
+        char c = literal[i];
+        if (inVar) {
+            if (isNameChar(c))
+                continue;
+            addPiece(literal.substr(start, i - start));
+            inVar = false;
+            start = i;
+        }
+        bool escaped = i > 0 && literal[i - 1] == '\\';
+        if (c == '$' && i + 1 < literal.size() && isNameStart(literal[i + 1]) && !escaped) {
+            found = true;
+            if (i > start)
+                addPiece(quoteLiteralPiece(literal.substr(start, i - start)));
+            start = i;
+            inVar = true;
+        }
+    }
+    std::string rest = literal.substr(start);
+    if (inVar)
+        addPiece(rest);
+    else if (!rest.empty() || interpolationPieces.empty())
+        addPiece(quoteLiteralPiece(rest));
+    return found;
+}
+
+void emitEcho(bool spaced)
+{
+    emitText("echo ");
+    for (int i = 0; i <= exprLevel; ++i) {
+        if (i > 0) {
+            emitText(",");
+            if (spaced)
+                emitText(" \" \", ");
+        }
+        currentType = exprTypeAt(i);
+        if (isArrayType(currentType) || currentType == 16)
+            emitString("var_export(" + exprText[i] + ",true)");
+        else
+            emitString(exprText[i]);
+    }
+}
+
 bool needsIntval(int targetType, int sourceType)
 {
     return targetType == 5 && sourceType != 5 && sourceType != 24;
 }
-std::string wrapIntval(const std::string& text) { return "intVal(" + text + ")"; }
-void emitReturnValue() {}
-void emitIndentedExpression(const std::string&) {}
-void translateFileStore(const std::string&, const std::string&, bool) {}
-void translateArrayRemoveAt(const std::string&) {}
-void translateArrayRemoveValue(const std::string&) {}
-std::string translateInList() { return std::string(); }
-void translateListSetOp(int) {}
-void translateListOperator() {}
-void applyListOperator() {}
+
+std::string wrapIntval(const std::string& text)
+{
+    return "intVal(" + text + ")";
+}
+
+void emitReturnValue()
+{
+    if (!currentFunction) {
+        emitCurrentExpression();
+        return;
+    }
+    if (currentFunction->returnTypeAt() == 5 && currentType != 5 && currentType != 24)
+        emitString(wrapIntval(currentExpression()));
+    else
+        emitCurrentExpression();
+    currentFunction->addReturnedType(currentType);
+    ++currentFunction->cursor;
+}
+
+void emitIndentedExpression(const std::string& text)
+{
+    std::string indentation;
+    for (int i = 0; i < indentLevel; ++i)
+        indentation += "   ";
+    exprAppend(indentation + text);
+}
+
+void translateFileStore(const std::string& listText, const std::string& fileText, bool lines)
+{
+    exprAppend("file_put_contents(" + fileText + ",implode(" + (lines ? "\"\\n\"," : "") +
+               listText + "))");
+}
+
+namespace {
+// Splits an element text such as m[1][2] at its last bracket pair: the
+// container m[1] and the index 2. False when the text does not end in one.
+bool splitLastIndex(const std::string& element, std::string& container, std::string& index)
+{
+    if (element.empty() || element.back() != ']')
+        return false;
+    int depth = 0;
+    for (size_t i = element.size(); i-- > 0;) {
+        char c = element[i];
+        if (c == ']') {
+            ++depth;
+        } else if (c == '[') {
+            if (--depth == 0) {
+                if (i == 0)
+                    return false;
+                container = element.substr(0, i);
+                index = element.substr(i + 1, element.size() - i - 2);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+}
+
+void translateArrayRemoveAt(const std::string& element)
+{
+    std::string container, index;
+    if (!splitLastIndex(element, container, index))
+        return;
+    emitString("array_splice(" + dollarName(container) + "," + index + ",1);\n");
+}
+
+void translateArrayRemoveValue(const std::string& element)
+{
+    std::string container, index;
+    if (!splitLastIndex(element, container, index))
+        return;
+    emitString("unset(" + dollarName(element) + ");\n");
+}
+
+std::string translateInList()
+{
+    int type = currentType;
+    if (type == 11 || type == 12 || (type >= 29 && type <= 35))
+        return "in_array(" + leftOperandText + "," + rightOperandText + ")";
+    if (type == 10)
+        return "(strpos(" + rightOperandText + "," + leftOperandText + ")!==false)";
+    reportErrorText("unknown type in InList");
+    return std::string();
+}
+
+void translateListSetOp(int code)
+{
+    const std::string& l = leftOperandText;
+    const std::string& r = rightOperandText;
+    switch (code) {
+    case 1:
+        setOperationText = "array_intersect(" + l + "," + r + ")";
+        break;
+    case 2:
+        setOperationText = "array_unique(array_merge(" + l + "," + r + "))";
+        break;
+    case 3:
+        setOperationText =
+            "array_unique(array_merge(array_diff(" + l + "," + r + "),array_diff(" + r + "," + l +
+            ")))";
+        break;
+    default:
+        break;
+    }
+}
+
+void translateListOperator()
+{
+    int left = popLeftType();
+    if (left == 16)
+        left = currentType;
+    bool arrays = false;
+    if (left >= 29 && left <= 35) {
+        if (left != currentType)
+            setArrayOfType(elementType(currentType));
+        arrays = true;
+    } else if (left == 2 || left == 4 || left == 5 || left == 7 || left == 8) {
+        checkBitwise(left, currentType);
+        std::string right = currentExpression();
+        clearExpression();
+        int code = popListOperator();
+        const char* op = code == 2 ? "|" : code == 1 ? "&" : "^";
+        exprAppend(restoreLeftOperandText() + op + right);
+        return;
+    } else if (left == 11 || left == 12 || left == 18) {
+        arrays = true;
+    }
+    if (!arrays) {
+        reportOperatorTypeError(62, left, currentType);
+        // Keep the saved text and code paired with their type.
+        restoreLeftOperandText();
+        popListOperator();
+        return;
+    }
+    checkArrayOperand(left, currentType);
+    leftOperandText = restoreLeftOperandText();
+    rightOperandText = currentExpression();
+    clearExpression();
+    int code = popListOperator();
+    if (isArrayKind(currentType))
+        translateListSetOp(code);
+    else
+        reportError(26);
+    exprAppend(setOperationText);
+}
+
+void applyListOperator()
+{
+    int code = popListOperator();
+    if (isArrayKind(currentType))
+        translateListSetOp(code);
+    else
+        reportError(26);
+}
