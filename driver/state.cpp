@@ -6,3 +6,14 @@ std::string baseName;
 bool isMainFile = true;
 std::string newPrefix = "new ";
 std::string phpExtension = ".php";
+std::string tempFileName = "EraseMe.Tmp.$$$.tmp";
+
+int quiet = 0;
+int verbose = 0;
+int rebuildAll = 0;
+int keepTemp = 0;
+int upToDate = 0;
+int hasRun = 0;
+bool bannerShown = false;
+
+int totalErrors = 0;

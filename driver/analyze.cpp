@@ -1,0 +1,134 @@
+#include "driver/analyze.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "driver/files.h"
+#include "driver/include_graph.h"
+#include "driver/state.h"
+#include "driver/text.h"
+#include "semantic/messages.h"
+#include "semantic/text_util.h"
+
+namespace {
+
+// Comment states of the scan: plain lines, inside "/* */", inside "<- ->".
+enum { PLAIN = 0, IN_COMMENT = 2, IN_BLOCK = 3 };
+
+bool startsWith(const std::string& text, const char* prefix) {
+    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
+// The state after the rest of a line from `pos` on: further comments or
+// blocks may open and close on it; the last one left open decides.
+int stateAfter(const std::string& line, size_t pos) {
+    for (;;) {
+        size_t comment = line.find("/*", pos);
+        size_t block = line.find("<-", pos);
+        if (comment == std::string::npos && block == std::string::npos)
+            return PLAIN;
+        int state = comment < block ? IN_COMMENT : IN_BLOCK;
+        size_t open = comment < block ? comment : block;
+        size_t close = line.find(state == IN_COMMENT ? "*/" : "->", open + 2);
+        if (close == std::string::npos)
+            return state;
+        pos = close + 2;
+    }
+}
+
+struct FileCloser {
+    FILE* file;
+    ~FileCloser() {
+        if (file)
+            std::fclose(file);
+    }
+};
+
+}  // namespace
+
+std::string resolveInclude(const std::string& line, const std::string& directory, size_t start) {
+    std::string statement = start <= line.size() ? line.substr(start) : std::string();
+    size_t semicolon = statement.find(';');
+    if (semicolon != std::string::npos)
+        statement.resize(semicolon);
+    size_t i = statement.find_first_not_of(" \"'");
+    if (i == std::string::npos)
+        i = statement.size();
+    size_t j = statement.find_first_of("\n\r\"' ", i);
+    if (j == std::string::npos)
+        j = statement.size();
+    if (i < statement.size() && (statement[i] == '(' || statement[i] == '_'))
+        return std::string();
+    std::string name = statement.substr(i, j - i);
+    if (hasVelExtension(name)) {
+        if (!(startsWith(name, "/") || (name.size() >= 2 && name[1] == ':')))
+            name = directory + name;
+        if (!fileExists(name))
+            fatal(name + " not found. Compilation aborted.");
+        return name;
+    }
+    if (verbose)
+        std::printf("%s not velandro, skipped\n", name.c_str());
+    return std::string();
+}
+
+int analyzeSource(const std::string& directory, bool mainFile) {
+    int index = 0;
+    try {
+        if (verbose)
+            std::printf("Analyzing %s\n", sourceFileName.c_str());
+        index = sourceFiles.add(sourceFileName);
+        if (mainFile)
+            sourceFiles[index].isMain = true;
+        if (upToDate == 1)
+            upToDate = isUpToDate(sourceFileName) ? 1 : 0;
+
+        FileCloser source{std::fopen(sourceFileName.c_str(), "r")};
+        if (!source.file)
+            return index;
+        LineReader reader(source.file);
+        std::string line;
+        int state = PLAIN;
+        while (reader.read(line)) {
+            trimTrailing(line);
+            trimLeading(line);
+            if (line.size() < 2)
+                continue;
+            size_t from = 0;
+            if (state == PLAIN) {
+                if (line[0] == '#' || startsWith(line, "//"))
+                    continue;
+                if (startsWith(line, "/*")) {
+                    state = IN_COMMENT;
+                    from = 2;
+                } else if (startsWith(line, "<-")) {
+                    state = IN_BLOCK;
+                    from = 2;
+                }
+            }
+            if (state != PLAIN) {
+                size_t close = line.find(state == IN_COMMENT ? "*/" : "->", from);
+                if (close != std::string::npos)
+                    state = stateAfter(line, close + 2);
+                continue;
+            }
+            size_t at = line.find("include");
+            if (at == std::string::npos)
+                break;
+            std::string name = resolveInclude(line, directory, at + 7);
+            if (verbose)
+                std::printf("included: %s\n", name.c_str());
+            if (!name.empty()) {
+                int included = sourceFiles.find(name);
+                if (included == -1) {
+                    sourceFileName = name;
+                    included = analyzeSource(directory, false);
+                }
+                sourceFiles.addDependency(index, included);
+            }
+        }
+    } catch (const std::exception& e) {
+        std::printf("Exception in vel: %s\n", e.what());
+    }
+    return index;
+}

@@ -1,0 +1,15 @@
+// Include analysis of source files: finds every file of the run through the
+// include statements at the head of each source, enters them into
+// sourceFiles with their edges, and lowers upToDate when a target is stale.
+#pragma once
+
+#include <string>
+
+// Analyses the file named by sourceFileName (and, depth first, each file it
+// includes that is new); returns its index in sourceFiles. Relative includes
+// are taken from `directory`, the main file's.
+int analyzeSource(const std::string& directory, bool mainFile);
+
+// The Velandro source named by the include statement whose text starts at
+// `start` of `line`, or "" when it names none. A missing source ends the run.
+std::string resolveInclude(const std::string& line, const std::string& directory, size_t start);

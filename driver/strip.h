@@ -1,0 +1,19 @@
+// Comment stripping: each source line becomes its code text, with "//" and
+// "/* */" comments removed and trailing blanks cut, so that the prepared copy
+// keeps the source's line numbers.
+#pragma once
+
+#include <string>
+
+// 1 while a "/*" comment opened on an earlier line is still open.
+extern int inComment;
+// '`' while a template, '~' while a native-code block ("~~") opened on an
+// earlier line is still open; 0 otherwise. Their text is kept as written.
+extern int openTextBlock;
+
+// Both states back to plain code, at the start of every file.
+void resetCommentState();
+
+// The code text of one line (its line end included or not). The line is
+// left holding the result too, unless it lies wholly inside a comment.
+std::string stripComments(std::string& line);

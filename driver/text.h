@@ -1,0 +1,28 @@
+// Line input and blank trimming shared by the driver's scanners.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Reads the lines of a C stream whole, whatever their length, each with its
+// line end, NUL bytes included.
+class LineReader {
+public:
+    explicit LineReader(FILE* file) : file_(file) {}
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // The next line into `line`; false at the end of the input.
+    bool read(std::string& line);
+
+private:
+    FILE* file_;
+    char* buffer_ = nullptr;
+    size_t capacity_ = 0;
+};
+
+// Cut characters with codes 0 to 32 (blanks, tabs, line ends, controls);
+// bytes 128 to 255 are text and stay.
+void trimTrailing(std::string& text);
+void trimLeading(std::string& text);
