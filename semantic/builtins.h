@@ -1,0 +1,53 @@
+// The predefined methods of the basic types and the predefined global
+// functions, with the index that finds them.
+#pragma once
+
+#include <string>
+
+// One row of builtinTable. Method rows use receiver, modifies, kind,
+// argumentCount, argumentTypes[0..1] and result; global-function rows use
+// special, argumentCount, argumentTypes[0..3] and result. An argument type
+// of 0 is absent, type + 128 is optional; an argument count of -1 is any.
+struct BuiltinEntry {
+    const char* name;
+    const char* phpName;
+    int receiver;       // method rows: receiver TypeCode (65535 on separators)
+    int modifies;       // method rows: 1 when the method changes its receiver
+    int kind;           // method rows: form of the PHP call
+    int special;        // function rows: 0 plain, 2 swap, 3 plural, 6 localtime, 7 sign
+    int argumentCount;
+    int argumentTypes[4];
+    int result;
+};
+
+constexpr int builtinRowCount = 185;
+constexpr int firstGlobalFunctionRow = 129;  // the row after the first separator
+extern const BuiltinEntry builtinTable[builtinRowCount];
+
+extern int methodCount;          // rows before the first separator (128)
+extern int globalFunctionCount;  // rows between the separators (55)
+
+// Global-function row i, counted from firstGlobalFunctionRow.
+const BuiltinEntry& globalFunctionRow(int i);
+
+class MethodTable {
+public:
+    int startIndex[32];  // first method row per receiver type (0 when none)
+    int found;           // row of the last successful search, -1 after a failed one
+
+    MethodTable();
+    int findForType(const std::string& name, int type);
+    int findGlobalFunction(const std::string& name);
+    int methodFlag(int i) const;
+    void pushFunctionParameters();
+    int checkFunctionArguments(int i);
+    int checkMethodArguments(int i);
+    int findDictMethod(const std::string& name);
+    void reportBadArguments();
+
+private:
+    int searchReceiver(const std::string& name, int type);
+    int checkRowArguments(const BuiltinEntry& row, int positions);
+};
+
+extern MethodTable methodTable;

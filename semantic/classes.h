@@ -1,0 +1,37 @@
+// Classes: their attributes, methods and parent, and the list of all
+// classes of a run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "semantic/symbols.h"
+
+struct ClassRecord {
+    std::vector<Symbol*> attributes;
+    std::vector<FunctionRecord*> methods;
+    std::string name;        // possibly qualified with dots
+    std::string parentName;  // empty when there is none
+    int typeCode = 0;        // 25 for a declared class
+    int flags = 0;           // 256 for the class "dom"
+    int found = 0;           // index found by the last search here, -1 when none
+
+    int findAttribute(const std::string& attributeName);
+    int findAttributeIgnoreCase(const std::string& attributeName);
+    int findMethod(const std::string& methodName);
+    int findMethodIgnoreCase(const std::string& methodName);
+    int findStaticMethod(const std::string& methodName);
+    int findNextMethod(const std::string& methodName);
+    void addAttribute(Symbol* symbol);
+    void addMethod(FunctionRecord* record);
+};
+
+// All classes of the run; a class's index here is the class index kept in
+// symbols, parameters and currentClassIndex.
+class ClassTable : public std::vector<ClassRecord*> {
+public:
+    int indexOf(const std::string& className) const;
+    void checkAmbiguous(int i) const;
+};
+
+extern ClassTable classTable;

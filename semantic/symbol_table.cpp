@@ -1,0 +1,545 @@
+#include "semantic/symbol_table.h"
+
+#include "emit/code_buffer.h"
+#include "emit/declarations.h"
+#include "emit/state.h"
+#include "semantic/messages.h"
+#include "semantic/text_util.h"
+#include "semantic/types.h"
+
+SymbolTable symbolTable;
+
+int blockDepth = -1;
+int blockFoundDepth = -1;
+int inClass = 0;
+int inFunction = 0;
+int inBlockScope = 0;
+
+std::vector<Symbol*>& BlockScopeList::operator[](int depth) {
+    if (depth < 0) {
+        scratch.clear();
+        return scratch;
+    }
+    if (depth >= size()) scopes.resize(depth + 1);
+    return scopes[depth];
+}
+
+namespace {
+
+int indexIn(const std::vector<Symbol*>& scope, const std::string& name) {
+    for (size_t i = 0; i < scope.size(); ++i)
+        if (scope[i] && scope[i]->name == name) return static_cast<int>(i);
+    return -1;
+}
+
+int indexInIgnoreCase(const std::vector<Symbol*>& scope, const std::string& name) {
+    for (size_t i = 0; i < scope.size(); ++i)
+        if (scope[i] && equalsIgnoreCaseBytes(scope[i]->name, name)) return static_cast<int>(i);
+    return -1;
+}
+
+Symbol* symbolIn(std::vector<Symbol*>& scope, const std::string& name) {
+    int index = indexIn(scope, name);
+    return index < 0 ? nullptr : scope[index];
+}
+
+}  // namespace
+
+void SymbolTable::beginFile() {
+    classes = &classTable;
+    blockDepth = -1;
+    blockFoundDepth = -1;
+    inBlockScope = 0;
+    inClass = 0;
+    inFunction = 0;
+    reportedNames.clear();
+    reportedClassNames.clear();
+}
+
+void SymbolTable::enterBlockScope() {
+    int depth = blockDepth + 1;
+    if (depth == maxBlockDepth) reportErrorText("too many nested blocks");
+    blockDepth = depth;
+    blockFoundDepth = -1;
+    blockScopes[depth].clear();
+    blockCaches[depth].clear();
+    inBlockScope = 1;
+    ++scopeCounter;
+    updateScopeCounterText();
+}
+
+void SymbolTable::leaveBlockScope() {
+    int depth = blockDepth;
+    if (depth < 0) {
+        inBlockScope = 0;
+        return;
+    }
+    inBlockScope = depth > 0 ? 1 : 0;
+    blockScopes[depth].clear();
+    blockCaches[depth].clear();
+    blockDepth = depth - 1;
+    --scopeCounter;
+}
+
+int SymbolTable::find(const std::string& name) {
+    if (inBlockScope && findInBlocks(name)) {
+        foundSymbol = blockScopes[blockFoundDepth][found];
+        foundScope = 3;
+        return found;
+    }
+    if (inFunction && (found = indexIn(locals, name)) >= 0) {
+        foundSymbol = locals[found];
+        foundScope = 4;
+        return found;
+    }
+    if (!inClass) {
+        if ((found = indexIn(globals, name)) >= 0) {
+            foundSymbol = globals[found];
+            foundScope = 1;
+            return found;
+        }
+    } else if (currentClass && (found = currentClass->findAttribute(name)) >= 0) {
+        foundSymbol = currentClass->attributes[found];
+        foundScope = 2;
+        return found;
+    }
+    found = -1;
+    foundScope = 0;
+    return -1;
+}
+
+int SymbolTable::findIgnoreCase(const std::string& name) {
+    if (inBlockScope && findInBlocksIgnoreCase(name)) {
+        foundSymbol = blockScopes[blockFoundDepth][found];
+        foundScope = 3;
+        return found;
+    }
+    if (inFunction && (found = indexInIgnoreCase(locals, name)) >= 0) {
+        foundSymbol = locals[found];
+        foundScope = 4;
+        return found;
+    }
+    if (!inClass) {
+        if ((found = indexInIgnoreCase(globals, name)) >= 0) {
+            foundSymbol = globals[found];
+            foundScope = 1;
+            return found;
+        }
+    } else if (currentClass && (found = currentClass->findAttributeIgnoreCase(name)) >= 0) {
+        foundSymbol = currentClass->attributes[found];
+        foundScope = 2;
+        return found;
+    }
+    found = -1;
+    foundScope = 0;
+    return -1;
+}
+
+bool SymbolTable::findInBlocks(const std::string& name) {
+    for (int depth = 0; depth <= blockDepth; ++depth) {
+        int index = indexIn(blockScopes[depth], name);
+        if (index >= 0) {
+            blockFoundDepth = depth;
+            found = index;
+            return true;
+        }
+    }
+    found = -1;
+    return false;
+}
+
+bool SymbolTable::findInBlocksIgnoreCase(const std::string& name) {
+    for (int depth = 0; depth <= blockDepth; ++depth) {
+        int index = indexInIgnoreCase(blockScopes[depth], name);
+        if (index >= 0) {
+            blockFoundDepth = depth;
+            found = index;
+            return true;
+        }
+    }
+    found = -1;
+    return false;
+}
+
+bool SymbolTable::findInBlockCaches() {
+    for (int depth = 0; depth <= blockDepth; ++depth) {
+        int index = indexIn(blockCaches[depth], currentIdentifier);
+        if (index >= 0) {
+            blockFoundDepth = depth;
+            found = index;
+            return true;
+        }
+    }
+    found = -1;
+    return false;
+}
+
+int SymbolTable::findWorking(const std::string& name) { return found = indexIn(workingScope, name); }
+
+int SymbolTable::findWorkingIgnoreCase(const std::string& name) {
+    return found = indexInIgnoreCase(workingScope, name);
+}
+
+int SymbolTable::findWorkingTyped(const std::string& name, int type) {
+    for (size_t i = 0; i < workingScope.size(); ++i) {
+        Symbol* symbol = workingScope[i];
+        if (symbol && symbol->name == name && static_cast<int>(symbol->flags & 63) == type)
+            return found = static_cast<int>(i);
+    }
+    return found = -1;
+}
+
+int SymbolTable::findLocalIgnoreCase(const std::string& name) {
+    workingScope = locals;
+    return findWorkingIgnoreCase(name);
+}
+
+int SymbolTable::findGlobalIgnoreCase(const std::string& name) {
+    workingScope = globals;
+    return findWorkingIgnoreCase(name);
+}
+
+void SymbolTable::useFoundSymbol() {
+    if (!foundSymbol) return;
+    currentClassIndex = foundSymbol->classIndex;
+    assignedFlag = foundSymbol->flags & 64;
+    staticFlag = foundSymbol->flags & 128;
+    specialObjectFlag = foundSymbol->flags & 256;
+    currentType = foundSymbol->flags & 63;
+    currentKind = static_cast<int>(foundSymbol->kind);
+    codeBuffer = foundSymbol->phpText;
+}
+
+int SymbolTable::foundSymbolType(const std::string& name) {
+    if (find(name) < 0) return 0;
+    int type = foundSymbol->flags & 63;
+    if (type == typeFunction) functionVariable = 1;
+    return type;
+}
+
+int SymbolTable::hasLocalNamed(const std::string& name) { return indexIn(locals, name) >= 0; }
+
+bool SymbolTable::isLocalVar(const std::string& name) {
+    for (Symbol* symbol : locals)
+        if (symbol && symbol->name == name && (symbol->flags & 63) == typeVar) return true;
+    return false;
+}
+
+bool SymbolTable::isReportedGlobal(const std::string& name) {
+    workingNames = reportedNames;
+    for (const std::string& known : workingNames)
+        if (known == name) return true;
+    return false;
+}
+
+bool SymbolTable::isReportedInClass(const std::string& name) {
+    workingNames = reportedClassNames;
+    for (const std::string& known : workingNames)
+        if (known == name) return true;
+    return false;
+}
+
+void SymbolTable::updateScopeCounterText() { scopeCounterText = intToText(scopeCounter); }
+
+void SymbolTable::addFunction(FunctionRecord* record, bool noCheck) {
+    if (!record) return;
+    if (!noCheck) {
+        for (FunctionRecord* existing : functions) {
+            if (existing && existing->name == record->name) {
+                reportErrorName(35, record->name);
+                break;
+            }
+        }
+    }
+    functions.push_back(record);
+}
+
+int SymbolTable::findGlobalFunctionIgnoreCase(const std::string& name) {
+    for (size_t i = 0; i < functions.size(); ++i)
+        if (functions[i] && equalsIgnoreCaseBytes(functions[i]->name, name))
+            return found = static_cast<int>(i);
+    return found = -1;
+}
+
+int SymbolTable::findGlobalFunction(const std::string& name) {
+    for (size_t i = 0; i < functions.size(); ++i)
+        if (functions[i] && functions[i]->name == name) return found = static_cast<int>(i);
+    return found = -1;
+}
+
+FunctionRecord* SymbolTable::findFunction(const std::string& name) {
+    functionVariable = 0;
+    if (inClass && currentClass) {
+        int index = currentClass->findMethod(name);
+        if (index >= 0) return currentClass->methods[index];
+    }
+    for (FunctionRecord* function : functions)
+        if (function && function->name == name) return function;
+    if (find(name) >= 0 && (foundSymbol->flags & 63) == typeFunction) functionVariable = 1;
+    return new FunctionRecord();
+}
+
+void declareFunctionName() {
+    if (symbolTable.findGlobalIgnoreCase(currentIdentifier) >= 0) {
+        reportErrorName(42, codeBuffer);
+        return;
+    }
+    symbolTable.globals.push_back(new Symbol(currentIdentifier, 85, 0, 0));
+}
+
+// --- Lookups of a name (currentIdentifier) for writing and for reading
+
+namespace {
+
+void use(Symbol* symbol) {
+    symbolTable.foundSymbol = symbol;
+    symbolTable.useFoundSymbol();
+}
+
+void mark(Symbol* symbol) { symbol->flags |= 64; }
+
+// A static attribute of the current class is written self::$name: it is a
+// class property, not a global.
+void useStaticAttributeText(Symbol* symbol) {
+    if (symbol->flags & 128) codeBuffer = "self::$" + stripDollar(symbol->phpText);
+}
+
+void cache(unsigned flags) {
+    symbolTable.blockCaches[blockDepth].push_back(
+        new Symbol(currentIdentifier, codeBuffer, flags, static_cast<uint32_t>(currentKind),
+                   currentClassIndex));
+}
+
+Symbol* cacheEntry() {
+    if (!symbolTable.findInBlockCaches()) return nullptr;
+    return symbolTable.blockCaches[blockFoundDepth][symbolTable.found];
+}
+
+Symbol* outerBlockEntry() {
+    if (!symbolTable.findInBlocks(currentIdentifier)) return nullptr;
+    return symbolTable.blockScopes[blockFoundDepth][symbolTable.found];
+}
+
+Symbol* classAttribute() {
+    ClassRecord* owner = symbolTable.currentClass;
+    if (!owner) return nullptr;
+    int index = owner->findAttribute(currentIdentifier);
+    return index < 0 ? nullptr : owner->attributes[index];
+}
+
+void checkAssigned() {
+    if (assignedFlag == 0) reportErrorName(36, currentIdentifier);
+}
+
+bool isEnumItem(const Symbol* symbol) { return symbol->kind == 3; }
+
+// Lookup steps for a target; false when the lookup ended early (no
+// constant check).
+bool findTarget() {
+    SymbolTable& table = symbolTable;
+    const std::string& name = currentIdentifier;
+    bool inBlock = inBlockScope != 0;
+    Symbol* symbol;
+
+    if (!inBlock && !inFunction && !inClass) {
+        if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name), false;
+        use(symbol);
+        mark(symbol);
+        return true;
+    }
+    if (!inBlock && !inFunction) {
+        if (!(symbol = classAttribute())) return reportNotDeclared(name), false;
+        use(symbol);
+        mark(symbol);
+        return true;
+    }
+    if (!inBlock) {
+        if ((symbol = symbolIn(table.locals, name))) {
+            use(symbol);
+            mark(symbol);
+            return true;
+        }
+        if ((symbol = symbolIn(table.functionGlobals, name))) {
+            use(symbol);
+            return false;
+        }
+        if (inClass) {
+            if ((symbol = classAttribute())) {
+                use(symbol);
+                mark(symbol);
+                if (symbol->flags & 128)
+                    useStaticAttributeText(symbol);
+                else
+                    table.functionGlobals.push_back(symbol);
+                return true;
+            }
+            if (loadClassAttribute(name)) return true;
+            return reportNotDeclared(name), false;
+        }
+        if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name), false;
+        use(symbol);
+        emitGlobalDeclaration();
+        assignedFlag = 64;
+        mark(symbol);
+        table.functionGlobals.push_back(symbol);
+        return true;
+    }
+
+    // In a block scope.
+    if ((symbol = cacheEntry())) {
+        use(symbol);
+        return false;
+    }
+    if ((symbol = symbolIn(table.blockScopes[blockDepth], name))) {
+        use(symbol);
+        mark(symbol);
+        return true;
+    }
+    if ((symbol = outerBlockEntry())) {
+        use(symbol);
+        if (!(symbol->flags & 64)) cache(currentType | 64);
+        return true;
+    }
+    if (inFunction) {
+        if ((symbol = symbolIn(table.functionGlobals, name))) {
+            use(symbol);
+            return false;
+        }
+        if ((symbol = symbolIn(table.locals, name))) {
+            use(symbol);
+            if (!(symbol->flags & 64)) cache(currentType | 64);
+            return true;
+        }
+    }
+    if (inClass) {
+        if ((symbol = classAttribute())) {
+            use(symbol);
+            if (inFunction) useStaticAttributeText(symbol);
+            if (!(symbol->flags & 64)) cache(currentType | staticFlag);
+            return true;
+        }
+        if (loadClassAttribute(name)) return true;
+        return reportNotDeclared(name), false;
+    }
+    if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name), false;
+    use(symbol);
+    cache(currentType | 64);
+    if (inFunction) emitGlobalDeclaration();
+    return true;
+}
+
+}  // namespace
+
+void lookupIdentifier() {
+    if (!findTarget()) return;
+    if (currentKind >= 3 && currentKind <= 5) reportErrorName(39, currentIdentifier);
+}
+
+void lookupIdentifierInExpression() {
+    if (inLvalue) {
+        lookupIdentifier();
+        return;
+    }
+    currentType = 0;
+    SymbolTable& table = symbolTable;
+    const std::string& name = currentIdentifier;
+    bool inBlock = inBlockScope != 0;
+    Symbol* symbol;
+
+    if (!inBlock && !inFunction && !inClass) {
+        if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name);
+        use(symbol);
+        checkAssigned();
+        return;
+    }
+    if (!inBlock && !inFunction) {
+        if (loadClassAttribute(name)) return;
+        if ((symbol = classAttribute())) return use(symbol);
+        if ((symbol = symbolIn(table.globals, name))) {
+            use(symbol);
+            if (isEnumItem(symbol))
+                checkAssigned();
+            else
+                reportErrorName(28, name);
+            return;
+        }
+        reportErrorName(37, name);
+        return;
+    }
+    if (!inBlock) {
+        if ((symbol = symbolIn(table.locals, name))) {
+            use(symbol);
+            checkAssigned();
+            return;
+        }
+        if ((symbol = symbolIn(table.functionGlobals, name))) return use(symbol);
+        if (inClass) {
+            if ((symbol = classAttribute())) {
+                use(symbol);
+                if (symbol->flags & 128)
+                    useStaticAttributeText(symbol);
+                else
+                    table.functionGlobals.push_back(symbol);
+                return;
+            }
+            if (loadClassAttribute(name)) return;
+            if ((symbol = symbolIn(table.globals, name))) {
+                use(symbol);
+                if (isEnumItem(symbol))
+                    checkAssigned();
+                else
+                    reportErrorName(28, name);
+                return;
+            }
+            return reportNotDeclared(name);
+        }
+        if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name);
+        use(symbol);
+        if (!isEnumItem(symbol)) emitGlobalDeclaration();
+        table.functionGlobals.push_back(symbol);
+        return;
+    }
+
+    // In a block scope.
+    if ((symbol = symbolIn(table.blockScopes[blockDepth], name))) {
+        use(symbol);
+        checkAssigned();
+        return;
+    }
+    if ((symbol = cacheEntry())) return use(symbol);
+    if ((symbol = outerBlockEntry())) {
+        use(symbol);
+        checkAssigned();
+        return;
+    }
+    if (inFunction) {
+        if ((symbol = symbolIn(table.locals, name))) {
+            use(symbol);
+            checkAssigned();
+            return;
+        }
+        if ((symbol = symbolIn(table.functionGlobals, name))) return use(symbol);
+    }
+    if (inClass) {
+        if (loadClassAttribute(name)) return;
+        if ((symbol = classAttribute())) {
+            use(symbol);
+            if (inFunction) useStaticAttributeText(symbol);
+            return;
+        }
+        if ((symbol = symbolIn(table.globals, name))) {
+            use(symbol);
+            if (!isEnumItem(symbol)) reportErrorName(28, name);
+            return;
+        }
+        return reportNotDeclared(name);
+    }
+    if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name);
+    use(symbol);
+    if (!inFunction || isEnumItem(symbol)) {
+        checkAssigned();
+        return;
+    }
+    emitGlobalDeclaration();
+    cache(currentType | assignedFlag);
+}

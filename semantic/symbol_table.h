@@ -1,0 +1,136 @@
+// The symbol table: globals, global functions, locals, the globals a
+// function has used, nested block scopes, the classes, and the lookups
+// that the parser's actions call for names.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "semantic/classes.h"
+#include "semantic/symbols.h"
+
+constexpr int maxBlockDepth = 128;  // block scopes 0..127
+
+// Symbol lists indexed by block depth. Depths 0..127 always exist; a
+// negative depth reads an empty scratch list and a deeper one grows the
+// list (entering it is reported by SymbolTable::enterBlockScope).
+class BlockScopeList {
+public:
+    BlockScopeList() : scopes(maxBlockDepth) {}
+    std::vector<Symbol*>& operator[](int depth);
+    int size() const { return static_cast<int>(scopes.size()); }
+
+private:
+    std::deque<std::vector<Symbol*>> scopes;
+    std::vector<Symbol*> scratch;
+};
+
+class SymbolTable {
+public:
+    unsigned savedGeneratorCounter = 0;
+    unsigned savedClassGeneratorCounter = 0;
+    unsigned completedClassCount = 0;
+    std::vector<Symbol*> globals;
+    std::vector<FunctionRecord*> functions;
+    std::vector<Symbol*> locals;
+    std::vector<Symbol*> functionGlobals;
+    BlockScopeList blockScopes;
+    BlockScopeList blockCaches;
+    std::vector<std::string> reportedNames;
+    std::vector<std::string> reportedClassNames;
+    ClassRecord* currentClass = nullptr;
+    std::vector<std::string> constructorLines;
+    ClassTable* classes = nullptr;
+    Symbol* foundSymbol = nullptr;
+    FunctionRecord* foundMethod = nullptr;
+    ClassRecord* foundClass = nullptr;
+    int scopeCounter = 0;
+    std::string scopeCounterText;
+    std::string parentClassName;
+    int functionVariable = 0;
+    int found = -1;
+    int foundScope = 0;  // 0 nowhere, 1 globals, 2 class attributes, 3 block, 4 locals
+    std::vector<Symbol*> workingScope;
+    std::vector<std::string> workingNames;
+    int constructorWritten = 0;
+
+    // Per file: classes list, block depth and the not-declared reports.
+    void beginFile();
+
+    // Block-scope entry and exit, as the block statements perform them.
+    void enterBlockScope();
+    void leaveBlockScope();
+
+    // Symbol searches.
+    int find(const std::string& name);
+    int findIgnoreCase(const std::string& name);
+    bool findInBlocks(const std::string& name);
+    bool findInBlocksIgnoreCase(const std::string& name);
+    bool findInBlockCaches();
+    int findWorking(const std::string& name);
+    int findWorkingIgnoreCase(const std::string& name);
+    int findWorkingTyped(const std::string& name, int type);
+    int findLocalIgnoreCase(const std::string& name);
+    int findGlobalIgnoreCase(const std::string& name);
+    void useFoundSymbol();
+    int foundSymbolType(const std::string& name);
+    int hasLocalNamed(const std::string& name);
+    bool isLocalVar(const std::string& name);
+    bool isReportedGlobal(const std::string& name);
+    bool isReportedInClass(const std::string& name);
+    void updateScopeCounterText();
+
+    // Functions.
+    void addFunction(FunctionRecord* record, bool noCheck = false);
+    int findGlobalFunctionIgnoreCase(const std::string& name);
+    int findGlobalFunction(const std::string& name);
+    FunctionRecord* findFunction(const std::string& name);
+
+    // Classes.
+    void beginClass(const std::string& name);
+    void setParentClass(const std::string& name);
+    void endClass();
+    bool isConstructor(const FunctionRecord* record);
+    void flushConstructorLines();
+    int isClassName(const std::string& name);
+    int classIndexOrError(const std::string& name);
+    std::string className(int i) const;
+    std::string foundClassName();
+    int foundClassType() const;
+    int foundClassFlags() const;
+    std::string foundShortClassName() const;
+    std::string classNameOfInstance(const std::string& name, bool report);
+    FunctionRecord* findMethodOf(const std::string& name, const std::string& method);
+    FunctionRecord* findMethod(const std::string& className, const std::string& method,
+                               bool report);
+    FunctionRecord* findStaticMethod(const std::string& className, const std::string& method);
+    // Walks the parent chain of className; afterwards className holds the
+    // class that has the attribute, or "" when none has it.
+    Symbol* findAttribute(std::string& className, const std::string& name);
+    bool isInheritedMethod(const std::string& name);
+    bool isInheritedAttribute(const std::string& name);
+    bool isParentClassName(const std::string& name) const;
+    ClassRecord* findClass(const std::string& name);
+    FunctionRecord* nextOverload(int start);
+    static std::string shortClassName(const std::string& name);
+    bool isClassOrParent(const std::string& name);
+    int foundClassIndex(const std::string& name);
+    void addClassIfMissing(const std::string& name, int typeCode);
+
+private:
+    ClassTable& classList();
+    ClassRecord* classAt(int i) const;
+};
+
+extern SymbolTable symbolTable;
+
+extern int blockDepth;       // innermost block scope, -1 when none
+extern int blockFoundDepth;  // depth where the last block search found the name
+extern int inClass;
+extern int inFunction;
+extern int inBlockScope;
+
+void declareFunctionName();
+void lookupIdentifier();
+void lookupIdentifierInExpression();

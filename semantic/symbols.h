@@ -1,0 +1,72 @@
+// Symbols (declared names) and function records (signatures, with the
+// state of the call being checked against them).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Name of an empty record made by a failed search.
+extern const std::string unknownName;
+
+struct Symbol {
+    std::string name;
+    std::string phpText;   // written for a use of the name
+    uint32_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
+    uint32_t kind;         // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
+    int classIndex;
+
+    Symbol(const std::string& name, uint32_t flags, uint32_t kind, int classIndex);
+    Symbol(const std::string& name, const std::string& phpText, uint32_t flags,
+           uint32_t kind, int classIndex);
+    // Kind and class index from currentKind and currentClassIndex.
+    Symbol(const std::string& name, uint32_t flags);
+    Symbol(const std::string& name, const std::string& phpText, uint32_t flags);
+};
+
+struct FunctionRecord {
+    std::string name;
+    std::string phpName;
+    uint32_t staticMark = 0;
+    int cursor = 0;
+    int nestingDepth = 0;
+    int overloadMark = 0;
+    std::vector<int> returnTypes;
+    std::vector<int> returnedTypes;
+    std::vector<int> parameterTypes;   // type | 64 default given | 128 named type | 256 alias
+    std::vector<int> argumentTypes;
+    std::vector<int> parameterClassIndex;
+    std::vector<int> parameterAcceptsObject;
+    // Signatures of function-typed parameters; may hold null entries.
+    std::vector<FunctionRecord*> functionParameters;
+
+    FunctionRecord();
+    explicit FunctionRecord(const std::string& name);
+
+    void addReturnType(int type);
+    void addReturnedType(int type);
+    void addParameter(int type, int flags, int acceptsObject = 0);
+    void addArgumentType(int type);
+    // A copy of the source's signature under the name; a null source adds a
+    // null entry so the list stays parallel to the parameters.
+    void addFunctionParameter(const FunctionRecord* source, const std::string& name);
+    FunctionRecord* findFunctionParameter(const std::string& name);
+    int returnTypeAt() const;
+    int parameterTypeAt() const;
+    int resultType() const;
+    void beginArguments();
+    void endArguments();
+    int checkArguments(bool report = true);
+    int checkReturnedValues();
+
+    void saveArguments();
+    void restoreArguments();
+    void copyArgumentsFrom(FunctionRecord* other) const;
+    void makeOverloadName(const std::string& baseName);
+    FunctionRecord* functionParameterAt();
+    int returnedTypeAt() const;
+    int argumentTypeAt() const;
+    int parameterNamedTypeAt() const;
+    bool sameParameters(const FunctionRecord& other) const;
+    bool matchSignature(FunctionRecord& other);
+};

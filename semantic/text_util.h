@@ -1,0 +1,25 @@
+// Small text helpers shared by the parser's actions, the translators and
+// the driver. All comparisons are on bytes.
+#pragma once
+
+#include <string>
+
+int currentLine();
+void appendDeferredText(const std::string& text);
+std::string intToText(int n);
+int parseIntLiteral(const std::string& text);
+bool isConstantArithmetic(const std::string& text);
+bool looksLikeCall(const std::string& text);
+bool isIdentifier(const std::string& text);
+// Removes one final "r"/"R" from the text in place and returns the result;
+// the const form only returns it.
+std::string stripRealSuffix(std::string& text);
+std::string stripRealSuffix(const std::string& text);
+bool hasVelExtension(const std::string& fileName);
+bool hasPhpExtension(const std::string& fileName);
+// Same length, bytes equal after setting bit 0x20 (only bytes 32..127 of
+// the first text are folded).
+bool equalsIgnoreCase(const std::string& a, const std::string& b);
+// The same comparison folding every byte.
+bool equalsIgnoreCaseBytes(const std::string& a, const std::string& b);
+bool hasNoOperatorChars(const std::string& text);

@@ -1,0 +1,155 @@
+// Reporters: exact lines on standard output and the error count.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/state.h"
+#include "emit/code_buffer.h"
+#include "emit/state.h"
+#include "semantic/semantic.h"
+
+namespace {
+
+class Reporters : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sourceFileName = "a.vel";
+        lineNumber = 12;
+        errorCount = 0;
+        currentType = 0;
+        inClass = 0;
+        symbolTable.beginFile();
+    }
+    void TearDown() override { inClass = 0; }
+};
+
+template <typename Action>
+std::string captured(Action action) {
+    testing::internal::CaptureStdout();
+    action();
+    return testing::internal::GetCapturedStdout();
+}
+
+TEST_F(Reporters, TableHoldsNinetyOneTextsThenNull) {
+    EXPECT_STREQ(errorMessages[0], "unknown error");
+    EXPECT_STREQ(errorMessages[46], "not declared");
+    EXPECT_STREQ(errorMessages[69], "");
+    EXPECT_STREQ(errorMessages[79], "\"$\" not declared, or \"$\" method not defined");
+    EXPECT_STREQ(errorMessages[90], "unbalanced XML tag");
+    EXPECT_EQ(errorMessages[91], nullptr);
+}
+
+TEST_F(Reporters, PlainReportersWriteOneCountedLine) {
+    struct Case {
+        const char* what;
+        void (*report)();
+        const char* line;
+    };
+    const Case cases[] = {
+        {"code", [] { reportError(7); }, "a.vel L12: case expected\n"},
+        {"text", [] { reportErrorText("ERROR_EQUAL"); }, "a.vel L12: ERROR_EQUAL\n"},
+        {"name", [] { reportErrorName(46, "x"); }, "a.vel L12: \"x\" not declared\n"},
+        {"empty word", [] { reportErrorName(69, "x"); }, "a.vel L12: \"x\" \n"},
+        {"internal", [] { internalError(5001); }, "Internal error [5001] line 12\n"},
+        {"unknown action", [] { unknownActionError("$s", 3); },
+         "a.vel L12: unknown action #3 on $s\n"},
+        {"syntax", [] { syntaxError(); }, "a.vel L12: syntax error\n"},
+        {"already declared", [] { alreadyDeclaredError("f"); },
+         "a.vel L12: \"f\" already declared\n"},
+        {"what is", [] { reportWhatIs("x"); }, "a.vel L12: what is x?\n"},
+        {"bad syntax", [] { reportBadSyntax(67); }, "a.vel L12: bad call syntax\n"},
+        {"operator", [] { reportOperatorTypeError(53, 10, 5); },
+         "a.vel L12: can't solve boolean expression on text and integer\n"},
+        {"cant assign", [] { reportCantAssign(29, 10); },
+         "a.vel L12: can't assign to int array, from text\n"},
+        {"assign count", [] { reportAssignCount(3, 2); },
+         "a.vel L12: 3 required, attempting to assign 2 values\n"},
+        {"instance", [] { reportInstanceRequired("n", "integer"); },
+         "a.vel L12: n is integer, instance required\n"},
+        {"call type", [] { reportCallTypeError(44, "f", 5, 10); },
+         "a.vel L12: bad argument in \"f\" call, integer expected, text found\n"},
+        {"one argument", [] { reportArgumentCount("f", 1, 3); },
+         "a.vel L12: \"f\" requires 1 argument, 3 found\n"},
+        {"two arguments", [] { reportArgumentCount("f", 2, 0); },
+         "a.vel L12: \"f\" requires 2 arguments, 0 found\n"},
+        {"no argument", [] { reportArgumentCount("f", 0, 1); },
+         "a.vel L12: \"f\" requires 0 argument, 1 found\n"},
+        {"return count", [] { reportReturnCount("g", 2, 1); },
+         "a.vel L12: \"g\" must return 2 and not 1 values\n"},
+    };
+    for (const Case& c : cases) {
+        errorCount = 0;
+        EXPECT_EQ(captured(c.report), c.line) << c.what;
+        EXPECT_EQ(errorCount, 1) << c.what;
+    }
+}
+
+TEST_F(Reporters, DollarInsideInsertedTextIsNoPlaceholder) {
+    codeBuffer = "$x";
+    EXPECT_EQ(captured([] { reportAlreadyDeclaredIn(70); }),
+              "a.vel L12: \"$x\" already declared as global\n");
+    codeBuffer = "$";
+    EXPECT_EQ(captured([] { reportCallTypeError(45, "$$", 5, 10); }),
+              "a.vel L12: bad return type in \"$$\" call, integer expected, text found\n");
+}
+
+TEST_F(Reporters, ExtraFillsChangeNothing) {
+    pendingMessage = errorMessages[85];
+    substituteArgument("if");  // fills the one placeholder
+    std::string filled = pendingMessage;
+    EXPECT_EQ(filled, "bad if syntax");
+    substituteArgument("again");
+    EXPECT_EQ(pendingMessage, filled);
+}
+
+TEST_F(Reporters, RequiredTypeNamesTheCurrentType) {
+    currentType = 3;
+    EXPECT_EQ(captured([] { reportRequiredType(2); }), "a.vel L12: sequence required, found boolean\n");
+}
+
+TEST_F(Reporters, StackUnderflowWritesTwoLinesAndCountsTwo) {
+    EXPECT_EQ(captured([] { stackUnderflowError("scan"); }),
+              "Internal error [0] line 12\na.vel L12: stack underflow in scan\n");
+    EXPECT_EQ(errorCount, 2);
+}
+
+TEST_F(Reporters, DuplicateNameUsesTheCodeBuffer) {
+    codeBuffer = "$y";
+    int result = 1;
+    EXPECT_EQ(captured([&] { result = duplicateNameError(); }), "a.vel L12: \"$y\" duplicate name\n");
+    EXPECT_EQ(result, 0);
+}
+
+TEST_F(Reporters, LocationAloneIsNotCounted) {
+    EXPECT_EQ(captured([] { printLocation(); }), "a.vel L12: ");
+    EXPECT_EQ(errorCount, 0);
+}
+
+TEST_F(Reporters, NotDeclaredOncePerNameAndSituationAndFile) {
+    currentType = 5;
+    currentKind = 2;
+    EXPECT_EQ(captured([] { reportNotDeclared("x"); }), "a.vel L12: \"x\" not declared\n");
+    EXPECT_EQ(currentType, 0);
+    EXPECT_EQ(currentKind, 0);
+    EXPECT_EQ(captured([] { reportNotDeclared("x"); }), "");
+    inClass = 1;
+    EXPECT_EQ(captured([] { reportNotDeclared("x"); }), "a.vel L12: \"x\" not declared\n");
+    EXPECT_EQ(captured([] { reportNotDeclared("x"); }), "");
+    inClass = 0;
+    // A later file reports the name again.
+    sourceFileName = "b.vel";
+    EXPECT_EQ(captured([] { reportNotDeclared("x"); }), "b.vel L12: \"x\" not declared\n");
+    EXPECT_EQ(errorCount, 3);
+}
+
+TEST_F(Reporters, DumpListsCodesFromOne) {
+    std::string listing = captured([] { dumpErrorMessages(); });
+    EXPECT_EQ(listing.rfind("1 syntax error\n2 semantic error\n", 0), 0u);
+    EXPECT_NE(listing.find("\n69 \n"), std::string::npos);
+    const std::string last = "\n90 unbalanced XML tag\n";
+    ASSERT_GT(listing.size(), last.size());
+    EXPECT_EQ(listing.substr(listing.size() - last.size()), last);
+    EXPECT_EQ(listing.find("unknown error"), std::string::npos);
+}
+
+}  // namespace
