@@ -14,6 +14,10 @@ struct PageCase {
     std::string stream;               // the prepared stream
 };
 
+void PrintTo(const PageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PreparePage : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(PreparePage, Stream) {

@@ -13,6 +13,10 @@ struct StripCase {
     std::vector<std::string> expected;   // the code text of each
 };
 
+void PrintTo(const StripCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class StripComments : public ::testing::TestWithParam<StripCase> {};
 
 TEST_P(StripComments, CodeTextLineForLine) {
