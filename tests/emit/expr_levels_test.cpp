@@ -1,0 +1,142 @@
+#include "emit_fixture.h"
+
+namespace {
+
+using ExprLevelsTest = EmitTest;
+
+TEST_F(ExprLevelsTest, NestedLevelsAppendToTheLevelBelow)
+{
+    exprAppend("$x=");
+    pushExpression();
+    exprAppend("$a+$b");
+    popExpressionParenthesized();
+    exprAppendChar('*');
+    exprAppendChar(0);
+    pushExpression();
+    exprAppendText("2");
+    popExpressionAppend();
+    EXPECT_EQ(exprLevel, 0);
+    EXPECT_EQ(currentExpression(), "$x=($a+$b)*2");
+    EXPECT_EQ(exprLength(), 12);
+}
+
+TEST_F(ExprLevelsTest, MarksAreKeptPerLevel)
+{
+    exprAppend("$a");
+    markOperandStart();
+    exprAppend("+");
+    markOperatorPosition();
+    EXPECT_EQ(charAtOperatorMark(), 0);   // the mark stands at the end
+    setCharAtOperatorMark('-');
+    EXPECT_EQ(currentExpression(), "$a+");
+    operatorMark = 2;
+    EXPECT_EQ(charAtOperatorMark(), '+');
+    setCharAtOperatorMark('-');
+    conversionTarget = 7;
+
+    pushExpression();
+    EXPECT_EQ(currentExpression(), "");
+    exprAppend("zz");
+    markOperatorPosition();
+    conversionTarget = 3;
+    popExpressionAppend();
+
+    EXPECT_EQ(operatorMark, 2);
+    EXPECT_EQ(operandMark, 2);
+    EXPECT_EQ(conversionTarget, 7);
+    insertAtOperandMark("(int)");
+    EXPECT_EQ(currentExpression(), "$a(int)-zz");
+    exprInsertAt(0, "[");
+    exprInsertAt(99, "never");
+    exprInsertAt(exprLength(), "never");
+    EXPECT_EQ(currentExpression(), "[$a(int)-zz");
+}
+
+TEST_F(ExprLevelsTest, InsertAtOperandMarkAfterClearStaysInside)
+{
+    exprAppend("abcdef");
+    markOperandStart();
+    clearExpression();
+    exprAppend("ab");
+    insertAtOperandMark("X");
+    EXPECT_EQ(currentExpression(), "abX");
+}
+
+TEST_F(ExprLevelsTest, UnderflowsAreReportedAndCounted)
+{
+    std::string text = diagnostics([] { popExpression(); });
+    EXPECT_EQ(text,
+              "Internal error [0] line 1\nt.vel L1: stack underflow in expression\n"
+              "Internal error [0] line 1\nt.vel L1: stack underflow in expression stack\n");
+    EXPECT_EQ(errorCount, 4);
+    EXPECT_EQ(exprLevel, 0);
+
+    text = diagnostics([] { EXPECT_EQ(popLeftType(), 0); });
+    EXPECT_EQ(text, "Internal error [0] line 1\nt.vel L1: stack underflow in left type\n");
+    text = diagnostics([] { popExpressionLevel(); });
+    EXPECT_EQ(text, "Internal error [0] line 1\nt.vel L1: stack underflow in expression\n");
+    text = diagnostics([] { EXPECT_EQ(restoreLeftOperandText(), ""); });
+    EXPECT_EQ(text, "");
+}
+
+TEST_F(ExprLevelsTest, PushExpressionLevelLeavesTheMarks)
+{
+    operandMark = 4;
+    pushExpressionLevel();
+    exprAppend("x");
+    markOperandStart();
+    popExpressionLevel();
+    EXPECT_EQ(operandMark, 1);
+    EXPECT_EQ(exprStateDepth, 0);
+}
+
+TEST_F(ExprLevelsTest, LeftOperandsWaitForTheRightOne)
+{
+    exprAppend("$a");
+    currentType = 11;
+    saveLeftOperand();
+    EXPECT_EQ(currentExpression(), "");
+    currentType = 5;
+    pushLeftType();
+    EXPECT_EQ(popLeftType(), 5);
+    EXPECT_EQ(popLeftType(), 11);
+    EXPECT_EQ(restoreLeftOperandText(), "$a");
+}
+
+TEST_F(ExprLevelsTest, TypesOfLevels)
+{
+    currentType = 10;
+    setExprType();
+    pushExpression();
+    currentType = 11;
+    setExprType();
+    EXPECT_EQ(exprTypeAt(0), 10);
+    EXPECT_EQ(exprTypeAt(1), 11);
+    EXPECT_EQ(exprTypeAt(-1), 0);
+    EXPECT_EQ(exprTypeAt(1 << 20), 0);
+}
+
+// Nesting far beyond 128 levels (a thousand parentheses) stays defined.
+TEST_F(ExprLevelsTest, DeepNestingGrows)
+{
+    const int depth = 3000;
+    for (int i = 0; i < depth; ++i) {
+        exprAppend("f(");
+        currentType = 5;
+        pushLeftType();
+        pushExpression();
+        markOperandStart();
+    }
+    exprAppend("1");
+    for (int i = 0; i < depth; ++i) {
+        popExpressionAppend();
+        exprAppend(")");
+        EXPECT_EQ(popLeftType(), 5);
+    }
+    EXPECT_EQ(exprLevel, 0);
+    EXPECT_EQ(exprStateDepth, 0);
+    EXPECT_EQ(currentExpression().size(), static_cast<size_t>(depth * 3 + 1));
+    EXPECT_EQ(errorCount, 0);
+}
+
+}  // namespace
