@@ -1,34 +1,20 @@
 // Reporters: exact lines on standard output and the error count.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "driver/state.h"
-#include "emit/code_buffer.h"
-#include "emit/state.h"
-#include "semantic/semantic.h"
+#include "semantic_fixture.h"
 
 namespace {
 
-class Reporters : public ::testing::Test {
+class Reporters : public SemanticTest {
 protected:
     void SetUp() override {
+        SemanticTest::SetUp();
         sourceFileName = "a.vel";
         lineNumber = 12;
-        errorCount = 0;
-        currentType = 0;
-        inClass = 0;
-        symbolTable.beginFile();
     }
-    void TearDown() override { inClass = 0; }
+    template <typename Action>
+    static std::string captured(Action action) {
+        return diagnostics(action);
+    }
 };
-
-template <typename Action>
-std::string captured(Action action) {
-    testing::internal::CaptureStdout();
-    action();
-    return testing::internal::GetCapturedStdout();
-}
 
 TEST_F(Reporters, TableHoldsNinetyOneTextsThenNull) {
     EXPECT_STREQ(errorMessages[0], "unknown error");
