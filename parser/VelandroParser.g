@@ -1,0 +1,1133 @@
+// The Velandro parser. ANTLR 2.7.7 turns this file into VelandroParser at
+// build time. The rules translate while they parse: every action writes PHP
+// text or changes the process-wide translation state, and runs only when the
+// parser is not guessing. No rule keeps state of its own; the few locals of
+// a rule are positions in the current expression text.
+//
+// Error handling, three kinds: the generated default handler (report through
+// the runtime, resynchronise on the rule's follow set) is switched on rule by
+// rule; a few rules have a handler written here; every other rule passes its
+// exceptions to its caller.
+
+header "post_include_hpp" {
+#include <antlr/TokenStreamException.hpp>
+}
+
+header "post_include_cpp" {
+#include <cstdio>
+#include <iostream>
+
+#include "emit/emit.h"
+#include "parser/actions.h"
+#include "parser/state.h"
+#include "semantic/semantic.h"
+
+void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
+{
+    ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError(ex);
+    ++errorCount;
+}
+
+void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
+{
+    std::cerr << ex.toString() << std::endl;
+    ++errorCount;
+}
+}
+
+options {
+    language = "Cpp";
+}
+
+class VelandroParser extends Parser;
+options {
+    k = 2;
+    // The pinned numbers of the lexer; exporting "Velandro" gives the class
+    // its base VelandroTokenTypes, the same types as the lexer's.
+    importVocab = VelandroPinned;
+    exportVocab = Velandro;
+    defaultErrorHandler = false;
+}
+
+{
+public:
+    // A syntax error the runtime reports counts as an error of the file, so
+    // that the file fails (exit code, no run, file times set back).
+    // Inside the rules this name is the runtime's; the program's own reporter
+    // of coded messages is ::reportError(code).
+    void reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex) override;
+    using ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError;
+
+private:
+    // A lexical error ends the file: reported in the runtime's form,
+    // counted; the start rule then returns.
+    void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
+}
+
+// ---------------------------------------------------------------------------
+// Start rules
+
+sourceFile
+options { defaultErrorHandler = true; }
+{ OutputFileScope outputScope; }
+    :   (   {
+                resetFileState();
+                if (!openTargetFile())
+                    return;
+                emitText("<?php\n");
+            }
+            (   sourceBody EOF
+            |   OPENVEL "vel"
+                {
+                    std::fputs("Use rather the -web option\n", stdout);
+                    std::fflush(stdout);
+                    ++errorCount;
+                }
+            )
+            {
+                emitText("\n?>\n");
+                closeOutputFile();
+            }
+            exception
+            catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+                reportTokenStreamError(ex);
+            }
+        )
+    ;
+
+webPage
+options { defaultErrorHandler = true; }
+{ OutputFileScope outputScope; }
+    :   (   {
+                resetFileState();
+                if (!openTargetFile())
+                    return;
+            }
+            (   OPENVEL "vel" { emitText("<?php "); }
+                sourceBody
+                CLOSEVEL { emitText(" ?>"); }
+            |   LESSER { emitText("<"); }
+                "script" { emitText("script "); }
+                attribute:ID
+                {
+                    if (!equalsIgnoreCase(attribute->getText(), "language"))
+                        syntaxError();
+                }
+                EQUAL languageValue
+                GREATER { emitText(">"); }
+                sourceBody
+                LESSER { emitText("<"); }
+                SLASHSCRIPT { emitText("/script"); }
+                GREATER { emitText(">"); }
+            |   block:HTML { emitString(pageText(block->getText())); }
+            |   EOL
+                {
+                    emitNewline();
+                    ++lineNumber;
+                }
+            )+
+            EOF
+            { closeOutputFile(); }
+            exception
+            catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+                reportTokenStreamError(ex);
+            }
+        )
+    ;
+
+// The value of a script element's language attribute.
+languageValue
+    :   "velandro" { emitText("php"); }
+    |   "QvelandroQ" { emitText("'php'"); }
+    |   "DvelandroD" { emitText("\"php\""); }
+    ;
+
+// The code of a source file or of one code block of a page: the header items,
+// then the top-level items.
+sourceBody
+options { defaultErrorHandler = true; }
+    :   (   // Empty lines and comments are header items while the head lasts.
+            options { warnWhenFollowAmbig = false; }
+        :   headerItem
+        )*
+        ( topLevelItem )*
+    ;
+
+// Steps the start rules perform inline.
+velKeyword : "vel" ;
+lessThan : LESSER { emitText("<"); } ;
+scriptKeyword : "script" { emitText("script "); } ;
+greaterThan : GREATER { emitText(">"); } ;
+
+// ---------------------------------------------------------------------------
+// Header items, top-level items and statements
+
+headerItem
+options { defaultErrorHandler = true; }
+    :   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   comment
+    ;
+
+topLevelItem
+options { defaultErrorHandler = true; }
+    :   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+    |   { emitIndent(); }
+        "return"
+        (   { resetExpressions(); }
+            expression ( COMMA expression )*
+        |
+        )
+        statementEnd
+        { ::reportError(13); }
+    |   ( Q_COMMENT ) => comment
+    |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
+    |   statement { newlineState = 0; }
+    ;
+
+statement
+    :   { emitIndent(); }
+        (   comment
+        |   inputStatement
+        |   printStatement
+        |   echoStatement
+        |   nativeCode { emitString(rawText); }
+        )
+    ;
+
+// The end of a simple statement. Page code may also end at "?>" or at the end
+// of the input, where only the ";" is written.
+statementEnd
+{
+    if (LA(1) == CLOSEVEL || LA(1) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+        if (inputState->guessing == 0)
+            emitSemicolon();
+        return;
+    }
+}
+    :   EOL
+        {
+            endStatement();
+            ++lineNumber;
+        }
+    |   SEMI
+        {
+            emitSemicolon();
+            emitNewline();
+        }
+        // Never taken (the init action above takes these tokens); it tells
+        // the callers' decisions that a statement may end there.
+    |   { false }? ( CLOSEVEL | EOF )
+    ;
+
+blockStart
+    :   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   COLON
+    ;
+
+newLine
+    :   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    ;
+
+returnKeyword : "return" ;
+
+// A "#" comment, its line end included, as a PHP "//" comment.
+comment
+    :   c:Q_COMMENT
+        {
+            emitString(phpComment(c->getText()));
+            ++lineNumber;
+        }
+    ;
+
+// PHP text between "~~" marks, left in rawText for the caller to write.
+nativeCode
+options { defaultErrorHandler = true; }
+    :   n:NATIVECODE
+        {
+            takeNativeCode(n->getText());
+            lineNumber += countLineEnds(n->getText());
+        }
+    ;
+
+// COMMA and an optional line end, written nowhere.
+comma
+    :   COMMA
+        (   EOL { ++lineNumber; }
+        |
+        )
+    ;
+
+// ---------------------------------------------------------------------------
+// Print, echo and input
+
+printStatement
+options { defaultErrorHandler = true; }
+    :   "print"
+        (   { resetExpressions(); }
+            expression
+            {
+                fillNilValue(0);
+                setExprType();
+            }
+            (   comma
+                { pushExpression(); }
+                expression
+                {
+                    fillNilValue(0);
+                    setExprType();
+                }
+            )*
+            { writePrintList(); }
+        |   {
+                emitText("echo \"\\n\"");
+                resetRvalues();
+            }
+        )
+        statementEnd
+    ;
+
+echoStatement
+options { defaultErrorHandler = true; }
+    :   "echo"
+        { resetExpressions(); }
+        expression
+        {
+            fillNilValue(0);
+            setExprType();
+        }
+        (   comma
+            { pushExpression(); }
+            expression
+            {
+                fillNilValue(0);
+                setExprType();
+            }
+        )*
+        { emitEcho(false); }
+        statementEnd
+    ;
+
+inputStatement
+    :   "input"
+        { inputPrompt = ""; }
+        (   prompt:STRING_LITERAL comma
+            { inputPrompt = prompt->getText(); }
+        |
+        )
+        { resetExpressions(); }
+        lvalue
+        { translateInput(); }
+        statementEnd
+    ;
+
+// ---------------------------------------------------------------------------
+// Expressions
+
+expression
+options { defaultErrorHandler = true; }
+    :   orExpression
+    ;
+
+// An expression on a level of its own, appended to the enclosing level.
+subExpression
+    :   { pushExpression(); }
+        expression
+        { popExpressionAppend(); }
+    ;
+
+innerExpression
+    :   { pushExpression(); }
+        expression
+        { popExpressionAppend(); }
+    ;
+
+orExpression
+{ int start = exprLength(), operatorAt = 0, rightAt = 0; }
+    :   andExpression
+        (   {
+                operatorAt = exprLength();
+                pushLeftType();
+            }
+            orOperator
+            { rightAt = exprLength(); }
+            andExpression
+            { completeLogical(start, operatorAt, rightAt); }
+        )*
+    ;
+
+andExpression
+{ int start = exprLength(), operatorAt = 0, rightAt = 0; }
+    :   relationalExpression
+        (   {
+                operatorAt = exprLength();
+                pushLeftType();
+            }
+            andOperator
+            { rightAt = exprLength(); }
+            relationalExpression
+            { completeLogical(start, operatorAt, rightAt); }
+        )*
+    ;
+
+// Comparisons and membership tests. A comparison that is the left operand of
+// another one is parenthesized, and so is a bit operation, since PHP ranks
+// its comparisons above "&", "|" and "^" and refuses to chain them. The
+// subject of "in" is the operand before it, not the whole level.
+relationalExpression
+{
+    int start = exprLength(), operatorAt = 0, rightAt = 0;
+    bool compared = false;
+    std::string before;
+}
+    :   bitOrExpression
+        { notInFlag = 0; }
+        (   {
+                prepareComparisonLeft(start, compared);
+                operatorAt = exprLength();
+                markOperatorPosition();
+                pushLeftType();
+            }
+            comparisonOperator
+            { rightAt = exprLength(); }
+            bitOrExpression
+            {
+                if (bitwiseOperand)
+                    wrapExpressionFrom(rightAt);
+                completeComparison(start, operatorAt, rightAt);
+                compared = true;
+            }
+        |   { before = takeTestSubject(start, compared); }
+            "in"
+            inTest
+            {
+                restoreBeforeTest(before);
+                compared = false;
+                bitwiseOperand = 0;
+            }
+        |   notKeyword
+            {
+                notInFlag = 1;
+                before = takeTestSubject(start, compared);
+            }
+            "in"
+            inTest
+            {
+                restoreBeforeTest(before);
+                compared = false;
+                bitwiseOperand = 0;
+            }
+        )*
+    ;
+
+comparisonOperator
+    :   equalOperator
+    |   notEqualOperator
+    |   pasdiffOperator
+    |   lessOperator
+    |   greaterOperator
+    |   lessEqualOperator
+    |   greatEqualOperator
+    ;
+
+equalOperator : EQUAL { exprAppendText("==="); } ;
+notEqualOperator : NOT_EQUAL { exprAppendText("!="); } ;
+pasdiffOperator : PASDIFF { exprAppendText("!="); } ;
+lessOperator : LESSER { exprAppendText("<"); } ;
+greaterOperator : GREATER { exprAppendText(">"); } ;
+lessEqualOperator : LESS_EQUAL { exprAppendText("<="); } ;
+greatEqualOperator : GREAT_EQUAL { exprAppendText(">="); } ;
+notKeyword : "not" ;
+
+// The part of a membership test after "in": a range, or a list or a text.
+// The subject waits in the current identifier slot.
+inTest
+{
+    std::string subject;
+    int subjectType = 0;
+}
+    :   {
+            subject = identifierSlotName();
+            subjectType = identifierSlotType();
+            leftOperandText = subject;
+            clearExpression();
+        }
+        (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
+            rangeBounds
+            { completeRangeTest(subject, subjectType); }
+        |   { pushNotInFlag(); }
+            bitOrExpression
+            { completeListTest(subject, subjectType); }
+        )
+    ;
+
+bitOrExpression
+{ bool own = false; }
+    :   { pushExpression(); }
+        bitXorExpression
+        (   {
+                saveLeftOperand();
+                pushListOperator(2);
+            }
+            OR_BIN
+            (   EOL { ++lineNumber; }
+            |
+            )
+            bitXorExpression
+            {
+                if (completeListOperator())
+                    own = true;
+            }
+        )*
+        {
+            popExpressionAppend();
+            bitwiseOperand = own || bitwiseOperand;
+        }
+    ;
+
+bitXorExpression
+{ bool own = false; }
+    :   { pushExpression(); }
+        bitAndExpression
+        (   {
+                saveLeftOperand();
+                pushListOperator(3);
+            }
+            XOR_BIN
+            (   EOL { ++lineNumber; }
+            |
+            )
+            bitAndExpression
+            {
+                if (completeListOperator())
+                    own = true;
+            }
+        )*
+        {
+            popExpressionAppend();
+            bitwiseOperand = own || bitwiseOperand;
+        }
+    ;
+
+bitAndExpression
+{ bool own = false; }
+    :   { pushExpression(); }
+        shiftExpression
+        (   {
+                saveLeftOperand();
+                pushListOperator(1);
+            }
+            AND_BIN
+            (   EOL { ++lineNumber; }
+            |
+            )
+            shiftExpression
+            {
+                if (completeListOperator())
+                    own = true;
+            }
+        )*
+        {
+            popExpressionAppend();
+            bitwiseOperand = own;
+        }
+    ;
+
+shiftExpression
+{ int start = exprLength(), operatorAt = 0, rightAt = 0; }
+    :   additiveExpression
+        (   {
+                operatorAt = exprLength();
+                pushLeftType();
+            }
+            (   shiftLeftOperator
+            |   shiftRightOperator
+            )
+            { rightAt = exprLength(); }
+            additiveExpression
+            { completeArithmetic(start, operatorAt, rightAt, 57); }
+        )*
+    ;
+
+additiveExpression
+{ int rightAt = 0; }
+    :   { markOperandStart(); }
+        multiplicativeExpression
+        (   {
+                markOperatorPosition();
+                pushLeftType();
+            }
+            (   plusOperator
+            |   minusOperator
+            )
+            { rightAt = exprLength(); }
+            multiplicativeExpression
+            { completeAdditive(rightAt); }
+        )*
+    ;
+
+// The operator word is kept per operation: an operand in parentheses has
+// operators of its own.
+multiplicativeExpression
+{ int start = exprLength(), operatorAt = 0, rightAt = 0, word = 0; }
+    :   signExpression
+        (   {
+                operatorAt = exprLength();
+                pushLeftType();
+            }
+            (   mulOperator { operatorWord = 59; }
+            |   divOperator { operatorWord = 60; }
+            |   modOperator { operatorWord = 61; }
+            )
+            {
+                word = operatorWord;
+                rightAt = exprLength();
+            }
+            signExpression
+            { completeArithmetic(start, operatorAt, rightAt, word); }
+        )*
+    ;
+
+signExpression
+{ bool hasSign = false; int start = 0; }
+    :   (   plusOperator { hasSign = true; }
+        |   minusOperator { hasSign = true; }
+        )*
+        { start = exprLength(); }
+        unaryExpression
+        {
+            // A bare nil stays empty for the operator that takes it; after a
+            // sign it needs a text.
+            if (hasSign)
+                fillNilValue(start);
+        }
+    ;
+
+unaryExpression
+{ int start = 0; }
+    :   bitNotOperator
+        { start = exprLength(); }
+        signExpression
+        { fillNilBitNot(start); }
+    |   notOperator
+        { start = exprLength(); }
+        signExpression
+        { fillNilValue(start); }
+    |   postfixExpression
+    ;
+
+// Operator rules: the token, an optional line end (the expression goes on
+// on the next line), and the PHP operator.
+orOperator
+    :   "or" ( EOL { ++lineNumber; } | )
+        { exprAppendText("||"); }
+    ;
+
+andOperator
+    :   "and" ( EOL { ++lineNumber; } | )
+        { exprAppendText("&&"); }
+    ;
+
+shiftLeftOperator
+    :   SHIFT_LEFT ( EOL { ++lineNumber; } | )
+        { exprAppendText("<<"); }
+    ;
+
+shiftRightOperator
+    :   SHIFT_RIGHT ( EOL { ++lineNumber; } | )
+        { exprAppendText(">>"); }
+    ;
+
+plusOperator
+    :   PLUS ( EOL { ++lineNumber; } | )
+        { appendSign('+'); }
+    ;
+
+minusOperator
+    :   MINUS ( EOL { ++lineNumber; } | )
+        { appendSign('-'); }
+    ;
+
+mulOperator
+    :   MUL ( EOL { ++lineNumber; } | )
+        { exprAppendText("*"); }
+    ;
+
+divOperator
+    :   DIV ( EOL { ++lineNumber; } | )
+        { exprAppendText("/"); }
+    ;
+
+modOperator
+    :   "mod" ( EOL { ++lineNumber; } | )
+        { exprAppendText("%"); }
+    ;
+
+bitNotOperator
+    :   NOT_BIN ( EOL { ++lineNumber; } | )
+        { exprAppendText("~"); }
+    ;
+
+notOperator
+    :   "not" ( EOL { ++lineNumber; } | )
+        { exprAppendText("!"); }
+    ;
+
+// An opening parenthesis and an optional line end; the callers write "(".
+leftParen
+    :   LEFTPAR
+        (   EOL { ++lineNumber; }
+        |
+        )
+    ;
+
+// ---------------------------------------------------------------------------
+// Operands
+
+postfixExpression
+    :   primaryExpression
+    ;
+
+primaryExpression
+{ int start = 0; }
+    :   literal
+    |   "true" { appendKeywordValue("true", 3); }
+    |   "false" { appendKeywordValue("false", 3); }
+    |   "null" { appendKeywordValue("null", 15); }
+    |   "nil" { appendKeywordValue("", 24); }
+    |   "zero" { appendKeywordValue("0", 4); }
+    |   "this" { appendKeywordValue("$this", 15); }
+    |   phpReference
+    |   phpConstant
+    |   { pushExpression(); }
+        leftParen
+        expression
+        RIGHTPAR
+        {
+            fillNilValue(0);
+            popExpressionParenthesized();
+        }
+    |   ( LEFTSQUARE ( EOL )? signExpression ) => arrayLiteral
+    |   ( "array" LEFTPAR ) => arrayLiteral
+    |   ( LEFTCURLY ( EOL )? primaryExpression COLON ) => dictLiteral
+    |   ( "dict" LEFTPAR ) => dictLiteral
+    |   ( variableType LEFTPAR ) => typeConversion
+    |   LEFTSQUARE RIGHTSQUARE { appendKeywordValue("array()", 11); }
+    |   LEFTCURLY RIGHTCURLY { appendKeywordValue("array()", 12); }
+    ;
+
+// A name written between "$(" and ")": the bare name, an integer.
+phpConstant
+    :   c:PHPCONSTANT
+        {
+            std::string text = c->getText();
+            exprAppend(text.substr(2, text.size() - 3));
+            currentType = 5;
+        }
+    ;
+
+// A PHP variable written as such, with its indexes; no lookup, type var.
+phpReference
+    :   p:PHPID { exprAppend(p->getText()); }
+        ( indexOpen boundExpression indexClose )*
+        { currentType = 16; }
+    ;
+
+indexOpen
+    :   LEFTSQUARE
+        (   EOL { ++lineNumber; }
+        |
+        )
+        { exprAppendChar('['); }
+    ;
+
+indexClose
+    :   RIGHTSQUARE { exprAppendChar(']'); }
+    ;
+
+commaSeparator
+    :   COMMA
+        (   EOL { ++lineNumber; }
+        |
+        )
+        { exprAppendComma(); }
+    ;
+
+// The target of an assignment or an input.
+lvalue
+    :   {
+            assignTargetMode = 1;
+            referenceAccessKind = 1;
+        }
+        phpReference
+        {
+            lvalueFlag = currentType;
+            assignTargetMode = 0;
+        }
+    ;
+
+// ---------------------------------------------------------------------------
+// Literals
+
+literal
+    :   (   realLiteral
+        |   integerLiteral
+        |   stringLiteral
+            (   // Strings on consecutive lines are one text.
+                options { greedy = true; generateAmbigWarnings = false; }
+            :   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                    exprAppendText(".");
+                }
+                stringLiteral
+            )*
+        |   templateLiteral { exprAppend(rawText); }
+        )
+        { assignedFlag = 1; }
+    ;
+
+integerLiteral
+    :   i:INTEGER { appendIntegerLiteral(i->getText()); }
+    ;
+
+realLiteral
+    :   r:REAL_LITERAL { appendRealLiteral(r->getText()); }
+    ;
+
+stringLiteral
+    :   s:STRING_LITERAL { appendStringLiteral(s->getText()); }
+    ;
+
+templateLiteral
+options { defaultErrorHandler = true; }
+    :   t:TEMPLATE { takeTemplate(t->getText()); }
+    ;
+
+literalToken
+    :   REAL_LITERAL
+    |   STRING_LITERAL
+    |   INTEGER
+    ;
+
+arrayLiteral
+options { defaultErrorHandler = true; }
+    :   arraySquareList
+    |   "array" { currentType = 11; } arrayParenList
+    ;
+
+arrayParenList
+    :   { pushExpression(); }
+        leftParen
+        (   arrayElement
+            ( commaSeparator arrayElement )*
+            (   EOL { ++lineNumber; }
+            )?
+        |
+        )
+        RIGHTPAR
+        {
+            // array(v) of a typed array v is v itself
+            if (isTypedArray(currentType))
+                popExpressionAppend();
+            else
+                wrapArrayLiteral();
+            currentType = 11;
+        }
+    ;
+
+arraySquareList
+    :   { pushExpression(); }
+        leftSquare
+        (   arrayElement
+            ( commaSeparator arrayElement )*
+            (   EOL { ++lineNumber; }
+            )?
+        |
+        )
+        RIGHTSQUARE
+        {
+            wrapArrayLiteral();
+            currentType = 11;
+        }
+    ;
+
+arrayElement
+    :   { pushExpression(); }
+        expression
+        {
+            fillNilValue(0);
+            popExpressionAppend();
+        }
+    ;
+
+leftSquare
+    :   LEFTSQUARE
+        (   EOL { ++lineNumber; }
+        |
+        )
+    ;
+
+dictLiteral
+options { defaultErrorHandler = true; }
+    :   dictCurlyList
+    |   "dict" { currentType = 12; } dictParenList
+    ;
+
+dictParenList
+    :   { pushExpression(); }
+        leftParen
+        (   dictPair
+            ( commaSeparator dictPair )*
+            (   EOL { ++lineNumber; }
+            )?
+        |
+        )
+        RIGHTPAR
+        {
+            wrapArrayLiteral();
+            currentType = 12;
+        }
+    ;
+
+dictCurlyList
+    :   { pushExpression(); }
+        leftCurly
+        (   dictPair
+            ( commaSeparator dictPair )*
+            (   EOL { ++lineNumber; }
+            )?
+        |
+        )
+        RIGHTCURLY
+        {
+            wrapArrayLiteral();
+            currentType = 12;
+        }
+    ;
+
+dictPair
+{ int start = exprLength(); }
+    :   primaryExpression
+        {
+            fillNilValue(start);
+            exprAppendText("=>");
+        }
+        COLON
+        { pushExpression(); }
+        expression
+        {
+            fillNilValue(0);
+            popExpressionAppend();
+        }
+    ;
+
+leftCurly
+    :   LEFTCURLY
+        (   EOL { ++lineNumber; }
+        |
+        )
+    ;
+
+// A type keyword applied to values in parentheses: a conversion of one
+// value, or a typed array built from several.
+typeConversion
+    :   { pushExpressionLevel(); }
+        variableType
+        {
+            clearExpression();
+            conversionTarget = currentType;
+        }
+        (   LEFTPAR RIGHTPAR
+            {
+                // An empty list: the typed array of the keyword, when it has one.
+                exprAppendText("array()");
+                objectConversion = 1;
+            }
+        |   ( LEFTPAR expression RIGHTPAR ) =>
+            LEFTPAR conversionCall RIGHTPAR
+        |   LEFTPAR arrayConstructorArgs RIGHTPAR
+        )
+        {
+            std::string text = currentExpression();
+            popExpressionLevel();
+            exprAppend(text);
+            if (objectConversion)
+                setArrayOfType(conversionTarget);
+        }
+    ;
+
+conversionCall
+    :   { openConversionCall(); }
+        { pushExpression(); }
+        expression
+        {
+            fillNilValue(0);
+            popExpressionAppend();
+            currentType = conversionTarget;
+            exprAppendCloseParen();
+        }
+    ;
+
+arrayConstructorArgs
+    :   {
+            exprAppendText("array(");
+            objectConversion = 1;
+            pushInt(currentType);
+        }
+        { pushExpression(); }
+        expression
+        {
+            fillNilValue(0);
+            popExpressionAppend();
+            checkAssignable(conversionTarget, currentType);
+        }
+        (   { exprAppendComma(); }
+            comma
+            { pushExpression(); }
+            expression
+            {
+                fillNilValue(0);
+                popExpressionAppend();
+                checkAssignable(conversionTarget, currentType);
+            }
+        )+
+        {
+            currentType = popInt();
+            exprAppendCloseParen();
+        }
+    ;
+
+// ---------------------------------------------------------------------------
+// Bound expressions (indexes, slices, ranges): sums and products of simple
+// operands, no comparisons and no logical or bit operators.
+
+boundExpression
+    :   boundTerm
+        (   { pushLeftType(); }
+            (   minusOperator
+            |   plusOperator
+            )
+            boundTerm
+            { checkArithmetic(popLeftType(), currentType, 58); }
+        )*
+    ;
+
+boundTerm
+{ int word = 0; }
+    :   boundOperand
+        (   { pushLeftType(); }
+            (   mulOperator { operatorWord = 59; }
+            |   divOperator { operatorWord = 60; }
+            |   modOperator { operatorWord = 61; }
+            )
+            { word = operatorWord; }
+            boundOperand
+            { checkArithmetic(popLeftType(), currentType, word); }
+        )*
+    ;
+
+boundOperand
+    :   minusOperator boundOperand
+    |   plusOperator boundOperand
+    |   { pushExpression(); }
+        leftParen
+        boundExpression
+        RIGHTPAR
+        { popExpressionParenthesized(); }
+    |   integerLiteral { assignedFlag = 1; }
+    |   stringLiteral { assignedFlag = 1; }
+    |   phpReference
+    |   "zero" { appendKeywordValue("0", 4); }
+    ;
+
+rangeOperator
+    :   DOTDOT { rangeInclusive = 1; }
+    |   MINMIN { rangeInclusive = 0; }
+    ;
+
+rangeBounds
+    :   boundExpression
+        rangeOperator
+        {
+            rangeStart = currentExpression();
+            clearExpression();
+        }
+        boundExpression
+        {
+            rangeEnd = currentExpression();
+            clearExpression();
+        }
+    ;
+
+// ---------------------------------------------------------------------------
+// Type keywords
+
+declarationType
+    :   { currentClassIndex = -3; }
+        (   "void" { currentType = 1; }
+        |   "byte" { currentType = 2; }
+        |   booleanType
+        |   "number" { currentType = 4; }
+        |   "int" { currentType = 5; }
+        |   "integer" { currentType = 5; }
+        |   "real" { currentType = 7; }
+        |   "natural" { currentType = 8; }
+        |   "text" { currentType = 10; }
+        |   "array" { currentType = 11; }
+        |   "dict" { currentType = 12; }
+        |   "file" { currentType = 13; }
+        |   "dir" { currentType = 14; }
+        |   "object" { currentType = 15; }
+        |   "var" { currentType = 16; }
+        |   "function" { currentType = 21; }
+        |   "cstring" { currentType = 22; }
+        |   "char" { currentType = 22; }
+        )
+    ;
+
+variableType
+    :   { currentClassIndex = -3; }
+        (   "void" { currentType = 1; }
+        |   "byte" { currentType = 2; }
+        |   booleanType
+        |   "number" { currentType = 4; }
+        |   "int" { currentType = 5; }
+        |   "integer" { currentType = 5; }
+        |   "real" { currentType = 7; }
+        |   "natural" { currentType = 8; }
+        |   "text" { currentType = 10; }
+        |   "array" { currentType = 11; }
+        |   "dict" { currentType = 12; }
+        |   "file" { currentType = 13; }
+        |   "dir" { currentType = 14; }
+        |   "object" { currentType = 15; }
+        |   "var" { currentType = 16; }
+        |   "function" { currentType = 21; }
+        |   "cstring" { currentType = 22; }
+        )
+    ;
+
+booleanType
+    :   (   "bool"
+        |   "boolean"
+        )
+        { currentType = 3; }
+    ;

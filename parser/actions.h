@@ -1,0 +1,96 @@
+// Helpers that the grammar's actions call: the start-of-file set-up, the
+// completion steps of the operators, and the small text rules of literals.
+// They work on the process-wide translation state (semantic/, emit/,
+// parser/state.h); none of them depends on ANTLR.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// --- Parser-only state
+extern std::string inputPrompt;  // prompt of the input statement, as written, or empty
+extern int objectConversion;     // the conversion being ended builds a typed array
+// The operand an operator rule just finished holds a bit operation at its top
+// level ("a&b"), so PHP needs it parenthesized as a comparison operand.
+extern int bitwiseOperand;
+
+// --- Start rules
+// Resets everything a file's translation starts from; an aborted earlier
+// file leaves nothing behind. Sets lineNumber 1, errorCount 0, blockDepth -1.
+void resetFileState();
+// Opens targetFileName as the output file; a target that cannot be opened is
+// a counted diagnostic and the result is false.
+bool openTargetFile();
+
+// Closes the output file when the start rule is left, whatever the path.
+class OutputFileScope {
+public:
+    OutputFileScope() = default;
+    OutputFileScope(const OutputFileScope&) = delete;
+    OutputFileScope& operator=(const OutputFileScope&) = delete;
+    ~OutputFileScope();
+};
+
+// A page text block "{|" text "|}" without its two marks.
+std::string pageText(const std::string& block);
+
+// --- Line ends inside one token ("\r\n", "\r" and "\n" count one each)
+int countLineEnds(const std::string& text);
+
+// --- Comments and native code
+// The PHP text of a "#" comment: "//" and the text after "#"; a "?>" in it
+// would end PHP mode, so it is written "? >".
+std::string phpComment(const std::string& commentToken);
+// Sets rawText from a native-code token (text between the "~~" marks);
+// reports a malformed token as a syntax error.
+void takeNativeCode(const std::string& token);
+// Sets rawText to the PHP text of a template; prints the trace line of an
+// interpolated one.
+void takeTemplate(const std::string& token);
+
+// --- Literals
+void appendIntegerLiteral(const std::string& token);
+void appendRealLiteral(const std::string& token);
+void appendStringLiteral(const std::string& token);
+void appendKeywordValue(const char* text, int type);
+
+// --- Signs and nil
+// Appends "+" or "-"; a blank keeps it from merging with a sign just
+// written into "++" or "--".
+void appendSign(char sign);
+// An expression that ended as a bare nil (no text) gets "null", so that no
+// PHP operand is left empty.
+void fillNilValue(int start);
+// The operand of "~": nil gets "0" (PHP refuses "~" on null).
+void fillNilBitNot(int start);
+// After a binary operator: an empty nil operand takes the default value of
+// the other operand's type. leftStart/operatorAt/rightAt are positions in
+// the current level's text.
+void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int right);
+
+// --- Operator completions (right operand parsed, left type still pushed)
+void completeLogical(int leftStart, int operatorAt, int rightAt);
+void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word);
+void completeAdditive(int rightAt);
+// Bitwise level: true when a scalar bit operation was written.
+bool completeListOperator();
+void wrapExpressionFrom(int position);
+
+// --- Comparisons and membership
+// Before a comparison operator: a left operand that is itself a comparison
+// or a bit operation is parenthesized.
+void prepareComparisonLeft(int start, bool compared);
+void completeComparison(int start, int operatorAt, int rightAt);
+// At "in": takes the subject (the text from start) into the identifier slot
+// and the level; returns the text before it, which restoreBeforeTest puts back.
+std::string takeTestSubject(int start, bool compared);
+void restoreBeforeTest(const std::string& before);
+void completeRangeTest(const std::string& subject, int subjectType);
+void completeListTest(const std::string& subject, int subjectType);
+
+// --- Print, echo, input
+void writePrintList();
+void translateInput();
+
+// --- Conversions
+void openConversionCall();
