@@ -74,6 +74,29 @@ long long boundLength(const Interval& in, long long v, int inc)
 {
     return magnitude(magnitude(v) - magnitude(in.lowerValue)) + inc;
 }
+}
+
+void formatUpperValue(Interval& in)
+{
+    in.upperText = std::to_string(in.upperValue);
+}
+
+void parseFromBound(Interval& in, const std::string& text)
+{
+    if (text.empty()) {
+        in.lowerText = "0";
+        in.lowerKind = 2;
+        in.lowerValue = 0;
+    } else if (isConstantBound(text)) {
+        in.lowerText = text;
+        in.lowerValue = constantBoundValue(text);
+        in.lowerKind = in.lowerValue < 0 ? 3 : 2;
+    } else {
+        in.lowerText = text;
+        in.lowerKind = 1;
+        in.lowerValue = 1;
+    }
+}
 
 void parseToBound(Interval& in, int inc)
 {
@@ -228,6 +251,7 @@ void parseArrayAssignBound(Interval& in, int inc)
     }
 }
 
+namespace {
 void fillInterval(Interval& in, int kind)
 {
     in.container = codeBuffer;
@@ -236,19 +260,7 @@ void fillInterval(Interval& in, int kind)
     in.kind = kind;
     in.containerType = sliceContainerType;
 
-    if (sliceStart.empty()) {
-        in.lowerText = "0";
-        in.lowerKind = 2;
-        in.lowerValue = 0;
-    } else if (isConstantBound(sliceStart)) {
-        in.lowerText = sliceStart;
-        in.lowerValue = constantBoundValue(sliceStart);
-        in.lowerKind = in.lowerValue < 0 ? 3 : 2;
-    } else {
-        in.lowerText = sliceStart;
-        in.lowerKind = 1;
-        in.lowerValue = 1;
-    }
+    parseFromBound(in, sliceStart);
 
     in.upperText = sliceEnd;
     in.upperValue = 0;

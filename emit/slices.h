@@ -34,6 +34,15 @@ std::string translateTextIndex(Interval& interval);
 std::string translateTextRange(Interval& interval);
 std::string translateNegativeIndex(Interval& interval, bool array);
 
-// Bound helpers.
+// Bound helpers. A constant bound holds only digits and % * + - / ^; its
+// value is its leading signed integer. The parsers read the bound texts into
+// the interval: the lower one, then the upper one by operation and container.
 bool isConstantBound(const std::string& text);
 int constantBoundValue(const std::string& text);
+void parseFromBound(Interval& interval, const std::string& text);
+void parseToBound(Interval& interval, int inclusive);          // array read
+void parseTextToBound(Interval& interval, int inclusive);      // text read
+void parseTextAssignBound(Interval& interval, int inclusive);  // text assignment
+void parseDictAssignBound(Interval& interval, int inclusive);  // dict assignment
+void parseArrayAssignBound(Interval& interval, int inclusive); // array assignment
+void formatUpperValue(Interval& interval);                     // upper text = upper value

@@ -5,7 +5,7 @@
 
 namespace {
 
-using AssignTest = EmitTest;
+using EmitAssign = EmitTest;
 
 struct Target {
     const char* text;
@@ -46,7 +46,7 @@ void fillLists(const std::vector<Target>& targets, const std::vector<Value>& val
     setAssignOperator(op);
 }
 
-TEST_F(AssignTest, AssignmentForms)
+TEST_F(EmitAssign, AssignmentForms)
 {
     const std::vector<AssignCase> cases = {
         {"pairs", {{"$a", 5, 1}, {"$b", 5, 1}}, '=', {{"1", 5, 2}, {"2", 5, 2}},
@@ -128,7 +128,7 @@ struct SliceTargetCase {
     const char* report;
 };
 
-TEST_F(AssignTest, SliceTargets)
+TEST_F(EmitAssign, SliceTargets)
 {
     const std::vector<SliceTargetCase> cases = {
         {"nil removes", 11, "1", "2", '=', {"null", 24, 2}, "array_splice($a,1,2);\n", ""},
@@ -159,7 +159,7 @@ TEST_F(AssignTest, SliceTargets)
     }
 }
 
-TEST_F(AssignTest, ErrorCatchingForm)
+TEST_F(EmitAssign, ErrorCatchingForm)
 {
     indentLevel = 1;
     fillLists({{"$t", 10, 1}}, {{"f()", 10, 2}}, '=');
@@ -179,7 +179,7 @@ TEST_F(AssignTest, ErrorCatchingForm)
               "if(!($error=@())===false || $==null) $=$error;\n");
 }
 
-TEST_F(AssignTest, ListCursorsStayInside)
+TEST_F(EmitAssign, ListCursorsStayInside)
 {
     fillLists({{"$a", 5, 1}}, {{"1", 5, 2}}, '=');
     nextLvalue();
@@ -206,7 +206,7 @@ TEST_F(AssignTest, ListCursorsStayInside)
     EXPECT_EQ(assignedFlag, 64);
 }
 
-TEST_F(AssignTest, AdderFieldsAndExpressionTargets)
+TEST_F(EmitAssign, AdderFieldsAndExpressionTargets)
 {
     exprAppend("$x[1]");
     currentType = 10;
@@ -228,7 +228,7 @@ TEST_F(AssignTest, AdderFieldsAndExpressionTargets)
 }
 
 // A statement with a thousand targets and values is written in full.
-TEST_F(AssignTest, ThousandPairs)
+TEST_F(EmitAssign, ThousandPairs)
 {
     std::vector<Target> targets;
     std::vector<Value> values;

@@ -4,14 +4,14 @@
 
 namespace {
 
-using CodeBufferTest = EmitTest;
+using EmitCodeBuffer = EmitTest;
 
 struct TextCase {
     const char* input;
     const char* expected;
 };
 
-TEST_F(CodeBufferTest, DollarName)
+TEST_F(EmitCodeBuffer, DollarName)
 {
     const std::vector<TextCase> cases = {
         {"x", "$x"},
@@ -28,7 +28,7 @@ TEST_F(CodeBufferTest, DollarName)
         EXPECT_EQ(dollarName(c.input), c.expected) << c.input;
 }
 
-TEST_F(CodeBufferTest, StripQuotes)
+TEST_F(EmitCodeBuffer, StripQuotes)
 {
     const std::vector<TextCase> cases = {
         {"\"abc\"", "abc"}, {"'abc'", "abc"},  {"`abc`", "abc"}, {"\"abc", "abc"},
@@ -39,7 +39,7 @@ TEST_F(CodeBufferTest, StripQuotes)
         EXPECT_EQ(stripQuotes(c.input), c.expected) << c.input;
 }
 
-TEST_F(CodeBufferTest, SettersAndDollarHelpers)
+TEST_F(EmitCodeBuffer, SettersAndDollarHelpers)
 {
     setCodeBuffer("$abc");
     appendCodeBuffer("->d");
@@ -60,7 +60,7 @@ TEST_F(CodeBufferTest, SettersAndDollarHelpers)
     EXPECT_EQ(newTempName(), "$_I3");
 }
 
-TEST_F(CodeBufferTest, WrapArrayLiteral)
+TEST_F(EmitCodeBuffer, WrapArrayLiteral)
 {
     exprAppend("$a=");
     pushExpression();
@@ -77,7 +77,7 @@ struct SplitCase {
     bool internalError;
 };
 
-TEST_F(CodeBufferTest, CallTextSplits)
+TEST_F(EmitCodeBuffer, CallTextSplits)
 {
     const std::vector<SplitCase> cases = {
         {"$o->get(1)", "get", "o", false},

@@ -4,7 +4,7 @@
 
 namespace {
 
-class DeclarationsTest : public EmitTest {
+class EmitDeclarations : public EmitTest {
 protected:
     void SetUp() override
     {
@@ -68,7 +68,7 @@ protected:
     }
 };
 
-TEST_F(DeclarationsTest, DuplicatesInEachScope)
+TEST_F(EmitDeclarations, DuplicatesInEachScope)
 {
     EXPECT_EQ(declare("x"), "");
     ASSERT_EQ(symbolTable.globals.size(), 1u);
@@ -91,7 +91,7 @@ TEST_F(DeclarationsTest, DuplicatesInEachScope)
     EXPECT_EQ(errorCount, 5);
 }
 
-TEST_F(DeclarationsTest, ClassBodyAndMethods)
+TEST_F(EmitDeclarations, ClassBodyAndMethods)
 {
     ClassRecord* shape = addClass("Shape");
     enterClass(shape);
@@ -109,7 +109,7 @@ TEST_F(DeclarationsTest, ClassBodyAndMethods)
     EXPECT_EQ(symbolTable.locals.size(), 1u);
 }
 
-TEST_F(DeclarationsTest, GlobalDeclarationLine)
+TEST_F(EmitDeclarations, GlobalDeclarationLine)
 {
     indentLevel = 1;
     codeBuffer = "x";
@@ -120,7 +120,7 @@ TEST_F(DeclarationsTest, GlobalDeclarationLine)
     EXPECT_EQ(newlineState, 0);
 }
 
-TEST_F(DeclarationsTest, InstanceMembers)
+TEST_F(EmitDeclarations, InstanceMembers)
 {
     ClassRecord* base = addClass("Base");
     addAttribute(base, "size", 5);
@@ -157,7 +157,7 @@ TEST_F(DeclarationsTest, InstanceMembers)
     EXPECT_EQ(text, "t.vel L1: static method can't use dynamic attribute\n");
 }
 
-TEST_F(DeclarationsTest, ClassMembersOfOtherClasses)
+TEST_F(EmitDeclarations, ClassMembersOfOtherClasses)
 {
     ClassRecord* point = addClass("Point");
     addAttribute(point, "x", 64 | 7);
@@ -204,7 +204,7 @@ TEST_F(DeclarationsTest, ClassMembersOfOtherClasses)
     EXPECT_EQ(text, "t.vel L1: \"Point.z\" not declared\n");
 }
 
-TEST_F(DeclarationsTest, InheritedAttributes)
+TEST_F(EmitDeclarations, InheritedAttributes)
 {
     ClassRecord* base = addClass("Base");
     addAttribute(base, "n", 64 | 128 | 5, 3);
@@ -235,7 +235,7 @@ struct ConstructorCase {
     const char* php;
 };
 
-TEST_F(DeclarationsTest, GeneratedConstructor)
+TEST_F(EmitDeclarations, GeneratedConstructor)
 {
     const std::vector<ConstructorCase> cases = {
         {"parent with constructor", 0, "Base", true,
@@ -267,7 +267,7 @@ TEST_F(DeclarationsTest, GeneratedConstructor)
 }
 
 // A parent whose own constructor was generated has one for its children.
-TEST_F(DeclarationsTest, GeneratedConstructorOfTheParent)
+TEST_F(EmitDeclarations, GeneratedConstructorOfTheParent)
 {
     ClassRecord* base = addClass("Root");
     enterClass(base);
@@ -283,7 +283,7 @@ TEST_F(DeclarationsTest, GeneratedConstructorOfTheParent)
 }
 
 // Classes that name each other as parents end the walk.
-TEST_F(DeclarationsTest, ParentCycleEnds)
+TEST_F(EmitDeclarations, ParentCycleEnds)
 {
     addClass("A", "B");
     ClassRecord* b = addClass("B", "A");

@@ -2,9 +2,9 @@
 
 namespace {
 
-using ExprLevelsTest = EmitTest;
+using EmitExprLevels = EmitTest;
 
-TEST_F(ExprLevelsTest, NestedLevelsAppendToTheLevelBelow)
+TEST_F(EmitExprLevels, NestedLevelsAppendToTheLevelBelow)
 {
     exprAppend("$x=");
     pushExpression();
@@ -20,7 +20,7 @@ TEST_F(ExprLevelsTest, NestedLevelsAppendToTheLevelBelow)
     EXPECT_EQ(exprLength(), 12);
 }
 
-TEST_F(ExprLevelsTest, MarksAreKeptPerLevel)
+TEST_F(EmitExprLevels, MarksAreKeptPerLevel)
 {
     exprAppend("$a");
     markOperandStart();
@@ -52,7 +52,7 @@ TEST_F(ExprLevelsTest, MarksAreKeptPerLevel)
     EXPECT_EQ(currentExpression(), "[$a(int)-zz");
 }
 
-TEST_F(ExprLevelsTest, InsertAtOperandMarkAfterClearStaysInside)
+TEST_F(EmitExprLevels, InsertAtOperandMarkAfterClearStaysInside)
 {
     exprAppend("abcdef");
     markOperandStart();
@@ -62,7 +62,7 @@ TEST_F(ExprLevelsTest, InsertAtOperandMarkAfterClearStaysInside)
     EXPECT_EQ(currentExpression(), "abX");
 }
 
-TEST_F(ExprLevelsTest, UnderflowsAreReportedAndCounted)
+TEST_F(EmitExprLevels, UnderflowsAreReportedAndCounted)
 {
     std::string text = diagnostics([] { popExpression(); });
     EXPECT_EQ(text,
@@ -79,7 +79,7 @@ TEST_F(ExprLevelsTest, UnderflowsAreReportedAndCounted)
     EXPECT_EQ(text, "");
 }
 
-TEST_F(ExprLevelsTest, PushExpressionLevelLeavesTheMarks)
+TEST_F(EmitExprLevels, PushExpressionLevelLeavesTheMarks)
 {
     operandMark = 4;
     pushExpressionLevel();
@@ -90,7 +90,7 @@ TEST_F(ExprLevelsTest, PushExpressionLevelLeavesTheMarks)
     EXPECT_EQ(exprStateDepth, 0);
 }
 
-TEST_F(ExprLevelsTest, LeftOperandsWaitForTheRightOne)
+TEST_F(EmitExprLevels, LeftOperandsWaitForTheRightOne)
 {
     exprAppend("$a");
     currentType = 11;
@@ -103,7 +103,7 @@ TEST_F(ExprLevelsTest, LeftOperandsWaitForTheRightOne)
     EXPECT_EQ(restoreLeftOperandText(), "$a");
 }
 
-TEST_F(ExprLevelsTest, TypesOfLevels)
+TEST_F(EmitExprLevels, TypesOfLevels)
 {
     currentType = 10;
     setExprType();
@@ -117,7 +117,7 @@ TEST_F(ExprLevelsTest, TypesOfLevels)
 }
 
 // Nesting far beyond 128 levels (a thousand parentheses) stays defined.
-TEST_F(ExprLevelsTest, DeepNestingGrows)
+TEST_F(EmitExprLevels, DeepNestingGrows)
 {
     const int depth = 3000;
     for (int i = 0; i < depth; ++i) {

@@ -5,7 +5,7 @@
 
 namespace {
 
-using OutputTest = EmitTest;
+using EmitOutput = EmitTest;
 
 struct NewlineCase {
     const char* name;
@@ -15,7 +15,7 @@ struct NewlineCase {
     int state;
 };
 
-TEST_F(OutputTest, NewlineStateNeverGivesTwoEmptyLines)
+TEST_F(EmitOutput, NewlineStateNeverGivesTwoEmptyLines)
 {
     const std::vector<NewlineCase> cases = {
         {"once inside a line", {emitNewlineOnce}, 0, "\n", 1},
@@ -42,7 +42,7 @@ TEST_F(OutputTest, NewlineStateNeverGivesTwoEmptyLines)
     }
 }
 
-TEST_F(OutputTest, IndentationIsThreeBlanksALevel)
+TEST_F(EmitOutput, IndentationIsThreeBlanksALevel)
 {
     indentLevel = 2;
     emitOpenBrace();
@@ -51,7 +51,7 @@ TEST_F(OutputTest, IndentationIsThreeBlanksALevel)
     EXPECT_EQ(output(), "\n      {\n      x;\n      }\n");
 }
 
-TEST_F(OutputTest, IndentDeltaAndNegativeLevels)
+TEST_F(EmitOutput, IndentDeltaAndNegativeLevels)
 {
     indentLevel = 1;
     emitIndentDelta(-1);
@@ -67,7 +67,7 @@ TEST_F(OutputTest, IndentDeltaAndNegativeLevels)
     EXPECT_EQ(output(), "      a");
 }
 
-TEST_F(OutputTest, IfAndElseHeads)
+TEST_F(EmitOutput, IfAndElseHeads)
 {
     indentLevel = 1;
     exprAppend("$a>1");
@@ -81,7 +81,7 @@ TEST_F(OutputTest, IfAndElseHeads)
     EXPECT_EQ(currentExpression(), "");
 }
 
-TEST_F(OutputTest, SmallWriters)
+TEST_F(EmitOutput, SmallWriters)
 {
     emitText("a");
     emitText(std::string("b"));
@@ -100,7 +100,7 @@ TEST_F(OutputTest, SmallWriters)
     EXPECT_EQ(output(), "abcde\n-42()=;,xy");
 }
 
-TEST_F(OutputTest, NoOpenFileWritesNothingAndFailedOpenIsDetected)
+TEST_F(EmitOutput, NoOpenFileWritesNothingAndFailedOpenIsDetected)
 {
     std::fclose(outputFile);
     outputFile = nullptr;

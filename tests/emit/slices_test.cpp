@@ -4,7 +4,7 @@
 
 namespace {
 
-using SlicesTest = EmitTest;
+using EmitSlices = EmitTest;
 
 struct SliceCase {
     const char* container;
@@ -19,7 +19,7 @@ struct SliceCase {
 
 const char* const none = "";
 
-TEST_F(SlicesTest, SlicesBecomePhpCalls)
+TEST_F(EmitSlices, SlicesBecomePhpCalls)
 {
     const std::vector<SliceCase> cases = {
         // reads of arrays
@@ -100,7 +100,7 @@ TEST_F(SlicesTest, SlicesBecomePhpCalls)
     }
 }
 
-TEST_F(SlicesTest, ConstantBounds)
+TEST_F(EmitSlices, ConstantBounds)
 {
     EXPECT_TRUE(isConstantBound("-2"));
     EXPECT_TRUE(isConstantBound("3*2^1"));
@@ -113,7 +113,7 @@ TEST_F(SlicesTest, ConstantBounds)
     EXPECT_EQ(constantBoundValue("99999999999999999999"), 2147483647);
 }
 
-TEST_F(SlicesTest, HugeConstantsStayDefined)
+TEST_F(EmitSlices, HugeConstantsStayDefined)
 {
     codeBuffer = "$a";
     sliceContainerType = 11;
@@ -126,7 +126,7 @@ TEST_F(SlicesTest, HugeConstantsStayDefined)
               "-count($a)+1)");
 }
 
-TEST_F(SlicesTest, UnknownIntervalKindIsIllegal)
+TEST_F(EmitSlices, UnknownIntervalKindIsIllegal)
 {
     Interval interval;
     std::string php;
@@ -137,7 +137,7 @@ TEST_F(SlicesTest, UnknownIntervalKindIsIllegal)
     EXPECT_STREQ(intervalOperationNames[1], "insert");
 }
 
-TEST_F(SlicesTest, SameSignConstantsInRunTimeArithmetic)
+TEST_F(EmitSlices, SameSignConstantsInRunTimeArithmetic)
 {
     Interval interval;
     interval.container = "$a";

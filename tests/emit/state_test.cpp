@@ -5,9 +5,9 @@
 
 namespace {
 
-using StateTest = EmitTest;
+using EmitState = EmitTest;
 
-TEST_F(StateTest, NinthArgumentIsNotStored)
+TEST_F(EmitState, NinthArgumentIsNotStored)
 {
     pushCallFrame();
     for (int i = 0; i < 9; ++i) {
@@ -25,7 +25,7 @@ TEST_F(StateTest, NinthArgumentIsNotStored)
     popCallFrame();
 }
 
-TEST_F(StateTest, NestedCallFramesRestoreTheOuterCall)
+TEST_F(EmitState, NestedCallFramesRestoreTheOuterCall)
 {
     FunctionRecord outer("outer"), inner("inner");
     currentCall = nullptr;
@@ -61,7 +61,7 @@ TEST_F(StateTest, NestedCallFramesRestoreTheOuterCall)
     EXPECT_EQ(callDepth, 0);
 }
 
-TEST_F(StateTest, DeepCallNestingGrows)
+TEST_F(EmitState, DeepCallNestingGrows)
 {
     for (int i = 0; i < 1000; ++i) {
         pushCallFrame();
@@ -80,7 +80,7 @@ struct UnderflowCase {
     const char* stack;   // name in the report, or null for a silent pop
 };
 
-TEST_F(StateTest, RestoresWithNothingSaved)
+TEST_F(EmitState, RestoresWithNothingSaved)
 {
     const std::vector<UnderflowCase> cases = {
         {"identifier", popIdentifierSlot, "identifier"},
@@ -115,7 +115,7 @@ TEST_F(StateTest, RestoresWithNothingSaved)
     EXPECT_EQ(identifierIndex, 0);
 }
 
-TEST_F(StateTest, SavedValuesComeBack)
+TEST_F(EmitState, SavedValuesComeBack)
 {
     loopKind = 1;
     pushLoopKind();
@@ -160,7 +160,7 @@ TEST_F(StateTest, SavedValuesComeBack)
     EXPECT_EQ(currentClassIndex, 4);
 }
 
-TEST_F(StateTest, CountersAndSlots)
+TEST_F(EmitState, CountersAndSlots)
 {
     pushCounter();
     incCounter();
@@ -186,7 +186,7 @@ TEST_F(StateTest, CountersAndSlots)
 }
 
 // Every growing stack takes far more than the 128 entries of the data model.
-TEST_F(StateTest, StacksGrowBeyondTheirModelSize)
+TEST_F(EmitState, StacksGrowBeyondTheirModelSize)
 {
     const int n = 2000;
     for (int i = 0; i < n; ++i) {
@@ -217,7 +217,7 @@ TEST_F(StateTest, StacksGrowBeyondTheirModelSize)
     EXPECT_EQ(errorCount, 0);
 }
 
-TEST_F(StateTest, AliasesShareTheirVariable)
+TEST_F(EmitState, AliasesShareTheirVariable)
 {
     inLvalue = 1;
     EXPECT_EQ(assignTargetMode, 1);

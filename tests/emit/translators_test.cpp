@@ -4,14 +4,14 @@
 
 namespace {
 
-using TranslatorsTest = EmitTest;
+using EmitTranslators = EmitTest;
 
 struct TextCase {
     const char* input;
     const char* expected;
 };
 
-TEST_F(TranslatorsTest, IncludeTargets)
+TEST_F(EmitTranslators, IncludeTargets)
 {
     const std::vector<TextCase> cases = {
         {"\"lib/util.vel\"", "\"lib/util.php\""},
@@ -25,7 +25,7 @@ TEST_F(TranslatorsTest, IncludeTargets)
         EXPECT_EQ(includeTarget(c.input), c.expected) << c.input;
 }
 
-TEST_F(TranslatorsTest, QuoteConversions)
+TEST_F(EmitTranslators, QuoteConversions)
 {
     EXPECT_EQ(toDoubleQuoted("'a\"b$c{d}'"), "\"a\\\"b\\$c\\{d\\}\"");
     EXPECT_EQ(toDoubleQuoted("'a\\$b'"), "\"a\\$b\"");
@@ -40,7 +40,7 @@ struct InterpolationCase {
     bool found;
 };
 
-TEST_F(TranslatorsTest, SplitInterpolation)
+TEST_F(EmitTranslators, SplitInterpolation)
 {
     const std::vector<InterpolationCase> cases = {
         {"`Hello $name!`", {"\"Hello \"", ".", "$name", ".", "\"!\""}, true},
@@ -67,7 +67,7 @@ TEST_F(TranslatorsTest, SplitInterpolation)
     EXPECT_EQ(changed, "x $y");
 }
 
-TEST_F(TranslatorsTest, EchoAndPrint)
+TEST_F(EmitTranslators, EchoAndPrint)
 {
     exprAppend("$n");
     currentType = 5;
@@ -96,7 +96,7 @@ TEST_F(TranslatorsTest, EchoAndPrint)
     EXPECT_EQ(output(), "echo \"a\", \" \", 1");
 }
 
-TEST_F(TranslatorsTest, IntvalConversion)
+TEST_F(EmitTranslators, IntvalConversion)
 {
     EXPECT_FALSE(needsIntval(5, 24));
     EXPECT_FALSE(needsIntval(5, 5));
@@ -105,7 +105,7 @@ TEST_F(TranslatorsTest, IntvalConversion)
     EXPECT_EQ(wrapIntval("$x/2"), "intVal($x/2)");
 }
 
-TEST_F(TranslatorsTest, ReturnValues)
+TEST_F(EmitTranslators, ReturnValues)
 {
     FunctionRecord f("f");
     f.addReturnType(5);
@@ -124,7 +124,7 @@ TEST_F(TranslatorsTest, ReturnValues)
     EXPECT_EQ(f.cursor, 2);
 }
 
-TEST_F(TranslatorsTest, FileStoreAndIndentedExpression)
+TEST_F(EmitTranslators, FileStoreAndIndentedExpression)
 {
     translateFileStore("$lines", "$f", true);
     exprAppend(";");
@@ -137,7 +137,7 @@ TEST_F(TranslatorsTest, FileStoreAndIndentedExpression)
     EXPECT_EQ(currentExpression(), "      x");
 }
 
-TEST_F(TranslatorsTest, ElementRemovals)
+TEST_F(EmitTranslators, ElementRemovals)
 {
     translateArrayRemoveAt("a[3]");
     translateArrayRemoveAt("m[1][$i+2]");
@@ -156,7 +156,7 @@ TEST_F(TranslatorsTest, ElementRemovals)
               "unset($d[\"x\"][\"y\"]);\n");
 }
 
-TEST_F(TranslatorsTest, Membership)
+TEST_F(EmitTranslators, Membership)
 {
     leftOperandText = "$x";
     rightOperandText = "$c";
@@ -175,7 +175,7 @@ TEST_F(TranslatorsTest, Membership)
     EXPECT_EQ(text, "t.vel L1: unknown type in InList\n");
 }
 
-TEST_F(TranslatorsTest, SetOperations)
+TEST_F(EmitTranslators, SetOperations)
 {
     leftOperandText = "$a";
     rightOperandText = "$b";
@@ -202,7 +202,7 @@ struct ListOperatorCase {
 
 // The operator rules save the left operand and the code, then translate
 // the right operand on the same level.
-TEST_F(TranslatorsTest, BitwiseAndSetOperators)
+TEST_F(EmitTranslators, BitwiseAndSetOperators)
 {
     const std::vector<ListOperatorCase> cases = {
         {5, 5, 2, "$l|$r", 5, ""},
@@ -237,7 +237,7 @@ TEST_F(TranslatorsTest, BitwiseAndSetOperators)
     }
 }
 
-TEST_F(TranslatorsTest, ApplyListOperator)
+TEST_F(EmitTranslators, ApplyListOperator)
 {
     leftOperandText = "$a";
     rightOperandText = "$b";
