@@ -1,0 +1,164 @@
+// Function records: argument and return checks, nested calls, signatures.
+#include "semantic_fixture.h"
+
+namespace {
+
+using Records = SemanticTest;
+
+TEST_F(Records, NewRecordsAndSymbols) {
+    FunctionRecord empty;
+    EXPECT_EQ(empty.name, "?");
+    EXPECT_EQ(empty.resultType(), 0);
+    EXPECT_EQ(empty.returnTypeAt(), 0);
+    EXPECT_EQ(empty.parameterTypeAt(), 0);
+    currentKind = 2;
+    currentClassIndex = 7;
+    Symbol s("x", 5u);
+    EXPECT_EQ(s.phpText, "x");
+    EXPECT_EQ(s.kind, 2u);
+    EXPECT_EQ(s.classIndex, 7);
+    Symbol t("y", "$this->y", 16 | 64);
+    EXPECT_EQ(t.phpText, "$this->y");
+    EXPECT_EQ(t.flags, 80u);
+}
+
+TEST_F(Records, ArgumentChecks) {
+    struct Case {
+        std::vector<int> arguments;
+        int result;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{5}, 1, ""},
+        {{5, 10}, 1, ""},
+        {{5, 5}, 1, ""},  // an optional parameter is not type-checked
+        {{7}, 1, ""},     // typeMatrix[5][7] accepts a real for an integer
+        {{5, 10, 5}, 0, "\"f\" requires 2 arguments, 3 found"},
+        {{}, 0, "\"f\" requires 2 arguments, 0 found"},
+        {{10}, 0, "bad argument in \"f\" call, integer expected, text found"},
+    };
+    FunctionRecord* f = function("f", {5, 10 | 64});
+    for (const Case& c : cases) {
+        f->argumentTypes = c.arguments;
+        int result = -1;
+        std::string printed = diagnostics([&] { result = f->checkArguments(); });
+        EXPECT_EQ(printed, *c.line ? std::string("t.vel L1: ") + c.line + "\n" : "") << c.arguments.size();
+        EXPECT_EQ(result, c.result) << c.arguments.size();
+        f->argumentTypes = c.arguments;
+        EXPECT_EQ(diagnostics([&] { EXPECT_EQ(f->checkArguments(false), c.result); }), "");
+    }
+}
+
+TEST_F(Records, ObjectArgumentForAParameterThatAcceptsObjects) {
+    FunctionRecord* f = new FunctionRecord("f");
+    f->addParameter(11, 0, 1);
+    f->addParameter(11, 0, 0);
+    f->argumentTypes = {15, 11};
+    EXPECT_EQ(f->checkArguments(), 1);
+    f->argumentTypes = {11, 15};
+    EXPECT_EQ(diagnostics([&] { EXPECT_EQ(f->checkArguments(), 0); }),
+              "t.vel L1: bad argument in \"f\" call, array expected, object found\n");
+}
+
+TEST_F(Records, ReturnedValueChecks) {
+    struct Case {
+        std::vector<int> declared, returned;
+        int result;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{}, {}, 1, ""},
+        {{12}, {11}, 1, ""},
+        {{5, 10}, {5, 10}, 1, ""},
+        {{5}, {10}, 0, "bad return type in \"g\" call, integer expected, text found"},
+        {{11}, {12}, 0, "bad return type in \"g\" call, array expected, dict found"},
+        {{5, 10}, {5}, 0, "\"g\" must return 2 and not 1 values"},
+    };
+    for (const Case& c : cases) {
+        FunctionRecord g("g");
+        g.returnTypes = c.declared;
+        g.returnedTypes = c.returned;
+        int result = -1;
+        std::string printed = diagnostics([&] { result = g.checkReturnedValues(); });
+        EXPECT_EQ(printed, *c.line ? std::string("t.vel L1: ") + c.line + "\n" : "");
+        EXPECT_EQ(result, c.result);
+    }
+}
+
+TEST_F(Records, ResultTypeAndCursorAccessors) {
+    FunctionRecord* f = function("f", {5 | 64, 15 | 128}, {5, 10});
+    EXPECT_EQ(f->resultType(), 17);
+    EXPECT_EQ(function("g", {}, {12})->resultType(), 12);
+    f->cursor = 1;
+    EXPECT_EQ(f->parameterTypeAt(), 15);
+    EXPECT_EQ(f->parameterNamedTypeAt(), 128);
+    EXPECT_EQ(f->returnTypeAt(), 10);
+    f->cursor = 2;
+    EXPECT_EQ(f->parameterTypeAt(), 0);
+    EXPECT_EQ(f->returnTypeAt(), 0);
+}
+
+TEST_F(Records, NestedCallOfTheSameFunctionKeepsTheOuterArguments) {
+    FunctionRecord* f = function("f", {5});
+    f->beginArguments();
+    f->argumentTypes = {5};
+    f->cursor = 1;
+    f->beginArguments();  // f(f(...)): the inner call
+    f->argumentTypes = {10};
+    f->cursor = 0;
+    EXPECT_EQ(f->nestingDepth, 2);
+    f->endArguments();
+    EXPECT_EQ(f->argumentTypes, std::vector<int>{5});
+    EXPECT_EQ(f->cursor, 1);
+    f->endArguments();
+    EXPECT_EQ(f->nestingDepth, 0);
+    EXPECT_TRUE(intStack.empty());
+    f->endArguments();  // unmatched: only the depth would change
+    EXPECT_EQ(f->nestingDepth, 0);
+    EXPECT_EQ(f->argumentTypes, std::vector<int>{5});
+}
+
+TEST_F(Records, FunctionParametersMayHoldNullEntries) {
+    FunctionRecord* signature = function("sig", {5, 10}, {3});
+    FunctionRecord* f = new FunctionRecord("f");
+    f->addFunctionParameter(nullptr, "plain");
+    f->addFunctionParameter(signature, "callback");
+    ASSERT_EQ(f->functionParameters.size(), 2u);
+    EXPECT_EQ(f->functionParameters[0], nullptr);
+    FunctionRecord* found = f->findFunctionParameter("callback");
+    EXPECT_NE(found, signature);
+    EXPECT_EQ(found->name, "callback");
+    EXPECT_EQ(found->returnTypes, std::vector<int>{3});
+    EXPECT_EQ(found->parameterTypes, (std::vector<int>{5, 10}));
+    EXPECT_EQ(f->findFunctionParameter("plain")->name, "?");
+    f->cursor = 0;
+    EXPECT_EQ(f->functionParameterAt()->name, "?");
+    f->cursor = 1;
+    EXPECT_EQ(f->functionParameterAt(), found);
+}
+
+TEST_F(Records, SignaturesAndOverloadNames) {
+    FunctionRecord* expected = function("callback", {5}, {5});
+    FunctionRecord* same = function("inc", {5}, {5});
+    FunctionRecord* other = function("name", {10}, {5});
+    EXPECT_TRUE(expected->matchSignature(*same));
+    EXPECT_EQ(diagnostics([&] { EXPECT_FALSE(expected->matchSignature(*other)); }),
+              "t.vel L1: bad argument in \"callback\" call, integer expected, text found\n");
+    EXPECT_TRUE(same->sameParameters(*expected));
+    EXPECT_FALSE(same->sameParameters(*other));
+
+    FunctionRecord f("f");
+    f.makeOverloadName("f");
+    EXPECT_EQ(f.phpName, "f");
+    f.makeOverloadName("f");
+    EXPECT_EQ(f.phpName, "_1f");
+
+    FunctionRecord copy;
+    same->argumentTypes = {5, 5};
+    copy.cursor = 3;
+    same->copyArgumentsFrom(&copy);
+    EXPECT_EQ(copy.argumentTypes, (std::vector<int>{5, 5}));
+    EXPECT_EQ(copy.cursor, 0);
+}
+
+}  // namespace
