@@ -270,8 +270,9 @@ int rvalueType() { return rvalueList.atCursor().type; }
 namespace {
 
 // The record of the function whose results a multiple assignment spreads,
-// or null (after a report) when there is none.
-FunctionRecord* spreadFunction() {
+// or null when there is none. Only the first target reports a missing
+// function: the later ones look for the same call.
+FunctionRecord* spreadFunction(bool report) {
     std::string receiver = splitStaticAccess();
     std::string called = splitArrowAccess();
     if (receiver == "?" || (receiver == "this" && inClass)) {
@@ -281,11 +282,21 @@ FunctionRecord* spreadFunction() {
         }
         int index = symbolTable.findGlobalFunctionIgnoreCase(called);
         if (index >= 0) return symbolTable.functions[index];
-        reportErrorName(30, called);
+        if (report) reportErrorName(30, called);
         return nullptr;
     }
-    FunctionRecord* record = symbolTable.findMethodOf(receiver, called);
-    return record->name == unknownName ? nullptr : record;
+    FunctionRecord* record;
+    if (report) {
+        record = symbolTable.findMethodOf(receiver, called);
+    } else {
+        std::string owner = symbolTable.isClassName(receiver)
+                                ? receiver
+                                : symbolTable.classNameOfInstance(receiver, false);
+        record = symbolTable.classes && symbolTable.classes->indexOf(owner) >= 0
+                     ? symbolTable.findMethod(owner, called, false)
+                     : nullptr;
+    }
+    return (!record || record->name == unknownName) ? nullptr : record;
 }
 
 }  // namespace
@@ -296,10 +307,10 @@ void translateMultipleAssignment() {
         checkAssignment(target, rvalueType());
         return;
     }
-    FunctionRecord* function = spreadFunction();
+    int index = returnValueIndex++;
+    FunctionRecord* function = spreadFunction(index == 0);
     if (!function) return;
     int count = static_cast<int>(function->returnTypes.size());
-    int index = returnValueIndex++;
     int value = 0;
     if (index >= 0 && index < count) {
         value = function->returnTypes[index];

@@ -1,6 +1,10 @@
 // Reporters: exact lines on standard output and the error count.
 #include "semantic_fixture.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 class Reporters : public SemanticTest {
@@ -136,6 +140,33 @@ TEST_F(Reporters, DumpListsCodesFromOne) {
     ASSERT_GT(listing.size(), last.size());
     EXPECT_EQ(listing.substr(listing.size() - last.size()), last);
     EXPECT_EQ(listing.find("unknown error"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Reporters, LoadedMessagesReplaceTheirCodesOnly) {
+    char directory[] = "/tmp/velp_messages_XXXXXX";
+    ASSERT_NE(mkdtemp(directory), nullptr);
+    std::string previous = std::filesystem::current_path();
+    std::filesystem::current_path(directory);
+    {
+        std::ofstream file("errors.fr");
+        file << "# comment\n46 non déclaré\n95 hors table\n-1 négatif\n7 cas attendu\n1234 fin\n8 jamais\n";
+    }
+    const char* saved[errorMessageCount + 1];
+    std::copy(errorMessages, errorMessages + errorMessageCount + 1, saved);
+    std::string echoed = captured([] { loadErrorMessages(); });
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(directory);
+    EXPECT_EQ(echoed, "46) non déclaré\n7) cas attendu\n");
+    EXPECT_STREQ(errorMessages[46], "non déclaré");
+    EXPECT_STREQ(errorMessages[7], "cas attendu");
+    EXPECT_STREQ(errorMessages[8], "case block expected");
+    EXPECT_EQ(errorMessages[91], nullptr);
+    EXPECT_EQ(captured([] { reportErrorName(46, "x"); }), "a.vel L12: \"x\" non déclaré\n");
+    std::copy(saved, saved + errorMessageCount + 1, errorMessages);
 }
 
 }  // namespace
