@@ -834,18 +834,20 @@ options { defaultErrorHandler = true; }
     ;
 
 arrayParenList
+{ int elements = 0; }
     :   { pushExpression(); }
         leftParen
-        (   arrayElement
-            ( commaSeparator arrayElement )*
+        (   arrayElement { ++elements; }
+            ( commaSeparator arrayElement { ++elements; } )*
             (   EOL { ++lineNumber; }
             )?
         |
         )
         RIGHTPAR
         {
-            // array(v) of a typed array v is v itself
-            if (isTypedArray(currentType))
+            // array(v) of a typed array v is v itself; with more elements the
+            // list keeps its wrapper, or they would become arguments.
+            if (elements == 1 && isTypedArray(currentType))
                 popExpressionAppend();
             else
                 wrapArrayLiteral();

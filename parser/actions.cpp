@@ -1,5 +1,7 @@
 #include "parser/actions.h"
 
+#include <cctype>
+
 #include "driver/state.h"
 #include "emit/emit.h"
 #include "parser/state.h"
@@ -238,7 +240,10 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
 // a one-element array.
 static void wrapRightOperand()
 {
-    exprInsertAt(operatorMark + 1, "array(");
+    std::string& text = exprText[exprLevel];
+    size_t at = static_cast<size_t>(operatorMark) + 1;
+    // An empty right operand (nil) still makes an empty array.
+    text.insert(at < text.size() ? at : text.size(), "array(");
     exprAppendCloseParen();
 }
 
@@ -276,8 +281,12 @@ void completeAdditive(int rightAt)
     bool leftNil = left == typeNil && operatorMark == operandMark;
 
     if (key == typeText) {
-        if (op == '+')
+        if (op == '+') {
             setCharAtOperatorMark('.');
+            // ".1" would read as a number
+            if (rightAt < exprLength() && std::isdigit(static_cast<unsigned char>(exprText[exprLevel][rightAt])))
+                exprInsertAt(rightAt, " ");
+        }
         if (rightNil)
             exprAppend(defaultValueOf(left));
         checkArithmetic(left, right, 58);
