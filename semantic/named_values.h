@@ -25,5 +25,7 @@ private:
 
 extern NamedValueTable namedValueTable;
 extern int namedValueIndex;          // entry found by the last search, -1 when none
-extern FunctionRecord* namedValue;   // value of the entry found
+// Value of the entry found: the signature a define names (null when it
+// names none). The parameter and class-type rules read it after a find.
+extern FunctionRecord* namedValue;
 

@@ -41,7 +41,7 @@ public:
     std::vector<std::string> reportedClassNames;
     ClassRecord* currentClass = nullptr;
     std::vector<std::string> constructorLines;
-    ClassTable* classes = nullptr;
+    ClassTable* classes = &classTable;
     Symbol* foundSymbol = nullptr;
     FunctionRecord* foundMethod = nullptr;
     ClassRecord* foundClass = nullptr;
@@ -55,10 +55,14 @@ public:
     std::vector<std::string> workingNames;
     int constructorWritten = 0;
 
-    // Per file: classes list, block depth and the not-declared reports.
+    // Start of a file: the class list, no block open, not in a class or a
+    // function, and no name reported as not declared yet.
     void beginFile();
 
-    // Block-scope entry and exit, as the block statements perform them.
+    // Block-scope entry and exit of the block statements (depth, found
+    // depth, the two lists of the depth, inBlockScope, scope counter; the
+    // indentation stays with the rules). A block deeper than 128 is
+    // reported once and still works.
     void enterBlockScope();
     void leaveBlockScope();
 

@@ -21,7 +21,8 @@ Symbol::Symbol(const std::string& name, uint32_t flags)
 Symbol::Symbol(const std::string& name, const std::string& phpText, uint32_t flags)
     : Symbol(name, phpText, flags, static_cast<uint32_t>(currentKind), currentClassIndex) {}
 
-FunctionRecord::FunctionRecord() : name(unknownName) {}
+// "?" spelled out: records may be made before unknownName is built.
+FunctionRecord::FunctionRecord() : name("?") {}
 
 FunctionRecord::FunctionRecord(const std::string& name) : name(name) {}
 
