@@ -1,0 +1,6 @@
+<?php
+echo false, "\n";
+echo in_array("a",array(1,2)), "\n";
+echo !false, "\n";
+
+?>

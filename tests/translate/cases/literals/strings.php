@@ -1,0 +1,7 @@
+<?php
+echo "tab\there", " ", 'it\'s', " ", "q\"q", " ", 'back\\slash', " ", "", "\n";
+
+echo "one"."two"."three", "\n";
+echo "end", "\n";
+
+?>

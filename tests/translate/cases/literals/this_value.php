@@ -1,0 +1,5 @@
+<?php
+// "this" outside a class is only translated here, not run.
+echo $this===null, "\n";
+
+?>

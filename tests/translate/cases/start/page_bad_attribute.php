@@ -1,0 +1,3 @@
+<script 'php'>
+echo 1, "\n";
+</script>

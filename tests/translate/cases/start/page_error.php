@@ -1,0 +1,2 @@
+<p><?php echo 1, "\n" ?>after
+end

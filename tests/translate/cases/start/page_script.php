@@ -1,0 +1,3 @@
+<div>
+<script php>echo 1, "\n";
+</script></div>
