@@ -18,14 +18,24 @@ const char* closerOf(int codeState) {
 }
 
 // The tag as it goes into the stream: a quoted language value becomes one
-// word (QvelandroQ or DvelandroD) so that the lexer reads no string there.
+// word (QvelandroQ or DvelandroD) so that the lexer reads no string there,
+// and a blank after the "<" of a script element makes the lexer deliver "<"
+// and "script" apart, as the page rule reads them, not one markup token.
 std::string tagText(const std::string& line, const PageTag& tag) {
     std::string text = line.substr(tag.start, tag.end - tag.start);
     if (tag.quoteMark) {
         text[tag.quotes[0] - tag.start] = tag.quoteMark;
         text[tag.quotes[1] - tag.start] = tag.quoteMark;
     }
+    if (tag.state == 2)
+        text.insert(1, " ");
     return text;
+}
+
+// The closer as it goes into the stream; a script element's end tag as "<",
+// "/script" and ">" apart, for the same reason.
+const char* streamCloserOf(int codeState) {
+    return codeState == 1 ? "?>" : "< /script >";
 }
 
 void put(FILE* stream, const std::string& text) {
@@ -127,7 +137,7 @@ std::string preparePageLine(const std::string& line, int& codeState) {
             }
             std::string code = rest.substr(0, at);
             out += stripComments(code);
-            out += closer;
+            out += streamCloserOf(codeState);
             out += "{|";
             rest.erase(0, at + std::strlen(closer));
             codeState = 0;

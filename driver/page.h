@@ -2,6 +2,7 @@
 // code block, and prepared for the lexer as a stream in which every piece of
 // page text is a one-line block between "{|" and "|}" and the code between
 // "<?vel" and "?>" (or in a velandro script element) has its comments removed.
+// A script element's tags reach the lexer as "< script ..." and "< /script >".
 #pragma once
 
 #include <cstdio>
