@@ -1,0 +1,82 @@
+// What the golden cases cannot show: a target that cannot be opened, the
+// state a broken file leaves for the next one, and the token names.
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "VelandroLexer.hpp"
+#include "VelandroParser.hpp"
+#include "emit/emit.h"
+#include "harness.h"
+#include "parser/state.h"
+#include "semantic/semantic.h"
+
+namespace {
+
+TEST(StartRules, UnopenableTargetIsACountedDiagnosticAndNothingIsParsed)
+{
+    for (StartRule rule : {StartRule::sourceFile, StartRule::webPage}) {
+        Translation result =
+            translate("print 1 +\n", "a.vel", rule, "/nonexistent-folder/a.php");
+        EXPECT_FALSE(result.escaped);
+        EXPECT_FALSE(result.written);
+        EXPECT_TRUE(result.closed);
+        EXPECT_EQ(result.out, "a.vel L1: \"/nonexistent-folder/a.php\" can't be opened for writing\n");
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.errors, 1);
+        EXPECT_EQ(result.lines, 1);
+    }
+}
+
+TEST(StartRules, EachFileStartsFromACleanState)
+{
+    const std::string text = "print 1\n\nprint [1] + 2, 6 & 3 = 2\n";
+    Translation clean = translate(text);
+    ASSERT_EQ(clean.errors, 0);
+
+    // A file that breaks off deep inside an expression (a lexical error
+    // leaves every rule at once), then whatever else a rule may leave.
+    Translation broken = translate("print (1 + [2, 3 & (4 = %\n");
+    EXPECT_EQ(broken.errors, 1);
+    EXPECT_GT(exprLevel, 0);
+    indentLevel = 3;
+    newlineState = 2;
+    inClass = inFunction = inBlockScope = 1;
+    blockDepth = 4;
+    pushCallFrame();
+    pushLeftType();
+    pushIdentifierSlot("x");
+    pushNotInFlag();
+    assignTargetMode = 1;
+    silentCall = 1;
+    staticModifier = 128;
+
+    Translation again = translate(text);
+    EXPECT_EQ(again.php, clean.php);
+    EXPECT_EQ(again.out, clean.out);
+    EXPECT_EQ(again.errors, 0);
+    EXPECT_EQ(indentLevel, 0);
+    EXPECT_EQ(inClass + inFunction + inBlockScope, 0);
+    EXPECT_EQ(blockDepth, -1);
+    EXPECT_EQ(callDepth, 0);
+    EXPECT_TRUE(leftTypeStack.empty());
+    EXPECT_EQ(assignTargetMode, 0);
+    EXPECT_EQ(silentCall, 0);
+    EXPECT_EQ(staticModifier, 0);
+}
+
+TEST(ParserFrame, TokenNames)
+{
+    std::istringstream input("");
+    VelandroLexer lexer(input);
+    VelandroParser parser(lexer);
+    EXPECT_EQ(parser.getNumTokens(), 152);
+    EXPECT_STREQ(parser.getTokenName(7), "an identifier");
+    EXPECT_STREQ(parser.getTokenName(50), "\"if\"");
+    EXPECT_STREQ(parser.getTokenName(22), "\"\\\\\"");
+    EXPECT_STREQ(parser.getTokenName(151), "REAL_SUFFIX");
+    EXPECT_EQ(parser.getTokenName(152), nullptr);
+    EXPECT_EQ(parser.getTokenName(153), nullptr);
+}
+
+}  // namespace
