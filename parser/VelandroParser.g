@@ -106,19 +106,18 @@ options { defaultErrorHandler = true; }
             (   OPENVEL "vel" { emitText("<?php "); }
                 sourceBody
                 CLOSEVEL { emitText(" ?>"); }
-            |   LESSER { emitText("<"); }
-                "script" { emitText("script "); }
+                // A velandro script element: PHP no longer runs a script
+                // element, so its code goes between PHP tags like a code block.
+            |   LESSER "script"
                 attribute:ID
                 {
                     if (!equalsIgnoreCase(attribute->getText(), "language"))
                         syntaxError();
                 }
                 EQUAL languageValue
-                GREATER { emitText(">"); }
+                GREATER { emitText("<?php "); }
                 sourceBody
-                LESSER { emitText("<"); }
-                SLASHSCRIPT { emitText("/script"); }
-                GREATER { emitText(">"); }
+                LESSER SLASHSCRIPT GREATER { emitText(" ?>"); }
             |   block:HTML { emitString(pageText(block->getText())); }
             |   EOL
                 {
@@ -135,11 +134,12 @@ options { defaultErrorHandler = true; }
         )
     ;
 
-// The value of a script element's language attribute.
+// The value of a script element's language attribute: velandro, as written
+// or from the quoted forms.
 languageValue
-    :   "velandro" { emitText("php"); }
-    |   "QvelandroQ" { emitText("'php'"); }
-    |   "DvelandroD" { emitText("\"php\""); }
+    :   "velandro"
+    |   "QvelandroQ"
+    |   "DvelandroD"
     ;
 
 // The code of a source file or of one code block of a page: the header items,
@@ -203,11 +203,13 @@ statement
         )
     ;
 
-// The end of a simple statement. Page code may also end at "?>" or at the end
-// of the input, where only the ";" is written.
+// The end of a simple statement. Page code may also end at "?>", at the end
+// tag of a script element or at the end of the input, where only the ";" is
+// written.
 statementEnd
 {
-    if (LA(1) == CLOSEVEL || LA(1) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+    if (LA(1) == CLOSEVEL || LA(1) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE
+        || (LA(1) == LESSER && LA(2) == SLASHSCRIPT)) {
         if (inputState->guessing == 0)
             emitSemicolon();
         return;
@@ -225,7 +227,7 @@ statementEnd
         }
         // Never taken (the init action above takes these tokens); it tells
         // the callers' decisions that a statement may end there.
-    |   { false }? ( CLOSEVEL | EOF )
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
 
 blockStart
@@ -398,7 +400,10 @@ relationalExpression
 }
     :   bitOrExpression
         { notInFlag = 0; }
-        (   {
+        (   // "<" before "/script" ends a statement of a script element;
+            // before an operand it is a comparison.
+            options { warnWhenFollowAmbig = false; }
+        :   {
                 prepareComparisonLeft(start, compared);
                 operatorAt = exprLength();
                 markOperatorPosition();

@@ -1,3 +1,1 @@
-<script 'php'>
-echo 1, "\n";
-</script>
+<?php echo 1, "\n"; ?>
