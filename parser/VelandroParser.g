@@ -28,6 +28,14 @@ void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionExce
     ++errorCount;
 }
 
+void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1).get() != first.get())
+        return;
+    while (LA(1) != EOL && LA(1) != CLOSEVEL && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
+        consume();
+}
+
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;
@@ -57,6 +65,15 @@ public:
     // of coded messages is ::reportError(code).
     void reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex) override;
     using ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError;
+
+    // For the handlers written in this grammar, which report and return
+    // without resynchronising: a rule that consumed nothing (LT(1) is still
+    // `first`) would hand its caller the same token again, and a loop of the
+    // caller would never end. Then the rest of the line is skipped; its line
+    // end (or "?>", or the end of the input) stays for the caller.
+    // Usage: init action `ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);`,
+    // and in the handler, after the report, `skipLineIfStuck(first);`.
+    void skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
 
 private:
     // A lexical error ends the file: reported in the runtime's form,

@@ -80,3 +80,25 @@ TEST(ParserFrame, TokenNames)
 }
 
 }  // namespace
+
+namespace {
+
+// A handler that returns without consuming anything skips the rest of the
+// line, so that its caller never meets the same token forever.
+TEST(ParserFrame, HandlerThatConsumedNothingSkipsTheLine)
+{
+    std::istringstream input("if x 1 2\nprint 3\n");
+    VelandroLexer lexer(input);
+    VelandroParser parser(lexer);
+    antlr::RefToken first = parser.LT(1);
+    parser.skipLineIfStuck(first);
+    EXPECT_EQ(parser.LA(1), VelandroTokenTypes::EOL);
+
+    parser.consume();
+    antlr::RefToken start = parser.LT(1);
+    parser.consume();
+    parser.skipLineIfStuck(start);  // something was consumed: nothing more
+    EXPECT_EQ(parser.LA(1), VelandroTokenTypes::INTEGER);
+}
+
+}  // namespace
