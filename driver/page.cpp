@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <exception>
+#include <stdexcept>
 #include <unistd.h>
 
 #include "driver/analyze.h"
@@ -166,9 +167,11 @@ void writePreparedPage() {
     if (verbose)
         std::printf("Processing the %s page\n", sourceFileName.c_str());
     FileCloser page{std::fopen(sourceFileName.c_str(), "r")};
+    if (!page.file)
+        throw std::runtime_error("cannot read " + sourceFileName);
     FileCloser stream{std::fopen(tempFileName.c_str(), "w")};
-    if (!page.file || !stream.file)
-        return;   // the compilation reports the missing stream
+    if (!stream.file)
+        throw std::runtime_error("cannot write " + tempFileName);
     preparePage(page.file, stream.file);
 }
 

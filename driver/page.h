@@ -33,7 +33,8 @@ std::string preparePageLine(const std::string& line, int& codeState);
 void preparePage(FILE* page, FILE* stream);
 
 // Steps before compiling a page: deletes the temporary file, then writes the
-// page named by sourceFileName into it, prepared.
+// page named by sourceFileName into it, prepared. Throws std::runtime_error
+// when either file cannot be opened.
 void writePreparedPage();
 
 // Analyses the page named by sourceFileName and, depth first, the pages it

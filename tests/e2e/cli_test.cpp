@@ -140,6 +140,13 @@ TEST_F(VelpTest, UnwritableTemporaryFileFailsTheFile) {
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "Exception in parser: cannot write EraseMe.Tmp.$$$.tmp\n");
     EXPECT_EQ(mtime("prog.php"), 1500000000 - 2);
+
+    // A page is prepared before its compilation: the run ends.
+    write("page.vel", "<p>x</p>\n");
+    r = velp({"-wq", "page"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "Exception in main: cannot write EraseMe.Tmp.$$$.tmp\n");
+    EXPECT_FALSE(exists("page.php"));
 }
 
 TEST_F(VelpTest, ConfigurationFileHasNoEffect) {
