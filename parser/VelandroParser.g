@@ -36,6 +36,39 @@ void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& f
         consume();
 }
 
+bool VelandroParser::singleValueInParentheses()
+{
+    int depth = 0;
+    for (unsigned int i = 2;; ++i) {
+        switch (LA(i)) {
+        case LEFTPAR: case LEFTSQUARE: case LEFTCURLY:
+            // deeper than any operand can nest: the parse fails there anyway
+            if (++depth > maxExpressionNesting)
+                return true;
+            break;
+        case RIGHTPAR: case RIGHTSQUARE: case RIGHTCURLY:
+            if (depth == 0)
+                return LA(i) == RIGHTPAR;
+            --depth;
+            break;
+        case COMMA:
+            if (depth == 0)
+                return false;
+            break;
+        case ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE:
+            return true;
+        default:
+            break;
+        }
+    }
+}
+
+void VelandroParser::throwTooDeep()
+{
+    throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+        "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+}
+
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;
@@ -74,6 +107,14 @@ public:
     // Usage: init action `ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);`,
     // and in the handler, after the report, `skipLineIfStuck(first);`.
     void skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+
+private:
+    // Whether the parentheses at LA(1) hold one value (no comma at their own
+    // level before the closing one).
+    bool singleValueInParentheses();
+    // Ends an operand nested deeper than the parser's stack allows, as a
+    // syntax error at the current token.
+    void throwTooDeep();
 
 private:
     // A lexical error ends the file: reported in the runtime's form,
@@ -642,7 +683,13 @@ signExpression
     ;
 
 unaryExpression
-{ int start = 0; }
+{
+    int start = 0;
+    // "not" and "~" nest without a primary operand in between
+    NestingGuard nesting(LA(1) == NOT_BIN || LA(1) == LITERAL_not);
+    if (nesting.tooDeep())
+        throwTooDeep();
+}
     :   bitNotOperator
         { start = exprLength(); }
         signExpression
@@ -727,7 +774,11 @@ postfixExpression
     ;
 
 primaryExpression
-{ int start = 0; }
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+}
     :   literal
     |   "true" { appendKeywordValue("true", 3); }
     |   "false" { appendKeywordValue("false", 3); }
@@ -745,9 +796,12 @@ primaryExpression
             fillNilValue(0);
             popExpressionParenthesized();
         }
-    |   ( LEFTSQUARE ( EOL )? signExpression ) => arrayLiteral
+        // The literal predicates look at tokens only: a predicate that
+        // parsed the first element would parse nested literals again at
+        // every level, in time exponential in the nesting.
+    |   ( LEFTSQUARE ( EOL )? operandStartToken ) => arrayLiteral
     |   ( "array" LEFTPAR ) => arrayLiteral
-    |   ( LEFTCURLY ( EOL )? primaryExpression COLON ) => dictLiteral
+    |   ( LEFTCURLY ( EOL )? primaryStartToken ) => dictLiteral
     |   ( "dict" LEFTPAR ) => dictLiteral
     |   ( variableType LEFTPAR ) => typeConversion
     |   LEFTSQUARE RIGHTSQUARE { appendKeywordValue("array()", 11); }
@@ -847,6 +901,20 @@ literalToken
     :   REAL_LITERAL
     |   STRING_LITERAL
     |   INTEGER
+    ;
+
+// One token that can begin an operand, or a primary operand; for predicates.
+operandStartToken
+    :   PLUS | MINUS | NOT_BIN | "not"
+    |   primaryStartToken
+    ;
+
+primaryStartToken
+    :   REAL_LITERAL | INTEGER | STRING_LITERAL | TEMPLATE | LEFTPAR | LEFTSQUARE
+    |   LEFTCURLY | PHPID | PHPCONSTANT | "zero" | "nil" | "true" | "false" | "null"
+    |   "this" | "void" | "bool" | "boolean" | "byte" | "number" | "int" | "real"
+    |   "integer" | "natural" | "var" | "array" | "dict" | "file" | "dir" | "text"
+    |   "cstring" | "function" | "object"
     ;
 
 arrayLiteral
@@ -985,7 +1053,9 @@ typeConversion
                 exprAppendText("array()");
                 objectConversion = 1;
             }
-        |   ( LEFTPAR expression RIGHTPAR ) =>
+            // One value up to the closing parenthesis (a token scan, not a
+            // trial parse, for the same reason as the literal predicates).
+        |   { singleValueInParentheses() }?
             LEFTPAR conversionCall RIGHTPAR
         |   LEFTPAR arrayConstructorArgs RIGHTPAR
         )
@@ -1069,6 +1139,11 @@ boundTerm
     ;
 
 boundOperand
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+}
     :   minusOperator boundOperand
     |   plusOperator boundOperand
     |   { pushExpression(); }

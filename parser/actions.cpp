@@ -10,6 +10,7 @@
 std::string inputPrompt;
 int objectConversion = 0;
 int bitwiseOperand = 0;
+int expressionNesting = 0;
 
 // --- Start rules
 
@@ -48,6 +49,7 @@ void resetFileState()
     silentCall = 0;
     staticModifier = 0;
     bitwiseOperand = 0;
+    expressionNesting = 0;
 }
 
 bool openTargetFile()

@@ -14,6 +14,23 @@ extern int objectConversion;     // the conversion being ended builds a typed ar
 // level ("a&b"), so PHP needs it parenthesized as a comparison operand.
 extern int bitwiseOperand;
 
+// Nesting of the recursive expression rules. Input nested without bound
+// would overflow the parser's stack, so an operand deeper than this is a
+// syntax error.
+constexpr int maxExpressionNesting = 2000;
+extern int expressionNesting;
+class NestingGuard {
+public:
+    explicit NestingGuard(bool counts = true) : counts_(counts) { expressionNesting += counts_; }
+    ~NestingGuard() { expressionNesting -= counts_; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+    bool tooDeep() const { return counts_ && expressionNesting > maxExpressionNesting; }
+
+private:
+    int counts_;
+};
+
 // --- Start rules
 // Resets everything a file's translation starts from; an aborted earlier
 // file leaves nothing behind. Sets lineNumber 1, errorCount 0, blockDepth -1.

@@ -102,3 +102,41 @@ TEST(ParserFrame, HandlerThatConsumedNothingSkipsTheLine)
 }
 
 }  // namespace
+
+namespace {
+
+std::string nested(const std::string& open, const std::string& inner, const std::string& close,
+                   int depth)
+{
+    std::string text;
+    for (int i = 0; i < depth; ++i)
+        text += open;
+    text += inner;
+    for (int i = 0; i < depth; ++i)
+        text += close;
+    return text;
+}
+
+// Nesting costs linear time, and a depth the parser's stack cannot take is a
+// counted syntax error, never a crash.
+TEST(Expressions, DeepNesting)
+{
+    struct Case {
+        std::string open, inner, close;
+    };
+    const Case cases[] = {{"(", "1", ")"}, {"[", "1", "]"}, {"int(", "1", ")"},
+                          {"{1: ", "1", "}"}, {"not ", "true", ""}};
+    for (const Case& c : cases) {
+        Translation fine = translate("print " + nested(c.open, c.inner, c.close, 1000) + "\n");
+        EXPECT_EQ(fine.errors, 0) << c.open;
+        EXPECT_EQ(fine.err, "") << c.open;
+
+        Translation deep = translate("print " + nested(c.open, c.inner, c.close, 100000) + "\n");
+        EXPECT_FALSE(deep.escaped) << c.open;
+        EXPECT_TRUE(deep.closed) << c.open;
+        EXPECT_GE(deep.errors, 1) << c.open;
+        EXPECT_NE(deep.err.find("expression nested too deeply"), std::string::npos) << c.open;
+    }
+}
+
+}  // namespace
