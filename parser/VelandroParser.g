@@ -222,12 +222,54 @@ greaterThan : GREATER { emitText(">"); } ;
 
 headerItem
 options { defaultErrorHandler = true; }
-    :   EOL
+    :   "import" importPath
+    |   "include" includePath
+    |   "using" ID EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   EOL
         {
             ++lineNumber;
             emitNewlineOnce();
         }
     |   comment
+    ;
+
+// The file after "import", its line written as a require_once.
+importPath
+    :   ( LEFTPAR )?
+        path:STRING_LITERAL
+        ( RIGHTPAR )?
+        { translateImport(path->getText()); }
+        (   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        |   SEMI
+        )
+    ;
+
+// The file after "include": a Velandro or PHP file becomes an include_once;
+// a name in angle brackets writes nothing.
+includePath
+    :   (   ( LEFTPAR )?
+            path:STRING_LITERAL
+            ( RIGHTPAR )?
+            { translateInclude(path->getText()); }
+        |   LESSER ID
+            ( ID | MINUS | INTEGER | REAL_LITERAL | DIV | DOT | BACKSLASH )*
+            GREATER
+        )
+        (   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        |   SEMI
+        )
     ;
 
 topLevelItem

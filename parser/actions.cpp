@@ -87,6 +87,49 @@ int countLineEnds(const std::string& text)
     return count;
 }
 
+// --- Imports and includes
+
+// A path inside a PHP double-quoted string: nothing in it may end the
+// string or interpolate.
+static std::string doubleQuotedPath(const std::string& path)
+{
+    std::string text = "\"";
+    for (char c : path) {
+        if (c == '\\' || c == '"' || c == '$')
+            text += '\\';
+        text += c;
+    }
+    return text + "\"";
+}
+
+void translateImport(const std::string& token)
+{
+    newlineState = 0;
+    std::string path = stripQuotes(token);
+    size_t dot = path.rfind('.');
+    if (dot != std::string::npos && equalsIgnoreCase(path.substr(dot), ".js")) {
+        // A script for the browser: kept as a comment line, ended at once so
+        // that nothing written after it on the same line is commented out.
+        emitString(phpComment("#require(" + path + ");"));
+        emitNewline();
+        return;
+    }
+    emitString("require_once(" + doubleQuotedPath(path));
+    endCallStatement();
+}
+
+void translateInclude(const std::string& token)
+{
+    newlineState = 0;
+    std::string path = stripQuotes(token);
+    bool velandro = hasVelExtension(path);
+    if (!velandro && !hasPhpExtension(path))
+        return;
+    emitText("include_once(");
+    emitString(velandro ? includeTarget(token) : token);
+    endCallStatement();
+}
+
 // --- Comments and native code
 
 std::string phpComment(const std::string& commentToken)

@@ -51,6 +51,10 @@ public:
 // A page text block "{|" text "|}" without its two marks.
 std::string pageText(const std::string& block);
 
+// --- Imports and includes (the file name token with its quotes)
+void translateImport(const std::string& token);
+void translateInclude(const std::string& token);
+
 // --- Line ends inside one token ("\r\n", "\r" and "\n" count one each)
 int countLineEnds(const std::string& text);
 
