@@ -112,6 +112,7 @@ TEST_P(GoldenCase, TranslatesAsExpected)
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, readFile(expectedRun));
     }
+    fs::remove_all(folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(findCases()),

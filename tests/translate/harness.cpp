@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -95,9 +96,11 @@ Translation translate(const std::string& text, const std::string& name, StartRul
 {
     Translation result;
     std::string targetName = target;
+    std::string ownFolder;
     if (targetName.empty()) {
         std::string base = name.substr(0, name.rfind('.'));
-        targetName = makeTempFolder() + "/" + base + ".php";
+        ownFolder = makeTempFolder();
+        targetName = ownFolder + "/" + base + ".php";
     }
     std::remove(targetName.c_str());
     sourceFileName = name;
@@ -129,6 +132,8 @@ Translation translate(const std::string& text, const std::string& name, StartRul
     result.written = std::ifstream(targetName).good();
     if (result.written)
         result.php = readFile(targetName);
+    if (!ownFolder.empty())
+        std::filesystem::remove_all(ownFolder);
     return result;
 }
 
@@ -142,5 +147,6 @@ CommandResult runCommand(const std::string& command, const std::string& input)
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = readFile(out);
     result.err = readFile(err);
+    std::filesystem::remove_all(folder);
     return result;
 }

@@ -25,7 +25,7 @@ enum class StartRule { sourceFile, webPage };
 Translation translate(const std::string& text, const std::string& name = "test.vel",
                       StartRule rule = StartRule::sourceFile, const std::string& target = "");
 
-// A fresh temporary folder for one test (removed by the system's /tmp rules).
+// A fresh temporary folder; the caller removes it.
 std::string makeTempFolder();
 
 std::string readFile(const std::string& path);
