@@ -11,5 +11,6 @@ echo "a"/2, "\n";
 echo "a"%2, "\n";
 echo false, "\n";
 echo "b", "\n";
+echo array(1)*(1/2), "\n";
 
 ?>
