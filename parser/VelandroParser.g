@@ -115,8 +115,6 @@ private:
     // Ends an operand nested deeper than the parser's stack allows, as a
     // syntax error at the current token.
     void throwTooDeep();
-
-private:
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
