@@ -25,21 +25,50 @@ TEST_F(VelpTest, IncludesCompileFirstInOrder) {
     write("b.vel", "include \"c.vel\"\nprint \"b\"\n");
     write("c.vel", "print \"c\"\n");
     VelpResult r = velp({"-v", "main"});
-    EXPECT_EQ(linesStartingWith(r.out, {"Analyzing", "included:", "Compiling"}),
-              "Analyzing main.vel\n"
-              "included: ./a.vel\n"
-              "Analyzing ./a.vel\n"
-              "included: ./c.vel\n"
-              "Analyzing ./c.vel\n"
-              "included: ./b.vel\n"
-              "Analyzing ./b.vel\n"
-              "included: ./c.vel\n"
-              "Compiling ./c.vel\n"
-              "Compiling ./a.vel\n"
-              "Compiling ./b.vel\n"
-              "Compiling main.vel\n");
-    for (const char* target : {"main.php", "a.php", "b.php", "c.php"})
-        EXPECT_TRUE(exists(target)) << target;
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, banner() +
+                         "Analyzing main.vel\n"
+                         "included: ./a.vel\n"
+                         "Analyzing ./a.vel\n"
+                         "included: ./c.vel\n"
+                         "Analyzing ./c.vel\n"
+                         "included: ./b.vel\n"
+                         "Analyzing ./b.vel\n"
+                         "included: ./c.vel\n"
+                         "Compiling ./c.vel\n"
+                         "./c.php, compiled 1 lines\n"
+                         "Compiling ./a.vel\n"
+                         "./a.php, compiled 2 lines\n"
+                         "Compiling ./b.vel\n"
+                         "./b.php, compiled 2 lines\n"
+                         "Compiling main.vel\n"
+                         "main.php, compiled 4 lines\n"
+                         "Running main.php\n"
+                         "c\na\nb\nmain\n");
+
+    // Without running: the line of processed files closes the output.
+    r = velp({"-c", "main"});
+    EXPECT_EQ(r.out, banner() +
+                         "./c.php, compiled 1 lines\n"
+                         "./a.php, compiled 2 lines\n"
+                         "./b.php, compiled 2 lines\n"
+                         "main.php, compiled 4 lines\n"
+                         "4 files processed.\n");
+    EXPECT_EQ(velp({"-cq", "main"}).out, "");
+}
+
+TEST_F(VelpTest, IncludesAreRelativeToTheMainFile) {
+    mkdir(at("src").c_str(), 0755);
+    mkdir(at("src/sub").c_str(), 0755);
+    write("src/main.vel", "include \"sub/a.vel\"\nprint \"main\"\n");
+    write("src/sub/a.vel", "include \"lib.vel\"\nprint \"a\"\n");
+    write("src/lib.vel", "print \"lib\"\n");
+    VelpResult r = velp({"-q", "src/main"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(exists("src/sub/a.php"));
+    EXPECT_TRUE(exists("src/lib.php"));
+    EXPECT_EQ(linesStartingWith(velp({"-cv", "src/main"}).out, {"Compiling"}),
+              "Compiling src/lib.vel\nCompiling src/sub/a.vel\nCompiling src/main.vel\n");
 }
 
 TEST_F(VelpTest, IncludeCycleCompilesEachFileOnce) {
@@ -83,14 +112,12 @@ TEST_F(VelpTest, NothingOutOfDateRunsAtOnce) {
     r = velp({"-v", "main"});
     EXPECT_EQ(linesStartingWith(r.out, {"Compiling"}), "Compiling ./a.vel\nCompiling main.vel\n");
     EXPECT_GT(mtime("a.php"), 1600000001);
+    EXPECT_GT(mtime("main.php"), 1600000001);
 }
 
-// The scan takes an include wherever the word stands in a file's leading
-// lines, so a print of such a text includes a file without an include
-// statement for the parser to translate.
 TEST_F(VelpTest, ErrorsInAnyFileFailTheRun) {
     stubPhp();
-    write("main.vel", "print \"include 'a.vel'\"\n");
+    write("main.vel", "include \"a.vel\"\nprint 1\n");
     write("a.vel", "print 1 and true\n");
     setTimes({"main.vel", "a.vel"}, 1600000000);
     VelpResult r = velp({"main"});
@@ -98,7 +125,7 @@ TEST_F(VelpTest, ErrorsInAnyFileFailTheRun) {
     EXPECT_EQ(r.out, banner() +
                          "./a.vel L1: can't solve boolean expression on integer and boolean\n"
                          "./a.php, compiled 1 lines, there is 1 error\n"
-                         "main.php, compiled 1 lines\n"
+                         "main.php, compiled 2 lines\n"
                          "2 files processed.\n");
     EXPECT_FALSE(exists("php.args"));
     EXPECT_EQ(mtime("a.php"), 1600000000 - 2);
