@@ -63,6 +63,26 @@ bool VelandroParser::singleValueInParentheses()
     }
 }
 
+bool VelandroParser::codeEndsHere()
+{
+    return LA(1) == CLOSEVEL || LA(1) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE
+        || (LA(1) == LESSER && LA(2) == SLASHSCRIPT);
+}
+
+bool VelandroParser::assignmentAhead()
+{
+    if (LA(1) != ID && LA(1) != PHPID)
+        return false;
+    switch (LA(2)) {
+    case EQUAL: case EQIF: case COMMA: case DOT: case LEFTSQUARE: case PLUS: case MINUS:
+    case MUL: case DIV: case LITERAL_mod: case OR_BIN: case XOR_BIN: case AND_BIN:
+    case SHIFT_LEFT: case SHIFT_RIGHT:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void VelandroParser::throwTooDeep()
 {
     throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
@@ -112,6 +132,11 @@ private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
     // level before the closing one).
     bool singleValueInParentheses();
+    // Page code may end a statement at "?>", at the end tag of a script
+    // element or at the end of the input.
+    bool codeEndsHere();
+    // An identifier or PHP name followed by what an assignment target is.
+    bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
     // syntax error at the current token.
     void throwTooDeep();
@@ -286,18 +311,29 @@ options { defaultErrorHandler = true; }
         )
         statementEnd
         { ::reportError(13); }
+        // A declaration: modifiers, one or more types, a name.
+    |   ( ( modifier )* typeSpec ( comma typeSpec )* ID ) =>
+        { beginDeclaration(); }
+        ( modifier )*
+        typedDeclaration
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
     ;
 
 statement
-    :   { emitIndent(); }
+    :   {
+            // A target left half parsed by a syntax error ends here.
+            assignTargetMode = 0;
+            emitIndent();
+        }
         (   comment
         |   inputStatement
         |   printStatement
         |   echoStatement
         |   nativeCode { emitString(rawText); }
+        |   ( ( modifier )* typeSpec ID ) => declaration
+        |   expressionStatement
         )
     ;
 
@@ -306,8 +342,7 @@ statement
 // written.
 statementEnd
 {
-    if (LA(1) == CLOSEVEL || LA(1) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE
-        || (LA(1) == LESSER && LA(2) == SLASHSCRIPT)) {
+    if (codeEndsHere()) {
         if (inputState->guessing == 0)
             emitSemicolon();
         return;
@@ -372,6 +407,247 @@ comma
         (   EOL { ++lineNumber; }
         |
         )
+    ;
+
+// ---------------------------------------------------------------------------
+// Types, modifiers and declarations
+
+// A keyword type with its array pairs, or a class type.
+typeSpec
+    :   classType
+    |   declarationType
+        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+        )*
+    ;
+
+classType
+    :   { currentType = 15; }
+        (   name:ID { classTypeName(name->getText()); }
+        |   "string" { currentType = 10; }
+        )
+        (   DOT part:ID { qualifiedClassName += "." + part->getText(); }
+        )*
+        (   LEFTSQUARE RIGHTSQUARE { currentType = 34; }
+        )*
+        { finishClassType(); }
+    ;
+
+modifier
+    :   "static"
+        {
+            staticModifier = 128;
+            writeModifier("static ");
+        }
+    |   "const" { currentKind = 4; }
+    |   "protected" { writeModifier("protected "); }
+    |   "volatile"
+    |   "private" { writeModifier("private "); }
+    ;
+
+identifierName
+    :   name:ID
+        {
+            currentIdentifier = name->getText();
+            setCodeBuffer(currentIdentifier);
+        }
+    ;
+
+// COMMA and an optional line end; "," written.
+emittedComma
+    :   COMMA
+        (   EOL { ++lineNumber; }
+        |
+        )
+        { emitComma(); }
+    ;
+
+// A declaration at file level or in a class body, after its modifiers.
+// A syntax error in it is reported as a bad declaration and the rule
+// returns where the error arose.
+typedDeclaration
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   declarationType
+        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+        )*
+        { emitIndent(); }
+        (   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
+                              || LA(2) == COMMA || LA(2) == EQIF) }?
+            variableDeclarationList
+        )
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportBadSyntax(68);
+        skipLineIfStuck(first);
+    }
+
+// A declaration inside a block or a function body.
+declaration
+    :   { beginDeclaration(); }
+        ( modifier )*
+        declarationType
+        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+        )*
+        variableDeclarationList
+    ;
+
+// One PHP statement per name, each on a line of its own.
+variableDeclarationList
+    :   { beginDeclarationList(); }
+        variableDeclarator
+        (   {
+                emitNewline();
+                emitIndent();
+            }
+            COMMA
+            (   EOL { ++lineNumber; }
+            )?
+            variableDeclarator
+        )*
+        declarationEnd
+    ;
+
+declarationEnd
+{
+    if (codeEndsHere())
+        return;
+}
+    :   SEMI { emitNewline(); }
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+        // Never taken (the init action takes these tokens).
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
+    ;
+
+variableDeclarator
+    :   { beginDeclarator(); }
+        identifierName
+        { declareDeclarator(); }
+        (   EQUAL
+            (   EOL { ++lineNumber; }
+            )?
+            constantDefinition
+        |   { errorCatchingDeclaration = 1; }
+            eqifSeparator
+            constantDefinition
+        |   { defaultDeclaratorValue(); }
+        )
+        { finishDeclarator(); }
+    ;
+
+// The value of a declarator.
+constantDefinition
+    :   { beginConstantDefinition(); }
+        initializerValue
+        { finishConstantDefinition(); }
+    ;
+
+// One value: an entry of the value list.
+initializerValue
+    :   { resetExpressions(); }
+        expression
+        { addInitializerValue(); }
+    ;
+
+// ---------------------------------------------------------------------------
+// Expression and assignment statements
+
+expressionStatement
+{
+    if (!assignmentAhead())
+        throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
+}
+    :   { lvalueFlag = 0; }
+        assignmentStatement
+    ;
+
+// Targets, an operator, values. A compound operator stands alone between
+// target and value ("x + 1" adds 1 to x).
+assignmentStatement
+options { defaultErrorHandler = true; }
+    :   { beginAssignment(); }
+        lvalue
+        {
+            addLvalueExpr();
+            initializerTargetType = currentType;
+        }
+        (   comma
+            { resetExpressions(); }
+            lvalue
+            {
+                addLvalueExpr();
+                ++assignTargetCount;
+            }
+        )*
+        (   (   assignOperator
+            |   compoundAssignOperator
+                (   EOL { ++lineNumber; }
+                )?
+            )
+            { initializerTargetType = currentType; }
+            assignedValue
+            (   comma
+                assignedValue
+            )*
+            { translateAssignment(); }
+        |   eqifSeparator
+            {
+                setAssignOperator('=');
+                setValueTargetType();
+            }
+            initializerValue
+            { translateErrorAssign(); }
+        )
+        assignmentEnd
+    ;
+
+// A value of an assignment, wrapped as an array for an array target at
+// the same position.
+assignedValue
+    :   { setValueTargetType(); }
+        initializerValue
+    ;
+
+assignmentEnd
+{
+    if (codeEndsHere())
+        return;
+}
+    :   EOL { ++lineNumber; }
+    |   SEMI
+        // Never taken (the init action takes these tokens).
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
+    ;
+
+assignOperator
+    :   EQUAL
+        (   EOL { ++lineNumber; }
+        )?
+        { setAssignOperator('='); }
+    ;
+
+compoundAssignOperator
+    :   PLUS { setAssignOperator(currentType == 10 ? '.' : '+'); }
+    |   MINUS { setAssignOperator('-'); }
+    |   MUL { setAssignOperator('*'); }
+    |   DIV { setAssignOperator('/'); }
+    |   "mod" { setAssignOperator('%'); }
+    |   AND_BIN { setAssignOperator('&'); }
+    |   OR_BIN { setAssignOperator('|'); }
+    |   XOR_BIN { setAssignOperator('^'); }
+    |   SHIFT_LEFT { setAssignOperator('<'); }
+    |   SHIFT_RIGHT { setAssignOperator('>'); }
+    ;
+
+eqifSeparator
+    :   EQIF
+        (   EOL { ++lineNumber; }
+        )?
     ;
 
 // ---------------------------------------------------------------------------
@@ -810,7 +1086,12 @@ leftParen
 // Operands
 
 postfixExpression
-    :   primaryExpression
+        // An attribute access or indexed name, on a level of its own.
+    :   ( ID ( DOT | LEFTSQUARE ) ) =>
+        { pushExpression(); }
+        memberChain
+        { popExpressionAppend(); }
+    |   primaryExpression
     ;
 
 primaryExpression
@@ -826,6 +1107,7 @@ primaryExpression
     |   "nil" { appendKeywordValue("", 24); }
     |   "zero" { appendKeywordValue("0", 4); }
     |   "this" { appendKeywordValue("$this", 15); }
+    |   memberName
     |   phpReference
     |   phpConstant
     |   { pushExpression(); }
@@ -885,17 +1167,120 @@ commaSeparator
         { exprAppendComma(); }
     ;
 
-// The target of an assignment or an input.
+// The target of an assignment or an input: a member chain (with indexes,
+// slices and "[]" in their assignment forms), a name or a PHP name.
 lvalue
     :   {
             assignTargetMode = 1;
             referenceAccessKind = 1;
         }
-        phpReference
+        (   ( ID ( DOT | LEFTSQUARE ) ) => memberChain
+        |   memberName
+            {
+                if (isArrayKind(currentType))
+                    referenceAccessKind = 4;
+            }
+        |   phpReference
+        )
         {
             lvalueFlag = currentType;
             assignTargetMode = 0;
         }
+    ;
+
+// ---------------------------------------------------------------------------
+// References
+
+// Segments joined by "->", or by "::" after a class name.
+memberChain
+    :   {
+            setCodeBuffer("");
+            referenceSegmentCount = 0;
+            lastJoinStatic = 0;
+            ownerClassIndex = -1;
+        }
+        identifierReference
+        (   {
+                lastJoinStatic = staticAccess;
+                appendCodeBuffer(staticAccess ? "::" : "->");
+            }
+            DOT
+            identifierReference
+        )*
+        {
+            if (lastJoinStatic)
+                checkStaticAttribute();
+            exprAppend(codeBuffer);
+        }
+    ;
+
+// A name alone.
+memberName
+    :   name:ID
+        {
+            currentIdentifier = name->getText();
+            setCodeBuffer(currentIdentifier);
+            lookupIdentifierInExpression();
+            prefixNameText();
+            exprAppend(codeBuffer);
+        }
+    ;
+
+// One segment of a reference: a name and its brackets (index, slice,
+// current element), built in codeBuffer. A bound is built on a level of
+// its own, with the segment's state saved around it.
+identifierReference
+{
+    SegmentState segment;
+    std::string bound;
+}
+    :   name:ID { beginSegment(name->getText()); }
+        (   ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
+            {
+                segment.save();
+                pushExpression();
+                pushIndiceContext();
+            }
+            LEFTSQUARE boundExpression RIGHTSQUARE
+            {
+                bound = currentExpression();
+                popExpression();
+                popIndiceContext();
+                segment.restore();
+                finishIndex(bound);
+            }
+        |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
+            {
+                segment.save();
+                pushExpression();
+                pushIndiceContext();
+            }
+            LEFTSQUARE
+            (   rangeOperator { sliceStart = ""; }
+            |   boundExpression
+                {
+                    sliceStart = currentExpression();
+                    clearExpression();
+                }
+                rangeOperator
+            )
+            (   boundExpression
+                {
+                    sliceEnd = currentExpression();
+                    clearExpression();
+                }
+            |   { sliceEnd = ""; }
+            )
+            RIGHTSQUARE
+            {
+                popExpression();
+                popIndiceContext();
+                segment.restore();
+                finishSlice();
+            }
+        |   LEFTSQUARE RIGHTSQUARE { finishCurrentElement(); }
+        )*
+        { finishReference(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -1195,6 +1580,13 @@ boundOperand
     |   stringLiteral { assignedFlag = 1; }
     |   phpReference
     |   "zero" { appendKeywordValue("0", 4); }
+        // A member access: a name, then members, not called.
+    |   ( ID DOT ID ) =>
+        first:ID { beginMemberAccess(first->getText()); }
+        (   DOT member:ID { memberAccessStep(member->getText()); }
+        )+
+        { exprAppend(codeBuffer); }
+    |   memberName
     ;
 
 rangeOperator

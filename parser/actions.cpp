@@ -50,6 +50,9 @@ void resetFileState()
     staticModifier = 0;
     bitwiseOperand = 0;
     expressionNesting = 0;
+    modifierText.clear();
+    referenceSegmentCount = 0;
+    sliceSeen = 0;
 }
 
 bool openTargetFile()
@@ -511,4 +514,402 @@ void openConversionCall()
         // var included: PHP has no conversion function for it
         exprAppendText("(");
     }
+}
+
+// --- Type specifications and modifiers
+
+int declaredType = 0;
+int namedTypeFlag = 0;
+std::string modifierText;
+
+void beginDeclaration()
+{
+    currentKind = 1;
+    staticModifier = 0;
+    modifierText.clear();
+}
+
+bool atClassLevel()
+{
+    return inClass && !inFunction && !inBlockScope;
+}
+
+void writeModifier(const char* text)
+{
+    modifierText += text;
+    if (atClassLevel())
+        emitText(text);
+}
+
+void classTypeName(const std::string& name)
+{
+    qualifiedClassName = name;
+    if (namedValueTable.find(name)) {
+        currentClassIndex = -5;
+        namedTypeFlag = 128;
+    } else {
+        currentClassIndex = symbolTable.classIndexOrError(name);
+    }
+}
+
+void finishClassType()
+{
+    if (!symbolTable.isClassName(qualifiedClassName)) {
+        declaredType = typeObject;
+        return;
+    }
+    declaredType = currentType == typeObjectArray ? typeObjectArray : symbolTable.foundClassType();
+    qualifiedClassName = symbolTable.foundClassName();
+}
+
+// --- Variable declarations
+
+int declarationKind = 0;
+int errorCatchingDeclaration = 0;
+
+namespace {
+int listType = 0;
+int listKind = 0;
+int listClassIndex = 0;
+int declaratorIndex = 0;    // declarators of the list written so far
+int declaratorHasValue = 0;
+
+bool isConstantKind(int kind)
+{
+    return kind >= 3 && kind <= 5;
+}
+}
+
+void beginDeclarationList()
+{
+    listType = currentType;
+    listKind = currentKind;
+    listClassIndex = currentClassIndex;
+    declaratorIndex = 0;
+}
+
+void beginDeclarator()
+{
+    currentType = listType;
+    currentKind = listKind;
+    currentClassIndex = listClassIndex;
+    declaredType = currentType;
+    initializerTargetType = currentType;
+    lvalueFlag = currentType;
+    deferredText.clear();
+    errorCatchingDeclaration = 0;
+    declaratorHasValue = 0;
+}
+
+void declareDeclarator()
+{
+    if (atClassLevel()) {
+        currentKind = 1;
+        declarationKind = 1;
+    } else {
+        declarationKind = currentKind;
+    }
+    declareVariable(64);
+    lvalueText = currentIdentifier;
+}
+
+void defaultDeclaratorValue()
+{
+    int type = currentType;
+    const char* value = "0";
+    if (type == typeArray || type == typeDict || isTypedArray(type))
+        value = "array()";
+    else if (type == typeText)
+        value = "\"\"";
+    // A constant without a value is still a constant: its uses are written
+    // as the bare name.
+    if (declarationKind == 4)
+        deferredText = "define(\"" + lvalueText + "\"," + value + ")";
+    else
+        deferredText = dollarName(lvalueText) + "=" + value;
+}
+
+void beginConstantDefinition()
+{
+    declaratorHasValue = 1;
+    resetAssignLists();
+    addLvalue();
+    returnedValueIndex = 0;
+    // A declaration's value is checked as a plain assignment, whatever the
+    // operator of the last assignment statement was.
+    setAssignOperator('=');
+}
+
+void finishConstantDefinition()
+{
+    rewindLvalues();
+    rewindRvalues();
+    int target = lvalueType();
+    int value = rvalueType();
+    if (declarationKind == 4)
+        deferredText += "define(\"" + lvalueText + "\",";
+    else
+        deferredText += "$" + lvalueText + "=";
+    if (errorCatchingDeclaration)
+        deferredText += "@";
+
+    std::string text = currentRvalue();
+    if (isArrayKind(target)) {
+        // A list in parentheses; a parenthesised array keeps its text.
+        if (!text.empty() && text[0] == '(' && !isArrayKind(value) && value != typeVar &&
+            value != typeNil) {
+            text = "array" + text;
+            setRvalueType(target);
+        } else if (isTypedArray(target) && isArrayType(value)) {
+            setRvalueType(target);
+        }
+        if (text.empty())
+            text = defaultValueOf(target);  // nil
+    } else if (value == typeNil) {
+        text = defaultValueOf(target);
+    } else if (needsIntval(target, value)) {
+        text = wrapIntval(text);
+    }
+    deferredText += text;
+    translateMultipleAssignment();
+}
+
+void finishDeclarator()
+{
+    if (declarationKind == 4 && declaratorHasValue)
+        deferredText += ")";
+    deferredText += ";";
+    bool classLevel = atClassLevel();
+    if (staticModifier && !classLevel) {
+        reportError(5);
+    } else if (classLevel) {
+        // The modifiers of a field stand in place of "var"; the first
+        // declarator had them written by the modifier rule.
+        if (modifierText.empty())
+            emitText("var ");
+        else if (declaratorIndex > 0)
+            emitString(modifierText);
+        emitString(deferredText);
+    } else {
+        emitString(deferredText);
+    }
+    if (errorCatchingDeclaration && !staticModifier) {
+        emitNewline();
+        emitString("$error=" + (declarationKind == 4 ? lvalueText : "$" + lvalueText));
+        emitSemicolonNewline();
+    }
+    ++declaratorIndex;
+}
+
+void addInitializerValue()
+{
+    std::string text = currentExpression();
+    int type = currentType;
+    int kind = 2;
+    if (isTypedArray(type)) {
+        rvalueFlag = type;
+        kind = 3;
+    } else if (type == typeArray || type == typeDict || type == typeList) {
+        rvalueFlag = typeList;
+        kind = 6;
+    } else if (type == typeVar || type == typeNil) {
+        kind = 2;
+    } else if (type == typeTuple) {
+        kind = 5;
+    } else if (isArrayType(initializerTargetType)) {
+        text = "array(" + text + ")";
+    }
+    addRvalueTyped(text, type, kind);
+}
+
+// --- Assignment statements
+
+void beginAssignment()
+{
+    resetAssignLists();
+    resetExpressions();
+    currentKind = 2;
+    assignTargetCount = 1;
+    returnedValueIndex = 0;
+}
+
+void setValueTargetType()
+{
+    if (lvalueList.count <= 0)
+        return;
+    int position = rvalueList.count < lvalueList.count ? rvalueList.count : lvalueList.count - 1;
+    initializerTargetType = lvalueList.entries[static_cast<size_t>(position)].type;
+}
+
+// --- References
+
+void SegmentState::save()
+{
+    containerType = sliceContainerType;
+    staticAccessValue = staticAccess;
+    staticFlagValue = staticFlag;
+    ownerName = ownerClassName;
+    ownerIndex = ownerClassIndex;
+    instanceMember = instanceMemberFlag;
+    segmentCount = referenceSegmentCount;
+    classIndex = currentClassIndex;
+    targetMode = assignTargetMode;
+    seen = sliceSeen;
+    // The names of a bound are read, even in an assignment target.
+    assignTargetMode = 0;
+}
+
+void SegmentState::restore() const
+{
+    sliceContainerType = containerType;
+    staticAccess = staticAccessValue;
+    staticFlag = staticFlagValue;
+    ownerClassName = ownerName;
+    ownerClassIndex = ownerIndex;
+    instanceMemberFlag = instanceMember;
+    referenceSegmentCount = segmentCount;
+    currentClassIndex = classIndex;
+    assignTargetMode = targetMode;
+    sliceSeen = seen;
+}
+
+namespace {
+// A text that must stand as it is: already a PHP variable, or a member
+// reached through its class (self::$count).
+bool isCompleteReference(const std::string& text)
+{
+    return (!text.empty() && text[0] == '$') || text.find("::") != std::string::npos;
+}
+
+// "$" or "$this->" before the looked-up name in codeBuffer; constants and
+// enumeration items stand as their bare name or value.
+void prefixLookedUpName(int instanceMember)
+{
+    if (isConstantKind(currentKind) || isCompleteReference(codeBuffer))
+        return;
+    codeBuffer.insert(0, instanceMember ? "$this->" : "$");
+}
+}
+
+void beginSegment(const std::string& name)
+{
+    sliceSeen = 0;
+    memberName = name;
+    referenceAccessKind = 1;
+    rvalueFlag = 0;
+    if (referenceSegmentCount < 1) {
+        codeBuffer += memberName;
+        currentIdentifier = memberName;
+        if (symbolTable.isClassName(currentIdentifier)) {
+            currentType = typeClass;
+            instanceMemberFlag = 0;
+            staticFlag = 1;
+            ownerClassName = currentIdentifier;
+            staticAccess = 1;
+        } else {
+            lookupIdentifierInExpression();
+            instanceMemberFlag = isInstanceMember(currentIdentifier);
+            staticFlag = 0;
+            ownerClassName = symbolTable.classNameOfInstance(currentIdentifier, false);
+            staticAccess = 0;
+            prefixLookedUpName(instanceMemberFlag);
+        }
+    } else {
+        if (staticFlag)
+            codeBuffer += "$";
+        codeBuffer += memberName;
+        resolveClassMember();
+    }
+    ++referenceSegmentCount;
+    sliceContainerType = currentType;
+}
+
+void finishIndex(const std::string& bound)
+{
+    // Texts too take "[i]": the brace form is gone from PHP 8.
+    indexText = "[" + bound + "]";
+    codeBuffer += indexText;
+    int container = sliceContainerType;
+    if (isTypedArray(container))
+        currentType = elementType(container);
+    else if (container == typeText || container == typeCharPtr)
+        currentType = container;
+    else
+        currentType = typeVar;
+    indexedContainerType = container;
+    referenceAccessKind = 2;
+    if (sliceSeen)
+        reportError(17);
+}
+
+void finishSlice()
+{
+    if (assignTargetMode)
+        translateIntervalAssign(assignInterval);
+    else
+        translateIntervalRead(readInterval);
+    currentType = sliceContainerType;
+    referenceAccessKind = 3;
+    sliceSeen = 1;
+}
+
+void finishCurrentElement()
+{
+    if (assignTargetMode)
+        codeBuffer += "[key(" + codeBuffer + ")]";
+    else
+        codeBuffer = "current(" + codeBuffer + ")";
+    // The container of this element, for the removal of a nil assignment.
+    indexedContainerType = currentType;
+    if (isTypedArray(currentType))
+        currentType = elementType(currentType);
+    else if (currentType == typeArray || currentType == typeDict)
+        currentType = typeVar;
+    referenceAccessKind = 2;
+    if (sliceSeen)
+        reportError(17);
+}
+
+void finishReference()
+{
+    if (!assignTargetMode)
+        rvalueFlag = currentType;
+}
+
+void prefixNameText()
+{
+    if (isConstantKind(currentKind))
+        return;
+    prefixLookedUpName(isInstanceMember(currentIdentifier));
+}
+
+void beginMemberAccess(const std::string& name)
+{
+    codeBuffer.clear();
+    referenceSegmentCount = 0;
+    currentIdentifier = name;
+    if (symbolTable.isClassName(name)) {
+        staticFlag = 1;
+        ownerClassName = name;
+        codeBuffer = name;
+    } else {
+        codeBuffer = name;
+        lookupIdentifierInExpression();
+        staticFlag = 0;
+        instanceMemberFlag = isInstanceMember(name);
+        ownerClassName = symbolTable.classNameOfInstance(name, false);
+        prefixLookedUpName(instanceMemberFlag);
+    }
+    ownerClassIndex = -1;
+}
+
+void memberAccessStep(const std::string& name)
+{
+    // A static member is a class property: Counter::$total.
+    codeBuffer += staticFlag ? "::$" : "->";
+    ++referenceSegmentCount;
+    memberName = name;
+    codeBuffer += name;
+    resolveClassMember();
+    checkStaticAttribute();
 }

@@ -115,3 +115,75 @@ void translateInput();
 
 // --- Conversions
 void openConversionCall();
+
+// --- Type specifications and modifiers
+extern int declaredType;     // type of the declared object of a class-typed type
+extern int namedTypeFlag;    // 128 after a class type named by a define
+// The PHP words of the current declaration's modifiers ("private static ").
+// They are written only where PHP accepts them: in a class body, outside
+// every function and block.
+extern std::string modifierText;
+// Start of a declaration: kind 1, no modifier.
+void beginDeclaration();
+bool atClassLevel();
+// A modifier word: written at once at class level, remembered in any case.
+void writeModifier(const char* text);
+// The class part of a class type (an identifier): named value or class.
+void classTypeName(const std::string& name);
+void finishClassType();
+
+// --- Variable declarations
+extern int declarationKind;            // 1 class field or ordinary, 4 constant
+extern int errorCatchingDeclaration;   // the value came after ":="
+// A declaration list keeps its type, kind and class for every declarator:
+// the value of one declarator must not change the next one's type.
+void beginDeclarationList();
+void beginDeclarator();
+// The name is declared (after identifierName).
+void declareDeclarator();
+// No value given: the default of the type.
+void defaultDeclaratorValue();
+void beginConstantDefinition();
+void finishConstantDefinition();
+// Writes the declarator (after its value, if any).
+void finishDeclarator();
+// The value just parsed, as a value entry of the assignment lists.
+void addInitializerValue();
+
+// --- Assignment statements
+void beginAssignment();
+// The target type the next value goes to: the target at the same position,
+// or the last one when there are more values than targets.
+void setValueTargetType();
+
+// --- References
+// The part of a reference segment that a bracketed bound may change; a
+// bound can hold references of its own.
+struct SegmentState {
+    int containerType = 0;
+    int staticAccessValue = 0;
+    int staticFlagValue = 0;
+    std::string ownerName;
+    int ownerIndex = -1;
+    int instanceMember = 0;
+    int segmentCount = 0;
+    int classIndex = 0;
+    int targetMode = 0;
+    int seen = 0;
+    // Saves the state and reads the bound in read mode.
+    void save();
+    void restore() const;
+};
+// The head of a segment: the identifier, looked up (first segment) or
+// resolved as a member of the owner class (later segments).
+void beginSegment(const std::string& name);
+void finishIndex(const std::string& bound);
+void finishSlice();
+void finishCurrentElement();
+void finishReference();
+// The name in codeBuffer, as memberName writes it: "$", "$this->" or
+// nothing (constants, enumeration items, class-qualified texts).
+void prefixNameText();
+// The member access of a bound operand: the first name, then each member.
+void beginMemberAccess(const std::string& name);
+void memberAccessStep(const std::string& name);
