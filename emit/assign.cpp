@@ -42,6 +42,8 @@ static void appendLvalue(const std::string& text)
     entry.accessKind = referenceAccessKind;
     entry.flag = lvalueFlag;
     entry.containerType = indexedContainerType;
+    if (referenceAccessKind == 3)
+        entry.interval = assignInterval;
     if (lvalueList.entries.size() <= static_cast<size_t>(lvalueList.count))
         lvalueList.entries.resize(static_cast<size_t>(lvalueList.count) + 1);
     lvalueList.entries[lvalueList.count++] = entry;
@@ -326,6 +328,9 @@ void translateArrayAssignOp()
         }
         return;
     case 3:
+        // The slice this target recorded: a later slice target of the same
+        // statement has filled assignInterval again since.
+        assignInterval = target.interval;
         if (op != '=')
             reportErrorText("ERROR_EQUAL");
         if (l == 12 && r == 24)

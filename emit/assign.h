@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "emit/slices.h"
+
 struct LvalueEntry {
     std::string text;     // PHP text of the target as the rule built it
     int type = 0;         // target type code
     int accessKind = 0;   // 1 name, 2 element, 3 slice, 4 whole array, 5 call
     int flag = 0;         // lvalueFlag when added
     int containerType = 0;   // indexedContainerType when added (element targets)
+    Interval interval;       // assignInterval when added (slice targets): one per target
 };
 
 struct RvalueEntry {

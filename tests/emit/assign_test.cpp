@@ -159,6 +159,30 @@ TEST_F(EmitAssign, SliceTargets)
     }
 }
 
+// Each slice target writes its own slice, not the one recorded last.
+TEST_F(EmitAssign, TwoSliceTargets)
+{
+    resetAssignLists();
+    const char* containers[] = {"$a", "$b"};
+    const char* starts[] = {"0", "2"};
+    for (int i = 0; i < 2; ++i) {
+        codeBuffer = lvalueText = containers[i];
+        sliceContainerType = currentType = 11;
+        sliceStart = starts[i];
+        sliceEnd = "";
+        rangeInclusive = 1;
+        translateIntervalAssign(assignInterval);
+        referenceAccessKind = 3;
+        addLvalue();
+    }
+    addRvalueTyped("$x", 11, 6);
+    addRvalueTyped("$y", 11, 6);
+    setAssignOperator('=');
+    translateAssignment();
+    EXPECT_EQ(output(), "array_splice($a,0,count($a),$x);\n"
+                        "array_splice($b,2,-1-(2)+count($b)+1,$y);\n");
+}
+
 TEST_F(EmitAssign, ErrorCatchingForm)
 {
     indentLevel = 1;
