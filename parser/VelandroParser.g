@@ -30,8 +30,12 @@ void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionExce
 
 void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
-    if (LT(1).get() != first.get())
-        return;
+    if (LT(1).get() == first.get())
+        skipRestOfLine();
+}
+
+void VelandroParser::skipRestOfLine()
+{
     while (LA(1) != EOL && LA(1) != CLOSEVEL && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
         consume();
 }
@@ -127,6 +131,9 @@ public:
     // Usage: init action `ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);`,
     // and in the handler, after the report, `skipLineIfStuck(first);`.
     void skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The rest of the line, up to its line end (or "?>", or the end of
+    // the input), which stays for the caller.
+    void skipRestOfLine();
 
 private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
@@ -462,10 +469,10 @@ emittedComma
     ;
 
 // A declaration at file level or in a class body, after its modifiers.
-// A syntax error in it is reported as a bad declaration and the rule
-// returns where the error arose.
+// A syntax error in it is reported as a bad declaration, and the rest of
+// its line is skipped: a token left there that cannot begin an item would
+// end the file's translation.
 typedDeclaration
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
     :   declarationType
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
@@ -480,7 +487,7 @@ typedDeclaration
         if (inputState->guessing != 0)
             throw;
         reportBadSyntax(68);
-        skipLineIfStuck(first);
+        skipRestOfLine();
     }
 
 // A declaration inside a block or a function body.

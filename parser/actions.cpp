@@ -524,6 +524,7 @@ std::string modifierText;
 
 void beginDeclaration()
 {
+    assignTargetMode = 0;   // a target left half parsed by a syntax error ends here
     currentKind = 1;
     staticModifier = 0;
     modifierText.clear();
