@@ -91,6 +91,7 @@ TEST_P(GoldenCase, TranslatesAsExpected)
     StartRule rule = file.extension() == ".page" ? StartRule::webPage : StartRule::sourceFile;
     std::string folder = makeTempFolder();
     std::string target = folder + "/" + file.stem().string() + ".php";
+    startRun();
     Translation result = translate(readFile(file.string()), file.stem().string() + ".vel", rule,
                                    target);
 

@@ -16,7 +16,10 @@
 #include "VelandroParser.hpp"
 #include "driver/state.h"
 #include "emit/output.h"
+#include "emit/state.h"
 #include "semantic/messages.h"
+#include "semantic/named_values.h"
+#include "semantic/symbol_table.h"
 
 namespace {
 
@@ -89,6 +92,17 @@ void writeFile(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary);
     out << text;
+}
+
+void startRun()
+{
+    symbolTable = SymbolTable();
+    classTable.clear();
+    namedValueTable = NamedValueTable();
+    namedValueIndex = -1;
+    namedValue = nullptr;
+    generatorCounter = 0;
+    setAssignOperator('=');
 }
 
 Translation translate(const std::string& text, const std::string& name, StartRule rule,

@@ -25,6 +25,11 @@ enum class StartRule { sourceFile, webPage };
 Translation translate(const std::string& text, const std::string& name = "test.vel",
                       StartRule rule = StartRule::sourceFile, const std::string& target = "");
 
+// Starts a new run of the compiler: the names, functions, classes and
+// named values of the files translated before are gone, as in a new process
+// (one run keeps them from file to file).
+void startRun();
+
 // A fresh temporary folder; the caller removes it.
 std::string makeTempFolder();
 

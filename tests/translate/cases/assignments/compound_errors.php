@@ -1,0 +1,5 @@
+<?php
+$a=array(1);
+print_r($a);echo "\n";
+
+?>

@@ -1,0 +1,5 @@
+<p><?php $x=5; ?><b><?php $x=$x+1;
+ ?><?php echo $x, "\n"; ?></b>
+<?php $s="a";
+$s.="b";
+echo $s, "\n"; ?></p>
