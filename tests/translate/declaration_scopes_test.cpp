@@ -1,7 +1,7 @@
-// Keyword-typed fields of a class body, written by the declaration rules
-// with their modifiers. The class rule is not there yet, so the test opens
-// the class itself and hands each member line to the rules that the class
-// body calls: the modifiers, then typedDeclaration.
+// Declarations where no golden case reaches yet: fields of a class body and
+// statements of a function body or a block. The class, function and block
+// rules are not there yet, so the test opens the scope itself and hands the
+// lines to the rules those bodies call.
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -69,6 +69,55 @@ TEST(ClassFields, ModifiersStandInPlaceOfVar)
         EXPECT_EQ(runCommand("php -l " + folder + "/check.php").status, 0) << c.source;
         std::filesystem::remove_all(folder);
     }
+}
+
+struct StatementCase {
+    const char* source;
+    bool inBlock;
+    const char* php;   // at indentation 1
+    const char* out;   // diagnostics
+};
+
+TEST(StatementDeclarations, FunctionAndBlockScopes)
+{
+    const std::vector<StatementCase> cases = {
+        {"int x = 1\nx + 2\n", false, "   $x=1;\n   $x+=2;\n", ""},
+        {"const int K = 3\nint n = K\n", false, "   define(\"K\",3);\n   $n=K;\n", ""},
+        {"static int s = 1\nprivate int p\n", false, "   \n   $p=0;\n",
+         "d.vel L1: can't use this feature here\n"},
+        {"int x\ntext x\n", false, "   $x=0;\n   $x=\"\";\n",
+         "d.vel L2: \"x\" already declared in function\n"},
+        {"int x\nint x\n", true, "   $x=0;\n   $x=0;\n",
+         "d.vel L2: \"x\" already declared in a block\n"},
+        {"int[] a = 1, b\na[0] = 2.5\n", true,
+         "   $a=array(1);\n   $b=array();\n   $a[0]=intVal(2.5);\n", ""},
+    };
+    for (const StatementCase& c : cases) {
+        startRun();
+        std::string folder = makeTempFolder();
+        std::string target = folder + "/d.php";
+        sourceFileName = "d.vel";
+        resetFileState();
+        ASSERT_TRUE(openOutputFile(target));
+        inFunction = 1;
+        if (c.inBlock)
+            symbolTable.enterBlockScope();
+        indentLevel = 1;
+
+        testing::internal::CaptureStdout();
+        std::istringstream input(c.source);
+        VelandroLexer lexer(input);
+        VelandroParser parser(lexer);
+        while (parser.LA(1) != antlr::Token::EOF_TYPE)
+            parser.statement();
+        std::string out = testing::internal::GetCapturedStdout();
+        closeOutputFile();
+
+        EXPECT_EQ(readFile(target), c.php) << c.source;
+        EXPECT_EQ(out, c.out) << c.source;
+        std::filesystem::remove_all(folder);
+    }
+    resetFileState();
 }
 
 }  // namespace
