@@ -477,8 +477,11 @@ typedDeclaration
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
         { emitIndent(); }
-        (   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
-                              || LA(2) == COMMA || LA(2) == EQIF) }?
+        (   // (page code may end the declaration at "?>" or a script end tag)
+            { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
+                              || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
+                              || LA(2) == LESSER
+                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
             variableDeclarationList
         )
     ;

@@ -1,4 +1,4 @@
-<p><?php $x=5; ?><b><?php $x=$x+1;
+<p><?php $x=5; ?><?php $y=0; ?><b><?php $x=$x+1;
  ?><?php echo $x, "\n"; ?></b>
 <?php $s="a";
 $s.="b";
