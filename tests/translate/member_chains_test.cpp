@@ -19,6 +19,8 @@ void enterCounterClass()
         new Symbol("total", "total", typeInteger | symbolAssigned | symbolStatic, 1, -3));
     symbolTable.currentClass->addAttribute(
         new Symbol("size", "size", typeInteger | symbolAssigned, 1, -3));
+    symbolTable.currentClass->addAttribute(new Symbol(
+        "others", "others", typeObjectArray | symbolAssigned, 1, classTable.indexOf("Counter")));
     symbolTable.endClass();
     symbolTable.globals.push_back(
         new Symbol("p", "p", typeObject | symbolAssigned, 1, classTable.indexOf("Counter")));
@@ -58,6 +60,21 @@ TEST(MemberChains, ClassAndObjectMembers)
     writeFile(folder + "/m.php", result.php);
     EXPECT_EQ(runCommand("php -l " + folder + "/m.php").status, 0);
     std::filesystem::remove_all(folder);
+}
+
+// A bound may hold a member access of its own; the segment after the
+// bracket is still joined and resolved by its own chain's state.
+TEST(MemberChains, SegmentAfterABracket)
+{
+    enterCounterClass();
+    Translation result = translate("p.others[Counter.total].size = 2\n"
+                                   "print p.others[Counter.total].size\n",
+                                   "b.vel");
+    EXPECT_EQ(result.php, "<?php\n"
+                          "$p->others[Counter::$total]->size=2;\n"
+                          "echo $p->others[Counter::$total]->size, \"\\n\";\n"
+                          "\n?>\n");
+    EXPECT_EQ(result.out, "");
 }
 
 }  // namespace
