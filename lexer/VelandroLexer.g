@@ -25,6 +25,47 @@ options {
     caseSensitiveLiterals = true;
 }
 
+{
+private:
+    // The number rule's trials are tried only when a scan of the characters
+    // ahead says they will match: a failed trial costs an exception, and
+    // nearly every number in a source would fail one or two of them.
+    static bool isDigit(int c) { return c >= '0' && c <= '9'; }
+
+    // Offset of the first character after the digits ahead (1 when none).
+    int afterDigits()
+    {
+        unsigned int i = 1;
+        while (isDigit(LA(i)))
+            ++i;
+        return static_cast<int>(i);
+    }
+
+    bool fractionAhead()
+    {
+        int i = afterDigits();
+        return i > 1 && LA(i) == '.' && isDigit(LA(i + 1));
+    }
+
+    bool exponentAhead()
+    {
+        int i = afterDigits();
+        if (i == 1 || (LA(i) != 'e' && LA(i) != 'E'))
+            return false;
+        ++i;
+        if (LA(i) == '+' || LA(i) == '-')
+            ++i;
+        return isDigit(LA(i));
+    }
+
+    bool realSuffixAhead()
+    {
+        int i = afterDigits();
+        int c = LA(i);
+        return i > 1 && (c == 'F' || c == 'R' || c == 'f' || c == 'r');
+    }
+}
+
 // --- Blanks, line ends, single characters --------------------------------
 
 WS_ : ( ' ' | '\t' | '\f' ) { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); } ;
@@ -181,13 +222,13 @@ HTML
 // and digits followed by ".." stay an integer.
 INTEGER
     :   ( ".." ) => ".." { $setType(DOTDOT); }
-    |   ( ( '0'..'9' )+ '.' '0'..'9' ) =>
+    |   { fractionAhead() }? ( ( '0'..'9' )+ '.' '0'..'9' ) =>
         ( '0'..'9' )+ '.' ( '0'..'9' )+ ( EXPONENT )? ( REAL_SUFFIX )?
         { $setType(REAL_LITERAL); }
-    |   ( ( '0'..'9' )+ EXPONENT ) =>
+    |   { exponentAhead() }? ( ( '0'..'9' )+ EXPONENT ) =>
         ( '0'..'9' )+ EXPONENT ( REAL_SUFFIX )?
         { $setType(REAL_LITERAL); }
-    |   ( ( '0'..'9' )+ REAL_SUFFIX ) =>
+    |   { realSuffixAhead() }? ( ( '0'..'9' )+ REAL_SUFFIX ) =>
         ( '0'..'9' )+ REAL_SUFFIX
         { $setType(REAL_LITERAL); }
     |   ( '.' '0'..'9' ) =>
