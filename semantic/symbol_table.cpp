@@ -43,6 +43,11 @@ Symbol* symbolIn(std::vector<Symbol*>& scope, const std::string& name) {
     return index < 0 ? nullptr : scope[index];
 }
 
+Symbol* symbolIn(const SymbolList& scope, const std::string& name) {
+    int index = scope.indexOf(name);
+    return index < 0 ? nullptr : scope[index];
+}
+
 }  // namespace
 
 void SymbolTable::beginFile() {
@@ -93,7 +98,7 @@ int SymbolTable::find(const std::string& name) {
         return found;
     }
     if (!inClass) {
-        if ((found = indexIn(globals, name)) >= 0) {
+        if ((found = globals.indexOf(name)) >= 0) {
             foundSymbol = globals[found];
             foundScope = 1;
             return found;
@@ -120,7 +125,7 @@ int SymbolTable::findIgnoreCase(const std::string& name) {
         return found;
     }
     if (!inClass) {
-        if ((found = indexInIgnoreCase(globals, name)) >= 0) {
+        if ((found = globals.indexOfIgnoreCase(name)) >= 0) {
             foundSymbol = globals[found];
             foundScope = 1;
             return found;
@@ -195,8 +200,7 @@ int SymbolTable::findLocalIgnoreCase(const std::string& name) {
 }
 
 int SymbolTable::findGlobalIgnoreCase(const std::string& name) {
-    workingScope = globals;
-    return findWorkingIgnoreCase(name);
+    return found = globals.indexOfIgnoreCase(name);
 }
 
 void SymbolTable::useFoundSymbol() {

@@ -31,7 +31,7 @@ public:
     unsigned savedGeneratorCounter = 0;
     unsigned savedClassGeneratorCounter = 0;
     unsigned completedClassCount = 0;
-    std::vector<Symbol*> globals;
+    SymbolList globals;
     std::vector<FunctionRecord*> functions;
     std::vector<Symbol*> locals;
     std::vector<Symbol*> functionGlobals;

@@ -195,3 +195,45 @@ bool FunctionRecord::matchSignature(FunctionRecord& other) {
     bool argumentsMatch = checkArguments() != 0;
     return returnsMatch && argumentsMatch;
 }
+
+namespace {
+
+// The key under which equalsIgnoreCaseBytes sees two names as equal.
+std::string foldedKey(const std::string& name) {
+    std::string key(name);
+    for (char& c : key) c = static_cast<char>(static_cast<unsigned char>(c) | 0x20);
+    return key;
+}
+
+int indexIn(const std::unordered_map<std::string, int>& index, const std::string& key) {
+    auto it = index.find(key);
+    return it == index.end() ? -1 : it->second;
+}
+
+}  // namespace
+
+SymbolList& SymbolList::operator=(std::initializer_list<Symbol*> symbols) {
+    clear();
+    for (Symbol* symbol : symbols) push_back(symbol);
+    return *this;
+}
+
+void SymbolList::push_back(Symbol* symbol) {
+    int i = static_cast<int>(items.size());
+    items.push_back(symbol);
+    if (!symbol) return;
+    exact.emplace(symbol->name, i);
+    folded.emplace(foldedKey(symbol->name), i);
+}
+
+void SymbolList::clear() {
+    items.clear();
+    exact.clear();
+    folded.clear();
+}
+
+int SymbolList::indexOf(const std::string& name) const { return indexIn(exact, name); }
+
+int SymbolList::indexOfIgnoreCase(const std::string& name) const {
+    return indexIn(folded, foldedKey(name));
+}

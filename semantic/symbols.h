@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Name of an empty record made by a failed search.
@@ -22,6 +24,38 @@ struct Symbol {
     // Kind and class index from currentKind and currentClassIndex.
     Symbol(const std::string& name, uint32_t flags);
     Symbol(const std::string& name, const std::string& phpText, uint32_t flags);
+};
+
+// An ordered list of symbols that also finds a name without walking the
+// list: the global scope of a long program holds tens of thousands of
+// names, and every use of one is looked up. A search gives the first
+// entry of that name, as a walk from the front would.
+class SymbolList {
+public:
+    SymbolList() = default;
+    SymbolList(std::initializer_list<Symbol*> symbols) { *this = symbols; }
+    SymbolList& operator=(std::initializer_list<Symbol*> symbols);
+
+    void push_back(Symbol* symbol);
+    void clear();
+
+    size_t size() const { return items.size(); }
+    bool empty() const { return items.empty(); }
+    Symbol* operator[](size_t i) const { return items[i]; }
+    Symbol* back() const { return items.back(); }
+    std::vector<Symbol*>::const_iterator begin() const { return items.begin(); }
+    std::vector<Symbol*>::const_iterator end() const { return items.end(); }
+    operator const std::vector<Symbol*>&() const { return items; }
+
+    // Index of the first symbol of that name, -1 when none; the second
+    // compares as equalsIgnoreCaseBytes does.
+    int indexOf(const std::string& name) const;
+    int indexOfIgnoreCase(const std::string& name) const;
+
+private:
+    std::vector<Symbol*> items;
+    std::unordered_map<std::string, int> exact;
+    std::unordered_map<std::string, int> folded;
 };
 
 struct FunctionRecord {

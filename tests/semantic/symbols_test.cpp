@@ -22,6 +22,25 @@ TEST_F(Records, NewRecordsAndSymbols) {
     EXPECT_EQ(t.flags, 80u);
 }
 
+// The global scope's index must answer as a walk from the front would:
+// the first of two equal names, case folded by setting bit 0x20 (so "_"
+// and DEL fold alike), and nothing left of entries cleared or replaced.
+TEST_F(Records, SymbolListFindsTheFirstEntry) {
+    Symbol a("Total", 5u), b("total", 10u), c("x_1", 5u);
+    SymbolList list{&a, nullptr, &b, &c};
+    EXPECT_EQ(list.indexOf("total"), 2);
+    EXPECT_EQ(list.indexOf("Total"), 0);
+    EXPECT_EQ(list.indexOfIgnoreCase("TOTAL"), 0);
+    EXPECT_EQ(list.indexOfIgnoreCase("X_1"), 3);
+    EXPECT_EQ(list.indexOfIgnoreCase(std::string("x") + '\x7f' + "1"), 3);
+    EXPECT_EQ(list.indexOfIgnoreCase("x_"), -1);
+    list = {&c};
+    EXPECT_EQ(list.indexOf("Total"), -1);
+    EXPECT_EQ(list.indexOf("x_1"), 0);
+    list.clear();
+    EXPECT_EQ(list.indexOf("x_1"), -1);
+}
+
 TEST_F(Records, ArgumentChecks) {
     struct Case {
         std::vector<int> arguments;
