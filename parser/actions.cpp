@@ -516,7 +516,7 @@ void openConversionCall()
     }
 }
 
-// --- Type specifications and modifiers
+// --- Types and modifiers
 
 int declaredType = 0;
 int namedTypeFlag = 0;

@@ -116,7 +116,7 @@ void translateInput();
 // --- Conversions
 void openConversionCall();
 
-// --- Type specifications and modifiers
+// --- Types and modifiers
 extern int declaredType;     // type of the declared object of a class-typed type
 extern int namedTypeFlag;    // 128 after a class type named by a define
 // The PHP words of the current declaration's modifiers ("private static ").
