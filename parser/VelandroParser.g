@@ -1097,7 +1097,8 @@ leftParen
 
 postfixExpression
         // An attribute access or indexed name, on a level of its own.
-    :   ( ID ( DOT | LEFTSQUARE ) ) =>
+        // The gate spares the trial, and its exception, for a plain name.
+    :   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
         { pushExpression(); }
         memberChain
         { popExpressionAppend(); }
@@ -1184,7 +1185,7 @@ lvalue
             assignTargetMode = 1;
             referenceAccessKind = 1;
         }
-        (   ( ID ( DOT | LEFTSQUARE ) ) => memberChain
+        (   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) => memberChain
         |   memberName
             {
                 if (isArrayKind(currentType))
