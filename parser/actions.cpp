@@ -480,11 +480,11 @@ void translateInput()
         emitString(inputPrompt);
         endStatement();
     }
-    emitIndented("$fp=fopen(\"php://stdin\",\"r\");");
+    // Every input reads the one standard input stream: a stream opened and
+    // closed per input would read ahead and drop the lines after the first.
+    emitIndented("$fp=STDIN;");
     emitNewline();
-    emitIndented(target + "=rtrim(fgets($fp,65536));");
-    emitNewline();
-    emitIndented("fclose($fp)");
+    emitIndented(target + "=rtrim(fgets($fp,65536))");
 }
 
 // --- Conversions

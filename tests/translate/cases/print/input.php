@@ -1,15 +1,12 @@
 <?php
-$fp=fopen("php://stdin","r");
+$fp=STDIN;
 $name=rtrim(fgets($fp,65536));
-fclose($fp);
 echo "Name? ";
-$fp=fopen("php://stdin","r");
+$fp=STDIN;
 $name=rtrim(fgets($fp,65536));
-fclose($fp);
 echo 'Age: ';
-$fp=fopen("php://stdin","r");
+$fp=STDIN;
 $age=rtrim(fgets($fp,65536));
-fclose($fp);
 echo var_export($name,true), " ", var_export($age,true), "\n";
 
 ?>

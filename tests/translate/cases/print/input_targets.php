@@ -2,12 +2,10 @@
 $age=0;
 $answers=array("");
 echo "Age? ";
-$fp=fopen("php://stdin","r");
+$fp=STDIN;
 $age=rtrim(fgets($fp,65536));
-fclose($fp);
-$fp=fopen("php://stdin","r");
+$fp=STDIN;
 $answers[0]=rtrim(fgets($fp,65536));
-fclose($fp);
 echo $age+1, "\n";
 
 ?>
