@@ -856,6 +856,10 @@ void finishSlice()
 
 void finishCurrentElement()
 {
+    // current() and key() take an array only: PHP throws on a text or a
+    // number, and an object is deprecated there.
+    if (currentType != 0 && currentType != typeVar && !isArrayType(currentType))
+        reportError(16);
     if (assignTargetMode)
         codeBuffer += "[key(" + codeBuffer + ")]";
     else
