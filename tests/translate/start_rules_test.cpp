@@ -77,6 +77,8 @@ TEST(ParserFrame, TokenNames)
     EXPECT_STREQ(parser.getTokenName(151), "REAL_SUFFIX");
     EXPECT_EQ(parser.getTokenName(152), nullptr);
     EXPECT_EQ(parser.getTokenName(153), nullptr);
+    EXPECT_EQ(parser.getTokenName(-1), nullptr);
+    EXPECT_EQ(parser.getTokenName(-1000000), nullptr);
 }
 
 }  // namespace
