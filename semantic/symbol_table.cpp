@@ -86,51 +86,31 @@ void SymbolTable::leaveBlockScope() {
     --scopeCounter;
 }
 
-int SymbolTable::find(const std::string& name) {
-    if (inBlockScope && findInBlocks(name)) {
-        foundSymbol = blockScopes[blockFoundDepth][found];
-        foundScope = 3;
-        return found;
-    }
-    if (inFunction && (found = indexIn(locals, name)) >= 0) {
-        foundSymbol = locals[found];
-        foundScope = 4;
-        return found;
-    }
-    if (!inClass) {
-        if ((found = globals.indexOf(name)) >= 0) {
-            foundSymbol = globals[found];
-            foundScope = 1;
-            return found;
-        }
-    } else if (currentClass && (found = currentClass->findAttribute(name)) >= 0) {
-        foundSymbol = currentClass->attributes[found];
-        foundScope = 2;
-        return found;
-    }
-    found = -1;
-    foundScope = 0;
-    return -1;
-}
+int SymbolTable::find(const std::string& name) { return findIn(name, false); }
 
-int SymbolTable::findIgnoreCase(const std::string& name) {
-    if (inBlockScope && findInBlocksIgnoreCase(name)) {
+int SymbolTable::findIgnoreCase(const std::string& name) { return findIn(name, true); }
+
+int SymbolTable::findIn(const std::string& name, bool ignoreCase) {
+    if (inBlockScope && findInDepths(blockScopes, name, ignoreCase)) {
         foundSymbol = blockScopes[blockFoundDepth][found];
         foundScope = 3;
         return found;
     }
-    if (inFunction && (found = indexInIgnoreCase(locals, name)) >= 0) {
+    if (inFunction &&
+        (found = ignoreCase ? indexInIgnoreCase(locals, name) : indexIn(locals, name)) >= 0) {
         foundSymbol = locals[found];
         foundScope = 4;
         return found;
     }
     if (!inClass) {
-        if ((found = globals.indexOfIgnoreCase(name)) >= 0) {
+        if ((found = ignoreCase ? globals.indexOfIgnoreCase(name) : globals.indexOf(name)) >= 0) {
             foundSymbol = globals[found];
             foundScope = 1;
             return found;
         }
-    } else if (currentClass && (found = currentClass->findAttributeIgnoreCase(name)) >= 0) {
+    } else if (currentClass &&
+               (found = ignoreCase ? currentClass->findAttributeIgnoreCase(name)
+                                   : currentClass->findAttribute(name)) >= 0) {
         foundSymbol = currentClass->attributes[found];
         foundScope = 2;
         return found;
@@ -141,34 +121,18 @@ int SymbolTable::findIgnoreCase(const std::string& name) {
 }
 
 bool SymbolTable::findInBlocks(const std::string& name) {
-    for (int depth = 0; depth <= blockDepth; ++depth) {
-        int index = indexIn(blockScopes[depth], name);
-        if (index >= 0) {
-            blockFoundDepth = depth;
-            found = index;
-            return true;
-        }
-    }
-    found = -1;
-    return false;
+    return findInDepths(blockScopes, name, false);
 }
 
 bool SymbolTable::findInBlocksIgnoreCase(const std::string& name) {
-    for (int depth = 0; depth <= blockDepth; ++depth) {
-        int index = indexInIgnoreCase(blockScopes[depth], name);
-        if (index >= 0) {
-            blockFoundDepth = depth;
-            found = index;
-            return true;
-        }
-    }
-    found = -1;
-    return false;
+    return findInDepths(blockScopes, name, true);
 }
 
-bool SymbolTable::findInBlockCaches() {
+bool SymbolTable::findInBlockCaches() { return findInDepths(blockCaches, currentIdentifier, false); }
+
+bool SymbolTable::findInDepths(BlockScopeList& lists, const std::string& name, bool ignoreCase) {
     for (int depth = 0; depth <= blockDepth; ++depth) {
-        int index = indexIn(blockCaches[depth], currentIdentifier);
+        int index = ignoreCase ? indexInIgnoreCase(lists[depth], name) : indexIn(lists[depth], name);
         if (index >= 0) {
             blockFoundDepth = depth;
             found = index;

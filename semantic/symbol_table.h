@@ -123,6 +123,9 @@ public:
     void addClassIfMissing(const std::string& name, int typeCode);
 
 private:
+    int findIn(const std::string& name, bool ignoreCase);
+    // Searches the lists of depths 0 to blockDepth, outermost first.
+    bool findInDepths(BlockScopeList& lists, const std::string& name, bool ignoreCase);
     ClassTable& classList();
     ClassRecord* classAt(int i) const;
 };
