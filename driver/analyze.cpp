@@ -72,6 +72,21 @@ std::string resolveInclude(const std::string& line, const std::string& directory
     return std::string();
 }
 
+void followInclude(const std::string& line, const std::string& directory, size_t start,
+                   int index, const std::function<int()>& analyzeNew) {
+    std::string name = resolveInclude(line, directory, start);
+    if (verbose)
+        std::printf("included: %s\n", name.c_str());
+    if (name.empty())
+        return;
+    int included = sourceFiles.find(name);
+    if (included == -1) {
+        sourceFileName = name;
+        included = analyzeNew();
+    }
+    sourceFiles.addDependency(index, included);
+}
+
 int analyzeSource(const std::string& directory, bool mainFile) {
     int index = 0;
     try {
@@ -115,17 +130,8 @@ int analyzeSource(const std::string& directory, bool mainFile) {
             size_t at = line.find("include");
             if (at == std::string::npos)
                 break;
-            std::string name = resolveInclude(line, directory, at + 7);
-            if (verbose)
-                std::printf("included: %s\n", name.c_str());
-            if (!name.empty()) {
-                int included = sourceFiles.find(name);
-                if (included == -1) {
-                    sourceFileName = name;
-                    included = analyzeSource(directory, false);
-                }
-                sourceFiles.addDependency(index, included);
-            }
+            followInclude(line, directory, at + 7, index,
+                          [&directory] { return analyzeSource(directory, false); });
         }
     } catch (const std::exception& e) {
         std::printf("Exception in vel: %s\n", e.what());

@@ -224,23 +224,16 @@ int analyzeWebPage(const std::string& directory) {
             size_t include = stripped.find("include");
             if (include == std::string::npos)
                 break;
-            std::string name = resolveInclude(stripped, directory, include + 7);
-            if (verbose)
-                std::printf("included: %s\n", name.c_str());
-            if (!name.empty()) {
-                int included = sourceFiles.find(name);
-                if (included == -1) {
-                    // The included page starts from plain text; this page
-                    // goes on in the state it had.
-                    int savedComment = inComment;
-                    int savedBlock = openTextBlock;
-                    sourceFileName = name;
-                    included = analyzeWebPage(directory);
-                    inComment = savedComment;
-                    openTextBlock = savedBlock;
-                }
-                sourceFiles.addDependency(index, included);
-            }
+            followInclude(stripped, directory, include + 7, index, [&directory] {
+                // The included page starts from plain text; this page goes
+                // on in the state it had.
+                int savedComment = inComment;
+                int savedBlock = openTextBlock;
+                int included = analyzeWebPage(directory);
+                inComment = savedComment;
+                openTextBlock = savedBlock;
+                return included;
+            });
         }
     } catch (const std::exception& e) {
         std::printf("Exception in vel: %s\n", e.what());
