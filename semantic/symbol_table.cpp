@@ -396,6 +396,19 @@ bool findTarget() {
     return true;
 }
 
+// A global read from a class body: only an enumeration item is visible
+// there, anything else is reported. False when no global has the name.
+bool readGlobalFromClass(const std::string& name) {
+    Symbol* symbol = symbolIn(symbolTable.globals, name);
+    if (!symbol) return false;
+    use(symbol);
+    if (isEnumItem(symbol))
+        checkAssigned();
+    else
+        reportErrorName(28, name);
+    return true;
+}
+
 }  // namespace
 
 void lookupIdentifier() {
@@ -423,14 +436,7 @@ void lookupIdentifierInExpression() {
     if (!inBlock && !inFunction) {
         if (loadClassAttribute(name)) return;
         if ((symbol = classAttribute())) return use(symbol);
-        if ((symbol = symbolIn(table.globals, name))) {
-            use(symbol);
-            if (isEnumItem(symbol))
-                checkAssigned();
-            else
-                reportErrorName(28, name);
-            return;
-        }
+        if (readGlobalFromClass(name)) return;
         reportErrorName(37, name);
         return;
     }
@@ -451,14 +457,7 @@ void lookupIdentifierInExpression() {
                 return;
             }
             if (loadClassAttribute(name)) return;
-            if ((symbol = symbolIn(table.globals, name))) {
-                use(symbol);
-                if (isEnumItem(symbol))
-                    checkAssigned();
-                else
-                    reportErrorName(28, name);
-                return;
-            }
+            if (readGlobalFromClass(name)) return;
             return reportNotDeclared(name);
         }
         if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name);
