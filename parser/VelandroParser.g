@@ -1504,13 +1504,20 @@ typeConversion
         }
     ;
 
+// A conversion inside the value sets the list flag for itself: the flag
+// this conversion chose comes back after the value.
 conversionCall
-    :   { openConversionCall(); }
+{ int listResult = 0; }
+    :   {
+            openConversionCall();
+            listResult = objectConversion;
+        }
         { pushExpression(); }
         expression
         {
             fillNilValue(0);
             popExpressionAppend();
+            objectConversion = listResult;
             currentType = conversionTarget;
             exprAppendCloseParen();
         }
@@ -1540,6 +1547,8 @@ arrayConstructorArgs
             }
         )+
         {
+            // (a conversion among the values has cleared it)
+            objectConversion = 1;
             currentType = popInt();
             exprAppendCloseParen();
         }
