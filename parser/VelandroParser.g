@@ -642,7 +642,7 @@ assignOperator
     ;
 
 compoundAssignOperator
-    :   PLUS { setAssignOperator(currentType == 10 ? '.' : '+'); }
+    :   PLUS { setAssignOperator(currentType == 10 || currentType == 22 ? '.' : '+'); }
     |   MINUS { setAssignOperator('-'); }
     |   MUL { setAssignOperator('*'); }
     |   DIV { setAssignOperator('/'); }

@@ -328,7 +328,8 @@ void completeAdditive(int rightAt)
     bool rightNil = right == typeNil && exprLength() == rightAt;
     bool leftNil = left == typeNil && operatorMark == operandMark;
 
-    if (key == typeText) {
+    // a char * holds a text in PHP: "+" joins it too
+    if (key == typeText || key == typeCharPtr) {
         if (op == '+') {
             setCharAtOperatorMark('.');
             // ".1" would read as a number
