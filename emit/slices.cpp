@@ -252,6 +252,9 @@ void parseArrayAssignBound(Interval& in, int inc)
 }
 
 namespace {
+// A char * holds a text in PHP: its slices are substr forms too.
+bool isTextContainer(int type) { return type == 10 || type == 22; }
+
 void fillInterval(Interval& in, int kind)
 {
     in.container = codeBuffer;
@@ -267,11 +270,11 @@ void fillInterval(Interval& in, int kind)
     int inc = rangeInclusive ? 1 : 0;
     in.inclusive = inc;
     if (kind == 2) {
-        if (in.containerType == 10)
+        if (isTextContainer(in.containerType))
             parseTextToBound(in, inc);
         else
             parseToBound(in, inc);
-    } else if (in.containerType == 10) {
+    } else if (isTextContainer(in.containerType)) {
         parseTextAssignBound(in, inc);
     } else if (in.containerType == 12) {
         parseDictAssignBound(in, inc);
@@ -296,14 +299,14 @@ void translateIntervalAssign(Interval& interval)
 std::string translateInterval(Interval& interval)
 {
     if (interval.kind == 2) {
-        if (interval.containerType == 10)
+        if (isTextContainer(interval.containerType))
             return translateTextIndex(interval);
         return translateCountBound(interval, true);
     }
     if (interval.kind == 3) {
         if (interval.containerType == 12)
             return translateArrayRange(interval);
-        if (interval.containerType == 10)
+        if (isTextContainer(interval.containerType))
             return translateTextRange(interval);
         return translateCountBound(interval, false);
     }
