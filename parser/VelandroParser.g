@@ -867,7 +867,7 @@ inTest
     ;
 
 bitOrExpression
-{ bool own = false; }
+{ bool own = false; NestingSteps wraps; }
     :   { pushExpression(); }
         bitXorExpression
         (   {
@@ -882,6 +882,8 @@ bitOrExpression
             {
                 if (completeListOperator())
                     own = true;
+                else if (wraps.add())
+                    throwTooDeep();
             }
         )*
         {
@@ -891,7 +893,7 @@ bitOrExpression
     ;
 
 bitXorExpression
-{ bool own = false; }
+{ bool own = false; NestingSteps wraps; }
     :   { pushExpression(); }
         bitAndExpression
         (   {
@@ -906,6 +908,8 @@ bitXorExpression
             {
                 if (completeListOperator())
                     own = true;
+                else if (wraps.add())
+                    throwTooDeep();
             }
         )*
         {
@@ -915,7 +919,7 @@ bitXorExpression
     ;
 
 bitAndExpression
-{ bool own = false; }
+{ bool own = false; NestingSteps wraps; }
     :   { pushExpression(); }
         shiftExpression
         (   {
@@ -930,6 +934,8 @@ bitAndExpression
             {
                 if (completeListOperator())
                     own = true;
+                else if (wraps.add())
+                    throwTooDeep();
             }
         )*
         {
@@ -955,7 +961,7 @@ shiftExpression
     ;
 
 additiveExpression
-{ int rightAt = 0; }
+{ int rightAt = 0; NestingSteps wraps; }
     :   { markOperandStart(); }
         multiplicativeExpression
         (   {
@@ -967,7 +973,10 @@ additiveExpression
             )
             { rightAt = exprLength(); }
             multiplicativeExpression
-            { completeAdditive(rightAt); }
+            {
+                if (completeAdditive(rightAt) && wraps.add())
+                    throwTooDeep();
+            }
         )*
     ;
 
@@ -994,9 +1003,15 @@ multiplicativeExpression
     ;
 
 signExpression
-{ bool hasSign = false; int start = 0; }
-    :   (   plusOperator { hasSign = true; }
-        |   minusOperator { hasSign = true; }
+{ bool hasSign = false; int start = 0; NestingSteps signs; }
+    :   (   (   plusOperator
+            |   minusOperator
+            )
+            {
+                hasSign = true;
+                if (signs.add())
+                    throwTooDeep();
+            }
         )*
         { start = exprLength(); }
         unaryExpression
@@ -1244,6 +1259,7 @@ identifierReference
 {
     SegmentState segment;
     std::string bound;
+    NestingSteps wraps;
 }
     :   name:ID { beginSegment(name->getText()); }
         (   ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
@@ -1262,6 +1278,8 @@ identifierReference
             }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
             {
+                if (wraps.add())
+                    throwTooDeep();
                 segment.save();
                 pushExpression();
                 pushIndiceContext();
@@ -1289,7 +1307,12 @@ identifierReference
                 segment.restore();
                 finishSlice();
             }
-        |   LEFTSQUARE RIGHTSQUARE { finishCurrentElement(); }
+        |   LEFTSQUARE RIGHTSQUARE
+            {
+                if (wraps.add())
+                    throwTooDeep();
+                finishCurrentElement();
+            }
         )*
         { finishReference(); }
     ;

@@ -319,7 +319,7 @@ static void arrayOperation(int resultType, int right, char op, int key, bool che
     currentType = resultType;
 }
 
-void completeAdditive(int rightAt)
+bool completeAdditive(int rightAt)
 {
     int left = popLeftType();
     char op = charAtOperatorMark();
@@ -341,8 +341,10 @@ void completeAdditive(int rightAt)
         checkArithmetic(left, right, 58);
     } else if (key == typeArray || key == typeDict) {
         arrayOperation(left, right, op, key, false);
+        return true;
     } else if (key == typeList) {
         arrayOperation(isArrayType(right) ? right : typeArray, right, op, key, false);
+        return true;
     } else if (isTypedArray(key)) {
         if (isTypedArray(right)) {
             checkSameArrayType(left, right);
@@ -351,6 +353,7 @@ void completeAdditive(int rightAt)
             wrapRightOperand();
         }
         arrayOperation(left, right, op, key, true);
+        return true;
     } else {
         if (rightNil)
             exprAppend(defaultValueOf(left));
@@ -358,6 +361,7 @@ void completeAdditive(int rightAt)
             exprInsertAt(operandMark, defaultValueOf(right));
         checkArithmetic(left, right, 58);
     }
+    return false;
 }
 
 bool completeListOperator()

@@ -31,6 +31,28 @@ private:
     int counts_;
 };
 
+// The steps of a chain that each enclose the text before them in PHP (a
+// slice or "[]" after a name, "+" or "-" on arrays, a set operator, a
+// sign) nest there as deep as operands do, and PHP's parser has a limit:
+// they count towards the same nesting while the rule that chains them runs.
+class NestingSteps {
+public:
+    NestingSteps() = default;
+    ~NestingSteps() { expressionNesting -= steps_; }
+    NestingSteps(const NestingSteps&) = delete;
+    NestingSteps& operator=(const NestingSteps&) = delete;
+    // One more step; true when the nesting is now too deep.
+    bool add()
+    {
+        ++steps_;
+        ++expressionNesting;
+        return expressionNesting > maxExpressionNesting;
+    }
+
+private:
+    int steps_ = 0;
+};
+
 // --- Start rules
 // Resets everything a file's translation starts from; an aborted earlier
 // file leaves nothing behind. Sets lineNumber 1, errorCount 0, blockDepth -1.
@@ -92,7 +114,8 @@ void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int r
 // --- Operator completions (right operand parsed, left type still pushed)
 void completeLogical(int leftStart, int operatorAt, int rightAt);
 void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word);
-void completeAdditive(int rightAt);
+// True when the operands were enclosed in an array function.
+bool completeAdditive(int rightAt);
 // Bitwise level: true when a scalar bit operation was written.
 bool completeListOperator();
 void wrapExpressionFrom(int position);

@@ -1,5 +1,6 @@
 // What the golden cases cannot show: a target that cannot be opened, the
 // state a broken file leaves for the next one, and the token names.
+#include <filesystem>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -138,6 +139,49 @@ TEST(Expressions, DeepNesting)
         EXPECT_TRUE(deep.closed) << c.open;
         EXPECT_GE(deep.errors, 1) << c.open;
         EXPECT_NE(deep.err.find("expression nested too deeply"), std::string::npos) << c.open;
+    }
+}
+
+std::string repeated(const std::string& text, int count)
+{
+    std::string all;
+    for (int i = 0; i < count; ++i)
+        all += text;
+    return all;
+}
+
+// Steps of a chain that each enclose what stands before them in PHP (slices
+// and "[]" after a name, array "+" and "-", set operators, signs) nest there:
+// a chain PHP can parse translates, a longer one is the same counted syntax
+// error as deep nesting (PHP's parser gives up near 5000 calls deep).
+TEST(Expressions, ChainsThatNestInPhp)
+{
+    struct Case {
+        std::string head, step, tail;
+    };
+    const Case cases[] = {{"a", "[1..2]", ""},   {"s", "[1..]", ""},  {"a", "[]", ""},
+                          {"a", " + [1]", ""},   {"a", " - a", ""},   {"a", " | a", ""},
+                          {"a", " ^ [1]", ""},   {"a", " & a", ""},   {"", "- ", "1"}};
+    const std::string prelude = "array a = [1, 2, 3]\ntext s = \"abc\"\n";
+    for (const Case& c : cases) {
+        std::string fine = c.head + repeated(c.step, 1000) + c.tail;
+        std::string folder = makeTempFolder();
+        startRun();
+        Translation within = translate(prelude + "print " + fine + "\n", "test.vel",
+                                       StartRule::sourceFile, folder + "/test.php");
+        EXPECT_EQ(within.errors, 0) << c.step;
+        EXPECT_EQ(within.err, "") << c.step;
+        EXPECT_EQ(runCommand("php -l " + folder + "/test.php").status, 0) << c.step;
+        std::filesystem::remove_all(folder);
+
+        std::string deep = c.head + repeated(c.step, 5000) + c.tail;
+        startRun();
+        Translation beyond = translate(prelude + "print " + deep + "\nprint 1\n");
+        EXPECT_FALSE(beyond.escaped) << c.step;
+        EXPECT_TRUE(beyond.closed) << c.step;
+        EXPECT_GE(beyond.errors, 1) << c.step;
+        EXPECT_NE(beyond.err.find("expression nested too deeply"), std::string::npos) << c.step;
+        EXPECT_NE(beyond.php.find("echo 1, \"\\n\";"), std::string::npos) << c.step;
     }
 }
 
