@@ -62,6 +62,14 @@ void setForValueVariable(const std::string& name) { forValueVariable = withDolla
 
 std::string newTempName() { return "$_I" + std::to_string(generatorCounter); }
 
+RepeatedText repeatedText(const std::string& text)
+{
+    if (text.size() <= longRepeatedText)
+        return {text, text};
+    std::string temp = "$_E" + std::to_string(++expressionTempCounter);
+    return {"(" + temp + "=" + text + ")", temp};
+}
+
 void wrapArrayLiteral()
 {
     std::string text = currentExpression();

@@ -20,6 +20,17 @@ std::string dollarName(const std::string& text);
 void setForVariable(const std::string& name);
 void setForValueVariable(const std::string& name);
 std::string newTempName();
+
+// A text that a PHP form names more than once. A short one is simply
+// repeated. A long one is itself built of such forms, and repeating it would
+// double the text at each step of a chain: it is assigned to a fresh "$_E%d"
+// temporary where it first stands and named by the temporary after that.
+struct RepeatedText {
+    std::string first;  // where the text stands first, and is evaluated
+    std::string again;  // each later mention
+};
+constexpr size_t longRepeatedText = 256;
+RepeatedText repeatedText(const std::string& text);
 void wrapArrayLiteral();
 // The called name / the receiver of the call text at the rvalue cursor.
 std::string splitArrowAccess();

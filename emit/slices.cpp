@@ -314,25 +314,41 @@ std::string translateInterval(Interval& interval)
     return std::string();
 }
 
+namespace {
+// A read slice whose length names the container again (count or strlen):
+// the container as it first stands, and the interval that names it after.
+RepeatedText repeatedContainer(const Interval& in, Interval& again)
+{
+    RepeatedText k = repeatedText(in.container);
+    again = in;
+    again.container = k.again;
+    return k;
+}
+}
+
 std::string translateCountBound(Interval& in, bool read)
 {
     const std::string& k = in.container;
     int op = in.kind >= 0 && in.kind < 4 ? in.kind : 0;
-    std::string text = std::string(intervalOperationNames[op]) + "(" + k + "," + in.lowerText;
+    bool named = in.upperKind == 1 ||
+                 ((in.upperKind == 2 || in.upperKind == 3) && in.upperKind != in.lowerKind);
+    Interval again;
+    std::string first = read && named ? repeatedContainer(in, again).first : k;
+    std::string text = std::string(intervalOperationNames[op]) + "(" + first + "," + in.lowerText;
     switch (in.upperKind) {
     case 0:
         if (in.inclusive == 0)
             text += ",-1";
         break;
     case 1:
-        text += "," + translateNegativeIndex(in, true);
+        text += "," + translateNegativeIndex(read ? again : in, true);
         break;
     case 2:
     case 3:
         if (in.upperKind == in.lowerKind)
             text += "," + in.upperText;
         else
-            text += "," + translateNegativeIndex(in, true);
+            text += "," + translateNegativeIndex(read ? again : in, true);
         break;
     case 4:
         text += "," + in.upperText;
@@ -371,7 +387,11 @@ std::string translateArrayRange(Interval& in)
 
 std::string translateTextIndex(Interval& in)
 {
-    std::string text = "substr(" + in.container + "," + in.lowerText;
+    Interval again;
+    std::string first = in.upperKind == 1 || in.upperKind == 5
+                            ? repeatedContainer(in, again).first
+                            : in.container;
+    std::string text = "substr(" + first + "," + in.lowerText;
     switch (in.upperKind) {
     case 0:
         if (in.inclusive == 0)
@@ -379,7 +399,7 @@ std::string translateTextIndex(Interval& in)
         break;
     case 1:
     case 5:
-        text += "," + translateNegativeIndex(in, false);
+        text += "," + translateNegativeIndex(again, false);
         break;
     case 2:
     case 3:

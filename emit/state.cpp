@@ -27,6 +27,7 @@ int assignTargetCount = 0;
 std::string deferredText;
 std::string forTypeText;
 int generatorCounter = 0;
+int expressionTempCounter = 0;
 int argumentIndex = 0;
 int callKind = 0;
 int memberMethodRow = 0;

@@ -31,6 +31,7 @@ extern int assignTargetCount;
 extern std::string deferredText;
 extern std::string forTypeText;
 extern int generatorCounter;            // number of the next "$_I%d" temporary
+extern int expressionTempCounter;       // "$_E%d" temporaries of the file so far
 extern int argumentIndex;
 extern int callKind;
 extern int memberMethodRow;             // builtinTable row of the predefined method being called

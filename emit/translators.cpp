@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "driver/state.h"
+#include "emit/code_buffer.h"
 #include "emit/expr_levels.h"
 #include "emit/output.h"
 #include "emit/state.h"
@@ -259,11 +260,13 @@ void translateListSetOp(int code)
     case 2:
         setOperationText = "array_unique(array_merge(" + l + "," + r + "))";
         break;
-    case 3:
-        setOperationText =
-            "array_unique(array_merge(array_diff(" + l + "," + r + "),array_diff(" + r + "," + l +
-            ")))";
+    case 3: {
+        // each operand stands twice
+        RepeatedText left = repeatedText(l), right = repeatedText(r);
+        setOperationText = "array_unique(array_merge(array_diff(" + left.first + "," +
+                           right.first + "),array_diff(" + right.again + "," + left.again + ")))";
         break;
+    }
     default:
         break;
     }

@@ -50,6 +50,7 @@ void resetFileState()
     staticModifier = 0;
     bitwiseOperand = 0;
     expressionNesting = 0;
+    expressionTempCounter = 0;
     modifierText.clear();
     referenceSegmentCount = 0;
     sliceSeen = 0;
@@ -428,7 +429,9 @@ void restoreBeforeTest(const std::string& before)
 void completeRangeTest(const std::string& subject, int subjectType)
 {
     std::string test = notInFlag ? "!(" : "(";
-    test += subject + ">=" + rangeStart + "&&" + subject + (rangeInclusive ? "<=" : "<") +
+    // the subject stands twice
+    RepeatedText named = repeatedText(subject);
+    test += named.first + ">=" + rangeStart + "&&" + named.again + (rangeInclusive ? "<=" : "<") +
             rangeEnd + ")";
     exprAppend(test);
     checkOperandForOperator(subjectType, typeVar);
@@ -865,10 +868,16 @@ void finishCurrentElement()
     // number, and an object is deprecated there.
     if (currentType != 0 && currentType != typeVar && !isArrayType(currentType))
         reportError(16);
-    if (assignTargetMode)
-        codeBuffer += "[key(" + codeBuffer + ")]";
-    else
+    if (assignTargetMode) {
+        // The target stands twice, and a target cannot be a temporary: a
+        // chain of "[]" long enough to double it out of bounds is refused.
+        if (codeBuffer.size() > longRepeatedText)
+            reportError(5);
+        else
+            codeBuffer += "[key(" + codeBuffer + ")]";
+    } else {
         codeBuffer = "current(" + codeBuffer + ")";
+    }
     // The container of this element, for the removal of a nil assignment.
     indexedContainerType = currentType;
     if (isTypedArray(currentType))

@@ -185,4 +185,31 @@ TEST(Expressions, ChainsThatNestInPhp)
     }
 }
 
+// Forms that name an operand twice (a slice's length counts its container,
+// "^" on arrays takes each side twice, a range test its subject, a "[]"
+// target its container): a chain of them grows linearly, not by doubling.
+TEST(Expressions, RepeatedOperandsInChains)
+{
+    const std::string prelude = "array a = [1, 2, 3]\ntext s = \"abcdef\"\nint i = 1\nint j = 2\n";
+    const std::string chains[] = {"a" + repeated("[i..j]", 16), "s" + repeated("[i..-2]", 16),
+                                  "a" + repeated(" ^ a", 16),
+                                  repeated("(", 16) + "i" + repeated(" in 0 .. 2)", 16)};
+    for (const std::string& chain : chains) {
+        std::string folder = makeTempFolder();
+        startRun();
+        Translation result = translate(prelude + "print " + chain + "\n", "test.vel",
+                                       StartRule::sourceFile, folder + "/test.php");
+        EXPECT_EQ(result.errors, 0) << chain;
+        EXPECT_LT(result.php.size(), 50000u) << chain;
+        EXPECT_EQ(runCommand("php -l " + folder + "/test.php").status, 0) << chain;
+        std::filesystem::remove_all(folder);
+    }
+
+    startRun();
+    Translation target = translate(prelude + "a" + repeated("[]", 16) + " = 1\n");
+    EXPECT_LT(target.php.size(), 50000u);
+    EXPECT_GE(target.errors, 1);
+    EXPECT_NE(target.out.find("can't use this feature here"), std::string::npos);
+}
+
 }  // namespace
