@@ -300,20 +300,25 @@ void translateArrayAssignOp()
         kind = 4;
 
     switch (kind) {
-    case 2:
+    case 2: {
+        bool character = target.containerType == 10 || target.containerType == 22;
         if (r == 24 && op == '=') {
             if (target.containerType == 12)
                 translateArrayRemoveValue(text);
-            else if (target.containerType == 10)
+            else if (character)
                 reportError(16);   // a character of a text cannot be removed
             else
                 translateArrayRemoveAt(text);
             return;
         }
+        // PHP refuses every compound assignment to a character of a text
+        if (character && op != '=')
+            reportError(19);
         if (l == 10 && op == '+')
             setAssignOperator('.');
         writePlainAssignment(text, value, l, r);
         return;
+    }
     case 1:
         writePlainAssignment(text, value, l, r);
         return;
