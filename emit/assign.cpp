@@ -176,6 +176,18 @@ void translateAssignUnpack()
 
 void translateAssignLoop()
 {
+    // nil has no text a temporary could hold: each target takes it as in a
+    // pair of its own (an element is removed, a variable reports it)
+    if (rvalueType() == 24) {
+        for (int i = 0; i < lvalueList.count; ++i) {
+            if (i > 0)
+                emitIndent();
+            translateMultipleAssignment();
+            translateArrayAssignOp();
+            nextLvalue();
+        }
+        return;
+    }
     incGenerator();
     std::string temp = newTempName();
     emitString(temp + "=" + currentRvalue() + ";\n");
