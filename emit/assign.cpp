@@ -190,9 +190,17 @@ void translateAssignLoop()
     }
     incGenerator();
     std::string temp = newTempName();
-    emitString(temp + "=" + currentRvalue() + ";\n");
+    const RvalueEntry value = rvalueList.atCursor();
+    emitString(temp + "=" + value.text + ";\n");
     for (int n = lvalueList.count; n > 0; --n) {
         translateMultipleAssignment();
+        // A scalar was wrapped, or not, for the first target: a target of
+        // the other kind takes it unwrapped, or wrapped.
+        std::string copy = temp;
+        if (value.scalar && value.wrapped && !isArrayType(lvalueType()))
+            copy = temp + "[0]";
+        else if (value.scalar && !value.wrapped && isArrayType(lvalueType()))
+            copy = "array(" + temp + ")";
         std::string line;
         if (lvalueAccessKind() == 3) {
             reportError(12);
@@ -203,7 +211,7 @@ void translateAssignLoop()
         emitIndent();
         emitString(line);
         emitAssignOperator();
-        emitString(temp + ";\n");
+        emitString(copy + ";\n");
         newlineState = 1;
         nextLvalue();
     }

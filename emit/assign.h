@@ -22,6 +22,8 @@ struct RvalueEntry {
     int type = 0;         // value type code
     int kind = 0;         // 0 addRvalue, 2 single, 3 typed array, 5 tuple, 6 array/dict/list
     int flag = 0;         // rvalueFlag when added
+    bool scalar = false;  // a single value of a scalar type
+    bool wrapped = false; // that scalar written as array(...) for an array target
 };
 
 struct LvalueList {

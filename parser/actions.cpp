@@ -715,6 +715,7 @@ void addInitializerValue()
     std::string text = currentExpression();
     int type = currentType;
     int kind = 2;
+    bool scalar = false, wrapped = false;
     if (isTypedArray(type)) {
         rvalueFlag = type;
         kind = 3;
@@ -725,10 +726,15 @@ void addInitializerValue()
         kind = 2;
     } else if (type == typeTuple) {
         kind = 5;
-    } else if (isArrayType(initializerTargetType)) {
-        text = "array(" + text + ")";
+    } else {
+        scalar = true;
+        wrapped = isArrayType(initializerTargetType);
+        if (wrapped)
+            text = "array(" + text + ")";
     }
     addRvalueTyped(text, type, kind);
+    rvalueList.entries[static_cast<size_t>(rvalueList.count - 1)].scalar = scalar;
+    rvalueList.entries[static_cast<size_t>(rvalueList.count - 1)].wrapped = wrapped;
 }
 
 // --- Assignment statements
