@@ -162,6 +162,139 @@ void takeNativeCode(const std::string& token)
     rawText.erase(rawText.size() - 2);
 }
 
+// --- "$" in PHP double-quoted strings
+
+namespace {
+bool isLabelStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+bool isLabelChar(char c)
+{
+    return isLabelStart(c) || std::isdigit(static_cast<unsigned char>(c));
+}
+
+// The end of the label at `at`, or `at` when none starts there.
+size_t labelEnd(const std::string& text, size_t at)
+{
+    if (at >= text.size() || !isLabelStart(text[at]))
+        return at;
+    while (at < text.size() && isLabelChar(text[at]))
+        ++at;
+    return at;
+}
+
+// Where a brace opened before `at` closes, with the brackets and
+// parentheses inside it balanced; npos when it does not.
+size_t closingBrace(const std::string& text, size_t at)
+{
+    int braces = 1, others = 0;
+    for (size_t i = at; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\\') {
+            ++i;
+        } else if (c == '{') {
+            ++braces;
+        } else if (c == '}') {
+            if (--braces == 0)
+                return others == 0 ? i : std::string::npos;
+        } else if (c == '[' || c == '(') {
+            ++others;
+        } else if (c == ']' || c == ')') {
+            if (--others < 0)
+                return std::string::npos;
+        }
+    }
+    return std::string::npos;
+}
+
+bool closesBrace(const std::string& text, size_t at)
+{
+    return closingBrace(text, at) != std::string::npos;
+}
+
+// Whether "[" at `at` opens an index PHP takes inside a string: a name, a
+// number (with "-"), or a variable, then "]".
+bool simpleStringIndex(const std::string& text, size_t at)
+{
+    size_t i = at + 1;
+    if (i < text.size() && text[i] == '$') {
+        size_t end = labelEnd(text, i + 1);
+        if (end == i + 1)
+            return false;
+        i = end;
+    } else if (labelEnd(text, i) > i) {
+        i = labelEnd(text, i);
+    } else {
+        if (i < text.size() && text[i] == '-')
+            ++i;
+        size_t digits = i;
+        while (i < text.size() && std::isalnum(static_cast<unsigned char>(text[i])))
+            ++i;
+        if (i == digits || !std::isdigit(static_cast<unsigned char>(text[digits])))
+            return false;
+    }
+    return i < text.size() && text[i] == ']';
+}
+}
+
+// PHP reads "$name", "$name[index]", "${...}" and "{$...}" in a double-quoted
+// string as variables, and a malformed one ("${" or "{$" left open, "$a[" or
+// "$a[ 1]") is a parse error of the whole file. Such a "$" gets a backslash
+// and stands for itself; a well-formed one is kept as written, but for
+// "${" (deprecated), written in the form that means the same.
+std::string guardStringVariables(const std::string& body)
+{
+    std::string out;
+    out.reserve(body.size());
+    for (size_t i = 0; i < body.size(); ++i) {
+        char c = body[i];
+        if (c == '\\') {
+            out += c;
+            if (i + 1 < body.size())
+                out += body[++i];
+            continue;
+        }
+        if (c != '$') {
+            out += c;
+            continue;
+        }
+        bool wellFormed = true;
+        bool curly = i > 0 && body[i - 1] == '{' && (out.size() < 2 || out[out.size() - 2] != '\\');
+        if (curly) {
+            wellFormed = i + 1 < body.size() &&
+                         (isLabelStart(body[i + 1]) || body[i + 1] == '$' || body[i + 1] == '{') &&
+                         closesBrace(body, i + 1);
+        } else if (i + 1 < body.size() && body[i + 1] == '{') {
+            wellFormed = i + 2 < body.size() && body[i + 2] != '}' && closesBrace(body, i + 2);
+            // "${...}" is deprecated: "${name" is the variable "{$name", and
+            // "${expr}" the variable variable "{${expr}}"
+            size_t end = labelEnd(body, i + 2);
+            if (wellFormed && end > i + 2 && (body[end] == '}' || body[end] == '[')) {
+                out += "{$";
+                ++i;
+                continue;
+            }
+            if (wellFormed) {
+                size_t close = closingBrace(body, i + 2);
+                out += "{${" + body.substr(i + 2, close - (i + 2)) + "}}";
+                i = close;
+                continue;
+            }
+        } else {
+            size_t end = labelEnd(body, i + 1);
+            if (end > i + 1 && end < body.size() && body[end] == '[')
+                wellFormed = simpleStringIndex(body, end);
+        }
+        if (!wellFormed)
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 // The text between the backquotes as one PHP double-quoted string: a bare
 // double quote would end it and a final lone backslash would escape the
 // closing quote, so both get a backslash; escape pairs stay as written.
@@ -182,7 +315,7 @@ static std::string quotedTemplate(const std::string& inner)
             out += c;
         }
     }
-    return out + "\"";
+    return "\"" + guardStringVariables(out.substr(1)) + "\"";
 }
 
 void takeTemplate(const std::string& token)
@@ -227,7 +360,10 @@ void appendRealLiteral(const std::string& token)
 
 void appendStringLiteral(const std::string& token)
 {
-    exprAppend(token);
+    if (token.size() >= 2 && token[0] == '"')
+        exprAppend("\"" + guardStringVariables(token.substr(1, token.size() - 2)) + "\"");
+    else
+        exprAppend(token);
     currentType = typeText;
 }
 

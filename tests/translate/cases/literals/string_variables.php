@@ -1,0 +1,10 @@
+<?php
+// A "$" that PHP would read as a malformed variable in a double-quoted text
+// stands for itself; well-formed variables are kept ("${" in its current form).
+$x = [1, 2]; $k = 1; $y = "s"; $s = 7;
+echo "\${", " ", "{\$", " ", "a{\$}b", " ", "\${}", " ", "\$x[", " ", "\$x[0", " ", "\$x[ 1]", " ", "{\$x", " ", "\${x", "\n";
+echo "\${", " ", "{\$", " ", "\${x", "\n";
+echo "$x[1]", " ", "$x[$k]", " ", "{$x[0]}", " ", "{$x[1]}", " ", "{${$y}}", " ", "$1", " ", "$$", " ", "\$x[", "\n";
+echo "{$x[0]}", "\n";
+
+?>
