@@ -245,7 +245,7 @@ bool simpleStringIndex(const std::string& text, size_t at)
 // "$a[ 1]") is a parse error of the whole file. Such a "$" gets a backslash
 // and stands for itself; a well-formed one is kept as written, but for
 // "${" (deprecated), written in the form that means the same.
-std::string guardStringVariables(const std::string& body)
+static std::string guardStringVariables(const std::string& body)
 {
     std::string out;
     out.reserve(body.size());
@@ -358,12 +358,17 @@ void appendRealLiteral(const std::string& token)
     currentType = typeReal;
 }
 
-void appendStringLiteral(const std::string& token)
+// A string token as PHP text (a single-quoted one holds no variables).
+static std::string phpStringLiteral(const std::string& token)
 {
     if (token.size() >= 2 && token[0] == '"')
-        exprAppend("\"" + guardStringVariables(token.substr(1, token.size() - 2)) + "\"");
-    else
-        exprAppend(token);
+        return "\"" + guardStringVariables(token.substr(1, token.size() - 2)) + "\"";
+    return token;
+}
+
+void appendStringLiteral(const std::string& token)
+{
+    exprAppend(phpStringLiteral(token));
     currentType = typeText;
 }
 
@@ -621,7 +626,7 @@ void translateInput()
         target = codeBuffer;
     if (!inputPrompt.empty()) {
         emitIndented("echo ");
-        emitString(inputPrompt);
+        emitString(phpStringLiteral(inputPrompt));
         endStatement();
     }
     // Every input reads the one standard input stream: a stream opened and
