@@ -423,6 +423,12 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
     int left = popLeftType();
     int right = currentType;
     fillNilOperands(leftStart, operatorAt, rightAt, left, right);
+    // PHP has no "*", "/", "%", "<<" or ">>" on arrays: it throws at run time
+    if (isArrayType(left) || isArrayType(right)) {
+        reportOperatorTypeError(word, left, right);
+        currentType = 0;
+        return;
+    }
     checkArithmetic(left, right, word);
 }
 
