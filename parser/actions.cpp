@@ -1006,6 +1006,11 @@ void finishIndex(const std::string& bound)
 
 void finishSlice()
 {
+    // A slice is array_slice or substr: PHP throws on any other container.
+    int container = sliceContainerType;
+    if (container != 0 && container != typeVar && container != typeText &&
+        container != typeCharPtr && !isArrayType(container))
+        reportError(16);
     if (assignTargetMode)
         translateIntervalAssign(assignInterval);
     else
