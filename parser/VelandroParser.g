@@ -1369,7 +1369,7 @@ operandStartToken
     ;
 
 primaryStartToken
-    :   REAL_LITERAL | INTEGER | STRING_LITERAL | TEMPLATE | LEFTPAR | LEFTSQUARE
+    :   ID | REAL_LITERAL | INTEGER | STRING_LITERAL | TEMPLATE | LEFTPAR | LEFTSQUARE
     |   LEFTCURLY | PHPID | PHPCONSTANT | "zero" | "nil" | "true" | "false" | "null"
     |   "this" | "void" | "bool" | "boolean" | "byte" | "number" | "int" | "real"
     |   "integer" | "natural" | "var" | "array" | "dict" | "file" | "dir" | "text"
