@@ -600,6 +600,12 @@ void completeListTest(const std::string& subject, int subjectType)
         currentType = container;
     }
     exprAppend(test.empty() ? "false" : test);
+    // a text is searched with strpos, which throws on an array to look for
+    if (container == typeText && isArrayType(subjectType)) {
+        reportErrorName(38, typeName(container));
+        currentType = 0;
+        return;
+    }
     checkOperandForOperator(subjectType, container);
 }
 
