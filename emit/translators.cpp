@@ -278,7 +278,10 @@ void translateListOperator()
     if (left == 16)
         left = currentType;
     bool arrays = false;
+    // a single value taken as a typed array is written as one
+    bool wrapRight = false;
     if (left >= 29 && left <= 35) {
+        wrapRight = !isArrayType(currentType) && currentType != 16 && currentType != 24;
         if (left != currentType)
             setArrayOfType(elementType(currentType));
         arrays = true;
@@ -303,6 +306,8 @@ void translateListOperator()
     checkArrayOperand(left, currentType);
     leftOperandText = restoreLeftOperandText();
     rightOperandText = currentExpression();
+    if (wrapRight)
+        rightOperandText = "array(" + rightOperandText + ")";
     clearExpression();
     int code = popListOperator();
     if (isArrayKind(currentType))

@@ -212,7 +212,7 @@ TEST_F(EmitTranslators, BitwiseAndSetOperators)
         {11, 11, 2, "array_unique(array_merge($l,$r))", 11, ""},
         {12, 16, 1, "array_intersect($l,$r)", 12, ""},
         {16, 11, 3, "array_unique(array_merge(array_diff($l,$r),array_diff($r,$l)))", 11, ""},
-        {29, 5, 2, "array_unique(array_merge($l,$r))", 29, ""},
+        {29, 5, 2, "array_unique(array_merge($l,array($r)))", 29, ""},
         {11, 12, 1, "array_intersect($l,$r)", 18,
          "t.vel L1: can't solve array expression on array and dict\n"},
         {10, 10, 2, "$r", 10, "t.vel L1: can't solve such expression on text and text\n"},
