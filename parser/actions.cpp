@@ -505,8 +505,19 @@ bool completeAdditive(int rightAt)
     } else {
         if (rightNil)
             exprAppend(defaultValueOf(left));
-        if (leftNil)
-            exprInsertAt(operandMark, defaultValueOf(right));
+        if (leftNil) {
+            std::string empty = defaultValueOf(right);
+            exprInsertAt(operandMark, empty);
+            operatorMark += static_cast<int>(empty.size());
+        }
+        // nil before a text is joined to it, and before an array it takes
+        // the difference: PHP throws on "+" between texts and "-" between arrays
+        if (left == typeNil && op == '+' && (right == typeText || right == typeCharPtr)) {
+            setCharAtOperatorMark('.');
+        } else if (left == typeNil && op == '-' && isArrayType(right)) {
+            arrayOperation(right, right, op, right, true);
+            return true;
+        }
         checkArithmetic(left, right, 58);
     }
     return false;
