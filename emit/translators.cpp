@@ -286,12 +286,20 @@ void translateListOperator()
             setArrayOfType(elementType(currentType));
         arrays = true;
     } else if (left == 2 || left == 4 || left == 5 || left == 7 || left == 8) {
+        int rightType = currentType;
         checkBitwise(left, currentType);
         std::string right = currentExpression();
         clearExpression();
         int code = popListOperator();
         const char* op = code == 2 ? "|" : code == 1 ? "&" : "^";
-        exprAppend(restoreLeftOperandText() + op + right);
+        // bits are an integer's: a real operand is cut to one in so many
+        // words (PHP 8 deprecates cutting a fraction silently)
+        std::string leftText = restoreLeftOperandText();
+        if (left == 4 || left == 7)
+            leftText = "(int)(" + leftText + ")";
+        if (rightType == 4 || rightType == 7)
+            right = "(int)(" + right + ")";
+        exprAppend(leftText + op + right);
         return;
     } else if (left == 11 || left == 12 || left == 18) {
         arrays = true;

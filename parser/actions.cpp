@@ -422,7 +422,28 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
 {
     int left = popLeftType();
     int right = currentType;
-    fillNilOperands(leftStart, operatorAt, rightAt, left, right);
+    if (left == typeNil && operatorAt == leftStart) {
+        // the left default goes in before the operator
+        int filled = static_cast<int>(defaultValueOf(right).size());
+        fillNilOperands(leftStart, operatorAt, rightAt, left, right);
+        operatorAt += filled;
+        rightAt += filled;
+    } else {
+        fillNilOperands(leftStart, operatorAt, rightAt, left, right);
+    }
+    // "%", "<<" and ">>" work on integers: a real operand is cut to one in
+    // so many words (PHP 8 deprecates cutting a fraction silently)
+    if (word == 61 || word == 57) {
+        std::string& text = exprText[exprLevel];
+        if (right == typeReal || right == typeNumber) {
+            text.insert(static_cast<size_t>(rightAt), "(int)(");
+            text += ")";
+        }
+        if (left == typeReal || left == typeNumber) {
+            text.insert(static_cast<size_t>(operatorAt), ")");
+            text.insert(static_cast<size_t>(leftStart), "(int)(");
+        }
+    }
     // PHP has no "*", "/", "%", "<<" or ">>" on arrays: it throws at run time
     if (isArrayType(left) || isArrayType(right)) {
         reportOperatorTypeError(word, left, right);

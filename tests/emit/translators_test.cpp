@@ -206,7 +206,7 @@ TEST_F(EmitTranslators, BitwiseAndSetOperators)
 {
     const std::vector<ListOperatorCase> cases = {
         {5, 5, 2, "$l|$r", 5, ""},
-        {7, 5, 1, "$l&$r", 7, ""},
+        {7, 5, 1, "(int)($l)&$r", 7, ""},
         {5, 8, 3, "$l^$r", 5, ""},
         {16, 5, 3, "$l^$r", 5, ""},
         {11, 11, 2, "array_unique(array_merge($l,$r))", 11, ""},
