@@ -1259,6 +1259,7 @@ identifierReference
 {
     SegmentState segment;
     std::string bound;
+    int boundType = 0;
     NestingSteps wraps;
 }
     :   name:ID { beginSegment(name->getText()); }
@@ -1271,9 +1272,11 @@ identifierReference
             LEFTSQUARE boundExpression RIGHTSQUARE
             {
                 bound = currentExpression();
+                boundType = currentType;
                 popExpression();
                 popIndiceContext();
                 segment.restore();
+                checkIndexBound(boundType);
                 finishIndex(bound);
             }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
@@ -1288,6 +1291,7 @@ identifierReference
             (   rangeOperator { sliceStart = ""; }
             |   boundExpression
                 {
+                    checkIntervalBound();
                     sliceStart = currentExpression();
                     clearExpression();
                 }
@@ -1295,6 +1299,7 @@ identifierReference
             )
             (   boundExpression
                 {
+                    checkIntervalBound();
                     sliceEnd = currentExpression();
                     clearExpression();
                 }

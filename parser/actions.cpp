@@ -1042,6 +1042,20 @@ void finishIndex(const std::string& bound)
         reportError(17);
 }
 
+static bool isTextType(int type) { return type == typeText || type == typeCharPtr; }
+
+void checkIntervalBound()
+{
+    if (isTextType(currentType))
+        reportError(51);
+}
+
+void checkIndexBound(int boundType)
+{
+    if (isTextType(sliceContainerType) && isTextType(boundType))
+        reportError(51);
+}
+
 void finishSlice()
 {
     // A slice is array_slice or substr: PHP throws on any other container.

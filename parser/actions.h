@@ -201,6 +201,10 @@ struct SegmentState {
 // resolved as a member of the owner class (later segments).
 void beginSegment(const std::string& name);
 void finishIndex(const std::string& bound);
+// A text bound of a slice (its type in currentType), or of an index of a
+// text (given), is reported: PHP takes integers there.
+void checkIntervalBound();
+void checkIndexBound(int boundType);
 void finishSlice();
 void finishCurrentElement();
 void finishReference();
