@@ -186,35 +186,6 @@ size_t labelEnd(const std::string& text, size_t at)
     return at;
 }
 
-// Where a brace opened before `at` closes, with the brackets and
-// parentheses inside it balanced; npos when it does not.
-size_t closingBrace(const std::string& text, size_t at)
-{
-    int braces = 1, others = 0;
-    for (size_t i = at; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\\') {
-            ++i;
-        } else if (c == '{') {
-            ++braces;
-        } else if (c == '}') {
-            if (--braces == 0)
-                return others == 0 ? i : std::string::npos;
-        } else if (c == '[' || c == '(') {
-            ++others;
-        } else if (c == ']' || c == ')') {
-            if (--others < 0)
-                return std::string::npos;
-        }
-    }
-    return std::string::npos;
-}
-
-bool closesBrace(const std::string& text, size_t at)
-{
-    return closingBrace(text, at) != std::string::npos;
-}
-
 // Whether "[" at `at` opens an index PHP takes inside a string: a name, a
 // number (with "-"), or a variable, then "]".
 bool simpleStringIndex(const std::string& text, size_t at)
@@ -238,19 +209,173 @@ bool simpleStringIndex(const std::string& text, size_t at)
     }
     return i < text.size() && text[i] == ']';
 }
+
+// Reads the expressions PHP takes between "{$" or "${" and "}": variables
+// with indexes, properties and method calls, numbers, single-quoted texts
+// and names joined by arithmetic or ".". What it does not know counts as
+// malformed, so an unusual but valid form only loses its interpolation.
+class BracedExpressionReader {
+public:
+    explicit BracedExpressionReader(const std::string& text) : text(text) {}
+
+    // A variable at `at`; `at` moves past it.
+    bool variable(size_t& at)
+    {
+        i = at;
+        if (!readVariable(0))
+            return false;
+        at = i;
+        return true;
+    }
+
+    // An expression at `at`; `at` moves past it.
+    bool expression(size_t& at)
+    {
+        i = at;
+        if (!readExpression(0))
+            return false;
+        at = i;
+        return true;
+    }
+
+private:
+    static const int maxDepth = 64;
+    const std::string& text;
+    size_t i = 0;
+
+    char at(size_t k) const { return k < text.size() ? text[k] : '\0'; }
+    bool digit(size_t k) const { return std::isdigit(static_cast<unsigned char>(at(k))) != 0; }
+
+    void skipBlanks()
+    {
+        while (at(i) == ' ' || at(i) == '\t')
+            ++i;
+    }
+
+    bool readVariable(int depth)
+    {
+        if (depth > maxDepth || at(i) != '$')
+            return false;
+        ++i;
+        if (at(i) == '$') {
+            if (!readVariable(depth + 1))
+                return false;
+        } else {
+            size_t end = labelEnd(text, i);
+            if (end == i)
+                return false;
+            i = end;
+        }
+        for (;;) {
+            if (at(i) == '[') {
+                ++i;
+                skipBlanks();
+                if (!readExpression(depth + 1))
+                    return false;
+                skipBlanks();
+                if (at(i) != ']')
+                    return false;
+                ++i;
+            } else if (text.compare(i, 2, "->") == 0 && labelEnd(text, i + 2) > i + 2) {
+                i = labelEnd(text, i + 2);
+                if (at(i) == '(' && !readArguments(depth + 1))
+                    return false;
+            } else {
+                return true;
+            }
+        }
+    }
+
+    bool readArguments(int depth)
+    {
+        ++i;
+        skipBlanks();
+        if (at(i) == ')') {
+            ++i;
+            return true;
+        }
+        for (;;) {
+            if (!readExpression(depth))
+                return false;
+            skipBlanks();
+            if (at(i) == ')') {
+                ++i;
+                return true;
+            }
+            if (at(i) != ',')
+                return false;
+            ++i;
+            skipBlanks();
+        }
+    }
+
+    bool readOperand(int depth)
+    {
+        char c = at(i);
+        if (c == '$')
+            return readVariable(depth);
+        if (c == '\'') {
+            for (++i; at(i) != '\''; ++i)
+                if (at(i) == '\0' || at(i) == '\\')
+                    return false;
+            ++i;
+            return true;
+        }
+        if ((c == '-' || c == '+') && digit(i + 1))
+            ++i;
+        if (digit(i)) {
+            while (digit(i))
+                ++i;
+            if (at(i) == '.' && digit(i + 1))
+                for (++i; digit(i); ++i) {
+                }
+            return !isLabelChar(at(i));
+        }
+        size_t end = labelEnd(text, i);
+        if (end == i)
+            return false;
+        i = end;
+        return true;
+    }
+
+    bool readExpression(int depth)
+    {
+        if (depth > maxDepth || !readOperand(depth + 1))
+            return false;
+        for (;;) {
+            size_t mark = i;
+            skipBlanks();
+            char c = at(i);
+            bool joins = c == '+' || c == '-' || c == '*' || c == '/' || c == '%' ||
+                         (c == '.' && !digit(i + 1));
+            if (!joins) {
+                i = mark;
+                return true;
+            }
+            ++i;
+            skipBlanks();
+            if (!readOperand(depth + 1))
+                return false;
+        }
+    }
+};
 }
 
-// PHP reads "$name", "$name[index]", "${...}" and "{$...}" in a double-quoted
+// PHP reads "$name", "$name[index]", "{$...}" and "${...}" in a double-quoted
 // string as variables, and a malformed one ("${" or "{$" left open, "$a[" or
-// "$a[ 1]") is a parse error of the whole file. Such a "$" gets a backslash
-// and stands for itself; a well-formed one is kept as written, but for
-// "${" (deprecated), written in the form that means the same.
+// "$a[ 1]", "{$x[$0]}") is a parse error of the whole file. Such a "$" gets a
+// backslash and stands for itself; a well-formed one is kept as written, but
+// for "${" (deprecated), written in the "{$" form that means the same.
 static std::string guardStringVariables(const std::string& body)
 {
     std::string out;
     out.reserve(body.size());
+    BracedExpressionReader reader(body);
+    bool afterBrace = false;  // the last character was a "{" of its own
     for (size_t i = 0; i < body.size(); ++i) {
         char c = body[i];
+        bool curly = afterBrace;
+        afterBrace = false;
         if (c == '\\') {
             out += c;
             if (i + 1 < body.size())
@@ -259,38 +384,47 @@ static std::string guardStringVariables(const std::string& body)
         }
         if (c != '$') {
             out += c;
+            afterBrace = c == '{';
             continue;
         }
-        bool wellFormed = true;
-        bool curly = i > 0 && body[i - 1] == '{' && (out.size() < 2 || out[out.size() - 2] != '\\');
+        size_t end = i;
         if (curly) {
-            wellFormed = i + 1 < body.size() &&
-                         (isLabelStart(body[i + 1]) || body[i + 1] == '$' || body[i + 1] == '{') &&
-                         closesBrace(body, i + 1);
-        } else if (i + 1 < body.size() && body[i + 1] == '{') {
-            wellFormed = i + 2 < body.size() && body[i + 2] != '}' && closesBrace(body, i + 2);
-            // "${...}" is deprecated: "${name" is the variable "{$name", and
-            // "${expr}" the variable variable "{${expr}}"
-            size_t end = labelEnd(body, i + 2);
-            if (wellFormed && end > i + 2 && (body[end] == '}' || body[end] == '[')) {
-                out += "{$";
-                ++i;
+            // "{$" reads a variable up to its "}"
+            if (reader.variable(end) && end < body.size() && body[end] == '}') {
+                out.append(body, i, end + 1 - i);
+                i = end;
                 continue;
             }
-            if (wellFormed) {
-                size_t close = closingBrace(body, i + 2);
-                out += "{${" + body.substr(i + 2, close - (i + 2)) + "}}";
-                i = close;
+        } else if (i + 1 < body.size() && body[i + 1] == '{') {
+            // "${name}" and "${name[index]}" are the variable "{$name...}";
+            // "${expr}" is the variable variable "{${expr}}"
+            size_t name = i + 2, nameEnd = labelEnd(body, name);
+            if (nameEnd > name && nameEnd < body.size() && body[nameEnd] == '}') {
+                out += "{$" + body.substr(name, nameEnd + 1 - name);
+                i = nameEnd;
+                continue;
+            }
+            size_t index = nameEnd + 1;
+            if (nameEnd > name && nameEnd < body.size() && body[nameEnd] == '[' &&
+                reader.expression(index) && body.compare(index, 2, "]}") == 0) {
+                out += "{$" + body.substr(name, index + 2 - name);
+                i = index + 1;
+                continue;
+            }
+            end = name;
+            if (reader.expression(end) && end < body.size() && body[end] == '}') {
+                out += "{${" + body.substr(name, end - name) + "}}";
+                i = end;
                 continue;
             }
         } else {
-            size_t end = labelEnd(body, i + 1);
-            if (end > i + 1 && end < body.size() && body[end] == '[')
-                wellFormed = simpleStringIndex(body, end);
+            end = labelEnd(body, i + 1);
+            if (end == i + 1 || end >= body.size() || body[end] != '[' || simpleStringIndex(body, end)) {
+                out += c;
+                continue;
+            }
         }
-        if (!wellFormed)
-            out += '\\';
-        out += c;
+        out += "\\$";
     }
     return out;
 }
