@@ -201,6 +201,19 @@ void translateAssignLoop()
             copy = temp + "[0]";
         else if (value.scalar && !value.wrapped && isArrayType(lvalueType()))
             copy = "array(" + temp + ")";
+        if (assignOperator != '=' && lvalueAccessKind() != 3) {
+            // a compound operator takes the checks and array forms it has
+            // with a value of its own
+            emitIndent();
+            RvalueEntry& entry = rvalueList.entries[rvalueList.cursor];
+            std::string own = entry.text;
+            entry.text = copy;
+            translateArrayAssignOp();
+            entry.text = own;
+            newlineState = 1;
+            nextLvalue();
+            continue;
+        }
         std::string line;
         if (lvalueAccessKind() == 3) {
             reportError(12);

@@ -25,5 +25,14 @@ $_I1=array(5);
 $ia=$_I1;
 $ib=$_I1;
 echo var_export($ia,true), " ", var_export($ib,true), "\n";
+// A compound operator with one value: each target as with a value of its own
+$_I1=array(1);
+$ia=array_merge($ia,$_I1);
+$i+=$_I1[0];
+echo var_export($ia,true), " ", $i, "\n";
+$_I1=7;
+$i-=$_I1;
+$ia=array_diff($ia,array($_I1));
+echo var_export($ia,true), " ", $i, "\n";
 
 ?>
