@@ -1018,8 +1018,10 @@ signExpression
         {
             // A bare nil stays empty for the operator that takes it; after a
             // sign it needs a text.
-            if (hasSign)
+            if (hasSign) {
                 fillNilValue(start);
+                checkSignOperand(false, start);
+            }
         }
     ;
 
@@ -1034,7 +1036,10 @@ unaryExpression
     :   bitNotOperator
         { start = exprLength(); }
         signExpression
-        { fillNilBitNot(start); }
+        {
+            fillNilBitNot(start);
+            checkSignOperand(true, start);
+        }
     |   notOperator
         { start = exprLength(); }
         signExpression
@@ -1132,7 +1137,7 @@ primaryExpression
     |   "null" { appendKeywordValue("null", 15); }
     |   "nil" { appendKeywordValue("", 24); }
     |   "zero" { appendKeywordValue("0", 4); }
-    |   "this" { appendKeywordValue("$this", 15); }
+    |   "this" { appendThis(); }
     |   memberName
     |   phpReference
     |   phpConstant

@@ -512,6 +512,14 @@ void appendKeywordValue(const char* text, int type)
     currentType = type;
 }
 
+void appendThis()
+{
+    // PHP has no $this outside an object
+    if (!inClass)
+        reportError(5);
+    appendKeywordValue("$this", typeObject);
+}
+
 // --- Signs and nil
 
 void appendSign(char sign)
@@ -520,6 +528,50 @@ void appendSign(char sign)
     if (!text.empty() && text.back() == sign)
         exprAppendChar(' ');
     exprAppendChar(sign);
+}
+
+// PHP takes a sign as a product with -1 or 1, and "~" on numbers and texts
+// only: what else they meet throws at run time.
+static bool signOperandOk(int type, bool bitNot)
+{
+    switch (type) {
+    case typeUnknown:
+    case typeByte:
+    case typeNumber:
+    case typeInteger:
+    case typeLong:
+    case typeReal:
+    case typeNatural:
+    case typeSmallReal:
+    case typeText:
+    case typeVar:
+    case typeCharPtr:
+    case typeScalar:
+    case typeNil:
+    case typeBytePtr:
+    case typeChar:
+        return true;
+    case typeBoolean:
+        return !bitNot;
+    default:
+        return false;
+    }
+}
+
+void checkSignOperand(bool bitNot, int start)
+{
+    if (bitNot && (currentType == typeReal || currentType == typeNumber)) {
+        // bits are an integer's: cut in so many words (PHP 8 deprecates
+        // cutting a fraction silently)
+        std::string& text = exprText[exprLevel];
+        text.insert(static_cast<size_t>(start), "(int)(");
+        text += ")";
+        currentType = typeInteger;
+    }
+    if (signOperandOk(currentType, bitNot))
+        return;
+    reportRequiredType(3);
+    currentType = typeInteger;
 }
 
 void fillNilValue(int start)
@@ -1158,6 +1210,15 @@ void beginSegment(const std::string& name)
     sliceContainerType = currentType;
 }
 
+static bool isTextType(int type) { return type == typeText || type == typeCharPtr; }
+
+// What "[i]" and slices may stand after: PHP throws when an index or a
+// slice is assigned to anything else, and reads nothing from it.
+static bool isIndexable(int type)
+{
+    return type == 0 || type == typeVar || isTextType(type) || isArrayType(type);
+}
+
 void finishIndex(const std::string& bound)
 {
     // Texts too take "[i]": the brace form is gone from PHP 8.
@@ -1174,9 +1235,11 @@ void finishIndex(const std::string& bound)
     referenceAccessKind = 2;
     if (sliceSeen)
         reportError(17);
+    else if (!isIndexable(container))
+        reportError(16);
+    // a further bracket stands after this element
+    sliceContainerType = currentType;
 }
-
-static bool isTextType(int type) { return type == typeText || type == typeCharPtr; }
 
 void checkIntervalBound()
 {
@@ -1193,9 +1256,7 @@ void checkIndexBound(int boundType)
 void finishSlice()
 {
     // A slice is array_slice or substr: PHP throws on any other container.
-    int container = sliceContainerType;
-    if (container != 0 && container != typeVar && container != typeText &&
-        container != typeCharPtr && !isArrayType(container))
+    if (!isIndexable(sliceContainerType))
         reportError(16);
     if (assignTargetMode)
         translateIntervalAssign(assignInterval);
@@ -1228,6 +1289,7 @@ void finishCurrentElement()
         currentType = elementType(currentType);
     else if (currentType == typeArray || currentType == typeDict)
         currentType = typeVar;
+    sliceContainerType = currentType;
     referenceAccessKind = 2;
     if (sliceSeen)
         reportError(17);

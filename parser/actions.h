@@ -96,8 +96,13 @@ void appendIntegerLiteral(const std::string& token);
 void appendRealLiteral(const std::string& token);
 void appendStringLiteral(const std::string& token);
 void appendKeywordValue(const char* text, int type);
+// "this", reported outside a class.
+void appendThis();
 
 // --- Signs and nil
+// Reports an operand a sign (or with bitNot, "~") cannot take; "~" cuts a
+// real operand, written from `start`, to an integer.
+void checkSignOperand(bool bitNot, int start);
 // Appends "+" or "-"; a blank keeps it from merging with a sign just
 // written into "++" or "--".
 void appendSign(char sign);

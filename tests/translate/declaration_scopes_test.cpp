@@ -120,4 +120,35 @@ TEST(StatementDeclarations, FunctionAndBlockScopes)
     resetFileState();
 }
 
+// "this" is an object only in a method: elsewhere PHP stops on $this.
+TEST(StatementDeclarations, ThisOnlyInAClass)
+{
+    for (bool method : {true, false}) {
+        startRun();
+        std::string folder = makeTempFolder();
+        std::string target = folder + "/d.php";
+        sourceFileName = "d.vel";
+        resetFileState();
+        ASSERT_TRUE(openOutputFile(target));
+        inFunction = 1;
+        if (method)
+            symbolTable.beginClass("C");
+
+        testing::internal::CaptureStdout();
+        std::istringstream input("var v = this\n");
+        VelandroLexer lexer(input);
+        VelandroParser parser(lexer);
+        parser.statement();
+        std::string out = testing::internal::GetCapturedStdout();
+        closeOutputFile();
+        if (method)
+            symbolTable.endClass();
+
+        EXPECT_EQ(readFile(target), "$v=$this;\n") << method;
+        EXPECT_EQ(out, method ? "" : "d.vel L1: can't use this feature here\n");
+        std::filesystem::remove_all(folder);
+    }
+    resetFileState();
+}
+
 }  // namespace
