@@ -1,5 +1,5 @@
 <?php
-// "this" outside a class is only translated here, not run.
+// "this" outside a class is reported: PHP has no $this there.
 echo $this===null, "\n";
 
 ?>
