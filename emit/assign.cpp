@@ -257,8 +257,26 @@ int operatorWordOf(char op)
     }
 }
 
+bool isIntegerOperator(char op)
+{
+    return op == '%' || op == '<' || op == '>' || op == '|' || op == '&' || op == '^';
+}
+
+bool isFractional(int type) { return type == typeReal || type == typeNumber; }
+
 void writePlainAssignment(const std::string& target, const std::string& value, int l, int r)
 {
+    if (isIntegerOperator(assignOperator) && (isFractional(l) || isFractional(r)) && r != 24) {
+        // bits and remainders are an integer's: a real operand is cut to one
+        // in so many words (PHP 8 deprecates cutting a fraction silently)
+        std::string name = dollarName(target);
+        std::string left = isFractional(l) ? "(int)(" + name + ")" : name;
+        std::string right = isFractional(r) ? "(int)(" + value + ")" : value;
+        std::string op = assignOperator == '<' ? "<<" : assignOperator == '>' ? ">>"
+                                                    : std::string(1, assignOperator);
+        emitString(name + "=" + left + op + right + ";\n");
+        return;
+    }
     emitString(dollarName(target));
     emitAssignOperator();
     if (r == 24) {
@@ -278,6 +296,8 @@ void writeArrayAssignment(const std::string& text, std::string value, int r, cha
     std::string target = dollarName(text);
     if (r == 24)
         value = "array()";
+    else if (r == 16)
+        value = "(array)(" + value + ")";   // a var may hold a single value
     switch (op) {
     case '+':
         emitString(target + "=array_merge(" + target + "," + value + ");\n");
@@ -331,6 +351,12 @@ void translateArrayAssignOp()
     // A compound operator on an array-typed target works on the whole array.
     if (op != '=' && (kind == 1 || kind == 2) && isArrayType(l))
         kind = 4;
+    // On any other target PHP throws on an array value, but for "+" on a var
+    // that holds an array.
+    if (op != '=' && op != '+' && op != '.' && (kind == 1 || kind == 2) && isArrayType(r)) {
+        reportOperatorTypeError(operatorWordOf(op), l, r);
+        return;
+    }
 
     switch (kind) {
     case 2: {

@@ -275,6 +275,8 @@ void translateListSetOp(int code)
 void translateListOperator()
 {
     int left = popLeftType();
+    // a var operand may hold a single value: as an array it is one
+    bool castLeft = left == 16, castRight = currentType == 16;
     if (left == 16)
         left = currentType;
     bool arrays = false;
@@ -316,6 +318,10 @@ void translateListOperator()
     rightOperandText = currentExpression();
     if (wrapRight)
         rightOperandText = "array(" + rightOperandText + ")";
+    if (castLeft)
+        leftOperandText = "(array)(" + leftOperandText + ")";
+    if (castRight)
+        rightOperandText = "(array)(" + rightOperandText + ")";
     clearExpression();
     int code = popListOperator();
     if (isArrayKind(currentType))

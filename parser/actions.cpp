@@ -659,6 +659,16 @@ static void arrayOperation(int resultType, int right, char op, int key, bool che
             wrapRightOperand();
         else
             checkArrayOperand(resultType, right);
+        // a var operand may hold a single value: as an array it is one
+        if (right == typeVar) {
+            exprInsertAt(operatorMark + 1, "(array)(");
+            exprAppendCloseParen();
+        }
+        if (resultType == typeVar) {
+            exprInsertAt(operatorMark, ")");
+            insertAtOperandMark("(array)(");
+            operatorMark += 9;
+        }
     }
     setCharAtOperatorMark(',');
     if (op == '+') {
