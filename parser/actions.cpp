@@ -681,6 +681,9 @@ static void arrayOperation(int resultType, int right, char op, int key, bool che
         insertAtOperandMark("array_diff(");
         exprAppendCloseParen();
     }
+    // the functions give an array whatever a var operand held
+    if (resultType == typeVar)
+        resultType = isArrayType(right) ? right : typeArray;
     currentType = resultType;
 }
 
