@@ -30,14 +30,48 @@ void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionExce
 
 void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
-    if (LT(1).get() == first.get())
-        skipRestOfLine();
+    if (LT(1).get() != first.get())
+        return;
+    if (LA(1) == Q_COMMENT) {
+        // the comment itself is the stuck token: it goes, with its line end
+        ++lineNumber;
+        consume();
+        return;
+    }
+    skipRestOfLine();
 }
 
+void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException&,
+                             const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
+{
+    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+    consumeUntil(follow);
+}
+
+// Recovery skips tokens: the line ends they hold still count, and a "#"
+// comment, which holds the line's end, ends the skip so that the next
+// line is read again.
+void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
+{
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
+           !follow.member(LA(1))) {
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+}
+
+// Up to the line end, which a "#" comment holds: the comment is left to be
+// read as the line's end. Line ends inside skipped tokens are counted.
 void VelandroParser::skipRestOfLine()
 {
-    while (LA(1) != EOL && LA(1) != CLOSEVEL && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
+    while (LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL &&
+           LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+        lineNumber += countLineEnds(LT(1)->getText());
         consume();
+    }
 }
 
 bool VelandroParser::singleValueInParentheses()
@@ -131,6 +165,11 @@ public:
     // Usage: init action `ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);`,
     // and in the handler, after the report, `skipLineIfStuck(first);`.
     void skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The generated handlers' resynchronisation, counting the lines it skips.
+    void recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex,
+                 const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
+    void consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
+    using ANTLR_USE_NAMESPACE(antlr)LLkParser::consumeUntil;
     // The rest of the line, up to its line end (or "?>", or the end of
     // the input), which stays for the caller.
     void skipRestOfLine();

@@ -104,6 +104,27 @@ TEST(ParserFrame, HandlerThatConsumedNothingSkipsTheLine)
     EXPECT_EQ(parser.LA(1), VelandroTokenTypes::INTEGER);
 }
 
+// Recovery counts the line ends it skips, and a "#" comment (which holds its
+// line end) ends the skip: the lines after a bad one are read again, and
+// reported with their own numbers.
+TEST(ParserFrame, RecoveryKeepsTheLineCount)
+{
+    startRun();
+    Translation t = translate("int a = 1 # c\n"
+                              "print 2 # d\n"
+                              "print (1 +\n"
+                              "\n"
+                              ") 5\n"
+                              "k = 1\n"
+                              "print 3\n");
+    EXPECT_EQ(t.out, "test.vel L1: bad declaration syntax\n"
+                     "test.vel L6: \"k\" not declared\n"
+                     "test.vel L6: can't assign to unknow type, from integer\n");
+    EXPECT_NE(t.err.find("test.vel:2:9: unexpected token: # d"), std::string::npos) << t.err;
+    EXPECT_NE(t.php.find("echo 3, \"\\n\";"), std::string::npos) << t.php;
+    EXPECT_EQ(t.lines, 8);   // one past the last line
+}
+
 }  // namespace
 
 namespace {
