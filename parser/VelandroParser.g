@@ -1000,7 +1000,7 @@ shiftExpression
     ;
 
 additiveExpression
-{ int rightAt = 0; NestingSteps wraps; }
+{ int rightAt = 0; NestingSteps wraps; bool joined = false; }
     :   { markOperandStart(); }
         multiplicativeExpression
         (   {
@@ -1013,7 +1013,7 @@ additiveExpression
             { rightAt = exprLength(); }
             multiplicativeExpression
             {
-                if (completeAdditive(rightAt) && wraps.add())
+                if (completeAdditive(rightAt, joined) && wraps.add())
                     throwTooDeep();
             }
         )*

@@ -687,10 +687,25 @@ static void arrayOperation(int resultType, int right, char op, int key, bool che
     currentType = resultType;
 }
 
-bool completeAdditive(int rightAt)
+// PHP 8 ranks "." below "+" and "-": a join followed by "-" in one chain
+// is put in parentheses, so that the chain still works from the left.
+static bool enclosePreviousJoin(bool& joined, char op)
+{
+    if (!joined || op != '-')
+        return false;
+    exprInsertAt(operatorMark, ")");
+    insertAtOperandMark("(");
+    operatorMark += 2;
+    joined = false;
+    return true;
+}
+
+bool completeAdditive(int rightAt, bool& joined)
 {
     int left = popLeftType();
     char op = charAtOperatorMark();
+    if (enclosePreviousJoin(joined, op))
+        rightAt += 2;
     int right = currentType;
     int key = left == typeVar ? right : left;
     bool rightNil = right == typeNil && exprLength() == rightAt;
@@ -700,6 +715,7 @@ bool completeAdditive(int rightAt)
     if (key == typeText || key == typeCharPtr) {
         if (op == '+') {
             setCharAtOperatorMark('.');
+            joined = true;
             // ".1" would read as a number
             if (rightAt < exprLength() && std::isdigit(static_cast<unsigned char>(exprText[exprLevel][rightAt])))
                 exprInsertAt(rightAt, " ");
@@ -734,6 +750,7 @@ bool completeAdditive(int rightAt)
         // the difference: PHP throws on "+" between texts and "-" between arrays
         if (left == typeNil && op == '+' && (right == typeText || right == typeCharPtr)) {
             setCharAtOperatorMark('.');
+            joined = true;
         } else if (left == typeNil && op == '-' && isArrayType(right)) {
             arrayOperation(right, right, op, right, true);
             return true;
@@ -831,8 +848,10 @@ void completeListTest(const std::string& subject, int subjectType)
         currentType = container;
     }
     exprAppend(test.empty() ? "false" : test);
-    // a text is searched with strpos, which throws on an array to look for
-    if (container == typeText && isArrayType(subjectType)) {
+    // a text is searched with strpos, which throws on an array or an object
+    // to look for, and deprecates null
+    if (container == typeText &&
+        (isArrayType(subjectType) || subjectType == typeObject || subjectType == typeNil)) {
         reportErrorName(38, typeName(container));
         currentType = 0;
         return;

@@ -119,8 +119,9 @@ void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int r
 // --- Operator completions (right operand parsed, left type still pushed)
 void completeLogical(int leftStart, int operatorAt, int rightAt);
 void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word);
-// True when the operands were enclosed in an array function.
-bool completeAdditive(int rightAt);
+// True when the operands were enclosed in an array function. `joined` is
+// the chain's own: set when "+" was written as a join of texts.
+bool completeAdditive(int rightAt, bool& joined);
 // Bitwise level: true when a scalar bit operation was written.
 bool completeListOperator();
 void wrapExpressionFrom(int position);
