@@ -983,10 +983,14 @@ bitAndExpression
         }
     ;
 
+// PHP 8 ranks "." below "<<" and ">>": an operand that ends in a join of
+// texts is put in parentheses.
 shiftExpression
-{ int start = exprLength(), operatorAt = 0, rightAt = 0; }
-    :   additiveExpression
+{ int start = exprLength(), operatorAt = 0, rightAt = 0; bool joined = false; }
+    :   joined = additiveExpression
         (   {
+                if (joined)
+                    wrapExpressionFrom(start);
                 operatorAt = exprLength();
                 pushLeftType();
             }
@@ -994,13 +998,18 @@ shiftExpression
             |   shiftRightOperator
             )
             { rightAt = exprLength(); }
-            additiveExpression
-            { completeArithmetic(start, operatorAt, rightAt, 57); }
+            joined = additiveExpression
+            {
+                if (joined)
+                    wrapExpressionFrom(rightAt);
+                completeArithmetic(start, operatorAt, rightAt, 57);
+            }
         )*
     ;
 
-additiveExpression
-{ int rightAt = 0; NestingSteps wraps; bool joined = false; }
+// Returns whether the chain's last operation joined texts.
+additiveExpression returns [bool joined = false]
+{ int rightAt = 0; NestingSteps wraps; }
     :   { markOperandStart(); }
         multiplicativeExpression
         (   {
