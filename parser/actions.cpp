@@ -875,7 +875,8 @@ void writePrintList()
 
 void translateInput()
 {
-    switch (currentType) {
+    int targetType = currentType;
+    switch (targetType) {
     case typeBoolean: case typeNumber: case typeInteger: case typeReal: case typeNatural:
     case typeText: case typeBytePtr:
         break;
@@ -895,7 +896,15 @@ void translateInput()
     // closed per input would read ahead and drop the lines after the first.
     emitIndented("$fp=STDIN;");
     emitNewline();
-    emitIndented(target + "=rtrim(fgets($fp,65536))");
+    // A number target takes the line as a number: a text there would make
+    // PHP 8 throw on arithmetic when the line is no number (or at the end
+    // of the input).
+    std::string line = "rtrim(fgets($fp,65536))";
+    if (targetType == typeInteger || targetType == typeNatural)
+        line = "intVal(" + line + ")";
+    else if (targetType == typeReal || targetType == typeNumber)
+        line = "floatval(" + line + ")";
+    emitIndented(target + "=" + line);
 }
 
 // --- Conversions

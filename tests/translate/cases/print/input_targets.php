@@ -3,7 +3,7 @@ $age=0;
 $answers=array("");
 echo "Age? ";
 $fp=STDIN;
-$age=rtrim(fgets($fp,65536));
+$age=intVal(rtrim(fgets($fp,65536)));
 $fp=STDIN;
 $answers[0]=rtrim(fgets($fp,65536));
 echo $age+1, "\n";
