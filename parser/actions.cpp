@@ -218,27 +218,20 @@ class BracedExpressionReader {
 public:
     explicit BracedExpressionReader(const std::string& text) : text(text) {}
 
-    // A variable at `at`; `at` moves past it.
-    bool variable(size_t& at)
-    {
-        i = at;
-        if (!readVariable(0))
-            return false;
-        at = i;
-        return true;
-    }
-
-    // An expression at `at`; `at` moves past it.
-    bool expression(size_t& at)
-    {
-        i = at;
-        if (!readExpression(0))
-            return false;
-        at = i;
-        return true;
-    }
+    // A variable, or an expression, at `at`; `at` moves past it.
+    bool variable(size_t& at) { return readFrom(at, &BracedExpressionReader::readVariable); }
+    bool expression(size_t& at) { return readFrom(at, &BracedExpressionReader::readExpression); }
 
 private:
+    bool readFrom(size_t& at, bool (BracedExpressionReader::*read)(int))
+    {
+        i = at;
+        if (!(this->*read)(0))
+            return false;
+        at = i;
+        return true;
+    }
+
     static const int maxDepth = 64;
     const std::string& text;
     size_t i = 0;

@@ -76,6 +76,7 @@ struct StatementCase {
     bool inBlock;
     const char* php;   // at indentation 1
     const char* out;   // diagnostics
+    bool inMethod = false;   // the function is a method of a class
 };
 
 TEST(StatementDeclarations, FunctionAndBlockScopes)
@@ -91,6 +92,9 @@ TEST(StatementDeclarations, FunctionAndBlockScopes)
          "d.vel L2: \"x\" already declared in a block\n"},
         {"int[] a = 1, b\na[0] = 2.5\n", true,
          "   $a=array(1);\n   $b=array();\n   $a[0]=intVal(2.5);\n", ""},
+        // "this" is an object only in a method: elsewhere PHP stops on $this
+        {"var v = this\n", false, "   $v=$this;\n", "", true},
+        {"var v = this\n", false, "   $v=$this;\n", "d.vel L1: can't use this feature here\n"},
     };
     for (const StatementCase& c : cases) {
         startRun();
@@ -100,6 +104,8 @@ TEST(StatementDeclarations, FunctionAndBlockScopes)
         resetFileState();
         ASSERT_TRUE(openOutputFile(target));
         inFunction = 1;
+        if (c.inMethod)
+            symbolTable.beginClass("C");
         if (c.inBlock)
             symbolTable.enterBlockScope();
         indentLevel = 1;
@@ -112,40 +118,11 @@ TEST(StatementDeclarations, FunctionAndBlockScopes)
             parser.statement();
         std::string out = testing::internal::GetCapturedStdout();
         closeOutputFile();
+        if (c.inMethod)
+            symbolTable.endClass();
 
         EXPECT_EQ(readFile(target), c.php) << c.source;
         EXPECT_EQ(out, c.out) << c.source;
-        std::filesystem::remove_all(folder);
-    }
-    resetFileState();
-}
-
-// "this" is an object only in a method: elsewhere PHP stops on $this.
-TEST(StatementDeclarations, ThisOnlyInAClass)
-{
-    for (bool method : {true, false}) {
-        startRun();
-        std::string folder = makeTempFolder();
-        std::string target = folder + "/d.php";
-        sourceFileName = "d.vel";
-        resetFileState();
-        ASSERT_TRUE(openOutputFile(target));
-        inFunction = 1;
-        if (method)
-            symbolTable.beginClass("C");
-
-        testing::internal::CaptureStdout();
-        std::istringstream input("var v = this\n");
-        VelandroLexer lexer(input);
-        VelandroParser parser(lexer);
-        parser.statement();
-        std::string out = testing::internal::GetCapturedStdout();
-        closeOutputFile();
-        if (method)
-            symbolTable.endClass();
-
-        EXPECT_EQ(readFile(target), "$v=$this;\n") << method;
-        EXPECT_EQ(out, method ? "" : "d.vel L1: can't use this feature here\n");
         std::filesystem::remove_all(folder);
     }
     resetFileState();
