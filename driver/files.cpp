@@ -8,12 +8,22 @@
 #include "semantic/messages.h"
 #include "semantic/text_util.h"
 
+namespace {
+// A folder opens for reading too, but holds no lines: only a regular file
+// counts as a source or a target.
+bool isRegularFile(FILE* f, struct stat& st) {
+    return fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
+}
+}  // namespace
+
 int fileExists(const std::string& name) {
     FILE* f = std::fopen(name.c_str(), "r");
     if (!f)
         return 0;
+    struct stat st;
+    bool regular = isRegularFile(f, st);
     std::fclose(f);
-    return 1;
+    return regular ? 1 : 0;
 }
 
 void checkSourceExists() {
@@ -45,7 +55,7 @@ time_t modificationTime(const std::string& name) {
     if (!f)
         return 0;
     struct stat st;
-    time_t t = fstat(fileno(f), &st) == 0 ? st.st_mtime : 0;
+    time_t t = isRegularFile(f, st) ? st.st_mtime : 0;
     std::fclose(f);
     return t;
 }

@@ -37,6 +37,23 @@ TEST_F(VelpTest, MissingSourceExitsOne) {
     }
 }
 
+// A folder in place of a source or a target is no file: it is neither
+// compiled as an empty source nor taken as an up-to-date target.
+TEST_F(VelpTest, FoldersAreNoFiles) {
+    mkdir(at("dir.vel").c_str(), 0755);
+    VelpResult source = velp({"-q", "dir"});
+    EXPECT_EQ(source.code, 1);
+    EXPECT_EQ(source.out, "dir.vel not found...\n");
+    EXPECT_FALSE(exists("dir.php"));
+
+    write("prog.vel", "print 1\n");
+    mkdir(at("prog.php").c_str(), 0755);
+    VelpResult target = velp({"-q", "prog"});
+    EXPECT_EQ(target.code, 1);
+    EXPECT_EQ(target.out, "prog.vel L1: \"prog.php\" can't be opened for writing\n"
+                          "prog.php, compiled 0 lines, there is 1 error\n");
+}
+
 TEST_F(VelpTest, MessageListing) {
     VelpResult r = velp({"-!", "prog"});
     EXPECT_EQ(r.code, 0);
