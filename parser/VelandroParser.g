@@ -784,7 +784,11 @@ innerExpression
     ;
 
 orExpression
-{ int start = exprLength(), operatorAt = 0, rightAt = 0; }
+{
+    int start = exprLength(), operatorAt = 0, rightAt = 0;
+    if (expressionNesting == 0)
+        expressionOperators = 0;   // a new expression of a statement
+}
     :   andExpression
         (   {
                 operatorAt = exprLength();
@@ -793,7 +797,11 @@ orExpression
             orOperator
             { rightAt = exprLength(); }
             andExpression
-            { completeLogical(start, operatorAt, rightAt); }
+            {
+                completeLogical(start, operatorAt, rightAt);
+                if (countOperator())
+                    throwTooDeep();
+            }
         )*
     ;
 
@@ -807,7 +815,11 @@ andExpression
             andOperator
             { rightAt = exprLength(); }
             relationalExpression
-            { completeLogical(start, operatorAt, rightAt); }
+            {
+                completeLogical(start, operatorAt, rightAt);
+                if (countOperator())
+                    throwTooDeep();
+            }
         )*
     ;
 
@@ -820,6 +832,7 @@ relationalExpression
     int start = exprLength(), operatorAt = 0, rightAt = 0;
     bool compared = false;
     std::string before;
+    NestingSteps wraps;   // each parenthesized left operand nests in PHP
 }
     :   bitOrExpression
         { notInFlag = 0; }
@@ -827,6 +840,8 @@ relationalExpression
             // before an operand it is a comparison.
             options { warnWhenFollowAmbig = false; }
         :   {
+                if ((compared || bitwiseOperand) && wraps.add())
+                    throwTooDeep();
                 prepareComparisonLeft(start, compared);
                 operatorAt = exprLength();
                 markOperatorPosition();
@@ -840,6 +855,8 @@ relationalExpression
                     wrapExpressionFrom(rightAt);
                 completeComparison(start, operatorAt, rightAt);
                 compared = true;
+                if (countOperator())
+                    throwTooDeep();
             }
         |   { before = takeTestSubject(start, compared); }
             "in"
@@ -848,6 +865,8 @@ relationalExpression
                 restoreBeforeTest(before);
                 compared = false;
                 bitwiseOperand = 0;
+                if (countOperator())
+                    throwTooDeep();
             }
         |   notKeyword
             {
@@ -860,6 +879,8 @@ relationalExpression
                 restoreBeforeTest(before);
                 compared = false;
                 bitwiseOperand = 0;
+                if (countOperator())
+                    throwTooDeep();
             }
         )*
     ;
@@ -923,6 +944,8 @@ bitOrExpression
                     own = true;
                 else if (wraps.add())
                     throwTooDeep();
+                if (countOperator())
+                    throwTooDeep();
             }
         )*
         {
@@ -949,6 +972,8 @@ bitXorExpression
                     own = true;
                 else if (wraps.add())
                     throwTooDeep();
+                if (countOperator())
+                    throwTooDeep();
             }
         )*
         {
@@ -974,6 +999,8 @@ bitAndExpression
                 if (completeListOperator())
                     own = true;
                 else if (wraps.add())
+                    throwTooDeep();
+                if (countOperator())
                     throwTooDeep();
             }
         )*
@@ -1003,6 +1030,8 @@ shiftExpression
                 if (joined)
                     wrapExpressionFrom(rightAt);
                 completeArithmetic(start, operatorAt, rightAt, 57);
+                if (countOperator())
+                    throwTooDeep();
             }
         )*
     ;
@@ -1023,6 +1052,8 @@ additiveExpression returns [bool joined = false]
             multiplicativeExpression
             {
                 if (completeAdditive(rightAt, joined) && wraps.add())
+                    throwTooDeep();
+                if (countOperator())
                     throwTooDeep();
             }
         )*
@@ -1046,7 +1077,11 @@ multiplicativeExpression
                 rightAt = exprLength();
             }
             signExpression
-            { completeArithmetic(start, operatorAt, rightAt, word); }
+            {
+                completeArithmetic(start, operatorAt, rightAt, word);
+                if (countOperator())
+                    throwTooDeep();
+            }
         )*
     ;
 

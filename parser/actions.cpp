@@ -11,6 +11,7 @@ std::string inputPrompt;
 int objectConversion = 0;
 int bitwiseOperand = 0;
 int expressionNesting = 0;
+int expressionOperators = 0;
 
 // --- Start rules
 
@@ -50,6 +51,7 @@ void resetFileState()
     staticModifier = 0;
     bitwiseOperand = 0;
     expressionNesting = 0;
+    expressionOperators = 0;
     expressionTempCounter = 0;
     modifierText.clear();
     referenceSegmentCount = 0;
@@ -697,7 +699,8 @@ bool completeAdditive(int rightAt, bool& joined)
 {
     int left = popLeftType();
     char op = charAtOperatorMark();
-    if (enclosePreviousJoin(joined, op))
+    bool enclosedJoin = enclosePreviousJoin(joined, op);
+    if (enclosedJoin)
         rightAt += 2;
     int right = currentType;
     int key = left == typeVar ? right : left;
@@ -750,7 +753,7 @@ bool completeAdditive(int rightAt, bool& joined)
         }
         checkArithmetic(left, right, 58);
     }
-    return false;
+    return enclosedJoin;
 }
 
 bool completeListOperator()

@@ -53,6 +53,14 @@ private:
     int steps_ = 0;
 };
 
+// PHP's parser recurses once for each operator of a chain too, and a long
+// enough one (some 60000 "+" in a line) makes it crash: an expression with
+// more operators than this is refused like one nested too deeply.
+constexpr int maxExpressionOperators = 20000;
+extern int expressionOperators;
+// One more operator in the expression; true when there are now too many.
+inline bool countOperator() { return ++expressionOperators > maxExpressionOperators; }
+
 // --- Start rules
 // Resets everything a file's translation starts from; an aborted earlier
 // file leaves nothing behind. Sets lineNumber 1, errorCount 0, blockDepth -1.
@@ -119,8 +127,9 @@ void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int r
 // --- Operator completions (right operand parsed, left type still pushed)
 void completeLogical(int leftStart, int operatorAt, int rightAt);
 void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word);
-// True when the operands were enclosed in an array function. `joined` is
-// the chain's own: set when "+" was written as a join of texts.
+// True when the operands were enclosed in an array function or the join
+// before them in parentheses. `joined` is the chain's own: set when "+" was
+// written as a join of texts.
 bool completeAdditive(int rightAt, bool& joined);
 // Bitwise level: true when a scalar bit operation was written.
 bool completeListOperator();

@@ -163,6 +163,36 @@ TEST(Expressions, DeepNesting)
     }
 }
 
+// PHP's parser recurses for each operator of a chain: a chain it would crash
+// on is refused, one it takes is kept, and each statement counts afresh. A
+// comparison chain parenthesizes each left operand, so it nests as deep.
+TEST(Expressions, LongOperatorChains)
+{
+    struct Chain {
+        const char* op;
+        const char* operand;
+        int fine;   // terms that translate, twice in a row
+    };
+    for (const Chain& c : {Chain{"+", "1", 15000}, Chain{"*", "1", 15000},
+                           Chain{"and", "true", 15000}, Chain{"=", "true", 1500},
+                           Chain{"|", "1", 15000}}) {
+        const char* op = c.op;
+        auto chain = [&c](int terms) {
+            std::string text = std::string("print ") + c.operand;
+            for (int i = 1; i < terms; ++i)
+                text += std::string(" ") + c.op + " " + c.operand;
+            return text + "\n";
+        };
+        Translation fine = translate(chain(c.fine) + chain(c.fine));
+        EXPECT_EQ(fine.errors, 0) << op;
+        EXPECT_EQ(fine.err, "") << op;
+
+        Translation long_ = translate(chain(100000));
+        EXPECT_GE(long_.errors, 1) << op;
+        EXPECT_NE(long_.err.find("expression nested too deeply"), std::string::npos) << op;
+    }
+}
+
 std::string repeated(const std::string& text, int count)
 {
     std::string all;
