@@ -18,6 +18,11 @@ int declareVariable(int extraFlags)
                                 static_cast<uint32_t>(extraFlags | currentType | staticModifier),
                                 static_cast<uint32_t>(currentKind), currentClassIndex);
     bool added = false;
+    // PHP keeps $GLOBALS for itself and refuses to compile an assignment
+    // to it; an attribute or a constant may take the name
+    bool variable = currentKind == 1 || currentKind == 2;
+    if (variable && name == "GLOBALS" && (inFunction || !inClass))
+        reportAlreadyDeclaredIn(74);
     if (inBlockScope) {
         if (table.findIgnoreCase(name) != -1) {
             reportAlreadyDeclaredIn(69 + table.foundScope);

@@ -92,6 +92,9 @@ TEST(StatementDeclarations, FunctionAndBlockScopes)
          "d.vel L2: \"x\" already declared in a block\n"},
         {"int[] a = 1, b\na[0] = 2.5\n", true,
          "   $a=array(1);\n   $b=array();\n   $a[0]=intVal(2.5);\n", ""},
+        // PHP keeps $GLOBALS for itself
+        {"int GLOBALS = 1\n", false, "   $GLOBALS=1;\n",
+         "d.vel L1: \"GLOBALS\" already declared in builtins\n"},
         // "this" is an object only in a method: elsewhere PHP stops on $this
         {"var v = this\n", false, "   $v=$this;\n", "", true},
         {"var v = this\n", false, "   $v=$this;\n", "d.vel L1: can't use this feature here\n"},
