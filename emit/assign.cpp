@@ -42,6 +42,7 @@ static void appendLvalue(const std::string& text)
     entry.accessKind = referenceAccessKind;
     entry.flag = lvalueFlag;
     entry.containerType = indexedContainerType;
+    entry.textKey = indexedByText != 0;
     if (referenceAccessKind == 3)
         entry.interval = assignInterval;
     if (lvalueList.entries.size() <= static_cast<size_t>(lvalueList.count))
@@ -362,7 +363,8 @@ void translateArrayAssignOp()
     case 2: {
         bool character = target.containerType == 10 || target.containerType == 22;
         if (r == 24 && op == '=') {
-            if (target.containerType == 12)
+            // a key names the element: array_splice takes positions only
+            if (target.containerType == 12 || target.textKey)
                 translateArrayRemoveValue(text);
             else if (character)
                 reportError(16);   // a character of a text cannot be removed

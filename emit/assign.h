@@ -14,6 +14,7 @@ struct LvalueEntry {
     int accessKind = 0;   // 1 name, 2 element, 3 slice, 4 whole array, 5 call
     int flag = 0;         // lvalueFlag when added
     int containerType = 0;   // indexedContainerType when added (element targets)
+    bool textKey = false;    // indexedByText when added: the element is named by a key
     Interval interval;       // assignInterval when added (slice targets): one per target
 };
 

@@ -41,6 +41,7 @@ std::string lvalueText;
 int lvalueFlag = 0;
 int rvalueFlag = 0;
 int indexedContainerType = 0;
+int indexedByText = 0;
 int sliceContainerType = 0;
 int referenceSegmentCount = 0;
 int instanceMemberFlag = 0;

@@ -46,6 +46,7 @@ extern std::string lvalueText;    // text of the target addLvalue stores
 extern int lvalueFlag;            // type the context expects (target or parameter type)
 extern int rvalueFlag;            // type of the last read reference
 extern int indexedContainerType;  // type of the container of the last indexed reference
+extern int indexedByText;         // that reference's index is a text (a key)
 extern int sliceContainerType;    // type of the container of the slice being translated
 extern int referenceSegmentCount;
 extern int instanceMemberFlag;

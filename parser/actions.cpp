@@ -1314,6 +1314,7 @@ void checkIntervalBound()
 
 void checkIndexBound(int boundType)
 {
+    indexedByText = isTextType(boundType);
     if (isTextType(sliceContainerType) && isTextType(boundType))
         reportError(51);
 }
@@ -1350,6 +1351,7 @@ void finishCurrentElement()
     }
     // The container of this element, for the removal of a nil assignment.
     indexedContainerType = currentType;
+    indexedByText = 0;
     if (isTypedArray(currentType))
         currentType = elementType(currentType);
     else if (currentType == typeArray || currentType == typeDict)

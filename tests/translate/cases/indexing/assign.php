@@ -17,5 +17,10 @@ echo var_export($a,true), " ", var_export($d,true), " ", $s, " ", var_export($ia
 array_splice($a,0,1);
 unset($d["one"]);
 echo var_export($a,true), " ", var_export($d,true), "\n";
+// a key names the element to remove: array_splice takes positions only
+$key="k";
+$a["k"]=4;
+unset($a[$key]);
+print_r($a);echo "\n";
 
 ?>
