@@ -1365,7 +1365,7 @@ identifierReference
                 popIndiceContext();
                 segment.restore();
                 checkIndexBound(boundType);
-                finishIndex(bound);
+                finishIndex(integerIndex(bound, boundType));
             }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
             {
@@ -1380,7 +1380,7 @@ identifierReference
             |   boundExpression
                 {
                     checkIntervalBound();
-                    sliceStart = currentExpression();
+                    sliceStart = integerIndex(currentExpression(), currentType);
                     clearExpression();
                 }
                 rangeOperator
@@ -1388,7 +1388,7 @@ identifierReference
             (   boundExpression
                 {
                     checkIntervalBound();
-                    sliceEnd = currentExpression();
+                    sliceEnd = integerIndex(currentExpression(), currentType);
                     clearExpression();
                 }
             |   { sliceEnd = ""; }

@@ -1312,6 +1312,15 @@ void checkIntervalBound()
         reportError(51);
 }
 
+std::string integerIndex(const std::string& text, int type)
+{
+    // keys and positions are integers: PHP 8 deprecates cutting a fraction
+    // silently
+    if (type == typeReal || type == typeNumber)
+        return "(int)(" + text + ")";
+    return text;
+}
+
 void checkIndexBound(int boundType)
 {
     indexedByText = isTextType(boundType);
