@@ -1632,6 +1632,7 @@ conversionCall
         expression
         {
             fillNilValue(0);
+            checkConversionValue();
             popExpressionAppend();
             objectConversion = listResult;
             currentType = conversionTarget;

@@ -905,6 +905,21 @@ void translateInput()
 
 // --- Conversions
 
+void checkConversionValue()
+{
+    // strval and dir take no array, and the conversions written "(...)"
+    // leave it an array under a scalar type (intval and doubleval give 0
+    // or 1)
+    switch (conversionTarget) {
+    case typeByte: case typeBoolean: case typeText: case typeCharPtr: case typeDir:
+        if (isArrayType(currentType))
+            reportCantAssign(conversionTarget, currentType);
+        break;
+    default:
+        break;
+    }
+}
+
 void openConversionCall()
 {
     objectConversion = 0;

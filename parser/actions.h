@@ -152,6 +152,8 @@ void writePrintList();
 void translateInput();
 
 // --- Conversions
+// Reports an array converted to a scalar type.
+void checkConversionValue();
 void openConversionCall();
 
 // --- Types and modifiers
