@@ -1615,8 +1615,13 @@ typeConversion
             std::string text = currentExpression();
             popExpressionLevel();
             exprAppend(text);
-            if (objectConversion)
+            if (objectConversion) {
                 setArrayOfType(conversionTarget);
+                // a list of a type that has no typed array is an array all
+                // the same (var keeps its own type)
+                if (!isArrayType(currentType) && currentType != typeVar)
+                    currentType = typeArray;
+            }
         }
     ;
 

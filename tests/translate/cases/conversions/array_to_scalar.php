@@ -5,5 +5,7 @@ $ia=array(1);
 $d=array("a"=>1);
 echo strval($ia), " ", ($d), " ", ($ia), "\n";
 echo intval($ia), " ", var_export($ia,true), " ", var_export(($d),true), " ", strval(5), "\n";
+// a list of a type with no typed array is an array
+$b=array(true,false);
 
 ?>
