@@ -356,6 +356,19 @@ private:
 };
 }
 
+// A "$" left at the end of `out` would make the "{" written next a "${":
+// it gets a backslash (when it has none).
+static void escapeTrailingDollar(std::string& out)
+{
+    if (out.empty() || out.back() != '$')
+        return;
+    size_t slashes = 0;
+    for (size_t i = out.size() - 1; i > 0 && out[i - 1] == '\\'; --i)
+        ++slashes;
+    if (slashes % 2 == 0)
+        out.insert(out.size() - 1, "\\");
+}
+
 // PHP reads "$name", "$name[index]", "{$...}" and "${...}" in a double-quoted
 // string as variables, and a malformed one ("${" or "{$" left open, "$a[" or
 // "$a[ 1]", "{$x[$0]}") is a parse error of the whole file. Such a "$" gets a
@@ -394,6 +407,7 @@ static std::string guardStringVariables(const std::string& body)
             // "${name}" and "${name[index]}" are the variable "{$name...}";
             // "${expr}" is the variable variable "{${expr}}"
             size_t name = i + 2, nameEnd = labelEnd(body, name);
+            escapeTrailingDollar(out);
             if (nameEnd > name && nameEnd < body.size() && body[nameEnd] == '}') {
                 out += "{$" + body.substr(name, nameEnd + 1 - name);
                 i = nameEnd;
