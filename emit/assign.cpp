@@ -292,25 +292,27 @@ void writePlainAssignment(const std::string& target, const std::string& value, i
     emitText(";\n");
 }
 
-void writeArrayAssignment(const std::string& text, std::string value, int r, char op)
+void writeArrayAssignment(const std::string& text, std::string value, int l, int r, char op)
 {
     std::string target = dollarName(text);
+    // a var target may hold a single value: as an array it is one
+    std::string operand = l == 16 ? "(array)(" + target + ")" : target;
     if (r == 24)
         value = "array()";
     else if (r == 16)
         value = "(array)(" + value + ")";   // a var may hold a single value
     switch (op) {
     case '+':
-        emitString(target + "=array_merge(" + target + "," + value + ");\n");
+        emitString(target + "=array_merge(" + operand + "," + value + ");\n");
         break;
     case '-':
         if (r == 11)
-            emitString(target + "=array_values(array_diff(" + target + "," + value + "));\n");
+            emitString(target + "=array_values(array_diff(" + operand + "," + value + "));\n");
         else
-            emitString(target + "=array_diff(" + target + "," + value + ");\n");
+            emitString(target + "=array_diff(" + operand + "," + value + ");\n");
         break;
     default: {
-        leftOperandText = target;
+        leftOperandText = operand;
         rightOperandText = value;
         translateListSetOp(op == '|' ? 2 : op == '^' ? 3 : 1);
         emitString(target + "=" + setOperationText + ";\n");
@@ -349,12 +351,14 @@ void translateArrayAssignOp()
     char op = assignOperator;
     int kind = target.accessKind;
 
-    // A compound operator on an array-typed target works on the whole array.
-    if (op != '=' && (kind == 1 || kind == 2) && isArrayType(l))
+    // A compound operator on an array-typed target works on the whole array,
+    // and so does one that has an array form with an array value on a var
+    // target, as in an expression.
+    if (op != '=' && (kind == 1 || kind == 2) &&
+        (isArrayType(l) || (l == 16 && isArrayType(r) && hasArrayForm(op))))
         kind = 4;
-    // On any other target PHP throws on an array value, but for "+" on a var
-    // that holds an array.
-    if (op != '=' && op != '+' && op != '.' && (kind == 1 || kind == 2) && isArrayType(r)) {
+    // Any other operator on a var target throws on an array value.
+    if (op != '=' && op != '.' && (kind == 1 || kind == 2) && l == 16 && isArrayType(r)) {
         reportOperatorTypeError(operatorWordOf(op), l, r);
         return;
     }
@@ -387,7 +391,7 @@ void translateArrayAssignOp()
         if (op == '=') {
             writePlainAssignment(text, r == 24 ? "array()" : value, l, r);
         } else if (hasArrayForm(op)) {
-            writeArrayAssignment(text, value, r, op);
+            writeArrayAssignment(text, value, l, r, op);
         } else {
             // PHP has no such operator on arrays: it would fail at run time.
             reportOperatorTypeError(operatorWordOf(op), l, r);

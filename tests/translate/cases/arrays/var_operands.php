@@ -9,5 +9,10 @@ echo var_export(array_merge($a,(array)($v)),true), " ", var_export(array_merge((
 $ta=array_diff($ta,(array)($v));
 $a=array_merge($a,(array)($v));
 echo var_export($a,true), " ", var_export($ta,true), "\n";
+// and so is a var target of a compound operator with an array value
+$z=3;
+$z=array_merge((array)($z),array(4));
+$z=array_values(array_diff((array)($z),array(3)));
+echo var_export($z,true), "\n";
 
 ?>
