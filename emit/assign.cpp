@@ -272,7 +272,8 @@ void writePlainAssignment(const std::string& target, const std::string& value, i
         // in so many words (PHP 8 deprecates cutting a fraction silently)
         std::string name = dollarName(target);
         std::string left = isFractional(l) ? "(int)(" + name + ")" : name;
-        std::string right = isFractional(r) ? "(int)(" + value + ")" : value;
+        // the value was the whole right side of the compound operator
+        std::string right = (isFractional(r) ? "(int)(" : "(") + value + ")";
         std::string op = assignOperator == '<' ? "<<" : assignOperator == '>' ? ">>"
                                                     : std::string(1, assignOperator);
         emitString(name + "=" + left + op + right + ";\n");

@@ -8,7 +8,11 @@ $m=4;
 $r=(int)($r)^(int)($n);
 $m=$m%(int)($r);
 $i=$i<<(int)($r);
-$r=(int)($r)|1;
+$r=(int)($r)|(1);
 echo $r, " ", $m, " ", $i, "\n";
+// the value stays whole
+$r=7.5;
+$r=(int)($r)|(1+2);
+echo $r, "\n";
 
 ?>
