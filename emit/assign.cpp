@@ -131,19 +131,27 @@ void emitAssignOperator()
     }
 }
 
+// Each target with the value at the cursor, as a pair; the values move on
+// with the targets, or one value serves them all.
+static void translatePairs(bool oneValue)
+{
+    for (int i = 0; i < lvalueList.count; ++i) {
+        if (i > 0)
+            emitIndent();
+        translateMultipleAssignment();
+        translateArrayAssignOp();
+        nextLvalue();
+        if (!oneValue)
+            advanceRvalue();
+    }
+}
+
 void translateAssignment()
 {
     if (lvalueList.count == rvalueList.count) {
         rewindLvalues();
         rewindRvalues();
-        for (int i = 0; i < lvalueList.count; ++i) {
-            if (i > 0)
-                emitIndent();
-            translateMultipleAssignment();
-            translateArrayAssignOp();
-            nextLvalue();
-            advanceRvalue();
-        }
+        translatePairs(false);
     } else if (rvalueList.count == 1) {
         rewindLvalues();
         rewindRvalues();
@@ -180,13 +188,7 @@ void translateAssignLoop()
     // nil has no text a temporary could hold: each target takes it as in a
     // pair of its own (an element is removed, a variable reports it)
     if (rvalueType() == 24) {
-        for (int i = 0; i < lvalueList.count; ++i) {
-            if (i > 0)
-                emitIndent();
-            translateMultipleAssignment();
-            translateArrayAssignOp();
-            nextLvalue();
-        }
+        translatePairs(true);
         return;
     }
     incGenerator();
@@ -263,17 +265,14 @@ bool isIntegerOperator(char op)
     return op == '%' || op == '<' || op == '>' || op == '|' || op == '&' || op == '^';
 }
 
-bool isFractional(int type) { return type == typeReal || type == typeNumber; }
-
 void writePlainAssignment(const std::string& target, const std::string& value, int l, int r)
 {
     if (isIntegerOperator(assignOperator) && (isFractional(l) || isFractional(r)) && r != 24) {
-        // bits and remainders are an integer's: a real operand is cut to one
-        // in so many words (PHP 8 deprecates cutting a fraction silently)
+        // a real operand is cut: the operator is written out, and the value,
+        // the whole right side of the compound operator, stays whole
         std::string name = dollarName(target);
-        std::string left = isFractional(l) ? "(int)(" + name + ")" : name;
-        // the value was the whole right side of the compound operator
-        std::string right = (isFractional(r) ? "(int)(" : "(") + value + ")";
+        std::string left = cutFraction(name, l);
+        std::string right = isFractional(r) ? cutFraction(value, r) : "(" + value + ")";
         std::string op = assignOperator == '<' ? "<<" : assignOperator == '>' ? ">>"
                                                     : std::string(1, assignOperator);
         emitString(name + "=" + left + op + right + ";\n");

@@ -168,6 +168,13 @@ std::string wrapIntval(const std::string& text)
     return "intVal(" + text + ")";
 }
 
+bool isFractional(int type) { return type == typeReal || type == typeNumber; }
+
+std::string cutFraction(const std::string& text, int type)
+{
+    return isFractional(type) ? "(int)(" + text + ")" : text;
+}
+
 void emitReturnValue()
 {
     if (!currentFunction) {
@@ -294,14 +301,7 @@ void translateListOperator()
         clearExpression();
         int code = popListOperator();
         const char* op = code == 2 ? "|" : code == 1 ? "&" : "^";
-        // bits are an integer's: a real operand is cut to one in so many
-        // words (PHP 8 deprecates cutting a fraction silently)
-        std::string leftText = restoreLeftOperandText();
-        if (left == 4 || left == 7)
-            leftText = "(int)(" + leftText + ")";
-        if (rightType == 4 || rightType == 7)
-            right = "(int)(" + right + ")";
-        exprAppend(leftText + op + right);
+        exprAppend(cutFraction(restoreLeftOperandText(), left) + op + cutFraction(right, rightType));
         return;
     } else if (left == 11 || left == 12 || left == 18) {
         arrays = true;

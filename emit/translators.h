@@ -20,6 +20,11 @@ bool splitInterpolation(std::string& literal);
 void emitEcho(bool spaced);
 bool needsIntval(int targetType, int sourceType);
 std::string wrapIntval(const std::string& text);
+// Bits, remainders, keys and positions are an integer's: a real or number
+// operand is cut to one in so many words, since PHP 8 deprecates cutting a
+// fraction silently. Any other text is returned as it is.
+bool isFractional(int type);
+std::string cutFraction(const std::string& text, int type);
 void emitReturnValue();
 void emitIndentedExpression(const std::string& text);
 void translateFileStore(const std::string& listText, const std::string& fileText, bool lines);

@@ -1365,7 +1365,7 @@ identifierReference
                 popIndiceContext();
                 segment.restore();
                 checkIndexBound(boundType);
-                finishIndex(integerIndex(bound, boundType));
+                finishIndex(cutFraction(bound, boundType));
             }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
             {
@@ -1380,7 +1380,7 @@ identifierReference
             |   boundExpression
                 {
                     checkIntervalBound();
-                    sliceStart = integerIndex(currentExpression(), currentType);
+                    sliceStart = cutFraction(currentExpression(), currentType);
                     clearExpression();
                 }
                 rangeOperator
@@ -1388,7 +1388,7 @@ identifierReference
             (   boundExpression
                 {
                     checkIntervalBound();
-                    sliceEnd = integerIndex(currentExpression(), currentType);
+                    sliceEnd = cutFraction(currentExpression(), currentType);
                     clearExpression();
                 }
             |   { sliceEnd = ""; }

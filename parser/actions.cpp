@@ -569,12 +569,10 @@ static bool signOperandOk(int type, bool bitNot)
 
 void checkSignOperand(bool bitNot, int start)
 {
-    if (bitNot && (currentType == typeReal || currentType == typeNumber)) {
-        // bits are an integer's: cut in so many words (PHP 8 deprecates
-        // cutting a fraction silently)
+    if (bitNot && isFractional(currentType)) {
         std::string& text = exprText[exprLevel];
-        text.insert(static_cast<size_t>(start), "(int)(");
-        text += ")";
+        size_t from = static_cast<size_t>(start);
+        text.replace(from, std::string::npos, cutFraction(text.substr(from), currentType));
         currentType = typeInteger;
     }
     if (signOperandOk(currentType, bitNot))
@@ -626,18 +624,14 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
     } else {
         fillNilOperands(leftStart, operatorAt, rightAt, left, right);
     }
-    // "%", "<<" and ">>" work on integers: a real operand is cut to one in
-    // so many words (PHP 8 deprecates cutting a fraction silently)
+    // "%", "<<" and ">>" work on integers: a real operand is cut (the right
+    // one first, which leaves the left one's positions as they are)
     if (word == 61 || word == 57) {
         std::string& text = exprText[exprLevel];
-        if (right == typeReal || right == typeNumber) {
-            text.insert(static_cast<size_t>(rightAt), "(int)(");
-            text += ")";
-        }
-        if (left == typeReal || left == typeNumber) {
-            text.insert(static_cast<size_t>(operatorAt), ")");
-            text.insert(static_cast<size_t>(leftStart), "(int)(");
-        }
+        size_t from = static_cast<size_t>(leftStart), to = static_cast<size_t>(operatorAt);
+        size_t rightFrom = static_cast<size_t>(rightAt);
+        text.replace(rightFrom, std::string::npos, cutFraction(text.substr(rightFrom), right));
+        text.replace(from, to - from, cutFraction(text.substr(from, to - from), left));
     }
     // PHP has no "*", "/", "%", "<<" or ">>" on arrays: it throws at run time
     if (isArrayType(left) || isArrayType(right)) {
@@ -1339,15 +1333,6 @@ void checkIntervalBound()
 {
     if (isTextType(currentType))
         reportError(51);
-}
-
-std::string integerIndex(const std::string& text, int type)
-{
-    // keys and positions are integers: PHP 8 deprecates cutting a fraction
-    // silently
-    if (type == typeReal || type == typeNumber)
-        return "(int)(" + text + ")";
-    return text;
 }
 
 void checkIndexBound(int boundType)

@@ -221,8 +221,6 @@ void finishIndex(const std::string& bound);
 // A text bound of a slice (its type in currentType), or of an index of a
 // text (given), is reported: PHP takes integers there.
 void checkIntervalBound();
-// An index or bound of a real type, cut to an integer in so many words.
-std::string integerIndex(const std::string& text, int type);
 void checkIndexBound(int boundType);
 void finishSlice();
 void finishCurrentElement();
