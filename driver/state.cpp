@@ -1,11 +1,7 @@
 #include "driver/state.h"
 
-std::string sourceFileName;
-std::string targetFileName;
-std::string baseName;
 bool isMainFile = true;
 std::string newPrefix = "new ";
-std::string phpExtension = ".php";
 std::string tempFileName = "EraseMe.Tmp.$$$.tmp";
 
 int quiet = 0;

@@ -1,15 +1,13 @@
-// Process-wide state of the compiler driver. The translator reads the names
-// and the main-file mark; the flags and the rest are the driver's own.
+// Process-wide state of the compiler driver: its options and flags. The
+// names of the file being compiled live with the model (semantic/file_names.h).
 #pragma once
 
 #include <string>
 
-extern std::string sourceFileName;   // source being analysed or compiled, with ".vel"
-extern std::string targetFileName;   // its PHP file
-extern std::string baseName;         // source name without ".vel"
+#include "semantic/file_names.h"
+
 extern bool isMainFile;              // the file named on the command line (or a page)
 extern std::string newPrefix;        // "new "
-extern std::string phpExtension;     // ".php"
 extern std::string tempFileName;     // prepared copy handed to the lexer
 
 extern int quiet;          // option q

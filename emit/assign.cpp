@@ -6,7 +6,6 @@
 #include "emit/slices.h"
 #include "emit/state.h"
 #include "emit/translators.h"
-#include "parser/state.h"
 #include "semantic/messages.h"
 #include "semantic/types.h"
 

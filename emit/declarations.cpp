@@ -5,7 +5,6 @@
 #include "emit/code_buffer.h"
 #include "emit/output.h"
 #include "emit/state.h"
-#include "parser/state.h"
 #include "semantic/messages.h"
 #include "semantic/symbol_table.h"
 #include "semantic/types.h"

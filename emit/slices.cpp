@@ -5,7 +5,6 @@
 
 #include "emit/code_buffer.h"
 #include "emit/state.h"
-#include "parser/state.h"
 #include "semantic/messages.h"
 
 // Upper-bound kinds:

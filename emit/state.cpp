@@ -1,7 +1,6 @@
 #include "emit/state.h"
 
 #include "emit/code_buffer.h"
-#include "parser/state.h"
 #include "semantic/messages.h"
 #include "semantic/builtins.h"
 
@@ -35,6 +34,12 @@ int& calleeIndex = memberMethodRow;
 int callFrameFlag = 0;
 int notInFlag = 0;
 int blockStateValue = 0;
+
+int staticModifier = 0;
+int loopKind = 0;
+int rangeInclusive = 0;
+std::string sliceStart;
+std::string sliceEnd;
 
 int referenceAccessKind = 0;
 std::string lvalueText;

@@ -40,6 +40,13 @@ extern int callFrameFlag;
 extern int notInFlag;
 extern int blockStateValue;
 
+// Set by the parser's actions, read by the declaration and slice emitters.
+extern int staticModifier;            // 128 while the declaration carries "static", else 0
+extern int loopKind;                  // 0 for, 1 while, 2 do
+extern int rangeInclusive;            // 1 after "..", 0 after "--"
+extern std::string sliceStart;        // slice bound texts, empty when omitted
+extern std::string sliceEnd;
+
 // --- Reference, assignment-target and call-rule state
 extern int referenceAccessKind;   // 1 name, 2 element or call, 3 slice, 4 whole array, 5 multi-value call
 extern std::string lvalueText;    // text of the target addLvalue stores

@@ -2,11 +2,11 @@
 
 #include <cctype>
 
-#include "driver/state.h"
 #include "emit/code_buffer.h"
 #include "emit/expr_levels.h"
 #include "emit/output.h"
 #include "emit/state.h"
+#include "semantic/file_names.h"
 #include "semantic/messages.h"
 #include "semantic/symbols.h"
 #include "semantic/types.h"

@@ -1,6 +1,5 @@
 #include "parser/state.h"
 
-int staticModifier = 0;
 unsigned char silentCall = 0;
 std::string rawText;
 int staticAccess = 0;
@@ -8,10 +7,8 @@ std::string qualifiedClassName;
 int inConstructor = 0;
 int enumCounter = 0;
 int operatorWord = 0;
-int loopKind = 0;
 int whileStepCount = 0;
 int forKeyValue = 0;
-int rangeInclusive = 0;
 int rangeDescending = 0;
 int stepNegative = 0;
 std::string rangeStart;
@@ -19,8 +16,6 @@ std::string rangeEnd;
 std::string rangeStep;
 int rangeStartValue = 0;
 int rangeEndValue = 0;
-std::string sliceStart;
-std::string sliceEnd;
 int initializerTargetType = 0;
 
 unsigned char xmlOutermost = 0;

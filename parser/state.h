@@ -1,10 +1,11 @@
-// Process-wide state owned by the parser's actions that the semantic model
-// and the emitters also read. Plain C++: no ANTLR here.
+// Process-wide state that only the parser's actions read. What the model
+// reads too lives in emit/state.h. Plain C++: no ANTLR here.
 #pragma once
 
 #include <string>
 
-extern int staticModifier;            // 128 while the declaration carries "static", else 0
+#include "emit/state.h"
+
 extern unsigned char silentCall;      // the next call is written with "@"
 extern std::string rawText;           // last native-code block or interpolated template
 extern int staticAccess;              // the current reference segment names a class
@@ -12,10 +13,8 @@ extern std::string qualifiedClassName;
 extern int inConstructor;
 extern int enumCounter;
 extern int operatorWord;              // 59 multiply, 60 divide, 61 modulo
-extern int loopKind;                  // 0 for, 1 while, 2 do
 extern int whileStepCount;
 extern int forKeyValue;
-extern int rangeInclusive;            // 1 after "..", 0 after "--"
 extern int rangeDescending;
 extern int stepNegative;
 extern std::string rangeStart;
@@ -23,8 +22,6 @@ extern std::string rangeEnd;
 extern std::string rangeStep;
 extern int rangeStartValue;
 extern int rangeEndValue;
-extern std::string sliceStart;        // slice bound texts, empty when omitted
-extern std::string sliceEnd;
 extern int initializerTargetType;     // type of the target the next value goes to
 
 // XML literal flags; each has a second name, one variable behind both.

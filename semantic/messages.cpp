@@ -5,10 +5,10 @@
 #include <deque>
 #include <fstream>
 
-#include "driver/state.h"
 #include "emit/code_buffer.h"
 #include "emit/expr_levels.h"
 #include "emit/state.h"
+#include "semantic/file_names.h"
 #include "semantic/symbol_table.h"
 #include "semantic/types.h"
 

@@ -3,6 +3,7 @@
 
 #include "semantic/builtins.h"
 #include "semantic/classes.h"
+#include "semantic/file_names.h"
 #include "semantic/messages.h"
 #include "semantic/named_values.h"
 #include "semantic/symbol_table.h"

@@ -8,9 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/state.h"
 #include "emit/emit.h"
-#include "parser/state.h"
 #include "semantic/semantic.h"
 
 class EmitTest : public ::testing::Test {

@@ -226,13 +226,6 @@ TEST_F(EmitState, AliasesShareTheirVariable)
     returnedValueIndex = 3;
     EXPECT_EQ(returnValueIndex, 3);
     returnValueIndex = 0;
-    xmlTopLevel = 1;
-    EXPECT_EQ(xmlOutermost, 1);
-    xmlAttributeWritten = 1;
-    EXPECT_EQ(xmlItemWritten, 1);
-    xmlElementClosed = 1;
-    EXPECT_EQ(xmlChildWritten, 1);
-    xmlTopLevel = xmlAttributeWritten = xmlElementClosed = 0;
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 #include "VelandroLexer.hpp"
 #include "VelandroParser.hpp"
-#include "driver/state.h"
+#include "semantic/file_names.h"
 #include "emit/emit.h"
 #include "harness.h"
 #include "parser/actions.h"

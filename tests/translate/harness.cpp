@@ -14,7 +14,7 @@
 
 #include "VelandroLexer.hpp"
 #include "VelandroParser.hpp"
-#include "driver/state.h"
+#include "semantic/file_names.h"
 #include "emit/output.h"
 #include "emit/state.h"
 #include "semantic/messages.h"

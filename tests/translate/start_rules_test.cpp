@@ -66,6 +66,17 @@ TEST(StartRules, EachFileStartsFromACleanState)
     EXPECT_EQ(staticModifier, 0);
 }
 
+TEST(ParserState, XmlFlagsShareTheirVariable)
+{
+    xmlTopLevel = 1;
+    EXPECT_EQ(xmlOutermost, 1);
+    xmlAttributeWritten = 1;
+    EXPECT_EQ(xmlItemWritten, 1);
+    xmlElementClosed = 1;
+    EXPECT_EQ(xmlChildWritten, 1);
+    xmlTopLevel = xmlAttributeWritten = xmlElementClosed = 0;
+}
+
 TEST(ParserFrame, TokenNames)
 {
     std::istringstream input("");

@@ -1,0 +1,11 @@
+// The names of the file being compiled. The driver sets them; the reporters
+// (source name), the start rules (target name), the symbols (base name) and
+// the include translator (PHP extension) read them.
+#pragma once
+
+#include <string>
+
+extern std::string sourceFileName;   // source being analysed or compiled, with ".vel"
+extern std::string targetFileName;   // its PHP file
+extern std::string baseName;         // source name without ".vel"
+extern std::string phpExtension;     // ".php"
