@@ -18,7 +18,13 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
-#include "parser/actions.h"
+#include "parser/declaration_actions.h"
+#include "parser/expression_actions.h"
+#include "parser/file_actions.h"
+#include "parser/literal_actions.h"
+#include "parser/nesting.h"
+#include "parser/print_actions.h"
+#include "parser/reference_actions.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
 

@@ -14,7 +14,9 @@
 #include "semantic/file_names.h"
 #include "emit/emit.h"
 #include "harness.h"
-#include "parser/actions.h"
+#include "parser/declaration_actions.h"
+#include "parser/file_actions.h"
+#include "parser/reference_actions.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
 

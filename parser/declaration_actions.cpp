@@ -1,0 +1,218 @@
+#include "parser/declaration_actions.h"
+
+#include "emit/emit.h"
+#include "parser/state.h"
+#include "semantic/semantic.h"
+
+// --- Types and modifiers
+
+int declaredType = 0;
+int namedTypeFlag = 0;
+std::string modifierText;
+
+void beginDeclaration()
+{
+    assignTargetMode = 0;   // a target left half parsed by a syntax error ends here
+    currentKind = 1;
+    staticModifier = 0;
+    modifierText.clear();
+}
+
+bool atClassLevel()
+{
+    return inClass && !inFunction && !inBlockScope;
+}
+
+void writeModifier(const char* text)
+{
+    modifierText += text;
+    if (atClassLevel())
+        emitText(text);
+}
+
+void classTypeName(const std::string& name)
+{
+    qualifiedClassName = name;
+    if (namedValueTable.find(name)) {
+        currentClassIndex = -5;
+        namedTypeFlag = 128;
+    } else {
+        currentClassIndex = symbolTable.classIndexOrError(name);
+    }
+}
+
+void finishClassType()
+{
+    if (!symbolTable.isClassName(qualifiedClassName)) {
+        declaredType = typeObject;
+        return;
+    }
+    declaredType = currentType == typeObjectArray ? typeObjectArray : symbolTable.foundClassType();
+    qualifiedClassName = symbolTable.foundClassName();
+}
+
+// --- Variable declarations
+
+int declarationKind = 0;
+int errorCatchingDeclaration = 0;
+
+namespace {
+int listType = 0;
+int listKind = 0;
+int listClassIndex = 0;
+int declaratorIndex = 0;    // declarators of the list written so far
+int declaratorHasValue = 0;
+}
+
+bool isConstantKind(int kind)
+{
+    return kind >= 3 && kind <= 5;
+}
+
+void beginDeclarationList()
+{
+    listType = currentType;
+    listKind = currentKind;
+    listClassIndex = currentClassIndex;
+    declaratorIndex = 0;
+}
+
+void beginDeclarator()
+{
+    currentType = listType;
+    currentKind = listKind;
+    currentClassIndex = listClassIndex;
+    declaredType = currentType;
+    initializerTargetType = currentType;
+    lvalueFlag = currentType;
+    deferredText.clear();
+    errorCatchingDeclaration = 0;
+    declaratorHasValue = 0;
+}
+
+void declareDeclarator()
+{
+    if (atClassLevel()) {
+        currentKind = 1;
+        declarationKind = 1;
+    } else {
+        declarationKind = currentKind;
+    }
+    declareVariable(64);
+    lvalueText = currentIdentifier;
+}
+
+void defaultDeclaratorValue()
+{
+    int type = currentType;
+    const char* value = "0";
+    if (type == typeArray || type == typeDict || isTypedArray(type))
+        value = "array()";
+    else if (type == typeText)
+        value = "\"\"";
+    // A constant without a value is still a constant: its uses are written
+    // as the bare name.
+    if (declarationKind == 4)
+        deferredText = "define(\"" + lvalueText + "\"," + value + ")";
+    else
+        deferredText = dollarName(lvalueText) + "=" + value;
+}
+
+void beginConstantDefinition()
+{
+    declaratorHasValue = 1;
+    resetAssignLists();
+    addLvalue();
+    returnedValueIndex = 0;
+    // A declaration's value is checked as a plain assignment, whatever the
+    // operator of the last assignment statement was.
+    setAssignOperator('=');
+}
+
+void finishConstantDefinition()
+{
+    rewindLvalues();
+    rewindRvalues();
+    int target = lvalueType();
+    int value = rvalueType();
+    if (declarationKind == 4)
+        deferredText += "define(\"" + lvalueText + "\",";
+    else
+        deferredText += "$" + lvalueText + "=";
+    if (errorCatchingDeclaration)
+        deferredText += "@";
+
+    std::string text = currentRvalue();
+    if (isArrayKind(target)) {
+        // A list in parentheses; a parenthesised array keeps its text.
+        if (!text.empty() && text[0] == '(' && !isArrayKind(value) && value != typeVar &&
+            value != typeNil) {
+            text = "array" + text;
+            setRvalueType(target);
+        } else if (isTypedArray(target) && isArrayType(value)) {
+            setRvalueType(target);
+        }
+        if (text.empty())
+            text = defaultValueOf(target);  // nil
+    } else if (value == typeNil) {
+        text = defaultValueOf(target);
+    } else if (needsIntval(target, value)) {
+        text = wrapIntval(text);
+    }
+    deferredText += text;
+    translateMultipleAssignment();
+}
+
+void finishDeclarator()
+{
+    if (declarationKind == 4 && declaratorHasValue)
+        deferredText += ")";
+    deferredText += ";";
+    bool classLevel = atClassLevel();
+    if (staticModifier && !classLevel) {
+        reportError(5);
+    } else if (classLevel) {
+        // The modifiers of a field stand in place of "var"; the first
+        // declarator had them written by the modifier rule.
+        if (modifierText.empty())
+            emitText("var ");
+        else if (declaratorIndex > 0)
+            emitString(modifierText);
+        emitString(deferredText);
+    } else {
+        emitString(deferredText);
+    }
+    if (errorCatchingDeclaration && !staticModifier) {
+        emitNewline();
+        emitString("$error=" + (declarationKind == 4 ? lvalueText : "$" + lvalueText));
+        emitSemicolonNewline();
+    }
+    ++declaratorIndex;
+}
+
+void addInitializerValue()
+{
+    std::string text = currentExpression();
+    int type = currentType;
+    int kind = 2;
+    bool scalar = false, wrapped = false;
+    if (isTypedArray(type)) {
+        rvalueFlag = type;
+        kind = 3;
+    } else if (type == typeArray || type == typeDict || type == typeList) {
+        rvalueFlag = typeList;
+        kind = 6;
+    } else if (type == typeVar || type == typeNil) {
+        kind = 2;
+    } else if (type == typeTuple) {
+        kind = 5;
+    } else {
+        scalar = true;
+        wrapped = isArrayType(initializerTargetType);
+        if (wrapped)
+            text = "array(" + text + ")";
+    }
+    addRvalueTyped(text, type, kind);
+    rvalueList.entries[static_cast<size_t>(rvalueList.count - 1)].scalar = scalar;
+    rvalueList.entries[static_cast<size_t>(rvalueList.count - 1)].wrapped = wrapped;
+}

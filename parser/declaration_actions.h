@@ -1,0 +1,40 @@
+// Types, modifiers and variable declarations.
+#pragma once
+
+#include <string>
+
+// --- Types and modifiers
+extern int declaredType;     // type of the declared object of a class-typed type
+extern int namedTypeFlag;    // 128 after a class type named by a define
+// The PHP words of the current declaration's modifiers ("private static ").
+// They are written only where PHP accepts them: in a class body, outside
+// every function and block.
+extern std::string modifierText;
+// Start of a declaration: kind 1, no modifier.
+void beginDeclaration();
+bool atClassLevel();
+// A modifier word: written at once at class level, remembered in any case.
+void writeModifier(const char* text);
+// The class part of a class type (an identifier): named value or class.
+void classTypeName(const std::string& name);
+void finishClassType();
+
+// --- Variable declarations
+// Kinds 3 to 5 declare constants (enumeration items among them).
+bool isConstantKind(int kind);
+extern int declarationKind;            // 1 class field or ordinary, 4 constant
+extern int errorCatchingDeclaration;   // the value came after ":="
+// A declaration list keeps its type, kind and class for every declarator:
+// the value of one declarator must not change the next one's type.
+void beginDeclarationList();
+void beginDeclarator();
+// The name is declared (after identifierName).
+void declareDeclarator();
+// No value given: the default of the type.
+void defaultDeclaratorValue();
+void beginConstantDefinition();
+void finishConstantDefinition();
+// Writes the declarator (after its value, if any).
+void finishDeclarator();
+// The value just parsed, as a value entry of the assignment lists.
+void addInitializerValue();

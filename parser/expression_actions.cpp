@@ -1,0 +1,343 @@
+#include "parser/expression_actions.h"
+
+#include <cctype>
+
+#include "emit/emit.h"
+#include "parser/state.h"
+#include "semantic/semantic.h"
+
+int bitwiseOperand = 0;
+
+// --- Signs and nil
+
+void appendSign(char sign)
+{
+    const std::string& text = exprText[exprLevel];
+    if (!text.empty() && text.back() == sign)
+        exprAppendChar(' ');
+    exprAppendChar(sign);
+}
+
+// PHP takes a sign as a product with -1 or 1, and "~" on numbers and texts
+// only: what else they meet throws at run time.
+static bool signOperandOk(int type, bool bitNot)
+{
+    switch (type) {
+    case typeUnknown:
+    case typeByte:
+    case typeNumber:
+    case typeInteger:
+    case typeLong:
+    case typeReal:
+    case typeNatural:
+    case typeSmallReal:
+    case typeText:
+    case typeVar:
+    case typeCharPtr:
+    case typeScalar:
+    case typeNil:
+    case typeBytePtr:
+    case typeChar:
+        return true;
+    case typeBoolean:
+        return !bitNot;
+    default:
+        return false;
+    }
+}
+
+void checkSignOperand(bool bitNot, int start)
+{
+    if (bitNot && isFractional(currentType)) {
+        std::string& text = exprText[exprLevel];
+        size_t from = static_cast<size_t>(start);
+        text.replace(from, std::string::npos, cutFraction(text.substr(from), currentType));
+        currentType = typeInteger;
+    }
+    if (signOperandOk(currentType, bitNot))
+        return;
+    reportRequiredType(3);
+    currentType = typeInteger;
+}
+
+void fillNilValue(int start)
+{
+    if (currentType == typeNil && exprLength() == start)
+        exprAppendText("null");
+}
+
+void fillNilBitNot(int start)
+{
+    if (currentType == typeNil && exprLength() == start)
+        exprAppendText("0");
+}
+
+void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int right)
+{
+    if (right == typeNil && exprLength() == rightAt)
+        exprAppend(defaultValueOf(left));
+    if (left == typeNil && operatorAt == leftStart)
+        exprText[exprLevel].insert(static_cast<size_t>(leftStart), defaultValueOf(right));
+}
+
+// --- Operator completions
+
+void completeLogical(int leftStart, int operatorAt, int rightAt)
+{
+    int left = popLeftType();
+    int right = currentType;
+    fillNilOperands(leftStart, operatorAt, rightAt, left, right);
+    checkLogical(left, right);
+}
+
+void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
+{
+    int left = popLeftType();
+    int right = currentType;
+    if (left == typeNil && operatorAt == leftStart) {
+        // the left default goes in before the operator
+        int filled = static_cast<int>(defaultValueOf(right).size());
+        fillNilOperands(leftStart, operatorAt, rightAt, left, right);
+        operatorAt += filled;
+        rightAt += filled;
+    } else {
+        fillNilOperands(leftStart, operatorAt, rightAt, left, right);
+    }
+    // "%", "<<" and ">>" work on integers: a real operand is cut (the right
+    // one first, which leaves the left one's positions as they are)
+    if (word == 61 || word == 57) {
+        std::string& text = exprText[exprLevel];
+        size_t from = static_cast<size_t>(leftStart), to = static_cast<size_t>(operatorAt);
+        size_t rightFrom = static_cast<size_t>(rightAt);
+        text.replace(rightFrom, std::string::npos, cutFraction(text.substr(rightFrom), right));
+        text.replace(from, to - from, cutFraction(text.substr(from, to - from), left));
+    }
+    // PHP has no "*", "/", "%", "<<" or ">>" on arrays: it throws at run time
+    if (isArrayType(left) || isArrayType(right)) {
+        reportOperatorTypeError(word, left, right);
+        currentType = 0;
+        return;
+    }
+    checkArithmetic(left, right, word);
+}
+
+// The right operand, which starts right after the operator character, as
+// a one-element array.
+static void wrapRightOperand()
+{
+    std::string& text = exprText[exprLevel];
+    size_t at = static_cast<size_t>(operatorMark) + 1;
+    // An empty right operand (nil) still makes an empty array.
+    text.insert(at < text.size() ? at : text.size(), "array(");
+    exprAppendCloseParen();
+}
+
+// "+" and "-" on arrays: the operator becomes "," and the function that
+// does the work encloses everything from the first operand on.
+static void arrayOperation(int resultType, int right, char op, int key, bool checked)
+{
+    if (!checked) {
+        if (!isArrayType(right) && right != typeVar)
+            wrapRightOperand();
+        else
+            checkArrayOperand(resultType, right);
+        // a var operand may hold a single value: as an array it is one
+        if (right == typeVar) {
+            exprInsertAt(operatorMark + 1, "(array)(");
+            exprAppendCloseParen();
+        }
+        if (resultType == typeVar) {
+            exprInsertAt(operatorMark, ")");
+            insertAtOperandMark("(array)(");
+            operatorMark += 9;
+        }
+    }
+    setCharAtOperatorMark(',');
+    if (op == '+') {
+        insertAtOperandMark("array_merge(");
+        exprAppendCloseParen();
+    } else if (key == typeArray) {
+        insertAtOperandMark("array_values(array_diff(");
+        exprAppendText("))");
+    } else {
+        insertAtOperandMark("array_diff(");
+        exprAppendCloseParen();
+    }
+    // the functions give an array whatever a var operand held
+    if (resultType == typeVar)
+        resultType = isArrayType(right) ? right : typeArray;
+    currentType = resultType;
+}
+
+// PHP 8 ranks "." below "+" and "-": a join followed by "-" in one chain
+// is put in parentheses, so that the chain still works from the left.
+static bool enclosePreviousJoin(bool& joined, char op)
+{
+    if (!joined || op != '-')
+        return false;
+    exprInsertAt(operatorMark, ")");
+    insertAtOperandMark("(");
+    operatorMark += 2;
+    joined = false;
+    return true;
+}
+
+bool completeAdditive(int rightAt, bool& joined)
+{
+    int left = popLeftType();
+    char op = charAtOperatorMark();
+    bool enclosedJoin = enclosePreviousJoin(joined, op);
+    if (enclosedJoin)
+        rightAt += 2;
+    int right = currentType;
+    int key = left == typeVar ? right : left;
+    bool rightNil = right == typeNil && exprLength() == rightAt;
+    bool leftNil = left == typeNil && operatorMark == operandMark;
+
+    // a char * holds a text in PHP: "+" joins it too
+    if (key == typeText || key == typeCharPtr) {
+        if (op == '+') {
+            setCharAtOperatorMark('.');
+            joined = true;
+            // ".1" would read as a number
+            if (rightAt < exprLength() && std::isdigit(static_cast<unsigned char>(exprText[exprLevel][rightAt])))
+                exprInsertAt(rightAt, " ");
+        }
+        if (rightNil)
+            exprAppend(defaultValueOf(left));
+        checkArithmetic(left, right, 58);
+    } else if (key == typeArray || key == typeDict) {
+        arrayOperation(left, right, op, key, false);
+        return true;
+    } else if (key == typeList) {
+        arrayOperation(isArrayType(right) ? right : typeArray, right, op, key, false);
+        return true;
+    } else if (isTypedArray(key)) {
+        if (isTypedArray(right)) {
+            checkSameArrayType(left, right);
+        } else {
+            checkElementAssign(left, right);
+            wrapRightOperand();
+        }
+        arrayOperation(left, right, op, key, true);
+        return true;
+    } else {
+        if (rightNil)
+            exprAppend(defaultValueOf(left));
+        if (leftNil) {
+            std::string empty = defaultValueOf(right);
+            exprInsertAt(operandMark, empty);
+            operatorMark += static_cast<int>(empty.size());
+        }
+        // nil before a text is joined to it, and before an array it takes
+        // the difference: PHP throws on "+" between texts and "-" between arrays
+        if (left == typeNil && op == '+' && (right == typeText || right == typeCharPtr)) {
+            setCharAtOperatorMark('.');
+            joined = true;
+        } else if (left == typeNil && op == '-' && isArrayType(right)) {
+            arrayOperation(right, right, op, right, true);
+            return true;
+        }
+        checkArithmetic(left, right, 58);
+    }
+    return enclosedJoin;
+}
+
+bool completeListOperator()
+{
+    int left = leftTypeStack.empty() ? 0 : leftTypeStack.back();
+    int right = currentType;
+    int key = left == typeVar ? right : left;
+    if (right == typeNil && exprLength() == 0)
+        exprAppend(defaultValueOf(left));
+    if (left == typeNil && !savedOperandTexts.empty() && savedOperandTexts.back().empty())
+        savedOperandTexts.back() = defaultValueOf(right);
+    translateListOperator();
+    return key == typeByte || key == typeNumber || key == typeInteger || key == typeReal ||
+           key == typeNatural;
+}
+
+void wrapExpressionFrom(int position)
+{
+    exprText[exprLevel].insert(static_cast<size_t>(position), "(");
+    exprAppendCloseParen();
+}
+
+// --- Comparisons and membership
+
+void prepareComparisonLeft(int start, bool compared)
+{
+    if (compared || bitwiseOperand)
+        wrapExpressionFrom(start);
+}
+
+void completeComparison(int start, int operatorAt, int rightAt)
+{
+    int left = popLeftType();
+    int right = currentType;
+    if (right == typeNil) {
+        if (exprLength() == rightAt)
+            exprAppend(defaultValueOf(left));
+    } else if ((isArrayKind(left) || isArrayKind(right)) && charAtOperatorMark() == '=') {
+        setCharAtOperatorMark(' ');
+    }
+    if (left == typeNil && operatorAt == start)
+        exprText[exprLevel].insert(static_cast<size_t>(start), defaultValueOf(right));
+    checkRelational(left, right);
+}
+
+std::string takeTestSubject(int start, bool compared)
+{
+    std::string& text = exprText[exprLevel];
+    std::string before = text.substr(0, static_cast<size_t>(start));
+    text.erase(0, static_cast<size_t>(start));
+    if (currentType == typeNil && text.empty())
+        text = "null";
+    else if (compared || bitwiseOperand)
+        text = "(" + text + ")";
+    setIdentifierSlot(text);
+    return before;
+}
+
+void restoreBeforeTest(const std::string& before)
+{
+    exprText[exprLevel].insert(0, before);
+}
+
+void completeRangeTest(const std::string& subject, int subjectType)
+{
+    std::string test = notInFlag ? "!(" : "(";
+    // the subject stands twice
+    RepeatedText named = repeatedText(subject);
+    test += named.first + ">=" + rangeStart + "&&" + named.again + (rangeInclusive ? "<=" : "<") +
+            rangeEnd + ")";
+    exprAppend(test);
+    checkOperandForOperator(subjectType, typeVar);
+}
+
+void completeListTest(const std::string& subject, int subjectType)
+{
+    rightOperandText = currentExpression();
+    clearExpression();
+    popNotInFlag();
+    if (notInFlag)
+        exprAppendChar('!');
+    int container = currentType;
+    std::string test;
+    if (container == typeVar || container == typeList) {
+        test = "in_array(" + subject + "," + rightOperandText + ")";
+    } else {
+        test = translateInList();
+        currentType = container;
+    }
+    exprAppend(test.empty() ? "false" : test);
+    // a text is searched with strpos, which throws on an array or an object
+    // to look for, and deprecates null
+    if (container == typeText &&
+        (isArrayType(subjectType) || subjectType == typeObject || subjectType == typeNil)) {
+        reportErrorName(38, typeName(container));
+        currentType = 0;
+        return;
+    }
+    checkOperandForOperator(subjectType, container);
+}

@@ -1,0 +1,159 @@
+#include "parser/file_actions.h"
+
+#include "emit/emit.h"
+#include "parser/declaration_actions.h"
+#include "parser/expression_actions.h"
+#include "parser/nesting.h"
+#include "parser/state.h"
+#include "semantic/semantic.h"
+
+// --- Start rules
+
+void resetFileState()
+{
+    lineNumber = 1;
+    errorCount = 0;
+    symbolTable.beginFile();
+    blockDepth = -1;
+
+    // What a rule that was left by an exception may have left half done.
+    indentLevel = 0;
+    newlineState = 0;
+    inClass = 0;
+    inFunction = 0;
+    inBlockScope = 0;
+    callDepth = 0;
+    currentArgumentCount = 0;
+    currentCallStack.clear();
+    resetExpressions();
+    leftTypeStack.clear();
+    savedOperandTexts.clear();
+    listOperatorStack.clear();
+    notInFlagStack.clear();
+    notInFlag = 0;
+    identifierIndex = 0;
+    indiceIdentifierStack.clear();
+    indiceMemberStack.clear();
+    indiceCodeStack.clear();
+    nestingCounterIndex = 0;
+    loopKindStack.clear();
+    intStack.clear();
+    pointerStack.clear();
+    stringStack.clear();
+    assignTargetMode = 0;
+    silentCall = 0;
+    staticModifier = 0;
+    bitwiseOperand = 0;
+    expressionNesting = 0;
+    expressionOperators = 0;
+    expressionTempCounter = 0;
+    modifierText.clear();
+    referenceSegmentCount = 0;
+    sliceSeen = 0;
+}
+
+bool openTargetFile()
+{
+    if (openOutputFile(targetFileName))
+        return true;
+    reportErrorText("\"" + targetFileName + "\" can't be opened for writing");
+    return false;
+}
+
+OutputFileScope::~OutputFileScope()
+{
+    closeOutputFile();
+}
+
+std::string pageText(const std::string& block)
+{
+    if (block.size() < 4)
+        return std::string();
+    return block.substr(2, block.size() - 4);
+}
+
+int countLineEnds(const std::string& text)
+{
+    int count = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++count;
+        } else if (text[i] == '\r') {
+            ++count;
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        }
+    }
+    return count;
+}
+
+// --- Imports and includes
+
+// A path inside a PHP double-quoted string: nothing in it may end the
+// string or interpolate.
+static std::string doubleQuotedPath(const std::string& path)
+{
+    std::string text = "\"";
+    for (char c : path) {
+        if (c == '\\' || c == '"' || c == '$')
+            text += '\\';
+        text += c;
+    }
+    return text + "\"";
+}
+
+void translateImport(const std::string& token)
+{
+    newlineState = 0;
+    std::string path = stripQuotes(token);
+    size_t dot = path.rfind('.');
+    if (dot != std::string::npos && equalsIgnoreCase(path.substr(dot), ".js")) {
+        // A script for the browser: kept as a comment line, ended at once so
+        // that nothing written after it on the same line is commented out.
+        emitString(phpComment("#require(" + path + ");"));
+        emitNewline();
+        return;
+    }
+    emitString("require_once(" + doubleQuotedPath(path));
+    endCallStatement();
+}
+
+void translateInclude(const std::string& token)
+{
+    newlineState = 0;
+    std::string path = stripQuotes(token);
+    bool velandro = hasVelExtension(path);
+    if (!velandro && !hasPhpExtension(path))
+        return;
+    emitText("include_once(");
+    emitString(velandro ? includeTarget(token) : token);
+    endCallStatement();
+}
+
+// --- Comments and native code
+
+std::string phpComment(const std::string& commentToken)
+{
+    std::string text = "//";
+    for (size_t i = 1; i < commentToken.size(); ++i) {
+        text += commentToken[i];
+        if (commentToken[i] == '?' && i + 1 < commentToken.size() && commentToken[i + 1] == '>')
+            text += ' ';
+    }
+    return text;
+}
+
+void takeNativeCode(const std::string& token)
+{
+    rawText = token;
+    if (rawText.compare(0, 2, "~~") != 0) {
+        syntaxError();
+        return;
+    }
+    rawText.erase(0, 2);
+    if (token.size() < 4 || token.compare(token.size() - 2, 2, "~~") != 0) {
+        syntaxError();
+        return;
+    }
+    rawText.erase(rawText.size() - 2);
+}

@@ -1,0 +1,42 @@
+// The start of a file, its head (imports and includes), line ends, comments
+// and native code.
+#pragma once
+
+#include <string>
+
+#include <cstdio>
+
+// --- Start rules
+// Resets everything a file's translation starts from; an aborted earlier
+// file leaves nothing behind. Sets lineNumber 1, errorCount 0, blockDepth -1.
+void resetFileState();
+// Opens targetFileName as the output file; a target that cannot be opened is
+// a counted diagnostic and the result is false.
+bool openTargetFile();
+
+// Closes the output file when the start rule is left, whatever the path.
+class OutputFileScope {
+public:
+    OutputFileScope() = default;
+    OutputFileScope(const OutputFileScope&) = delete;
+    OutputFileScope& operator=(const OutputFileScope&) = delete;
+    ~OutputFileScope();
+};
+
+// A page text block "{|" text "|}" without its two marks.
+std::string pageText(const std::string& block);
+
+// --- Imports and includes (the file name token with its quotes)
+void translateImport(const std::string& token);
+void translateInclude(const std::string& token);
+
+// --- Line ends inside one token ("\r\n", "\r" and "\n" count one each)
+int countLineEnds(const std::string& text);
+
+// --- Comments and native code
+// The PHP text of a "#" comment: "//" and the text after "#"; a "?>" in it
+// would end PHP mode, so it is written "? >".
+std::string phpComment(const std::string& commentToken);
+// Sets rawText from a native-code token (text between the "~~" marks);
+// reports a malformed token as a syntax error.
+void takeNativeCode(const std::string& token);

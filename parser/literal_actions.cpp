@@ -1,0 +1,418 @@
+#include "parser/literal_actions.h"
+
+#include <cctype>
+
+#include "emit/emit.h"
+#include "parser/file_actions.h"
+#include "parser/state.h"
+#include "semantic/semantic.h"
+
+int objectConversion = 0;
+
+// --- "$" in PHP double-quoted strings
+
+namespace {
+bool isLabelStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+bool isLabelChar(char c)
+{
+    return isLabelStart(c) || std::isdigit(static_cast<unsigned char>(c));
+}
+
+// The end of the label at `at`, or `at` when none starts there.
+size_t labelEnd(const std::string& text, size_t at)
+{
+    if (at >= text.size() || !isLabelStart(text[at]))
+        return at;
+    while (at < text.size() && isLabelChar(text[at]))
+        ++at;
+    return at;
+}
+
+// Whether "[" at `at` opens an index PHP takes inside a string: a name, a
+// number (with "-"), or a variable, then "]".
+bool simpleStringIndex(const std::string& text, size_t at)
+{
+    size_t i = at + 1;
+    if (i < text.size() && text[i] == '$') {
+        size_t end = labelEnd(text, i + 1);
+        if (end == i + 1)
+            return false;
+        i = end;
+    } else if (labelEnd(text, i) > i) {
+        i = labelEnd(text, i);
+    } else {
+        if (i < text.size() && text[i] == '-')
+            ++i;
+        size_t digits = i;
+        while (i < text.size() && std::isalnum(static_cast<unsigned char>(text[i])))
+            ++i;
+        if (i == digits || !std::isdigit(static_cast<unsigned char>(text[digits])))
+            return false;
+    }
+    return i < text.size() && text[i] == ']';
+}
+
+// Reads the expressions PHP takes between "{$" or "${" and "}": variables
+// with indexes, properties and method calls, numbers, single-quoted texts
+// and names joined by arithmetic or ".". What it does not know counts as
+// malformed, so an unusual but valid form only loses its interpolation.
+class BracedExpressionReader {
+public:
+    explicit BracedExpressionReader(const std::string& text) : text(text) {}
+
+    // A variable, or an expression, at `at`; `at` moves past it.
+    bool variable(size_t& at) { return readFrom(at, &BracedExpressionReader::readVariable); }
+    bool expression(size_t& at) { return readFrom(at, &BracedExpressionReader::readExpression); }
+
+private:
+    bool readFrom(size_t& at, bool (BracedExpressionReader::*read)(int))
+    {
+        i = at;
+        if (!(this->*read)(0))
+            return false;
+        at = i;
+        return true;
+    }
+
+    static const int maxDepth = 64;
+    const std::string& text;
+    size_t i = 0;
+
+    char at(size_t k) const { return k < text.size() ? text[k] : '\0'; }
+    bool digit(size_t k) const { return std::isdigit(static_cast<unsigned char>(at(k))) != 0; }
+
+    void skipBlanks()
+    {
+        while (at(i) == ' ' || at(i) == '\t')
+            ++i;
+    }
+
+    bool readVariable(int depth)
+    {
+        if (depth > maxDepth || at(i) != '$')
+            return false;
+        ++i;
+        if (at(i) == '$') {
+            if (!readVariable(depth + 1))
+                return false;
+        } else {
+            size_t end = labelEnd(text, i);
+            if (end == i)
+                return false;
+            i = end;
+        }
+        for (;;) {
+            if (at(i) == '[') {
+                ++i;
+                skipBlanks();
+                if (!readExpression(depth + 1))
+                    return false;
+                skipBlanks();
+                if (at(i) != ']')
+                    return false;
+                ++i;
+            } else if (text.compare(i, 2, "->") == 0 && labelEnd(text, i + 2) > i + 2) {
+                i = labelEnd(text, i + 2);
+                if (at(i) == '(' && !readArguments(depth + 1))
+                    return false;
+            } else {
+                return true;
+            }
+        }
+    }
+
+    bool readArguments(int depth)
+    {
+        ++i;
+        skipBlanks();
+        if (at(i) == ')') {
+            ++i;
+            return true;
+        }
+        for (;;) {
+            if (!readExpression(depth))
+                return false;
+            skipBlanks();
+            if (at(i) == ')') {
+                ++i;
+                return true;
+            }
+            if (at(i) != ',')
+                return false;
+            ++i;
+            skipBlanks();
+        }
+    }
+
+    bool readOperand(int depth)
+    {
+        char c = at(i);
+        if (c == '$')
+            return readVariable(depth);
+        if (c == '\'') {
+            for (++i; at(i) != '\''; ++i)
+                if (at(i) == '\0' || at(i) == '\\')
+                    return false;
+            ++i;
+            return true;
+        }
+        if ((c == '-' || c == '+') && digit(i + 1))
+            ++i;
+        if (digit(i)) {
+            while (digit(i))
+                ++i;
+            if (at(i) == '.' && digit(i + 1))
+                for (++i; digit(i); ++i) {
+                }
+            return !isLabelChar(at(i));
+        }
+        size_t end = labelEnd(text, i);
+        if (end == i)
+            return false;
+        i = end;
+        return true;
+    }
+
+    bool readExpression(int depth)
+    {
+        if (depth > maxDepth || !readOperand(depth + 1))
+            return false;
+        for (;;) {
+            size_t mark = i;
+            skipBlanks();
+            char c = at(i);
+            bool joins = c == '+' || c == '-' || c == '*' || c == '/' || c == '%' ||
+                         (c == '.' && !digit(i + 1));
+            if (!joins) {
+                i = mark;
+                return true;
+            }
+            ++i;
+            skipBlanks();
+            if (!readOperand(depth + 1))
+                return false;
+        }
+    }
+};
+}
+
+// A "$" left at the end of `out` would make the "{" written next a "${":
+// it gets a backslash (when it has none).
+static void escapeTrailingDollar(std::string& out)
+{
+    if (out.empty() || out.back() != '$')
+        return;
+    size_t slashes = 0;
+    for (size_t i = out.size() - 1; i > 0 && out[i - 1] == '\\'; --i)
+        ++slashes;
+    if (slashes % 2 == 0)
+        out.insert(out.size() - 1, "\\");
+}
+
+// PHP reads "$name", "$name[index]", "{$...}" and "${...}" in a double-quoted
+// string as variables, and a malformed one ("${" or "{$" left open, "$a[" or
+// "$a[ 1]", "{$x[$0]}") is a parse error of the whole file. Such a "$" gets a
+// backslash and stands for itself; a well-formed one is kept as written, but
+// for "${" (deprecated), written in the "{$" form that means the same.
+static std::string guardStringVariables(const std::string& body)
+{
+    std::string out;
+    out.reserve(body.size());
+    BracedExpressionReader reader(body);
+    bool afterBrace = false;  // the last character was a "{" of its own
+    for (size_t i = 0; i < body.size(); ++i) {
+        char c = body[i];
+        bool curly = afterBrace;
+        afterBrace = false;
+        if (c == '\\') {
+            out += c;
+            if (i + 1 < body.size())
+                out += body[++i];
+            continue;
+        }
+        if (c != '$') {
+            out += c;
+            afterBrace = c == '{';
+            continue;
+        }
+        size_t end = i;
+        if (curly) {
+            // "{$" reads a variable up to its "}"
+            if (reader.variable(end) && end < body.size() && body[end] == '}') {
+                out.append(body, i, end + 1 - i);
+                i = end;
+                continue;
+            }
+        } else if (i + 1 < body.size() && body[i + 1] == '{') {
+            // "${name}" and "${name[index]}" are the variable "{$name...}";
+            // "${expr}" is the variable variable "{${expr}}"
+            size_t name = i + 2, nameEnd = labelEnd(body, name);
+            escapeTrailingDollar(out);
+            if (nameEnd > name && nameEnd < body.size() && body[nameEnd] == '}') {
+                out += "{$" + body.substr(name, nameEnd + 1 - name);
+                i = nameEnd;
+                continue;
+            }
+            size_t index = nameEnd + 1;
+            if (nameEnd > name && nameEnd < body.size() && body[nameEnd] == '[' &&
+                reader.expression(index) && body.compare(index, 2, "]}") == 0) {
+                out += "{$" + body.substr(name, index + 2 - name);
+                i = index + 1;
+                continue;
+            }
+            end = name;
+            if (reader.expression(end) && end < body.size() && body[end] == '}') {
+                out += "{${" + body.substr(name, end - name) + "}}";
+                i = end;
+                continue;
+            }
+        } else {
+            end = labelEnd(body, i + 1);
+            if (end == i + 1 || end >= body.size() || body[end] != '[' || simpleStringIndex(body, end)) {
+                out += c;
+                continue;
+            }
+        }
+        out += "\\$";
+    }
+    return out;
+}
+
+// The text between the backquotes as one PHP double-quoted string: a bare
+// double quote would end it and a final lone backslash would escape the
+// closing quote, so both get a backslash; escape pairs stay as written.
+static std::string quotedTemplate(const std::string& inner)
+{
+    std::string out = "\"";
+    for (size_t i = 0; i < inner.size(); ++i) {
+        char c = inner[i];
+        if (c == '\\') {
+            out += c;
+            if (i + 1 < inner.size())
+                out += inner[++i];
+            else
+                out += '\\';
+        } else if (c == '"') {
+            out += "\\\"";
+        } else {
+            out += c;
+        }
+    }
+    return "\"" + guardStringVariables(out.substr(1)) + "\"";
+}
+
+void takeTemplate(const std::string& token)
+{
+    rawText.clear();
+    std::string copy = token;
+    if (splitInterpolation(copy)) {
+        for (const std::string& piece : interpolationPieces)
+            rawText += piece;
+        std::printf("%d) uninterpol true\n", lineNumber);
+        std::fflush(stdout);
+    } else {
+        rawText = quotedTemplate(stripQuotes(token));
+    }
+    currentType = typeText;
+    lineNumber += countLineEnds(token);
+}
+
+// --- Literals
+
+void appendIntegerLiteral(const std::string& token)
+{
+    std::string text = token;
+    currentType = typeInteger;
+    if (!text.empty() && text.back() == 'n') {
+        text.pop_back();
+        currentType = typeNatural;
+    } else if (!text.empty() && (text.back() == 'L' || text.back() == 'l')) {
+        text.pop_back();  // PHP has no long suffix
+    }
+    exprAppend(text);
+}
+
+void appendRealLiteral(const std::string& token)
+{
+    std::string text = stripRealSuffix(token);
+    if (!text.empty() && (text.back() == 'f' || text.back() == 'F'))
+        text.pop_back();  // PHP has no float suffix
+    exprAppend(text);
+    currentType = typeReal;
+}
+
+std::string phpStringLiteral(const std::string& token)
+{
+    if (token.size() >= 2 && token[0] == '"')
+        return "\"" + guardStringVariables(token.substr(1, token.size() - 2)) + "\"";
+    return token;
+}
+
+void appendStringLiteral(const std::string& token)
+{
+    exprAppend(phpStringLiteral(token));
+    currentType = typeText;
+}
+
+void appendKeywordValue(const char* text, int type)
+{
+    exprAppendText(text);
+    currentType = type;
+}
+
+void appendThis()
+{
+    // PHP has no $this outside an object
+    if (!inClass)
+        reportError(5);
+    appendKeywordValue("$this", typeObject);
+}
+
+// --- Conversions
+
+void checkConversionValue()
+{
+    // strval and dir take no array, and the conversions written "(...)"
+    // leave it an array under a scalar type (intval and doubleval give 0
+    // or 1)
+    switch (conversionTarget) {
+    case typeByte: case typeBoolean: case typeText: case typeCharPtr: case typeDir:
+        if (isArrayType(currentType))
+            reportCantAssign(conversionTarget, currentType);
+        break;
+    default:
+        break;
+    }
+}
+
+void openConversionCall()
+{
+    objectConversion = 0;
+    switch (conversionTarget) {
+    case typeNumber: case typeReal:
+        exprAppendText("doubleval(");
+        break;
+    case typeInteger: case typeNatural:
+        exprAppendText("intval(");
+        break;
+    case typeText: case typeCharPtr:
+        exprAppendText("strval(");
+        break;
+    case typeDir:
+        exprAppendText("dir(");
+        break;
+    case typeObject:
+        exprAppendText("array(");
+        objectConversion = 1;
+        conversionTarget = lvalueFlag;
+        break;
+    default:
+        // var included: PHP has no conversion function for it
+        exprAppendText("(");
+    }
+}

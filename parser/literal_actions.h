@@ -1,0 +1,26 @@
+// Literals, templates and type conversions: their PHP text on the current
+// expression level.
+#pragma once
+
+#include <string>
+
+extern int objectConversion;     // the conversion being ended builds a typed array
+
+// Sets rawText to the PHP text of a template; prints the trace line of an
+// interpolated one.
+void takeTemplate(const std::string& token);
+
+// --- Literals
+// A string token as PHP text (a single-quoted one holds no variables).
+std::string phpStringLiteral(const std::string& token);
+void appendIntegerLiteral(const std::string& token);
+void appendRealLiteral(const std::string& token);
+void appendStringLiteral(const std::string& token);
+void appendKeywordValue(const char* text, int type);
+// "this", reported outside a class.
+void appendThis();
+
+// --- Conversions
+// Reports an array converted to a scalar type.
+void checkConversionValue();
+void openConversionCall();

@@ -1,0 +1,4 @@
+#include "parser/nesting.h"
+
+int expressionNesting = 0;
+int expressionOperators = 0;

@@ -1,0 +1,50 @@
+// How deep the recursive rules nest and how long an expression grows. Input
+// nested without bound would overflow the parser's stack, and PHP's own
+// parser has limits of its own; every rule that recurses or chains counts
+// here.
+#pragma once
+
+// An operand deeper than this is a syntax error.
+constexpr int maxExpressionNesting = 2000;
+extern int expressionNesting;
+class NestingGuard {
+public:
+    explicit NestingGuard(bool counts = true) : counts_(counts) { expressionNesting += counts_; }
+    ~NestingGuard() { expressionNesting -= counts_; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+    bool tooDeep() const { return counts_ && expressionNesting > maxExpressionNesting; }
+
+private:
+    int counts_;
+};
+
+// The steps of a chain that each enclose the text before them in PHP (a
+// slice or "[]" after a name, "+" or "-" on arrays, a set operator, a
+// sign) nest there as deep as operands do, and PHP's parser has a limit:
+// they count towards the same nesting while the rule that chains them runs.
+class NestingSteps {
+public:
+    NestingSteps() = default;
+    ~NestingSteps() { expressionNesting -= steps_; }
+    NestingSteps(const NestingSteps&) = delete;
+    NestingSteps& operator=(const NestingSteps&) = delete;
+    // One more step; true when the nesting is now too deep.
+    bool add()
+    {
+        ++steps_;
+        ++expressionNesting;
+        return expressionNesting > maxExpressionNesting;
+    }
+
+private:
+    int steps_ = 0;
+};
+
+// PHP's parser recurses once for each operator of a chain too, and a long
+// enough one (some 60000 "+" in a line) makes it crash: an expression with
+// more operators than this is refused like one nested too deeply.
+constexpr int maxExpressionOperators = 20000;
+extern int expressionOperators;
+// One more operator in the expression; true when there are now too many.
+inline bool countOperator() { return ++expressionOperators > maxExpressionOperators; }

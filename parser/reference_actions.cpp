@@ -1,0 +1,267 @@
+#include "parser/reference_actions.h"
+
+#include <cctype>
+
+#include "emit/emit.h"
+#include "parser/declaration_actions.h"
+#include "parser/state.h"
+#include "semantic/semantic.h"
+
+// --- Assignment statements
+
+void beginAssignment()
+{
+    resetAssignLists();
+    resetExpressions();
+    currentKind = 2;
+    assignTargetCount = 1;
+    returnedValueIndex = 0;
+}
+
+void setValueTargetType()
+{
+    if (lvalueList.count <= 0)
+        return;
+    int position = rvalueList.count < lvalueList.count ? rvalueList.count : lvalueList.count - 1;
+    initializerTargetType = lvalueList.entries[static_cast<size_t>(position)].type;
+}
+
+// --- References
+
+void SegmentState::save()
+{
+    containerType = sliceContainerType;
+    staticAccessValue = staticAccess;
+    staticFlagValue = staticFlag;
+    ownerName = ownerClassName;
+    ownerIndex = ownerClassIndex;
+    instanceMember = instanceMemberFlag;
+    segmentCount = referenceSegmentCount;
+    classIndex = currentClassIndex;
+    targetMode = assignTargetMode;
+    seen = sliceSeen;
+    // The names of a bound are read, even in an assignment target.
+    assignTargetMode = 0;
+}
+
+void SegmentState::restore() const
+{
+    sliceContainerType = containerType;
+    staticAccess = staticAccessValue;
+    staticFlag = staticFlagValue;
+    ownerClassName = ownerName;
+    ownerClassIndex = ownerIndex;
+    instanceMemberFlag = instanceMember;
+    referenceSegmentCount = segmentCount;
+    currentClassIndex = classIndex;
+    assignTargetMode = targetMode;
+    sliceSeen = seen;
+}
+
+namespace {
+// A text that must stand as it is: already a PHP variable, or a member
+// reached through its class (self::$count).
+bool isCompleteReference(const std::string& text)
+{
+    return (!text.empty() && text[0] == '$') || text.find("::") != std::string::npos;
+}
+
+// Names PHP reads as its own words, whatever their case: a constant named
+// so cannot stand bare, but define() takes it and constant() reads it.
+bool isPhpReservedName(const std::string& name)
+{
+    static const char* const words[] = {
+        "abstract", "and", "array", "as", "break", "callable", "case", "catch", "class",
+        "clone", "const", "continue", "declare", "default", "die", "do", "echo", "else",
+        "elseif", "empty", "enddeclare", "endfor", "endforeach", "endif", "endswitch",
+        "endwhile", "eval", "exit", "extends", "false", "final", "finally", "fn", "for",
+        "foreach", "function", "global", "goto", "if", "implements", "include",
+        "include_once", "instanceof", "insteadof", "interface", "isset", "list", "match",
+        "namespace", "new", "null", "or", "print", "private", "protected", "public",
+        "readonly", "require", "require_once", "return", "static", "switch", "throw",
+        "trait", "true", "try", "unset", "use", "var", "while", "xor", "yield"};
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* word : words)
+        if (lower == word)
+            return true;
+    return false;
+}
+
+// "$" or "$this->" before the looked-up name in codeBuffer; constants and
+// enumeration items stand as their bare name or value.
+void prefixLookedUpName(int instanceMember)
+{
+    if (isConstantKind(currentKind)) {
+        if (isPhpReservedName(codeBuffer))
+            codeBuffer = "constant(\"" + codeBuffer + "\")";
+        return;
+    }
+    if (isCompleteReference(codeBuffer))
+        return;
+    codeBuffer.insert(0, instanceMember ? "$this->" : "$");
+}
+}
+
+void beginSegment(const std::string& name)
+{
+    sliceSeen = 0;
+    memberName = name;
+    referenceAccessKind = 1;
+    rvalueFlag = 0;
+    if (referenceSegmentCount < 1) {
+        codeBuffer += memberName;
+        currentIdentifier = memberName;
+        if (symbolTable.isClassName(currentIdentifier)) {
+            currentType = typeClass;
+            instanceMemberFlag = 0;
+            staticFlag = 1;
+            ownerClassName = currentIdentifier;
+            staticAccess = 1;
+        } else {
+            lookupIdentifierInExpression();
+            instanceMemberFlag = isInstanceMember(currentIdentifier);
+            staticFlag = 0;
+            ownerClassName = symbolTable.classNameOfInstance(currentIdentifier, false);
+            staticAccess = 0;
+            prefixLookedUpName(instanceMemberFlag);
+        }
+    } else {
+        if (staticFlag)
+            codeBuffer += "$";
+        codeBuffer += memberName;
+        resolveClassMember();
+    }
+    ++referenceSegmentCount;
+    sliceContainerType = currentType;
+}
+
+static bool isTextType(int type) { return type == typeText || type == typeCharPtr; }
+
+// What "[i]" and slices may stand after: PHP throws when an index or a
+// slice is assigned to anything else, and reads nothing from it.
+static bool isIndexable(int type)
+{
+    return type == 0 || type == typeVar || isTextType(type) || isArrayType(type);
+}
+
+void finishIndex(const std::string& bound)
+{
+    // Texts too take "[i]": the brace form is gone from PHP 8.
+    indexText = "[" + bound + "]";
+    codeBuffer += indexText;
+    int container = sliceContainerType;
+    if (isTypedArray(container))
+        currentType = elementType(container);
+    else if (container == typeText || container == typeCharPtr)
+        currentType = container;
+    else
+        currentType = typeVar;
+    indexedContainerType = container;
+    referenceAccessKind = 2;
+    if (sliceSeen)
+        reportError(17);
+    else if (!isIndexable(container))
+        reportError(16);
+    // a further bracket stands after this element
+    sliceContainerType = currentType;
+}
+
+void checkIntervalBound()
+{
+    if (isTextType(currentType))
+        reportError(51);
+}
+
+void checkIndexBound(int boundType)
+{
+    indexedByText = isTextType(boundType);
+    if (isTextType(sliceContainerType) && isTextType(boundType))
+        reportError(51);
+}
+
+void finishSlice()
+{
+    // A slice is array_slice or substr: PHP throws on any other container.
+    if (!isIndexable(sliceContainerType))
+        reportError(16);
+    if (assignTargetMode)
+        translateIntervalAssign(assignInterval);
+    else
+        translateIntervalRead(readInterval);
+    currentType = sliceContainerType;
+    referenceAccessKind = 3;
+    sliceSeen = 1;
+}
+
+void finishCurrentElement()
+{
+    // current() and key() take an array only: PHP throws on a text or a
+    // number, and an object is deprecated there.
+    if (currentType != 0 && currentType != typeVar && !isArrayType(currentType))
+        reportError(16);
+    if (assignTargetMode) {
+        // The target stands twice, and a target cannot be a temporary: a
+        // chain of "[]" long enough to double it out of bounds is refused.
+        if (codeBuffer.size() > longRepeatedText)
+            reportError(5);
+        else
+            codeBuffer += "[key(" + codeBuffer + ")]";
+    } else {
+        codeBuffer = "current(" + codeBuffer + ")";
+    }
+    // The container of this element, for the removal of a nil assignment.
+    indexedContainerType = currentType;
+    indexedByText = 0;
+    if (isTypedArray(currentType))
+        currentType = elementType(currentType);
+    else if (currentType == typeArray || currentType == typeDict)
+        currentType = typeVar;
+    sliceContainerType = currentType;
+    referenceAccessKind = 2;
+    if (sliceSeen)
+        reportError(17);
+}
+
+void finishReference()
+{
+    if (!assignTargetMode)
+        rvalueFlag = currentType;
+}
+
+void prefixNameText()
+{
+    prefixLookedUpName(isConstantKind(currentKind) ? 0 : isInstanceMember(currentIdentifier));
+}
+
+void beginMemberAccess(const std::string& name)
+{
+    codeBuffer.clear();
+    referenceSegmentCount = 0;
+    currentIdentifier = name;
+    if (symbolTable.isClassName(name)) {
+        staticFlag = 1;
+        ownerClassName = name;
+        codeBuffer = name;
+    } else {
+        codeBuffer = name;
+        lookupIdentifierInExpression();
+        staticFlag = 0;
+        instanceMemberFlag = isInstanceMember(name);
+        ownerClassName = symbolTable.classNameOfInstance(name, false);
+        prefixLookedUpName(instanceMemberFlag);
+    }
+    ownerClassIndex = -1;
+}
+
+void memberAccessStep(const std::string& name)
+{
+    // A static member is a class property: Counter::$total.
+    codeBuffer += staticFlag ? "::$" : "->";
+    ++referenceSegmentCount;
+    memberName = name;
+    codeBuffer += name;
+    resolveClassMember();
+    checkStaticAttribute();
+}

@@ -1,0 +1,47 @@
+// Assignment statements and references: names, indexes, slices and member
+// access, read or assigned.
+#pragma once
+
+#include <string>
+
+// --- Assignment statements
+void beginAssignment();
+// The target type the next value goes to: the target at the same position,
+// or the last one when there are more values than targets.
+void setValueTargetType();
+
+// --- References
+// The part of a reference segment that a bracketed bound may change; a
+// bound can hold references of its own.
+struct SegmentState {
+    int containerType = 0;
+    int staticAccessValue = 0;
+    int staticFlagValue = 0;
+    std::string ownerName;
+    int ownerIndex = -1;
+    int instanceMember = 0;
+    int segmentCount = 0;
+    int classIndex = 0;
+    int targetMode = 0;
+    int seen = 0;
+    // Saves the state and reads the bound in read mode.
+    void save();
+    void restore() const;
+};
+// The head of a segment: the identifier, looked up (first segment) or
+// resolved as a member of the owner class (later segments).
+void beginSegment(const std::string& name);
+void finishIndex(const std::string& bound);
+// A text bound of a slice (its type in currentType), or of an index of a
+// text (given), is reported: PHP takes integers there.
+void checkIntervalBound();
+void checkIndexBound(int boundType);
+void finishSlice();
+void finishCurrentElement();
+void finishReference();
+// The name in codeBuffer, as memberName writes it: "$", "$this->" or
+// nothing (constants, enumeration items, class-qualified texts).
+void prefixNameText();
+// The member access of a bound operand: the first name, then each member.
+void beginMemberAccess(const std::string& name);
+void memberAccessStep(const std::string& name);
