@@ -1,7 +1,6 @@
 #include "driver/compile.h"
 
 #include <cstdio>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -49,11 +48,24 @@ void writePreparedSource() {
     }
 }
 
+// The prepared file whole, read in one go: the lexer works from memory.
+std::string readPrepared() {
+    FileCloser file{std::fopen(tempFileName.c_str(), "rb")};
+    if (!file.file)
+        throw std::runtime_error("cannot read " + tempFileName);
+    std::string text;
+    char chunk[1 << 16];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file.file)) > 0)
+        text.append(chunk, n);
+    if (std::ferror(file.file))
+        throw std::runtime_error("cannot read " + tempFileName);
+    return text;
+}
+
 // Lexer and parser on the prepared file, one start rule, the summary line.
 void parsePrepared(bool page) {
-    std::ifstream input(tempFileName.c_str(), std::ios::in | std::ios::binary);
-    if (!input)
-        throw std::runtime_error("cannot read " + tempFileName);
+    MemoryInput input(readPrepared());
     VelandroLexer lexer(input);
     lexer.setFilename(sourceFileName);
     VelandroParser parser(lexer);

@@ -1,0 +1,123 @@
+#include "buffer_lexer.h"
+
+#include <antlr/CommonToken.hpp>
+#include <antlr/LexerSharedInputState.hpp>
+
+using ANTLR_USE_NAMESPACE(antlr)InputBuffer;
+using ANTLR_USE_NAMESPACE(antlr)RefToken;
+using ANTLR_USE_NAMESPACE(antlr)TokenRef;
+
+namespace {
+
+// A token of the pool, made ready for its next use.
+class PoolToken : public ANTLR_USE_NAMESPACE(antlr)CommonToken {
+public:
+    void reuse(int type, int line, int column)
+    {
+        setType(type);
+        this->line = line;
+        col = column;
+        text.clear();
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<MemoryInput> MemoryInput::drain(InputBuffer& input)
+{
+    std::string text;
+    for (int c = input.getChar(); c != EOF; c = input.getChar())
+        text.push_back(static_cast<char>(c));
+    return std::make_unique<MemoryInput>(std::move(text));
+}
+
+void MemoryInput::reset()
+{
+    begin_ = pos_ = text_.data();
+    end_ = begin_ + text_.size();
+    marks_ = 0;
+}
+
+unsigned int MemoryInput::mark()
+{
+    ++marks_;
+    return offset();
+}
+
+void MemoryInput::rewind(unsigned int mark)
+{
+    seek(mark);
+    if (marks_ != 0)
+        --marks_;
+}
+
+unsigned int MemoryInput::entries() const
+{
+    return static_cast<unsigned int>(end_ - pos_);
+}
+
+TokenPool::~TokenPool()
+{
+    // A token still held elsewhere goes with its last holder.
+    for (TokenRef* slot : slots_)
+        if (slot->decrement())
+            delete slot;
+}
+
+RefToken TokenPool::take(int type, int line, int column)
+{
+    // Enough slots that a token comes round again only after the parser
+    // has long consumed it; a held one is left to its holders.
+    constexpr size_t kSlots = 64;
+    if (slots_.size() < kSlots) {
+        slots_.push_back(TokenRef::getRef(new PoolToken()));
+        next_ = slots_.size() - 1;
+    } else if (slots_[next_]->count != 1) {
+        if (slots_[next_]->decrement())
+            delete slots_[next_];
+        slots_[next_] = TokenRef::getRef(new PoolToken());
+    }
+    auto* token = static_cast<PoolToken*>(slots_[next_]->ptr);
+    next_ = (next_ + 1) % kSlots;
+    token->reuse(type, line, column);
+    return RefToken(token);
+}
+
+BufferLexer::BufferLexer(InputBuffer* input, bool caseSensitive)
+    : CharScanner(input, caseSensitive)
+{
+    attach(*input);
+}
+
+BufferLexer::BufferLexer(InputBuffer& input, bool caseSensitive)
+    : CharScanner(input, caseSensitive)
+{
+    attach(input);
+}
+
+BufferLexer::BufferLexer(const ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState& state,
+                         bool caseSensitive)
+    : CharScanner(state, caseSensitive)
+{
+    attach(inputState->getInput());
+}
+
+void BufferLexer::attach(InputBuffer& input)
+{
+    input_ = dynamic_cast<MemoryInput*>(&input);
+    if (!input_) {
+        owned_ = MemoryInput::drain(input);
+        input_ = owned_.get();
+    }
+}
+
+int BufferLexer::keyword(std::string_view s, int type) const
+{
+    if (keywords_.size() != literals.size()) {
+        keywords_.clear();
+        for (const auto& entry : literals)
+            keywords_.emplace(entry.first, entry.second);
+    }
+    auto found = keywords_.find(s);
+    return found == keywords_.end() ? type : found->second;
+}
