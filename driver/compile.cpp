@@ -32,12 +32,12 @@ struct FileCloser {
 // Writes the source's lines, comments removed, one for one into the
 // temporary file.
 void writePreparedSource() {
-    FileCloser source{std::fopen(sourceFileName.c_str(), "r")};
+    FileCloser source{openRegularFile(sourceFileName)};
     if (!source.file)
         throw std::runtime_error("cannot read " + sourceFileName);
-    FileCloser copy{std::fopen(tempFileName.c_str(), "w")};
+    FileCloser copy{createPreparedCopy()};
     if (!copy.file)
-        throw std::runtime_error("cannot write " + tempFileName);
+        throw std::runtime_error("cannot write " + std::string(keptTempFileName));
     resetCommentState();
     LineReader reader(source.file);
     std::string line;
@@ -90,8 +90,7 @@ void failed(const char* prefix, const std::string& message) {
 }
 
 void removeTemporary() {
-    if (!keepTemp)
-        unlink(tempFileName.c_str());
+    finishPreparedCopy();
 }
 
 }  // namespace

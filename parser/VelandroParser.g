@@ -1457,6 +1457,13 @@ options { defaultErrorHandler = true; }
     :   t:TEMPLATE { takeTemplate(t->getText()); }
     ;
 
+// A literal taken as a value: its text in currentIdentifier, nothing written.
+literalValue
+    :   r:REAL_LITERAL { takeLiteralValue(r->getText(), typeReal); }
+    |   i:INTEGER { takeLiteralValue(i->getText(), typeInteger); }
+    |   s:STRING_LITERAL { takeLiteralValue(s->getText(), typeText); }
+    ;
+
 literalToken
     :   REAL_LITERAL
     |   STRING_LITERAL
