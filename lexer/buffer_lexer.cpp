@@ -104,6 +104,7 @@ BufferLexer::BufferLexer(const ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState& 
 
 void BufferLexer::attach(InputBuffer& input)
 {
+    state_ = inputState.get();
     input_ = dynamic_cast<MemoryInput*>(&input);
     if (!input_) {
         owned_ = MemoryInput::drain(input);
@@ -111,13 +112,55 @@ void BufferLexer::attach(InputBuffer& input)
     }
 }
 
+void BufferLexer::match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b)
+{
+    int la = LA(1);
+    if (!b.member(la))
+        throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, b, false, this);
+    consume();
+}
+
+void BufferLexer::mismatch(int la, int c, bool inverted)
+{
+    throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c, inverted, this);
+}
+
+void BufferLexer::mismatchRange(int la, int c1, int c2)
+{
+    throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c1, c2, false, this);
+}
+
+namespace {
+
+size_t hashName(std::string_view s)
+{
+    size_t h = 2166136261u;
+    for (unsigned char c : s)
+        h = (h ^ c) * 16777619u;
+    return h;
+}
+
+}  // namespace
+
 int BufferLexer::keyword(std::string_view s, int type) const
 {
-    if (keywords_.size() != literals.size()) {
-        keywords_.clear();
-        for (const auto& entry : literals)
-            keywords_.emplace(entry.first, entry.second);
+    if (keywords_.empty() || keywordCount_ != literals.size()) {
+        // A table at most a quarter full: a miss ends at an empty slot soon.
+        size_t size = 16;
+        while (size < literals.size() * 4)
+            size *= 2;
+        keywords_.assign(size, Keyword{std::string_view(), 0});
+        for (const auto& entry : literals) {
+            size_t i = hashName(entry.first) & (size - 1);
+            while (keywords_[i].type != 0)
+                i = (i + 1) & (size - 1);
+            keywords_[i] = Keyword{entry.first, entry.second};
+        }
+        keywordCount_ = literals.size();
     }
-    auto found = keywords_.find(s);
-    return found == keywords_.end() ? type : found->second;
+    const size_t mask = keywords_.size() - 1;
+    for (size_t i = hashName(s) & mask; keywords_[i].type != 0; i = (i + 1) & mask)
+        if (keywords_[i].name == s)
+            return keywords_[i].type;
+    return type;
 }

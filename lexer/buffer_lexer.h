@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include <antlr/CharScanner.hpp>
 #include <antlr/InputBuffer.hpp>
+#include <antlr/LexerSharedInputState.hpp>
 #include <antlr/MismatchedCharException.hpp>
 #include <antlr/TokenRefCount.hpp>
 
@@ -68,6 +68,8 @@ private:
     size_t next_ = 0;
 };
 
+#define VELP_INLINE inline __attribute__((always_inline))
+
 class BufferLexer : public ANTLR_USE_NAMESPACE(antlr)CharScanner {
 public:
     // The constructors the generated lexer calls: an input other than a
@@ -76,78 +78,89 @@ public:
     BufferLexer(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input, bool caseSensitive);
     BufferLexer(const ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState& state, bool caseSensitive);
 
-    int LA(unsigned int i) final {
+    VELP_INLINE int LA(unsigned int i) final {
         int c = input_->at(i);
         return caseSensitive ? c : toLower(c);
     }
-    void consume() final {
-        if (inputState->guessing == 0) {
+    VELP_INLINE void consume() final {
+        if (state_->guessing == 0) {
             int c = input_->at(1);
             if (saveConsumedInput)
                 text.push_back(static_cast<char>(c));
             if (c == '\t')
                 tab();
             else
-                inputState->column++;
+                state_->column++;
         }
         input_->advance();
+    }
+    void setInputState(ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState state) final {
+        CharScanner::setInputState(state);
+        attach(inputState->getInput());
     }
     unsigned int mark() final { return input_->mark(); }
     void rewind(unsigned int pos) final { input_->rewind(pos); }
 
-    void match(int c) final {
+    // The matches are small enough to inline into the rules; the
+    // exceptions are thrown out of line.
+    VELP_INLINE void match(int c) final {
         int la = LA(1);
         if (la != c)
-            throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c, false, this);
+            mismatch(la, c, false);
         consume();
     }
-    void match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b) final {
-        int la = LA(1);
-        if (!b.member(la))
-            throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, b, false, this);
-        consume();
-    }
-    void match(const char* s) final {
+    void match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b) final;
+    VELP_INLINE void match(const char* s) final {
         while (*s != '\0') {
             int la = LA(1), c = (*s++ & 0xFF);
             if (la != c)
-                throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c, false, this);
+                mismatch(la, c, false);
             consume();
         }
     }
     void match(const std::string& s) final { match(s.c_str()); }
-    void matchNot(int c) final {
+    VELP_INLINE void matchNot(int c) final {
         int la = LA(1);
         if (la == c)
-            throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c, true, this);
+            mismatch(la, c, true);
         consume();
     }
-    void matchRange(int c1, int c2) final {
+    VELP_INLINE void matchRange(int c1, int c2) final {
         int la = LA(1);
         if (la < c1 || la > c2)
-            throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c1, c2, false, this);
+            mismatchRange(la, c1, c2);
         consume();
     }
     void resetText() final {
         text.clear();
-        inputState->tokenStartColumn = inputState->column;
-        inputState->tokenStartLine = inputState->line;
+        state_->tokenStartColumn = state_->column;
+        state_->tokenStartLine = state_->line;
     }
     int testLiteralsTable(int type) const final { return keyword(text, type); }
     int testLiteralsTable(const std::string& s, int type) const final { return keyword(s, type); }
     ANTLR_USE_NAMESPACE(antlr)RefToken makeToken(int type) final {
-        return pool_.take(type, inputState->tokenStartLine, inputState->tokenStartColumn);
+        return pool_.take(type, state_->tokenStartLine, state_->tokenStartColumn);
     }
 
 private:
+    [[noreturn]] void mismatch(int la, int c, bool inverted);
+    [[noreturn]] void mismatchRange(int la, int c1, int c2);
     void attach(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input);
     int keyword(std::string_view s, int type) const;
 
     MemoryInput* input_ = nullptr;
+    // The shared state, held by the scanner for its whole life.
+    ANTLR_USE_NAMESPACE(antlr)LexerInputState* state_ = nullptr;
     std::unique_ptr<MemoryInput> owned_;
     TokenPool pool_;
-    // The keyword table by hash, built from the generated one on first use.
-    mutable std::unordered_map<std::string_view, int> keywords_;
+    // The keyword table by hash (open addressing), built from the
+    // generated one on first use.
+    struct Keyword {
+        std::string_view name;
+        int type;
+    };
+    mutable std::vector<Keyword> keywords_;
+    mutable size_t keywordCount_ = 0;
 };
 
 #endif

@@ -28,7 +28,11 @@ public:
             fill(at);
         return entries_[at].token;
     }
+    // A consumed token is let go at once unless a mark may come back to
+    // it, so the lexer's pool can hand it out again.
     void consume() {
+        if (marks_ == 0 && head_ < entries_.size())
+            entries_[head_].token = ANTLR_USE_NAMESPACE(antlr)RefToken();
         ++head_;
         if (head_ >= kCompactAt && marks_ == 0)
             compact();
@@ -48,7 +52,7 @@ private:
         int type;
         ANTLR_USE_NAMESPACE(antlr)RefToken token;
     };
-    static constexpr size_t kCompactAt = 256;
+    static constexpr size_t kCompactAt = 32;
     void fill(size_t at);
     void compact();
 
