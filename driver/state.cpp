@@ -1,6 +1,5 @@
 #include "driver/state.h"
 
-bool isMainFile = true;
 std::string newPrefix = "new ";
 std::string tempFileName = "EraseMe.Tmp.$$$.tmp";
 
