@@ -11,6 +11,8 @@
 
 header "post_include_hpp" {
 #include <antlr/TokenStreamException.hpp>
+
+#include "parser/token_queue.h"
 }
 
 header "post_include_cpp" {
@@ -207,7 +209,7 @@ options {
     language = "Cpp";
 }
 
-class VelandroParser extends Parser;
+class VelandroParser extends Parser("BufferParser");
 options {
     k = 2;
     // The pinned numbers of the lexer; exporting "Velandro" gives the class
