@@ -13,6 +13,7 @@ header "post_include_hpp" {
 #include <antlr/TokenStreamException.hpp>
 
 #include "parser/statement_actions.h"
+#include "parser/token_queue.h"
 }
 
 header "post_include_cpp" {
@@ -20,9 +21,11 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
+#include "parser/call_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
 #include "parser/file_actions.h"
+#include "parser/head_actions.h"
 #include "parser/literal_actions.h"
 #include "parser/nesting.h"
 #include "parser/print_actions.h"
@@ -52,11 +55,13 @@ void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& f
 void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException&,
                              const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
+    int skipped = 0;
     if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+        skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
     }
-    consumeUntil(follow);
+    skipUntil(follow, skipped);
 }
 
 // Recovery skips tokens: the line ends they hold still count, and a "#"
@@ -64,8 +69,21 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
 // line is read again.
 void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
-           !follow.member(LA(1))) {
+    skipUntil(follow, 0);
+}
+
+// A literal or "@" begins a statement only where a statement can begin:
+// inside a line it is part of what is skipped.
+void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
+{
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+        if (follow.member(LA(1))) {
+            bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
+                                      LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
+            if (!statementStartOnly || previous == 0 || previous == EOL || previous == SEMI)
+                return;
+        }
+        previous = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
     }
@@ -79,6 +97,68 @@ void VelandroParser::skipRestOfLine()
            LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
+    }
+}
+
+// The rest of a bad line of an extern block or class: up to its line end,
+// a "#" comment, the end of the code or a closing keyword, which stay. A
+// bad item that consumed nothing loses its first token, so that the
+// caller's loop goes on.
+void VelandroParser::skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    bool stuck = LT(1).get() == first.get();
+    for (;;) {
+        switch (LA(1)) {
+        case EOL: case Q_COMMENT:
+            if (stuck) {
+                // the bad item is this very token: it goes, with its line end
+                lineNumber += countLineEnds(LT(1)->getText());
+                consume();
+            }
+            return;
+        case CLOSEVEL: case SLASHEXTERN: case SLASHCLASS: case SLASHENUM:
+        case ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE:
+            return;
+        case SEMI:
+            consume();
+            return;
+        default:
+            stuck = false;
+            lineNumber += countLineEnds(LT(1)->getText());
+            consume();
+        }
+    }
+}
+
+void VelandroParser::reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
+{
+    reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(token, getFilename()));
+    int lineEnds = countLineEnds(token->getText());
+    lineNumber += lineEnds;
+    // a "#" comment ends its line itself
+    if (lineEnds == 0)
+        skipExternLine(token);
+}
+
+// After a syntax error in an enumeration block: the rest of the bad line,
+// then what can still be items, up to and with its "/enum". Anything else
+// stays for the top-level items.
+void VelandroParser::skipToEnumEnd()
+{
+    skipExternLine(LT(1));
+    for (;;) {
+        switch (LA(1)) {
+        case SLASHENUM:
+            consume();
+            return;
+        case ID: case INTEGER: case REAL_LITERAL: case STRING_LITERAL: case COMMA:
+        case EQUAL: case COLON: case EOL: case SEMI:
+            lineNumber += countLineEnds(LT(1)->getText());
+            consume();
+            break;
+        default:
+            return;
+        }
     }
 }
 
@@ -107,6 +187,40 @@ bool VelandroParser::singleValueInParentheses()
             break;
         }
     }
+}
+
+bool VelandroParser::memberCallAhead()
+{
+    unsigned int i = 1;
+    bool segment = false;
+    while (LA(i) == ID) {
+        if (segment && LA(i + 1) == LEFTPAR)
+            return true;
+        ++i;
+        while (LA(i) == LEFTSQUARE) {
+            int depth = 0;
+            for (;; ++i) {
+                int token = LA(i);
+                if (token == LEFTSQUARE || token == LEFTPAR || token == LEFTCURLY) {
+                    // deeper than any operand can nest: the parse fails there anyway
+                    if (++depth > maxExpressionNesting)
+                        return false;
+                } else if (token == RIGHTSQUARE || token == RIGHTPAR || token == RIGHTCURLY) {
+                    if (--depth == 0)
+                        break;
+                } else if (token == EOL || token == SEMI || token == CLOSEVEL ||
+                           token == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+                    return false;
+                }
+            }
+            ++i;
+        }
+        if (LA(i) != DOT)
+            return false;
+        ++i;
+        segment = true;
+    }
+    return false;
 }
 
 bool VelandroParser::codeEndsHere()
@@ -163,7 +277,7 @@ options {
     language = "Cpp";
 }
 
-class VelandroParser extends Parser;
+class VelandroParser extends Parser("BufferParser");
 options {
     k = 2;
     // The pinned numbers of the lexer; exporting "Velandro" gives the class
@@ -195,6 +309,9 @@ public:
                  const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
     void consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
     using ANTLR_USE_NAMESPACE(antlr)LLkParser::consumeUntil;
+    // consumeUntil after the token `previous` (0: none, the skip starts
+    // where a statement may).
+    void skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous);
     // The rest of the line, up to its line end (or "?>", or the end of
     // the input), which stays for the caller.
     void skipRestOfLine();
@@ -205,11 +322,20 @@ public:
     // otherwise be read again as statements; an error on a later line
     // leaves the token for the caller.
     void skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // Recovery inside extern blocks, extern classes and enumeration blocks:
+    // their closing keyword is never skipped.
+    void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    void reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token);
+    void skipToEnumEnd();
 
 private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
     // level before the closing one).
     bool singleValueInParentheses();
+    // Whether a member chain that ends in a call starts at LA(1): segments
+    // (a name and its brackets) joined by ".", then a name and "(". Tokens
+    // only: a trial parse would read every nested chain again.
+    bool memberCallAhead();
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
     bool codeEndsHere();
@@ -336,6 +462,22 @@ options { defaultErrorHandler = true; }
             emitNewlineOnce();
         }
     |   comment
+    |   defineDeclaration
+    |   "extern"
+        (   externDeclaration
+        |   blockStart
+            (   options { greedy = true; generateAmbigWarnings = false; }
+            :   externBlockItem
+            |   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                    ++newlineState;
+                }
+            |   bad:~( SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
+            )+
+            SLASHEXTERN
+        )
     ;
 
 // The file after "import", its line written as a require_once.
@@ -381,6 +523,8 @@ options { defaultErrorHandler = true; }
             emitNewlineOnce();
         }
     |   SEMI
+    |   enumDeclaration
+    |   defineDeclaration
     |   { emitIndent(); }
         "return"
         (   { resetExpressions(); }
@@ -394,6 +538,11 @@ options { defaultErrorHandler = true; }
         { beginDeclaration(); }
         ( modifier )*
         typedDeclaration
+    |   ( ID LEFTPAR ) =>
+        { emitIndent(); }
+        callStatement
+        statementEnd
+    |   ( ATCHAR ID ) => atCallStatement statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
@@ -495,6 +644,277 @@ comma
     ;
 
 // ---------------------------------------------------------------------------
+// Defines, enumerations and extern declarations
+
+// A type name for the signature of a function declared before, or for none.
+defineDeclaration
+    :   "define" name:ID
+        (   EQUAL function:STRING_LITERAL { defineSignatureOf(function->getText()); }
+        |   "as" { defineWithoutSignature(); }
+        |   { defineWithoutSignature(); }
+        )
+        (   EOL
+            {
+                ++lineNumber;
+                defineName(name->getText());
+            }
+        |   SEMI { defineName(name->getText()); }
+        )
+    ;
+
+// Named constants: one line of items, or a block closed by "/enum".
+enumDeclaration
+options { defaultErrorHandler = true; }
+    :   "enum"
+        (   blockStart
+            enumBlock
+        |   enumeratorList
+        |   ( "let" | QUESTION )
+            (   enumeratorList
+            |   EOL { ++lineNumber; }
+                enumeratorList
+            )
+        )
+    ;
+
+// A syntax error inside the block keeps its "/enum".
+enumBlock
+    :   (   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        enumeratorList
+        (   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        SLASHENUM
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipToEnumEnd();
+    }
+
+enumeratorList
+    :   { beginEnumeratorList(); }
+        enumItem
+        (   COMMA
+            (   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                }
+            )*
+            enumItem
+        )*
+    ;
+
+enumItem
+    :   name:ID { beginEnumItem(name->getText()); }
+        (   EQUAL given:INTEGER { enumGivenValue(given->getText()); }
+        |   COLON
+            (   r:REAL_LITERAL { enumRealValue(r->getText()); }
+            |   i:INTEGER { enumIntegerValue(i->getText()); }
+            |   s:STRING_LITERAL { enumTextValue(s->getText()); }
+            )
+        |   { enumCountedValue(); }
+        )
+        { declareEnumItem(); }
+    ;
+
+// One entry of an extern block; a syntax error in it costs the rest of its
+// line only.
+externBlockItem
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   externDeclaration
+    |   defineDeclaration
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+// A variable, a prototype or a class that the PHP program provides.
+externDeclaration
+    :   externClassDeclaration
+    |   { beginExternDeclaration(); }
+        (   "static" { staticModifier = 128; }
+        )?
+        (   "const" { currentKind = 4; }
+        )?
+        typeSpec
+        (   MUL
+            (   EOL { ++lineNumber; }
+            )?
+        )?
+        (   ( ID LEFTPAR | COMMA ) => externFunctionDeclaration
+        |   name:ID { declareExternVariable(name->getText()); }
+        )
+        (   EOL { ++lineNumber; }
+        |   SEMI
+        )
+    ;
+
+// A syntax error costs the rest of the prototype's line, never the next
+// line nor a closing keyword.
+externFunctionDeclaration
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   { beginExternFunction(); }
+        (   comma
+            typeSpec
+            { addExternReturnType(); }
+        )*
+        identifierName
+        { settleExternFunctionName(); }
+        LEFTPAR externParameterList RIGHTPAR
+        { registerExternFunction(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+externParameterList
+    :   externParameter
+        (   comma
+            externParameter
+        )*
+    |
+    ;
+
+externParameter
+    :   { beginExternParameter(); }
+        (   "const" { currentKind = 4; }
+        )?
+        (   "alias" { setExternParameterAlias(); }
+        )?
+        typeSpec
+        (   MUL
+            (   MUL
+            )?
+        )?
+        { takeExternParameterType(); }
+        (   "alias" { setExternParameterAlias(); }
+        )?
+        (   ID
+            (   LEFTSQUARE RIGHTSQUARE
+            )*
+        )?
+        (   { resetExpressions(); }
+            EQUAL expression
+            { checkExternParameterDefault(); }
+        )?
+        { addExternParameter(); }
+    ;
+
+// A class of the PHP program, with its parent and members; no class text
+// is written.
+externClassDeclaration
+{ bool begun = false; }
+    :   "class"
+        begun = externClassHead
+        (   options { greedy = true; generateAmbigWarnings = false; }
+        :   externClassMember
+        |   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+                ++newlineState;
+            }
+        |   bad:~( SLASHCLASS | SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
+        )*
+        externClassEnd
+        {
+            if (begun)
+                endExternClass();
+        }
+    ;
+
+// The name, the parent, the end of the header; true once the class is
+// declared. A syntax error costs the rest of the line.
+externClassHead returns [bool begun = false]
+    :   { beginExternClass(); }
+        (   externClassName
+        |   identifierName
+        )
+        {
+            declareExternClass();
+            begun = true;
+        }
+        (   "is"
+            identifierName
+            { setExternParent(currentIdentifier); }
+            (   COMMA
+                (   EOL { ++lineNumber; }
+                )?
+                identifierName
+                { reportExtraParent(); }
+            )*
+        |
+        )
+        blockStart
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(LT(1));
+    }
+
+externClassMember
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   externDeclaration
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+// "/class"; without it the class ends all the same.
+externClassEnd
+    :   SLASHCLASS
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+    }
+
+externClassName
+    :   (   ( ( "java" | "javax" ) DOT ) => javaClassName
+        |   "java" name:ID { qualifiedClassName = name->getText(); }
+        )
+        (   DOT part:ID { appendQualifiedName(part->getText()); }
+        )*
+        { takeExternClassName(); }
+    ;
+
+javaClassName
+    :   ( "java" DOT "text" ) =>
+        "java" DOT "text" DOT textClass:ID { setJavaClassName("java.text.", textClass->getText()); }
+    |   "java" DOT javaClass:ID { setJavaClassName("java.", javaClass->getText()); }
+    |   "javax" DOT javaxClass:ID { setJavaClassName("javax.", javaxClass->getText()); }
+    ;
+
+// ---------------------------------------------------------------------------
 // Types, modifiers and declarations
 
 // A keyword type with its array pairs, or a class type.
@@ -505,16 +925,37 @@ typeSpec
         )*
     ;
 
+// A class type; a dotted name is looked up once all of it is read. "string"
+// is the text type, as a keyword.
 classType
     :   { currentType = 15; }
-        (   name:ID { classTypeName(name->getText()); }
-        |   "string" { currentType = 10; }
+        (   javaClassName
+            { currentClassIndex = -4; }
+            (   DOT javaPart:ID { appendQualifiedName(javaPart->getText()); }
+            )*
+            classArrayPairs
+            { finishClassType(); }
+        |   name:ID { qualifiedClassName = name->getText(); }
+            (   DOT part:ID { appendQualifiedName(part->getText()); }
+            )*
+            { classTypeName(qualifiedClassName); }
+            classArrayPairs
+            { finishClassType(); }
+        |   "string" { textTypeName(); }
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
         )
-        (   DOT part:ID { qualifiedClassName += "." + part->getText(); }
+    ;
+
+// A type keyword of a declaration; "string" is text there too.
+keywordType
+    :   declarationType
+    |   "string" { textTypeName(); }
+    ;
+
+classArrayPairs
+    :   (   LEFTSQUARE RIGHTSQUARE { currentType = 34; }
         )*
-        (   LEFTSQUARE RIGHTSQUARE { currentType = 34; }
-        )*
-        { finishClassType(); }
     ;
 
 modifier
@@ -551,7 +992,7 @@ emittedComma
 // its line is skipped: a token left there that cannot begin an item would
 // end the file's translation.
 typedDeclaration
-    :   declarationType
+    :   keywordType
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
         { emitIndent(); }
@@ -575,7 +1016,7 @@ typedDeclaration
 declaration
     :   { beginDeclaration(); }
         ( modifier )*
-        declarationType
+        keywordType
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
         variableDeclarationList
@@ -646,12 +1087,50 @@ initializerValue
 // Expression and assignment statements
 
 expressionStatement
-{
-    if (!assignmentAhead())
-        throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
-}
     :   { lvalueFlag = 0; }
-        assignmentStatement
+        (   literalMethodStatement statementEnd
+        |   atCallStatement statementEnd
+        |   ( ID LEFTPAR ) => callStatement statementEnd
+        |   { memberCallAhead() }? ( ID ) => memberCallStatement statementEnd
+        |   { assignmentAhead() }? assignmentStatement
+        )
+    ;
+
+// ---------------------------------------------------------------------------
+// Call statements: a call on a line of its own, written as it stands.
+
+callStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { beginCallStatement(); }
+        functionCall
+        { emitCurrentExpression(); }
+    ;
+
+// A call written with PHP's "@", which silences its warnings.
+atCallStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   ATCHAR
+        {
+            markSilentCall();
+            emitIndent();
+            beginCallStatement();
+        }
+        functionCall
+        { emitCurrentExpression(); }
+    ;
+
+literalMethodStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { resetExpressions(); }
+        literalMethodCall
+        { emitCurrentExpression(); }
+    ;
+
+memberCallStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { resetExpressions(); }
+        objectMemberChain
+        { emitCurrentExpression(); }
     ;
 
 // Targets, an operator, values. A compound operator stands alone between
@@ -1879,14 +2358,153 @@ leftParen
 // Operands
 
 postfixExpression
+    :   ( ID LEFTPAR ) => callOperand
+    |   ( literalToken DOT ) => literalMethodOperand
+    |   { memberCallAhead() }? ( ID ) => memberCallOperand
         // An attribute access or indexed name, on a level of its own.
         // The gate spares the trial, and its exception, for a plain name.
-    :   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
+    |   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
         { pushExpression(); }
         memberChain
         { popExpressionAppend(); }
+    |   ( ATCHAR ID ) => silentCallOperand
     |   primaryExpression
     ;
+
+// ---------------------------------------------------------------------------
+// Calls. Each call operand has a call frame of its own.
+
+callOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   functionCall
+    ;
+
+literalMethodOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   literalMethodCall
+    ;
+
+memberCallOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   objectMemberChain
+    ;
+
+silentCallOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   ATCHAR { markSilentCall(); }
+        functionCall
+    ;
+
+// A name and its arguments: a predefined function, a class (its
+// constructor), a user function or method, a function-typed value, or an
+// unknown name written as called. A bad call is reported and gives back
+// what it changed.
+functionCall
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+    CallScope call;
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+}
+    :   { beginFunctionCall(call); }
+        functionName
+        { findCallee(call); }
+        leftParen
+        { openCallArguments(call); }
+        argumentList
+        RIGHTPAR
+        { finishFunctionCall(call); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing > 0)
+            throw;
+        abandonCall(call);
+        skipLineIfStuck(first);
+    }
+
+functionName
+    :   name:ID { nameCalledFunction(name->getText()); }
+    ;
+
+// The arguments between the parentheses of a call, a member call or a
+// super-constructor call.
+argumentList
+    :   { beginArgumentList(); }
+        argument
+        (   commaSeparator
+            argument
+        )*
+        { endArgumentList(); }
+    |   { emptyArgumentList(); }
+    ;
+
+argument
+{ bool alias = false; }
+    :   { beginArgument(); }
+        (   "alias" { alias = true; }
+        |
+        )
+        expression
+        { finishArgument(alias); }
+    ;
+
+// A literal and the methods called on it.
+literalMethodCall
+{ ChainScope chain(inputState->guessing == 0); }
+    :   { pushExpression(); }
+        literalValue
+        { beginLiteralChain(); }
+        (   options { greedy = true; }
+        :   DOT memberElement
+        )+
+        { finishCallChain(); }
+    ;
+
+// Segments of a reference, then the methods called on it; each step is the
+// next one's receiver.
+objectMemberChain
+{ ChainScope chain(inputState->guessing == 0); }
+    :   { beginObjectChain(); }
+        identifierReference
+        DOT
+        (   { joinChainSegment(); }
+            identifierReference
+            DOT
+        )*
+        { beginChainCalls(); }
+        memberElement
+        (   options { greedy = true; }
+        :   DOT memberElement
+        )*
+        { finishCallChain(); }
+    ;
+
+// One method call of a chain, on the receiver in codeBuffer; its text is
+// left there.
+memberElement
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+    CallScope call;
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+}
+    :   name:ID { beginMemberCall(call, name->getText()); }
+        leftParen
+        { openMemberCall(call); }
+        argumentList
+        RIGHTPAR
+        { finishMemberCall(call); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing > 0)
+            throw;
+        abandonCall(call);
+        skipLineIfStuck(first);
+    }
 
 primaryExpression
 {
@@ -2127,6 +2745,13 @@ stringLiteral
 templateLiteral
 options { defaultErrorHandler = true; }
     :   t:TEMPLATE { takeTemplate(t->getText()); }
+    ;
+
+// A literal taken as a value: its text in currentIdentifier, nothing written.
+literalValue
+    :   r:REAL_LITERAL { takeLiteralValue(r->getText(), typeReal); }
+    |   i:INTEGER { takeLiteralValue(i->getText(), typeInteger); }
+    |   s:STRING_LITERAL { takeLiteralValue(s->getText(), typeText); }
     ;
 
 literalToken
@@ -2402,6 +3027,9 @@ boundOperand
     |   stringLiteral { assignedFlag = 1; }
     |   phpReference
     |   "zero" { appendKeywordValue("0", 4); }
+    |   ( ID LEFTPAR ) => callOperand
+    |   ( literalToken DOT ) => literalMethodOperand
+    |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
         first:ID { beginMemberAccess(first->getText()); }
