@@ -18,6 +18,7 @@
 #include "driver/strip.h"
 #include "driver/text.h"
 #include "emit/output.h"
+#include "parser/parser_stack.h"
 #include "semantic/messages.h"
 
 namespace {
@@ -54,14 +55,16 @@ void parsePrepared(bool page) {
     std::ifstream input(tempFileName.c_str(), std::ios::in | std::ios::binary);
     if (!input)
         throw std::runtime_error("cannot read " + tempFileName);
-    VelandroLexer lexer(input);
-    lexer.setFilename(sourceFileName);
-    VelandroParser parser(lexer);
-    parser.setFilename(sourceFileName);
-    if (page)
-        parser.webPage();
-    else
-        parser.sourceFile();
+    runOnParserStack([&input, page] {
+        VelandroLexer lexer(input);
+        lexer.setFilename(sourceFileName);
+        VelandroParser parser(lexer);
+        parser.setFilename(sourceFileName);
+        if (page)
+            parser.webPage();
+        else
+            parser.sourceFile();
+    });
     // Closed before its times may be set back, and before PHP reads it.
     closeOutputFile();
     printCompileSummary(errorCount);

@@ -30,6 +30,10 @@ header "post_include_cpp" {
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
 {
+    // What the rules around a too deep operand find missing at the end of
+    // its line is the same error, reported once.
+    if (atTooDeepStop())
+        return;
     ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError(ex);
     ++errorCount;
 }
@@ -50,6 +54,13 @@ void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& f
 void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException&,
                              const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
+    if (atTooDeepStop()) {
+        // The rest of the line is gone already; its end stays for the
+        // statement. Back at the statement's level the stop is spent.
+        if (expressionNesting == 0)
+            tooDeepStop = ANTLR_USE_NAMESPACE(antlr)RefToken();
+        return;
+    }
     if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
@@ -129,8 +140,15 @@ bool VelandroParser::assignmentAhead()
 
 void VelandroParser::throwTooDeep()
 {
-    throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+    ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
         "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+    if (inputState->guessing == 0) {
+        // Reported here, once; the rest of the line, closers and all, goes.
+        reportError(ex);
+        skipRestOfLine();
+        tooDeepStop = LT(1);
+    }
+    throw ex;
 }
 
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
@@ -190,8 +208,14 @@ private:
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
-    // syntax error at the current token.
+    // syntax error at the current token, reported there; the rest of its
+    // line is skipped, and the handlers that meet the line's end on the way
+    // out report nothing more (tooDeepStop).
     void throwTooDeep();
+    ANTLR_USE_NAMESPACE(antlr)RefToken tooDeepStop;
+    // The parser stands at the line end a too deep operand was cut at; a
+    // list's optional line end before its closer is then not taken.
+    bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -349,6 +373,7 @@ includePath
 
 topLevelItem
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   EOL
         {
             ++lineNumber;
@@ -625,6 +650,7 @@ expressionStatement
 // target and value ("x + 1" adds 1 to x).
 assignmentStatement
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   { beginAssignment(); }
         lvalue
         {
@@ -773,6 +799,7 @@ inputStatement
 
 expression
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   orExpression
     ;
 
@@ -1452,6 +1479,7 @@ stringLiteral
 
 templateLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   t:TEMPLATE { takeTemplate(t->getText()); }
     ;
 
@@ -1484,6 +1512,7 @@ primaryStartToken
 
 arrayLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   arraySquareList
     |   "array" { currentType = 11; } arrayParenList
     ;
@@ -1494,7 +1523,7 @@ arrayParenList
         leftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -1515,7 +1544,7 @@ arraySquareList
         leftSquare
         (   arrayElement
             ( commaSeparator arrayElement )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -1544,6 +1573,7 @@ leftSquare
 
 dictLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   dictCurlyList
     |   "dict" { currentType = 12; } dictParenList
     ;
@@ -1553,7 +1583,7 @@ dictParenList
         leftParen
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -1569,7 +1599,7 @@ dictCurlyList
         leftCurly
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
