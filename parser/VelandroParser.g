@@ -35,6 +35,10 @@ header "post_include_cpp" {
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
 {
+    // What the rules around a too deep operand find missing at the end of
+    // its line is the same error, reported once.
+    if (atTooDeepStop())
+        return;
     ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError(ex);
     ++errorCount;
 }
@@ -55,6 +59,13 @@ void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& f
 void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException&,
                              const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
+    if (atTooDeepStop()) {
+        // The rest of the line is gone already; its end stays for the
+        // statement. Back at the statement's level the stop is spent.
+        if (expressionNesting == 0)
+            tooDeepStop = ANTLR_USE_NAMESPACE(antlr)RefToken();
+        return;
+    }
     int skipped = 0;
     if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
         skipped = LA(1);
@@ -262,8 +273,15 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
 
 void VelandroParser::throwTooDeep()
 {
-    throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+    ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
         "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+    if (inputState->guessing == 0) {
+        // Reported here, once; the rest of the line, closers and all, goes.
+        reportError(ex);
+        skipRestOfLine();
+        tooDeepStop = LT(1);
+    }
+    throw ex;
 }
 
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
@@ -342,8 +360,14 @@ private:
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
-    // syntax error at the current token.
+    // syntax error at the current token, reported there; the rest of its
+    // line is skipped, and the handlers that meet the line's end on the way
+    // out report nothing more (tooDeepStop).
     void throwTooDeep();
+    ANTLR_USE_NAMESPACE(antlr)RefToken tooDeepStop;
+    // The parser stands at the line end a too deep operand was cut at; a
+    // list's optional line end before its closer is then not taken.
+    bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -517,6 +541,7 @@ includePath
 
 topLevelItem
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   EOL
         {
             ++lineNumber;
@@ -1137,6 +1162,7 @@ memberCallStatement
 // target and value ("x + 1" adds 1 to x).
 assignmentStatement
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   { beginAssignment(); }
         lvalue
         {
@@ -1926,6 +1952,7 @@ forIn
 
 expression
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   orExpression
     ;
 
@@ -2744,6 +2771,7 @@ stringLiteral
 
 templateLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   t:TEMPLATE { takeTemplate(t->getText()); }
     ;
 
@@ -2776,6 +2804,7 @@ primaryStartToken
 
 arrayLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   arraySquareList
     |   "array" { currentType = 11; } arrayParenList
     ;
@@ -2786,7 +2815,7 @@ arrayParenList
         leftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2807,7 +2836,7 @@ arraySquareList
         leftSquare
         (   arrayElement
             ( commaSeparator arrayElement )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2836,6 +2865,7 @@ leftSquare
 
 dictLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   dictCurlyList
     |   "dict" { currentType = 12; } dictParenList
     ;
@@ -2845,7 +2875,7 @@ dictParenList
         leftParen
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2861,7 +2891,7 @@ dictCurlyList
         leftCurly
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
