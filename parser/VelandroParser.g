@@ -12,6 +12,7 @@
 header "post_include_hpp" {
 #include <antlr/TokenStreamException.hpp>
 
+#include "parser/statement_actions.h"
 #include "parser/token_queue.h"
 }
 
@@ -20,9 +21,11 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
+#include "parser/call_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
 #include "parser/file_actions.h"
+#include "parser/head_actions.h"
 #include "parser/literal_actions.h"
 #include "parser/nesting.h"
 #include "parser/print_actions.h"
@@ -32,6 +35,10 @@ header "post_include_cpp" {
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
 {
+    // What the rules around a too deep operand find missing at the end of
+    // its line is the same error, reported once.
+    if (atTooDeepStop())
+        return;
     ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError(ex);
     ++errorCount;
 }
@@ -52,11 +59,20 @@ void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& f
 void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException&,
                              const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
+    if (atTooDeepStop()) {
+        // The rest of the line is gone already; its end stays for the
+        // statement. Back at the statement's level the stop is spent.
+        if (expressionNesting == 0)
+            tooDeepStop = ANTLR_USE_NAMESPACE(antlr)RefToken();
+        return;
+    }
+    int skipped = 0;
     if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+        skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
     }
-    consumeUntil(follow);
+    skipUntil(follow, skipped);
 }
 
 // Recovery skips tokens: the line ends they hold still count, and a "#"
@@ -64,8 +80,21 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
 // line is read again.
 void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
-           !follow.member(LA(1))) {
+    skipUntil(follow, 0);
+}
+
+// A literal or "@" begins a statement only where a statement can begin:
+// inside a line it is part of what is skipped.
+void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
+{
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+        if (follow.member(LA(1))) {
+            bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
+                                      LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
+            if (!statementStartOnly || previous == 0 || previous == EOL || previous == SEMI)
+                return;
+        }
+        previous = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
     }
@@ -79,6 +108,68 @@ void VelandroParser::skipRestOfLine()
            LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
+    }
+}
+
+// The rest of a bad line of an extern block or class: up to its line end,
+// a "#" comment, the end of the code or a closing keyword, which stay. A
+// bad item that consumed nothing loses its first token, so that the
+// caller's loop goes on.
+void VelandroParser::skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    bool stuck = LT(1).get() == first.get();
+    for (;;) {
+        switch (LA(1)) {
+        case EOL: case Q_COMMENT:
+            if (stuck) {
+                // the bad item is this very token: it goes, with its line end
+                lineNumber += countLineEnds(LT(1)->getText());
+                consume();
+            }
+            return;
+        case CLOSEVEL: case SLASHEXTERN: case SLASHCLASS: case SLASHENUM:
+        case ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE:
+            return;
+        case SEMI:
+            consume();
+            return;
+        default:
+            stuck = false;
+            lineNumber += countLineEnds(LT(1)->getText());
+            consume();
+        }
+    }
+}
+
+void VelandroParser::reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
+{
+    reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(token, getFilename()));
+    int lineEnds = countLineEnds(token->getText());
+    lineNumber += lineEnds;
+    // a "#" comment ends its line itself
+    if (lineEnds == 0)
+        skipExternLine(token);
+}
+
+// After a syntax error in an enumeration block: the rest of the bad line,
+// then what can still be items, up to and with its "/enum". Anything else
+// stays for the top-level items.
+void VelandroParser::skipToEnumEnd()
+{
+    skipExternLine(LT(1));
+    for (;;) {
+        switch (LA(1)) {
+        case SLASHENUM:
+            consume();
+            return;
+        case ID: case INTEGER: case REAL_LITERAL: case STRING_LITERAL: case COMMA:
+        case EQUAL: case COLON: case EOL: case SEMI:
+            lineNumber += countLineEnds(LT(1)->getText());
+            consume();
+            break;
+        default:
+            return;
+        }
     }
 }
 
@@ -109,6 +200,40 @@ bool VelandroParser::singleValueInParentheses()
     }
 }
 
+bool VelandroParser::memberCallAhead()
+{
+    unsigned int i = 1;
+    bool segment = false;
+    while (LA(i) == ID) {
+        if (segment && LA(i + 1) == LEFTPAR)
+            return true;
+        ++i;
+        while (LA(i) == LEFTSQUARE) {
+            int depth = 0;
+            for (;; ++i) {
+                int token = LA(i);
+                if (token == LEFTSQUARE || token == LEFTPAR || token == LEFTCURLY) {
+                    // deeper than any operand can nest: the parse fails there anyway
+                    if (++depth > maxExpressionNesting)
+                        return false;
+                } else if (token == RIGHTSQUARE || token == RIGHTPAR || token == RIGHTCURLY) {
+                    if (--depth == 0)
+                        break;
+                } else if (token == EOL || token == SEMI || token == CLOSEVEL ||
+                           token == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+                    return false;
+                }
+            }
+            ++i;
+        }
+        if (LA(i) != DOT)
+            return false;
+        ++i;
+        segment = true;
+    }
+    return false;
+}
+
 bool VelandroParser::codeEndsHere()
 {
     return LA(1) == CLOSEVEL || LA(1) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE
@@ -129,10 +254,34 @@ bool VelandroParser::assignmentAhead()
     }
 }
 
+TokenCursor VelandroParser::tokenCursor()
+{
+    TokenCursor tokens;
+    tokens.la = [this](int i) { return LA(static_cast<unsigned int>(i)); };
+    tokens.consume = [this]() { consume(); };
+    tokens.lineEnds = [this]() { return countLineEnds(LT(1)->getText()); };
+    return tokens;
+}
+
+void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1).get() == first.get())
+        skipLineIfStuck(first);
+    else if (LT(1)->getLine() == first->getLine())
+        skipRestOfLine();
+}
+
 void VelandroParser::throwTooDeep()
 {
-    throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+    ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
         "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+    if (inputState->guessing == 0) {
+        // Reported here, once; the rest of the line, closers and all, goes.
+        reportError(ex);
+        skipRestOfLine();
+        tooDeepStop = LT(1);
+    }
+    throw ex;
 }
 
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
@@ -178,22 +327,47 @@ public:
                  const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
     void consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
     using ANTLR_USE_NAMESPACE(antlr)LLkParser::consumeUntil;
+    // consumeUntil after the token `previous` (0: none, the skip starts
+    // where a statement may).
+    void skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous);
     // The rest of the line, up to its line end (or "?>", or the end of
     // the input), which stays for the caller.
     void skipRestOfLine();
+    // The token stream for skipCompoundStatement.
+    TokenCursor tokenCursor();
+    // After a statement's handler: a statement stuck at its first token, or
+    // stopped on its first line, skips the rest of that line, which would
+    // otherwise be read again as statements; an error on a later line
+    // leaves the token for the caller.
+    void skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // Recovery inside extern blocks, extern classes and enumeration blocks:
+    // their closing keyword is never skipped.
+    void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    void reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token);
+    void skipToEnumEnd();
 
 private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
     // level before the closing one).
     bool singleValueInParentheses();
+    // Whether a member chain that ends in a call starts at LA(1): segments
+    // (a name and its brackets) joined by ".", then a name and "(". Tokens
+    // only: a trial parse would read every nested chain again.
+    bool memberCallAhead();
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
     bool codeEndsHere();
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
-    // syntax error at the current token.
+    // syntax error at the current token, reported there; the rest of its
+    // line is skipped, and the handlers that meet the line's end on the way
+    // out report nothing more (tooDeepStop).
     void throwTooDeep();
+    ANTLR_USE_NAMESPACE(antlr)RefToken tooDeepStop;
+    // The parser stands at the line end a too deep operand was cut at; a
+    // list's optional line end before its closer is then not taken.
+    bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -312,6 +486,22 @@ options { defaultErrorHandler = true; }
             emitNewlineOnce();
         }
     |   comment
+    |   defineDeclaration
+    |   "extern"
+        (   externDeclaration
+        |   blockStart
+            (   options { greedy = true; generateAmbigWarnings = false; }
+            :   externBlockItem
+            |   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                    ++newlineState;
+                }
+            |   bad:~( SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
+            )+
+            SLASHEXTERN
+        )
     ;
 
 // The file after "import", its line written as a require_once.
@@ -351,12 +541,15 @@ includePath
 
 topLevelItem
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   EOL
         {
             ++lineNumber;
             emitNewlineOnce();
         }
     |   SEMI
+    |   enumDeclaration
+    |   defineDeclaration
     |   { emitIndent(); }
         "return"
         (   { resetExpressions(); }
@@ -370,6 +563,11 @@ options { defaultErrorHandler = true; }
         { beginDeclaration(); }
         ( modifier )*
         typedDeclaration
+    |   ( ID LEFTPAR ) =>
+        { emitIndent(); }
+        callStatement
+        statementEnd
+    |   ( ATCHAR ID ) => atCallStatement statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
@@ -382,8 +580,15 @@ statement
             emitIndent();
         }
         (   comment
+        |   forStatement
+        |   doStatement
         |   inputStatement
+        |   errorStatement
+        |   globalStatement
+        |   ifStatement
+        |   tryStatement
         |   printStatement
+        |   whileStatement
         |   echoStatement
         |   nativeCode { emitString(rawText); }
         |   ( ( modifier )* typeSpec ID ) => declaration
@@ -464,6 +669,277 @@ comma
     ;
 
 // ---------------------------------------------------------------------------
+// Defines, enumerations and extern declarations
+
+// A type name for the signature of a function declared before, or for none.
+defineDeclaration
+    :   "define" name:ID
+        (   EQUAL function:STRING_LITERAL { defineSignatureOf(function->getText()); }
+        |   "as" { defineWithoutSignature(); }
+        |   { defineWithoutSignature(); }
+        )
+        (   EOL
+            {
+                ++lineNumber;
+                defineName(name->getText());
+            }
+        |   SEMI { defineName(name->getText()); }
+        )
+    ;
+
+// Named constants: one line of items, or a block closed by "/enum".
+enumDeclaration
+options { defaultErrorHandler = true; }
+    :   "enum"
+        (   blockStart
+            enumBlock
+        |   enumeratorList
+        |   ( "let" | QUESTION )
+            (   enumeratorList
+            |   EOL { ++lineNumber; }
+                enumeratorList
+            )
+        )
+    ;
+
+// A syntax error inside the block keeps its "/enum".
+enumBlock
+    :   (   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        enumeratorList
+        (   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        SLASHENUM
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipToEnumEnd();
+    }
+
+enumeratorList
+    :   { beginEnumeratorList(); }
+        enumItem
+        (   COMMA
+            (   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                }
+            )*
+            enumItem
+        )*
+    ;
+
+enumItem
+    :   name:ID { beginEnumItem(name->getText()); }
+        (   EQUAL given:INTEGER { enumGivenValue(given->getText()); }
+        |   COLON
+            (   r:REAL_LITERAL { enumRealValue(r->getText()); }
+            |   i:INTEGER { enumIntegerValue(i->getText()); }
+            |   s:STRING_LITERAL { enumTextValue(s->getText()); }
+            )
+        |   { enumCountedValue(); }
+        )
+        { declareEnumItem(); }
+    ;
+
+// One entry of an extern block; a syntax error in it costs the rest of its
+// line only.
+externBlockItem
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   externDeclaration
+    |   defineDeclaration
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+// A variable, a prototype or a class that the PHP program provides.
+externDeclaration
+    :   externClassDeclaration
+    |   { beginExternDeclaration(); }
+        (   "static" { staticModifier = 128; }
+        )?
+        (   "const" { currentKind = 4; }
+        )?
+        typeSpec
+        (   MUL
+            (   EOL { ++lineNumber; }
+            )?
+        )?
+        (   ( ID LEFTPAR | COMMA ) => externFunctionDeclaration
+        |   name:ID { declareExternVariable(name->getText()); }
+        )
+        (   EOL { ++lineNumber; }
+        |   SEMI
+        )
+    ;
+
+// A syntax error costs the rest of the prototype's line, never the next
+// line nor a closing keyword.
+externFunctionDeclaration
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   { beginExternFunction(); }
+        (   comma
+            typeSpec
+            { addExternReturnType(); }
+        )*
+        identifierName
+        { settleExternFunctionName(); }
+        LEFTPAR externParameterList RIGHTPAR
+        { registerExternFunction(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+externParameterList
+    :   externParameter
+        (   comma
+            externParameter
+        )*
+    |
+    ;
+
+externParameter
+    :   { beginExternParameter(); }
+        (   "const" { currentKind = 4; }
+        )?
+        (   "alias" { setExternParameterAlias(); }
+        )?
+        typeSpec
+        (   MUL
+            (   MUL
+            )?
+        )?
+        { takeExternParameterType(); }
+        (   "alias" { setExternParameterAlias(); }
+        )?
+        (   ID
+            (   LEFTSQUARE RIGHTSQUARE
+            )*
+        )?
+        (   { resetExpressions(); }
+            EQUAL expression
+            { checkExternParameterDefault(); }
+        )?
+        { addExternParameter(); }
+    ;
+
+// A class of the PHP program, with its parent and members; no class text
+// is written.
+externClassDeclaration
+{ bool begun = false; }
+    :   "class"
+        begun = externClassHead
+        (   options { greedy = true; generateAmbigWarnings = false; }
+        :   externClassMember
+        |   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+                ++newlineState;
+            }
+        |   bad:~( SLASHCLASS | SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
+        )*
+        externClassEnd
+        {
+            if (begun)
+                endExternClass();
+        }
+    ;
+
+// The name, the parent, the end of the header; true once the class is
+// declared. A syntax error costs the rest of the line.
+externClassHead returns [bool begun = false]
+    :   { beginExternClass(); }
+        (   externClassName
+        |   identifierName
+        )
+        {
+            declareExternClass();
+            begun = true;
+        }
+        (   "is"
+            identifierName
+            { setExternParent(currentIdentifier); }
+            (   COMMA
+                (   EOL { ++lineNumber; }
+                )?
+                identifierName
+                { reportExtraParent(); }
+            )*
+        |
+        )
+        blockStart
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(LT(1));
+    }
+
+externClassMember
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   externDeclaration
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+// "/class"; without it the class ends all the same.
+externClassEnd
+    :   SLASHCLASS
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+    }
+
+externClassName
+    :   (   ( ( "java" | "javax" ) DOT ) => javaClassName
+        |   "java" name:ID { qualifiedClassName = name->getText(); }
+        )
+        (   DOT part:ID { appendQualifiedName(part->getText()); }
+        )*
+        { takeExternClassName(); }
+    ;
+
+javaClassName
+    :   ( "java" DOT "text" ) =>
+        "java" DOT "text" DOT textClass:ID { setJavaClassName("java.text.", textClass->getText()); }
+    |   "java" DOT javaClass:ID { setJavaClassName("java.", javaClass->getText()); }
+    |   "javax" DOT javaxClass:ID { setJavaClassName("javax.", javaxClass->getText()); }
+    ;
+
+// ---------------------------------------------------------------------------
 // Types, modifiers and declarations
 
 // A keyword type with its array pairs, or a class type.
@@ -474,16 +950,37 @@ typeSpec
         )*
     ;
 
+// A class type; a dotted name is looked up once all of it is read. "string"
+// is the text type, as a keyword.
 classType
     :   { currentType = 15; }
-        (   name:ID { classTypeName(name->getText()); }
-        |   "string" { currentType = 10; }
+        (   javaClassName
+            { currentClassIndex = -4; }
+            (   DOT javaPart:ID { appendQualifiedName(javaPart->getText()); }
+            )*
+            classArrayPairs
+            { finishClassType(); }
+        |   name:ID { qualifiedClassName = name->getText(); }
+            (   DOT part:ID { appendQualifiedName(part->getText()); }
+            )*
+            { classTypeName(qualifiedClassName); }
+            classArrayPairs
+            { finishClassType(); }
+        |   "string" { textTypeName(); }
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
         )
-        (   DOT part:ID { qualifiedClassName += "." + part->getText(); }
+    ;
+
+// A type keyword of a declaration; "string" is text there too.
+keywordType
+    :   declarationType
+    |   "string" { textTypeName(); }
+    ;
+
+classArrayPairs
+    :   (   LEFTSQUARE RIGHTSQUARE { currentType = 34; }
         )*
-        (   LEFTSQUARE RIGHTSQUARE { currentType = 34; }
-        )*
-        { finishClassType(); }
     ;
 
 modifier
@@ -520,7 +1017,7 @@ emittedComma
 // its line is skipped: a token left there that cannot begin an item would
 // end the file's translation.
 typedDeclaration
-    :   declarationType
+    :   keywordType
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
         { emitIndent(); }
@@ -544,7 +1041,7 @@ typedDeclaration
 declaration
     :   { beginDeclaration(); }
         ( modifier )*
-        declarationType
+        keywordType
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
         variableDeclarationList
@@ -615,18 +1112,57 @@ initializerValue
 // Expression and assignment statements
 
 expressionStatement
-{
-    if (!assignmentAhead())
-        throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
-}
     :   { lvalueFlag = 0; }
-        assignmentStatement
+        (   literalMethodStatement statementEnd
+        |   atCallStatement statementEnd
+        |   ( ID LEFTPAR ) => callStatement statementEnd
+        |   { memberCallAhead() }? ( ID ) => memberCallStatement statementEnd
+        |   { assignmentAhead() }? assignmentStatement
+        )
+    ;
+
+// ---------------------------------------------------------------------------
+// Call statements: a call on a line of its own, written as it stands.
+
+callStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { beginCallStatement(); }
+        functionCall
+        { emitCurrentExpression(); }
+    ;
+
+// A call written with PHP's "@", which silences its warnings.
+atCallStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   ATCHAR
+        {
+            markSilentCall();
+            emitIndent();
+            beginCallStatement();
+        }
+        functionCall
+        { emitCurrentExpression(); }
+    ;
+
+literalMethodStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { resetExpressions(); }
+        literalMethodCall
+        { emitCurrentExpression(); }
+    ;
+
+memberCallStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { resetExpressions(); }
+        objectMemberChain
+        { emitCurrentExpression(); }
     ;
 
 // Targets, an operator, values. A compound operator stands alone between
 // target and value ("x + 1" adds 1 to x).
 assignmentStatement
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   { beginAssignment(); }
         lvalue
         {
@@ -771,10 +1307,652 @@ inputStatement
     ;
 
 // ---------------------------------------------------------------------------
+// Control statements: blocks and loop bodies, if, while, do, error, try,
+// global and for. Each compound statement checks first that its blocks fit
+// the block-scope table (else it is reported and skipped whole), and its
+// handler gives back what the statement opened.
+
+// One line of a block or a function body: a statement, an empty line (at
+// most one empty line is written) or a lone ";". A line that is no
+// statement is reported and skipped; the block goes on with the next line.
+statementOrLineEnd
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   statement
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// One statement of a block, "break" and "continue" included.
+loopBodyStatement
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   { emitIndent(); } loopJump
+    |   statementOrLineEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// "break" or "continue", written by the innermost loop's kind.
+loopJump
+{ bool isContinue = LA(1) == LITERAL_continue; }
+    :   ( "break" | "continue" )
+        { writeLoopJump(isContinue); }
+        statementEnd
+    ;
+
+// The body on a header's line, one level deeper.
+oneLineBody
+    :   {
+            indentMore();
+            emitIndent();
+        }
+        (   inlineStatement
+        |   ( "let" | QUESTION ) singleStatement
+        )
+        { indentLess(); }
+    ;
+
+singleStatement
+    :   expressionStatement
+    |   inlineStatement
+    ;
+
+inlineStatement
+    :   printStatement
+    |   echoStatement
+    |   inputStatement
+    |   loopJump
+    ;
+
+// A block scope, its statements, its closing brace.
+nestedBlock
+    :   {
+            enterBlock();
+            indentMore();
+        }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        )*
+        {
+            leaveBlock();
+            indentLess();
+            emitCloseBrace();
+        }
+    ;
+
+// --- If
+
+ifStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "if" { pushCounter(); }
+        (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
+            compositeIf
+        |   ifBody
+        )
+        { popCounter(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        reportBadSyntax(65);
+        skipBadLine(first);
+    }
+
+compositeTestOperator
+    :   LESSER | EQUAL | GREATER | LESS_EQUAL | GREAT_EQUAL | "in" | "match"
+    |   NOT_EQUAL | PASDIFF
+    ;
+
+// A plain if: a condition, then a one-line body with an optional one-line
+// else, or a block with an optional else block and "/if".
+ifBody
+    :   { resetExpressions(); }
+        expression
+        { emitIfHead(); }
+        (   { enterBlock(); }
+            oneLineBody
+            {
+                emitCloseBrace();
+                leaveBlock();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   ( COLON | "else" )
+                {
+                    enterBlock();
+                    emitIndent();
+                    emitElseHead();
+                    indentMore();
+                    emitIndent();
+                }
+                singleStatement
+                {
+                    indentLess();
+                    emitCloseBrace();
+                    leaveBlock();
+                }
+            |
+            )
+        |   blockStart
+            nestedBlock
+            ( elsePart )?
+            SLASHIF
+        )
+    ;
+
+// A tested value, then test lines (each a comparison or "in" with its
+// block), written as a chain of if and else on the value.
+compositeIf
+    :   { resetExpressions(); }
+        bitOrExpression
+        blockStart
+        (   EOL { ++lineNumber; }
+        )*
+        { setCompositeTestedValue(); }
+        compositeTestLine
+        (   {
+                emitIndent();
+                emitElseHead();
+                indentMore();
+            }
+            compositeTestLine
+            {
+                indentLess();
+                incCounter();
+            }
+        )*
+        ( elsePart )?
+        {
+            closeCountedBraces();
+            decGenerator();
+        }
+        SLASHIF
+    ;
+
+compositeTestLine
+    :   { emitIndent(); }
+        (   { beginCompositeComparison(); }
+            comparisonOperator
+            expression
+            { completeCompositeComparison(); }
+        |   "in" inTest
+        )
+        {
+            emitIfHead();
+            nextIdentifierSlot();
+        }
+        blockStart
+        nestedBlock
+        { popIdentifierSlot(); }
+    ;
+
+elsePart
+    :   "else"
+        {
+            emitIndent();
+            emitElseHead();
+        }
+        ( COLON )?
+        nestedBlock
+    ;
+
+// --- While, do and error
+
+// A while is written with its body in do { } while(false), so that a
+// "continue" still runs the step; a one-line "break" or "continue" body
+// gets the same wrapper.
+whileStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+    bool wrapped = false;
+}
+    :   "while"
+        {
+            resetExpressions();
+            beginLoop(whileLoop);
+        }
+        (   expression { writeWhileHead(false); }
+        |   "forever" { writeWhileHead(true); }
+        )
+        (   {
+                wrapped = LA(1) == LITERAL_break || LA(1) == LITERAL_continue
+                    || ((LA(1) == LITERAL_let || LA(1) == QUESTION)
+                        && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
+                if (wrapped)
+                    beginWhileWrapper();
+            }
+            oneLineBody
+            {
+                if (wrapped)
+                    endWhileWrapper();
+                whileStepCount = 0;
+            }
+        |   { beginWhileWrapper(); }
+            blockStart
+            {
+                indentMore();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            {
+                indentLess();
+                endWhileWrapper();
+                whileStepCount = 0;
+            }
+            (   { emitIndent(); }
+                "let"
+                expressionStatement
+                { whileStepCount = 1; }
+            |   SLASHWHILE
+            )
+        )
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   { emitIndent(); }
+            "let"
+            expressionStatement
+            { ++whileStepCount; }
+        |
+        )
+        {
+            indentLess();
+            emitCloseBrace();
+            leaveBlock();
+            checkWhileSteps();
+            endLoop();
+        }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+doStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "do"
+        { beginDoStatement(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        (   doCaseBody
+        |   { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+        )
+        {
+            indentLess();
+            emitCloseBrace();
+        }
+        (   "until"
+            {
+                emitIndented("while(!(");
+                resetExpressions();
+            }
+            expression
+            {
+                emitCurrentExpression();
+                emitText("))");
+            }
+        |   SLASHDO
+            (   { emitIndented("while(false)"); }
+            |   "forever" { emitIndented("while(true)"); }
+            |   "until"
+                {
+                    emitIndented("while(!(");
+                    resetExpressions();
+                }
+                expression
+                {
+                    emitCurrentExpression();
+                    emitText("))");
+                }
+            |   "while"
+                {
+                    emitIndented("while (");
+                    resetExpressions();
+                }
+                (   expression
+                    {
+                        emitCurrentExpression();
+                        emitCloseParen();
+                    }
+                |   "forever" { emitText("true)"); }
+                )
+            )
+        )
+        { endDoStatement(); }
+        statementEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        reportBadSyntax(66);
+        skipBadLine(first);
+    }
+
+// The case form of a do body: if and else on each case, the braces of the
+// else branches closed together, then the always statements.
+doCaseBody
+{ OpenedState opened = saveOpened(); }
+    :   "case"
+        {
+            resetExpressions();
+            emitIndent();
+        }
+        expression
+        { emitIfHead(); }
+        blockStart
+        nestedBlock
+        ( caseClause )*
+        ( elsePart )?
+        {
+            closeCountedBraces();
+            emitNewline();
+        }
+        ( alwaysClause )?
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(7);
+    }
+
+caseClause
+{ OpenedState opened = saveOpened(); }
+    :   "case"
+        {
+            emitIndent();
+            emitElseHead();
+            emitIndent();
+        }
+        expression
+        { emitIfHead(); }
+        blockStart
+        nestedBlock
+        { incCounter(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(8);
+    }
+
+alwaysClause
+{ OpenedState opened = saveOpened(); }
+    :   "always"
+        ( COLON )?
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        )*
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(9);
+    }
+
+// A block under the test of $error, which the error-catching assignment
+// sets.
+errorStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "error"
+        { beginErrorStatement(); }
+        (   oneLineBody
+        |   blockStart
+            { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+            SLASHERROR
+        )
+        {
+            emitCloseBrace();
+            leaveBlock();
+        }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// --- Try and global
+
+tryStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+    bool caught = false;
+}
+    :   "try"
+        { beginTryStatement(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   statementOrLineEnd
+        )*
+        (   "catch"
+            {
+                beginCatch();
+                caught = true;
+            }
+            leftParen
+            classType
+            identifierName
+            RIGHTPAR
+            {
+                writeCaughtVariable();
+                beginCatchBlock();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   statementOrLineEnd
+            )*
+        )?
+        { closeTryStatement(caught); }
+        SLASHTRY
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+globalStatement
+    :   "global" name:ID
+        { writeGlobalStatement(name->getText()); }
+    ;
+
+// --- For
+
+// A range or a collection loop in its own block scope, which holds a
+// variable declared in the header.
+forStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "for"
+        { beginForStatement(); }
+        forVariable[false]
+        (   comma
+            forVariable[true]
+        )?
+        "in"
+        (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
+            { checkRangeVariable(); }
+            forRange
+        |   forIn
+        )
+        (   oneLineBody
+        |   blockStart
+            { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+            SLASHFOR
+        )
+        { endForStatement(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// A loop variable: a declared name, or a type and a new name.
+forVariable[bool second]
+    :   identifierName { takeForVariable(false, second); }
+    |   variableType identifierName { takeForVariable(true, second); }
+    ;
+
+forRange
+    :   forRangeSpec
+        { writeRangeHeader(); }
+    ;
+
+forRangeSpec
+{ bool negative = false; }
+    :   { beginRangeSpec(); }
+        forRangeBounds
+        (   "step"
+            (   ( ( MINUS | PLUS )? INTEGER forHeaderEnd ) =>
+                (   MINUS { negative = true; }
+                |   PLUS
+                )?
+                digits:INTEGER
+                { takeLiteralStep(negative, digits->getText()); }
+            |   { resetExpressions(); }
+                boundExpression
+                { takeExpressionStep(); }
+            )
+        |
+        )
+    ;
+
+forRangeBounds
+    :   boundExpression
+        rangeOperator
+        { takeRangeStart(); }
+        boundExpression
+        { takeRangeEnd(); }
+    ;
+
+forHeaderEnd
+    :   EOL | QUESTION | COLON | "break" | "continue" | "print" | "echo" | "let"
+    |   "return" | "input"
+    ;
+
+forIn
+    :   { beginCollectionLoop(); }
+        bitOrExpression
+        { writeCollectionHeader(); }
+    ;
+
+// ---------------------------------------------------------------------------
 // Expressions
 
 expression
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   orExpression
     ;
 
@@ -1207,14 +2385,153 @@ leftParen
 // Operands
 
 postfixExpression
+    :   ( ID LEFTPAR ) => callOperand
+    |   ( literalToken DOT ) => literalMethodOperand
+    |   { memberCallAhead() }? ( ID ) => memberCallOperand
         // An attribute access or indexed name, on a level of its own.
         // The gate spares the trial, and its exception, for a plain name.
-    :   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
+    |   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
         { pushExpression(); }
         memberChain
         { popExpressionAppend(); }
+    |   ( ATCHAR ID ) => silentCallOperand
     |   primaryExpression
     ;
+
+// ---------------------------------------------------------------------------
+// Calls. Each call operand has a call frame of its own.
+
+callOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   functionCall
+    ;
+
+literalMethodOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   literalMethodCall
+    ;
+
+memberCallOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   objectMemberChain
+    ;
+
+silentCallOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   ATCHAR { markSilentCall(); }
+        functionCall
+    ;
+
+// A name and its arguments: a predefined function, a class (its
+// constructor), a user function or method, a function-typed value, or an
+// unknown name written as called. A bad call is reported and gives back
+// what it changed.
+functionCall
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+    CallScope call;
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+}
+    :   { beginFunctionCall(call); }
+        functionName
+        { findCallee(call); }
+        leftParen
+        { openCallArguments(call); }
+        argumentList
+        RIGHTPAR
+        { finishFunctionCall(call); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing > 0)
+            throw;
+        abandonCall(call);
+        skipLineIfStuck(first);
+    }
+
+functionName
+    :   name:ID { nameCalledFunction(name->getText()); }
+    ;
+
+// The arguments between the parentheses of a call, a member call or a
+// super-constructor call.
+argumentList
+    :   { beginArgumentList(); }
+        argument
+        (   commaSeparator
+            argument
+        )*
+        { endArgumentList(); }
+    |   { emptyArgumentList(); }
+    ;
+
+argument
+{ bool alias = false; }
+    :   { beginArgument(); }
+        (   "alias" { alias = true; }
+        |
+        )
+        expression
+        { finishArgument(alias); }
+    ;
+
+// A literal and the methods called on it.
+literalMethodCall
+{ ChainScope chain(inputState->guessing == 0); }
+    :   { pushExpression(); }
+        literalValue
+        { beginLiteralChain(); }
+        (   options { greedy = true; }
+        :   DOT memberElement
+        )+
+        { finishCallChain(); }
+    ;
+
+// Segments of a reference, then the methods called on it; each step is the
+// next one's receiver.
+objectMemberChain
+{ ChainScope chain(inputState->guessing == 0); }
+    :   { beginObjectChain(); }
+        identifierReference
+        DOT
+        (   { joinChainSegment(); }
+            identifierReference
+            DOT
+        )*
+        { beginChainCalls(); }
+        memberElement
+        (   options { greedy = true; }
+        :   DOT memberElement
+        )*
+        { finishCallChain(); }
+    ;
+
+// One method call of a chain, on the receiver in codeBuffer; its text is
+// left there.
+memberElement
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+    CallScope call;
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+}
+    :   name:ID { beginMemberCall(call, name->getText()); }
+        leftParen
+        { openMemberCall(call); }
+        argumentList
+        RIGHTPAR
+        { finishMemberCall(call); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing > 0)
+            throw;
+        abandonCall(call);
+        skipLineIfStuck(first);
+    }
 
 primaryExpression
 {
@@ -1454,6 +2771,7 @@ stringLiteral
 
 templateLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   t:TEMPLATE { takeTemplate(t->getText()); }
     ;
 
@@ -1486,6 +2804,7 @@ primaryStartToken
 
 arrayLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   arraySquareList
     |   "array" { currentType = 11; } arrayParenList
     ;
@@ -1496,7 +2815,7 @@ arrayParenList
         leftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -1517,7 +2836,7 @@ arraySquareList
         leftSquare
         (   arrayElement
             ( commaSeparator arrayElement )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -1546,6 +2865,7 @@ leftSquare
 
 dictLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   dictCurlyList
     |   "dict" { currentType = 12; } dictParenList
     ;
@@ -1555,7 +2875,7 @@ dictParenList
         leftParen
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -1571,7 +2891,7 @@ dictCurlyList
         leftCurly
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -1737,6 +3057,9 @@ boundOperand
     |   stringLiteral { assignedFlag = 1; }
     |   phpReference
     |   "zero" { appendKeywordValue("0", 4); }
+    |   ( ID LEFTPAR ) => callOperand
+    |   ( literalToken DOT ) => literalMethodOperand
+    |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
         first:ID { beginMemberAccess(first->getText()); }
