@@ -20,6 +20,7 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
+#include "emit/xml.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
 #include "parser/file_actions.h"
@@ -29,6 +30,7 @@ header "post_include_cpp" {
 #include "parser/print_actions.h"
 #include "parser/reference_actions.h"
 #include "parser/state.h"
+#include "parser/xml_actions.h"
 #include "semantic/semantic.h"
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
@@ -145,6 +147,29 @@ void VelandroParser::skipToEnumEnd()
     }
 }
 
+void VelandroParser::closeBrokenXmlLiteral()
+{
+    int depth = xmlOpenDepth();
+    xmlCloseOpenElements();
+    endStatement();
+    while (depth > 0) {
+        switch (LA(1)) {
+        case CLOSEVEL: case ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE:
+            return;
+        case XOPEN:
+            ++depth;
+            break;
+        case XCLOSE:
+            --depth;
+            break;
+        default:
+            break;
+        }
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+}
+
 bool VelandroParser::singleValueInParentheses()
 {
     int depth = 0;
@@ -249,6 +274,9 @@ public:
     void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     void reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token);
     void skipToEnumEnd();
+    // After a syntax error inside an XML literal: its open elements closed,
+    // the statement ended, the rest of its outermost element skipped.
+    void closeBrokenXmlLiteral();
 
 private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
@@ -472,6 +500,7 @@ statement
         |   printStatement
         |   echoStatement
         |   nativeCode { emitString(rawText); }
+        |   xmlStatement
         |   ( ( modifier )* typeSpec ID ) => declaration
         |   expressionStatement
         )
@@ -1083,6 +1112,62 @@ eqifSeparator
     :   EQIF
         (   EOL { ++lineNumber; }
         )?
+    ;
+
+// ---------------------------------------------------------------------------
+// XML literals
+
+// One literal: a nested PHP array assigned to the outermost tag's variable.
+// A syntax error inside closes the elements written so far and skips the
+// rest of the outermost element, so the PHP written stays whole.
+xmlStatement
+{ XmlLiteralScope scope; }
+    :   { beginXmlLiteral(); }
+        xmlDeclaration
+        { endStatement(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeBrokenXmlLiteral();
+    }
+
+xmlDeclaration
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+}
+    :   open:XOPEN { xmlElementHead(open->getText()); }
+        (   xmlAttribute
+        |   EOL { xmlAttributeLineEnd(); }
+        )*
+        GREATER
+        (   literalValue { xmlContentLiteral(); }
+        |   content:TEMPLATE { xmlContentTemplate(content->getText()); }
+        |   xmlDeclaration
+        |   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        close:XCLOSE { xmlElementClose(close->getText()); }
+        EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    ;
+
+xmlAttribute
+    :   name:ID EQUAL
+        (   r:REAL_LITERAL { xmlAttributeEntry(name->getText(), r->getText(), typeReal); }
+        |   i:INTEGER { xmlAttributeEntry(name->getText(), i->getText(), typeInteger); }
+        |   s:STRING_LITERAL { xmlAttributeEntry(name->getText(), s->getText(), typeText); }
+        )
     ;
 
 // ---------------------------------------------------------------------------
