@@ -12,6 +12,7 @@
 header "post_include_hpp" {
 #include <antlr/TokenStreamException.hpp>
 
+#include "parser/statement_actions.h"
 #include "parser/token_queue.h"
 }
 
@@ -21,6 +22,7 @@ header "post_include_cpp" {
 
 #include "emit/emit.h"
 #include "emit/xml.h"
+#include "parser/call_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
 #include "parser/file_actions.h"
@@ -35,6 +37,10 @@ header "post_include_cpp" {
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
 {
+    // What the rules around a too deep operand find missing at the end of
+    // its line is the same error, reported once.
+    if (atTooDeepStop())
+        return;
     ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError(ex);
     ++errorCount;
 }
@@ -55,11 +61,20 @@ void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& f
 void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException&,
                              const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
+    if (atTooDeepStop()) {
+        // The rest of the line is gone already; its end stays for the
+        // statement. Back at the statement's level the stop is spent.
+        if (expressionNesting == 0)
+            tooDeepStop = ANTLR_USE_NAMESPACE(antlr)RefToken();
+        return;
+    }
+    int skipped = 0;
     if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+        skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
     }
-    consumeUntil(follow);
+    skipUntil(follow, skipped);
 }
 
 // Recovery skips tokens: the line ends they hold still count, and a "#"
@@ -67,8 +82,21 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
 // line is read again.
 void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
-           !follow.member(LA(1))) {
+    skipUntil(follow, 0);
+}
+
+// A literal or "@" begins a statement only where a statement can begin:
+// inside a line it is part of what is skipped.
+void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
+{
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+        if (follow.member(LA(1))) {
+            bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
+                                      LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
+            if (!statementStartOnly || previous == 0 || previous == EOL || previous == SEMI)
+                return;
+        }
+        previous = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
     }
@@ -197,6 +225,40 @@ bool VelandroParser::singleValueInParentheses()
     }
 }
 
+bool VelandroParser::memberCallAhead()
+{
+    unsigned int i = 1;
+    bool segment = false;
+    while (LA(i) == ID) {
+        if (segment && LA(i + 1) == LEFTPAR)
+            return true;
+        ++i;
+        while (LA(i) == LEFTSQUARE) {
+            int depth = 0;
+            for (;; ++i) {
+                int token = LA(i);
+                if (token == LEFTSQUARE || token == LEFTPAR || token == LEFTCURLY) {
+                    // deeper than any operand can nest: the parse fails there anyway
+                    if (++depth > maxExpressionNesting)
+                        return false;
+                } else if (token == RIGHTSQUARE || token == RIGHTPAR || token == RIGHTCURLY) {
+                    if (--depth == 0)
+                        break;
+                } else if (token == EOL || token == SEMI || token == CLOSEVEL ||
+                           token == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+                    return false;
+                }
+            }
+            ++i;
+        }
+        if (LA(i) != DOT)
+            return false;
+        ++i;
+        segment = true;
+    }
+    return false;
+}
+
 bool VelandroParser::codeEndsHere()
 {
     return LA(1) == CLOSEVEL || LA(1) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE
@@ -217,10 +279,34 @@ bool VelandroParser::assignmentAhead()
     }
 }
 
+TokenCursor VelandroParser::tokenCursor()
+{
+    TokenCursor tokens;
+    tokens.la = [this](int i) { return LA(static_cast<unsigned int>(i)); };
+    tokens.consume = [this]() { consume(); };
+    tokens.lineEnds = [this]() { return countLineEnds(LT(1)->getText()); };
+    return tokens;
+}
+
+void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1).get() == first.get())
+        skipLineIfStuck(first);
+    else if (LT(1)->getLine() == first->getLine())
+        skipRestOfLine();
+}
+
 void VelandroParser::throwTooDeep()
 {
-    throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+    ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
         "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+    if (inputState->guessing == 0) {
+        // Reported here, once; the rest of the line, closers and all, goes.
+        reportError(ex);
+        skipRestOfLine();
+        tooDeepStop = LT(1);
+    }
+    throw ex;
 }
 
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
@@ -266,9 +352,19 @@ public:
                  const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
     void consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
     using ANTLR_USE_NAMESPACE(antlr)LLkParser::consumeUntil;
+    // consumeUntil after the token `previous` (0: none, the skip starts
+    // where a statement may).
+    void skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous);
     // The rest of the line, up to its line end (or "?>", or the end of
     // the input), which stays for the caller.
     void skipRestOfLine();
+    // The token stream for skipCompoundStatement.
+    TokenCursor tokenCursor();
+    // After a statement's handler: a statement stuck at its first token, or
+    // stopped on its first line, skips the rest of that line, which would
+    // otherwise be read again as statements; an error on a later line
+    // leaves the token for the caller.
+    void skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
     // their closing keyword is never skipped.
     void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
@@ -282,14 +378,24 @@ private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
     // level before the closing one).
     bool singleValueInParentheses();
+    // Whether a member chain that ends in a call starts at LA(1): segments
+    // (a name and its brackets) joined by ".", then a name and "(". Tokens
+    // only: a trial parse would read every nested chain again.
+    bool memberCallAhead();
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
     bool codeEndsHere();
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
-    // syntax error at the current token.
+    // syntax error at the current token, reported there; the rest of its
+    // line is skipped, and the handlers that meet the line's end on the way
+    // out report nothing more (tooDeepStop).
     void throwTooDeep();
+    ANTLR_USE_NAMESPACE(antlr)RefToken tooDeepStop;
+    // The parser stands at the line end a too deep operand was cut at; a
+    // list's optional line end before its closer is then not taken.
+    bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -463,6 +569,7 @@ includePath
 
 topLevelItem
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   EOL
         {
             ++lineNumber;
@@ -484,6 +591,11 @@ options { defaultErrorHandler = true; }
         { beginDeclaration(); }
         ( modifier )*
         typedDeclaration
+    |   ( ID LEFTPAR ) =>
+        { emitIndent(); }
+        callStatement
+        statementEnd
+    |   ( ATCHAR ID ) => atCallStatement statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
@@ -496,8 +608,15 @@ statement
             emitIndent();
         }
         (   comment
+        |   forStatement
+        |   doStatement
         |   inputStatement
+        |   errorStatement
+        |   globalStatement
+        |   ifStatement
+        |   tryStatement
         |   printStatement
+        |   whileStatement
         |   echoStatement
         |   nativeCode { emitString(rawText); }
         |   xmlStatement
@@ -1022,18 +1141,57 @@ initializerValue
 // Expression and assignment statements
 
 expressionStatement
-{
-    if (!assignmentAhead())
-        throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
-}
     :   { lvalueFlag = 0; }
-        assignmentStatement
+        (   literalMethodStatement statementEnd
+        |   atCallStatement statementEnd
+        |   ( ID LEFTPAR ) => callStatement statementEnd
+        |   { memberCallAhead() }? ( ID ) => memberCallStatement statementEnd
+        |   { assignmentAhead() }? assignmentStatement
+        )
+    ;
+
+// ---------------------------------------------------------------------------
+// Call statements: a call on a line of its own, written as it stands.
+
+callStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { beginCallStatement(); }
+        functionCall
+        { emitCurrentExpression(); }
+    ;
+
+// A call written with PHP's "@", which silences its warnings.
+atCallStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   ATCHAR
+        {
+            markSilentCall();
+            emitIndent();
+            beginCallStatement();
+        }
+        functionCall
+        { emitCurrentExpression(); }
+    ;
+
+literalMethodStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { resetExpressions(); }
+        literalMethodCall
+        { emitCurrentExpression(); }
+    ;
+
+memberCallStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { resetExpressions(); }
+        objectMemberChain
+        { emitCurrentExpression(); }
     ;
 
 // Targets, an operator, values. A compound operator stands alone between
 // target and value ("x + 1" adds 1 to x).
 assignmentStatement
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   { beginAssignment(); }
         lvalue
         {
@@ -1136,9 +1294,11 @@ xmlStatement
 
 xmlDeclaration
 {
+    // reported by the literal's statement, which skips the elements
     NestingGuard nesting;
     if (nesting.tooDeep())
-        throwTooDeep();
+        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+            "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
 }
     :   open:XOPEN { xmlElementHead(open->getText()); }
         (   xmlAttribute
@@ -1234,10 +1394,652 @@ inputStatement
     ;
 
 // ---------------------------------------------------------------------------
+// Control statements: blocks and loop bodies, if, while, do, error, try,
+// global and for. Each compound statement checks first that its blocks fit
+// the block-scope table (else it is reported and skipped whole), and its
+// handler gives back what the statement opened.
+
+// One line of a block or a function body: a statement, an empty line (at
+// most one empty line is written) or a lone ";". A line that is no
+// statement is reported and skipped; the block goes on with the next line.
+statementOrLineEnd
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   statement
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// One statement of a block, "break" and "continue" included.
+loopBodyStatement
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   { emitIndent(); } loopJump
+    |   statementOrLineEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// "break" or "continue", written by the innermost loop's kind.
+loopJump
+{ bool isContinue = LA(1) == LITERAL_continue; }
+    :   ( "break" | "continue" )
+        { writeLoopJump(isContinue); }
+        statementEnd
+    ;
+
+// The body on a header's line, one level deeper.
+oneLineBody
+    :   {
+            indentMore();
+            emitIndent();
+        }
+        (   inlineStatement
+        |   ( "let" | QUESTION ) singleStatement
+        )
+        { indentLess(); }
+    ;
+
+singleStatement
+    :   expressionStatement
+    |   inlineStatement
+    ;
+
+inlineStatement
+    :   printStatement
+    |   echoStatement
+    |   inputStatement
+    |   loopJump
+    ;
+
+// A block scope, its statements, its closing brace.
+nestedBlock
+    :   {
+            enterBlock();
+            indentMore();
+        }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        )*
+        {
+            leaveBlock();
+            indentLess();
+            emitCloseBrace();
+        }
+    ;
+
+// --- If
+
+ifStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "if" { pushCounter(); }
+        (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
+            compositeIf
+        |   ifBody
+        )
+        { popCounter(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        reportBadSyntax(65);
+        skipBadLine(first);
+    }
+
+compositeTestOperator
+    :   LESSER | EQUAL | GREATER | LESS_EQUAL | GREAT_EQUAL | "in" | "match"
+    |   NOT_EQUAL | PASDIFF
+    ;
+
+// A plain if: a condition, then a one-line body with an optional one-line
+// else, or a block with an optional else block and "/if".
+ifBody
+    :   { resetExpressions(); }
+        expression
+        { emitIfHead(); }
+        (   { enterBlock(); }
+            oneLineBody
+            {
+                emitCloseBrace();
+                leaveBlock();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   ( COLON | "else" )
+                {
+                    enterBlock();
+                    emitIndent();
+                    emitElseHead();
+                    indentMore();
+                    emitIndent();
+                }
+                singleStatement
+                {
+                    indentLess();
+                    emitCloseBrace();
+                    leaveBlock();
+                }
+            |
+            )
+        |   blockStart
+            nestedBlock
+            ( elsePart )?
+            SLASHIF
+        )
+    ;
+
+// A tested value, then test lines (each a comparison or "in" with its
+// block), written as a chain of if and else on the value.
+compositeIf
+    :   { resetExpressions(); }
+        bitOrExpression
+        blockStart
+        (   EOL { ++lineNumber; }
+        )*
+        { setCompositeTestedValue(); }
+        compositeTestLine
+        (   {
+                emitIndent();
+                emitElseHead();
+                indentMore();
+            }
+            compositeTestLine
+            {
+                indentLess();
+                incCounter();
+            }
+        )*
+        ( elsePart )?
+        {
+            closeCountedBraces();
+            decGenerator();
+        }
+        SLASHIF
+    ;
+
+compositeTestLine
+    :   { emitIndent(); }
+        (   { beginCompositeComparison(); }
+            comparisonOperator
+            expression
+            { completeCompositeComparison(); }
+        |   "in" inTest
+        )
+        {
+            emitIfHead();
+            nextIdentifierSlot();
+        }
+        blockStart
+        nestedBlock
+        { popIdentifierSlot(); }
+    ;
+
+elsePart
+    :   "else"
+        {
+            emitIndent();
+            emitElseHead();
+        }
+        ( COLON )?
+        nestedBlock
+    ;
+
+// --- While, do and error
+
+// A while is written with its body in do { } while(false), so that a
+// "continue" still runs the step; a one-line "break" or "continue" body
+// gets the same wrapper.
+whileStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+    bool wrapped = false;
+}
+    :   "while"
+        {
+            resetExpressions();
+            beginLoop(whileLoop);
+        }
+        (   expression { writeWhileHead(false); }
+        |   "forever" { writeWhileHead(true); }
+        )
+        (   {
+                wrapped = LA(1) == LITERAL_break || LA(1) == LITERAL_continue
+                    || ((LA(1) == LITERAL_let || LA(1) == QUESTION)
+                        && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
+                if (wrapped)
+                    beginWhileWrapper();
+            }
+            oneLineBody
+            {
+                if (wrapped)
+                    endWhileWrapper();
+                whileStepCount = 0;
+            }
+        |   { beginWhileWrapper(); }
+            blockStart
+            {
+                indentMore();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            {
+                indentLess();
+                endWhileWrapper();
+                whileStepCount = 0;
+            }
+            (   { emitIndent(); }
+                "let"
+                expressionStatement
+                { whileStepCount = 1; }
+            |   SLASHWHILE
+            )
+        )
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   { emitIndent(); }
+            "let"
+            expressionStatement
+            { ++whileStepCount; }
+        |
+        )
+        {
+            indentLess();
+            emitCloseBrace();
+            leaveBlock();
+            checkWhileSteps();
+            endLoop();
+        }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+doStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "do"
+        { beginDoStatement(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        (   doCaseBody
+        |   { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+        )
+        {
+            indentLess();
+            emitCloseBrace();
+        }
+        (   "until"
+            {
+                emitIndented("while(!(");
+                resetExpressions();
+            }
+            expression
+            {
+                emitCurrentExpression();
+                emitText("))");
+            }
+        |   SLASHDO
+            (   { emitIndented("while(false)"); }
+            |   "forever" { emitIndented("while(true)"); }
+            |   "until"
+                {
+                    emitIndented("while(!(");
+                    resetExpressions();
+                }
+                expression
+                {
+                    emitCurrentExpression();
+                    emitText("))");
+                }
+            |   "while"
+                {
+                    emitIndented("while (");
+                    resetExpressions();
+                }
+                (   expression
+                    {
+                        emitCurrentExpression();
+                        emitCloseParen();
+                    }
+                |   "forever" { emitText("true)"); }
+                )
+            )
+        )
+        { endDoStatement(); }
+        statementEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        reportBadSyntax(66);
+        skipBadLine(first);
+    }
+
+// The case form of a do body: if and else on each case, the braces of the
+// else branches closed together, then the always statements.
+doCaseBody
+{ OpenedState opened = saveOpened(); }
+    :   "case"
+        {
+            resetExpressions();
+            emitIndent();
+        }
+        expression
+        { emitIfHead(); }
+        blockStart
+        nestedBlock
+        ( caseClause )*
+        ( elsePart )?
+        {
+            closeCountedBraces();
+            emitNewline();
+        }
+        ( alwaysClause )?
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(7);
+    }
+
+caseClause
+{ OpenedState opened = saveOpened(); }
+    :   "case"
+        {
+            emitIndent();
+            emitElseHead();
+            emitIndent();
+        }
+        expression
+        { emitIfHead(); }
+        blockStart
+        nestedBlock
+        { incCounter(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(8);
+    }
+
+alwaysClause
+{ OpenedState opened = saveOpened(); }
+    :   "always"
+        ( COLON )?
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        )*
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(9);
+    }
+
+// A block under the test of $error, which the error-catching assignment
+// sets.
+errorStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "error"
+        { beginErrorStatement(); }
+        (   oneLineBody
+        |   blockStart
+            { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+            SLASHERROR
+        )
+        {
+            emitCloseBrace();
+            leaveBlock();
+        }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// --- Try and global
+
+tryStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+    bool caught = false;
+}
+    :   "try"
+        { beginTryStatement(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   statementOrLineEnd
+        )*
+        (   "catch"
+            {
+                beginCatch();
+                caught = true;
+            }
+            leftParen
+            classType
+            identifierName
+            RIGHTPAR
+            {
+                writeCaughtVariable();
+                beginCatchBlock();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   statementOrLineEnd
+            )*
+        )?
+        { closeTryStatement(caught); }
+        SLASHTRY
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+globalStatement
+    :   "global" name:ID
+        { writeGlobalStatement(name->getText()); }
+    ;
+
+// --- For
+
+// A range or a collection loop in its own block scope, which holds a
+// variable declared in the header.
+forStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "for"
+        { beginForStatement(); }
+        forVariable[false]
+        (   comma
+            forVariable[true]
+        )?
+        "in"
+        (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
+            { checkRangeVariable(); }
+            forRange
+        |   forIn
+        )
+        (   oneLineBody
+        |   blockStart
+            { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+            SLASHFOR
+        )
+        { endForStatement(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// A loop variable: a declared name, or a type and a new name.
+forVariable[bool second]
+    :   identifierName { takeForVariable(false, second); }
+    |   variableType identifierName { takeForVariable(true, second); }
+    ;
+
+forRange
+    :   forRangeSpec
+        { writeRangeHeader(); }
+    ;
+
+forRangeSpec
+{ bool negative = false; }
+    :   { beginRangeSpec(); }
+        forRangeBounds
+        (   "step"
+            (   ( ( MINUS | PLUS )? INTEGER forHeaderEnd ) =>
+                (   MINUS { negative = true; }
+                |   PLUS
+                )?
+                digits:INTEGER
+                { takeLiteralStep(negative, digits->getText()); }
+            |   { resetExpressions(); }
+                boundExpression
+                { takeExpressionStep(); }
+            )
+        |
+        )
+    ;
+
+forRangeBounds
+    :   boundExpression
+        rangeOperator
+        { takeRangeStart(); }
+        boundExpression
+        { takeRangeEnd(); }
+    ;
+
+forHeaderEnd
+    :   EOL | QUESTION | COLON | "break" | "continue" | "print" | "echo" | "let"
+    |   "return" | "input"
+    ;
+
+forIn
+    :   { beginCollectionLoop(); }
+        bitOrExpression
+        { writeCollectionHeader(); }
+    ;
+
+// ---------------------------------------------------------------------------
 // Expressions
 
 expression
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   orExpression
     ;
 
@@ -1670,14 +2472,153 @@ leftParen
 // Operands
 
 postfixExpression
+    :   ( ID LEFTPAR ) => callOperand
+    |   ( literalToken DOT ) => literalMethodOperand
+    |   { memberCallAhead() }? ( ID ) => memberCallOperand
         // An attribute access or indexed name, on a level of its own.
         // The gate spares the trial, and its exception, for a plain name.
-    :   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
+    |   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
         { pushExpression(); }
         memberChain
         { popExpressionAppend(); }
+    |   ( ATCHAR ID ) => silentCallOperand
     |   primaryExpression
     ;
+
+// ---------------------------------------------------------------------------
+// Calls. Each call operand has a call frame of its own.
+
+callOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   functionCall
+    ;
+
+literalMethodOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   literalMethodCall
+    ;
+
+memberCallOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   objectMemberChain
+    ;
+
+silentCallOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   ATCHAR { markSilentCall(); }
+        functionCall
+    ;
+
+// A name and its arguments: a predefined function, a class (its
+// constructor), a user function or method, a function-typed value, or an
+// unknown name written as called. A bad call is reported and gives back
+// what it changed.
+functionCall
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+    CallScope call;
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+}
+    :   { beginFunctionCall(call); }
+        functionName
+        { findCallee(call); }
+        leftParen
+        { openCallArguments(call); }
+        argumentList
+        RIGHTPAR
+        { finishFunctionCall(call); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing > 0)
+            throw;
+        abandonCall(call);
+        skipLineIfStuck(first);
+    }
+
+functionName
+    :   name:ID { nameCalledFunction(name->getText()); }
+    ;
+
+// The arguments between the parentheses of a call, a member call or a
+// super-constructor call.
+argumentList
+    :   { beginArgumentList(); }
+        argument
+        (   commaSeparator
+            argument
+        )*
+        { endArgumentList(); }
+    |   { emptyArgumentList(); }
+    ;
+
+argument
+{ bool alias = false; }
+    :   { beginArgument(); }
+        (   "alias" { alias = true; }
+        |
+        )
+        expression
+        { finishArgument(alias); }
+    ;
+
+// A literal and the methods called on it.
+literalMethodCall
+{ ChainScope chain(inputState->guessing == 0); }
+    :   { pushExpression(); }
+        literalValue
+        { beginLiteralChain(); }
+        (   options { greedy = true; }
+        :   DOT memberElement
+        )+
+        { finishCallChain(); }
+    ;
+
+// Segments of a reference, then the methods called on it; each step is the
+// next one's receiver.
+objectMemberChain
+{ ChainScope chain(inputState->guessing == 0); }
+    :   { beginObjectChain(); }
+        identifierReference
+        DOT
+        (   { joinChainSegment(); }
+            identifierReference
+            DOT
+        )*
+        { beginChainCalls(); }
+        memberElement
+        (   options { greedy = true; }
+        :   DOT memberElement
+        )*
+        { finishCallChain(); }
+    ;
+
+// One method call of a chain, on the receiver in codeBuffer; its text is
+// left there.
+memberElement
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+    CallScope call;
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+}
+    :   name:ID { beginMemberCall(call, name->getText()); }
+        leftParen
+        { openMemberCall(call); }
+        argumentList
+        RIGHTPAR
+        { finishMemberCall(call); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing > 0)
+            throw;
+        abandonCall(call);
+        skipLineIfStuck(first);
+    }
 
 primaryExpression
 {
@@ -1917,6 +2858,7 @@ stringLiteral
 
 templateLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   t:TEMPLATE { takeTemplate(t->getText()); }
     ;
 
@@ -1949,6 +2891,7 @@ primaryStartToken
 
 arrayLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   arraySquareList
     |   "array" { currentType = 11; } arrayParenList
     ;
@@ -1959,7 +2902,7 @@ arrayParenList
         leftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -1980,7 +2923,7 @@ arraySquareList
         leftSquare
         (   arrayElement
             ( commaSeparator arrayElement )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2009,6 +2952,7 @@ leftSquare
 
 dictLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   dictCurlyList
     |   "dict" { currentType = 12; } dictParenList
     ;
@@ -2018,7 +2962,7 @@ dictParenList
         leftParen
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2034,7 +2978,7 @@ dictCurlyList
         leftCurly
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2200,6 +3144,9 @@ boundOperand
     |   stringLiteral { assignedFlag = 1; }
     |   phpReference
     |   "zero" { appendKeywordValue("0", 4); }
+    |   ( ID LEFTPAR ) => callOperand
+    |   ( literalToken DOT ) => literalMethodOperand
+    |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
         first:ID { beginMemberAccess(first->getText()); }
