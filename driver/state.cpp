@@ -1,7 +1,6 @@
 #include "driver/state.h"
 
 bool isMainFile = true;
-std::string newPrefix = "new ";
 std::string tempFileName = "EraseMe.Tmp.$$$.tmp";
 
 int quiet = 0;

@@ -7,7 +7,6 @@
 #include "semantic/file_names.h"
 
 extern bool isMainFile;              // the file named on the command line (or a page)
-extern std::string newPrefix;        // "new "
 extern std::string tempFileName;     // prepared copy handed to the lexer
 
 extern int quiet;          // option q

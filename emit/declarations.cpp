@@ -3,6 +3,7 @@
 #include <set>
 
 #include "emit/code_buffer.h"
+#include "emit/functions.h"
 #include "emit/output.h"
 #include "emit/state.h"
 #include "semantic/messages.h"
@@ -67,8 +68,12 @@ int declareVariable(int extraFlags)
     return 0;
 }
 
+int inParameterList = 0;
+
 void emitGlobalDeclaration()
 {
+    if (inParameterList)
+        return;
     std::string line = "global ";
     if (codeBuffer.empty() || codeBuffer[0] != '$')
         line += "$";
@@ -117,7 +122,9 @@ int isInstanceMember(const std::string& name)
                 return 0;
         }
     }
-    if (staticModifier)
+    // In a method the method's own mark counts: the body's declarations
+    // reset the modifier.
+    if (inFunction ? staticMethodMarker : staticModifier)
         reportError(18);
     return 1;
 }
@@ -210,4 +217,27 @@ void emitGeneratedConstructor(SymbolTable& table)
         generatedConstructors.insert(current->name);
     indentLess();
     emitIndented("}\n");
+}
+
+void emitClassAttribute(const std::string& name, const std::string& value, bool isStatic,
+                        bool modifiersWritten)
+{
+    SymbolTable& table = symbolTable;
+    bool constant = isConstantExpressionText(value);
+    std::string text = modifiersWritten ? "" : "var ";
+    text += "$" + name;
+    if (constant)
+        text += "=" + value;
+    emitString(text + ";");
+    if (constant)
+        return;
+    if (isStatic) {
+        std::string owner = table.currentClass ? table.currentClass->name : unknownName;
+        headerLines.push_back(owner + "::$" + name + "=" + value + ";\n");
+        return;
+    }
+    // The constructor is written: a line queued now would never be.
+    if (table.constructorWritten)
+        reportError(24);
+    table.constructorLines.push_back("$this->" + name + "=" + value + ";\n");
 }

@@ -18,8 +18,10 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
+#include "parser/class_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
+#include "parser/function_actions.h"
 #include "parser/file_actions.h"
 #include "parser/literal_actions.h"
 #include "parser/nesting.h"
@@ -363,11 +365,14 @@ options { defaultErrorHandler = true; }
         )
         statementEnd
         { ::reportError(13); }
-        // A declaration: modifiers, one or more types, a name.
-    |   ( ( modifier )* typeSpec ( comma typeSpec )* ID ) =>
+        // A declaration: modifiers, then a class, or one or more types and
+        // a name.
+    |   ( ( modifier )* ( "class" | typeSpec ( comma typeSpec )* ID ) ) =>
         { beginDeclaration(); }
         ( modifier )*
-        typedDeclaration
+        (   classDeclaration
+        |   typedDeclaration
+        )
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
@@ -513,7 +518,8 @@ emittedComma
         { emitComma(); }
     ;
 
-// A declaration at file level or in a class body, after its modifiers.
+// A declaration at file level or in a class body, after its modifiers:
+// a function, a list of variables of a keyword type, or an object.
 // A syntax error in it is reported as a bad declaration, and the rest of
 // its line is skipped: a token left there that cannot begin an item would
 // end the file's translation.
@@ -522,12 +528,24 @@ typedDeclaration
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
         { emitIndent(); }
-        (   // (page code may end the declaration at "?>" or a script end tag)
+        (   ( ID LEFTPAR | COMMA ) => functionDefinition
+        |   // (page code may end the declaration at "?>" or a script end tag)
             { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
                               || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
                               || LA(2) == LESSER
                               || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
             variableDeclarationList
+        )
+    |   classType
+        (   ( ID LEFTPAR | COMMA ) => { emitIndent(); } functionDefinition
+            // "string" is the keyword type text
+        |   { currentType == 10 && LA(1) == ID }?
+            { emitIndent(); }
+            variableDeclarationList
+        |   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
+                              || LA(2) == CLOSEVEL || LA(2) == LESSER
+                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
+            instanceDeclaration
         )
     ;
     exception
@@ -542,11 +560,279 @@ typedDeclaration
 declaration
     :   { beginDeclaration(); }
         ( modifier )*
-        declarationType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
-        variableDeclarationList
+        (   declarationType
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
+            variableDeclarationList
+        |   classType
+            (   { currentType == 10 }? variableDeclarationList
+            |   instanceDeclaration
+            )
+        )
     ;
+
+// One object of a class type: its value, null, or a new object.
+instanceDeclaration
+    :   { currentKind = 1; }
+        identifierName
+        { beginInstance(); }
+        (   ( EQUAL ( EOL )? "null" ) =>
+            EQUAL
+            (   EOL { ++lineNumber; }
+            )?
+            "null"
+            { instanceNullValue(); }
+        |   EQUAL { beginInstanceValue(); }
+            (   EOL { ++lineNumber; }
+            )?
+            initializerValue
+            { finishInstanceValue(); }
+        |   { instanceDefaultValue(); }
+        )
+        instanceEnd
+        { finishInstance(); }
+    ;
+
+instanceEnd
+{
+    if (codeEndsHere())
+        return;
+}
+    :   SEMI
+    |   EOL { ++lineNumber; }
+        // Never taken (the init action takes these tokens).
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
+    ;
+
+// ---------------------------------------------------------------------------
+// Classes
+
+// A class: its name, its parent, its members up to "/class". A syntax
+// error in its head or in a member line is reported and the class goes
+// on; one that ends it (no "/class") closes what it opened.
+classDeclaration
+    :   "class" { beginClassHead(); }
+        classHead
+        { openClassBody(); }
+        ( classBodyElement )*
+        SLASHCLASS
+        { closeClass(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeClassAfterError();
+        skipRestOfLine();
+    }
+
+// The name and the parents of a class.
+classHead
+    :   className
+        { openClass(); }
+        (   "is" { emitText(" extends "); }
+            className
+            { setClassParent(); }
+            (   emittedComma
+                className
+                { ::reportError(20); }
+            )*
+        |
+        )
+        (   blockStart
+        |   comment
+        )
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        openClassIfNot();
+        skipRestOfLine();
+        if (LA(1) == EOL) {
+            consume();
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    }
+
+className
+    :   name:ID
+        {
+            currentIdentifier = name->getText();
+            emitText(currentIdentifier);
+            setCodeBuffer(currentIdentifier);
+        }
+    ;
+
+classBodyElement
+    :   { beginDeclaration(); }
+        ( modifier )*
+        typedDeclaration
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   comment
+    |   strayClassLine
+    ;
+
+// A line of a class body that no member begins: reported, skipped up to
+// its line end.
+strayClassLine
+    :   { reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename())); }
+        ~(  SLASHCLASS | EOL | Q_COMMENT | ID | "static" | "private" | "protected"
+         |  "volatile" | "const" | "java" | "javax" | "string" | "void" | "bool"
+         |  "boolean" | "byte" | "number" | "int" | "real" | "integer" | "natural"
+         |  "var" | "array" | "dict" | "file" | "dir" | "text" | "cstring"
+         |  "function" | "char" | "object" | CLOSEVEL | EOF )
+        { skipRestOfLine(); }
+    ;
+
+// ---------------------------------------------------------------------------
+// Functions
+
+// A function or method after its first result type: further result types,
+// the name, the parameters, and a body whose final "return" ends it.
+functionDefinition
+    :   { beginFunction(); }
+        (   comma typeSpec { addResultType(); }
+        )*
+        identifierName
+        { nameFunction(); }
+        functionHead
+        (   (   COLON { emitNewline(); }
+            |   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                }
+            )
+            { openFunctionBlock(); }
+            (   functionBodyLine
+            )*
+            { emitIndent(); }
+            returnStatement
+        |   ( "let" | QUESTION )
+            (   EOL { ++lineNumber; }
+            |   { LA(1) == LITERAL_return }?
+            )
+            { openOneLineBody(); }
+            returnStatement
+        |   { openOneLineBody(); }
+            returnStatement
+        )
+        { closeFunction(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeFunctionAfterError();
+        skipRestOfLine();
+    }
+
+// The parameters in parentheses. A syntax error there is reported and the
+// rest of the list skipped, so that the body still follows.
+functionHead
+    :   { beginParameters(); }
+        LEFTPAR
+        functionParameterList
+        RIGHTPAR
+        { finishParameters(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        while (LA(1) != RIGHTPAR && LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL
+               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
+            consume();
+        if (LA(1) == RIGHTPAR)
+            consume();
+        finishParameters();
+    }
+
+functionParameterList
+    :   functionParameter
+        (   comma { nextParameter(); }
+            functionParameter
+        )*
+    |
+    ;
+
+functionParameter
+    :   { beginParameter(); }
+        (   "const" { currentKind = 4; }
+        )?
+        (   "alias" { aliasParameter(); }
+        )?
+        (   variableType
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
+        |   classType { classParameterType(); }
+        )
+        { parameterType(); }
+        (   "alias" { aliasParameter(); }
+        )?
+        identifierName
+        (   LEFTSQUARE RIGHTSQUARE
+        )*
+        { parameterName(); }
+        (   EQUAL { resetExpressions(); beginParameterDefault(); }
+            expression
+            { parameterDefault(); }
+        |
+        )
+        { finishParameter(); }
+    ;
+
+// One line of a function body; a syntax error in it is reported and the
+// rest of the line skipped, so the body goes on to its return.
+functionBodyLine
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   statement
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipLineIfStuck(first);
+    }
+
+// "return" with no value, one value, or several, then the statement end.
+returnStatement
+options { defaultErrorHandler = true; }
+    :   "return"
+        (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
+            { returnNothing(); }
+        |   { beginReturnValue(); }
+            expression
+            (   { returnOneValue(); }
+            |   { returnFirstOfSeveral(); }
+                (   emittedComma
+                    { resetExpressions(); }
+                    expression
+                    { returnNextValue(); }
+                )+
+                { finishSeveralValues(); }
+            )
+        )
+        statementEnd
+    ;
+
 
 // One PHP statement per name, each on a line of its own.
 variableDeclarationList

@@ -17,6 +17,7 @@ std::string rangeStep;
 int rangeStartValue = 0;
 int rangeEndValue = 0;
 int initializerTargetType = 0;
+std::string newPrefix = "new ";
 
 unsigned char xmlOutermost = 0;
 unsigned char xmlItemWritten = 0;
