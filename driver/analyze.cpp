@@ -51,10 +51,20 @@ std::string resolveInclude(const std::string& line, const std::string& directory
     size_t semicolon = statement.find(';');
     if (semicolon != std::string::npos)
         statement.resize(semicolon);
-    size_t i = statement.find_first_not_of(" \"'");
+    size_t i = statement.find_first_not_of(" \t");
     if (i == std::string::npos)
         i = statement.size();
-    size_t j = statement.find_first_of("\n\r\"' ", i);
+    size_t j;
+    if (i < statement.size() && (statement[i] == '"' || statement[i] == '\'')) {
+        // A quoted name is read whole, blanks and all.
+        j = statement.find(statement[i], i + 1);
+        i += 1;
+    } else {
+        i = statement.find_first_not_of(" \"'", i);
+        if (i == std::string::npos)
+            i = statement.size();
+        j = statement.find_first_of("\n\r\"' ", i);
+    }
     if (j == std::string::npos)
         j = statement.size();
     if (i < statement.size() && (statement[i] == '(' || statement[i] == '_'))
@@ -98,7 +108,7 @@ int analyzeSource(const std::string& directory, bool mainFile) {
         if (upToDate == 1)
             upToDate = isUpToDate(sourceFileName) ? 1 : 0;
 
-        FileCloser source{std::fopen(sourceFileName.c_str(), "r")};
+        FileCloser source{openRegularFile(sourceFileName)};
         if (!source.file)
             return index;
         LineReader reader(source.file);

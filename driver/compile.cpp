@@ -1,7 +1,6 @@
 #include "driver/compile.h"
 
 #include <cstdio>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -16,7 +15,6 @@
 #include "driver/page.h"
 #include "driver/state.h"
 #include "driver/strip.h"
-#include "driver/text.h"
 #include "emit/output.h"
 #include "semantic/messages.h"
 
@@ -30,30 +28,54 @@ struct FileCloser {
     }
 };
 
-// Writes the source's lines, comments removed, one for one into the
-// temporary file.
-void writePreparedSource() {
-    FileCloser source{std::fopen(sourceFileName.c_str(), "r")};
+// The whole of an open file.
+std::string readWhole(FILE* file, const std::string& name) {
+    std::string text;
+    char chunk[1 << 16];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, n);
+    if (std::ferror(file))
+        throw std::runtime_error("cannot read " + name);
+    return text;
+}
+
+// The source's lines, comments removed, one for one: written to the
+// temporary file, and returned for the lexer.
+std::string writePreparedSource() {
+    FileCloser source{openRegularFile(sourceFileName)};
     if (!source.file)
         throw std::runtime_error("cannot read " + sourceFileName);
-    FileCloser copy{std::fopen(tempFileName.c_str(), "w")};
+    FileCloser copy{createPreparedCopy()};
     if (!copy.file)
-        throw std::runtime_error("cannot write " + tempFileName);
+        throw std::runtime_error("cannot write " + std::string(keptTempFileName));
     resetCommentState();
-    LineReader reader(source.file);
-    std::string line;
-    while (reader.read(line)) {
-        std::string code = stripComments(line);
-        std::fwrite(code.data(), 1, code.size(), copy.file);
-        std::fputc('\n', copy.file);
+    const std::string text = readWhole(source.file, sourceFileName);
+    std::string prepared;
+    prepared.reserve(text.size() + text.size() / 8 + 16);
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find('\n', at);
+        end = end == std::string::npos ? text.size() : end + 1;
+        appendCode(text.data() + at, end - at, prepared);
+        prepared += '\n';
+        at = end;
     }
+    // The lexer reads the text itself: the copy is for the user to look at.
+    std::fwrite(prepared.data(), 1, prepared.size(), copy.file);
+    return prepared;
+}
+
+// The prepared page file whole, read in one go: the lexer works from memory.
+std::string readPrepared() {
+    FileCloser file{std::fopen(tempFileName.c_str(), "rb")};
+    if (!file.file)
+        throw std::runtime_error("cannot read " + tempFileName);
+    return readWhole(file.file, tempFileName);
 }
 
 // Lexer and parser on the prepared file, one start rule, the summary line.
-void parsePrepared(bool page) {
-    std::ifstream input(tempFileName.c_str(), std::ios::in | std::ios::binary);
-    if (!input)
-        throw std::runtime_error("cannot read " + tempFileName);
+void parsePrepared(bool page, std::string prepared) {
+    MemoryInput input(std::move(prepared));
     VelandroLexer lexer(input);
     lexer.setFilename(sourceFileName);
     VelandroParser parser(lexer);
@@ -78,8 +100,7 @@ void failed(const char* prefix, const std::string& message) {
 }
 
 void removeTemporary() {
-    if (!keepTemp)
-        unlink(tempFileName.c_str());
+    finishPreparedCopy();
 }
 
 }  // namespace
@@ -89,8 +110,7 @@ void compileSource() {
     try {
         if (verbose)
             std::printf("Compiling %s\n", sourceFileName.c_str());
-        writePreparedSource();
-        parsePrepared(false);
+        parsePrepared(false, writePreparedSource());
     } catch (const std::exception& e) {
         failed("Exception in parser: ", e.what());
     } catch (const antlr::ANTLRException& e) {
@@ -103,7 +123,7 @@ void processWebPage() {
     errorCount = 0;
     writePreparedPage();
     try {
-        parsePrepared(true);
+        parsePrepared(true, readPrepared());
     } catch (const std::exception& e) {
         failed("Html parser exception: ", e.what());
     } catch (const antlr::ANTLRException& e) {

@@ -1,29 +1,38 @@
 #include "driver/files.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
-#include <utime.h>
+#include <unistd.h>
 
 #include "driver/state.h"
 #include "semantic/messages.h"
 #include "semantic/text_util.h"
 
-namespace {
-// A folder opens for reading too, but holds no lines: only a regular file
-// counts as a source or a target.
-bool isRegularFile(FILE* f, struct stat& st) {
-    return fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
+FILE* openRegularFile(const std::string& name) {
+    // Opened without waiting, so a FIFO or a device never holds the run up;
+    // its kind is checked on what was opened.
+    int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return nullptr;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FILE* f = fdopen(fd, "r");
+    if (!f)
+        close(fd);
+    return f;
 }
-}  // namespace
 
 int fileExists(const std::string& name) {
-    FILE* f = std::fopen(name.c_str(), "r");
+    FILE* f = openRegularFile(name);
     if (!f)
         return 0;
-    struct stat st;
-    bool regular = isRegularFile(f, st);
     std::fclose(f);
-    return regular ? 1 : 0;
+    return 1;
 }
 
 void checkSourceExists() {
@@ -51,13 +60,10 @@ std::string targetNameFor(const std::string& source) {
 }
 
 time_t modificationTime(const std::string& name) {
-    FILE* f = std::fopen(name.c_str(), "r");
-    if (!f)
-        return 0;
     struct stat st;
-    time_t t = isRegularFile(f, st) ? st.st_mtime : 0;
-    std::fclose(f);
-    return t;
+    if (stat(name.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return 0;
+    return st.st_mtime;
 }
 
 bool isUpToDate(const std::string& source) {
@@ -71,16 +77,42 @@ bool isUpToDate(const std::string& source) {
 }
 
 void resetTargetTime() {
-    FILE* f = std::fopen(sourceFileName.c_str(), "r");
-    time_t t = -2;
-    if (f) {
-        struct stat st;
-        if (fstat(fileno(f), &st) == 0)
-            t = st.st_mtime - 2;
-        std::fclose(f);
+    // Only a target that is a regular file of its own: never a folder, a
+    // device, or what a link points at.
+    struct stat target;
+    if (lstat(targetFileName.c_str(), &target) != 0 || !S_ISREG(target.st_mode))
+        return;
+    struct stat source;
+    time_t t = stat(sourceFileName.c_str(), &source) == 0 ? source.st_mtime - 2 : -2;
+    struct timespec times[2];
+    times[0].tv_sec = t;
+    times[0].tv_nsec = 0;
+    times[1] = times[0];
+    utimensat(AT_FDCWD, targetFileName.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+FILE* createPreparedCopy() {
+    // A name of its own, made exclusively (no file or link of that name is
+    // ever opened), so runs in one folder each read their own copy.
+    std::string pattern = "EraseMe.Tmp.XXXXXX.tmp";
+    int fd = mkstemps(&pattern[0], 4);
+    if (fd < 0)
+        return nullptr;
+    FILE* f = fdopen(fd, "w");
+    if (!f) {
+        close(fd);
+        unlink(pattern.c_str());
+        return nullptr;
     }
-    struct utimbuf times;
-    times.actime = t;
-    times.modtime = t;
-    utime(targetFileName.c_str(), &times);
+    tempFileName = pattern;
+    return f;
+}
+
+void finishPreparedCopy() {
+    if (tempFileName.empty() || tempFileName == keptTempFileName)
+        return;
+    // Renamed in place of a link of that name, never written through it.
+    if (!keepTemp || std::rename(tempFileName.c_str(), keptTempFileName) != 0)
+        unlink(tempFileName.c_str());
+    tempFileName = keptTempFileName;
 }

@@ -1,10 +1,15 @@
 // File naming, existence and times of sources and targets.
 #pragma once
 
+#include <cstdio>
 #include <ctime>
 #include <string>
 
-// 1 when the file opens for reading, else 0.
+// The file opened for reading when it is a regular file (a link to one
+// counts), else null; never waits on a FIFO or a device.
+FILE* openRegularFile(const std::string& name);
+
+// 1 when the file is a regular file that opens for reading, else 0.
 int fileExists(const std::string& name);
 
 // Ends the run (exit code 1) when `sourceFileName` does not exist.
@@ -28,3 +33,12 @@ bool isUpToDate(const std::string& source);
 // Sets the times of targetFileName to those of sourceFileName less two
 // seconds, so the next run finds the target stale and compiles it again.
 void resetTargetTime();
+
+// Creates the prepared copy of the file being compiled, under a new name in
+// the working folder, and names it in tempFileName; null when it cannot be
+// made.
+FILE* createPreparedCopy();
+
+// Deletes the prepared copy, or under option "~" renames it to
+// keptTempFileName.
+void finishPreparedCopy();

@@ -163,15 +163,14 @@ void preparePage(FILE* page, FILE* stream) {
 }
 
 void writePreparedPage() {
-    unlink(tempFileName.c_str());
     if (verbose)
         std::printf("Processing the %s page\n", sourceFileName.c_str());
-    FileCloser page{std::fopen(sourceFileName.c_str(), "r")};
+    FileCloser page{openRegularFile(sourceFileName)};
     if (!page.file)
         throw std::runtime_error("cannot read " + sourceFileName);
-    FileCloser stream{std::fopen(tempFileName.c_str(), "w")};
+    FileCloser stream{createPreparedCopy()};
     if (!stream.file)
-        throw std::runtime_error("cannot write " + tempFileName);
+        throw std::runtime_error("cannot write " + std::string(keptTempFileName));
     preparePage(page.file, stream.file);
 }
 
@@ -186,7 +185,7 @@ int analyzeWebPage(const std::string& directory) {
         if (upToDate == 1)
             upToDate = isUpToDate(sourceFileName) ? 1 : 0;
 
-        FileCloser page{std::fopen(sourceFileName.c_str(), "r")};
+        FileCloser page{openRegularFile(sourceFileName)};
         if (!page.file)
             return index;
         LineReader reader(page.file);

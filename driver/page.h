@@ -32,8 +32,8 @@ std::string preparePageLine(const std::string& line, int& codeState);
 // Writes the whole prepared stream of a page.
 void preparePage(FILE* page, FILE* stream);
 
-// Steps before compiling a page: deletes the temporary file, then writes the
-// page named by sourceFileName into it, prepared. Throws std::runtime_error
+// Steps before compiling a page: writes the page named by sourceFileName,
+// prepared, into a new prepared copy (createPreparedCopy). Throws std::runtime_error
 // when either file cannot be opened.
 void writePreparedPage();
 

@@ -1,7 +1,8 @@
 #include "driver/state.h"
 
 bool isMainFile = true;
-std::string tempFileName = "EraseMe.Tmp.$$$.tmp";
+const char* const keptTempFileName = "EraseMe.Tmp.$$$.tmp";
+std::string tempFileName = keptTempFileName;
 
 int quiet = 0;
 int verbose = 0;

@@ -8,6 +8,7 @@
 
 extern bool isMainFile;              // the file named on the command line (or a page)
 extern std::string tempFileName;     // prepared copy handed to the lexer
+extern const char* const keptTempFileName;   // its name when option "~" keeps it
 
 extern int quiet;          // option q
 extern int verbose;        // option v

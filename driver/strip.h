@@ -3,6 +3,7 @@
 // keeps the source's line numbers.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // 1 while a "/*" comment opened on an earlier line is still open.
@@ -17,3 +18,7 @@ void resetCommentState();
 // The code text of one line (its line end included or not). The line is
 // left holding the result too, unless it lies wholly inside a comment.
 std::string stripComments(std::string& line);
+
+// The code text of the n characters of one line appended to `out`; false,
+// with nothing appended, when the line lies wholly inside a comment.
+bool appendCode(const char* line, size_t n, std::string& out);

@@ -1,5 +1,9 @@
 #include "emit/output.h"
 
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "emit/expr_levels.h"
 
 FILE* outputFile = nullptr;
@@ -7,19 +11,61 @@ int newlineState = 0;
 int indentLevel = 0;
 std::vector<std::string> headerLines;
 
+namespace {
+// The file being written goes under a name of its own beside the target and
+// is renamed into place when closed: a reader never sees half a file, runs
+// in one folder never write into each other's files, and a link in the
+// target's place is replaced, never written through.
+std::string outputTarget;
+std::string outputTemporary;
+
+bool isWritableTarget(const std::string& name)
+{
+    struct stat st;
+    if (lstat(name.c_str(), &st) != 0)
+        return true;
+    return S_ISREG(st.st_mode) || S_ISLNK(st.st_mode);
+}
+
+mode_t newFileMode()
+{
+    mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+}  // namespace
+
 bool openOutputFile(const std::string& name)
 {
     closeOutputFile();
-    outputFile = std::fopen(name.c_str(), "wb");
-    return outputFile != nullptr;
+    if (name.empty() || !isWritableTarget(name))
+        return false;
+    std::string pattern = name + ".XXXXXX";
+    int fd = mkstemp(&pattern[0]);
+    if (fd < 0)
+        return false;
+    fchmod(fd, newFileMode());
+    outputFile = fdopen(fd, "wb");
+    if (!outputFile) {
+        close(fd);
+        unlink(pattern.c_str());
+        return false;
+    }
+    outputTarget = name;
+    outputTemporary = pattern;
+    return true;
 }
 
 void closeOutputFile()
 {
-    if (outputFile) {
-        std::fclose(outputFile);
-        outputFile = nullptr;
-    }
+    if (!outputFile)
+        return;
+    bool written = std::fclose(outputFile) == 0;
+    outputFile = nullptr;
+    if (!written || std::rename(outputTemporary.c_str(), outputTarget.c_str()) != 0)
+        unlink(outputTemporary.c_str());
+    outputTemporary.clear();
+    outputTarget.clear();
 }
 
 // Every write goes through these two, so a missing file writes nothing.

@@ -12,10 +12,12 @@ extern int newlineState;      // 0 inside a line, 1 after a line end, 2 after "{
 extern int indentLevel;       // indentation depth, "   " a level
 extern std::vector<std::string> headerLines;
 
-// Opens `name` for writing ("wb") as the output file; false when it cannot
-// be opened (outputFile is then null). Closes a previous file first.
+// Opens the output file for `name`: a new file beside it, renamed to `name`
+// when closed. False when it cannot be made, or when `name` is a folder or
+// another file that is neither a regular file nor a link (outputFile is then
+// null). Closes a previous file first.
 bool openOutputFile(const std::string& name);
-// Closes the output file when one is open.
+// Closes the output file when one is open and puts it in its target's place.
 void closeOutputFile();
 
 void emitNewline();

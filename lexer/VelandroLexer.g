@@ -10,11 +10,16 @@
 // chosen are tried in nextToken in the order written here, and the character
 // sets are numbered in the order in which the rules first use them.
 
+// BufferLexer reads the input from memory and pools the tokens.
+header "post_include_hpp" {
+#include "lexer/buffer_lexer.h"
+}
+
 options {
     language = "Cpp";
 }
 
-class VelandroLexer extends Lexer;
+class VelandroLexer extends Lexer("BufferLexer");
 options {
     k = 2;
     importVocab = VelandroPinned;

@@ -11,6 +11,8 @@
 
 header "post_include_hpp" {
 #include <antlr/TokenStreamException.hpp>
+
+#include "parser/token_queue.h"
 }
 
 header "post_include_cpp" {
@@ -146,7 +148,7 @@ options {
     language = "Cpp";
 }
 
-class VelandroParser extends Parser;
+class VelandroParser extends Parser("BufferParser");
 options {
     k = 2;
     // The pinned numbers of the lexer; exporting "Velandro" gives the class
@@ -1739,6 +1741,13 @@ stringLiteral
 templateLiteral
 options { defaultErrorHandler = true; }
     :   t:TEMPLATE { takeTemplate(t->getText()); }
+    ;
+
+// A literal taken as a value: its text in currentIdentifier, nothing written.
+literalValue
+    :   r:REAL_LITERAL { takeLiteralValue(r->getText(), typeReal); }
+    |   i:INTEGER { takeLiteralValue(i->getText(), typeInteger); }
+    |   s:STRING_LITERAL { takeLiteralValue(s->getText(), typeText); }
     ;
 
 literalToken

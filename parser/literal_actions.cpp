@@ -359,6 +359,16 @@ void appendStringLiteral(const std::string& token)
     currentType = typeText;
 }
 
+void takeLiteralValue(const std::string& token, int type)
+{
+    currentIdentifier = token;
+    currentType = type;
+    if (type == typeInteger && !token.empty() && token.back() == 'n') {
+        currentIdentifier.pop_back();
+        currentType = typeNatural;
+    }
+}
+
 void appendKeywordValue(const char* text, int type)
 {
     exprAppendText(text);

@@ -16,6 +16,10 @@ std::string phpStringLiteral(const std::string& token);
 void appendIntegerLiteral(const std::string& token);
 void appendRealLiteral(const std::string& token);
 void appendStringLiteral(const std::string& token);
+// A literal kept as a value, not written: its token text in
+// currentIdentifier (a real keeps its suffix; an integer's "n" makes it a
+// natural and goes), its type in currentType.
+void takeLiteralValue(const std::string& token, int type);
 void appendKeywordValue(const char* text, int type);
 // "this", reported outside a class.
 void appendThis();

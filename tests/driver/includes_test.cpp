@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
@@ -178,6 +180,8 @@ TEST_F(Analysis, MissingIncludeEndsTheRun) {
 TEST_F(Analysis, ResolveInclude) {
     write("lib.vel", "");
     write("LIB.VEL", "");
+    mkdir("sub dir", 0755);
+    write("sub dir/l.vel", "");
     struct Case {
         const char* line;
         const char* name;
@@ -189,6 +193,9 @@ TEST_F(Analysis, ResolveInclude) {
         {"include(\"lib.vel\")", ""},
         {"include \"x.php\"", ""},
         {"include", ""},
+        // A quoted name is read whole.
+        {"include \"sub dir/l.vel\"", "./sub dir/l.vel"},
+        {"include 'sub dir/l.vel';", "./sub dir/l.vel"},
     };
     for (const Case& c : cases) {
         std::string line = c.line;

@@ -48,10 +48,13 @@ TEST_F(VelpTest, FoldersAreNoFiles) {
 
     write("prog.vel", "print 1\n");
     mkdir(at("prog.php").c_str(), 0755);
+    setTime("prog.php", 1400000000);
     VelpResult target = velp({"-q", "prog"});
     EXPECT_EQ(target.code, 1);
     EXPECT_EQ(target.out, "prog.vel L1: \"prog.php\" can't be opened for writing\n"
                           "prog.php, compiled 0 lines, there is 1 error\n");
+    // The failed compile leaves the folder's times alone.
+    EXPECT_EQ(mtime("prog.php"), 1400000000);
 }
 
 TEST_F(VelpTest, MessageListing) {
@@ -147,23 +150,73 @@ TEST_F(VelpTest, TemporaryFileDeletedOrKept) {
     EXPECT_EQ(read("EraseMe.Tmp.$$$.tmp"), "print \"a\"\n\nprint \"b\"\n");
 }
 
-TEST_F(VelpTest, UnwritableTemporaryFileFailsTheFile) {
+// The prepared copy is made under a name of its own: a folder or a link of
+// the kept copy's name neither stops the run nor is written through.
+TEST_F(VelpTest, PreparedCopyNeverWritesThroughALink) {
     write("prog.vel", hello);
     ASSERT_EQ(mkdir(at("EraseMe.Tmp.$$$.tmp").c_str(), 0755), 0);
-    write("prog.php", "old");
-    setTime("prog.vel", 1500000000);
-    setTime("prog.php", 1400000000);
     VelpResult r = velp({"-q", "prog"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "Exception in parser: cannot write EraseMe.Tmp.$$$.tmp\n");
-    EXPECT_EQ(mtime("prog.php"), 1500000000 - 2);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "hi\n");
+    rmdir(at("EraseMe.Tmp.$$$.tmp").c_str());
 
-    // A page is prepared before its compilation: the run ends.
-    write("page.vel", "<p>x</p>\n");
-    r = velp({"-wq", "page"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "Exception in main: cannot write EraseMe.Tmp.$$$.tmp\n");
-    EXPECT_FALSE(exists("page.php"));
+    write("victim.txt", "precious\n");
+    ASSERT_EQ(symlink("victim.txt", at("EraseMe.Tmp.$$$.tmp").c_str()), 0);
+    r = velp({"-q~c", "prog"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(read("victim.txt"), "precious\n");
+    EXPECT_EQ(read("EraseMe.Tmp.$$$.tmp"), "print \"hi\"\n");
+    struct stat st;
+    ASSERT_EQ(lstat(at("EraseMe.Tmp.$$$.tmp").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+}
+
+// A target that is a link is replaced by the new file; what it pointed at
+// stays as it was.
+TEST_F(VelpTest, TargetLinkIsReplacedNotWrittenThrough) {
+    write("prog.vel", hello);
+    write("victim.txt", "precious\n");
+    setTime("victim.txt", 1400000000);
+    ASSERT_EQ(symlink("victim.txt", at("prog.php").c_str()), 0);
+    VelpResult r = velp({"-q", "prog"});
+    EXPECT_EQ(r.out, "hi\n");
+    EXPECT_EQ(read("victim.txt"), "precious\n");
+    struct stat st;
+    ASSERT_EQ(lstat(at("prog.php").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+}
+
+// A FIFO or a device as the source is no file to read, reported at once.
+TEST_F(VelpTest, SourceThatIsNoRegularFileIsUnreadable) {
+    ASSERT_EQ(mkfifo(at("fifo.vel").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("/dev/zero", at("zero.vel").c_str()), 0);
+    for (const char* name : {"fifo", "zero"}) {
+        VelpResult r = velp({"-q", name});
+        EXPECT_EQ(r.code, 1) << name;
+        EXPECT_EQ(r.out, std::string(name) + ".vel not found...\n");
+    }
+}
+
+// Runs in one folder at the same time each read their own copy and write
+// their own target: each prints what it prints alone.
+TEST_F(VelpTest, ConcurrentRunsInOneFolder) {
+    const int runs = 12;
+    for (int i = 0; i < runs; ++i)
+        write("p" + std::to_string(i) + ".vel",
+              "int n = " + std::to_string(i) + "\nprint \"run\"\nprint n\n");
+    std::string script = "cd '" + dir_ + "' && for i in $(seq 0 " + std::to_string(runs - 1) +
+                         "); do '" VELP_PROGRAM "' -cq p$i > out$i.txt 2>&1 & done; wait";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+    for (int i = 0; i < runs; ++i) {
+        std::string n = std::to_string(i);
+        EXPECT_TRUE(exists("p" + n + ".php")) << n;
+        EXPECT_EQ(read("out" + n + ".txt"), "") << n;
+        VelpResult r = velp({"-q", "p" + n});
+        EXPECT_EQ(r.out, "run\n" + n + "\n");
+    }
+    // No prepared copy or half-written target is left behind.
+    EXPECT_EQ(std::system(("ls '" + dir_ + "' | grep -q -e EraseMe -e 'php\\.'").c_str()) == 0,
+              false);
 }
 
 TEST_F(VelpTest, ConfigurationFileHasNoEffect) {

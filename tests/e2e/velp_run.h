@@ -92,6 +92,8 @@ protected:
             dup2(e, 2);
             dup2(in, 0);
             setenv("PATH", path_.c_str(), 1);
+            // A run that hangs ends the test instead of the suite.
+            alarm(30);
             std::vector<char*> argv;
             argv.push_back(const_cast<char*>("velp"));
             for (const std::string& a : args)

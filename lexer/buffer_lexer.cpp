@@ -1,0 +1,166 @@
+#include "buffer_lexer.h"
+
+#include <antlr/CommonToken.hpp>
+#include <antlr/LexerSharedInputState.hpp>
+
+using ANTLR_USE_NAMESPACE(antlr)InputBuffer;
+using ANTLR_USE_NAMESPACE(antlr)RefToken;
+using ANTLR_USE_NAMESPACE(antlr)TokenRef;
+
+namespace {
+
+// A token of the pool, made ready for its next use.
+class PoolToken : public ANTLR_USE_NAMESPACE(antlr)CommonToken {
+public:
+    void reuse(int type, int line, int column)
+    {
+        setType(type);
+        this->line = line;
+        col = column;
+        text.clear();
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<MemoryInput> MemoryInput::drain(InputBuffer& input)
+{
+    std::string text;
+    for (int c = input.getChar(); c != EOF; c = input.getChar())
+        text.push_back(static_cast<char>(c));
+    return std::make_unique<MemoryInput>(std::move(text));
+}
+
+void MemoryInput::reset()
+{
+    begin_ = pos_ = text_.data();
+    end_ = begin_ + text_.size();
+    marks_ = 0;
+}
+
+unsigned int MemoryInput::mark()
+{
+    ++marks_;
+    return offset();
+}
+
+void MemoryInput::rewind(unsigned int mark)
+{
+    seek(mark);
+    if (marks_ != 0)
+        --marks_;
+}
+
+unsigned int MemoryInput::entries() const
+{
+    return static_cast<unsigned int>(end_ - pos_);
+}
+
+TokenPool::~TokenPool()
+{
+    // A token still held elsewhere goes with its last holder.
+    for (TokenRef* slot : slots_)
+        if (slot->decrement())
+            delete slot;
+}
+
+RefToken TokenPool::take(int type, int line, int column)
+{
+    // Enough slots that a token comes round again only after the parser
+    // has long consumed it; a held one is left to its holders.
+    constexpr size_t kSlots = 64;
+    if (slots_.size() < kSlots) {
+        slots_.push_back(TokenRef::getRef(new PoolToken()));
+        next_ = slots_.size() - 1;
+    } else if (slots_[next_]->count != 1) {
+        if (slots_[next_]->decrement())
+            delete slots_[next_];
+        slots_[next_] = TokenRef::getRef(new PoolToken());
+    }
+    auto* token = static_cast<PoolToken*>(slots_[next_]->ptr);
+    next_ = (next_ + 1) % kSlots;
+    token->reuse(type, line, column);
+    return RefToken(token);
+}
+
+BufferLexer::BufferLexer(InputBuffer* input, bool caseSensitive)
+    : CharScanner(input, caseSensitive)
+{
+    attach(*input);
+}
+
+BufferLexer::BufferLexer(InputBuffer& input, bool caseSensitive)
+    : CharScanner(input, caseSensitive)
+{
+    attach(input);
+}
+
+BufferLexer::BufferLexer(const ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState& state,
+                         bool caseSensitive)
+    : CharScanner(state, caseSensitive)
+{
+    attach(inputState->getInput());
+}
+
+void BufferLexer::attach(InputBuffer& input)
+{
+    state_ = inputState.get();
+    input_ = dynamic_cast<MemoryInput*>(&input);
+    if (!input_) {
+        owned_ = MemoryInput::drain(input);
+        input_ = owned_.get();
+    }
+}
+
+void BufferLexer::match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b)
+{
+    int la = LA(1);
+    if (!b.member(la))
+        throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, b, false, this);
+    consume();
+}
+
+void BufferLexer::mismatch(int la, int c, bool inverted)
+{
+    throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c, inverted, this);
+}
+
+void BufferLexer::mismatchRange(int la, int c1, int c2)
+{
+    throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c1, c2, false, this);
+}
+
+namespace {
+
+size_t hashName(std::string_view s)
+{
+    size_t h = 2166136261u;
+    for (unsigned char c : s)
+        h = (h ^ c) * 16777619u;
+    return h;
+}
+
+}  // namespace
+
+int BufferLexer::keyword(std::string_view s, int type) const
+{
+    if (keywords_.empty() || keywordCount_ != literals.size()) {
+        // A table at most a quarter full: a miss ends at an empty slot soon.
+        size_t size = 16;
+        while (size < literals.size() * 4)
+            size *= 2;
+        keywords_.assign(size, Keyword{std::string_view(), 0});
+        for (const auto& entry : literals) {
+            size_t i = hashName(entry.first) & (size - 1);
+            while (keywords_[i].type != 0)
+                i = (i + 1) & (size - 1);
+            keywords_[i] = Keyword{entry.first, entry.second};
+        }
+        keywordCount_ = literals.size();
+    }
+    const size_t mask = keywords_.size() - 1;
+    for (size_t i = hashName(s) & mask; keywords_[i].type != 0; i = (i + 1) & mask)
+        if (keywords_[i].name == s)
+            return keywords_[i].type;
+    return type;
+}

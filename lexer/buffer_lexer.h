@@ -1,0 +1,166 @@
+// The lexer's input and its tokens. The whole input is held in memory and
+// the generated lexer reads it through BufferLexer, its base class: look-ahead
+// and consume work on the buffer directly, keywords are found by hashing, and
+// tokens come from a pool owned by the lexer, so a token costs no heap
+// allocation of its own.
+#ifndef VELP_LEXER_BUFFER_LEXER_H
+#define VELP_LEXER_BUFFER_LEXER_H
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <antlr/CharScanner.hpp>
+#include <antlr/InputBuffer.hpp>
+#include <antlr/LexerSharedInputState.hpp>
+#include <antlr/MismatchedCharException.hpp>
+#include <antlr/TokenRefCount.hpp>
+
+// The characters of one input, read once. Also a complete InputBuffer, for
+// whatever in the runtime reaches the input through the shared state.
+class MemoryInput : public ANTLR_USE_NAMESPACE(antlr)InputBuffer {
+public:
+    explicit MemoryInput(std::string text) : text_(std::move(text)) { reset(); }
+    // Everything the buffer delivers, until its end.
+    static std::unique_ptr<MemoryInput> drain(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input);
+
+    // The character i ahead (1 is the next), EOF past the end.
+    int at(unsigned int i) const {
+        const char* p = pos_ + (i - 1);
+        return p < end_ ? static_cast<unsigned char>(*p) : EOF;
+    }
+    void advance() { ++pos_; }
+    unsigned int offset() const { return static_cast<unsigned int>(pos_ - begin_); }
+    void seek(unsigned int offset) { pos_ = begin_ + offset; }
+
+    void reset() override;
+    void consume() override { advance(); }
+    int getChar() override { return pos_ < end_ ? static_cast<unsigned char>(*pos_++) : EOF; }
+    void fill(unsigned int) override {}
+    int LA(unsigned int i) override { return at(i); }
+    unsigned int mark() override;
+    bool isMarked() const override { return marks_ != 0; }
+    void rewind(unsigned int mark) override;
+    unsigned int entries() const override;
+
+private:
+    std::string text_;
+    const char* begin_ = nullptr;
+    const char* pos_ = nullptr;
+    const char* end_ = nullptr;
+    unsigned int marks_ = 0;
+};
+
+// Tokens for one lexer, reused in turn: a token is handed out again once
+// nothing but the pool holds it, and replaced by a fresh one while something
+// still does.
+class TokenPool {
+public:
+    TokenPool() = default;
+    TokenPool(const TokenPool&) = delete;
+    TokenPool& operator=(const TokenPool&) = delete;
+    ~TokenPool();
+    ANTLR_USE_NAMESPACE(antlr)RefToken take(int type, int line, int column);
+
+private:
+    std::vector<ANTLR_USE_NAMESPACE(antlr)TokenRef*> slots_;
+    size_t next_ = 0;
+};
+
+#define VELP_INLINE inline __attribute__((always_inline))
+
+class BufferLexer : public ANTLR_USE_NAMESPACE(antlr)CharScanner {
+public:
+    // The constructors the generated lexer calls: an input other than a
+    // MemoryInput is read whole first.
+    BufferLexer(ANTLR_USE_NAMESPACE(antlr)InputBuffer* input, bool caseSensitive);
+    BufferLexer(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input, bool caseSensitive);
+    BufferLexer(const ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState& state, bool caseSensitive);
+
+    VELP_INLINE int LA(unsigned int i) final {
+        int c = input_->at(i);
+        return caseSensitive ? c : toLower(c);
+    }
+    VELP_INLINE void consume() final {
+        if (state_->guessing == 0) {
+            int c = input_->at(1);
+            if (saveConsumedInput)
+                text.push_back(static_cast<char>(c));
+            if (c == '\t')
+                tab();
+            else
+                state_->column++;
+        }
+        input_->advance();
+    }
+    void setInputState(ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState state) final {
+        CharScanner::setInputState(state);
+        attach(inputState->getInput());
+    }
+    unsigned int mark() final { return input_->mark(); }
+    void rewind(unsigned int pos) final { input_->rewind(pos); }
+
+    // The matches are small enough to inline into the rules; the
+    // exceptions are thrown out of line.
+    VELP_INLINE void match(int c) final {
+        int la = LA(1);
+        if (la != c)
+            mismatch(la, c, false);
+        consume();
+    }
+    void match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b) final;
+    VELP_INLINE void match(const char* s) final {
+        while (*s != '\0') {
+            int la = LA(1), c = (*s++ & 0xFF);
+            if (la != c)
+                mismatch(la, c, false);
+            consume();
+        }
+    }
+    void match(const std::string& s) final { match(s.c_str()); }
+    VELP_INLINE void matchNot(int c) final {
+        int la = LA(1);
+        if (la == c)
+            mismatch(la, c, true);
+        consume();
+    }
+    VELP_INLINE void matchRange(int c1, int c2) final {
+        int la = LA(1);
+        if (la < c1 || la > c2)
+            mismatchRange(la, c1, c2);
+        consume();
+    }
+    void resetText() final {
+        text.clear();
+        state_->tokenStartColumn = state_->column;
+        state_->tokenStartLine = state_->line;
+    }
+    int testLiteralsTable(int type) const final { return keyword(text, type); }
+    int testLiteralsTable(const std::string& s, int type) const final { return keyword(s, type); }
+    ANTLR_USE_NAMESPACE(antlr)RefToken makeToken(int type) final {
+        return pool_.take(type, state_->tokenStartLine, state_->tokenStartColumn);
+    }
+
+private:
+    [[noreturn]] void mismatch(int la, int c, bool inverted);
+    [[noreturn]] void mismatchRange(int la, int c1, int c2);
+    void attach(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input);
+    int keyword(std::string_view s, int type) const;
+
+    MemoryInput* input_ = nullptr;
+    // The shared state, held by the scanner for its whole life.
+    ANTLR_USE_NAMESPACE(antlr)LexerInputState* state_ = nullptr;
+    std::unique_ptr<MemoryInput> owned_;
+    TokenPool pool_;
+    // The keyword table by hash (open addressing), built from the
+    // generated one on first use.
+    struct Keyword {
+        std::string_view name;
+        int type;
+    };
+    mutable std::vector<Keyword> keywords_;
+    mutable size_t keywordCount_ = 0;
+};
+
+#endif

@@ -1,0 +1,57 @@
+#include "parser/token_queue.h"
+
+#include <antlr/ParserSharedInputState.hpp>
+
+using ANTLR_USE_NAMESPACE(antlr)RefToken;
+using ANTLR_USE_NAMESPACE(antlr)TokenBuffer;
+using ANTLR_USE_NAMESPACE(antlr)TokenStream;
+
+namespace {
+
+class BufferStream : public TokenStream {
+public:
+    explicit BufferStream(TokenBuffer& buffer) : buffer_(buffer) {}
+    RefToken nextToken() override
+    {
+        RefToken token = buffer_.LT(1);
+        buffer_.consume();
+        return token;
+    }
+
+private:
+    TokenBuffer& buffer_;
+};
+
+}  // namespace
+
+void TokenQueue::fill(size_t at)
+{
+    while (entries_.size() <= at) {
+        RefToken token = source_->nextToken();
+        int type = token->getType();
+        entries_.push_back(Entry{type, std::move(token)});
+    }
+}
+
+void TokenQueue::compact()
+{
+    entries_.erase(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(head_));
+    head_ = 0;
+}
+
+BufferParser::BufferParser(TokenStream& lexer, int k)
+    : LLkParser(lexer, k), queue_(lexer)
+{
+}
+
+BufferParser::BufferParser(TokenBuffer& tokens, int k)
+    : LLkParser(tokens, k), adapter_(new BufferStream(tokens)), queue_(*adapter_)
+{
+}
+
+BufferParser::BufferParser(const ANTLR_USE_NAMESPACE(antlr)ParserSharedInputState& state, int k)
+    : LLkParser(state, k), adapter_(new BufferStream(inputState->getInput())), queue_(*adapter_)
+{
+}
+
+BufferParser::~BufferParser() = default;

@@ -1,0 +1,65 @@
+#include "semantic/php_names.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <iterator>
+
+namespace {
+#include "semantic/php_names_data.inc"
+
+template <std::size_t N>
+bool contains(const char* const (&table)[N], const std::string& name)
+{
+    return std::binary_search(std::begin(table), std::end(table), name.c_str(),
+                              [](const char* a, const char* b) { return std::strcmp(a, b) < 0; });
+}
+
+std::string lowered(const std::string& name)
+{
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+// A name with a NUL in it is no PHP name, whatever its prefix.
+bool plain(const std::string& name)
+{
+    return !name.empty() && name.find('\0') == std::string::npos;
+}
+}
+
+bool isPhpFunctionName(const std::string& name)
+{
+    return plain(name) && contains(phpFunctionNames, lowered(name));
+}
+
+bool isPhpClassName(const std::string& name)
+{
+    return plain(name) && contains(phpClassNames, lowered(name));
+}
+
+bool isPhpConstantName(const std::string& name)
+{
+    if (!plain(name))
+        return false;
+    const std::string lower = lowered(name);
+    return lower == "true" || lower == "false" || lower == "null" ||
+           contains(phpConstantNames, name);
+}
+
+bool isPhpReservedWord(const std::string& name)
+{
+    return plain(name) && contains(phpReservedWords, lowered(name));
+}
+
+bool isPhpReservedClassName(const std::string& name)
+{
+    return plain(name) && contains(phpReservedClassNames, lowered(name));
+}
+
+bool isPhpReservedVariableName(const std::string& name)
+{
+    return name == "this" || name == "GLOBALS";
+}
