@@ -1,6 +1,5 @@
 #include "driver/state.h"
 
-bool isMainFile = true;
 const char* const keptTempFileName = "EraseMe.Tmp.$$$.tmp";
 std::string tempFileName = keptTempFileName;
 

@@ -7,6 +7,7 @@
 #include "emit/output.h"
 #include "emit/state.h"
 #include "semantic/messages.h"
+#include "semantic/php_names.h"
 #include "semantic/symbol_table.h"
 #include "semantic/types.h"
 
@@ -22,6 +23,9 @@ int declareVariable(int extraFlags)
     // to it; an attribute or a constant may take the name
     bool variable = currentKind == 1 || currentKind == 2;
     if (variable && name == "GLOBALS" && (inFunction || !inClass))
+        reportAlreadyDeclaredIn(74);
+    // define() keeps PHP's own value of a constant PHP has, with a warning
+    if (currentKind == 4 && isPhpConstantName(name))
         reportAlreadyDeclaredIn(74);
     if (inBlockScope) {
         if (table.findIgnoreCase(name) != -1) {

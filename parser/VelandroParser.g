@@ -25,6 +25,7 @@ header "post_include_cpp" {
 #include "parser/expression_actions.h"
 #include "parser/function_actions.h"
 #include "parser/file_actions.h"
+#include "parser/head_actions.h"
 #include "parser/literal_actions.h"
 #include "parser/nesting.h"
 #include "parser/print_actions.h"
@@ -81,6 +82,68 @@ void VelandroParser::skipRestOfLine()
            LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
+    }
+}
+
+// The rest of a bad line of an extern block or class: up to its line end,
+// a "#" comment, the end of the code or a closing keyword, which stay. A
+// bad item that consumed nothing loses its first token, so that the
+// caller's loop goes on.
+void VelandroParser::skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    bool stuck = LT(1).get() == first.get();
+    for (;;) {
+        switch (LA(1)) {
+        case EOL: case Q_COMMENT:
+            if (stuck) {
+                // the bad item is this very token: it goes, with its line end
+                lineNumber += countLineEnds(LT(1)->getText());
+                consume();
+            }
+            return;
+        case CLOSEVEL: case SLASHEXTERN: case SLASHCLASS: case SLASHENUM:
+        case ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE:
+            return;
+        case SEMI:
+            consume();
+            return;
+        default:
+            stuck = false;
+            lineNumber += countLineEnds(LT(1)->getText());
+            consume();
+        }
+    }
+}
+
+void VelandroParser::reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
+{
+    reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(token, getFilename()));
+    int lineEnds = countLineEnds(token->getText());
+    lineNumber += lineEnds;
+    // a "#" comment ends its line itself
+    if (lineEnds == 0)
+        skipExternLine(token);
+}
+
+// After a syntax error in an enumeration block: the rest of the bad line,
+// then what can still be items, up to and with its "/enum". Anything else
+// stays for the top-level items.
+void VelandroParser::skipToEnumEnd()
+{
+    skipExternLine(LT(1));
+    for (;;) {
+        switch (LA(1)) {
+        case SLASHENUM:
+            consume();
+            return;
+        case ID: case INTEGER: case REAL_LITERAL: case STRING_LITERAL: case COMMA:
+        case EQUAL: case COLON: case EOL: case SEMI:
+            lineNumber += countLineEnds(LT(1)->getText());
+            consume();
+            break;
+        default:
+            return;
+        }
     }
 }
 
@@ -183,6 +246,11 @@ public:
     // The rest of the line, up to its line end (or "?>", or the end of
     // the input), which stays for the caller.
     void skipRestOfLine();
+    // Recovery inside extern blocks, extern classes and enumeration blocks:
+    // their closing keyword is never skipped.
+    void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    void reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token);
+    void skipToEnumEnd();
 
 private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
@@ -314,6 +382,22 @@ options { defaultErrorHandler = true; }
             emitNewlineOnce();
         }
     |   comment
+    |   defineDeclaration
+    |   "extern"
+        (   externDeclaration
+        |   blockStart
+            (   options { greedy = true; generateAmbigWarnings = false; }
+            :   externBlockItem
+            |   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                    ++newlineState;
+                }
+            |   bad:~( SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
+            )+
+            SLASHEXTERN
+        )
     ;
 
 // The file after "import", its line written as a require_once.
@@ -359,6 +443,8 @@ options { defaultErrorHandler = true; }
             emitNewlineOnce();
         }
     |   SEMI
+    |   enumDeclaration
+    |   defineDeclaration
     |   { emitIndent(); }
         "return"
         (   { resetExpressions(); }
@@ -469,6 +555,277 @@ comma
     ;
 
 // ---------------------------------------------------------------------------
+// Defines, enumerations and extern declarations
+
+// A type name for the signature of a function declared before, or for none.
+defineDeclaration
+    :   "define" name:ID
+        (   EQUAL function:STRING_LITERAL { defineSignatureOf(function->getText()); }
+        |   "as" { defineWithoutSignature(); }
+        |   { defineWithoutSignature(); }
+        )
+        (   EOL
+            {
+                ++lineNumber;
+                defineName(name->getText());
+            }
+        |   SEMI { defineName(name->getText()); }
+        )
+    ;
+
+// Named constants: one line of items, or a block closed by "/enum".
+enumDeclaration
+options { defaultErrorHandler = true; }
+    :   "enum"
+        (   blockStart
+            enumBlock
+        |   enumeratorList
+        |   ( "let" | QUESTION )
+            (   enumeratorList
+            |   EOL { ++lineNumber; }
+                enumeratorList
+            )
+        )
+    ;
+
+// A syntax error inside the block keeps its "/enum".
+enumBlock
+    :   (   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        enumeratorList
+        (   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        SLASHENUM
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipToEnumEnd();
+    }
+
+enumeratorList
+    :   { beginEnumeratorList(); }
+        enumItem
+        (   COMMA
+            (   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                }
+            )*
+            enumItem
+        )*
+    ;
+
+enumItem
+    :   name:ID { beginEnumItem(name->getText()); }
+        (   EQUAL given:INTEGER { enumGivenValue(given->getText()); }
+        |   COLON
+            (   r:REAL_LITERAL { enumRealValue(r->getText()); }
+            |   i:INTEGER { enumIntegerValue(i->getText()); }
+            |   s:STRING_LITERAL { enumTextValue(s->getText()); }
+            )
+        |   { enumCountedValue(); }
+        )
+        { declareEnumItem(); }
+    ;
+
+// One entry of an extern block; a syntax error in it costs the rest of its
+// line only.
+externBlockItem
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   externDeclaration
+    |   defineDeclaration
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+// A variable, a prototype or a class that the PHP program provides.
+externDeclaration
+    :   externClassDeclaration
+    |   { beginExternDeclaration(); }
+        (   "static" { staticModifier = 128; }
+        )?
+        (   "const" { currentKind = 4; }
+        )?
+        typeSpec
+        (   MUL
+            (   EOL { ++lineNumber; }
+            )?
+        )?
+        (   ( ID LEFTPAR | COMMA ) => externFunctionDeclaration
+        |   name:ID { declareExternVariable(name->getText()); }
+        )
+        (   EOL { ++lineNumber; }
+        |   SEMI
+        )
+    ;
+
+// A syntax error costs the rest of the prototype's line, never the next
+// line nor a closing keyword.
+externFunctionDeclaration
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   { beginExternFunction(); }
+        (   comma
+            typeSpec
+            { addExternReturnType(); }
+        )*
+        identifierName
+        { settleExternFunctionName(); }
+        LEFTPAR externParameterList RIGHTPAR
+        { registerExternFunction(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+externParameterList
+    :   externParameter
+        (   comma
+            externParameter
+        )*
+    |
+    ;
+
+externParameter
+    :   { beginExternParameter(); }
+        (   "const" { currentKind = 4; }
+        )?
+        (   "alias" { setExternParameterAlias(); }
+        )?
+        typeSpec
+        (   MUL
+            (   MUL
+            )?
+        )?
+        { takeExternParameterType(); }
+        (   "alias" { setExternParameterAlias(); }
+        )?
+        (   ID
+            (   LEFTSQUARE RIGHTSQUARE
+            )*
+        )?
+        (   { resetExpressions(); }
+            EQUAL expression
+            { checkExternParameterDefault(); }
+        )?
+        { addExternParameter(); }
+    ;
+
+// A class of the PHP program, with its parent and members; no class text
+// is written.
+externClassDeclaration
+{ bool begun = false; }
+    :   "class"
+        begun = externClassHead
+        (   options { greedy = true; generateAmbigWarnings = false; }
+        :   externClassMember
+        |   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+                ++newlineState;
+            }
+        |   bad:~( SLASHCLASS | SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
+        )*
+        externClassEnd
+        {
+            if (begun)
+                endExternClass();
+        }
+    ;
+
+// The name, the parent, the end of the header; true once the class is
+// declared. A syntax error costs the rest of the line.
+externClassHead returns [bool begun = false]
+    :   { beginExternClass(); }
+        (   externClassName
+        |   identifierName
+        )
+        {
+            declareExternClass();
+            begun = true;
+        }
+        (   "is"
+            identifierName
+            { setExternParent(currentIdentifier); }
+            (   COMMA
+                (   EOL { ++lineNumber; }
+                )?
+                identifierName
+                { reportExtraParent(); }
+            )*
+        |
+        )
+        blockStart
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(LT(1));
+    }
+
+externClassMember
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   externDeclaration
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipExternLine(first);
+    }
+
+// "/class"; without it the class ends all the same.
+externClassEnd
+    :   SLASHCLASS
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+    }
+
+externClassName
+    :   (   ( ( "java" | "javax" ) DOT ) => javaClassName
+        |   "java" name:ID { qualifiedClassName = name->getText(); }
+        )
+        (   DOT part:ID { appendQualifiedName(part->getText()); }
+        )*
+        { takeExternClassName(); }
+    ;
+
+javaClassName
+    :   ( "java" DOT "text" ) =>
+        "java" DOT "text" DOT textClass:ID { setJavaClassName("java.text.", textClass->getText()); }
+    |   "java" DOT javaClass:ID { setJavaClassName("java.", javaClass->getText()); }
+    |   "javax" DOT javaxClass:ID { setJavaClassName("javax.", javaxClass->getText()); }
+    ;
+
+// ---------------------------------------------------------------------------
 // Types, modifiers and declarations
 
 // A keyword type with its array pairs, or a class type.
@@ -479,16 +836,37 @@ typeSpec
         )*
     ;
 
+// A class type; a dotted name is looked up once all of it is read. "string"
+// is the text type, as a keyword.
 classType
     :   { currentType = 15; }
-        (   name:ID { classTypeName(name->getText()); }
-        |   "string" { currentType = 10; }
+        (   javaClassName
+            { currentClassIndex = -4; }
+            (   DOT javaPart:ID { appendQualifiedName(javaPart->getText()); }
+            )*
+            classArrayPairs
+            { finishClassType(); }
+        |   name:ID { qualifiedClassName = name->getText(); }
+            (   DOT part:ID { appendQualifiedName(part->getText()); }
+            )*
+            { classTypeName(qualifiedClassName); }
+            classArrayPairs
+            { finishClassType(); }
+        |   "string" { textTypeName(); }
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
         )
-        (   DOT part:ID { qualifiedClassName += "." + part->getText(); }
+    ;
+
+// A type keyword of a declaration; "string" is text there too.
+keywordType
+    :   declarationType
+    |   "string" { textTypeName(); }
+    ;
+
+classArrayPairs
+    :   (   LEFTSQUARE RIGHTSQUARE { currentType = 34; }
         )*
-        (   LEFTSQUARE RIGHTSQUARE { currentType = 34; }
-        )*
-        { finishClassType(); }
     ;
 
 modifier
@@ -526,7 +904,22 @@ emittedComma
 // its line is skipped: a token left there that cannot begin an item would
 // end the file's translation.
 typedDeclaration
-    :   declarationType
+    :   // "string" is the keyword type text here
+        (   options { generateAmbigWarnings = false; }
+        :   typedKeywordDeclaration
+        |   typedClassDeclaration
+        )
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportBadSyntax(68);
+        skipRestOfLine();
+    }
+
+typedKeywordDeclaration
+    :   keywordType
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
         { emitIndent(); }
@@ -538,38 +931,29 @@ typedDeclaration
                               || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
             variableDeclarationList
         )
-    |   classType
+    ;
+
+typedClassDeclaration
+    :   classType
         (   ( ID LEFTPAR | COMMA ) => { emitIndent(); } functionDefinition
-            // "string" is the keyword type text
-        |   { currentType == 10 && LA(1) == ID }?
-            { emitIndent(); }
-            variableDeclarationList
         |   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
                               || LA(2) == CLOSEVEL || LA(2) == LESSER
                               || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
             instanceDeclaration
         )
     ;
-    exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportBadSyntax(68);
-        skipRestOfLine();
-    }
 
 // A declaration inside a block or a function body.
 declaration
     :   { beginDeclaration(); }
         ( modifier )*
-        (   declarationType
+        (   options { generateAmbigWarnings = false; }
+        :   keywordType
             (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
             )*
             variableDeclarationList
         |   classType
-            (   { currentType == 10 }? variableDeclarationList
-            |   instanceDeclaration
-            )
+            instanceDeclaration
         )
     ;
 

@@ -51,6 +51,13 @@ void finishClassType()
     qualifiedClassName = symbolTable.foundClassName();
 }
 
+void textTypeName()
+{
+    currentType = typeText;
+    currentClassIndex = -3;
+    declaredType = typeText;
+}
+
 // --- Variable declarations
 
 int declarationKind = 0;

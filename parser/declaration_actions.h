@@ -18,6 +18,8 @@ void writeModifier(const char* text);
 // The class part of a class type (an identifier): named value or class.
 void classTypeName(const std::string& name);
 void finishClassType();
+// "string": the text type, with no class behind it.
+void textTypeName();
 
 // --- Variable declarations
 // Kinds 3 to 5 declare constants (enumeration items among them).

@@ -6,6 +6,7 @@
 #include "emit/functions.h"
 #include "parser/declaration_actions.h"
 #include "parser/state.h"
+#include "semantic/php_names.h"
 #include "semantic/semantic.h"
 
 int functionBodyOpen = 0;
@@ -30,14 +31,14 @@ bool isSuperglobalName(const std::string& name)
 }
 }
 
-bool isPhpOwnFunctionName(const std::string&)
+bool isPhpOwnFunctionName(const std::string& name)
 {
-    return false;
+    return isPhpFunctionName(name) || isPhpReservedWord(name);
 }
 
-bool isPhpOwnClassName(const std::string&)
+bool isPhpOwnClassName(const std::string& name)
 {
-    return false;
+    return isPhpClassName(name) || isPhpReservedClassName(name) || isPhpReservedWord(name);
 }
 
 // --- Head

@@ -5,7 +5,7 @@ std::string rawText;
 int staticAccess = 0;
 std::string qualifiedClassName;
 int inConstructor = 0;
-int enumCounter = 0;
+long long enumCounter = 0;
 int operatorWord = 0;
 int whileStepCount = 0;
 int forKeyValue = 0;

@@ -11,7 +11,7 @@ extern std::string rawText;           // last native-code block or interpolated 
 extern int staticAccess;              // the current reference segment names a class
 extern std::string qualifiedClassName;
 extern int inConstructor;
-extern int enumCounter;
+extern long long enumCounter;   // next counted enumeration value
 extern int operatorWord;              // 59 multiply, 60 divide, 61 modulo
 extern int whileStepCount;
 extern int forKeyValue;

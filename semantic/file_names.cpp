@@ -4,3 +4,4 @@ std::string sourceFileName;
 std::string targetFileName;
 std::string baseName;
 std::string phpExtension = ".php";
+bool isMainFile = true;

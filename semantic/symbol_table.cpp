@@ -413,7 +413,11 @@ bool readGlobalFromClass(const std::string& name) {
 
 void lookupIdentifier() {
     if (!findTarget()) return;
-    if (currentKind >= 3 && currentKind <= 5) reportErrorName(39, currentIdentifier);
+    if (currentKind >= 3 && currentKind <= 5) {
+        reportErrorName(39, currentIdentifier);
+        // an enumeration item's text is its value: "$5=..." would not parse
+        codeBuffer = currentIdentifier;
+    }
 }
 
 void lookupIdentifierInExpression() {

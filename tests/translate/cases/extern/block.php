@@ -1,0 +1,6 @@
+<?php
+
+$before=$last+LIMIT;
+echo "ok", "\n";
+
+?>

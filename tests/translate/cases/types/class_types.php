@@ -1,0 +1,7 @@
+<?php
+
+$name="";
+$name=$title;
+echo "ok", "\n";
+
+?>
