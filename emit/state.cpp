@@ -152,6 +152,12 @@ void setCallArgument(int index, const std::string& text)
 
 int callArgumentCount() { return frame().count; }
 
+void clearCallArguments()
+{
+    frame().count = 0;
+    currentArgumentCount = 0;
+}
+
 // --- Nesting counters: the index names the top; index 0 is the bottom slot.
 
 std::vector<int> nestingCounters(1, 0);
@@ -342,6 +348,14 @@ void popReference()
     callKind = saved.callKind;
     currentClassIndex = saved.currentClassIndex;
     referenceStack.pop_back();
+}
+
+size_t referenceDepth() { return referenceStack.size(); }
+
+void restoreReferenceDepth(size_t depth)
+{
+    while (referenceStack.size() > depth)
+        popReference();
 }
 
 // --- Plain stacks: their callers pop only what they pushed; an empty pop

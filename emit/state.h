@@ -102,6 +102,9 @@ void pushCallDepth();
 void popCallDepth();
 void setCallArgument(int index, const std::string& text);
 int callArgumentCount();
+// The open frame starts again from its first argument (the next step of a
+// chain stores its own arguments there).
+void clearCallArguments();
 
 // --- Named stacks
 extern std::vector<int> nestingCounters;   // index is nestingCounterIndex
@@ -149,6 +152,9 @@ void popBlockState();       // nothing saved: underflow "block stack"
 
 void pushReference();
 void popReference();        // nothing saved: underflow "reference"
+size_t referenceDepth();
+// Pops the contexts saved since the depth was taken, restoring the oldest.
+void restoreReferenceDepth(size_t depth);
 
 extern std::vector<int> intStack;
 void pushInt(int value);

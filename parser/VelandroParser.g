@@ -20,6 +20,7 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
+#include "parser/call_actions.h"
 #include "parser/class_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
@@ -35,6 +36,10 @@ header "post_include_cpp" {
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
 {
+    // What the rules around a too deep operand find missing at the end of
+    // its line is the same error, reported once.
+    if (atTooDeepStop())
+        return;
     ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError(ex);
     ++errorCount;
 }
@@ -55,11 +60,20 @@ void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& f
 void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException&,
                              const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
+    if (atTooDeepStop()) {
+        // The rest of the line is gone already; its end stays for the
+        // statement. Back at the statement's level the stop is spent.
+        if (expressionNesting == 0)
+            tooDeepStop = ANTLR_USE_NAMESPACE(antlr)RefToken();
+        return;
+    }
+    int skipped = 0;
     if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+        skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
     }
-    consumeUntil(follow);
+    skipUntil(follow, skipped);
 }
 
 // Recovery skips tokens: the line ends they hold still count, and a "#"
@@ -67,8 +81,21 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
 // line is read again.
 void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
-           !follow.member(LA(1))) {
+    skipUntil(follow, 0);
+}
+
+// A literal or "@" begins a statement only where a statement can begin:
+// inside a line it is part of what is skipped.
+void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
+{
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+        if (follow.member(LA(1))) {
+            bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
+                                      LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
+            if (!statementStartOnly || previous == 0 || previous == EOL || previous == SEMI)
+                return;
+        }
+        previous = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
     }
@@ -174,6 +201,40 @@ bool VelandroParser::singleValueInParentheses()
     }
 }
 
+bool VelandroParser::memberCallAhead()
+{
+    unsigned int i = 1;
+    bool segment = false;
+    while (LA(i) == ID) {
+        if (segment && LA(i + 1) == LEFTPAR)
+            return true;
+        ++i;
+        while (LA(i) == LEFTSQUARE) {
+            int depth = 0;
+            for (;; ++i) {
+                int token = LA(i);
+                if (token == LEFTSQUARE || token == LEFTPAR || token == LEFTCURLY) {
+                    // deeper than any operand can nest: the parse fails there anyway
+                    if (++depth > maxExpressionNesting)
+                        return false;
+                } else if (token == RIGHTSQUARE || token == RIGHTPAR || token == RIGHTCURLY) {
+                    if (--depth == 0)
+                        break;
+                } else if (token == EOL || token == SEMI || token == CLOSEVEL ||
+                           token == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+                    return false;
+                }
+            }
+            ++i;
+        }
+        if (LA(i) != DOT)
+            return false;
+        ++i;
+        segment = true;
+    }
+    return false;
+}
+
 bool VelandroParser::codeEndsHere()
 {
     return LA(1) == CLOSEVEL || LA(1) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE
@@ -196,8 +257,15 @@ bool VelandroParser::assignmentAhead()
 
 void VelandroParser::throwTooDeep()
 {
-    throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+    ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
         "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+    if (inputState->guessing == 0) {
+        // Reported here, once; the rest of the line, closers and all, goes.
+        reportError(ex);
+        skipRestOfLine();
+        tooDeepStop = LT(1);
+    }
+    throw ex;
 }
 
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
@@ -243,6 +311,9 @@ public:
                  const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
     void consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow) override;
     using ANTLR_USE_NAMESPACE(antlr)LLkParser::consumeUntil;
+    // consumeUntil after the token `previous` (0: none, the skip starts
+    // where a statement may).
+    void skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous);
     // The rest of the line, up to its line end (or "?>", or the end of
     // the input), which stays for the caller.
     void skipRestOfLine();
@@ -256,14 +327,24 @@ private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
     // level before the closing one).
     bool singleValueInParentheses();
+    // Whether a member chain that ends in a call starts at LA(1): segments
+    // (a name and its brackets) joined by ".", then a name and "(". Tokens
+    // only: a trial parse would read every nested chain again.
+    bool memberCallAhead();
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
     bool codeEndsHere();
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
-    // syntax error at the current token.
+    // syntax error at the current token, reported there; the rest of its
+    // line is skipped, and the handlers that meet the line's end on the way
+    // out report nothing more (tooDeepStop).
     void throwTooDeep();
+    ANTLR_USE_NAMESPACE(antlr)RefToken tooDeepStop;
+    // The parser stands at the line end a too deep operand was cut at; a
+    // list's optional line end before its closer is then not taken.
+    bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -437,6 +518,7 @@ includePath
 
 topLevelItem
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   EOL
         {
             ++lineNumber;
@@ -461,6 +543,11 @@ options { defaultErrorHandler = true; }
         (   classDeclaration
         |   typedDeclaration
         )
+    |   ( ID LEFTPAR ) =>
+        { emitIndent(); }
+        callStatement
+        statementEnd
+    |   ( ATCHAR ID ) => atCallStatement statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
@@ -1285,18 +1372,57 @@ initializerValue
 // Expression and assignment statements
 
 expressionStatement
-{
-    if (!assignmentAhead())
-        throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
-}
     :   { lvalueFlag = 0; }
-        assignmentStatement
+        (   literalMethodStatement statementEnd
+        |   atCallStatement statementEnd
+        |   ( ID LEFTPAR ) => callStatement statementEnd
+        |   { memberCallAhead() }? ( ID ) => memberCallStatement statementEnd
+        |   { assignmentAhead() }? assignmentStatement
+        )
+    ;
+
+// ---------------------------------------------------------------------------
+// Call statements: a call on a line of its own, written as it stands.
+
+callStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { beginCallStatement(); }
+        functionCall
+        { emitCurrentExpression(); }
+    ;
+
+// A call written with PHP's "@", which silences its warnings.
+atCallStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   ATCHAR
+        {
+            markSilentCall();
+            emitIndent();
+            beginCallStatement();
+        }
+        functionCall
+        { emitCurrentExpression(); }
+    ;
+
+literalMethodStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { resetExpressions(); }
+        literalMethodCall
+        { emitCurrentExpression(); }
+    ;
+
+memberCallStatement
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   { resetExpressions(); }
+        objectMemberChain
+        { emitCurrentExpression(); }
     ;
 
 // Targets, an operator, values. A compound operator stands alone between
 // target and value ("x + 1" adds 1 to x).
 assignmentStatement
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   { beginAssignment(); }
         lvalue
         {
@@ -1445,6 +1571,7 @@ inputStatement
 
 expression
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   orExpression
     ;
 
@@ -1877,14 +2004,153 @@ leftParen
 // Operands
 
 postfixExpression
+    :   ( ID LEFTPAR ) => callOperand
+    |   ( literalToken DOT ) => literalMethodOperand
+    |   { memberCallAhead() }? ( ID ) => memberCallOperand
         // An attribute access or indexed name, on a level of its own.
         // The gate spares the trial, and its exception, for a plain name.
-    :   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
+    |   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
         { pushExpression(); }
         memberChain
         { popExpressionAppend(); }
+    |   ( ATCHAR ID ) => silentCallOperand
     |   primaryExpression
     ;
+
+// ---------------------------------------------------------------------------
+// Calls. Each call operand has a call frame of its own.
+
+callOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   functionCall
+    ;
+
+literalMethodOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   literalMethodCall
+    ;
+
+memberCallOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   objectMemberChain
+    ;
+
+silentCallOperand
+{ CallFrameScope frame(inputState->guessing == 0); }
+    :   ATCHAR { markSilentCall(); }
+        functionCall
+    ;
+
+// A name and its arguments: a predefined function, a class (its
+// constructor), a user function or method, a function-typed value, or an
+// unknown name written as called. A bad call is reported and gives back
+// what it changed.
+functionCall
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+    CallScope call;
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+}
+    :   { beginFunctionCall(call); }
+        functionName
+        { findCallee(call); }
+        leftParen
+        { openCallArguments(call); }
+        argumentList
+        RIGHTPAR
+        { finishFunctionCall(call); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing > 0)
+            throw;
+        abandonCall(call);
+        skipLineIfStuck(first);
+    }
+
+functionName
+    :   name:ID { nameCalledFunction(name->getText()); }
+    ;
+
+// The arguments between the parentheses of a call, a member call or a
+// super-constructor call.
+argumentList
+    :   { beginArgumentList(); }
+        argument
+        (   commaSeparator
+            argument
+        )*
+        { endArgumentList(); }
+    |   { emptyArgumentList(); }
+    ;
+
+argument
+{ bool alias = false; }
+    :   { beginArgument(); }
+        (   "alias" { alias = true; }
+        |
+        )
+        expression
+        { finishArgument(alias); }
+    ;
+
+// A literal and the methods called on it.
+literalMethodCall
+{ ChainScope chain(inputState->guessing == 0); }
+    :   { pushExpression(); }
+        literalValue
+        { beginLiteralChain(); }
+        (   options { greedy = true; }
+        :   DOT memberElement
+        )+
+        { finishCallChain(); }
+    ;
+
+// Segments of a reference, then the methods called on it; each step is the
+// next one's receiver.
+objectMemberChain
+{ ChainScope chain(inputState->guessing == 0); }
+    :   { beginObjectChain(); }
+        identifierReference
+        DOT
+        (   { joinChainSegment(); }
+            identifierReference
+            DOT
+        )*
+        { beginChainCalls(); }
+        memberElement
+        (   options { greedy = true; }
+        :   DOT memberElement
+        )*
+        { finishCallChain(); }
+    ;
+
+// One method call of a chain, on the receiver in codeBuffer; its text is
+// left there.
+memberElement
+{
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throwTooDeep();
+    CallScope call;
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+}
+    :   name:ID { beginMemberCall(call, name->getText()); }
+        leftParen
+        { openMemberCall(call); }
+        argumentList
+        RIGHTPAR
+        { finishMemberCall(call); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing > 0)
+            throw;
+        abandonCall(call);
+        skipLineIfStuck(first);
+    }
 
 primaryExpression
 {
@@ -2124,6 +2390,7 @@ stringLiteral
 
 templateLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   t:TEMPLATE { takeTemplate(t->getText()); }
     ;
 
@@ -2156,6 +2423,7 @@ primaryStartToken
 
 arrayLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   arraySquareList
     |   "array" { currentType = 11; } arrayParenList
     ;
@@ -2166,7 +2434,7 @@ arrayParenList
         leftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2187,7 +2455,7 @@ arraySquareList
         leftSquare
         (   arrayElement
             ( commaSeparator arrayElement )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2216,6 +2484,7 @@ leftSquare
 
 dictLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   dictCurlyList
     |   "dict" { currentType = 12; } dictParenList
     ;
@@ -2225,7 +2494,7 @@ dictParenList
         leftParen
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2241,7 +2510,7 @@ dictCurlyList
         leftCurly
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2407,6 +2676,9 @@ boundOperand
     |   stringLiteral { assignedFlag = 1; }
     |   phpReference
     |   "zero" { appendKeywordValue("0", 4); }
+    |   ( ID LEFTPAR ) => callOperand
+    |   ( literalToken DOT ) => literalMethodOperand
+    |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
         first:ID { beginMemberAccess(first->getText()); }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "emit/calls.h"
 #include "emit/emit.h"
 #include "parser/declaration_actions.h"
 #include "parser/function_actions.h"
@@ -122,11 +123,11 @@ void finishInstanceValue()
 void instanceDefaultValue()
 {
     if (declaredType == typeJava)
-        instanceValue = newPrefix + "Java(\"" + qualifiedClassName + "\")";
+        instanceValue = std::string(newPrefix) + "Java(\"" + qualifiedClassName + "\")";
     else if (isArrayKind(declaredType))
         instanceValue = "array()";
     else
-        instanceValue = newPrefix + qualifiedClassName + "()";
+        instanceValue = std::string(newPrefix) + qualifiedClassName + "()";
 }
 
 void finishInstance()

@@ -324,25 +324,32 @@ void takeTemplate(const std::string& token)
 
 // --- Literals
 
-void appendIntegerLiteral(const std::string& token)
+std::string phpIntegerLiteral(const std::string& token)
 {
     std::string text = token;
-    currentType = typeInteger;
-    if (!text.empty() && text.back() == 'n') {
+    // PHP has no natural or long suffix
+    if (!text.empty() && (text.back() == 'n' || text.back() == 'L' || text.back() == 'l'))
         text.pop_back();
-        currentType = typeNatural;
-    } else if (!text.empty() && (text.back() == 'L' || text.back() == 'l')) {
-        text.pop_back();  // PHP has no long suffix
-    }
-    exprAppend(text);
+    return text;
 }
 
-void appendRealLiteral(const std::string& token)
+std::string phpRealLiteral(const std::string& token)
 {
     std::string text = stripRealSuffix(token);
     if (!text.empty() && (text.back() == 'f' || text.back() == 'F'))
         text.pop_back();  // PHP has no float suffix
-    exprAppend(text);
+    return text;
+}
+
+void appendIntegerLiteral(const std::string& token)
+{
+    currentType = !token.empty() && token.back() == 'n' ? typeNatural : typeInteger;
+    exprAppend(phpIntegerLiteral(token));
+}
+
+void appendRealLiteral(const std::string& token)
+{
+    exprAppend(phpRealLiteral(token));
     currentType = typeReal;
 }
 
@@ -367,6 +374,15 @@ void takeLiteralValue(const std::string& token, int type)
         currentIdentifier.pop_back();
         currentType = typeNatural;
     }
+}
+
+std::string phpLiteralText(const std::string& text, int type)
+{
+    if (type == typeReal)
+        return phpRealLiteral(text);
+    if (type == typeText)
+        return phpStringLiteral(text);
+    return phpIntegerLiteral(text);
 }
 
 void appendKeywordValue(const char* text, int type)

@@ -13,6 +13,9 @@ void takeTemplate(const std::string& token);
 // --- Literals
 // A string token as PHP text (a single-quoted one holds no variables).
 std::string phpStringLiteral(const std::string& token);
+// Number tokens as PHP text: PHP has no suffixes.
+std::string phpIntegerLiteral(const std::string& token);
+std::string phpRealLiteral(const std::string& token);
 void appendIntegerLiteral(const std::string& token);
 void appendRealLiteral(const std::string& token);
 void appendStringLiteral(const std::string& token);
@@ -20,6 +23,8 @@ void appendStringLiteral(const std::string& token);
 // currentIdentifier (a real keeps its suffix; an integer's "n" makes it a
 // natural and goes), its type in currentType.
 void takeLiteralValue(const std::string& token, int type);
+// A literal value (as takeLiteralValue left it) as the literal rules write it.
+std::string phpLiteralText(const std::string& text, int type);
 void appendKeywordValue(const char* text, int type);
 // "this", reported outside a class.
 void appendThis();

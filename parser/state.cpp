@@ -17,7 +17,6 @@ std::string rangeStep;
 int rangeStartValue = 0;
 int rangeEndValue = 0;
 int initializerTargetType = 0;
-std::string newPrefix = "new ";
 
 unsigned char xmlOutermost = 0;
 unsigned char xmlItemWritten = 0;

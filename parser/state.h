@@ -23,7 +23,6 @@ extern std::string rangeStep;
 extern int rangeStartValue;
 extern int rangeEndValue;
 extern int initializerTargetType;     // type of the target the next value goes to
-extern std::string newPrefix;         // "new ", the word that creates an object
 
 // XML literal flags; each has a second name, one variable behind both.
 extern unsigned char xmlOutermost;

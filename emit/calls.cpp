@@ -1,0 +1,229 @@
+#include "emit/calls.h"
+
+#include <cctype>
+
+#include "emit/code_buffer.h"
+
+namespace {
+
+using O = CallOpening;
+using C = CallClosing;
+
+// One row per call form of the predefined methods.
+const MemberCallForm memberCallForms[] = {
+    // form  opening           first  last   suffix error  closing          assigns
+    {1,  O::phpName,         true,  false, false, false, C::common,      false},
+    {2,  O::phpName,         false, true,  false, false, C::common,      false},
+    {4,  O::nothing,         false, false, false, false, C::arrayInsert, true},
+    {6,  O::assignPhpName,   false, false, false, false, C::common,      true},
+    {7,  O::assignPhpName,   false, false, false, true,  C::common,      true},
+    {8,  O::phpNameToComma,  true,  false, true,  false, C::common,      false},
+    {9,  O::nothing,         false, false, false, false, C::conversion,  false},
+    {11, O::nothing,         false, false, false, false, C::arrayStore,  false},
+    {13, O::nothing,         false, false, false, false, C::arrayPack,   true},
+    {15, O::assignPhpName,   false, true,  false, false, C::common,      true},
+    {16, O::nothing,         false, false, false, false, C::textInsert,  true},
+    {17, O::receiver,        false, false, false, false, C::textReserve, true},
+    {20, O::nothing,         false, false, false, false, C::dictUnshift, true},
+};
+
+bool isNameStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+bool isNameChar(char c) { return isNameStart(c) || std::isdigit(static_cast<unsigned char>(c)); }
+
+size_t nameEnd(const std::string& text, size_t at)
+{
+    if (at >= text.size() || !isNameStart(text[at]))
+        return at;
+    while (at < text.size() && isNameChar(text[at]))
+        ++at;
+    return at;
+}
+
+// Past the bracket that opens at `at`, quoted texts skipped; npos when it
+// does not close.
+size_t bracketEnd(const std::string& text, size_t at)
+{
+    int depth = 0;
+    for (size_t i = at; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\'' || c == '"') {
+            for (++i; i < text.size() && text[i] != c; ++i)
+                if (text[i] == '\\')
+                    ++i;
+            if (i >= text.size())
+                return std::string::npos;
+        } else if (c == '[' || c == '(') {
+            ++depth;
+        } else if (c == ']' || c == ')') {
+            if (--depth == 0)
+                return i + 1;
+        }
+    }
+    return std::string::npos;
+}
+
+bool isPlainOperand(const std::string& text)
+{
+    if (text.empty())
+        return false;
+    size_t at = text[0] == '$' ? 1 : 0;
+    if (nameEnd(text, at) == text.size() && text.size() > at)
+        return true;
+    for (char c : text)
+        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+const MemberCallForm* memberCallForm(int kind)
+{
+    for (const MemberCallForm& form : memberCallForms)
+        if (form.form == kind)
+            return &form;
+    return nullptr;
+}
+
+bool takesReceiverByReference(const std::string& phpName)
+{
+    static const char* const names[] = {"reset", "prev", "end", "next", "array_pop",
+                                        "array_push", "array_shift", "array_unshift", "sort",
+                                        "rsort", "asort", "ksort", "array_splice"};
+    for (const char* name : names)
+        if (phpName == name)
+            return true;
+    return false;
+}
+
+bool isVariableText(const std::string& text)
+{
+    size_t i = 0;
+    if (!text.empty() && text[0] == '$') {
+        i = nameEnd(text, 1);
+        if (i == 1)
+            return false;
+    } else {
+        // a static member: Class::$name
+        i = nameEnd(text, 0);
+        if (i == 0 || text.compare(i, 3, "::$") != 0)
+            return false;
+        size_t end = nameEnd(text, i + 3);
+        if (end == i + 3)
+            return false;
+        i = end;
+    }
+    while (i < text.size()) {
+        if (text[i] == '[') {
+            i = bracketEnd(text, i);
+            if (i == std::string::npos)
+                return false;
+        } else if (text.compare(i, 2, "->") == 0) {
+            size_t end = nameEnd(text, i + 2);
+            if (end == i + 2)
+                return false;
+            i = end;
+        } else if (text.compare(i, 3, "::$") == 0) {
+            size_t end = nameEnd(text, i + 3);
+            if (end == i + 3)
+                return false;
+            i = end;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string memberCallOpening(const MemberCallForm& form, const std::string& phpName,
+                              const std::string& receiver, bool& ok)
+{
+    ok = true;
+    switch (form.opening) {
+    case O::phpName:
+        return phpName;
+    case O::phpNameToComma: {
+        size_t comma = phpName.find(',');
+        if (comma == std::string::npos) {
+            ok = false;
+            return "";
+        }
+        return phpName.substr(0, comma);
+    }
+    case O::assignPhpName:
+        return receiver + "=" + phpName;
+    case O::receiver:
+        return receiver;
+    case O::nothing:
+        break;
+    }
+    return "";
+}
+
+std::string memberCallClosing(const MemberCallForm& form, const std::string& phpName,
+                              const std::string& receiver, bool hasArguments)
+{
+    std::string text;
+    if (form.receiverLast)
+        text += (hasArguments ? "," : "") + receiver;
+    if (form.suffix) {
+        size_t comma = phpName.find(',');
+        if (comma != std::string::npos)
+            text += phpName.substr(comma);
+    }
+    text += ")";
+    if (form.errorCapture)
+        text += ")";
+    return text;
+}
+
+std::string arrayInsertText(const std::string& receiver, const std::string& index,
+                            const std::string& value)
+{
+    return "array_splice(" + receiver + "," + index + ",0," + value + ")";
+}
+
+std::string arrayPackText(const std::string& receiver)
+{
+    return "array_splice(" + receiver + ",0,0)";
+}
+
+std::string textInsertText(const std::string& receiver, const std::string& index,
+                           const std::string& text)
+{
+    return receiver + "=substr_replace(" + receiver + "," + text + "," + index + ",0)";
+}
+
+std::string textReserveText(const std::string& receiver, const std::string& count)
+{
+    return receiver + "=str_repeat(0," + count + ")";
+}
+
+std::string dictUnshiftText(const std::string& receiver, const std::string& key,
+                            const std::string& value)
+{
+    return receiver + "=array(" + key + "=>" + value + ")+" + receiver;
+}
+
+std::string swapText(const std::string& temp, const std::string& a, const std::string& b)
+{
+    return temp + "=" + a + ";" + a + "=" + b + ";" + b + "=" + temp;
+}
+
+std::string signText(const std::string& value)
+{
+    // The value stands three times: a long one is evaluated once.
+    RepeatedText x = repeatedText(value);
+    return "((" + x.first + ")?(" + x.again + ")/abs(" + x.again + "):0)";
+}
+
+std::string pluralText(const std::string& count)
+{
+    std::string n = isPlainOperand(count) ? count : "(" + count + ")";
+    return "(" + n + ">1?\"s\":\"\")";
+}

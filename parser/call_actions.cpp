@@ -1,0 +1,563 @@
+#include "parser/call_actions.h"
+
+#include <cctype>
+
+#include "emit/calls.h"
+#include "emit/emit.h"
+#include "parser/literal_actions.h"
+#include "parser/state.h"
+#include "semantic/semantic.h"
+
+namespace {
+
+// The next function call is a statement of its own.
+bool callStatementPending = false;
+
+enum class Receiver { none, rejected, object, java, className, predefined };
+
+Receiver receiverOf(int type)
+{
+    if (isTypedArray(type))
+        return Receiver::predefined;
+    switch (type) {
+    case 0:
+        return Receiver::none;
+    case typeObject:
+        return Receiver::object;
+    case typeJava:
+        return Receiver::java;
+    case typeClass:
+        return Receiver::className;
+    // A list has the array methods and a natural its own rows.
+    case 3: case 4: case 5: case 7: case typeNatural: case 10: case 11: case 12: case 13:
+    case 14: case typeVar: case typeList: case typeFunction:
+        return Receiver::predefined;
+    default:
+        return Receiver::rejected;
+    }
+}
+
+void beginScope(CallScope& call, bool memberStep)
+{
+    call.active = true;
+    call.memberStep = memberStep;
+    call.level = exprLevel;
+    call.references = referenceDepth();
+}
+
+void bracketArguments(CallScope& call, FunctionRecord* record)
+{
+    record->beginArguments();
+    call.bracketed = record;
+}
+
+void endBracket(CallScope& call)
+{
+    if (call.bracketed) {
+        call.bracketed->endArguments();
+        call.bracketed = nullptr;
+    }
+}
+
+// A user function's or method's check: its argument count and types, and
+// what its result is.
+void checkUserCall()
+{
+    currentCall->checkArguments(true);
+    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
+    currentType = currentCall->resultType();
+}
+
+bool isPlainVariableName(const std::string& text)
+{
+    if (text.size() < 2 || text[0] != '$')
+        return false;
+    for (size_t i = 1; i < text.size(); ++i) {
+        char c = text[i];
+        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' ||
+              static_cast<unsigned char>(c) >= 0x80))
+            return false;
+    }
+    return true;
+}
+
+bool isAliasParameter()
+{
+    if (!currentCall || currentCall->cursor < 0 ||
+        currentCall->cursor >= static_cast<int>(currentCall->parameterTypes.size()))
+        return false;
+    return (currentCall->parameterTypes[static_cast<size_t>(currentCall->cursor)] & 256) != 0;
+}
+
+}  // namespace
+
+CallFrameScope::CallFrameScope(bool active) : active_(active)
+{
+    if (active_)
+        pushCallFrame();
+}
+
+CallFrameScope::~CallFrameScope()
+{
+    if (active_)
+        popCallFrame();
+}
+
+ChainScope::ChainScope(bool active) : active_(active), level_(exprLevel) {}
+
+ChainScope::~ChainScope()
+{
+    if (!active_)
+        return;
+    while (exprLevel > level_)
+        popExpression();
+}
+
+// --- Function calls
+
+void beginFunctionCall(CallScope& call)
+{
+    beginScope(call, false);
+    call.asStatement = callStatementPending;
+    callStatementPending = false;
+    pushExpression();
+}
+
+void nameCalledFunction(const std::string& name)
+{
+    literalReceiver = 0;
+    memberName = name;
+    callPrefix = isInstanceMember(memberName) ? "$this->" : "";
+}
+
+void findCallee(CallScope& call)
+{
+    callForm = 0;
+    currentType = typeVar;
+    currentIdentifier = "?";
+    symbolTable.functionVariable = 0;
+    if (methodTable.findGlobalFunction(memberName)) {
+        callKind = 2;
+        currentCall = new FunctionRecord(memberName);
+        const BuiltinEntry& row = globalFunctionRow(methodTable.found);
+        memberName = row.phpName;
+        callForm = row.special;
+        methodTable.pushFunctionParameters();
+        calleeIndex = methodTable.found;
+        // a predefined function is no member of the class it is called in
+        callPrefix = "";
+    } else if (symbolTable.isClassName(memberName)) {
+        calleeIndex = symbolTable.found;
+        currentCall = symbolTable.findMethod(memberName, memberName, false);
+        currentCall->name = memberName;
+        callKind = 6;
+        callPrefix = newPrefix;
+        bracketArguments(call, currentCall);
+    } else {
+        currentCall = symbolTable.findFunction(memberName);
+        if (currentCall->name == unknownName && inFunction && currentFunction)
+            currentCall = currentFunction->findFunctionParameter(memberName);
+        if (currentCall->name == unknownName) {
+            currentCall->name = memberName;
+            currentType = typeVar;
+            callKind = 4;
+        } else {
+            callKind = 0;
+            bracketArguments(call, currentCall);
+        }
+    }
+}
+
+void openCallArguments(CallScope&)
+{
+    clearExpression();
+    // "@" silences the whole call: it stands before "new", "$" and "$this->".
+    std::string silent = silentCall ? "@" : "";
+    std::string text;
+    if (symbolTable.functionVariable) {
+        symbolTable.functionVariable = 0;
+        text = silent + (callPrefix.empty() ? "$" + memberName : "(" + callPrefix + memberName + ")") +
+               "(";
+    } else if (callForm == 2 || callForm == 3 || callForm == 7) {
+        // written whole from the arguments after the list
+    } else if (callForm == 6) {
+        text = silent + memberName;
+    } else {
+        text = silent + callPrefix + memberName + "(";
+    }
+    exprAppend(text);
+    argumentIndex = callForm;
+    pushReference();
+    leadingComma = 0;
+}
+
+void finishFunctionCall(CallScope& call)
+{
+    popReference();
+    callForm = argumentIndex;
+    std::string first = callArgument(0);
+    std::string second = callArgument(1);
+    switch (callForm) {
+    case 2:
+        clearExpression();
+        if (!call.asStatement) {
+            // three assignments are no value
+            reportError(5);
+        } else if (callArgumentCount() == 2 && (!isVariableText(first) || !isVariableText(second))) {
+            reportErrorName(40, "swap");
+        } else {
+            incGenerator();
+            exprAppend(swapText(newTempName(), first, second));
+            decGenerator();
+        }
+        popExpressionAppend();
+        break;
+    case 7:
+        clearExpression();
+        popExpressionAppend();
+        exprAppend(signText(first));
+        break;
+    case 3:
+        clearExpression();
+        popExpressionAppend();
+        exprAppend(pluralText(first));
+        break;
+    default:
+        popExpressionAppend();
+        exprAppendText(")");
+        break;
+    }
+    referenceAccessKind = 2;
+    switch (callKind) {
+    case 0:
+        checkUserCall();
+        break;
+    case 2:
+        methodTable.checkFunctionArguments(calleeIndex);
+        currentType = globalFunctionRow(calleeIndex).result;
+        break;
+    case 4:
+        currentType = typeVar;
+        break;
+    case 6:
+        symbolTable.found = calleeIndex;
+        if (symbolTable.foundClassType() != typeJava)
+            currentCall->checkArguments(true);
+        currentType = typeObject;
+        currentClassIndex = calleeIndex;
+        break;
+    default:
+        internalError(5007);
+        break;
+    }
+    endBracket(call);
+    silentCall = 0;
+}
+
+void abandonCall(CallScope& call)
+{
+    reportBadSyntax(67);
+    silentCall = 0;
+    leadingComma = 0;
+    if (!call.active)
+        return;
+    restoreReferenceDepth(call.references);
+    while (exprLevel > call.level)
+        popExpression();
+    // a chain goes on from its level, emptied as after a step
+    if (call.memberStep)
+        clearExpression();
+    endBracket(call);
+    call.active = false;
+}
+
+// --- Arguments
+
+void beginArgumentList()
+{
+    if (leadingComma)
+        exprAppendChar(',');
+    if (currentCall) {
+        currentCall->argumentTypes.clear();
+        currentCall->cursor = 0;
+    }
+}
+
+void emptyArgumentList()
+{
+    if (currentCall) {
+        currentCall->argumentTypes.clear();
+        currentCall->cursor = 0;
+    }
+    leadingComma = 0;
+}
+
+void endArgumentList() { leadingComma = 0; }
+
+void beginArgument()
+{
+    pushExpression();
+    lvalueFlag = currentCall ? currentCall->parameterTypeAt() : 0;
+}
+
+void finishArgument(bool alias)
+{
+    int parameter = currentCall ? currentCall->parameterTypeAt() : 0;
+    std::string text = currentExpression();
+    bool aliasParameter = isAliasParameter();
+    if (aliasParameter && !isVariableText(text))
+        reportErrorName(44, currentCall->name);
+    // A reference is the parameter's: PHP takes the variable as it is.
+    if (!alias && !aliasParameter) {
+        if (currentType == typeFunction && isPlainVariableName(text)) {
+            std::string name = text.substr(1);
+            if (!symbolTable.hasLocalNamed(name))
+                text = "\"" + name + "\"";
+        }
+        if (needsIntval(parameter, currentType))
+            text = wrapIntval(text);
+    }
+    addCallArgument(text);
+    popExpression();
+    exprAppend(text);
+    if (currentCall) {
+        currentCall->addArgumentType(currentType);
+        ++currentCall->cursor;
+    }
+}
+
+// --- Member calls
+
+void beginLiteralChain()
+{
+    literalReceiver = 1;
+    staticAccess = 0;
+    ownerClassIndex = -1;
+    // the literal as it is written anywhere else
+    setCodeBuffer(phpLiteralText(currentIdentifier, currentType));
+}
+
+void beginObjectChain()
+{
+    pushExpression();
+    setCodeBuffer("");
+    staticAccess = 0;
+    literalReceiver = 0;
+    referenceSegmentCount = 0;
+    ownerClassIndex = -1;
+}
+
+void joinChainSegment() { appendCodeBuffer(staticAccess ? "::" : "->"); }
+
+void beginChainCalls()
+{
+    currentIdentifier = memberName;
+    clearExpression();
+}
+
+void finishCallChain()
+{
+    popExpression();
+    exprAppend(codeBuffer);
+}
+
+void beginMemberCall(CallScope& call, const std::string& name)
+{
+    beginScope(call, true);
+    memberName = name;
+    // this step's arguments, not the previous step's
+    clearCallArguments();
+}
+
+void openMemberCall(CallScope& call)
+{
+    int type = currentType;
+    call.receiver = codeBuffer;
+    call.receiverIsVariable = !literalReceiver && isVariableText(codeBuffer);
+    call.form = nullptr;
+    call.row = -1;
+    Receiver receiver = receiverOf(type);
+    calleeIndex = -1;
+    switch (receiver) {
+    case Receiver::rejected:
+        reportErrorName(33, currentIdentifier);
+        receiver = Receiver::none;
+        currentCall = new FunctionRecord();
+        break;
+    case Receiver::none:
+        currentCall = new FunctionRecord();
+        break;
+    case Receiver::object:
+        if (ownerClassIndex >= 0)
+            ownerClassName = symbolTable.className(ownerClassIndex);
+        if (ownerClassName.empty()) {
+            // the result of a call: its class is not known here
+            receiver = Receiver::java;
+            currentCall = new FunctionRecord(memberName);
+        } else {
+            currentCall = symbolTable.findMethod(ownerClassName, memberName, true);
+        }
+        break;
+    case Receiver::java:
+        currentCall = new FunctionRecord(memberName);
+        break;
+    case Receiver::className: {
+        currentCall = symbolTable.findMethod(currentIdentifier, memberName, true);
+        if (currentCall->name != unknownName && !currentCall->staticMark)
+            reportError(18);
+        break;
+    }
+    case Receiver::predefined:
+        calleeIndex = methodTable.findForType(memberName, type == typeList ? typeArray : type);
+        currentCall = new FunctionRecord();
+        break;
+    }
+
+    std::string text;
+    leadingComma = 0;
+    callKind = 0;
+    if (receiver == Receiver::className) {
+        callKind = 1;
+        text = call.receiver + "::" + memberName;
+    } else if (receiver == Receiver::none) {
+        text = "";
+    } else if (receiver != Receiver::predefined) {
+        callKind = receiver == Receiver::java ? 5 : 1;
+        text = call.receiver + "->" + memberName;
+    } else if (calleeIndex < 0 || calleeIndex >= methodCount) {
+        reportErrorName(33, memberName);
+        text = call.receiver;
+    } else {
+        callKind = 3;
+        call.row = calleeIndex;
+        const BuiltinEntry& row = builtinTable[calleeIndex];
+        if (row.argumentCount > maxCallArguments)
+            internalError(5003);
+        else
+            for (int i = 0; i < row.argumentCount; ++i)
+                currentCall->addParameter(typeVar, 0);
+        call.form = memberCallForm(row.kind);
+        bool needsVariable = row.modifies != 0;
+        if (!call.form) {
+            text = call.receiver;
+            unknownActionError(call.receiver, row.kind);
+        } else {
+            bool ok = true;
+            text = memberCallOpening(*call.form, row.phpName, call.receiver, ok);
+            if (!ok)
+                internalError(5004);
+            needsVariable = needsVariable || call.form->assignsReceiver ||
+                            takesReceiverByReference(row.phpName);
+        }
+        if (needsVariable && !call.receiverIsVariable)
+            reportError(10);
+        else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)
+            symbolTable.foundSymbol->flags |= 64;
+    }
+    if (callKind == 1)
+        bracketArguments(call, currentCall);
+
+    const MemberCallForm* form = call.form;
+    if (form && form->errorCapture)
+        exprAppendText("$error=(");
+    exprAppend(text + "(");
+    if (form && form->receiverFirst) {
+        exprAppend(call.receiver);
+        leadingComma = 1;
+    }
+    argumentIndex = (form ? form->form : 0) + (form && form->receiverLast ? 32 : 0) +
+                    (form && form->suffix ? 64 : 0);
+    pushReference();
+}
+
+void finishMemberCall(CallScope& call)
+{
+    popReference();
+    const std::string& receiver = call.receiver;
+    std::string first = callArgument(0);
+    std::string second = callArgument(1);
+    const MemberCallForm* form = call.form;
+    bool checks = true;
+    if (form) {
+        const BuiltinEntry& row = builtinTable[call.row];
+        switch (form->closing) {
+        case CallClosing::arrayInsert:
+            clearExpression();
+            exprAppend(arrayInsertText(receiver, first, second));
+            break;
+        case CallClosing::conversion:
+            clearExpression();
+            currentType = row.result;
+            setCodeBuffer(receiver);
+            checks = false;
+            break;
+        case CallClosing::arrayStore:
+            clearExpression();
+            translateFileStore(receiver, first, second != "false");
+            break;
+        case CallClosing::arrayPack:
+            clearExpression();
+            setCodeBuffer(arrayPackText(receiver));
+            checks = false;
+            break;
+        case CallClosing::textInsert:
+            clearExpression();
+            exprAppend(textInsertText(receiver, first, second));
+            break;
+        case CallClosing::textReserve:
+            clearExpression();
+            exprAppend(textReserveText(receiver, first));
+            break;
+        case CallClosing::dictUnshift:
+            setCodeBuffer(dictUnshiftText(receiver, first, second));
+            clearExpression();
+            checks = false;
+            break;
+        case CallClosing::common:
+            exprAppend(memberCallClosing(*form, row.phpName, receiver, callArgumentCount() > 0));
+            break;
+        }
+    } else {
+        exprAppendText(")");
+    }
+    if (checks) {
+        switch (callKind) {
+        case 1:
+            checkUserCall();
+            break;
+        case 3:
+            if (call.row < 0 || call.row >= methodCount) {
+                internalError(5005);
+            } else {
+                methodTable.checkMethodArguments(call.row);
+                currentType = builtinTable[call.row].result;
+                referenceAccessKind = 2;
+            }
+            break;
+        case 5:
+            currentType = typeVar;
+            referenceAccessKind = 2;
+            break;
+        default:
+            break;
+        }
+        setCodeBuffer(currentExpression());
+        clearExpression();
+    }
+    endBracket(call);
+    // The next step's receiver is this result: no class, no variable.
+    staticAccess = 0;
+    ownerClassIndex = -1;
+    ownerClassName.clear();
+    call.active = false;
+}
+
+// --- Call operands and statements
+
+void markSilentCall() { silentCall = 1; }
+
+void beginCallStatement()
+{
+    resetExpressions();
+    callStatementPending = true;
+}

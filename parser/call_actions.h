@@ -1,0 +1,87 @@
+// Calls: function calls and their arguments, member calls and the
+// predefined methods, chains of them, and the call statements. Each call
+// keeps what it must give back in a CallScope of its rule, so that a bad
+// call restores the state it changed.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+struct FunctionRecord;
+struct MemberCallForm;
+
+struct CallScope {
+    bool active = false;          // the call began (the parse is not guessing)
+    int level = 0;                // expression level at the call's start
+    size_t references = 0;        // reference contexts at the call's start
+    FunctionRecord* bracketed = nullptr;  // record whose arguments began
+    bool asStatement = false;     // the call is a statement of its own
+    bool memberStep = false;      // a step of a chain, on the chain's level
+    // A member step: its receiver and its predefined form.
+    std::string receiver;
+    bool receiverIsVariable = false;
+    const MemberCallForm* form = nullptr;
+    int row = -1;
+};
+
+// The call frame of one call operand or call statement.
+class CallFrameScope {
+public:
+    explicit CallFrameScope(bool active);
+    ~CallFrameScope();
+    CallFrameScope(const CallFrameScope&) = delete;
+    CallFrameScope& operator=(const CallFrameScope&) = delete;
+
+private:
+    bool active_;
+};
+
+// The expression level of a chain: left as it was found when the chain
+// ends by an exception.
+class ChainScope {
+public:
+    explicit ChainScope(bool active);
+    ~ChainScope();
+    ChainScope(const ChainScope&) = delete;
+    ChainScope& operator=(const ChainScope&) = delete;
+
+private:
+    bool active_;
+    int level_;
+};
+
+// --- Function calls
+void beginFunctionCall(CallScope& call);
+// The called name and the prefix written before it.
+void nameCalledFunction(const std::string& name);
+// Finds what the name calls: predefined function, class, user function or
+// method, function-typed parameter, or an unknown name.
+void findCallee(CallScope& call);
+void openCallArguments(CallScope& call);
+void finishFunctionCall(CallScope& call);
+// A bad call: reported, and the state the call changed restored.
+void abandonCall(CallScope& call);
+
+// --- Arguments
+void beginArgumentList();
+void emptyArgumentList();
+void endArgumentList();
+void beginArgument();
+void finishArgument(bool alias);
+
+// --- Member calls
+// After literalValue: the literal is the receiver.
+void beginLiteralChain();
+void beginObjectChain();
+void joinChainSegment();
+void beginChainCalls();
+void finishCallChain();
+void beginMemberCall(CallScope& call, const std::string& name);
+void openMemberCall(CallScope& call);
+void finishMemberCall(CallScope& call);
+
+// --- Call operands and statements
+void markSilentCall();
+// The next function call is a statement of its own (swap may stand only
+// there).
+void beginCallStatement();
