@@ -186,8 +186,9 @@ std::string shortName(const std::string& name)
     return dot == std::string::npos ? name : name.substr(dot + 1);
 }
 
-// Whether the class `name` or one of its parents has a PHP constructor.
-bool hasConstructor(std::string name)
+}
+
+bool classHasConstructor(std::string name)
 {
     size_t steps = classTable.size() + 1;
     while (!name.empty() && steps-- > 0) {
@@ -206,7 +207,6 @@ bool hasConstructor(std::string name)
     }
     return false;
 }
-}
 
 void emitGeneratedConstructor(SymbolTable& table)
 {
@@ -214,7 +214,7 @@ void emitGeneratedConstructor(SymbolTable& table)
     emitIndented("function __construct()");
     emitIndented("{\n");
     indentMore();
-    if (current && !current->parentName.empty() && hasConstructor(current->parentName))
+    if (current && !current->parentName.empty() && classHasConstructor(current->parentName))
         emitText("parent::__construct();\n");
     table.flushConstructorLines();
     if (current)

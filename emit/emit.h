@@ -10,3 +10,4 @@
 #include "emit/translators.h"
 #include "emit/declarations.h"
 #include "emit/functions.h"
+#include "emit/statements.h"

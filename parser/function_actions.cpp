@@ -309,3 +309,49 @@ void finishSeveralValues()
     if (currentFunction)
         currentFunction->checkReturnedValues();
 }
+
+// --- Super-constructor calls
+
+namespace {
+int superLevel = 0;
+bool superOpen = false;
+}
+
+void beginSuperCall()
+{
+    clearExpression();
+    pushCallFrame();
+    superOpen = true;
+    superLevel = exprLevel;
+    const std::string& parent = symbolTable.parentClassName;
+    // Only directly in a method of a class that has a parent.
+    if (!inClass || !inFunction || inBlockScope || parent.empty())
+        reportErrorName(49, ": super");
+    currentCall = parent.empty() ? new FunctionRecord()
+                                 : symbolTable.findMethod(parent, parent, false);
+    currentCall->name = parent;
+}
+
+void finishSuperCall()
+{
+    superOpen = false;
+    const std::string& parent = symbolTable.parentClassName;
+    std::string arguments = currentExpression();
+    currentCall->checkArguments(true);
+    popCallFrame();
+    emitIndent();
+    // No constructor along the parent chain: PHP would have none to call.
+    if (!parent.empty() && classHasConstructor(parent))
+        emitString("parent::__construct(" + arguments + ")");
+}
+
+void abandonSuperCall()
+{
+    if (!superOpen)
+        return;
+    superOpen = false;
+    while (exprLevel > superLevel)
+        popExpression();
+    clearExpression();
+    popCallFrame();
+}

@@ -43,6 +43,11 @@ void returnFirstOfSeveral();
 void returnNextValue();
 void finishSeveralValues();
 
+// --- Super-constructor calls
+void beginSuperCall();
+void finishSuperCall();
+void abandonSuperCall();
+
 // Whether PHP defines a function or a class of that name itself.
 bool isPhpOwnFunctionName(const std::string& name);
 bool isPhpOwnClassName(const std::string& name);
