@@ -248,6 +248,34 @@ void VelandroParser::throwTooDeep()
         "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
 }
 
+void VelandroParser::skipTooDeepChain()
+{
+    reportError(ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+        "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn()));
+    // The steps left are read here: each would be one more error.
+    for (;;) {
+        if (LA(1) == ID)
+            consume();
+        if (LA(1) == LEFTPAR) {
+            int depth = 0;
+            do {
+                int token = LA(1);
+                if (token == EOL || token == SEMI || token == CLOSEVEL ||
+                    token == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
+                    return;
+                if (token == LEFTPAR || token == LEFTSQUARE || token == LEFTCURLY)
+                    ++depth;
+                else if (token == RIGHTPAR || token == RIGHTSQUARE || token == RIGHTCURLY)
+                    --depth;
+                consume();
+            } while (depth > 0);
+        }
+        if (LA(1) != DOT)
+            return;
+        consume();
+    }
+}
+
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;
@@ -319,6 +347,9 @@ private:
     // Ends an operand nested deeper than the parser's stack allows, as a
     // syntax error at the current token.
     void throwTooDeep();
+    // A chain of more steps than an operand can nest: reported in the
+    // runtime's form, the steps left skipped.
+    void skipTooDeepChain();
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -1779,12 +1810,23 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add()) {
+                    skipTooDeepChain();
+                    return;
+                }
+            }
+            memberElement
         )+
         { finishCallChain(); }
     ;
@@ -1792,7 +1834,11 @@ literalMethodCall
 // Segments of a reference, then the methods called on it; each step is the
 // next one's receiver.
 objectMemberChain
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { beginObjectChain(); }
         identifierReference
         DOT
@@ -1800,10 +1846,23 @@ objectMemberChain
             identifierReference
             DOT
         )*
-        { beginChainCalls(); }
+        {
+            beginChainCalls();
+            if (steps.add()) {
+                skipTooDeepChain();
+                return;
+            }
+        }
         memberElement
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add()) {
+                    skipTooDeepChain();
+                    return;
+                }
+            }
+            memberElement
         )*
         { finishCallChain(); }
     ;
@@ -1812,9 +1871,7 @@ objectMemberChain
 // left there.
 memberElement
 {
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
+    // its nesting is counted by the chain, step by step
     CallScope call;
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
 }
