@@ -16,6 +16,7 @@
 #include "driver/state.h"
 #include "driver/strip.h"
 #include "emit/output.h"
+#include "parser/parser_stack.h"
 #include "semantic/messages.h"
 
 namespace {
@@ -76,14 +77,16 @@ std::string readPrepared() {
 // Lexer and parser on the prepared file, one start rule, the summary line.
 void parsePrepared(bool page, std::string prepared) {
     MemoryInput input(std::move(prepared));
-    VelandroLexer lexer(input);
-    lexer.setFilename(sourceFileName);
-    VelandroParser parser(lexer);
-    parser.setFilename(sourceFileName);
-    if (page)
-        parser.webPage();
-    else
-        parser.sourceFile();
+    runOnParserStack([&input, page] {
+        VelandroLexer lexer(input);
+        lexer.setFilename(sourceFileName);
+        VelandroParser parser(lexer);
+        parser.setFilename(sourceFileName);
+        if (page)
+            parser.webPage();
+        else
+            parser.sourceFile();
+    });
     // Closed before its times may be set back, and before PHP reads it.
     closeOutputFile();
     printCompileSummary(errorCount);

@@ -9,3 +9,4 @@
 #include "emit/slices.h"
 #include "emit/translators.h"
 #include "emit/declarations.h"
+#include "emit/statements.h"

@@ -215,3 +215,28 @@ std::string restoreLeftOperandText()
     savedOperandTexts.pop_back();
     return text;
 }
+
+ExpressionLevelScope::ExpressionLevelScope()
+    : level_(exprLevel), stateDepth_(exprStateDepth), operandMark_(operandMark),
+      operatorMark_(operatorMark), conversionTarget_(conversionTarget),
+      leftTypes_(leftTypeStack.size()), savedTexts_(savedOperandTexts.size()),
+      listOperators_(listOperatorStack.size())
+{
+}
+
+ExpressionLevelScope::~ExpressionLevelScope()
+{
+    if (exprLevel > level_ || exprStateDepth > stateDepth_) {
+        exprLevel = level_;
+        exprStateDepth = stateDepth_;
+        operandMark = operandMark_;
+        operatorMark = operatorMark_;
+        conversionTarget = conversionTarget_;
+    }
+    if (leftTypeStack.size() > leftTypes_)
+        leftTypeStack.resize(leftTypes_);
+    if (savedOperandTexts.size() > savedTexts_)
+        savedOperandTexts.resize(savedTexts_);
+    if (listOperatorStack.size() > listOperators_)
+        listOperatorStack.resize(listOperators_);
+}

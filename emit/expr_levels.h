@@ -52,3 +52,19 @@ void pushLeftType();
 int popLeftType();
 void saveLeftOperand();
 std::string restoreLeftOperandText();
+
+// The expression state a rule found on entry. A rule left through its error
+// handler can leave levels pushed and operator stacks filled; the scope puts
+// the level and what belongs to it back when the rule ends deeper than it
+// began, so positions recorded on a level are only ever applied to it.
+class ExpressionLevelScope {
+public:
+    ExpressionLevelScope();
+    ~ExpressionLevelScope();
+    ExpressionLevelScope(const ExpressionLevelScope&) = delete;
+    ExpressionLevelScope& operator=(const ExpressionLevelScope&) = delete;
+
+private:
+    int level_, stateDepth_, operandMark_, operatorMark_, conversionTarget_;
+    size_t leftTypes_, savedTexts_, listOperators_;
+};

@@ -12,6 +12,7 @@
 header "post_include_hpp" {
 #include <antlr/TokenStreamException.hpp>
 
+#include "parser/statement_actions.h"
 #include "parser/token_queue.h"
 }
 
@@ -34,6 +35,10 @@ header "post_include_cpp" {
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
 {
+    // What the rules around a too deep operand find missing at the end of
+    // its line is the same error, reported once.
+    if (atTooDeepStop())
+        return;
     ANTLR_USE_NAMESPACE(antlr)LLkParser::reportError(ex);
     ++errorCount;
 }
@@ -54,6 +59,13 @@ void VelandroParser::skipLineIfStuck(const ANTLR_USE_NAMESPACE(antlr)RefToken& f
 void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionException&,
                              const ANTLR_USE_NAMESPACE(antlr)BitSet& follow)
 {
+    if (atTooDeepStop()) {
+        // The rest of the line is gone already; its end stays for the
+        // statement. Back at the statement's level the stop is spent.
+        if (expressionNesting == 0)
+            tooDeepStop = ANTLR_USE_NAMESPACE(antlr)RefToken();
+        return;
+    }
     int skipped = 0;
     if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
         skipped = LA(1);
@@ -242,38 +254,34 @@ bool VelandroParser::assignmentAhead()
     }
 }
 
-void VelandroParser::throwTooDeep()
+TokenCursor VelandroParser::tokenCursor()
 {
-    throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
-        "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+    TokenCursor tokens;
+    tokens.la = [this](int i) { return LA(static_cast<unsigned int>(i)); };
+    tokens.consume = [this]() { consume(); };
+    tokens.lineEnds = [this]() { return countLineEnds(LT(1)->getText()); };
+    return tokens;
 }
 
-void VelandroParser::skipTooDeepChain()
+void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
-    reportError(ANTLR_USE_NAMESPACE(antlr)RecognitionException(
-        "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn()));
-    // The steps left are read here: each would be one more error.
-    for (;;) {
-        if (LA(1) == ID)
-            consume();
-        if (LA(1) == LEFTPAR) {
-            int depth = 0;
-            do {
-                int token = LA(1);
-                if (token == EOL || token == SEMI || token == CLOSEVEL ||
-                    token == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
-                    return;
-                if (token == LEFTPAR || token == LEFTSQUARE || token == LEFTCURLY)
-                    ++depth;
-                else if (token == RIGHTPAR || token == RIGHTSQUARE || token == RIGHTCURLY)
-                    --depth;
-                consume();
-            } while (depth > 0);
-        }
-        if (LA(1) != DOT)
-            return;
-        consume();
+    if (LT(1).get() == first.get())
+        skipLineIfStuck(first);
+    else if (LT(1)->getLine() == first->getLine())
+        skipRestOfLine();
+}
+
+void VelandroParser::throwTooDeep()
+{
+    ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
+        "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+    if (inputState->guessing == 0) {
+        // Reported here, once; the rest of the line, closers and all, goes.
+        reportError(ex);
+        skipRestOfLine();
+        tooDeepStop = LT(1);
     }
+    throw ex;
 }
 
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
@@ -325,6 +333,13 @@ public:
     // The rest of the line, up to its line end (or "?>", or the end of
     // the input), which stays for the caller.
     void skipRestOfLine();
+    // The token stream for skipCompoundStatement.
+    TokenCursor tokenCursor();
+    // After a statement's handler: a statement stuck at its first token, or
+    // stopped on its first line, skips the rest of that line, which would
+    // otherwise be read again as statements; an error on a later line
+    // leaves the token for the caller.
+    void skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
     // their closing keyword is never skipped.
     void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
@@ -345,11 +360,14 @@ private:
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
-    // syntax error at the current token.
+    // syntax error at the current token, reported there; the rest of its
+    // line is skipped, and the handlers that meet the line's end on the way
+    // out report nothing more (tooDeepStop).
     void throwTooDeep();
-    // A chain of more steps than an operand can nest: reported in the
-    // runtime's form, the steps left skipped.
-    void skipTooDeepChain();
+    ANTLR_USE_NAMESPACE(antlr)RefToken tooDeepStop;
+    // The parser stands at the line end a too deep operand was cut at; a
+    // list's optional line end before its closer is then not taken.
+    bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -523,6 +541,7 @@ includePath
 
 topLevelItem
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   EOL
         {
             ++lineNumber;
@@ -561,8 +580,15 @@ statement
             emitIndent();
         }
         (   comment
+        |   forStatement
+        |   doStatement
         |   inputStatement
+        |   errorStatement
+        |   globalStatement
+        |   ifStatement
+        |   tryStatement
         |   printStatement
+        |   whileStatement
         |   echoStatement
         |   nativeCode { emitString(rawText); }
         |   ( ( modifier )* typeSpec ID ) => declaration
@@ -1136,6 +1162,7 @@ memberCallStatement
 // target and value ("x + 1" adds 1 to x).
 assignmentStatement
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   { beginAssignment(); }
         lvalue
         {
@@ -1280,10 +1307,652 @@ inputStatement
     ;
 
 // ---------------------------------------------------------------------------
+// Control statements: blocks and loop bodies, if, while, do, error, try,
+// global and for. Each compound statement checks first that its blocks fit
+// the block-scope table (else it is reported and skipped whole), and its
+// handler gives back what the statement opened.
+
+// One line of a block or a function body: a statement, an empty line (at
+// most one empty line is written) or a lone ";". A line that is no
+// statement is reported and skipped; the block goes on with the next line.
+statementOrLineEnd
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   statement
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// One statement of a block, "break" and "continue" included.
+loopBodyStatement
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   { emitIndent(); } loopJump
+    |   statementOrLineEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// "break" or "continue", written by the innermost loop's kind.
+loopJump
+{ bool isContinue = LA(1) == LITERAL_continue; }
+    :   ( "break" | "continue" )
+        { writeLoopJump(isContinue); }
+        statementEnd
+    ;
+
+// The body on a header's line, one level deeper.
+oneLineBody
+    :   {
+            indentMore();
+            emitIndent();
+        }
+        (   inlineStatement
+        |   ( "let" | QUESTION ) singleStatement
+        )
+        { indentLess(); }
+    ;
+
+singleStatement
+    :   expressionStatement
+    |   inlineStatement
+    ;
+
+inlineStatement
+    :   printStatement
+    |   echoStatement
+    |   inputStatement
+    |   loopJump
+    ;
+
+// A block scope, its statements, its closing brace.
+nestedBlock
+    :   {
+            enterBlock();
+            indentMore();
+        }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        )*
+        {
+            leaveBlock();
+            indentLess();
+            emitCloseBrace();
+        }
+    ;
+
+// --- If
+
+ifStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "if" { pushCounter(); }
+        (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
+            compositeIf
+        |   ifBody
+        )
+        { popCounter(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        reportBadSyntax(65);
+        skipBadLine(first);
+    }
+
+compositeTestOperator
+    :   LESSER | EQUAL | GREATER | LESS_EQUAL | GREAT_EQUAL | "in" | "match"
+    |   NOT_EQUAL | PASDIFF
+    ;
+
+// A plain if: a condition, then a one-line body with an optional one-line
+// else, or a block with an optional else block and "/if".
+ifBody
+    :   { resetExpressions(); }
+        expression
+        { emitIfHead(); }
+        (   { enterBlock(); }
+            oneLineBody
+            {
+                emitCloseBrace();
+                leaveBlock();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   ( COLON | "else" )
+                {
+                    enterBlock();
+                    emitIndent();
+                    emitElseHead();
+                    indentMore();
+                    emitIndent();
+                }
+                singleStatement
+                {
+                    indentLess();
+                    emitCloseBrace();
+                    leaveBlock();
+                }
+            |
+            )
+        |   blockStart
+            nestedBlock
+            ( elsePart )?
+            SLASHIF
+        )
+    ;
+
+// A tested value, then test lines (each a comparison or "in" with its
+// block), written as a chain of if and else on the value.
+compositeIf
+    :   { resetExpressions(); }
+        bitOrExpression
+        blockStart
+        (   EOL { ++lineNumber; }
+        )*
+        { setCompositeTestedValue(); }
+        compositeTestLine
+        (   {
+                emitIndent();
+                emitElseHead();
+                indentMore();
+            }
+            compositeTestLine
+            {
+                indentLess();
+                incCounter();
+            }
+        )*
+        ( elsePart )?
+        {
+            closeCountedBraces();
+            decGenerator();
+        }
+        SLASHIF
+    ;
+
+compositeTestLine
+    :   { emitIndent(); }
+        (   { beginCompositeComparison(); }
+            comparisonOperator
+            expression
+            { completeCompositeComparison(); }
+        |   "in" inTest
+        )
+        {
+            emitIfHead();
+            nextIdentifierSlot();
+        }
+        blockStart
+        nestedBlock
+        { popIdentifierSlot(); }
+    ;
+
+elsePart
+    :   "else"
+        {
+            emitIndent();
+            emitElseHead();
+        }
+        ( COLON )?
+        nestedBlock
+    ;
+
+// --- While, do and error
+
+// A while is written with its body in do { } while(false), so that a
+// "continue" still runs the step; a one-line "break" or "continue" body
+// gets the same wrapper.
+whileStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+    bool wrapped = false;
+}
+    :   "while"
+        {
+            resetExpressions();
+            beginLoop(whileLoop);
+        }
+        (   expression { writeWhileHead(false); }
+        |   "forever" { writeWhileHead(true); }
+        )
+        (   {
+                wrapped = LA(1) == LITERAL_break || LA(1) == LITERAL_continue
+                    || ((LA(1) == LITERAL_let || LA(1) == QUESTION)
+                        && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
+                if (wrapped)
+                    beginWhileWrapper();
+            }
+            oneLineBody
+            {
+                if (wrapped)
+                    endWhileWrapper();
+                whileStepCount = 0;
+            }
+        |   { beginWhileWrapper(); }
+            blockStart
+            {
+                indentMore();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            {
+                indentLess();
+                endWhileWrapper();
+                whileStepCount = 0;
+            }
+            (   { emitIndent(); }
+                "let"
+                expressionStatement
+                { whileStepCount = 1; }
+            |   SLASHWHILE
+            )
+        )
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   { emitIndent(); }
+            "let"
+            expressionStatement
+            { ++whileStepCount; }
+        |
+        )
+        {
+            indentLess();
+            emitCloseBrace();
+            leaveBlock();
+            checkWhileSteps();
+            endLoop();
+        }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+doStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "do"
+        { beginDoStatement(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        (   doCaseBody
+        |   { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+        )
+        {
+            indentLess();
+            emitCloseBrace();
+        }
+        (   "until"
+            {
+                emitIndented("while(!(");
+                resetExpressions();
+            }
+            expression
+            {
+                emitCurrentExpression();
+                emitText("))");
+            }
+        |   SLASHDO
+            (   { emitIndented("while(false)"); }
+            |   "forever" { emitIndented("while(true)"); }
+            |   "until"
+                {
+                    emitIndented("while(!(");
+                    resetExpressions();
+                }
+                expression
+                {
+                    emitCurrentExpression();
+                    emitText("))");
+                }
+            |   "while"
+                {
+                    emitIndented("while (");
+                    resetExpressions();
+                }
+                (   expression
+                    {
+                        emitCurrentExpression();
+                        emitCloseParen();
+                    }
+                |   "forever" { emitText("true)"); }
+                )
+            )
+        )
+        { endDoStatement(); }
+        statementEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        reportBadSyntax(66);
+        skipBadLine(first);
+    }
+
+// The case form of a do body: if and else on each case, the braces of the
+// else branches closed together, then the always statements.
+doCaseBody
+{ OpenedState opened = saveOpened(); }
+    :   "case"
+        {
+            resetExpressions();
+            emitIndent();
+        }
+        expression
+        { emitIfHead(); }
+        blockStart
+        nestedBlock
+        ( caseClause )*
+        ( elsePart )?
+        {
+            closeCountedBraces();
+            emitNewline();
+        }
+        ( alwaysClause )?
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(7);
+    }
+
+caseClause
+{ OpenedState opened = saveOpened(); }
+    :   "case"
+        {
+            emitIndent();
+            emitElseHead();
+            emitIndent();
+        }
+        expression
+        { emitIfHead(); }
+        blockStart
+        nestedBlock
+        { incCounter(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(8);
+    }
+
+alwaysClause
+{ OpenedState opened = saveOpened(); }
+    :   "always"
+        ( COLON )?
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        )*
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(9);
+    }
+
+// A block under the test of $error, which the error-catching assignment
+// sets.
+errorStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "error"
+        { beginErrorStatement(); }
+        (   oneLineBody
+        |   blockStart
+            { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+            SLASHERROR
+        )
+        {
+            emitCloseBrace();
+            leaveBlock();
+        }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// --- Try and global
+
+tryStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+    bool caught = false;
+}
+    :   "try"
+        { beginTryStatement(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   statementOrLineEnd
+        )*
+        (   "catch"
+            {
+                beginCatch();
+                caught = true;
+            }
+            leftParen
+            classType
+            identifierName
+            RIGHTPAR
+            {
+                writeCaughtVariable();
+                beginCatchBlock();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   statementOrLineEnd
+            )*
+        )?
+        { closeTryStatement(caught); }
+        SLASHTRY
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+globalStatement
+    :   "global" name:ID
+        { writeGlobalStatement(name->getText()); }
+    ;
+
+// --- For
+
+// A range or a collection loop in its own block scope, which holds a
+// variable declared in the header.
+forStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "for"
+        { beginForStatement(); }
+        forVariable[false]
+        (   comma
+            forVariable[true]
+        )?
+        "in"
+        (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
+            { checkRangeVariable(); }
+            forRange
+        |   forIn
+        )
+        (   oneLineBody
+        |   blockStart
+            { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+            SLASHFOR
+        )
+        { endForStatement(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// A loop variable: a declared name, or a type and a new name.
+forVariable[bool second]
+    :   identifierName { takeForVariable(false, second); }
+    |   variableType identifierName { takeForVariable(true, second); }
+    ;
+
+forRange
+    :   forRangeSpec
+        { writeRangeHeader(); }
+    ;
+
+forRangeSpec
+{ bool negative = false; }
+    :   { beginRangeSpec(); }
+        forRangeBounds
+        (   "step"
+            (   ( ( MINUS | PLUS )? INTEGER forHeaderEnd ) =>
+                (   MINUS { negative = true; }
+                |   PLUS
+                )?
+                digits:INTEGER
+                { takeLiteralStep(negative, digits->getText()); }
+            |   { resetExpressions(); }
+                boundExpression
+                { takeExpressionStep(); }
+            )
+        |
+        )
+    ;
+
+forRangeBounds
+    :   boundExpression
+        rangeOperator
+        { takeRangeStart(); }
+        boundExpression
+        { takeRangeEnd(); }
+    ;
+
+forHeaderEnd
+    :   EOL | QUESTION | COLON | "break" | "continue" | "print" | "echo" | "let"
+    |   "return" | "input"
+    ;
+
+forIn
+    :   { beginCollectionLoop(); }
+        bitOrExpression
+        { writeCollectionHeader(); }
+    ;
+
+// ---------------------------------------------------------------------------
 // Expressions
 
 expression
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   orExpression
     ;
 
@@ -1778,7 +2447,8 @@ functionCall
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        // a too deep operand was reported where it was cut
+        abandonCall(call, !atTooDeepStop());
         skipLineIfStuck(first);
     }
 
@@ -1821,10 +2491,8 @@ literalMethodCall
         (   options { greedy = true; }
         :   DOT
             {
-                if (steps.add()) {
-                    skipTooDeepChain();
-                    return;
-                }
+                if (steps.add())
+                    throwTooDeep();
             }
             memberElement
         )+
@@ -1848,19 +2516,15 @@ objectMemberChain
         )*
         {
             beginChainCalls();
-            if (steps.add()) {
-                skipTooDeepChain();
-                return;
-            }
+            if (steps.add())
+                throwTooDeep();
         }
         memberElement
         (   options { greedy = true; }
         :   DOT
             {
-                if (steps.add()) {
-                    skipTooDeepChain();
-                    return;
-                }
+                if (steps.add())
+                    throwTooDeep();
             }
             memberElement
         )*
@@ -1886,7 +2550,8 @@ memberElement
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        // a too deep operand was reported where it was cut
+        abandonCall(call, !atTooDeepStop());
         skipLineIfStuck(first);
     }
 
@@ -2128,6 +2793,7 @@ stringLiteral
 
 templateLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   t:TEMPLATE { takeTemplate(t->getText()); }
     ;
 
@@ -2160,6 +2826,7 @@ primaryStartToken
 
 arrayLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   arraySquareList
     |   "array" { currentType = 11; } arrayParenList
     ;
@@ -2170,7 +2837,7 @@ arrayParenList
         leftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2191,7 +2858,7 @@ arraySquareList
         leftSquare
         (   arrayElement
             ( commaSeparator arrayElement )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2220,6 +2887,7 @@ leftSquare
 
 dictLiteral
 options { defaultErrorHandler = true; }
+{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   dictCurlyList
     |   "dict" { currentType = 12; } dictParenList
     ;
@@ -2229,7 +2897,7 @@ dictParenList
         leftParen
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )
@@ -2245,7 +2913,7 @@ dictCurlyList
         leftCurly
         (   dictPair
             ( commaSeparator dictPair )*
-            (   EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
             )?
         |
         )

@@ -255,9 +255,10 @@ void finishFunctionCall(CallScope& call)
     silentCall = 0;
 }
 
-void abandonCall(CallScope& call)
+void abandonCall(CallScope& call, bool report)
 {
-    reportBadSyntax(67);
+    if (report)
+        reportBadSyntax(67);
     silentCall = 0;
     leadingComma = 0;
     if (!call.active)

@@ -46,11 +46,22 @@ static bool signOperandOk(int type, bool bitNot)
     }
 }
 
+
+// A position recorded on the current level, kept within its text: a level
+// a syntax error left shorter never takes text past its end.
+static size_t levelPosition(int position)
+{
+    size_t size = exprText[exprLevel].size();
+    if (position < 0)
+        return 0;
+    return static_cast<size_t>(position) < size ? static_cast<size_t>(position) : size;
+}
+
 void checkSignOperand(bool bitNot, int start)
 {
     if (bitNot && isFractional(currentType)) {
         std::string& text = exprText[exprLevel];
-        size_t from = static_cast<size_t>(start);
+        size_t from = levelPosition(start);
         text.replace(from, std::string::npos, cutFraction(text.substr(from), currentType));
         currentType = typeInteger;
     }
@@ -77,7 +88,7 @@ void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int r
     if (right == typeNil && exprLength() == rightAt)
         exprAppend(defaultValueOf(left));
     if (left == typeNil && operatorAt == leftStart)
-        exprText[exprLevel].insert(static_cast<size_t>(leftStart), defaultValueOf(right));
+        exprText[exprLevel].insert(levelPosition(leftStart), defaultValueOf(right));
 }
 
 // --- Operator completions
@@ -107,8 +118,10 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
     // one first, which leaves the left one's positions as they are)
     if (word == 61 || word == 57) {
         std::string& text = exprText[exprLevel];
-        size_t from = static_cast<size_t>(leftStart), to = static_cast<size_t>(operatorAt);
-        size_t rightFrom = static_cast<size_t>(rightAt);
+        size_t from = levelPosition(leftStart), to = levelPosition(operatorAt);
+        size_t rightFrom = levelPosition(rightAt);
+        if (to < from)
+            to = from;
         text.replace(rightFrom, std::string::npos, cutFraction(text.substr(rightFrom), right));
         text.replace(from, to - from, cutFraction(text.substr(from, to - from), left));
     }
@@ -259,7 +272,7 @@ bool completeListOperator()
 
 void wrapExpressionFrom(int position)
 {
-    exprText[exprLevel].insert(static_cast<size_t>(position), "(");
+    exprText[exprLevel].insert(levelPosition(position), "(");
     exprAppendCloseParen();
 }
 
@@ -282,15 +295,15 @@ void completeComparison(int start, int operatorAt, int rightAt)
         setCharAtOperatorMark(' ');
     }
     if (left == typeNil && operatorAt == start)
-        exprText[exprLevel].insert(static_cast<size_t>(start), defaultValueOf(right));
+        exprText[exprLevel].insert(levelPosition(start), defaultValueOf(right));
     checkRelational(left, right);
 }
 
 std::string takeTestSubject(int start, bool compared)
 {
     std::string& text = exprText[exprLevel];
-    std::string before = text.substr(0, static_cast<size_t>(start));
-    text.erase(0, static_cast<size_t>(start));
+    std::string before = text.substr(0, levelPosition(start));
+    text.erase(0, before.size());
     if (currentType == typeNil && text.empty())
         text = "null";
     else if (compared || bitwiseOperand)

@@ -41,10 +41,13 @@ private:
     int steps_ = 0;
 };
 
-// PHP's parser recurses once for each operator of a chain too, and a long
-// enough one (some 60000 "+" in a line) makes it crash: an expression with
-// more operators than this is refused like one nested too deeply.
-constexpr int maxExpressionOperators = 20000;
+// A flat chain is no nesting here: it costs the parser one loop step an
+// operator. PHP's compiler, though, recurses once for each operator of a
+// chain, and a long enough one (some 55000 "+" in a statement, with the
+// 8 MB stack PHP gets) makes it crash: an expression with more operators
+// than this is refused like one nested too deeply, with room left for the
+// nesting of its operands.
+constexpr int maxExpressionOperators = 40000;
 extern int expressionOperators;
 // One more operator in the expression; true when there are now too many.
 inline bool countOperator() { return ++expressionOperators > maxExpressionOperators; }

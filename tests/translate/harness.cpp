@@ -17,6 +17,7 @@
 #include "semantic/file_names.h"
 #include "emit/output.h"
 #include "emit/state.h"
+#include "parser/parser_stack.h"
 #include "semantic/messages.h"
 #include "semantic/named_values.h"
 #include "semantic/symbol_table.h"
@@ -129,10 +130,12 @@ Translation translate(const std::string& text, const std::string& name, StartRul
         VelandroParser parser(lexer);
         parser.setFilename(name);
         try {
-            if (rule == StartRule::sourceFile)
-                parser.sourceFile();
-            else
-                parser.webPage();
+            runOnParserStack([&parser, rule] {
+                if (rule == StartRule::sourceFile)
+                    parser.sourceFile();
+                else
+                    parser.webPage();
+            });
         } catch (const antlr::ANTLRException& ex) {
             result.escaped = true;
             std::cerr << "escaped: " << ex.toString() << std::endl;

@@ -1,0 +1,102 @@
+// Hostile input: syntax errors deep inside expressions, nesting at and past
+// the limit, long flat chains. Each is reported where it stands, and the
+// translation goes on with the next line.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "emit/expr_levels.h"
+#include "harness.h"
+
+namespace {
+
+std::string repeated(const std::string& text, int count)
+{
+    std::string all;
+    for (int i = 0; i < count; ++i)
+        all += text;
+    return all;
+}
+
+// A syntax error inside a list or a dict is recovered by the literal's
+// handler: the expression level it pushed is gone again, so the operator
+// around it applies its positions to its own text.
+TEST(Robustness, HandlersRestoreTheExpressionLevel)
+{
+    const char* const broken[] = {
+        "print 12345 + [1 2 mod 3",  "print 12345 + {1: 2 3} mod 3", "print 1 < [1 2 < 3",
+        "print 1 | [1 2 | 3",        "print -[1 2",               "print 5 << [1 2 >> 3",
+        "print (1 = 2) = [1 2 = 3",  "print not [1 2 and true",   "print 1 + array(1 2 mod 3",
+        "print 7 mod [1 2 mod 3",    "int x = 1 + [1 2 * 3",      "print 1 in [1 2 in 3",
+    };
+    for (const char* line : broken) {
+        Translation t = translate(std::string(line) + "\nprint 5\n");
+        EXPECT_FALSE(t.escaped) << line;
+        EXPECT_TRUE(t.closed) << line;
+        EXPECT_GE(t.errors, 1) << line;
+        EXPECT_EQ(t.out.find("Exception"), std::string::npos) << line;
+        EXPECT_NE(t.php.find("echo 5, \"\\n\";"), std::string::npos) << line << "\n" << t.php;
+        EXPECT_EQ(exprLevel, 0) << line;
+
+        Translation page = translate("{|<p>|}<?vel " + std::string(line) + " ?>{|</p>|}\n{|" +
+                                         "|}<?vel print 5 ?>{||}",
+                                     "page.vel", StartRule::webPage);
+        EXPECT_FALSE(page.escaped) << line;
+        EXPECT_TRUE(page.closed) << line;
+        EXPECT_NE(page.php.find("echo 5, \"\\n\";"), std::string::npos) << line << "\n"
+                                                                       << page.php;
+    }
+}
+
+struct Form {
+    std::string open, inner, close;
+};
+
+const Form nestingForms[] = {
+    {"(", "1", ")"},  {"[", "1", "]"},        {"int(", "1", ")"},      {"{1: ", "1", "}"},
+    {"[1, ", "1", "]"}, {"array(", "1", ")"}, {"dict(1: ", "1", ")"}, {"not ", "true", ""},
+    {"- ", "1", ""},  {"~ ", "1", ""},        {"(1 + ", "1", ")"},
+};
+
+// Every nesting form just under the limit translates, on any stack the
+// caller has (the parse runs on a stack of its own); past it, one error at
+// the line, and the next line is translated.
+TEST(Robustness, NestingLimitInEveryForm)
+{
+    for (const Form& f : nestingForms) {
+        std::string within = repeated(f.open, 1900) + f.inner + repeated(f.close, 1900);
+        Translation fine = translate("print " + within + "\n");
+        EXPECT_EQ(fine.errors, 0) << f.open;
+        EXPECT_EQ(fine.err, "") << f.open;
+
+        std::string deep = repeated(f.open, 5000) + f.inner + repeated(f.close, 5000);
+        Translation t = translate("print 1\nprint " + deep + "\nprint 2\n");
+        EXPECT_FALSE(t.escaped) << f.open;
+        EXPECT_TRUE(t.closed) << f.open;
+        EXPECT_EQ(t.errors, 1) << f.open << "\n" << t.err.substr(0, 400);
+        EXPECT_EQ(t.err.rfind("test.vel:2:", 0), 0u) << f.open << "\n" << t.err.substr(0, 400);
+        EXPECT_NE(t.err.find("expression nested too deeply"), std::string::npos) << f.open;
+        EXPECT_NE(t.php.find("echo 2, \"\\n\";"), std::string::npos) << f.open;
+    }
+}
+
+// Parentheses around a long flat chain nest as deep as the parentheses: the
+// chain's length is no nesting, and PHP runs what comes out.
+TEST(Robustness, FlatChainIsNoNesting)
+{
+    std::string chain = "1";
+    for (int i = 1; i < 25000; ++i)
+        chain += " + 1";
+    std::string folder = makeTempFolder();
+    Translation t = translate("print " + repeated("(", 1900) + chain + repeated(")", 1900) + "\n",
+                              "test.vel", StartRule::sourceFile, folder + "/test.php");
+    EXPECT_EQ(t.errors, 0);
+    EXPECT_EQ(t.err, "");
+    CommandResult run = runCommand("php -d error_reporting=-1 " + folder + "/test.php");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "25000\n");
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
