@@ -128,10 +128,15 @@ void beginSegment(const std::string& name)
             prefixLookedUpName(instanceMemberFlag);
         }
     } else {
-        if (staticFlag)
+        // A member of a class is Class::$name; a member of what a segment
+        // gave (a static attribute's object too) is ->name.
+        if (staticAccess)
             codeBuffer += "$";
+        else
+            staticFlag = 0;
         codeBuffer += memberName;
         resolveClassMember();
+        staticAccess = 0;
     }
     ++referenceSegmentCount;
     sliceContainerType = currentType;
