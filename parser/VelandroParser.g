@@ -2841,7 +2841,8 @@ functionCall
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        // a too deep operand was reported where it was cut
+        abandonCall(call, !atTooDeepStop());
         skipLineIfStuck(first);
     }
 
@@ -2873,12 +2874,21 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            memberElement
         )+
         { finishCallChain(); }
     ;
@@ -2886,7 +2896,11 @@ literalMethodCall
 // Segments of a reference, then the methods called on it; each step is the
 // next one's receiver.
 objectMemberChain
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { beginObjectChain(); }
         identifierReference
         DOT
@@ -2894,10 +2908,19 @@ objectMemberChain
             identifierReference
             DOT
         )*
-        { beginChainCalls(); }
+        {
+            beginChainCalls();
+            if (steps.add())
+                throwTooDeep();
+        }
         memberElement
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            memberElement
         )*
         { finishCallChain(); }
     ;
@@ -2906,9 +2929,7 @@ objectMemberChain
 // left there.
 memberElement
 {
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
+    // its nesting is counted by the chain, step by step
     CallScope call;
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
 }
@@ -2923,7 +2944,8 @@ memberElement
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        // a too deep operand was reported where it was cut
+        abandonCall(call, !atTooDeepStop());
         skipLineIfStuck(first);
     }
 

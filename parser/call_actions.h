@@ -59,8 +59,9 @@ void nameCalledFunction(const std::string& name);
 void findCallee(CallScope& call);
 void openCallArguments(CallScope& call);
 void finishFunctionCall(CallScope& call);
-// A bad call: reported, and the state the call changed restored.
-void abandonCall(CallScope& call);
+// A bad call: reported (unless `report` is false), and the state the call
+// changed restored.
+void abandonCall(CallScope& call, bool report = true);
 
 // --- Arguments
 void beginArgumentList();
