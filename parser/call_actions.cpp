@@ -381,6 +381,7 @@ void openMemberCall(CallScope& call)
     call.receiverIsVariable = !literalReceiver && isVariableText(codeBuffer);
     call.form = nullptr;
     call.row = -1;
+    call.storesInReceiver = true;
     Receiver receiver = receiverOf(type);
     calleeIndex = -1;
     switch (receiver) {
@@ -455,9 +456,11 @@ void openMemberCall(CallScope& call)
         }
         // A literal takes no method that changes it; PHP stores into, or
         // passes by reference, only a variable.
-        if ((literalReceiver && row.modifies) || (needsVariable && !call.receiverIsVariable))
+        if ((literalReceiver && row.modifies) || (needsVariable && !call.receiverIsVariable)) {
             reportError(10);
-        else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)
+            call.storesInReceiver = false;
+            text = withoutStore(text, call.receiver);
+        } else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)
             symbolTable.foundSymbol->flags |= 64;
     }
     if (callKind == 1)
@@ -474,6 +477,12 @@ void openMemberCall(CallScope& call)
     argumentIndex = (form ? form->form : 0) + (form && form->receiverLast ? 32 : 0) +
                     (form && form->suffix ? 64 : 0);
     pushReference();
+}
+
+// The text of a form that stores into its receiver, without the store.
+std::string storeForm(const CallScope& call, const std::string& text)
+{
+    return call.storesInReceiver ? text : withoutStore(text, call.receiver);
 }
 
 void finishMemberCall(CallScope& call)
@@ -508,14 +517,14 @@ void finishMemberCall(CallScope& call)
             break;
         case CallClosing::textInsert:
             clearExpression();
-            exprAppend(textInsertText(receiver, first, second));
+            exprAppend(storeForm(call, textInsertText(receiver, first, second)));
             break;
         case CallClosing::textReserve:
             clearExpression();
-            exprAppend(textReserveText(receiver, first));
+            exprAppend(storeForm(call, textReserveText(receiver, first)));
             break;
         case CallClosing::dictUnshift:
-            setCodeBuffer(dictUnshiftText(receiver, first, second));
+            setCodeBuffer(storeForm(call, dictUnshiftText(receiver, first, second)));
             clearExpression();
             checks = false;
             break;

@@ -20,6 +20,7 @@ struct CallScope {
     // A member step: its receiver and its predefined form.
     std::string receiver;
     bool receiverIsVariable = false;
+    bool storesInReceiver = true;  // false once refused: the value alone is written
     const MemberCallForm* form = nullptr;
     int row = -1;
 };
