@@ -227,6 +227,14 @@ bool VelandroParser::singleValueInParentheses()
     }
 }
 
+bool VelandroParser::firstBadCallHere()
+{
+    if (atTooDeepStop() || (badCallStop && LT(1).get() == badCallStop.get()))
+        return false;
+    badCallStop = LT(1);
+    return true;
+}
+
 bool VelandroParser::memberCallAhead()
 {
     unsigned int i = 1;
@@ -398,6 +406,11 @@ private:
     // The parser stands at the line end a too deep operand was cut at; a
     // list's optional line end before its closer is then not taken.
     bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
+    // Calls that stop at one token are one bad call: the innermost reports,
+    // the calls around it do not; nor does any after a too deep operand,
+    // reported where it was cut.
+    ANTLR_USE_NAMESPACE(antlr)RefToken badCallStop;
+    bool firstBadCallHere();
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -2841,8 +2854,7 @@ functionCall
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        // a too deep operand was reported where it was cut
-        abandonCall(call, !atTooDeepStop());
+        abandonCall(call, firstBadCallHere());
         skipLineIfStuck(first);
     }
 
@@ -2944,8 +2956,7 @@ memberElement
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        // a too deep operand was reported where it was cut
-        abandonCall(call, !atTooDeepStop());
+        abandonCall(call, firstBadCallHere());
         skipLineIfStuck(first);
     }
 
