@@ -895,7 +895,14 @@ externParameter
 // A class of the PHP program, with its parent and members; no class text
 // is written.
 externClassDeclaration
-{ bool begun = false; }
+{
+    bool begun = false;
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+            "extern classes nested too deeply", getFilename(), LT(1)->getLine(),
+            LT(1)->getColumn());
+}
     :   "class"
         begun = externClassHead
         (   options { greedy = true; generateAmbigWarnings = false; }
@@ -1608,6 +1615,14 @@ xmlStatement
             throw;
         reportError(ex);
         closeBrokenXmlLiteral();
+    }
+    catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+        // the file ends here: what the literal opened is closed first
+        if (inputState->guessing == 0) {
+            xmlCloseOpenElements();
+            endStatement();
+        }
+        throw;
     }
 
 xmlDeclaration

@@ -1,6 +1,5 @@
 #include "parser/reference_actions.h"
 
-#include <cctype>
 
 #include "emit/emit.h"
 #include "parser/declaration_actions.h"
