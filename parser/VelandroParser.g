@@ -271,6 +271,22 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
         skipRestOfLine();
 }
 
+void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1)->getLine() != first->getLine())
+        return;
+    if (headerOneLine)
+        skipRestOfLine();
+    else
+        skipBlockAfterHeader(tokenCursor(), first->getType());
+}
+
+void VelandroParser::skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1)->getLine() == first->getLine())
+        skipCaseBlock(tokenCursor());
+}
+
 void VelandroParser::throwTooDeep()
 {
     ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
@@ -340,6 +356,12 @@ public:
     // otherwise be read again as statements; an error on a later line
     // leaves the token for the caller.
     void skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // After a compound statement's handler: an error on the header's line
+    // skips the rest of the statement, its block and closing line included;
+    // an error on a later line leaves the token for the caller.
+    void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The same for a case of a do statement, up to the next case.
+    void skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
     // their closing keyword is never skipped.
     void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
@@ -590,6 +612,7 @@ statement
         |   printStatement
         |   whileStatement
         |   echoStatement
+        |   loopJump
         |   nativeCode { emitString(rawText); }
         |   ( ( modifier )* typeSpec ID ) => declaration
         |   expressionStatement
@@ -1333,26 +1356,42 @@ statementOrLineEnd
         skipBadLine(first);
     }
 
-// One statement of a block, "break" and "continue" included.
+// One statement of a block or a loop body.
 loopBodyStatement
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
-    :   { emitIndent(); } loopJump
-    |   statementOrLineEnd
+    :   statementOrLineEnd
     ;
-    exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipBadLine(first);
-    }
 
-// "break" or "continue", written by the innermost loop's kind.
+// "break" or "continue", written by the innermost loop's kind; with no
+// loop open, reported and not written.
 loopJump
-{ bool isContinue = LA(1) == LITERAL_continue; }
+{
+    bool isContinue = LA(1) == LITERAL_continue;
+    bool written = false;
+}
     :   ( "break" | "continue" )
-        { writeLoopJump(isContinue); }
-        statementEnd
+        { written = writeLoopJump(isContinue); }
+        loopJumpEnd[written]
+    ;
+
+// The statement end after "break" or "continue"; nothing written when the
+// jump was not.
+loopJumpEnd[bool written]
+{
+    if (written) {
+        statementEnd();
+        return;
+    }
+    if (codeEndsHere())
+        return;
+}
+    :   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+        // Never taken (the init action takes these tokens).
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
 
 // The body on a header's line, one level deeper.
@@ -1391,7 +1430,7 @@ nestedBlock
         {
             leaveBlock();
             indentLess();
-            emitCloseBrace();
+            closeBlock();
         }
     ;
 
@@ -1407,6 +1446,7 @@ ifStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
@@ -1423,7 +1463,7 @@ ifStatement
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         reportBadSyntax(65);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 compositeTestOperator
@@ -1436,11 +1476,14 @@ compositeTestOperator
 ifBody
     :   { resetExpressions(); }
         expression
-        { emitIfHead(); }
-        (   { enterBlock(); }
+        { openIfBlock(); }
+        (   {
+                headerOneLine = true;
+                enterBlock();
+            }
             oneLineBody
             {
-                emitCloseBrace();
+                closeBlock();
                 leaveBlock();
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -1448,14 +1491,14 @@ ifBody
                 {
                     enterBlock();
                     emitIndent();
-                    emitElseHead();
+                    openElseBlock();
                     indentMore();
                     emitIndent();
                 }
                 singleStatement
                 {
                     indentLess();
-                    emitCloseBrace();
+                    closeBlock();
                     leaveBlock();
                 }
             |
@@ -1479,7 +1522,7 @@ compositeIf
         compositeTestLine
         (   {
                 emitIndent();
-                emitElseHead();
+                openElseBlock();
                 indentMore();
             }
             compositeTestLine
@@ -1505,7 +1548,7 @@ compositeTestLine
         |   "in" inTest
         )
         {
-            emitIfHead();
+            openIfBlock();
             nextIdentifierSlot();
         }
         blockStart
@@ -1517,7 +1560,7 @@ elsePart
     :   "else"
         {
             emitIndent();
-            emitElseHead();
+            openElseBlock();
         }
         ( COLON )?
         nestedBlock
@@ -1538,6 +1581,7 @@ whileStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
     bool wrapped = false;
 }
     :   "while"
@@ -1554,6 +1598,7 @@ whileStatement
                         && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
                 if (wrapped)
                     beginWhileWrapper();
+                headerOneLine = true;
             }
             oneLineBody
             {
@@ -1590,7 +1635,7 @@ whileStatement
         )
         {
             indentLess();
-            emitCloseBrace();
+            closeBlock();
             leaveBlock();
             checkWhileSteps();
             endLoop();
@@ -1602,7 +1647,7 @@ whileStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 doStatement
@@ -1615,6 +1660,7 @@ doStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "do"
         { beginDoStatement(); }
@@ -1634,7 +1680,8 @@ doStatement
         )
         {
             indentLess();
-            emitCloseBrace();
+            closeBlock();
+            openPhpBlock("while(false);");   // the tail to come
         }
         (   "until"
             {
@@ -1684,22 +1731,14 @@ doStatement
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         reportBadSyntax(66);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // The case form of a do body: if and else on each case, the braces of the
 // else branches closed together, then the always statements.
 doCaseBody
 { OpenedState opened = saveOpened(); }
-    :   "case"
-        {
-            resetExpressions();
-            emitIndent();
-        }
-        expression
-        { emitIfHead(); }
-        blockStart
-        nestedBlock
+    :   firstCase
         ( caseClause )*
         ( elsePart )?
         {
@@ -1718,16 +1757,47 @@ doCaseBody
         ::reportError(7);
     }
 
-caseClause
-{ OpenedState opened = saveOpened(); }
+// A case whose line is bad is reported, and its block skipped up to the
+// next case; the do statement goes on with it.
+firstCase
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    OpenedState opened = saveOpened();
+}
     :   "case"
         {
-            emitIndent();
-            emitElseHead();
+            resetExpressions();
             emitIndent();
         }
         expression
-        { emitIfHead(); }
+        { openIfBlock(); }
+        blockStart
+        nestedBlock
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(7);
+        skipBadCase(first);
+    }
+
+caseClause
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    OpenedState opened = saveOpened();
+}
+    :   "case"
+        {
+            emitIndent();
+            openElseBlock();
+            emitIndent();
+        }
+        expression
+        { openIfBlock(); }
         blockStart
         nestedBlock
         { incCounter(); }
@@ -1740,6 +1810,7 @@ caseClause
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(8);
+        skipBadCase(first);
     }
 
 alwaysClause
@@ -1772,10 +1843,12 @@ errorStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "error"
         { beginErrorStatement(); }
-        (   oneLineBody
+        (   { headerOneLine = true; }
+            oneLineBody
         |   blockStart
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -1785,7 +1858,7 @@ errorStatement
             SLASHERROR
         )
         {
-            emitCloseBrace();
+            closeBlock();
             leaveBlock();
         }
     ;
@@ -1795,7 +1868,7 @@ errorStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // --- Try and global
@@ -1810,6 +1883,7 @@ tryStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
     bool caught = false;
 }
     :   "try"
@@ -1843,7 +1917,7 @@ tryStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 globalStatement
@@ -1865,6 +1939,7 @@ forStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "for"
         { beginForStatement(); }
@@ -1878,7 +1953,8 @@ forStatement
             forRange
         |   forIn
         )
-        (   oneLineBody
+        (   { headerOneLine = true; }
+            oneLineBody
         |   blockStart
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -1895,7 +1971,7 @@ forStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // A loop variable: a declared name, or a type and a new name.
