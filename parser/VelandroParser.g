@@ -21,9 +21,12 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
+#include "emit/xml.h"
 #include "parser/call_actions.h"
+#include "parser/class_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
+#include "parser/function_actions.h"
 #include "parser/file_actions.h"
 #include "parser/head_actions.h"
 #include "parser/literal_actions.h"
@@ -31,6 +34,7 @@ header "post_include_cpp" {
 #include "parser/print_actions.h"
 #include "parser/reference_actions.h"
 #include "parser/state.h"
+#include "parser/xml_actions.h"
 #include "semantic/semantic.h"
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
@@ -170,6 +174,29 @@ void VelandroParser::skipToEnumEnd()
         default:
             return;
         }
+    }
+}
+
+void VelandroParser::closeBrokenXmlLiteral()
+{
+    int depth = xmlOpenDepth();
+    xmlCloseOpenElements();
+    endStatement();
+    while (depth > 0) {
+        switch (LA(1)) {
+        case CLOSEVEL: case ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE:
+            return;
+        case XOPEN:
+            ++depth;
+            break;
+        case XCLOSE:
+            --depth;
+            break;
+        default:
+            break;
+        }
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
     }
 }
 
@@ -367,6 +394,9 @@ public:
     void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     void reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token);
     void skipToEnumEnd();
+    // After a syntax error inside an XML literal: its open elements closed,
+    // the statement ended, the rest of its outermost element skipped.
+    void closeBrokenXmlLiteral();
 
 private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
@@ -580,11 +610,14 @@ options { defaultErrorHandler = true; }
         )
         statementEnd
         { ::reportError(13); }
-        // A declaration: modifiers, one or more types, a name.
-    |   ( ( modifier )* typeSpec ( comma typeSpec )* ID ) =>
+        // A declaration: modifiers, then a class, or one or more types and
+        // a name.
+    |   ( ( modifier )* ( "class" | typeSpec ( comma typeSpec )* ID ) ) =>
         { beginDeclaration(); }
         ( modifier )*
-        typedDeclaration
+        (   classDeclaration
+        |   typedDeclaration
+        )
     |   ( ID LEFTPAR ) =>
         { emitIndent(); }
         callStatement
@@ -614,6 +647,7 @@ statement
         |   echoStatement
         |   loopJump
         |   nativeCode { emitString(rawText); }
+        |   xmlStatement
         |   ( ( modifier )* typeSpec ID ) => declaration
         |   expressionStatement
         )
@@ -1035,21 +1069,16 @@ emittedComma
         { emitComma(); }
     ;
 
-// A declaration at file level or in a class body, after its modifiers.
+// A declaration at file level or in a class body, after its modifiers:
+// a function, a list of variables of a keyword type, or an object.
 // A syntax error in it is reported as a bad declaration, and the rest of
 // its line is skipped: a token left there that cannot begin an item would
 // end the file's translation.
 typedDeclaration
-    :   keywordType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
-        { emitIndent(); }
-        (   // (page code may end the declaration at "?>" or a script end tag)
-            { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
-                              || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
-                              || LA(2) == LESSER
-                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
-            variableDeclarationList
+    :   // "string" is the keyword type text here
+        (   options { generateAmbigWarnings = false; }
+        :   typedKeywordDeclaration
+        |   typedClassDeclaration
         )
     ;
     exception
@@ -1060,15 +1089,320 @@ typedDeclaration
         skipRestOfLine();
     }
 
+typedKeywordDeclaration
+    :   keywordType
+        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+        )*
+        { emitIndent(); }
+        (   ( ID LEFTPAR | COMMA ) => functionDefinition
+        |   // (page code may end the declaration at "?>" or a script end tag)
+            { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
+                              || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
+                              || LA(2) == LESSER
+                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
+            variableDeclarationList
+        )
+    ;
+
+typedClassDeclaration
+    :   classType
+        (   ( ID LEFTPAR | COMMA ) => { emitIndent(); } functionDefinition
+        |   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
+                              || LA(2) == CLOSEVEL || LA(2) == LESSER
+                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
+            instanceDeclaration
+        )
+    ;
+
 // A declaration inside a block or a function body.
 declaration
     :   { beginDeclaration(); }
         ( modifier )*
-        keywordType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
-        variableDeclarationList
+        (   options { generateAmbigWarnings = false; }
+        :   keywordType
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
+            variableDeclarationList
+        |   classType
+            instanceDeclaration
+        )
     ;
+
+// One object of a class type: its value, null, or a new object.
+instanceDeclaration
+    :   { currentKind = 1; }
+        identifierName
+        { beginInstance(); }
+        (   ( EQUAL ( EOL )? "null" ) =>
+            EQUAL
+            (   EOL { ++lineNumber; }
+            )?
+            "null"
+            { instanceNullValue(); }
+        |   EQUAL { beginInstanceValue(); }
+            (   EOL { ++lineNumber; }
+            )?
+            initializerValue
+            { finishInstanceValue(); }
+        |   { instanceDefaultValue(); }
+        )
+        instanceEnd
+        { finishInstance(); }
+    ;
+
+instanceEnd
+{
+    if (codeEndsHere())
+        return;
+}
+    :   SEMI
+    |   EOL { ++lineNumber; }
+        // Never taken (the init action takes these tokens).
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
+    ;
+
+// ---------------------------------------------------------------------------
+// Classes
+
+// A class: its name, its parent, its members up to "/class". A syntax
+// error in its head or in a member line is reported and the class goes
+// on; one that ends it (no "/class") closes what it opened.
+classDeclaration
+    :   "class" { beginClassHead(); }
+        classHead
+        { openClassBody(); }
+        ( classBodyElement )*
+        SLASHCLASS
+        { closeClass(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeClassAfterError();
+        skipRestOfLine();
+    }
+
+// The name and the parents of a class.
+classHead
+    :   className
+        { openClass(); }
+        (   "is" { emitText(" extends "); }
+            className
+            { setClassParent(); }
+            (   emittedComma
+                className
+                { ::reportError(20); }
+            )*
+        |
+        )
+        (   blockStart
+        |   comment
+        )
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        openClassIfNot();
+        skipRestOfLine();
+        if (LA(1) == EOL) {
+            consume();
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    }
+
+className
+    :   name:ID
+        {
+            currentIdentifier = name->getText();
+            emitText(currentIdentifier);
+            setCodeBuffer(currentIdentifier);
+        }
+    ;
+
+classBodyElement
+    :   { beginDeclaration(); }
+        ( modifier )*
+        typedDeclaration
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   comment
+    |   strayClassLine
+    ;
+
+// A line of a class body that no member begins: reported, skipped up to
+// its line end.
+strayClassLine
+    :   { reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename())); }
+        ~(  SLASHCLASS | EOL | Q_COMMENT | ID | "static" | "private" | "protected"
+         |  "volatile" | "const" | "java" | "javax" | "string" | "void" | "bool"
+         |  "boolean" | "byte" | "number" | "int" | "real" | "integer" | "natural"
+         |  "var" | "array" | "dict" | "file" | "dir" | "text" | "cstring"
+         |  "function" | "char" | "object" | CLOSEVEL | EOF )
+        { skipRestOfLine(); }
+    ;
+
+// ---------------------------------------------------------------------------
+// Functions
+
+// A function or method after its first result type: further result types,
+// the name, the parameters, and a body whose final "return" ends it.
+functionDefinition
+    :   { beginFunction(); }
+        (   comma typeSpec { addResultType(); }
+        )*
+        identifierName
+        { nameFunction(); }
+        functionHead
+        (   (   COLON { emitNewline(); }
+            |   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                }
+            )
+            { openFunctionBlock(); }
+            (   statementOrLineEnd
+            |   superConstructorCall
+                statementEnd
+            )*
+            { emitIndent(); }
+            returnStatement
+        |   ( "let" | QUESTION )
+            (   EOL { ++lineNumber; }
+            |   { LA(1) == LITERAL_return }?
+            )
+            { openOneLineBody(); }
+            returnStatement
+        |   { openOneLineBody(); }
+            returnStatement
+        )
+        { closeFunction(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeFunctionAfterError();
+        skipRestOfLine();
+    }
+
+// The parameters in parentheses. A syntax error there is reported and the
+// rest of the list skipped, so that the body still follows.
+functionHead
+    :   { beginParameters(); }
+        LEFTPAR
+        functionParameterList
+        RIGHTPAR
+        { finishParameters(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        while (LA(1) != RIGHTPAR && LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL
+               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
+            consume();
+        if (LA(1) == RIGHTPAR)
+            consume();
+        finishParameters();
+    }
+
+functionParameterList
+    :   functionParameter
+        (   comma { nextParameter(); }
+            functionParameter
+        )*
+    |
+    ;
+
+functionParameter
+    :   { beginParameter(); }
+        (   "const" { currentKind = 4; }
+        )?
+        (   "alias" { aliasParameter(); }
+        )?
+        (   variableType
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
+        |   classType { classParameterType(); }
+        )
+        { parameterType(); }
+        (   "alias" { aliasParameter(); }
+        )?
+        identifierName
+        (   LEFTSQUARE RIGHTSQUARE
+        )*
+        { parameterName(); }
+        (   EQUAL { resetExpressions(); beginParameterDefault(); }
+            expression
+            { parameterDefault(); }
+        |
+        )
+        { finishParameter(); }
+    ;
+
+// The parent's constructor called with its arguments.
+superConstructorCall
+    :   "super"
+        { beginSuperCall(); }
+        LEFTPAR
+        argumentList
+        RIGHTPAR
+        { finishSuperCall(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        abandonSuperCall();
+        skipRestOfLine();
+    }
+
+// "return" with no value, one value, or several, then the statement end.
+// A syntax error in it is reported and the rest of its line skipped.
+returnStatement
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   "return"
+        (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
+            { returnNothing(); }
+        |   { beginReturnValue(); }
+            expression
+            (   { returnOneValue(); }
+            |   { returnFirstOfSeveral(); }
+                (   emittedComma
+                    { resetExpressions(); }
+                    expression
+                    { returnNextValue(); }
+                )+
+                { finishSeveralValues(); }
+            )
+        )
+        statementEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+        if (LA(1) == EOL) {
+            consume();
+            ++lineNumber;
+        }
+        emitNewlineOnce();
+    }
+
 
 // One PHP statement per name, each on a line of its own.
 variableDeclarationList
@@ -1267,6 +1601,64 @@ eqifSeparator
     ;
 
 // ---------------------------------------------------------------------------
+// XML literals
+
+// One literal: a nested PHP array assigned to the outermost tag's variable.
+// A syntax error inside closes the elements written so far and skips the
+// rest of the outermost element, so the PHP written stays whole.
+xmlStatement
+{ XmlLiteralScope scope; }
+    :   { beginXmlLiteral(); }
+        xmlDeclaration
+        { endStatement(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeBrokenXmlLiteral();
+    }
+
+xmlDeclaration
+{
+    // reported by the literal's statement, which skips the elements
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+            "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+}
+    :   open:XOPEN { xmlElementHead(open->getText()); }
+        (   xmlAttribute
+        |   EOL { xmlAttributeLineEnd(); }
+        )*
+        GREATER
+        (   literalValue { xmlContentLiteral(); }
+        |   content:TEMPLATE { xmlContentTemplate(content->getText()); }
+        |   xmlDeclaration
+        |   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        close:XCLOSE { xmlElementClose(close->getText()); }
+        EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    ;
+
+xmlAttribute
+    :   name:ID EQUAL
+        (   r:REAL_LITERAL { xmlAttributeEntry(name->getText(), r->getText(), typeReal); }
+        |   i:INTEGER { xmlAttributeEntry(name->getText(), i->getText(), typeInteger); }
+        |   s:STRING_LITERAL { xmlAttributeEntry(name->getText(), s->getText(), typeText); }
+        )
+    ;
+
+// ---------------------------------------------------------------------------
 // Print, echo and input
 
 printStatement
@@ -1358,7 +1750,8 @@ statementOrLineEnd
 
 // One statement of a block or a loop body.
 loopBodyStatement
-    :   statementOrLineEnd
+    :   { emitIndent(); } returnStatement
+    |   statementOrLineEnd
     ;
 
 // "break" or "continue", written by the innermost loop's kind; with no
@@ -1416,6 +1809,7 @@ inlineStatement
     |   echoStatement
     |   inputStatement
     |   loopJump
+    |   returnStatement
     ;
 
 // A block scope, its statements, its closing brace.
@@ -2523,7 +2917,8 @@ functionCall
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        // a too deep operand was reported where it was cut
+        abandonCall(call, !atTooDeepStop());
         skipLineIfStuck(first);
     }
 
@@ -2555,12 +2950,21 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            memberElement
         )+
         { finishCallChain(); }
     ;
@@ -2568,7 +2972,11 @@ literalMethodCall
 // Segments of a reference, then the methods called on it; each step is the
 // next one's receiver.
 objectMemberChain
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { beginObjectChain(); }
         identifierReference
         DOT
@@ -2576,10 +2984,19 @@ objectMemberChain
             identifierReference
             DOT
         )*
-        { beginChainCalls(); }
+        {
+            beginChainCalls();
+            if (steps.add())
+                throwTooDeep();
+        }
         memberElement
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            memberElement
         )*
         { finishCallChain(); }
     ;
@@ -2588,9 +3005,7 @@ objectMemberChain
 // left there.
 memberElement
 {
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
+    // its nesting is counted by the chain, step by step
     CallScope call;
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
 }
@@ -2605,7 +3020,8 @@ memberElement
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        // a too deep operand was reported where it was cut
+        abandonCall(call, !atTooDeepStop());
         skipLineIfStuck(first);
     }
 
