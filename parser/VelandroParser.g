@@ -227,6 +227,14 @@ bool VelandroParser::singleValueInParentheses()
     }
 }
 
+bool VelandroParser::firstBadCallHere()
+{
+    if (atTooDeepStop() || (badCallStop && LT(1).get() == badCallStop.get()))
+        return false;
+    badCallStop = LT(1);
+    return true;
+}
+
 bool VelandroParser::memberCallAhead()
 {
     unsigned int i = 1;
@@ -420,6 +428,11 @@ private:
     // The parser stands at the line end a too deep operand was cut at; a
     // list's optional line end before its closer is then not taken.
     bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
+    // Calls that stop at one token are one bad call: the innermost reports,
+    // the calls around it do not; nor does any after a too deep operand,
+    // reported where it was cut.
+    ANTLR_USE_NAMESPACE(antlr)RefToken badCallStop;
+    bool firstBadCallHere();
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -905,7 +918,14 @@ externParameter
 // A class of the PHP program, with its parent and members; no class text
 // is written.
 externClassDeclaration
-{ bool begun = false; }
+{
+    bool begun = false;
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+            "extern classes nested too deeply", getFilename(), LT(1)->getLine(),
+            LT(1)->getColumn());
+}
     :   "class"
         begun = externClassHead
         (   options { greedy = true; generateAmbigWarnings = false; }
@@ -1618,6 +1638,14 @@ xmlStatement
             throw;
         reportError(ex);
         closeBrokenXmlLiteral();
+    }
+    catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+        // the file ends here: what the literal opened is closed first
+        if (inputState->guessing == 0) {
+            xmlCloseOpenElements();
+            endStatement();
+        }
+        throw;
     }
 
 xmlDeclaration
@@ -2917,8 +2945,7 @@ functionCall
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        // a too deep operand was reported where it was cut
-        abandonCall(call, !atTooDeepStop());
+        abandonCall(call, firstBadCallHere());
         skipLineIfStuck(first);
     }
 
@@ -3020,8 +3047,7 @@ memberElement
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        // a too deep operand was reported where it was cut
-        abandonCall(call, !atTooDeepStop());
+        abandonCall(call, firstBadCallHere());
         skipLineIfStuck(first);
     }
 
