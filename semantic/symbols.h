@@ -8,10 +8,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "semantic/run_records.h"
+
 // Name of an empty record made by a failed search.
 extern const std::string unknownName;
 
-struct Symbol {
+struct Symbol : RunRecord<Symbol> {
     std::string name;
     std::string phpText;   // written for a use of the name
     uint32_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
@@ -58,7 +60,7 @@ private:
     std::unordered_map<std::string, int> folded;
 };
 
-struct FunctionRecord {
+struct FunctionRecord : RunRecord<FunctionRecord> {
     std::string name;
     std::string phpName;
     uint32_t staticMark = 0;
