@@ -1,6 +1,5 @@
 #include "driver/state.h"
 
-std::string newPrefix = "new ";
 const char* const keptTempFileName = "EraseMe.Tmp.$$$.tmp";
 std::string tempFileName = keptTempFileName;
 

@@ -6,7 +6,6 @@
 
 #include "semantic/file_names.h"
 
-extern std::string newPrefix;        // "new "
 extern std::string tempFileName;     // prepared copy handed to the lexer
 extern const char* const keptTempFileName;   // its name when option "~" keeps it
 

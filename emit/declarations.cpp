@@ -3,6 +3,7 @@
 #include <set>
 
 #include "emit/code_buffer.h"
+#include "emit/functions.h"
 #include "emit/output.h"
 #include "emit/state.h"
 #include "semantic/messages.h"
@@ -71,8 +72,12 @@ int declareVariable(int extraFlags)
     return 0;
 }
 
+int inParameterList = 0;
+
 void emitGlobalDeclaration()
 {
+    if (inParameterList)
+        return;
     std::string line = "global ";
     if (codeBuffer.empty() || codeBuffer[0] != '$')
         line += "$";
@@ -121,7 +126,9 @@ int isInstanceMember(const std::string& name)
                 return 0;
         }
     }
-    if (staticModifier)
+    // In a method the method's own mark counts: the body's declarations
+    // reset the modifier.
+    if (inFunction ? staticMethodMarker : staticModifier)
         reportError(18);
     return 1;
 }
@@ -179,8 +186,9 @@ std::string shortName(const std::string& name)
     return dot == std::string::npos ? name : name.substr(dot + 1);
 }
 
-// Whether the class `name` or one of its parents has a PHP constructor.
-bool hasConstructor(std::string name)
+}
+
+bool classHasConstructor(std::string name)
 {
     size_t steps = classTable.size() + 1;
     while (!name.empty() && steps-- > 0) {
@@ -199,7 +207,6 @@ bool hasConstructor(std::string name)
     }
     return false;
 }
-}
 
 void emitGeneratedConstructor(SymbolTable& table)
 {
@@ -207,11 +214,34 @@ void emitGeneratedConstructor(SymbolTable& table)
     emitIndented("function __construct()");
     emitIndented("{\n");
     indentMore();
-    if (current && !current->parentName.empty() && hasConstructor(current->parentName))
+    if (current && !current->parentName.empty() && classHasConstructor(current->parentName))
         emitText("parent::__construct();\n");
     table.flushConstructorLines();
     if (current)
         generatedConstructors.insert(current->name);
     indentLess();
     emitIndented("}\n");
+}
+
+void emitClassAttribute(const std::string& name, const std::string& value, bool isStatic,
+                        bool modifiersWritten)
+{
+    SymbolTable& table = symbolTable;
+    bool constant = isConstantExpressionText(value);
+    std::string text = modifiersWritten ? "" : "var ";
+    text += "$" + name;
+    if (constant)
+        text += "=" + value;
+    emitString(text + ";");
+    if (constant)
+        return;
+    if (isStatic) {
+        std::string owner = table.currentClass ? table.currentClass->name : unknownName;
+        headerLines.push_back(owner + "::$" + name + "=" + value + ";\n");
+        return;
+    }
+    // The constructor is written: a line queued now would never be.
+    if (table.constructorWritten)
+        reportError(24);
+    table.constructorLines.push_back("$this->" + name + "=" + value + ";\n");
 }

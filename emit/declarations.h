@@ -7,8 +7,19 @@
 class SymbolTable;
 
 int declareVariable(int extraFlags);
+// 1 while a parameter's default is read: no "global" line is written then.
+extern int inParameterList;
 void emitGlobalDeclaration();
 int isInstanceMember(const std::string& name);
 void resolveClassMember();
 int loadClassAttribute(const std::string& name);
 void emitGeneratedConstructor(SymbolTable& table);
+// Whether the class `name` or one of its parents has a PHP constructor
+// (declared, generated, or an extern class's).
+bool classHasConstructor(std::string name);
+// An attribute in the class body: "$name=value;", or "$name;" when PHP
+// cannot take the value there; such a value is then set by the
+// constructor's lines, or for a static attribute once after the class.
+// "var " stands first unless the modifiers were written.
+void emitClassAttribute(const std::string& name, const std::string& value, bool isStatic,
+                        bool modifiersWritten);

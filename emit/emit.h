@@ -9,3 +9,5 @@
 #include "emit/slices.h"
 #include "emit/translators.h"
 #include "emit/declarations.h"
+#include "emit/functions.h"
+#include "emit/statements.h"

@@ -181,7 +181,10 @@ void emitReturnValue()
         emitCurrentExpression();
         return;
     }
-    if (currentFunction->returnTypeAt() == 5 && currentType != 5 && currentType != 24)
+    // nil has no text of its own: it returns false, as a single value does
+    if (currentType == 24)
+        emitText("false");
+    else if (currentFunction->returnTypeAt() == 5 && currentType != 5)
         emitString(wrapIntval(currentExpression()));
     else
         emitCurrentExpression();

@@ -12,6 +12,7 @@
 header "post_include_hpp" {
 #include <antlr/TokenStreamException.hpp>
 
+#include "parser/statement_actions.h"
 #include "parser/token_queue.h"
 }
 
@@ -20,9 +21,12 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
+#include "emit/xml.h"
 #include "parser/call_actions.h"
+#include "parser/class_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
+#include "parser/function_actions.h"
 #include "parser/file_actions.h"
 #include "parser/head_actions.h"
 #include "parser/literal_actions.h"
@@ -30,6 +34,7 @@ header "post_include_cpp" {
 #include "parser/print_actions.h"
 #include "parser/reference_actions.h"
 #include "parser/state.h"
+#include "parser/xml_actions.h"
 #include "semantic/semantic.h"
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
@@ -172,6 +177,29 @@ void VelandroParser::skipToEnumEnd()
     }
 }
 
+void VelandroParser::closeBrokenXmlLiteral()
+{
+    int depth = xmlOpenDepth();
+    xmlCloseOpenElements();
+    endStatement();
+    while (depth > 0) {
+        switch (LA(1)) {
+        case CLOSEVEL: case ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE:
+            return;
+        case XOPEN:
+            ++depth;
+            break;
+        case XCLOSE:
+            --depth;
+            break;
+        default:
+            break;
+        }
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+}
+
 bool VelandroParser::singleValueInParentheses()
 {
     int depth = 0;
@@ -253,6 +281,23 @@ bool VelandroParser::assignmentAhead()
     }
 }
 
+TokenCursor VelandroParser::tokenCursor()
+{
+    TokenCursor tokens;
+    tokens.la = [this](int i) { return LA(static_cast<unsigned int>(i)); };
+    tokens.consume = [this]() { consume(); };
+    tokens.lineEnds = [this]() { return countLineEnds(LT(1)->getText()); };
+    return tokens;
+}
+
+void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1).get() == first.get())
+        skipLineIfStuck(first);
+    else if (LT(1)->getLine() == first->getLine())
+        skipRestOfLine();
+}
+
 void VelandroParser::throwTooDeep()
 {
     ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
@@ -315,11 +360,21 @@ public:
     // The rest of the line, up to its line end (or "?>", or the end of
     // the input), which stays for the caller.
     void skipRestOfLine();
+    // The token stream for skipCompoundStatement.
+    TokenCursor tokenCursor();
+    // After a statement's handler: a statement stuck at its first token, or
+    // stopped on its first line, skips the rest of that line, which would
+    // otherwise be read again as statements; an error on a later line
+    // leaves the token for the caller.
+    void skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
     // their closing keyword is never skipped.
     void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     void reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token);
     void skipToEnumEnd();
+    // After a syntax error inside an XML literal: its open elements closed,
+    // the statement ended, the rest of its outermost element skipped.
+    void closeBrokenXmlLiteral();
 
 private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
@@ -533,11 +588,14 @@ options { defaultErrorHandler = true; }
         )
         statementEnd
         { ::reportError(13); }
-        // A declaration: modifiers, one or more types, a name.
-    |   ( ( modifier )* typeSpec ( comma typeSpec )* ID ) =>
+        // A declaration: modifiers, then a class, or one or more types and
+        // a name.
+    |   ( ( modifier )* ( "class" | typeSpec ( comma typeSpec )* ID ) ) =>
         { beginDeclaration(); }
         ( modifier )*
-        typedDeclaration
+        (   classDeclaration
+        |   typedDeclaration
+        )
     |   ( ID LEFTPAR ) =>
         { emitIndent(); }
         callStatement
@@ -555,10 +613,18 @@ statement
             emitIndent();
         }
         (   comment
+        |   forStatement
+        |   doStatement
         |   inputStatement
+        |   errorStatement
+        |   globalStatement
+        |   ifStatement
+        |   tryStatement
         |   printStatement
+        |   whileStatement
         |   echoStatement
         |   nativeCode { emitString(rawText); }
+        |   xmlStatement
         |   ( ( modifier )* typeSpec ID ) => declaration
         |   expressionStatement
         )
@@ -980,21 +1046,16 @@ emittedComma
         { emitComma(); }
     ;
 
-// A declaration at file level or in a class body, after its modifiers.
+// A declaration at file level or in a class body, after its modifiers:
+// a function, a list of variables of a keyword type, or an object.
 // A syntax error in it is reported as a bad declaration, and the rest of
 // its line is skipped: a token left there that cannot begin an item would
 // end the file's translation.
 typedDeclaration
-    :   keywordType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
-        { emitIndent(); }
-        (   // (page code may end the declaration at "?>" or a script end tag)
-            { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
-                              || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
-                              || LA(2) == LESSER
-                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
-            variableDeclarationList
+    :   // "string" is the keyword type text here
+        (   options { generateAmbigWarnings = false; }
+        :   typedKeywordDeclaration
+        |   typedClassDeclaration
         )
     ;
     exception
@@ -1005,15 +1066,320 @@ typedDeclaration
         skipRestOfLine();
     }
 
+typedKeywordDeclaration
+    :   keywordType
+        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+        )*
+        { emitIndent(); }
+        (   ( ID LEFTPAR | COMMA ) => functionDefinition
+        |   // (page code may end the declaration at "?>" or a script end tag)
+            { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
+                              || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
+                              || LA(2) == LESSER
+                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
+            variableDeclarationList
+        )
+    ;
+
+typedClassDeclaration
+    :   classType
+        (   ( ID LEFTPAR | COMMA ) => { emitIndent(); } functionDefinition
+        |   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
+                              || LA(2) == CLOSEVEL || LA(2) == LESSER
+                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
+            instanceDeclaration
+        )
+    ;
+
 // A declaration inside a block or a function body.
 declaration
     :   { beginDeclaration(); }
         ( modifier )*
-        keywordType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
-        variableDeclarationList
+        (   options { generateAmbigWarnings = false; }
+        :   keywordType
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
+            variableDeclarationList
+        |   classType
+            instanceDeclaration
+        )
     ;
+
+// One object of a class type: its value, null, or a new object.
+instanceDeclaration
+    :   { currentKind = 1; }
+        identifierName
+        { beginInstance(); }
+        (   ( EQUAL ( EOL )? "null" ) =>
+            EQUAL
+            (   EOL { ++lineNumber; }
+            )?
+            "null"
+            { instanceNullValue(); }
+        |   EQUAL { beginInstanceValue(); }
+            (   EOL { ++lineNumber; }
+            )?
+            initializerValue
+            { finishInstanceValue(); }
+        |   { instanceDefaultValue(); }
+        )
+        instanceEnd
+        { finishInstance(); }
+    ;
+
+instanceEnd
+{
+    if (codeEndsHere())
+        return;
+}
+    :   SEMI
+    |   EOL { ++lineNumber; }
+        // Never taken (the init action takes these tokens).
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
+    ;
+
+// ---------------------------------------------------------------------------
+// Classes
+
+// A class: its name, its parent, its members up to "/class". A syntax
+// error in its head or in a member line is reported and the class goes
+// on; one that ends it (no "/class") closes what it opened.
+classDeclaration
+    :   "class" { beginClassHead(); }
+        classHead
+        { openClassBody(); }
+        ( classBodyElement )*
+        SLASHCLASS
+        { closeClass(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeClassAfterError();
+        skipRestOfLine();
+    }
+
+// The name and the parents of a class.
+classHead
+    :   className
+        { openClass(); }
+        (   "is" { emitText(" extends "); }
+            className
+            { setClassParent(); }
+            (   emittedComma
+                className
+                { ::reportError(20); }
+            )*
+        |
+        )
+        (   blockStart
+        |   comment
+        )
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        openClassIfNot();
+        skipRestOfLine();
+        if (LA(1) == EOL) {
+            consume();
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    }
+
+className
+    :   name:ID
+        {
+            currentIdentifier = name->getText();
+            emitText(currentIdentifier);
+            setCodeBuffer(currentIdentifier);
+        }
+    ;
+
+classBodyElement
+    :   { beginDeclaration(); }
+        ( modifier )*
+        typedDeclaration
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   comment
+    |   strayClassLine
+    ;
+
+// A line of a class body that no member begins: reported, skipped up to
+// its line end.
+strayClassLine
+    :   { reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename())); }
+        ~(  SLASHCLASS | EOL | Q_COMMENT | ID | "static" | "private" | "protected"
+         |  "volatile" | "const" | "java" | "javax" | "string" | "void" | "bool"
+         |  "boolean" | "byte" | "number" | "int" | "real" | "integer" | "natural"
+         |  "var" | "array" | "dict" | "file" | "dir" | "text" | "cstring"
+         |  "function" | "char" | "object" | CLOSEVEL | EOF )
+        { skipRestOfLine(); }
+    ;
+
+// ---------------------------------------------------------------------------
+// Functions
+
+// A function or method after its first result type: further result types,
+// the name, the parameters, and a body whose final "return" ends it.
+functionDefinition
+    :   { beginFunction(); }
+        (   comma typeSpec { addResultType(); }
+        )*
+        identifierName
+        { nameFunction(); }
+        functionHead
+        (   (   COLON { emitNewline(); }
+            |   EOL
+                {
+                    ++lineNumber;
+                    emitNewlineOnce();
+                }
+            )
+            { openFunctionBlock(); }
+            (   statementOrLineEnd
+            |   superConstructorCall
+                statementEnd
+            )*
+            { emitIndent(); }
+            returnStatement
+        |   ( "let" | QUESTION )
+            (   EOL { ++lineNumber; }
+            |   { LA(1) == LITERAL_return }?
+            )
+            { openOneLineBody(); }
+            returnStatement
+        |   { openOneLineBody(); }
+            returnStatement
+        )
+        { closeFunction(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeFunctionAfterError();
+        skipRestOfLine();
+    }
+
+// The parameters in parentheses. A syntax error there is reported and the
+// rest of the list skipped, so that the body still follows.
+functionHead
+    :   { beginParameters(); }
+        LEFTPAR
+        functionParameterList
+        RIGHTPAR
+        { finishParameters(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        while (LA(1) != RIGHTPAR && LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL
+               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
+            consume();
+        if (LA(1) == RIGHTPAR)
+            consume();
+        finishParameters();
+    }
+
+functionParameterList
+    :   functionParameter
+        (   comma { nextParameter(); }
+            functionParameter
+        )*
+    |
+    ;
+
+functionParameter
+    :   { beginParameter(); }
+        (   "const" { currentKind = 4; }
+        )?
+        (   "alias" { aliasParameter(); }
+        )?
+        (   variableType
+            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
+            )*
+        |   classType { classParameterType(); }
+        )
+        { parameterType(); }
+        (   "alias" { aliasParameter(); }
+        )?
+        identifierName
+        (   LEFTSQUARE RIGHTSQUARE
+        )*
+        { parameterName(); }
+        (   EQUAL { resetExpressions(); beginParameterDefault(); }
+            expression
+            { parameterDefault(); }
+        |
+        )
+        { finishParameter(); }
+    ;
+
+// The parent's constructor called with its arguments.
+superConstructorCall
+    :   "super"
+        { beginSuperCall(); }
+        LEFTPAR
+        argumentList
+        RIGHTPAR
+        { finishSuperCall(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        abandonSuperCall();
+        skipRestOfLine();
+    }
+
+// "return" with no value, one value, or several, then the statement end.
+// A syntax error in it is reported and the rest of its line skipped.
+returnStatement
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   "return"
+        (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
+            { returnNothing(); }
+        |   { beginReturnValue(); }
+            expression
+            (   { returnOneValue(); }
+            |   { returnFirstOfSeveral(); }
+                (   emittedComma
+                    { resetExpressions(); }
+                    expression
+                    { returnNextValue(); }
+                )+
+                { finishSeveralValues(); }
+            )
+        )
+        statementEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+        if (LA(1) == EOL) {
+            consume();
+            ++lineNumber;
+        }
+        emitNewlineOnce();
+    }
+
 
 // One PHP statement per name, each on a line of its own.
 variableDeclarationList
@@ -1212,6 +1578,64 @@ eqifSeparator
     ;
 
 // ---------------------------------------------------------------------------
+// XML literals
+
+// One literal: a nested PHP array assigned to the outermost tag's variable.
+// A syntax error inside closes the elements written so far and skips the
+// rest of the outermost element, so the PHP written stays whole.
+xmlStatement
+{ XmlLiteralScope scope; }
+    :   { beginXmlLiteral(); }
+        xmlDeclaration
+        { endStatement(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeBrokenXmlLiteral();
+    }
+
+xmlDeclaration
+{
+    // reported by the literal's statement, which skips the elements
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+            "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+}
+    :   open:XOPEN { xmlElementHead(open->getText()); }
+        (   xmlAttribute
+        |   EOL { xmlAttributeLineEnd(); }
+        )*
+        GREATER
+        (   literalValue { xmlContentLiteral(); }
+        |   content:TEMPLATE { xmlContentTemplate(content->getText()); }
+        |   xmlDeclaration
+        |   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        close:XCLOSE { xmlElementClose(close->getText()); }
+        EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    ;
+
+xmlAttribute
+    :   name:ID EQUAL
+        (   r:REAL_LITERAL { xmlAttributeEntry(name->getText(), r->getText(), typeReal); }
+        |   i:INTEGER { xmlAttributeEntry(name->getText(), i->getText(), typeInteger); }
+        |   s:STRING_LITERAL { xmlAttributeEntry(name->getText(), s->getText(), typeText); }
+        )
+    ;
+
+// ---------------------------------------------------------------------------
 // Print, echo and input
 
 printStatement
@@ -1272,6 +1696,649 @@ inputStatement
         lvalue
         { translateInput(); }
         statementEnd
+    ;
+
+// ---------------------------------------------------------------------------
+// Control statements: blocks and loop bodies, if, while, do, error, try,
+// global and for. Each compound statement checks first that its blocks fit
+// the block-scope table (else it is reported and skipped whole), and its
+// handler gives back what the statement opened.
+
+// One line of a block or a function body: a statement, an empty line (at
+// most one empty line is written) or a lone ";". A line that is no
+// statement is reported and skipped; the block goes on with the next line.
+statementOrLineEnd
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   statement
+    |   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// One statement of a block, "break" and "continue" included.
+loopBodyStatement
+{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+    :   { emitIndent(); } loopJump
+    |   { emitIndent(); } returnStatement
+    |   statementOrLineEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// "break" or "continue", written by the innermost loop's kind.
+loopJump
+{ bool isContinue = LA(1) == LITERAL_continue; }
+    :   ( "break" | "continue" )
+        { writeLoopJump(isContinue); }
+        statementEnd
+    ;
+
+// The body on a header's line, one level deeper.
+oneLineBody
+    :   {
+            indentMore();
+            emitIndent();
+        }
+        (   inlineStatement
+        |   ( "let" | QUESTION ) singleStatement
+        )
+        { indentLess(); }
+    ;
+
+singleStatement
+    :   expressionStatement
+    |   inlineStatement
+    ;
+
+inlineStatement
+    :   printStatement
+    |   echoStatement
+    |   inputStatement
+    |   loopJump
+    |   returnStatement
+    ;
+
+// A block scope, its statements, its closing brace.
+nestedBlock
+    :   {
+            enterBlock();
+            indentMore();
+        }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        )*
+        {
+            leaveBlock();
+            indentLess();
+            emitCloseBrace();
+        }
+    ;
+
+// --- If
+
+ifStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "if" { pushCounter(); }
+        (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
+            compositeIf
+        |   ifBody
+        )
+        { popCounter(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        reportBadSyntax(65);
+        skipBadLine(first);
+    }
+
+compositeTestOperator
+    :   LESSER | EQUAL | GREATER | LESS_EQUAL | GREAT_EQUAL | "in" | "match"
+    |   NOT_EQUAL | PASDIFF
+    ;
+
+// A plain if: a condition, then a one-line body with an optional one-line
+// else, or a block with an optional else block and "/if".
+ifBody
+    :   { resetExpressions(); }
+        expression
+        { emitIfHead(); }
+        (   { enterBlock(); }
+            oneLineBody
+            {
+                emitCloseBrace();
+                leaveBlock();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   ( COLON | "else" )
+                {
+                    enterBlock();
+                    emitIndent();
+                    emitElseHead();
+                    indentMore();
+                    emitIndent();
+                }
+                singleStatement
+                {
+                    indentLess();
+                    emitCloseBrace();
+                    leaveBlock();
+                }
+            |
+            )
+        |   blockStart
+            nestedBlock
+            ( elsePart )?
+            SLASHIF
+        )
+    ;
+
+// A tested value, then test lines (each a comparison or "in" with its
+// block), written as a chain of if and else on the value.
+compositeIf
+    :   { resetExpressions(); }
+        bitOrExpression
+        blockStart
+        (   EOL { ++lineNumber; }
+        )*
+        { setCompositeTestedValue(); }
+        compositeTestLine
+        (   {
+                emitIndent();
+                emitElseHead();
+                indentMore();
+            }
+            compositeTestLine
+            {
+                indentLess();
+                incCounter();
+            }
+        )*
+        ( elsePart )?
+        {
+            closeCountedBraces();
+            decGenerator();
+        }
+        SLASHIF
+    ;
+
+compositeTestLine
+    :   { emitIndent(); }
+        (   { beginCompositeComparison(); }
+            comparisonOperator
+            expression
+            { completeCompositeComparison(); }
+        |   "in" inTest
+        )
+        {
+            emitIfHead();
+            nextIdentifierSlot();
+        }
+        blockStart
+        nestedBlock
+        { popIdentifierSlot(); }
+    ;
+
+elsePart
+    :   "else"
+        {
+            emitIndent();
+            emitElseHead();
+        }
+        ( COLON )?
+        nestedBlock
+    ;
+
+// --- While, do and error
+
+// A while is written with its body in do { } while(false), so that a
+// "continue" still runs the step; a one-line "break" or "continue" body
+// gets the same wrapper.
+whileStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+    bool wrapped = false;
+}
+    :   "while"
+        {
+            resetExpressions();
+            beginLoop(whileLoop);
+        }
+        (   expression { writeWhileHead(false); }
+        |   "forever" { writeWhileHead(true); }
+        )
+        (   {
+                wrapped = LA(1) == LITERAL_break || LA(1) == LITERAL_continue
+                    || ((LA(1) == LITERAL_let || LA(1) == QUESTION)
+                        && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
+                if (wrapped)
+                    beginWhileWrapper();
+            }
+            oneLineBody
+            {
+                if (wrapped)
+                    endWhileWrapper();
+                whileStepCount = 0;
+            }
+        |   { beginWhileWrapper(); }
+            blockStart
+            {
+                indentMore();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            {
+                indentLess();
+                endWhileWrapper();
+                whileStepCount = 0;
+            }
+            (   { emitIndent(); }
+                "let"
+                expressionStatement
+                { whileStepCount = 1; }
+            |   SLASHWHILE
+            )
+        )
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   { emitIndent(); }
+            "let"
+            expressionStatement
+            { ++whileStepCount; }
+        |
+        )
+        {
+            indentLess();
+            emitCloseBrace();
+            leaveBlock();
+            checkWhileSteps();
+            endLoop();
+        }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+doStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "do"
+        { beginDoStatement(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        (   doCaseBody
+        |   { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+        )
+        {
+            indentLess();
+            emitCloseBrace();
+        }
+        (   "until"
+            {
+                emitIndented("while(!(");
+                resetExpressions();
+            }
+            expression
+            {
+                emitCurrentExpression();
+                emitText("))");
+            }
+        |   SLASHDO
+            (   { emitIndented("while(false)"); }
+            |   "forever" { emitIndented("while(true)"); }
+            |   "until"
+                {
+                    emitIndented("while(!(");
+                    resetExpressions();
+                }
+                expression
+                {
+                    emitCurrentExpression();
+                    emitText("))");
+                }
+            |   "while"
+                {
+                    emitIndented("while (");
+                    resetExpressions();
+                }
+                (   expression
+                    {
+                        emitCurrentExpression();
+                        emitCloseParen();
+                    }
+                |   "forever" { emitText("true)"); }
+                )
+            )
+        )
+        { endDoStatement(); }
+        statementEnd
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        reportBadSyntax(66);
+        skipBadLine(first);
+    }
+
+// The case form of a do body: if and else on each case, the braces of the
+// else branches closed together, then the always statements.
+doCaseBody
+{ OpenedState opened = saveOpened(); }
+    :   "case"
+        {
+            resetExpressions();
+            emitIndent();
+        }
+        expression
+        { emitIfHead(); }
+        blockStart
+        nestedBlock
+        ( caseClause )*
+        ( elsePart )?
+        {
+            closeCountedBraces();
+            emitNewline();
+        }
+        ( alwaysClause )?
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(7);
+    }
+
+caseClause
+{ OpenedState opened = saveOpened(); }
+    :   "case"
+        {
+            emitIndent();
+            emitElseHead();
+            emitIndent();
+        }
+        expression
+        { emitIfHead(); }
+        blockStart
+        nestedBlock
+        { incCounter(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(8);
+    }
+
+alwaysClause
+{ OpenedState opened = saveOpened(); }
+    :   "always"
+        ( COLON )?
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        )*
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(9);
+    }
+
+// A block under the test of $error, which the error-catching assignment
+// sets.
+errorStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "error"
+        { beginErrorStatement(); }
+        (   oneLineBody
+        |   blockStart
+            { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+            SLASHERROR
+        )
+        {
+            emitCloseBrace();
+            leaveBlock();
+        }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// --- Try and global
+
+tryStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+    bool caught = false;
+}
+    :   "try"
+        { beginTryStatement(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   statementOrLineEnd
+        )*
+        (   "catch"
+            {
+                beginCatch();
+                caught = true;
+            }
+            leftParen
+            classType
+            identifierName
+            RIGHTPAR
+            {
+                writeCaughtVariable();
+                beginCatchBlock();
+            }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   statementOrLineEnd
+            )*
+        )?
+        { closeTryStatement(caught); }
+        SLASHTRY
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+globalStatement
+    :   "global" name:ID
+        { writeGlobalStatement(name->getText()); }
+    ;
+
+// --- For
+
+// A range or a collection loop in its own block scope, which holds a
+// variable declared in the header.
+forStatement
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    NestingGuard nesting;
+    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+        reportBlocksTooDeep();
+        skipCompoundStatement(tokenCursor());
+        return;
+    }
+    OpenedState opened = saveOpened();
+}
+    :   "for"
+        { beginForStatement(); }
+        forVariable[false]
+        (   comma
+            forVariable[true]
+        )?
+        "in"
+        (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
+            { checkRangeVariable(); }
+            forRange
+        |   forIn
+        )
+        (   oneLineBody
+        |   blockStart
+            { indentMore(); }
+            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            :   loopBodyStatement
+            )*
+            { indentLess(); }
+            SLASHFOR
+        )
+        { endForStatement(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        reportError(ex);
+        skipBadLine(first);
+    }
+
+// A loop variable: a declared name, or a type and a new name.
+forVariable[bool second]
+    :   identifierName { takeForVariable(false, second); }
+    |   variableType identifierName { takeForVariable(true, second); }
+    ;
+
+forRange
+    :   forRangeSpec
+        { writeRangeHeader(); }
+    ;
+
+forRangeSpec
+{ bool negative = false; }
+    :   { beginRangeSpec(); }
+        forRangeBounds
+        (   "step"
+            (   ( ( MINUS | PLUS )? INTEGER forHeaderEnd ) =>
+                (   MINUS { negative = true; }
+                |   PLUS
+                )?
+                digits:INTEGER
+                { takeLiteralStep(negative, digits->getText()); }
+            |   { resetExpressions(); }
+                boundExpression
+                { takeExpressionStep(); }
+            )
+        |
+        )
+    ;
+
+forRangeBounds
+    :   boundExpression
+        rangeOperator
+        { takeRangeStart(); }
+        boundExpression
+        { takeRangeEnd(); }
+    ;
+
+forHeaderEnd
+    :   EOL | QUESTION | COLON | "break" | "continue" | "print" | "echo" | "let"
+    |   "return" | "input"
+    ;
+
+forIn
+    :   { beginCollectionLoop(); }
+        bitOrExpression
+        { writeCollectionHeader(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -1774,7 +2841,8 @@ functionCall
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        // a too deep operand was reported where it was cut
+        abandonCall(call, !atTooDeepStop());
         skipLineIfStuck(first);
     }
 
@@ -1806,12 +2874,21 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            memberElement
         )+
         { finishCallChain(); }
     ;
@@ -1819,7 +2896,11 @@ literalMethodCall
 // Segments of a reference, then the methods called on it; each step is the
 // next one's receiver.
 objectMemberChain
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { beginObjectChain(); }
         identifierReference
         DOT
@@ -1827,10 +2908,19 @@ objectMemberChain
             identifierReference
             DOT
         )*
-        { beginChainCalls(); }
+        {
+            beginChainCalls();
+            if (steps.add())
+                throwTooDeep();
+        }
         memberElement
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            memberElement
         )*
         { finishCallChain(); }
     ;
@@ -1839,9 +2929,7 @@ objectMemberChain
 // left there.
 memberElement
 {
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
+    // its nesting is counted by the chain, step by step
     CallScope call;
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
 }
@@ -1856,7 +2944,8 @@ memberElement
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        // a too deep operand was reported where it was cut
+        abandonCall(call, !atTooDeepStop());
         skipLineIfStuck(first);
     }
 

@@ -69,6 +69,7 @@ int listKind = 0;
 int listClassIndex = 0;
 int declaratorIndex = 0;    // declarators of the list written so far
 int declaratorHasValue = 0;
+std::string declaratorValue;   // the value's text as written
 }
 
 bool isConstantKind(int kind)
@@ -167,6 +168,7 @@ void finishConstantDefinition()
         text = wrapIntval(text);
     }
     deferredText += text;
+    declaratorValue = text;
     translateMultipleAssignment();
 }
 
@@ -181,11 +183,13 @@ void finishDeclarator()
     } else if (classLevel) {
         // The modifiers of a field stand in place of "var"; the first
         // declarator had them written by the modifier rule.
-        if (modifierText.empty())
-            emitText("var ");
-        else if (declaratorIndex > 0)
+        if (!modifierText.empty() && declaratorIndex > 0)
             emitString(modifierText);
-        emitString(deferredText);
+        if (declaratorHasValue && !errorCatchingDeclaration)
+            emitClassAttribute(lvalueText, declaratorValue, staticModifier != 0,
+                               !modifierText.empty());
+        else
+            emitString((modifierText.empty() ? "var " : "") + deferredText);
     } else {
         emitString(deferredText);
     }

@@ -306,6 +306,11 @@ static std::string quotedTemplate(const std::string& inner)
     return "\"" + guardStringVariables(out.substr(1)) + "\"";
 }
 
+std::string phpTemplateText(const std::string& token)
+{
+    return quotedTemplate(stripQuotes(token));
+}
+
 void takeTemplate(const std::string& token)
 {
     rawText.clear();

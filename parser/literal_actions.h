@@ -9,6 +9,8 @@ extern int objectConversion;     // the conversion being ended builds a typed ar
 // Sets rawText to the PHP text of a template; prints the trace line of an
 // interpolated one.
 void takeTemplate(const std::string& token);
+// A template as one PHP double-quoted string, its names left to PHP.
+std::string phpTemplateText(const std::string& token);
 
 // --- Literals
 // A string token as PHP text (a single-quoted one holds no variables).

@@ -1,10 +1,10 @@
 #include "parser/reference_actions.h"
 
-#include <cctype>
 
 #include "emit/emit.h"
 #include "parser/declaration_actions.h"
 #include "parser/state.h"
+#include "semantic/php_names.h"
 #include "semantic/semantic.h"
 
 // --- Assignment statements
@@ -66,35 +66,12 @@ bool isCompleteReference(const std::string& text)
     return (!text.empty() && text[0] == '$') || text.find("::") != std::string::npos;
 }
 
-// Names PHP reads as its own words, whatever their case: a constant named
-// so cannot stand bare, but define() takes it and constant() reads it.
-bool isPhpReservedName(const std::string& name)
-{
-    static const char* const words[] = {
-        "abstract", "and", "array", "as", "break", "callable", "case", "catch", "class",
-        "clone", "const", "continue", "declare", "default", "die", "do", "echo", "else",
-        "elseif", "empty", "enddeclare", "endfor", "endforeach", "endif", "endswitch",
-        "endwhile", "eval", "exit", "extends", "false", "final", "finally", "fn", "for",
-        "foreach", "function", "global", "goto", "if", "implements", "include",
-        "include_once", "instanceof", "insteadof", "interface", "isset", "list", "match",
-        "namespace", "new", "null", "or", "print", "private", "protected", "public",
-        "readonly", "require", "require_once", "return", "static", "switch", "throw",
-        "trait", "true", "try", "unset", "use", "var", "while", "xor", "yield"};
-    std::string lower = name;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const char* word : words)
-        if (lower == word)
-            return true;
-    return false;
-}
-
 // "$" or "$this->" before the looked-up name in codeBuffer; constants and
 // enumeration items stand as their bare name or value.
 void prefixLookedUpName(int instanceMember)
 {
     if (isConstantKind(currentKind)) {
-        if (isPhpReservedName(codeBuffer))
+        if (isPhpReservedWord(codeBuffer))
             codeBuffer = "constant(\"" + codeBuffer + "\")";
         return;
     }
@@ -128,10 +105,15 @@ void beginSegment(const std::string& name)
             prefixLookedUpName(instanceMemberFlag);
         }
     } else {
-        if (staticFlag)
+        // A member of a class is Class::$name; a member of what a segment
+        // gave (a static attribute's object too) is ->name.
+        if (staticAccess)
             codeBuffer += "$";
+        else
+            staticFlag = 0;
         codeBuffer += memberName;
         resolveClassMember();
+        staticAccess = 0;
     }
     ++referenceSegmentCount;
     sliceContainerType = currentType;

@@ -2,7 +2,7 @@
 # Installs what velp needs to build and test, only where it is missing.
 set -e
 
-packages="g++ make cmake default-jre-headless antlr libantlr-dev php-cli libgtest-dev"
+packages="g++ make cmake default-jre-headless antlr libantlr-dev php-cli libgtest-dev time"
 
 missing=""
 for p in $packages; do

@@ -205,11 +205,8 @@ void reportNotDeclared(const std::string& name) {
         symbolTable.reportedNames.clear();
         symbolTable.reportedClassNames.clear();
     }
-    std::vector<std::string>& reported =
-        inClass ? symbolTable.reportedClassNames : symbolTable.reportedNames;
-    for (const std::string& known : reported)
-        if (known == name) return;
-    reported.push_back(name);
+    NameSet& reported = inClass ? symbolTable.reportedClassNames : symbolTable.reportedNames;
+    if (!reported.insert(name)) return;
     reportErrorName(46, name);
 }
 

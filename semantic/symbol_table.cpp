@@ -193,18 +193,10 @@ bool SymbolTable::isLocalVar(const std::string& name) {
     return false;
 }
 
-bool SymbolTable::isReportedGlobal(const std::string& name) {
-    workingNames = reportedNames;
-    for (const std::string& known : workingNames)
-        if (known == name) return true;
-    return false;
-}
+bool SymbolTable::isReportedGlobal(const std::string& name) { return reportedNames.contains(name); }
 
 bool SymbolTable::isReportedInClass(const std::string& name) {
-    workingNames = reportedClassNames;
-    for (const std::string& known : workingNames)
-        if (known == name) return true;
-    return false;
+    return reportedClassNames.contains(name);
 }
 
 void SymbolTable::updateScopeCounterText() { scopeCounterText = intToText(scopeCounter); }

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "semantic/classes.h"
@@ -26,6 +27,20 @@ private:
     std::vector<Symbol*> scratch;
 };
 
+// Names already reported, found by hashing: a long file may report
+// thousands of distinct names, and each report looks among them first.
+class NameSet {
+public:
+    // False when the name was already there.
+    bool insert(const std::string& name) { return names.insert(name).second; }
+    bool contains(const std::string& name) const { return names.count(name) != 0; }
+    void clear() { names.clear(); }
+    size_t size() const { return names.size(); }
+
+private:
+    std::unordered_set<std::string> names;
+};
+
 class SymbolTable {
 public:
     unsigned savedGeneratorCounter = 0;
@@ -37,8 +52,8 @@ public:
     std::vector<Symbol*> functionGlobals;
     BlockScopeList blockScopes;
     BlockScopeList blockCaches;
-    std::vector<std::string> reportedNames;
-    std::vector<std::string> reportedClassNames;
+    NameSet reportedNames;
+    NameSet reportedClassNames;
     ClassRecord* currentClass = nullptr;
     std::vector<std::string> constructorLines;
     ClassTable* classes = &classTable;

@@ -149,12 +149,18 @@ TEST_F(EmitDeclarations, InstanceMembers)
     EXPECT_EQ(isInstanceMember("a"), 0);
     symbolTable.locals.clear();
 
-    staticModifier = 128;
+    // In a method its own mark counts, not the modifier of the last
+    // declaration: a local declaration resets that one.
+    staticMethodMarker = 128;
     int result = 0;
     std::string text = diagnostics([&] { result = isInstanceMember("a"); });
-    staticModifier = 0;
+    staticMethodMarker = 0;
     EXPECT_EQ(result, 1);
     EXPECT_EQ(text, "t.vel L1: static method can't use dynamic attribute\n");
+    staticModifier = 128;
+    text = diagnostics([&] { result = isInstanceMember("a"); });
+    staticModifier = 0;
+    EXPECT_EQ(text, "");
 }
 
 TEST_F(EmitDeclarations, ClassMembersOfOtherClasses)

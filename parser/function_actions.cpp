@@ -1,0 +1,357 @@
+#include "parser/function_actions.h"
+
+#include <vector>
+
+#include "emit/emit.h"
+#include "emit/functions.h"
+#include "parser/declaration_actions.h"
+#include "parser/state.h"
+#include "semantic/php_names.h"
+#include "semantic/semantic.h"
+
+int functionBodyOpen = 0;
+
+namespace {
+std::vector<ParameterText> parameters;
+ParameterText parameter;
+int parameterFlags = 0;
+int aliasMark = 0;
+int headWritten = 0;
+// The function's own "static": the body's declarations reset the modifier.
+uint32_t functionStaticMark = 0;
+
+bool isSuperglobalName(const std::string& name)
+{
+    static const char* const names[] = {"GLOBALS", "_SERVER", "_GET", "_POST", "_FILES",
+                                        "_COOKIE", "_SESSION", "_REQUEST", "_ENV"};
+    for (const char* superglobal : names)
+        if (name == superglobal)
+            return true;
+    return false;
+}
+}
+
+bool isPhpOwnFunctionName(const std::string& name)
+{
+    return isPhpFunctionName(name) || isPhpReservedWord(name);
+}
+
+bool isPhpOwnClassName(const std::string& name)
+{
+    return isPhpClassName(name) || isPhpReservedClassName(name) || isPhpReservedWord(name);
+}
+
+// --- Head
+
+void beginFunction()
+{
+    emitText("function ");
+    inFunction = 1;
+    symbolTable.locals.clear();
+    symbolTable.functionGlobals.clear();
+    symbolTable.savedGeneratorCounter = static_cast<unsigned>(generatorCounter);
+    ++symbolTable.scopeCounter;
+    symbolTable.updateScopeCounterText();
+    currentFunction = new FunctionRecord();
+    currentFunction->addReturnType(currentType);
+    functionStaticMark = inClass ? static_cast<uint32_t>(staticModifier) : 0;
+    staticMethodMarker = static_cast<int>(functionStaticMark);
+    inConstructor = 0;
+    functionBodyOpen = 0;
+    headWritten = 0;
+    parameters.clear();
+}
+
+void addResultType()
+{
+    currentFunction->addReturnType(currentType);
+}
+
+void nameFunction()
+{
+    const std::string name = currentIdentifier;
+    if (methodTable.findGlobalFunction(name) || (!inClass && isPhpOwnFunctionName(name)))
+        reportAlreadyDeclaredIn(74);
+    currentFunction->name = name;
+    if (inClass) {
+        inConstructor = symbolTable.isConstructor(currentFunction) ? 1 : 0;
+        emitText(inConstructor ? "__construct" : name);
+    } else {
+        declareFunctionName();
+        inConstructor = 0;
+        emitText(name);
+    }
+}
+
+// --- Parameters
+
+void beginParameters()
+{
+    deferredText.clear();
+    parameters.clear();
+}
+
+void beginParameter()
+{
+    aliasMark = 0;
+    currentKind = 1;
+    namedTypeFlag = 0;
+    parameterFlags = 0;
+    parameter = ParameterText();
+}
+
+void aliasParameter()
+{
+    aliasMark = 1;
+    parameterFlags |= 256;
+}
+
+void classParameterType()
+{
+    if (namedTypeFlag)
+        currentType = typeFunction;
+}
+
+void parameterType()
+{
+    declaredType = currentType;
+}
+
+void parameterName()
+{
+    parameter.name = std::string(aliasMark ? "&" : "") + "$" + currentIdentifier;
+    // PHP refuses a parameter that would replace one of its own arrays.
+    if (isSuperglobalName(currentIdentifier) && currentIdentifier != "GLOBALS")
+        reportAlreadyDeclaredIn(74);
+    currentType = declaredType;
+    declareVariable(64);
+}
+
+void beginParameterDefault()
+{
+    // A global named in a default gets no "global" line: it would stand
+    // inside the parameter list.
+    inParameterList = 1;
+}
+
+void parameterDefault()
+{
+    inParameterList = 0;
+    std::string text = currentExpression();
+    if (currentType == typeNil)
+        text = isArrayKind(declaredType) ? "array()" : "null";
+    if (!isConstantExpressionText(text)) {
+        // PHP takes only a constant expression there.
+        reportError(5);
+    } else {
+        parameter.defaultText = "=" + text;
+    }
+    parameterFlags |= 64;
+    checkAssignment(declaredType, currentType);
+}
+
+void finishParameter()
+{
+    inParameterList = 0;
+    if (!(parameterFlags & 64) && inConstructor)
+        parameter.defaultText = "= 0";
+    currentFunction->addParameter(declaredType, namedTypeFlag | parameterFlags, 0);
+    if (namedTypeFlag && namedValue)
+        currentFunction->addFunctionParameter(namedValue, currentIdentifier);
+    else
+        currentFunction->addFunctionParameter(nullptr, currentIdentifier);
+    parameters.push_back(parameter);
+}
+
+void nextParameter()
+{
+    deferredText += ",";
+}
+
+void finishParameters()
+{
+    inParameterList = 0;
+    if (headWritten)
+        return;
+    headWritten = 1;
+    deferredText = parameterListText(parameters);
+    emitText("(" + deferredText + ")");
+    if (inClass) {
+        ClassRecord* owner = symbolTable.currentClass;
+        if (owner && owner->findMethodIgnoreCase(currentFunction->name) >= 0)
+            // PHP cannot declare a method twice, whatever the case.
+            reportErrorName(35, currentFunction->name);
+        else if (owner)
+            owner->addMethod(currentFunction);
+    } else {
+        symbolTable.addFunction(currentFunction);
+    }
+}
+
+// --- Body
+
+void openFunctionBlock()
+{
+    emitIndented("{");
+    indentMore();
+    emitNewline();
+    functionBodyOpen = 1;
+    if (inConstructor)
+        symbolTable.flushConstructorLines();
+}
+
+void openOneLineBody()
+{
+    emitOpenBrace();
+    indentMore();
+    functionBodyOpen = 1;
+    // The attributes' lines belong to a one-line constructor as well: the
+    // class would otherwise get a second, generated one.
+    if (inConstructor)
+        symbolTable.flushConstructorLines();
+    emitIndent();
+}
+
+void closeFunction()
+{
+    indentLess();
+    emitCloseBrace();
+    inFunction = 0;
+    --symbolTable.scopeCounter;
+    generatorCounter = static_cast<int>(symbolTable.savedGeneratorCounter);
+    if (currentFunction)
+        currentFunction->staticMark = functionStaticMark;
+    newlineState = 0;
+    staticMethodMarker = 0;
+    inConstructor = 0;
+    inParameterList = 0;
+    functionBodyOpen = 0;
+}
+
+void closeFunctionAfterError()
+{
+    if (!headWritten) {
+        headWritten = 1;
+        emitText("()");
+    }
+    if (!functionBodyOpen) {
+        emitOpenBrace();
+        indentMore();
+    }
+    // A block left open inside the body ends with the function.
+    while (blockDepth >= 0)
+        symbolTable.leaveBlockScope();
+    closeFunction();
+}
+
+// --- Return statements
+
+namespace {
+void clearReturned()
+{
+    currentFunction->returnedTypes.clear();
+    currentFunction->cursor = 0;
+}
+}
+
+void returnNothing()
+{
+    emitText("return");
+    if (!currentFunction)
+        return;
+    clearReturned();
+    currentFunction->addReturnedType(typeVoid);
+    currentFunction->checkReturnedValues();
+}
+
+void beginReturnValue()
+{
+    resetExpressions();
+    if (currentFunction)
+        currentFunction->cursor = 0;
+}
+
+void returnOneValue()
+{
+    emitText("return ");
+    if (!currentFunction) {
+        emitCurrentExpression();
+        return;
+    }
+    clearReturned();
+    int declared = currentFunction->returnTypeAt();
+    if (currentType == typeNil)
+        emitText("false");
+    else if (needsIntval(declared, currentType))
+        emitString(wrapIntval(currentExpression()));
+    else
+        emitCurrentExpression();
+    currentFunction->addReturnedType(currentType);
+    currentFunction->checkReturnedValues();
+}
+
+void returnFirstOfSeveral()
+{
+    emitText("return array(");
+    if (currentFunction)
+        clearReturned();
+    emitReturnValue();
+}
+
+void returnNextValue()
+{
+    emitReturnValue();
+}
+
+void finishSeveralValues()
+{
+    emitText(")");
+    if (currentFunction)
+        currentFunction->checkReturnedValues();
+}
+
+// --- Super-constructor calls
+
+namespace {
+int superLevel = 0;
+bool superOpen = false;
+}
+
+void beginSuperCall()
+{
+    clearExpression();
+    pushCallFrame();
+    superOpen = true;
+    superLevel = exprLevel;
+    const std::string& parent = symbolTable.parentClassName;
+    // Only directly in a method of a class that has a parent.
+    if (!inClass || !inFunction || inBlockScope || parent.empty())
+        reportErrorName(49, ": super");
+    currentCall = parent.empty() ? new FunctionRecord()
+                                 : symbolTable.findMethod(parent, parent, false);
+    currentCall->name = parent;
+}
+
+void finishSuperCall()
+{
+    superOpen = false;
+    const std::string& parent = symbolTable.parentClassName;
+    std::string arguments = currentExpression();
+    currentCall->checkArguments(true);
+    popCallFrame();
+    emitIndent();
+    // No constructor along the parent chain: PHP would have none to call.
+    if (!parent.empty() && classHasConstructor(parent))
+        emitString("parent::__construct(" + arguments + ")");
+}
+
+void abandonSuperCall()
+{
+    if (!superOpen)
+        return;
+    superOpen = false;
+    while (exprLevel > superLevel)
+        popExpression();
+    clearExpression();
+    popCallFrame();
+}

@@ -1,0 +1,112 @@
+// Control statements: block scopes, break and continue, what a statement
+// opened and its handler gives back, blocks nested too deeply, and the
+// steps of the if, while, do, error, try and for statements.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// --- Block scopes of the compound statements (indentation stays with the
+// rules)
+void enterBlock();
+void leaveBlock();
+
+// What a compound statement opens: a handler that leaves the statement
+// half done gives all of it back, so that the lines after it keep their
+// own indentation, scopes and loop kind.
+struct OpenedState {
+    int blockDepth = -1;
+    int counterIndex = 0;
+    int identifierIndex = 0;
+    int loopKind = 0;
+    size_t loopKinds = 0;
+    int indentLevel = 0;
+    int generatorCounter = 0;
+};
+OpenedState saveOpened();
+void restoreOpened(const OpenedState& opened);
+
+// --- Nesting
+// A compound statement that needs `blocks` more block scopes than the
+// table has, or that nests deeper than the parser allows, is reported
+// ("too many nested blocks", once until the nesting is back within the
+// table) and skipped whole.
+bool blocksTooDeep(int blocks, bool nestingTooDeep);
+void reportBlocksTooDeep();
+
+// The token stream as the skip below reads it: la(i) is the type of the
+// i-th token ahead, consume() drops the first, lineEnds() the line ends
+// the first one holds (a "#" comment or a text over several lines).
+struct TokenCursor {
+    std::function<int(int)> la;
+    std::function<void()> consume;
+    std::function<int()> lineEnds;
+};
+// Skips one compound statement, its nested blocks included, from its
+// keyword up to the line end after it, which stays. Counts the skipped
+// line ends in lineNumber.
+void skipCompoundStatement(const TokenCursor& tokens);
+
+// --- Break and continue
+// Written by the innermost loop's kind; with no loop open, code 5 and
+// nothing written. The caller ends the statement.
+void writeLoopJump(bool isContinue);
+
+// --- Loops
+// Starts a loop of the given kind (the enclosing kind saved).
+void beginLoop(int kind);
+void endLoop();
+
+// --- If
+// The tested value of a composite if goes to the identifier slot: a plain
+// name as it is, any other expression through a "$_I" temporary.
+void setCompositeTestedValue();
+// A test line "= value": the slot's value compared, a nil value replaced by
+// the default of the tested value's type.
+void beginCompositeComparison();
+void completeCompositeComparison();
+// The closing braces of the else-branches a composite if or a do case form
+// counted.
+void closeCountedBraces();
+
+// --- While
+void writeWhileHead(bool forever);
+void beginWhileWrapper();
+void endWhileWrapper();
+void checkWhileSteps();
+
+// --- Do
+void beginDoStatement();
+void endDoStatement();
+
+// --- Error
+void beginErrorStatement();
+
+// --- Try
+void beginTryStatement();
+void beginCatch();
+// The caught class and variable: written, and the variable declared in the
+// scope around the try statement.
+void writeCaughtVariable();
+void beginCatchBlock();
+void closeTryStatement(bool caught);
+
+// --- Global
+void writeGlobalStatement(const std::string& name);
+
+// --- For
+void beginForStatement();
+// The loop variable: looked up (declared == false) or declared in the
+// loop's scope with its type.
+void takeForVariable(bool declared, bool second);
+void checkRangeVariable();
+void beginRangeSpec();
+void takeRangeStart();
+void takeRangeEnd();
+// A literal step: its sign and digits (any suffix dropped).
+void takeLiteralStep(bool negative, const std::string& digits);
+void takeExpressionStep();
+void writeRangeHeader();
+void beginCollectionLoop();
+void writeCollectionHeader();
+void endForStatement();

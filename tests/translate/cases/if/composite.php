@@ -1,0 +1,46 @@
+<?php
+$x=5;
+$t="b";
+
+if($x===1)
+{
+   echo "one", "\n";
+}
+else
+{
+   if($x<5)
+   {
+      echo "small", "\n";
+   }
+else
+{
+   if(($x>=5&&$x<=7))
+   {
+      echo "five to seven", "\n";
+   }
+else
+{
+   echo "big", "\n";
+}
+}}
+
+$_I1=$x+1;
+if($_I1>10)
+{
+   echo "large", "\n";
+}
+else
+{
+   if($_I1===false)
+   {
+      echo "zero", "\n";
+   }
+}
+
+if(in_array($t,array("a","b")))
+{
+   echo "a or b", "\n";
+}
+
+
+?>
