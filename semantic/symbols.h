@@ -14,7 +14,7 @@
 // Name of an empty record made by a failed search.
 extern const std::string unknownName;
 
-struct Symbol : RunRecord<Symbol> {
+struct Symbol {
     std::string name;
     std::string phpText;   // written for a use of the name
     uint32_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
@@ -30,6 +30,7 @@ struct Symbol : RunRecord<Symbol> {
 
     // Symbols come from one pool: a long program declares tens of
     // thousands, and a heap block each cost time and a header apiece.
+    // Each is a record of the run too (semantic/run_records.h).
     static void* operator new(size_t size);
     static void operator delete(void* block, size_t size);
 };
