@@ -2706,7 +2706,7 @@ unaryExpression
     |   notOperator
         { start = exprLength(); }
         signExpression
-        { fillNilValue(start); }
+        { completeNot(start); }
     |   postfixExpression
     ;
 
@@ -3508,7 +3508,7 @@ rangeBounds
 // Type keywords
 
 declarationType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType
@@ -3531,7 +3531,7 @@ declarationType
     ;
 
 variableType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType
