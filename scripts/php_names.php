@@ -78,12 +78,12 @@ function emit($name, $list)
     echo "static const char* const " . $name . "[] = {\n";
     $line = '   ';
     foreach ($list as $item) {
-        $piece = ' "' . $item . '",';
-        if (strlen($line) + strlen($piece) > 96) {
+        $entry = ' "' . $item . '",';
+        if (strlen($line) + strlen($entry) > 96) {
             echo $line, "\n";
             $line = '   ';
         }
-        $line .= $piece;
+        $line .= $entry;
     }
     echo $line, "\n};\n\n";
 }
