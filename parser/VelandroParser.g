@@ -310,7 +310,7 @@ void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& 
 {
     if (LT(1)->getLine() != first->getLine())
         return;
-    if (headerOneLine)
+    if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
         skipRestOfLine();
     else
         skipBlockAfterHeader(tokenCursor(), first->getType());
