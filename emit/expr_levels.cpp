@@ -145,20 +145,32 @@ void popExpressionLevel()
         --exprLevel;
 }
 
+// A closed level's text is moved into its parent, not copied: an empty
+// parent (the usual case, a nested operand on a level of its own) takes the
+// text whole, so deep nesting costs no more than the text once.
+static void appendClosedLevel(std::string& text)
+{
+    std::string& parent = current();
+    if (parent.empty())
+        parent.swap(text);
+    else
+        parent += text;
+}
+
 void popExpressionAppend()
 {
-    std::string text = current();
+    std::string text = std::move(current());
     popExpression();
-    current() += text;
+    appendClosedLevel(text);
 }
 
 void popExpressionParenthesized()
 {
-    std::string text = current();
+    std::string text = std::move(current());
     popExpression();
-    current() += '(';
-    current() += text;
-    current() += ')';
+    text.insert(text.begin(), '(');
+    text += ')';
+    appendClosedLevel(text);
 }
 
 void pushExpressionState()

@@ -227,6 +227,14 @@ bool VelandroParser::singleValueInParentheses()
     }
 }
 
+bool VelandroParser::firstBadCallHere()
+{
+    if (atTooDeepStop() || (badCallStop && LT(1).get() == badCallStop.get()))
+        return false;
+    badCallStop = LT(1);
+    return true;
+}
+
 bool VelandroParser::memberCallAhead()
 {
     unsigned int i = 1;
@@ -298,6 +306,22 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
         skipRestOfLine();
 }
 
+void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1)->getLine() != first->getLine())
+        return;
+    if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
+        skipRestOfLine();
+    else
+        skipBlockAfterHeader(tokenCursor(), first->getType());
+}
+
+void VelandroParser::skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1)->getLine() == first->getLine())
+        skipCaseBlock(tokenCursor());
+}
+
 void VelandroParser::throwTooDeep()
 {
     ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
@@ -367,6 +391,12 @@ public:
     // otherwise be read again as statements; an error on a later line
     // leaves the token for the caller.
     void skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // After a compound statement's handler: an error on the header's line
+    // skips the rest of the statement, its block and closing line included;
+    // an error on a later line leaves the token for the caller.
+    void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The same for a case of a do statement, up to the next case.
+    void skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
     // their closing keyword is never skipped.
     void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
@@ -398,6 +428,11 @@ private:
     // The parser stands at the line end a too deep operand was cut at; a
     // list's optional line end before its closer is then not taken.
     bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
+    // Calls that stop at one token are one bad call: the innermost reports,
+    // the calls around it do not; nor does any after a too deep operand,
+    // reported where it was cut.
+    ANTLR_USE_NAMESPACE(antlr)RefToken badCallStop;
+    bool firstBadCallHere();
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -623,6 +658,7 @@ statement
         |   printStatement
         |   whileStatement
         |   echoStatement
+        |   loopJump
         |   nativeCode { emitString(rawText); }
         |   xmlStatement
         |   ( ( modifier )* typeSpec ID ) => declaration
@@ -882,7 +918,14 @@ externParameter
 // A class of the PHP program, with its parent and members; no class text
 // is written.
 externClassDeclaration
-{ bool begun = false; }
+{
+    bool begun = false;
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+            "extern classes nested too deeply", getFilename(), LT(1)->getLine(),
+            LT(1)->getColumn());
+}
     :   "class"
         begun = externClassHead
         (   options { greedy = true; generateAmbigWarnings = false; }
@@ -1596,6 +1639,14 @@ xmlStatement
         reportError(ex);
         closeBrokenXmlLiteral();
     }
+    catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+        // the file ends here: what the literal opened is closed first
+        if (inputState->guessing == 0) {
+            xmlCloseOpenElements();
+            endStatement();
+        }
+        throw;
+    }
 
 xmlDeclaration
 {
@@ -1725,27 +1776,43 @@ statementOrLineEnd
         skipBadLine(first);
     }
 
-// One statement of a block, "break" and "continue" included.
+// One statement of a block or a loop body.
 loopBodyStatement
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
-    :   { emitIndent(); } loopJump
-    |   { emitIndent(); } returnStatement
+    :   { emitIndent(); } returnStatement
     |   statementOrLineEnd
     ;
-    exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipBadLine(first);
-    }
 
-// "break" or "continue", written by the innermost loop's kind.
+// "break" or "continue", written by the innermost loop's kind; with no
+// loop open, reported and not written.
 loopJump
-{ bool isContinue = LA(1) == LITERAL_continue; }
+{
+    bool isContinue = LA(1) == LITERAL_continue;
+    bool written = false;
+}
     :   ( "break" | "continue" )
-        { writeLoopJump(isContinue); }
-        statementEnd
+        { written = writeLoopJump(isContinue); }
+        loopJumpEnd[written]
+    ;
+
+// The statement end after "break" or "continue"; nothing written when the
+// jump was not.
+loopJumpEnd[bool written]
+{
+    if (written) {
+        statementEnd();
+        return;
+    }
+    if (codeEndsHere())
+        return;
+}
+    :   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+        // Never taken (the init action takes these tokens).
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
 
 // The body on a header's line, one level deeper.
@@ -1785,7 +1852,7 @@ nestedBlock
         {
             leaveBlock();
             indentLess();
-            emitCloseBrace();
+            closeBlock();
         }
     ;
 
@@ -1801,6 +1868,7 @@ ifStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
@@ -1817,7 +1885,7 @@ ifStatement
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         reportBadSyntax(65);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 compositeTestOperator
@@ -1830,11 +1898,17 @@ compositeTestOperator
 ifBody
     :   { resetExpressions(); }
         expression
-        { emitIfHead(); }
-        (   { enterBlock(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
+        (   {
+                headerOneLine = true;
+                enterBlock();
+            }
             oneLineBody
             {
-                emitCloseBrace();
+                closeBlock();
                 leaveBlock();
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -1842,14 +1916,14 @@ ifBody
                 {
                     enterBlock();
                     emitIndent();
-                    emitElseHead();
+                    openElseBlock();
                     indentMore();
                     emitIndent();
                 }
                 singleStatement
                 {
                     indentLess();
-                    emitCloseBrace();
+                    closeBlock();
                     leaveBlock();
                 }
             |
@@ -1866,6 +1940,7 @@ ifBody
 compositeIf
     :   { resetExpressions(); }
         bitOrExpression
+        { fillNilValue(0); }
         blockStart
         (   EOL { ++lineNumber; }
         )*
@@ -1873,7 +1948,7 @@ compositeIf
         compositeTestLine
         (   {
                 emitIndent();
-                emitElseHead();
+                openElseBlock();
                 indentMore();
             }
             compositeTestLine
@@ -1899,7 +1974,7 @@ compositeTestLine
         |   "in" inTest
         )
         {
-            emitIfHead();
+            openIfBlock();
             nextIdentifierSlot();
         }
         blockStart
@@ -1911,7 +1986,7 @@ elsePart
     :   "else"
         {
             emitIndent();
-            emitElseHead();
+            openElseBlock();
         }
         ( COLON )?
         nestedBlock
@@ -1932,6 +2007,7 @@ whileStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
     bool wrapped = false;
 }
     :   "while"
@@ -1939,7 +2015,11 @@ whileStatement
             resetExpressions();
             beginLoop(whileLoop);
         }
-        (   expression { writeWhileHead(false); }
+        (   expression
+            {
+                fillNilValue(0);
+                writeWhileHead(false);
+            }
         |   "forever" { writeWhileHead(true); }
         )
         (   {
@@ -1948,6 +2028,7 @@ whileStatement
                         && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
                 if (wrapped)
                     beginWhileWrapper();
+                headerOneLine = true;
             }
             oneLineBody
             {
@@ -1984,7 +2065,7 @@ whileStatement
         )
         {
             indentLess();
-            emitCloseBrace();
+            closeBlock();
             leaveBlock();
             checkWhileSteps();
             endLoop();
@@ -1996,7 +2077,7 @@ whileStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 doStatement
@@ -2009,6 +2090,7 @@ doStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "do"
         { beginDoStatement(); }
@@ -2028,7 +2110,8 @@ doStatement
         )
         {
             indentLess();
-            emitCloseBrace();
+            closeBlock();
+            openPhpBlock("while(false);");   // the tail to come
         }
         (   "until"
             {
@@ -2037,6 +2120,7 @@ doStatement
             }
             expression
             {
+                fillNilValue(0);
                 emitCurrentExpression();
                 emitText("))");
             }
@@ -2050,6 +2134,7 @@ doStatement
                 }
                 expression
                 {
+                    fillNilValue(0);
                     emitCurrentExpression();
                     emitText("))");
                 }
@@ -2060,6 +2145,7 @@ doStatement
                 }
                 (   expression
                     {
+                        fillNilValue(0);
                         emitCurrentExpression();
                         emitCloseParen();
                     }
@@ -2078,22 +2164,14 @@ doStatement
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         reportBadSyntax(66);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // The case form of a do body: if and else on each case, the braces of the
 // else branches closed together, then the always statements.
 doCaseBody
 { OpenedState opened = saveOpened(); }
-    :   "case"
-        {
-            resetExpressions();
-            emitIndent();
-        }
-        expression
-        { emitIfHead(); }
-        blockStart
-        nestedBlock
+    :   firstCase
         ( caseClause )*
         ( elsePart )?
         {
@@ -2112,16 +2190,53 @@ doCaseBody
         ::reportError(7);
     }
 
-caseClause
-{ OpenedState opened = saveOpened(); }
+// A case whose line is bad is reported, and its block skipped up to the
+// next case; the do statement goes on with it.
+firstCase
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    OpenedState opened = saveOpened();
+}
     :   "case"
         {
-            emitIndent();
-            emitElseHead();
+            resetExpressions();
             emitIndent();
         }
         expression
-        { emitIfHead(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
+        blockStart
+        nestedBlock
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(7);
+        skipBadCase(first);
+    }
+
+caseClause
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    OpenedState opened = saveOpened();
+}
+    :   "case"
+        {
+            emitIndent();
+            openElseBlock();
+            emitIndent();
+        }
+        expression
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
         blockStart
         nestedBlock
         { incCounter(); }
@@ -2134,6 +2249,7 @@ caseClause
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(8);
+        skipBadCase(first);
     }
 
 alwaysClause
@@ -2166,10 +2282,12 @@ errorStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "error"
         { beginErrorStatement(); }
-        (   oneLineBody
+        (   { headerOneLine = true; }
+            oneLineBody
         |   blockStart
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -2179,7 +2297,7 @@ errorStatement
             SLASHERROR
         )
         {
-            emitCloseBrace();
+            closeBlock();
             leaveBlock();
         }
     ;
@@ -2189,7 +2307,7 @@ errorStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // --- Try and global
@@ -2204,6 +2322,7 @@ tryStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
     bool caught = false;
 }
     :   "try"
@@ -2237,12 +2356,17 @@ tryStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
+// One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        { writeGlobalStatement(name->getText()); }
+        {
+            if (LA(1) != EOL && LA(1) != SEMI && LA(1) != Q_COMMENT && !codeEndsHere())
+                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
+            writeGlobalStatement(name->getText());
+        }
     ;
 
 // --- For
@@ -2259,6 +2383,7 @@ forStatement
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "for"
         { beginForStatement(); }
@@ -2272,7 +2397,8 @@ forStatement
             forRange
         |   forIn
         )
-        (   oneLineBody
+        (   { headerOneLine = true; }
+            oneLineBody
         |   blockStart
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -2289,7 +2415,7 @@ forStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // A loop variable: a declared name, or a type and a new name.
@@ -2338,7 +2464,10 @@ forHeaderEnd
 forIn
     :   { beginCollectionLoop(); }
         bitOrExpression
-        { writeCollectionHeader(); }
+        {
+            fillNilValue(0);
+            writeCollectionHeader();
+        }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2841,8 +2970,7 @@ functionCall
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        // a too deep operand was reported where it was cut
-        abandonCall(call, !atTooDeepStop());
+        abandonCall(call, firstBadCallHere());
         skipLineIfStuck(first);
     }
 
@@ -2944,8 +3072,7 @@ memberElement
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        // a too deep operand was reported where it was cut
-        abandonCall(call, !atTooDeepStop());
+        abandonCall(call, firstBadCallHere());
         skipLineIfStuck(first);
     }
 

@@ -63,7 +63,9 @@ void endBracket(CallScope& call)
 // what its result is.
 void checkUserCall()
 {
-    currentCall->checkArguments(true);
+    // a method not found was reported: its empty record checks nothing
+    if (currentCall->name != unknownName)
+        currentCall->checkArguments(true);
     referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
     currentType = currentCall->resultType();
 }

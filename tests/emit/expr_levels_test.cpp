@@ -20,6 +20,31 @@ TEST_F(EmitExprLevels, NestedLevelsAppendToTheLevelBelow)
     EXPECT_EQ(exprLength(), 12);
 }
 
+// Deep nesting stays linear: a level closing into an empty parent hands
+// over its text, it is not copied (each closing copied the whole text, in
+// time and memory quadratic in the nesting).
+TEST_F(EmitExprLevels, ClosedLevelMovesIntoAnEmptyParent)
+{
+    const std::string inner(1000, 'a');
+    pushExpression();
+    pushExpression();
+    exprAppend(inner);
+    const char* buffer = exprText[exprLevel].data();
+    popExpressionAppend();
+    EXPECT_EQ(exprText[exprLevel].data(), buffer);
+    popExpressionParenthesized();
+    EXPECT_EQ(exprLevel, 0);
+    EXPECT_EQ(currentExpression(), "(" + inner + ")");
+
+    // A parent with text of its own keeps it in front.
+    resetExpressions();
+    exprAppend("$x=");
+    pushExpression();
+    exprAppend("1");
+    popExpressionAppend();
+    EXPECT_EQ(currentExpression(), "$x=1");
+}
+
 TEST_F(EmitExprLevels, MarksAreKeptPerLevel)
 {
     exprAppend("$a");
