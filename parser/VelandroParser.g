@@ -310,7 +310,7 @@ void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& 
 {
     if (LT(1)->getLine() != first->getLine())
         return;
-    if (headerOneLine)
+    if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
         skipRestOfLine();
     else
         skipBlockAfterHeader(tokenCursor(), first->getType());
@@ -1898,7 +1898,10 @@ compositeTestOperator
 ifBody
     :   { resetExpressions(); }
         expression
-        { openIfBlock(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
         (   {
                 headerOneLine = true;
                 enterBlock();
@@ -1937,6 +1940,7 @@ ifBody
 compositeIf
     :   { resetExpressions(); }
         bitOrExpression
+        { fillNilValue(0); }
         blockStart
         (   EOL { ++lineNumber; }
         )*
@@ -2011,7 +2015,11 @@ whileStatement
             resetExpressions();
             beginLoop(whileLoop);
         }
-        (   expression { writeWhileHead(false); }
+        (   expression
+            {
+                fillNilValue(0);
+                writeWhileHead(false);
+            }
         |   "forever" { writeWhileHead(true); }
         )
         (   {
@@ -2112,6 +2120,7 @@ doStatement
             }
             expression
             {
+                fillNilValue(0);
                 emitCurrentExpression();
                 emitText("))");
             }
@@ -2125,6 +2134,7 @@ doStatement
                 }
                 expression
                 {
+                    fillNilValue(0);
                     emitCurrentExpression();
                     emitText("))");
                 }
@@ -2135,6 +2145,7 @@ doStatement
                 }
                 (   expression
                     {
+                        fillNilValue(0);
                         emitCurrentExpression();
                         emitCloseParen();
                     }
@@ -2192,7 +2203,10 @@ firstCase
             emitIndent();
         }
         expression
-        { openIfBlock(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
         blockStart
         nestedBlock
     ;
@@ -2219,7 +2233,10 @@ caseClause
             emitIndent();
         }
         expression
-        { openIfBlock(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
         blockStart
         nestedBlock
         { incCounter(); }
@@ -2342,9 +2359,14 @@ tryStatement
         skipBadStatement(first);
     }
 
+// One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        { writeGlobalStatement(name->getText()); }
+        {
+            if (LA(1) != EOL && LA(1) != SEMI && LA(1) != Q_COMMENT && !codeEndsHere())
+                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
+            writeGlobalStatement(name->getText());
+        }
     ;
 
 // --- For
@@ -2442,7 +2464,10 @@ forHeaderEnd
 forIn
     :   { beginCollectionLoop(); }
         bitOrExpression
-        { writeCollectionHeader(); }
+        {
+            fillNilValue(0);
+            writeCollectionHeader();
+        }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2810,7 +2835,7 @@ unaryExpression
     |   notOperator
         { start = exprLength(); }
         signExpression
-        { fillNilValue(start); }
+        { completeNot(start); }
     |   postfixExpression
     ;
 
@@ -3610,7 +3635,7 @@ rangeBounds
 // Type keywords
 
 declarationType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType
@@ -3633,7 +3658,7 @@ declarationType
     ;
 
 variableType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType

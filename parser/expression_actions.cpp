@@ -77,6 +77,12 @@ void fillNilValue(int start)
         exprAppendText("null");
 }
 
+void completeNot(int start)
+{
+    fillNilValue(start);
+    currentType = typeBoolean;
+}
+
 void fillNilBitNot(int start)
 {
     if (currentType == typeNil && exprLength() == start)

@@ -239,6 +239,17 @@ void skipCompoundStatement(const TokenCursor& tokens)
         skipRestOfLine(tokens);
 }
 
+bool lineHoldsOneLineBody(const TokenCursor& tokens)
+{
+    for (int i = 1;; ++i) {
+        int type = tokens.la(i);
+        if (endsLine(type) || type == T::COLON)
+            return false;
+        if (isOneLineStart(type))
+            return true;
+    }
+}
+
 void skipCaseBlock(const TokenCursor& tokens)
 {
     if (skipFrom(tokens, {}, false, false, true))

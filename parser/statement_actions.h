@@ -61,6 +61,9 @@ void skipCompoundStatement(const TokenCursor& tokens);
 // The same from inside the header of a block-form statement of the given
 // keyword: the rest of the header, the block and its closing line.
 void skipBlockAfterHeader(const TokenCursor& tokens, int keyword);
+// Whether the rest of the line holds a one-line body (a one-line start
+// before any ":").
+bool lineHoldsOneLineBody(const TokenCursor& tokens);
 // From inside the line of a case of a do statement: the rest of the line
 // and the case's block, up to the next case, else, always, until or "/do".
 void skipCaseBlock(const TokenCursor& tokens);

@@ -16,6 +16,7 @@ echo var_export(reset($a),true), " ", var_export(next($a),true), " ", var_export
 $b=array_merge($a,array(7,8));
 echo implode(",",$b), "\n";
 array_splice($a,0,2);
+array_splice($a,0,0);
 echo implode(",",$a), "\n";
 file_put_contents("nums.txt",implode("\n",$a));
 $back=array();
