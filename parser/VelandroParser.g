@@ -69,7 +69,8 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
         return;
     }
     int skipped = 0;
-    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+    // "/class" stays for the class it ends, whatever failed inside it.
+    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && !(inClass && LA(1) == SLASHCLASS)) {
         skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
@@ -89,7 +90,8 @@ void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow
 // inside a line it is part of what is skipped.
 void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
+           !(inClass && LA(1) == SLASHCLASS)) {
         if (follow.member(LA(1))) {
             bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
                                       LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
@@ -573,6 +575,7 @@ options { defaultErrorHandler = true; }
         callStatement
         statementEnd
     |   ( ATCHAR ID ) => atCallStatement statementEnd
+    |   superConstructorCall statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
@@ -1119,7 +1122,10 @@ classDeclaration
     :   "class" { beginClassHead(); }
         classHead
         { openClassBody(); }
-        ( classBodyElement )*
+        (   // the end of the input ends the class (no "/class")
+            { LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE }?
+            classBodyElement
+        )*
         SLASHCLASS
         { closeClass(); }
     ;
@@ -1643,6 +1649,7 @@ loopBodyStatement
 { ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
     :   { emitIndent(); } loopJump
     |   { emitIndent(); } returnStatement
+    |   superConstructorCall statementEnd
     |   statementOrLineEnd
     ;
     exception
