@@ -1861,8 +1861,7 @@ nestedBlock
 ifStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
@@ -2000,8 +1999,7 @@ elsePart
 whileStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
@@ -2083,8 +2081,7 @@ whileStatement
 doStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(2)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
@@ -2275,8 +2272,7 @@ alwaysClause
 errorStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
@@ -2315,8 +2311,7 @@ errorStatement
 tryStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
@@ -2376,8 +2371,7 @@ globalStatement
 forStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;

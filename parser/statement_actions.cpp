@@ -82,9 +82,9 @@ void restoreOpened(const OpenedState& opened)
 
 // --- Nesting
 
-bool blocksTooDeep(int blocks, bool nestingTooDeep)
+bool blocksTooDeep(int blocks)
 {
-    return nestingTooDeep || blockDepth + blocks >= maxBlockDepth;
+    return blockDepth + blocks >= maxBlockDepth;
 }
 
 void reportBlocksTooDeep() { reportErrorText("too many nested blocks"); }

@@ -39,9 +39,11 @@ void restoreOpened(const OpenedState& opened);
 
 // --- Nesting
 // A compound statement that needs `blocks` more block scopes than the
-// table has, or that nests deeper than the parser allows, is reported
-// ("too many nested blocks") and skipped whole.
-bool blocksTooDeep(int blocks, bool nestingTooDeep);
+// table has is reported ("too many nested blocks") and skipped whole. The
+// table bounds how deep the statement rules recurse; they do not count as
+// expression nesting, whose operator count starts anew with each
+// statement's expression only outside every nesting.
+bool blocksTooDeep(int blocks);
 void reportBlocksTooDeep();
 
 // The token stream as the skip below reads it: la(i) is the type of the
