@@ -2829,7 +2829,7 @@ unaryExpression
     |   notOperator
         { start = exprLength(); }
         signExpression
-        { fillNilValue(start); }
+        { completeNot(start); }
     |   postfixExpression
     ;
 
@@ -3629,7 +3629,7 @@ rangeBounds
 // Type keywords
 
 declarationType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType
@@ -3652,7 +3652,7 @@ declarationType
     ;
 
 variableType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType
