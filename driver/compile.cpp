@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <antlr/ANTLRException.hpp>
@@ -15,6 +16,7 @@
 #include "driver/page.h"
 #include "driver/state.h"
 #include "driver/strip.h"
+#include "driver/text.h"
 #include "emit/output.h"
 #include "parser/parser_stack.h"
 #include "semantic/messages.h"
@@ -51,15 +53,16 @@ std::string writePreparedSource() {
     if (!copy.file)
         throw std::runtime_error("cannot write " + std::string(keptTempFileName));
     resetCommentState();
-    const std::string text = readWhole(source.file, sourceFileName);
+    // Line by line: only the prepared text is held whole.
     std::string prepared;
-    prepared.reserve(text.size() + text.size() / 8 + 16);
-    for (size_t at = 0; at < text.size();) {
-        size_t end = text.find('\n', at);
-        end = end == std::string::npos ? text.size() : end + 1;
-        appendCode(text.data() + at, end - at, prepared);
+    struct stat status;
+    if (fstat(fileno(source.file), &status) == 0 && status.st_size > 0)
+        prepared.reserve(static_cast<size_t>(status.st_size) + 16);
+    LineReader reader(source.file);
+    std::string line;
+    while (reader.read(line)) {
+        appendCode(line.data(), line.size(), prepared);
         prepared += '\n';
-        at = end;
     }
     // The lexer reads the text itself: the copy is for the user to look at.
     std::fwrite(prepared.data(), 1, prepared.size(), copy.file);

@@ -140,6 +140,12 @@ bool isVariableText(const std::string& text)
     return true;
 }
 
+std::string withoutStore(const std::string& text, const std::string& receiver)
+{
+    std::string store = receiver + "=";
+    return text.compare(0, store.size(), store) == 0 ? text.substr(store.size()) : text;
+}
+
 std::string memberCallOpening(const MemberCallForm& form, const std::string& phpName,
                               const std::string& receiver, bool& ok)
 {

@@ -51,6 +51,9 @@ bool takesReceiverByReference(const std::string& phpName);
 // a static member): what a by-reference argument or an assignment takes.
 bool isVariableText(const std::string& text);
 
+// A form's text without its store into the receiver ("R=" before it).
+std::string withoutStore(const std::string& text, const std::string& receiver);
+
 // The text before "(" of a predefined method; "" with `ok` false when a form
 // that cuts the PHP name at a comma finds none.
 std::string memberCallOpening(const MemberCallForm& form, const std::string& phpName,

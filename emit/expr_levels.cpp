@@ -41,6 +41,16 @@ static std::string& current()
 
 void exprAppend(const std::string& text) { current() += text; }
 
+// A text built for the level is taken whole when the level is empty.
+void exprAppend(std::string&& text)
+{
+    std::string& level = current();
+    if (level.empty())
+        level.swap(text);
+    else
+        level += text;
+}
+
 void exprAppendText(const char* text)
 {
     if (text)
@@ -145,20 +155,32 @@ void popExpressionLevel()
         --exprLevel;
 }
 
+// A closed level's text is moved into its parent, not copied: an empty
+// parent (the usual case, a nested operand on a level of its own) takes the
+// text whole, so deep nesting costs no more than the text once.
+static void appendClosedLevel(std::string& text)
+{
+    std::string& parent = current();
+    if (parent.empty())
+        parent.swap(text);
+    else
+        parent += text;
+}
+
 void popExpressionAppend()
 {
-    std::string text = current();
+    std::string text = std::move(current());
     popExpression();
-    current() += text;
+    appendClosedLevel(text);
 }
 
 void popExpressionParenthesized()
 {
-    std::string text = current();
+    std::string text = std::move(current());
     popExpression();
-    current() += '(';
-    current() += text;
-    current() += ')';
+    text.insert(text.begin(), '(');
+    text += ')';
+    appendClosedLevel(text);
 }
 
 void pushExpressionState()
@@ -203,7 +225,7 @@ int popLeftType()
 void saveLeftOperand()
 {
     leftTypeStack.push_back(currentType);
-    savedOperandTexts.push_back(current());
+    savedOperandTexts.push_back(std::move(current()));
     current().clear();
 }
 
@@ -211,7 +233,7 @@ std::string restoreLeftOperandText()
 {
     if (savedOperandTexts.empty())
         return std::string();
-    std::string text = savedOperandTexts.back();
+    std::string text = std::move(savedOperandTexts.back());
     savedOperandTexts.pop_back();
     return text;
 }

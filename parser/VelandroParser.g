@@ -21,6 +21,7 @@ header "post_include_cpp" {
 #include <iostream>
 
 #include "emit/emit.h"
+#include "emit/xml.h"
 #include "parser/call_actions.h"
 #include "parser/class_actions.h"
 #include "parser/declaration_actions.h"
@@ -33,6 +34,7 @@ header "post_include_cpp" {
 #include "parser/print_actions.h"
 #include "parser/reference_actions.h"
 #include "parser/state.h"
+#include "parser/xml_actions.h"
 #include "semantic/semantic.h"
 
 void VelandroParser::reportError(const ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex)
@@ -177,6 +179,29 @@ void VelandroParser::skipToEnumEnd()
     }
 }
 
+void VelandroParser::closeBrokenXmlLiteral()
+{
+    int depth = xmlOpenDepth();
+    xmlCloseOpenElements();
+    endStatement();
+    while (depth > 0) {
+        switch (LA(1)) {
+        case CLOSEVEL: case ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE:
+            return;
+        case XOPEN:
+            ++depth;
+            break;
+        case XCLOSE:
+            --depth;
+            break;
+        default:
+            break;
+        }
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+}
+
 bool VelandroParser::singleValueInParentheses()
 {
     int depth = 0;
@@ -202,6 +227,14 @@ bool VelandroParser::singleValueInParentheses()
             break;
         }
     }
+}
+
+bool VelandroParser::firstBadCallHere()
+{
+    if (atTooDeepStop() || (badCallStop && LT(1).get() == badCallStop.get()))
+        return false;
+    badCallStop = LT(1);
+    return true;
 }
 
 bool VelandroParser::memberCallAhead()
@@ -275,6 +308,22 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
         skipRestOfLine();
 }
 
+void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1)->getLine() != first->getLine())
+        return;
+    if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
+        skipRestOfLine();
+    else
+        skipBlockAfterHeader(tokenCursor(), first->getType());
+}
+
+void VelandroParser::skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
+{
+    if (LT(1)->getLine() == first->getLine())
+        skipCaseBlock(tokenCursor());
+}
+
 void VelandroParser::throwTooDeep()
 {
     ANTLR_USE_NAMESPACE(antlr)RecognitionException ex(
@@ -344,11 +393,20 @@ public:
     // otherwise be read again as statements; an error on a later line
     // leaves the token for the caller.
     void skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // After a compound statement's handler: an error on the header's line
+    // skips the rest of the statement, its block and closing line included;
+    // an error on a later line leaves the token for the caller.
+    void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The same for a case of a do statement, up to the next case.
+    void skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
     // their closing keyword is never skipped.
     void skipExternLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     void reportStrayToken(const ANTLR_USE_NAMESPACE(antlr)RefToken& token);
     void skipToEnumEnd();
+    // After a syntax error inside an XML literal: its open elements closed,
+    // the statement ended, the rest of its outermost element skipped.
+    void closeBrokenXmlLiteral();
 
 private:
     // Whether the parentheses at LA(1) hold one value (no comma at their own
@@ -372,6 +430,11 @@ private:
     // The parser stands at the line end a too deep operand was cut at; a
     // list's optional line end before its closer is then not taken.
     bool atTooDeepStop() { return tooDeepStop && LT(1).get() == tooDeepStop.get(); }
+    // Calls that stop at one token are one bad call: the innermost reports,
+    // the calls around it do not; nor does any after a too deep operand,
+    // reported where it was cut.
+    ANTLR_USE_NAMESPACE(antlr)RefToken badCallStop;
+    bool firstBadCallHere();
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex);
@@ -598,7 +661,9 @@ statement
         |   printStatement
         |   whileStatement
         |   echoStatement
+        |   loopJump
         |   nativeCode { emitString(rawText); }
+        |   xmlStatement
         |   ( ( modifier )* typeSpec ID ) => declaration
         |   expressionStatement
         )
@@ -856,7 +921,14 @@ externParameter
 // A class of the PHP program, with its parent and members; no class text
 // is written.
 externClassDeclaration
-{ bool begun = false; }
+{
+    bool begun = false;
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+            "extern classes nested too deeply", getFilename(), LT(1)->getLine(),
+            LT(1)->getColumn());
+}
     :   "class"
         begun = externClassHead
         (   options { greedy = true; generateAmbigWarnings = false; }
@@ -1555,6 +1627,72 @@ eqifSeparator
     ;
 
 // ---------------------------------------------------------------------------
+// XML literals
+
+// One literal: a nested PHP array assigned to the outermost tag's variable.
+// A syntax error inside closes the elements written so far and skips the
+// rest of the outermost element, so the PHP written stays whole.
+xmlStatement
+{ XmlLiteralScope scope; }
+    :   { beginXmlLiteral(); }
+        xmlDeclaration
+        { endStatement(); }
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        reportError(ex);
+        closeBrokenXmlLiteral();
+    }
+    catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+        // the file ends here: what the literal opened is closed first
+        if (inputState->guessing == 0) {
+            xmlCloseOpenElements();
+            endStatement();
+        }
+        throw;
+    }
+
+xmlDeclaration
+{
+    // reported by the literal's statement, which skips the elements
+    NestingGuard nesting;
+    if (nesting.tooDeep())
+        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+            "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+}
+    :   open:XOPEN { xmlElementHead(open->getText()); }
+        (   xmlAttribute
+        |   EOL { xmlAttributeLineEnd(); }
+        )*
+        GREATER
+        (   literalValue { xmlContentLiteral(); }
+        |   content:TEMPLATE { xmlContentTemplate(content->getText()); }
+        |   xmlDeclaration
+        |   EOL
+            {
+                ++lineNumber;
+                emitNewlineOnce();
+            }
+        )*
+        close:XCLOSE { xmlElementClose(close->getText()); }
+        EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    ;
+
+xmlAttribute
+    :   name:ID EQUAL
+        (   r:REAL_LITERAL { xmlAttributeEntry(name->getText(), r->getText(), typeReal); }
+        |   i:INTEGER { xmlAttributeEntry(name->getText(), i->getText(), typeInteger); }
+        |   s:STRING_LITERAL { xmlAttributeEntry(name->getText(), s->getText(), typeText); }
+        )
+    ;
+
+// ---------------------------------------------------------------------------
 // Print, echo and input
 
 printStatement
@@ -1644,28 +1782,44 @@ statementOrLineEnd
         skipBadLine(first);
     }
 
-// One statement of a block, "break" and "continue" included.
+// One statement of a block or a loop body.
 loopBodyStatement
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
-    :   { emitIndent(); } loopJump
-    |   { emitIndent(); } returnStatement
+    :   { emitIndent(); } returnStatement
     |   superConstructorCall statementEnd
     |   statementOrLineEnd
     ;
-    exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipBadLine(first);
-    }
 
-// "break" or "continue", written by the innermost loop's kind.
+// "break" or "continue", written by the innermost loop's kind; with no
+// loop open, reported and not written.
 loopJump
-{ bool isContinue = LA(1) == LITERAL_continue; }
+{
+    bool isContinue = LA(1) == LITERAL_continue;
+    bool written = false;
+}
     :   ( "break" | "continue" )
-        { writeLoopJump(isContinue); }
-        statementEnd
+        { written = writeLoopJump(isContinue); }
+        loopJumpEnd[written]
+    ;
+
+// The statement end after "break" or "continue"; nothing written when the
+// jump was not.
+loopJumpEnd[bool written]
+{
+    if (written) {
+        statementEnd();
+        return;
+    }
+    if (codeEndsHere())
+        return;
+}
+    :   EOL
+        {
+            ++lineNumber;
+            emitNewlineOnce();
+        }
+    |   SEMI
+        // Never taken (the init action takes these tokens).
+    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
 
 // The body on a header's line, one level deeper.
@@ -1705,7 +1859,7 @@ nestedBlock
         {
             leaveBlock();
             indentLess();
-            emitCloseBrace();
+            closeBlock();
         }
     ;
 
@@ -1714,13 +1868,13 @@ nestedBlock
 ifStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
@@ -1737,7 +1891,7 @@ ifStatement
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         reportBadSyntax(65);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 compositeTestOperator
@@ -1750,11 +1904,17 @@ compositeTestOperator
 ifBody
     :   { resetExpressions(); }
         expression
-        { emitIfHead(); }
-        (   { enterBlock(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
+        (   {
+                headerOneLine = true;
+                enterBlock();
+            }
             oneLineBody
             {
-                emitCloseBrace();
+                closeBlock();
                 leaveBlock();
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -1762,14 +1922,14 @@ ifBody
                 {
                     enterBlock();
                     emitIndent();
-                    emitElseHead();
+                    openElseBlock();
                     indentMore();
                     emitIndent();
                 }
                 singleStatement
                 {
                     indentLess();
-                    emitCloseBrace();
+                    closeBlock();
                     leaveBlock();
                 }
             |
@@ -1786,6 +1946,7 @@ ifBody
 compositeIf
     :   { resetExpressions(); }
         bitOrExpression
+        { fillNilValue(0); }
         blockStart
         (   EOL { ++lineNumber; }
         )*
@@ -1793,7 +1954,7 @@ compositeIf
         compositeTestLine
         (   {
                 emitIndent();
-                emitElseHead();
+                openElseBlock();
                 indentMore();
             }
             compositeTestLine
@@ -1819,7 +1980,7 @@ compositeTestLine
         |   "in" inTest
         )
         {
-            emitIfHead();
+            openIfBlock();
             nextIdentifierSlot();
         }
         blockStart
@@ -1831,7 +1992,7 @@ elsePart
     :   "else"
         {
             emitIndent();
-            emitElseHead();
+            openElseBlock();
         }
         ( COLON )?
         nestedBlock
@@ -1845,13 +2006,13 @@ elsePart
 whileStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
     bool wrapped = false;
 }
     :   "while"
@@ -1859,7 +2020,11 @@ whileStatement
             resetExpressions();
             beginLoop(whileLoop);
         }
-        (   expression { writeWhileHead(false); }
+        (   expression
+            {
+                fillNilValue(0);
+                writeWhileHead(false);
+            }
         |   "forever" { writeWhileHead(true); }
         )
         (   {
@@ -1868,6 +2033,7 @@ whileStatement
                         && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
                 if (wrapped)
                     beginWhileWrapper();
+                headerOneLine = true;
             }
             oneLineBody
             {
@@ -1904,7 +2070,7 @@ whileStatement
         )
         {
             indentLess();
-            emitCloseBrace();
+            closeBlock();
             leaveBlock();
             checkWhileSteps();
             endLoop();
@@ -1916,19 +2082,19 @@ whileStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 doStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(2)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "do"
         { beginDoStatement(); }
@@ -1948,7 +2114,8 @@ doStatement
         )
         {
             indentLess();
-            emitCloseBrace();
+            closeBlock();
+            openPhpBlock("while(false);");   // the tail to come
         }
         (   "until"
             {
@@ -1957,6 +2124,7 @@ doStatement
             }
             expression
             {
+                fillNilValue(0);
                 emitCurrentExpression();
                 emitText("))");
             }
@@ -1970,6 +2138,7 @@ doStatement
                 }
                 expression
                 {
+                    fillNilValue(0);
                     emitCurrentExpression();
                     emitText("))");
                 }
@@ -1980,6 +2149,7 @@ doStatement
                 }
                 (   expression
                     {
+                        fillNilValue(0);
                         emitCurrentExpression();
                         emitCloseParen();
                     }
@@ -1998,22 +2168,14 @@ doStatement
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         reportBadSyntax(66);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // The case form of a do body: if and else on each case, the braces of the
 // else branches closed together, then the always statements.
 doCaseBody
 { OpenedState opened = saveOpened(); }
-    :   "case"
-        {
-            resetExpressions();
-            emitIndent();
-        }
-        expression
-        { emitIfHead(); }
-        blockStart
-        nestedBlock
+    :   firstCase
         ( caseClause )*
         ( elsePart )?
         {
@@ -2032,16 +2194,53 @@ doCaseBody
         ::reportError(7);
     }
 
-caseClause
-{ OpenedState opened = saveOpened(); }
+// A case whose line is bad is reported, and its block skipped up to the
+// next case; the do statement goes on with it.
+firstCase
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    OpenedState opened = saveOpened();
+}
     :   "case"
         {
-            emitIndent();
-            emitElseHead();
+            resetExpressions();
             emitIndent();
         }
         expression
-        { emitIfHead(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
+        blockStart
+        nestedBlock
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+        if (inputState->guessing != 0)
+            throw;
+        restoreOpened(opened);
+        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+            throw;
+        ::reportError(7);
+        skipBadCase(first);
+    }
+
+caseClause
+{
+    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    OpenedState opened = saveOpened();
+}
+    :   "case"
+        {
+            emitIndent();
+            openElseBlock();
+            emitIndent();
+        }
+        expression
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
         blockStart
         nestedBlock
         { incCounter(); }
@@ -2054,6 +2253,7 @@ caseClause
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(8);
+        skipBadCase(first);
     }
 
 alwaysClause
@@ -2079,17 +2279,18 @@ alwaysClause
 errorStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "error"
         { beginErrorStatement(); }
-        (   oneLineBody
+        (   { headerOneLine = true; }
+            oneLineBody
         |   blockStart
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -2099,7 +2300,7 @@ errorStatement
             SLASHERROR
         )
         {
-            emitCloseBrace();
+            closeBlock();
             leaveBlock();
         }
     ;
@@ -2109,7 +2310,7 @@ errorStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // --- Try and global
@@ -2117,13 +2318,13 @@ errorStatement
 tryStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
     bool caught = false;
 }
     :   "try"
@@ -2157,12 +2358,17 @@ tryStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
+// One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        { writeGlobalStatement(name->getText()); }
+        {
+            if (LA(1) != EOL && LA(1) != SEMI && LA(1) != Q_COMMENT && !codeEndsHere())
+                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
+            writeGlobalStatement(name->getText());
+        }
     ;
 
 // --- For
@@ -2172,13 +2378,13 @@ globalStatement
 forStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
     OpenedState opened = saveOpened();
+    headerOneLine = false;
 }
     :   "for"
         { beginForStatement(); }
@@ -2192,7 +2398,8 @@ forStatement
             forRange
         |   forIn
         )
-        (   oneLineBody
+        (   { headerOneLine = true; }
+            oneLineBody
         |   blockStart
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
@@ -2209,7 +2416,7 @@ forStatement
             throw;
         restoreOpened(opened);
         reportError(ex);
-        skipBadLine(first);
+        skipBadStatement(first);
     }
 
 // A loop variable: a declared name, or a type and a new name.
@@ -2258,7 +2465,10 @@ forHeaderEnd
 forIn
     :   { beginCollectionLoop(); }
         bitOrExpression
-        { writeCollectionHeader(); }
+        {
+            fillNilValue(0);
+            writeCollectionHeader();
+        }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2626,7 +2836,7 @@ unaryExpression
     |   notOperator
         { start = exprLength(); }
         signExpression
-        { fillNilValue(start); }
+        { completeNot(start); }
     |   postfixExpression
     ;
 
@@ -2761,7 +2971,7 @@ functionCall
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        abandonCall(call, firstBadCallHere());
         skipLineIfStuck(first);
     }
 
@@ -2793,12 +3003,21 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            memberElement
         )+
         { finishCallChain(); }
     ;
@@ -2806,7 +3025,11 @@ literalMethodCall
 // Segments of a reference, then the methods called on it; each step is the
 // next one's receiver.
 objectMemberChain
-{ ChainScope chain(inputState->guessing == 0); }
+{
+    ChainScope chain(inputState->guessing == 0);
+    // each step encloses the text before it
+    NestingSteps steps;
+}
     :   { beginObjectChain(); }
         identifierReference
         DOT
@@ -2814,10 +3037,19 @@ objectMemberChain
             identifierReference
             DOT
         )*
-        { beginChainCalls(); }
+        {
+            beginChainCalls();
+            if (steps.add())
+                throwTooDeep();
+        }
         memberElement
         (   options { greedy = true; }
-        :   DOT memberElement
+        :   DOT
+            {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            memberElement
         )*
         { finishCallChain(); }
     ;
@@ -2826,9 +3058,7 @@ objectMemberChain
 // left there.
 memberElement
 {
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
+    // its nesting is counted by the chain, step by step
     CallScope call;
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
 }
@@ -2843,7 +3073,7 @@ memberElement
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
-        abandonCall(call);
+        abandonCall(call, firstBadCallHere());
         skipLineIfStuck(first);
     }
 
@@ -3406,7 +3636,7 @@ rangeBounds
 // Type keywords
 
 declarationType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType
@@ -3429,7 +3659,7 @@ declarationType
     ;
 
 variableType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType

@@ -63,7 +63,9 @@ void endBracket(CallScope& call)
 // what its result is.
 void checkUserCall()
 {
-    currentCall->checkArguments(true);
+    // a method not found was reported: its empty record checks nothing
+    if (currentCall->name != unknownName)
+        currentCall->checkArguments(true);
     referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
     currentType = currentCall->resultType();
 }
@@ -203,6 +205,7 @@ void finishFunctionCall(CallScope& call)
         if (!call.asStatement) {
             // three assignments are no value
             reportError(5);
+            exprAppendText("null");
         } else if (callArgumentCount() == 2 && (!isVariableText(first) || !isVariableText(second))) {
             reportErrorName(40, "swap");
         } else {
@@ -254,9 +257,10 @@ void finishFunctionCall(CallScope& call)
     silentCall = 0;
 }
 
-void abandonCall(CallScope& call)
+void abandonCall(CallScope& call, bool report)
 {
-    reportBadSyntax(67);
+    if (report)
+        reportBadSyntax(67);
     silentCall = 0;
     leadingComma = 0;
     if (!call.active)
@@ -264,9 +268,12 @@ void abandonCall(CallScope& call)
     restoreReferenceDepth(call.references);
     while (exprLevel > call.level)
         popExpression();
-    // a chain goes on from its level, emptied as after a step
+    // A chain goes on from its level, emptied as after a step, with the
+    // receiver as it was; a function call leaves a value in its place.
     if (call.memberStep)
         clearExpression();
+    else
+        exprAppendText("null");
     endBracket(call);
     call.active = false;
 }
@@ -305,7 +312,7 @@ void finishArgument(bool alias)
     int parameter = currentCall ? currentCall->parameterTypeAt() : 0;
     std::string text = currentExpression();
     bool aliasParameter = isAliasParameter();
-    if (aliasParameter && !isVariableText(text))
+    if ((alias || aliasParameter) && !isVariableText(text))
         reportErrorName(44, currentCall->name);
     // A reference is the parameter's: PHP takes the variable as it is.
     if (!alias && !aliasParameter) {
@@ -376,6 +383,7 @@ void openMemberCall(CallScope& call)
     call.receiverIsVariable = !literalReceiver && isVariableText(codeBuffer);
     call.form = nullptr;
     call.row = -1;
+    call.storesInReceiver = true;
     Receiver receiver = receiverOf(type);
     calleeIndex = -1;
     switch (receiver) {
@@ -437,7 +445,7 @@ void openMemberCall(CallScope& call)
             for (int i = 0; i < row.argumentCount; ++i)
                 currentCall->addParameter(typeVar, 0);
         call.form = memberCallForm(row.kind);
-        bool needsVariable = row.modifies != 0;
+        bool needsVariable = false;
         if (!call.form) {
             text = call.receiver;
             unknownActionError(call.receiver, row.kind);
@@ -446,12 +454,15 @@ void openMemberCall(CallScope& call)
             text = memberCallOpening(*call.form, row.phpName, call.receiver, ok);
             if (!ok)
                 internalError(5004);
-            needsVariable = needsVariable || call.form->assignsReceiver ||
-                            takesReceiverByReference(row.phpName);
+            needsVariable = call.form->assignsReceiver || takesReceiverByReference(row.phpName);
         }
-        if (needsVariable && !call.receiverIsVariable)
+        // A literal takes no method that changes it; PHP stores into, or
+        // passes by reference, only a variable.
+        if ((literalReceiver && row.modifies) || (needsVariable && !call.receiverIsVariable)) {
             reportError(10);
-        else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)
+            call.storesInReceiver = false;
+            text = withoutStore(text, call.receiver);
+        } else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)
             symbolTable.foundSymbol->flags |= 64;
     }
     if (callKind == 1)
@@ -468,6 +479,12 @@ void openMemberCall(CallScope& call)
     argumentIndex = (form ? form->form : 0) + (form && form->receiverLast ? 32 : 0) +
                     (form && form->suffix ? 64 : 0);
     pushReference();
+}
+
+// The text of a form that stores into its receiver, without the store.
+std::string storeForm(const CallScope& call, const std::string& text)
+{
+    return call.storesInReceiver ? text : withoutStore(text, call.receiver);
 }
 
 void finishMemberCall(CallScope& call)
@@ -502,14 +519,14 @@ void finishMemberCall(CallScope& call)
             break;
         case CallClosing::textInsert:
             clearExpression();
-            exprAppend(textInsertText(receiver, first, second));
+            exprAppend(storeForm(call, textInsertText(receiver, first, second)));
             break;
         case CallClosing::textReserve:
             clearExpression();
-            exprAppend(textReserveText(receiver, first));
+            exprAppend(storeForm(call, textReserveText(receiver, first)));
             break;
         case CallClosing::dictUnshift:
-            setCodeBuffer(dictUnshiftText(receiver, first, second));
+            setCodeBuffer(storeForm(call, dictUnshiftText(receiver, first, second)));
             clearExpression();
             checks = false;
             break;

@@ -20,6 +20,7 @@ struct CallScope {
     // A member step: its receiver and its predefined form.
     std::string receiver;
     bool receiverIsVariable = false;
+    bool storesInReceiver = true;  // false once refused: the value alone is written
     const MemberCallForm* form = nullptr;
     int row = -1;
 };
@@ -59,8 +60,9 @@ void nameCalledFunction(const std::string& name);
 void findCallee(CallScope& call);
 void openCallArguments(CallScope& call);
 void finishFunctionCall(CallScope& call);
-// A bad call: reported, and the state the call changed restored.
-void abandonCall(CallScope& call);
+// A bad call: reported (unless `report` is false), and the state the call
+// changed restored.
+void abandonCall(CallScope& call, bool report = true);
 
 // --- Arguments
 void beginArgumentList();

@@ -9,6 +9,8 @@ extern int objectConversion;     // the conversion being ended builds a typed ar
 // Sets rawText to the PHP text of a template; prints the trace line of an
 // interpolated one.
 void takeTemplate(const std::string& token);
+// A template as one PHP double-quoted string, its names left to PHP.
+std::string phpTemplateText(const std::string& token);
 
 // --- Literals
 // A string token as PHP text (a single-quoted one holds no variables).
@@ -16,6 +18,9 @@ std::string phpStringLiteral(const std::string& token);
 // Number tokens as PHP text: PHP has no suffixes.
 std::string phpIntegerLiteral(const std::string& token);
 std::string phpRealLiteral(const std::string& token);
+// Whether an integer literal's value fits PHP's 64-bit integers.
+bool integerLiteralFits(const std::string& token);
+// The literal, its type; one beyond the 64-bit range is reported where it stands.
 void appendIntegerLiteral(const std::string& token);
 void appendRealLiteral(const std::string& token);
 void appendStringLiteral(const std::string& token);

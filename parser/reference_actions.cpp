@@ -1,10 +1,10 @@
 #include "parser/reference_actions.h"
 
-#include <cctype>
 
 #include "emit/emit.h"
 #include "parser/declaration_actions.h"
 #include "parser/state.h"
+#include "semantic/php_names.h"
 #include "semantic/semantic.h"
 
 // --- Assignment statements
@@ -66,35 +66,12 @@ bool isCompleteReference(const std::string& text)
     return (!text.empty() && text[0] == '$') || text.find("::") != std::string::npos;
 }
 
-// Names PHP reads as its own words, whatever their case: a constant named
-// so cannot stand bare, but define() takes it and constant() reads it.
-bool isPhpReservedName(const std::string& name)
-{
-    static const char* const words[] = {
-        "abstract", "and", "array", "as", "break", "callable", "case", "catch", "class",
-        "clone", "const", "continue", "declare", "default", "die", "do", "echo", "else",
-        "elseif", "empty", "enddeclare", "endfor", "endforeach", "endif", "endswitch",
-        "endwhile", "eval", "exit", "extends", "false", "final", "finally", "fn", "for",
-        "foreach", "function", "global", "goto", "if", "implements", "include",
-        "include_once", "instanceof", "insteadof", "interface", "isset", "list", "match",
-        "namespace", "new", "null", "or", "print", "private", "protected", "public",
-        "readonly", "require", "require_once", "return", "static", "switch", "throw",
-        "trait", "true", "try", "unset", "use", "var", "while", "xor", "yield"};
-    std::string lower = name;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const char* word : words)
-        if (lower == word)
-            return true;
-    return false;
-}
-
 // "$" or "$this->" before the looked-up name in codeBuffer; constants and
 // enumeration items stand as their bare name or value.
 void prefixLookedUpName(int instanceMember)
 {
     if (isConstantKind(currentKind)) {
-        if (isPhpReservedName(codeBuffer))
+        if (isPhpReservedWord(codeBuffer))
             codeBuffer = "constant(\"" + codeBuffer + "\")";
         return;
     }
@@ -107,6 +84,7 @@ void prefixLookedUpName(int instanceMember)
 void beginSegment(const std::string& name)
 {
     sliceSeen = 0;
+    elementsAreArrays = 0;
     memberName = name;
     referenceAccessKind = 1;
     rvalueFlag = 0;
@@ -157,12 +135,15 @@ void finishIndex(const std::string& bound)
     indexText = "[" + bound + "]";
     codeBuffer += indexText;
     int container = sliceContainerType;
-    if (isTypedArray(container))
+    if (elementsAreArrays)
+        currentType = typeArray;
+    else if (isTypedArray(container))
         currentType = elementType(container);
     else if (container == typeText || container == typeCharPtr)
         currentType = container;
     else
         currentType = typeVar;
+    elementsAreArrays = 0;
     indexedContainerType = container;
     referenceAccessKind = 2;
     if (sliceSeen)
@@ -175,14 +156,15 @@ void finishIndex(const std::string& bound)
 
 void checkIntervalBound()
 {
-    if (isTextType(currentType))
+    // PHP takes no array for a bound or an offset: it throws.
+    if (isTextType(currentType) || isArrayType(currentType))
         reportError(51);
 }
 
 void checkIndexBound(int boundType)
 {
     indexedByText = isTextType(boundType);
-    if (isTextType(sliceContainerType) && isTextType(boundType))
+    if ((isTextType(sliceContainerType) && isTextType(boundType)) || isArrayType(boundType))
         reportError(51);
 }
 
@@ -219,10 +201,13 @@ void finishCurrentElement()
     // The container of this element, for the removal of a nil assignment.
     indexedContainerType = currentType;
     indexedByText = 0;
-    if (isTypedArray(currentType))
+    if (elementsAreArrays)
+        currentType = typeArray;
+    else if (isTypedArray(currentType))
         currentType = elementType(currentType);
     else if (currentType == typeArray || currentType == typeDict)
         currentType = typeVar;
+    elementsAreArrays = 0;
     sliceContainerType = currentType;
     referenceAccessKind = 2;
     if (sliceSeen)
@@ -231,6 +216,7 @@ void finishCurrentElement()
 
 void finishReference()
 {
+    elementsAreArrays = 0;
     if (!assignTargetMode)
         rvalueFlag = currentType;
 }

@@ -10,6 +10,36 @@
 
 // --- Block scopes
 
+namespace {
+std::vector<std::string> phpClosers;   // of the PHP blocks open, innermost last
+}
+
+void openPhpBlock(const std::string& closer) { phpClosers.push_back(closer); }
+
+void closePhpBlocks(int count)
+{
+    for (; count > 0 && !phpClosers.empty(); --count)
+        phpClosers.pop_back();
+}
+
+void openIfBlock()
+{
+    emitIfHead();
+    openPhpBlock("}");
+}
+
+void openElseBlock()
+{
+    emitElseHead();
+    openPhpBlock("}");
+}
+
+void closeBlock()
+{
+    emitCloseBrace();
+    closePhpBlocks(1);
+}
+
 void enterBlock() { symbolTable.enterBlockScope(); }
 
 void leaveBlock() { symbolTable.leaveBlockScope(); }
@@ -17,6 +47,7 @@ void leaveBlock() { symbolTable.leaveBlockScope(); }
 OpenedState saveOpened()
 {
     OpenedState opened;
+    opened.phpBlocks = phpClosers.size();
     opened.blockDepth = blockDepth;
     opened.counterIndex = nestingCounterIndex;
     opened.identifierIndex = identifierIndex;
@@ -38,19 +69,27 @@ void restoreOpened(const OpenedState& opened)
     loopKind = opened.loopKind;
     indentLevel = opened.indentLevel;
     generatorCounter = opened.generatorCounter;
-    // what the statement left half written ends its line
+    // what the statement left half written ends its line, and the blocks
+    // it opened are closed
     if (newlineState == 0)
         emitNewline();
+    while (phpClosers.size() > opened.phpBlocks) {
+        emitIndented(phpClosers.back());
+        emitNewline();
+        phpClosers.pop_back();
+    }
 }
 
 // --- Nesting
 
-bool blocksTooDeep(int blocks, bool nestingTooDeep)
+bool blocksTooDeep(int blocks)
 {
-    return nestingTooDeep || blockDepth + blocks >= maxBlockDepth;
+    return blockDepth + blocks >= maxBlockDepth;
 }
 
 void reportBlocksTooDeep() { reportErrorText("too many nested blocks"); }
+
+bool headerOneLine = false;
 
 namespace {
 
@@ -97,18 +136,25 @@ bool isCloser(int type)
 // Whether the compound statement at LA(1) has the block form: do and try
 // always; the others unless a one-line body stands on the header's line
 // before any ":".
-bool opensBlock(const TokenCursor& tokens)
+bool opensBlock(const TokenCursor& tokens, int offset)
 {
-    int keyword = tokens.la(1);
+    int keyword = tokens.la(offset + 1);
     if (keyword == T::LITERAL_do || keyword == T::LITERAL_try)
         return true;
-    for (int i = 2;; ++i) {
+    for (int i = offset + 2;; ++i) {
         int type = tokens.la(i);
         if (endsLine(type) || type == T::COLON)
             return true;
         if (isOneLineStart(type))
             return false;
     }
+}
+
+// What ends the block of a case of a do statement.
+bool isCaseEnd(int type)
+{
+    return type == T::LITERAL_case || type == T::LITERAL_else || type == T::LITERAL_always
+        || type == T::LITERAL_until || type == T::SLASHDO;
 }
 
 void skipToken(const TokenCursor& tokens)
@@ -119,22 +165,32 @@ void skipToken(const TokenCursor& tokens)
 
 }  // namespace
 
-void skipCompoundStatement(const TokenCursor& tokens)
+namespace {
+
+// The skip from a position where `closers` are open; `statementStart` when
+// the next token may begin a statement. Without `consume` it only looks
+// ahead. True when the statement closed; false at the end of the input or
+// of the code, or at a closing keyword of an enclosing statement, where
+// it stops.
+bool skipFrom(const TokenCursor& tokens, std::vector<int> closers, bool statementStart,
+              bool consume, bool toNextCase = false)
 {
-    std::vector<int> closers;      // of the blocks open, innermost last
-    bool statementStart = true;    // the next token may begin a statement
+    int offset = 0;   // tokens looked at without consuming them
+    auto at = [&](int i) { return tokens.la(offset + i); };
     bool stepMayFollow = false;    // a one-line while just ended its line
     for (;;) {
-        int type = tokens.la(1);
+        int type = at(1);
         if (type == endOfInput || type == T::CLOSEVEL)
-            return;
+            return false;
         bool atStart = statementStart;
         statementStart = false;
+        if (toNextCase && atStart && closers.empty() && isCaseEnd(type))
+            return true;
         if (atStart && stepMayFollow && type == T::LITERAL_let) {
             // the step of the one-line while before: part of it
             stepMayFollow = false;
         } else if (atStart && closerOf(type) != 0) {
-            if (opensBlock(tokens))
+            if (opensBlock(tokens, offset))
                 closers.push_back(closerOf(type));
             else
                 stepMayFollow = type == T::LITERAL_while;
@@ -143,36 +199,86 @@ void skipCompoundStatement(const TokenCursor& tokens)
             // a block while may end with its step instead of "/while"
             closers.pop_back();
         } else if (isCloser(type)) {
-            for (size_t i = closers.size(); i > 0; --i) {
-                if (closers[i - 1] == type) {
-                    closers.resize(i - 1);
-                    break;
-                }
-            }
+            size_t i = closers.size();
+            while (i > 0 && closers[i - 1] != type)
+                --i;
+            if (i == 0)
+                return false;
+            closers.resize(i - 1);
         } else if (atStart) {
             stepMayFollow = false;
         }
-        if (closers.empty() && endsLine(type)) {
+        if (closers.empty() && endsLine(type) && !toNextCase) {
             // the statement ends with its line, unless a one-line while's
             // step follows on the next one
-            if (!(type == T::EOL && stepMayFollow && tokens.la(2) == T::LITERAL_let))
-                return;
+            if (!(type == T::EOL && stepMayFollow && at(2) == T::LITERAL_let))
+                return true;
         }
         if (type == T::EOL || type == T::Q_COMMENT || type == T::SEMI || type == T::COLON)
             statementStart = true;
-        skipToken(tokens);
+        if (consume)
+            skipToken(tokens);
+        else
+            ++offset;
     }
+}
+
+void skipRestOfLine(const TokenCursor& tokens)
+{
+    while (!endsLine(tokens.la(1)))
+        skipToken(tokens);
+}
+
+}  // namespace
+
+void skipCompoundStatement(const TokenCursor& tokens)
+{
+    if (skipFrom(tokens, {}, true, false))
+        skipFrom(tokens, {}, true, true);
+    else
+        skipRestOfLine(tokens);
+}
+
+bool lineHoldsOneLineBody(const TokenCursor& tokens)
+{
+    for (int i = 1;; ++i) {
+        int type = tokens.la(i);
+        if (endsLine(type) || type == T::COLON)
+            return false;
+        if (isOneLineStart(type))
+            return true;
+    }
+}
+
+void skipCaseBlock(const TokenCursor& tokens)
+{
+    if (skipFrom(tokens, {}, false, false, true))
+        skipFrom(tokens, {}, false, true, true);
+    else
+        skipRestOfLine(tokens);
+}
+
+void skipBlockAfterHeader(const TokenCursor& tokens, int keyword)
+{
+    std::vector<int> closers;
+    if (closerOf(keyword) != 0)
+        closers.push_back(closerOf(keyword));
+    if (skipFrom(tokens, closers, false, false))
+        skipFrom(tokens, closers, false, true);
+    else
+        skipRestOfLine(tokens);
 }
 
 // --- Break and continue
 
-void writeLoopJump(bool isContinue)
+bool writeLoopJump(bool isContinue)
 {
     if (loopKindStack.empty()) {
         ::reportError(5);
-        return;
+        return false;
     }
     emitString(loopJumpText(isContinue, loopKind));
+    return true;
 }
 
 // --- Loops
@@ -218,6 +324,7 @@ void closeCountedBraces()
     emitIndent();
     for (int i = 0; i < braces; ++i)
         emitChar('}');
+    closePhpBlocks(braces);
 }
 
 // --- While
@@ -229,6 +336,7 @@ void writeWhileHead(bool forever)
     else
         emitString("while(" + currentExpression() + ")");
     emitOpenBrace();
+    openPhpBlock("}");
     indentMore();
     enterBlock();
 }
@@ -237,6 +345,7 @@ void beginWhileWrapper()
 {
     emitIndented("do");
     emitOpenBrace();
+    openPhpBlock("} while(false);");
 }
 
 void endWhileWrapper()
@@ -244,6 +353,7 @@ void endWhileWrapper()
     emitIndent();
     emitText("} while(false);");
     emitNewline();
+    closePhpBlocks(1);
 }
 
 void checkWhileSteps()
@@ -260,6 +370,7 @@ void beginDoStatement()
     resetExpressions();
     emitText("do");
     emitOpenBrace();
+    openPhpBlock("} while(false);");
     beginLoop(doLoop);
     pushCounter();
     indentMore();
@@ -267,6 +378,7 @@ void beginDoStatement()
 
 void endDoStatement()
 {
+    closePhpBlocks(1);
     popCounter();
     endLoop();
     leaveBlock();
@@ -278,6 +390,7 @@ void beginErrorStatement()
 {
     emitText("if($error===false)");
     emitOpenBrace();
+    openPhpBlock("}");
     enterBlock();
 }
 
@@ -288,6 +401,7 @@ void beginTryStatement()
     emitText("try");
     emitNewline();
     emitIndented("{");
+    openPhpBlock("} finally {}");
     indentMore();
     emitIndent();
     enterBlock();
@@ -299,6 +413,7 @@ void beginCatch()
     leaveBlock();   // the try block's
     indentLess();
     emitIndented("}\n");
+    closePhpBlocks(1);
     emitIndented("catch(");
 }
 
@@ -317,6 +432,7 @@ void writeCaughtVariable()
 void beginCatchBlock()
 {
     emitIndented("{");
+    openPhpBlock("}");
     indentMore();
     emitIndent();
     enterBlock();
@@ -329,6 +445,7 @@ void closeTryStatement(bool caught)
     indentLess();
     // PHP refuses a try without a catch or a finally
     emitIndented(caught ? "}" : "} finally {}");
+    closePhpBlocks(1);
 }
 
 // --- Global
@@ -440,6 +557,7 @@ void takeExpressionStep()
 void writeRangeHeader()
 {
     emitRangeHeader(forVariable, rangeStart, rangeEnd, rangeInclusive, rangeDescending, rangeStep);
+    openPhpBlock("}");
 }
 
 void beginCollectionLoop() { resetExpressions(); }
@@ -453,11 +571,12 @@ void writeCollectionHeader()
                            symbolTable.scopeCounterText);
     else
         emitForeachHeader(collection, forVariable, forValueVariable, forKeyValue != 0);
+    openPhpBlock("}");
 }
 
 void endForStatement()
 {
-    emitCloseBrace();
+    closeBlock();
     endLoop();
     leaveBlock();
 }

@@ -11,10 +11,21 @@
 void enterBlock();
 void leaveBlock();
 
+// The PHP blocks the compound statements have opened, each with the text
+// that closes it. A block head is written with its closer pushed; a close
+// pops it.
+void openIfBlock();     // emitIfHead
+void openElseBlock();   // emitElseHead
+void closeBlock();      // emitCloseBrace
+void openPhpBlock(const std::string& closer);
+void closePhpBlocks(int count);
+
 // What a compound statement opens: a handler that leaves the statement
 // half done gives all of it back, so that the lines after it keep their
-// own indentation, scopes and loop kind.
+// own indentation, scopes and loop kind, and the PHP written so far is
+// closed.
 struct OpenedState {
+    size_t phpBlocks = 0;
     int blockDepth = -1;
     int counterIndex = 0;
     int identifierIndex = 0;
@@ -28,10 +39,11 @@ void restoreOpened(const OpenedState& opened);
 
 // --- Nesting
 // A compound statement that needs `blocks` more block scopes than the
-// table has, or that nests deeper than the parser allows, is reported
-// ("too many nested blocks", once until the nesting is back within the
-// table) and skipped whole.
-bool blocksTooDeep(int blocks, bool nestingTooDeep);
+// table has is reported ("too many nested blocks") and skipped whole. The
+// table bounds how deep the statement rules recurse; they do not count as
+// expression nesting, whose operator count starts anew with each
+// statement's expression only outside every nesting.
+bool blocksTooDeep(int blocks);
 void reportBlocksTooDeep();
 
 // The token stream as the skip below reads it: la(i) is the type of the
@@ -43,14 +55,29 @@ struct TokenCursor {
     std::function<int()> lineEnds;
 };
 // Skips one compound statement, its nested blocks included, from its
-// keyword up to the line end after it, which stays. Counts the skipped
-// line ends in lineNumber.
+// keyword up to the line end after it, which stays. A block that does not
+// close before the end of the code (or before a closing keyword of an
+// enclosing statement) is not skipped: only the rest of the line is.
+// Counts the skipped line ends in lineNumber.
 void skipCompoundStatement(const TokenCursor& tokens);
+// The same from inside the header of a block-form statement of the given
+// keyword: the rest of the header, the block and its closing line.
+void skipBlockAfterHeader(const TokenCursor& tokens, int keyword);
+// Whether the rest of the line holds a one-line body (a one-line start
+// before any ":").
+bool lineHoldsOneLineBody(const TokenCursor& tokens);
+// From inside the line of a case of a do statement: the rest of the line
+// and the case's block, up to the next case, else, always, until or "/do".
+void skipCaseBlock(const TokenCursor& tokens);
+
+// Set when the statement being parsed took its one-line form, so that a
+// handler knows whether a block follows its header.
+extern bool headerOneLine;
 
 // --- Break and continue
-// Written by the innermost loop's kind; with no loop open, code 5 and
-// nothing written. The caller ends the statement.
-void writeLoopJump(bool isContinue);
+// Written by the innermost loop's kind; with no loop open, code 5, nothing
+// written and false. The caller ends the statement.
+bool writeLoopJump(bool isContinue);
 
 // --- Loops
 // Starts a loop of the given kind (the enclosing kind saved).

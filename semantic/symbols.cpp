@@ -1,9 +1,12 @@
 #include "semantic/symbols.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "emit/state.h"
 #include "semantic/messages.h"
+#include "semantic/text_util.h"
 #include "semantic/types.h"
 
 const std::string unknownName = "?";
@@ -198,19 +201,80 @@ bool FunctionRecord::matchSignature(FunctionRecord& other) {
 
 namespace {
 
-// The key under which equalsIgnoreCaseBytes sees two names as equal.
-std::string foldedKey(const std::string& name) {
-    std::string key(name);
-    for (char& c : key) c = static_cast<char>(static_cast<unsigned char>(c) | 0x20);
-    return key;
+// FNV-1a over the name, exactly or with each byte or-ed with 0x20, the
+// key under which equalsIgnoreCaseBytes sees two names as equal.
+uint32_t hashName(const std::string& name, bool folded) {
+    uint32_t h = 2166136261u;
+    const unsigned char mask = folded ? 0x20 : 0;
+    for (char c : name) h = (h ^ (static_cast<unsigned char>(c) | mask)) * 16777619u;
+    return h;
 }
 
-int indexIn(const std::unordered_map<std::string, int>& index, const std::string& key) {
-    auto it = index.find(key);
-    return it == index.end() ? -1 : it->second;
+bool sameName(const std::string& a, const std::string& b, bool folded) {
+    return folded ? equalsIgnoreCaseBytes(a, b) : a == b;
+}
+
+// A pool of symbol-sized blocks, carved from large chunks and reused
+// through a free list.
+class SymbolPool {
+public:
+    void* take() {
+        if (free_) {
+            Free* block = free_;
+            free_ = block->next;
+            return block;
+        }
+        if (left_ == 0) {
+            chunks_.emplace_back(new Block[kChunk]);
+            next_ = chunks_.back().get();
+            left_ = kChunk;
+        }
+        --left_;
+        return next_++;
+    }
+    void give(void* block) {
+        Free* f = static_cast<Free*>(block);
+        f->next = free_;
+        free_ = f;
+    }
+
+private:
+    struct Free {
+        Free* next;
+    };
+    union Block {
+        Free free;
+        alignas(Symbol) unsigned char bytes[sizeof(Symbol)];
+    };
+    static constexpr size_t kChunk = 1024;
+    std::vector<std::unique_ptr<Block[]>> chunks_;
+    Block* next_ = nullptr;
+    size_t left_ = 0;
+    Free* free_ = nullptr;
+};
+
+SymbolPool& symbolPool() {
+    static SymbolPool* pool = new SymbolPool();  // outlives every symbol
+    return *pool;
 }
 
 }  // namespace
+
+void* Symbol::operator new(size_t size) {
+    void* block = size != sizeof(Symbol) ? ::operator new(size) : symbolPool().take();
+    run_records::add(block, [](void* p) { delete static_cast<Symbol*>(p); });
+    return block;
+}
+
+void Symbol::operator delete(void* block, size_t size) {
+    if (!block) return;
+    run_records::remove(block);
+    if (size != sizeof(Symbol)) {
+        ::operator delete(block);
+        return;
+    }
+    symbolPool().give(block);
+}
 
 SymbolList& SymbolList::operator=(std::initializer_list<Symbol*> symbols) {
     clear();
@@ -219,21 +283,55 @@ SymbolList& SymbolList::operator=(std::initializer_list<Symbol*> symbols) {
 }
 
 void SymbolList::push_back(Symbol* symbol) {
-    int i = static_cast<int>(items.size());
+    uint32_t item = static_cast<uint32_t>(items.size()) + 1;
     items.push_back(symbol);
     if (!symbol) return;
-    exact.emplace(symbol->name, i);
-    folded.emplace(foldedKey(symbol->name), i);
+    // At most three quarters full, so that a miss ends soon.
+    if ((used + 1) * 4 > slots.size() * 3) grow();
+    const uint32_t hash = hashName(symbol->name, true);
+    const size_t mask = slots.size() - 1;
+    size_t at = hash & mask;
+    while (slots[at].item != 0) at = (at + 1) & mask;
+    slots[at] = Slot{hash, item};
+    ++used;
 }
 
 void SymbolList::clear() {
     items.clear();
-    exact.clear();
-    folded.clear();
+    slots.clear();
+    used = 0;
 }
 
-int SymbolList::indexOf(const std::string& name) const { return indexIn(exact, name); }
-
-int SymbolList::indexOfIgnoreCase(const std::string& name) const {
-    return indexIn(folded, foldedKey(name));
+void SymbolList::grow() {
+    std::vector<Slot> old;
+    old.swap(slots);
+    slots.assign(old.empty() ? 16 : old.size() * 2, Slot{0, 0});
+    const size_t mask = slots.size() - 1;
+    // In the order the symbols were added, so that each hash keeps its order.
+    std::vector<Slot> live;
+    live.reserve(used);
+    for (const Slot& slot : old)
+        if (slot.item != 0) live.push_back(slot);
+    std::sort(live.begin(), live.end(), [](const Slot& a, const Slot& b) { return a.item < b.item; });
+    for (const Slot& slot : live) {
+        size_t at = slot.hash & mask;
+        while (slots[at].item != 0) at = (at + 1) & mask;
+        slots[at] = slot;
+    }
 }
+
+int SymbolList::lookup(const std::string& name, bool ignoreCase) const {
+    if (slots.empty()) return -1;
+    const uint32_t hash = hashName(name, true);
+    const size_t mask = slots.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots[at];
+        if (slot.item == 0) return -1;
+        if (slot.hash == hash && sameName(items[slot.item - 1]->name, name, ignoreCase))
+            return static_cast<int>(slot.item) - 1;
+    }
+}
+
+int SymbolList::indexOf(const std::string& name) const { return lookup(name, false); }
+
+int SymbolList::indexOfIgnoreCase(const std::string& name) const { return lookup(name, true); }

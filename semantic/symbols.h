@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <cstddef>
 #include <unordered_map>
 #include <vector>
+
+#include "semantic/run_records.h"
 
 // Name of an empty record made by a failed search.
 extern const std::string unknownName;
@@ -24,6 +27,12 @@ struct Symbol {
     // Kind and class index from currentKind and currentClassIndex.
     Symbol(const std::string& name, uint32_t flags);
     Symbol(const std::string& name, const std::string& phpText, uint32_t flags);
+
+    // Symbols come from one pool: a long program declares tens of
+    // thousands, and a heap block each cost time and a header apiece.
+    // Each is a record of the run too (semantic/run_records.h).
+    static void* operator new(size_t size);
+    static void operator delete(void* block, size_t size);
 };
 
 // An ordered list of symbols that also finds a name without walking the
@@ -53,12 +62,24 @@ public:
     int indexOfIgnoreCase(const std::string& name) const;
 
 private:
+    // Open addressing over the list itself, one slot per symbol: a slot
+    // holds the hash of the name with its case folded as
+    // equalsIgnoreCaseBytes folds it, and an index into items plus one (0 is
+    // empty). Symbols of one hash lie along the probe sequence in the order
+    // they were added, so the first match of a probe is the first entry.
+    struct Slot {
+        uint32_t hash;
+        uint32_t item;
+    };
+    void grow();
+    int lookup(const std::string& name, bool ignoreCase) const;
+
     std::vector<Symbol*> items;
-    std::unordered_map<std::string, int> exact;
-    std::unordered_map<std::string, int> folded;
+    std::vector<Slot> slots;
+    size_t used = 0;
 };
 
-struct FunctionRecord {
+struct FunctionRecord : RunRecord<FunctionRecord> {
     std::string name;
     std::string phpName;
     uint32_t staticMark = 0;

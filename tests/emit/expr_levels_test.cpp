@@ -20,6 +20,47 @@ TEST_F(EmitExprLevels, NestedLevelsAppendToTheLevelBelow)
     EXPECT_EQ(exprLength(), 12);
 }
 
+// Deep nesting stays linear: a level closing into an empty parent hands
+// over its text, it is not copied (each closing copied the whole text, in
+// time and memory quadratic in the nesting).
+TEST_F(EmitExprLevels, ClosedLevelMovesIntoAnEmptyParent)
+{
+    const std::string inner(1000, 'a');
+    pushExpression();
+    pushExpression();
+    exprAppend(inner);
+    const char* buffer = exprText[exprLevel].data();
+    popExpressionAppend();
+    EXPECT_EQ(exprText[exprLevel].data(), buffer);
+    popExpressionParenthesized();
+    EXPECT_EQ(exprLevel, 0);
+    EXPECT_EQ(currentExpression(), "(" + inner + ")");
+
+    // A parent with text of its own keeps it in front.
+    resetExpressions();
+    exprAppend("$x=");
+    pushExpression();
+    exprAppend("1");
+    popExpressionAppend();
+    EXPECT_EQ(currentExpression(), "$x=1");
+}
+
+// A long left operand saved for a list operator ("|", "&", "^") and taken
+// back is handed over, not copied: a chain of them copied its whole text at
+// each operator.
+TEST_F(EmitExprLevels, SavedLeftOperandIsHandedOver)
+{
+    exprAppend(std::string(1000, 'b'));
+    const char* buffer = exprText[exprLevel].data();
+    saveLeftOperand();
+    EXPECT_EQ(currentExpression(), "");
+    std::string left = restoreLeftOperandText();
+    EXPECT_EQ(left.data(), buffer);
+    exprAppend(std::move(left));
+    EXPECT_EQ(exprText[exprLevel].data(), buffer);
+    EXPECT_EQ(popLeftType(), currentType);
+}
+
 TEST_F(EmitExprLevels, MarksAreKeptPerLevel)
 {
     exprAppend("$a");

@@ -153,3 +153,22 @@ TEST(HeadDeclarations, DefinesPairNamesWithSignatures)
 }
 
 }  // namespace
+
+namespace {
+
+// Nesting without bound ends in diagnostics, not in a stack overflow.
+TEST(HeadDeclarations, DeeplyNestedExternClassesAreRefused)
+{
+    startRun();
+    std::string text = "extern\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "class C" + std::to_string(i) + "\n";
+    text += "/extern\n";
+    Translation t = translate(text);
+    EXPECT_FALSE(t.escaped);
+    EXPECT_TRUE(t.closed);
+    EXPECT_GT(t.errors, 0);
+    EXPECT_NE(t.err.find("extern classes nested too deeply"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include "parser/xml_actions.h"
+
+#include "emit/emit.h"
+#include "emit/enumerations.h"
+#include "emit/xml.h"
+#include "parser/file_actions.h"
+#include "parser/literal_actions.h"
+#include "parser/state.h"
+#include "semantic/php_names.h"
+#include "semantic/semantic.h"
+
+XmlLiteralScope::XmlLiteralScope() : openNames(stringStack.size()) {}
+
+XmlLiteralScope::~XmlLiteralScope()
+{
+    if (stringStack.size() > openNames)
+        stringStack.resize(openNames);
+}
+
+namespace {
+// A literal's PHP text, as the literal is written in an expression.
+std::string literalText(const std::string& text, int type)
+{
+    if (type == typeReal)
+        return phpRealText(text);
+    if (type == typeText)
+        return phpStringLiteral(text);
+    return phpIntegerText(text);
+}
+}
+
+void beginXmlLiteral()
+{
+    resetExpressions();
+    xmlTopLevel = 1;
+    xmlElementClosed = 0;
+    xmlAttributeWritten = 0;
+    xmlBeginLiteral();
+}
+
+void xmlElementHead(const std::string& token)
+{
+    std::string name = token.substr(1);
+    pushString(name);
+    if (xmlTopLevel) {
+        // PHP keeps $this and $GLOBALS: the literal is then no assignment
+        bool reserved = isPhpReservedVariableName(name);
+        currentType = typeDict;
+        currentIdentifier = name;
+        setCodeBuffer(name);
+        // the tag's variable is an ordinary one, whatever the last lookup left
+        currentKind = 1;
+        staticModifier = 0;
+        currentClassIndex = -3;
+        if (reserved)
+            reportAlreadyDeclaredIn(74);
+        else
+            declareVariable(64);
+        xmlWriteHead(name, true, !reserved);
+    } else {
+        xmlWriteHead(name, false, true);
+    }
+    xmlElementClosed = 0;
+    xmlAttributeWritten = 0;
+    xmlTopLevel = 0;
+}
+
+void xmlAttributeEntry(const std::string& name, const std::string& token, int type)
+{
+    xmlAttributeWritten = 1;
+    xmlWriteAttribute(name, literalText(token, type));
+}
+
+void xmlAttributeLineEnd()
+{
+    ++lineNumber;
+    emitNewlineOnce();
+    xmlWriteAttributeBreak();
+}
+
+void xmlContentLiteral()
+{
+    xmlWriteContent(literalText(currentIdentifier, currentType));
+}
+
+void xmlContentTemplate(const std::string& token)
+{
+    xmlWriteContent(phpTemplateText(token));
+    lineNumber += countLineEnds(token);
+}
+
+// Reported on the closing tag's own line; its line end is counted after.
+void xmlElementClose(const std::string& token)
+{
+    emitNewlineOnce();
+    std::string name = token.size() >= 3 ? token.substr(2, token.size() - 3) : "";
+    std::string open = popString();
+    if (name != open)
+        reportError(90);
+    emitNewlineOnce();
+    xmlWriteClose();
+    xmlElementClosed = 1;
+}

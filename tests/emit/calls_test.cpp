@@ -1,0 +1,66 @@
+// The PHP forms of calls that emit/calls builds from texts alone.
+#include <gtest/gtest.h>
+
+#include "emit/calls.h"
+
+namespace {
+
+TEST(CallForms, VariableTexts)
+{
+    const char* variables[] = {"$a", "$this->x", "$a[1]", "$a[$b[\"]\"]]->c", "Counter::$total",
+                               "self::$n[2]", "$p->items"};
+    const char* values[] = {"", "$", "1", "\"x\"", "trim($s)", "$a.$b", "$a+1",
+                            "array(1)", "$f()", "$a[1", "Counter::make()", "$a->b()"};
+    for (const char* text : variables)
+        EXPECT_TRUE(isVariableText(text)) << text;
+    for (const char* text : values)
+        EXPECT_FALSE(isVariableText(text)) << text;
+}
+
+TEST(CallForms, OpeningAndClosingByForm)
+{
+    struct Case {
+        int kind;
+        const char* phpName;
+        bool hasArguments;
+        const char* opening;
+        const char* closing;
+    } cases[] = {
+        {1, "strlen", false, "strlen", ")"},
+        {2, "implode", true, "implode", ",$r)"},
+        {2, "implode", false, "implode", "$r)"},
+        {6, "file", true, "$r=file", ")"},
+        {7, "fopen", true, "$r=fopen", "))"},
+        {8, "fgets,65536", false, "fgets", ",65536)"},
+        {15, "str_replace", true, "$r=str_replace", ",$r)"},
+    };
+    for (const Case& c : cases) {
+        const MemberCallForm* form = memberCallForm(c.kind);
+        ASSERT_NE(form, nullptr) << c.kind;
+        bool ok = false;
+        EXPECT_EQ(memberCallOpening(*form, c.phpName, "$r", ok), c.opening) << c.kind;
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(memberCallClosing(*form, c.phpName, "$r", c.hasArguments), c.closing) << c.kind;
+    }
+    bool ok = true;
+    memberCallOpening(*memberCallForm(8), "fgets", "$r", ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(memberCallForm(3), nullptr);
+}
+
+TEST(CallForms, InlineForms)
+{
+    EXPECT_EQ(signText("$b-4"), "(($b-4)?($b-4)/abs($b-4):0)");
+    EXPECT_EQ(pluralText("$n"), "($n>1?\"s\":\"\")");
+    EXPECT_EQ(pluralText("12"), "(12>1?\"s\":\"\")");
+    EXPECT_EQ(pluralText("$a+$b"), "(($a+$b)>1?\"s\":\"\")");
+    EXPECT_EQ(swapText("$_I1", "$a", "$b"), "$_I1=$a;$a=$b;$b=$_I1");
+    EXPECT_EQ(withoutStore("$s=str_repeat(0,2)", "$s"), "str_repeat(0,2)");
+    EXPECT_EQ(withoutStore("strlen($s)", "$s"), "strlen($s)");
+    // a long value stands once, named by a temporary after that
+    std::string longValue(300, '1');
+    std::string sign = signText(longValue);
+    EXPECT_EQ(sign.find(longValue), sign.rfind(longValue));
+}
+
+}  // namespace

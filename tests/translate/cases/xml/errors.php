@@ -1,0 +1,14 @@
+<?php
+$a=[
+"b"=>["data"=>"x"]];
+["data"=>"me"
+];
+["data"=>"all"
+];
+$a=[
+];
+$bad=[];
+
+echo "after", "\n";
+
+?>
