@@ -308,6 +308,7 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
 
 void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
+    reportedToken = LT(1);
     if (LT(1)->getLine() != first->getLine())
         return;
     if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
@@ -395,6 +396,12 @@ public:
     // skips the rest of the statement, its block and closing line included;
     // an error on a later line leaves the token for the caller.
     void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The token a compound statement's handler stopped at, already reported.
+    ANTLR_USE_NAMESPACE(antlr)RefToken reportedToken;
+    bool alreadyReported(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
+    {
+        return reportedToken && token.get() == reportedToken.get();
+    }
     // The same for a case of a do statement, up to the next case.
     void skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
@@ -639,6 +646,21 @@ options { defaultErrorHandler = true; }
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
+    |   strayClosingLine
+    ;
+
+// A closing keyword, or a part of a compound statement, that no statement
+// opened: reported (unless a statement's handler just reported it), its
+// line skipped, and the file or the block read on.
+strayClosingLine
+    :   {
+            if (!alreadyReported(LT(1)))
+                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
+        }
+        (   SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY
+        |   "else" | "case" | "always" | "until" | "catch" | "let"
+        )
+        { skipRestOfLine(); }
     ;
 
 statement
@@ -1848,6 +1870,7 @@ nestedBlock
         }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         {
             leaveBlock();
@@ -1866,6 +1889,7 @@ ifStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHIF);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2004,6 +2028,7 @@ whileStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHWHILE);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool wrapped = false;
@@ -2041,6 +2066,7 @@ whileStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             {
                 indentLess();
@@ -2086,6 +2112,7 @@ doStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHDO);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2102,6 +2129,7 @@ doStatement
         |   { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
         )
@@ -2255,6 +2283,7 @@ alwaysClause
         ( COLON )?
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
     ;
     exception
@@ -2277,6 +2306,7 @@ errorStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHERROR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2288,6 +2318,7 @@ errorStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHERROR
@@ -2316,6 +2347,7 @@ tryStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHTRY);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool caught = false;
@@ -2324,6 +2356,7 @@ tryStatement
         { beginTryStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   statementOrLineEnd
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         (   "catch"
             {
@@ -2340,6 +2373,7 @@ tryStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
         )?
         { closeTryStatement(caught); }
@@ -2376,6 +2410,7 @@ forStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHFOR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2397,6 +2432,7 @@ forStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHFOR
