@@ -71,7 +71,8 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
         return;
     }
     int skipped = 0;
-    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+    // "/class" stays for the class it ends, whatever failed inside it.
+    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && !(inClass && LA(1) == SLASHCLASS)) {
         skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
@@ -91,7 +92,8 @@ void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow
 // inside a line it is part of what is skipped.
 void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
+           !(inClass && LA(1) == SLASHCLASS)) {
         if (follow.member(LA(1))) {
             bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
                                       LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
@@ -643,6 +645,7 @@ options { defaultErrorHandler = true; }
         callStatement
         statementEnd
     |   ( ATCHAR ID ) => atCallStatement statementEnd
+    |   superConstructorCall statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
@@ -1213,7 +1216,10 @@ classDeclaration
     :   "class" { beginClassHead(); }
         classHead
         { openClassBody(); }
-        ( classBodyElement )*
+        (   // the end of the input ends the class (no "/class")
+            { LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE }?
+            classBodyElement
+        )*
         SLASHCLASS
         { closeClass(); }
     ;
@@ -1801,6 +1807,7 @@ statementOrLineEnd
 // One statement of a block or a loop body.
 loopBodyStatement
     :   { emitIndent(); } returnStatement
+    |   superConstructorCall statementEnd
     |   statementOrLineEnd
     ;
 
