@@ -16,7 +16,8 @@ int declareVariable(int extraFlags)
     SymbolTable& table = symbolTable;
     const std::string& name = currentIdentifier;
     Symbol* symbol = new Symbol(name, name,
-                                static_cast<uint32_t>(extraFlags | currentType | staticModifier),
+                                static_cast<uint32_t>(extraFlags | currentType | staticModifier) |
+                                    (currentType == typeArray ? arrayElementsMark : 0),
                                 static_cast<uint32_t>(currentKind), currentClassIndex);
     bool added = false;
     // PHP keeps $GLOBALS for itself and refuses to compile an assignment

@@ -86,6 +86,20 @@ static void putIndentation(int levels)
         put("   ", 3);
 }
 
+std::string inlinePageText(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '<' && i + 1 < text.size() && text[i + 1] == '?') {
+            out += "<<?php ?>";
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
 void emitNewline()
 {
     put("\n", 1);

@@ -20,6 +20,12 @@ bool openOutputFile(const std::string& name);
 // Closes the output file when one is open and puts it in its target's place.
 void closeOutputFile();
 
+// Page text as PHP prints it unchanged: every "<?" in it (the opener of
+// "<?php", "<?=", and of a short tag where those are on) is broken by an
+// empty code block, "<" "<?php ?>" "?", so none runs as PHP whatever
+// short_open_tag says.
+std::string inlinePageText(const std::string& text);
+
 void emitNewline();
 void emitNewlineOnce();
 void emitBlankLine();

@@ -19,6 +19,8 @@ extern int currentClassIndex;
 extern int assignedFlag;                // 64 mark of the symbol last used
 extern int staticFlag;                  // 128 mark of the symbol last used
 extern int specialObjectFlag;           // 256 mark of the symbol last used
+extern unsigned arrayElementsMark;      // 512 when the type being declared holds arrays (int[][])
+extern int elementsAreArrays;           // the name last used holds arrays, until its first index
 extern FunctionRecord* currentCall;     // record of the call being checked
 extern FunctionRecord* currentFunction; // record of the function being defined
 extern int staticMethodMarker;

@@ -170,7 +170,7 @@ private:
 
     static bool exact(double value) { return std::fabs(value) < exactLimit; }
 
-    static constexpr int maxDepth = 10000;
+    static constexpr int maxDepth = 3000;   // deeper than any bound the parser takes
     const std::string& text_;
     size_t pos_ = 0;
     int depth_ = 0;

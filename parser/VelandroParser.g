@@ -71,7 +71,8 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
         return;
     }
     int skipped = 0;
-    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+    // "/class" stays for the class it ends, whatever failed inside it.
+    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && !(inClass && LA(1) == SLASHCLASS)) {
         skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
@@ -91,7 +92,8 @@ void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow
 // inside a line it is part of what is skipped.
 void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
+           !(inClass && LA(1) == SLASHCLASS)) {
         if (follow.member(LA(1))) {
             bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
                                       LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
@@ -308,9 +310,10 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
 
 void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
+    reportedToken = LT(1);
     if (LT(1)->getLine() != first->getLine())
         return;
-    if (headerOneLine)
+    if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
         skipRestOfLine();
     else
         skipBlockAfterHeader(tokenCursor(), first->getType());
@@ -395,6 +398,12 @@ public:
     // skips the rest of the statement, its block and closing line included;
     // an error on a later line leaves the token for the caller.
     void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The token a compound statement's handler stopped at, already reported.
+    ANTLR_USE_NAMESPACE(antlr)RefToken reportedToken;
+    bool alreadyReported(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
+    {
+        return reportedToken && token.get() == reportedToken.get();
+    }
     // The same for a case of a do statement, up to the next case.
     void skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
@@ -636,9 +645,25 @@ options { defaultErrorHandler = true; }
         callStatement
         statementEnd
     |   ( ATCHAR ID ) => atCallStatement statementEnd
+    |   superConstructorCall statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
+    |   strayClosingLine
+    ;
+
+// A closing keyword, or a part of a compound statement, that no statement
+// opened: reported (unless a statement's handler just reported it), its
+// line skipped, and the file or the block read on.
+strayClosingLine
+    :   {
+            if (!alreadyReported(LT(1)))
+                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
+        }
+        (   SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY
+        |   "else" | "case" | "always" | "until" | "catch" | "let"
+        )
+        { skipRestOfLine(); }
     ;
 
 statement
@@ -1191,7 +1216,10 @@ classDeclaration
     :   "class" { beginClassHead(); }
         classHead
         { openClassBody(); }
-        ( classBodyElement )*
+        (   // the end of the input ends the class (no "/class")
+            { LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE }?
+            classBodyElement
+        )*
         SLASHCLASS
         { closeClass(); }
     ;
@@ -1779,6 +1807,7 @@ statementOrLineEnd
 // One statement of a block or a loop body.
 loopBodyStatement
     :   { emitIndent(); } returnStatement
+    |   superConstructorCall statementEnd
     |   statementOrLineEnd
     ;
 
@@ -1848,6 +1877,7 @@ nestedBlock
         }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         {
             leaveBlock();
@@ -1861,12 +1891,12 @@ nestedBlock
 ifStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHIF);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -1898,7 +1928,10 @@ compositeTestOperator
 ifBody
     :   { resetExpressions(); }
         expression
-        { openIfBlock(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
         (   {
                 headerOneLine = true;
                 enterBlock();
@@ -1937,6 +1970,7 @@ ifBody
 compositeIf
     :   { resetExpressions(); }
         bitOrExpression
+        { fillNilValue(0); }
         blockStart
         (   EOL { ++lineNumber; }
         )*
@@ -1996,12 +2030,12 @@ elsePart
 whileStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHWHILE);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool wrapped = false;
@@ -2011,7 +2045,11 @@ whileStatement
             resetExpressions();
             beginLoop(whileLoop);
         }
-        (   expression { writeWhileHead(false); }
+        (   expression
+            {
+                fillNilValue(0);
+                writeWhileHead(false);
+            }
         |   "forever" { writeWhileHead(true); }
         )
         (   {
@@ -2035,6 +2073,7 @@ whileStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             {
                 indentLess();
@@ -2075,12 +2114,12 @@ whileStatement
 doStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(2)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHDO);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2097,6 +2136,7 @@ doStatement
         |   { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
         )
@@ -2112,6 +2152,7 @@ doStatement
             }
             expression
             {
+                fillNilValue(0);
                 emitCurrentExpression();
                 emitText("))");
             }
@@ -2125,6 +2166,7 @@ doStatement
                 }
                 expression
                 {
+                    fillNilValue(0);
                     emitCurrentExpression();
                     emitText("))");
                 }
@@ -2135,6 +2177,7 @@ doStatement
                 }
                 (   expression
                     {
+                        fillNilValue(0);
                         emitCurrentExpression();
                         emitCloseParen();
                     }
@@ -2192,7 +2235,10 @@ firstCase
             emitIndent();
         }
         expression
-        { openIfBlock(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
         blockStart
         nestedBlock
     ;
@@ -2219,7 +2265,10 @@ caseClause
             emitIndent();
         }
         expression
-        { openIfBlock(); }
+        {
+            fillNilValue(0);   // nil writes no text
+            openIfBlock();
+        }
         blockStart
         nestedBlock
         { incCounter(); }
@@ -2241,6 +2290,7 @@ alwaysClause
         ( COLON )?
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
     ;
     exception
@@ -2258,12 +2308,12 @@ alwaysClause
 errorStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHERROR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2275,6 +2325,7 @@ errorStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHERROR
@@ -2298,12 +2349,12 @@ errorStatement
 tryStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHTRY);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool caught = false;
@@ -2312,6 +2363,7 @@ tryStatement
         { beginTryStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   statementOrLineEnd
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         (   "catch"
             {
@@ -2328,6 +2380,7 @@ tryStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
         )?
         { closeTryStatement(caught); }
@@ -2342,9 +2395,14 @@ tryStatement
         skipBadStatement(first);
     }
 
+// One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        { writeGlobalStatement(name->getText()); }
+        {
+            if (LA(1) != EOL && LA(1) != SEMI && LA(1) != Q_COMMENT && !codeEndsHere())
+                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
+            writeGlobalStatement(name->getText());
+        }
     ;
 
 // --- For
@@ -2354,12 +2412,12 @@ globalStatement
 forStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHFOR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2381,6 +2439,7 @@ forStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHFOR
@@ -2442,7 +2501,10 @@ forHeaderEnd
 forIn
     :   { beginCollectionLoop(); }
         bitOrExpression
-        { writeCollectionHeader(); }
+        {
+            fillNilValue(0);
+            writeCollectionHeader();
+        }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2810,7 +2872,7 @@ unaryExpression
     |   notOperator
         { start = exprLength(); }
         signExpression
-        { fillNilValue(start); }
+        { completeNot(start); }
     |   postfixExpression
     ;
 
@@ -3610,7 +3672,7 @@ rangeBounds
 // Type keywords
 
 declarationType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType
@@ -3633,7 +3695,7 @@ declarationType
     ;
 
 variableType
-    :   { currentClassIndex = -3; }
+    :   { beginTypeName(); }
         (   "void" { currentType = 1; }
         |   "byte" { currentType = 2; }
         |   booleanType

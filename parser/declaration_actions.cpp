@@ -51,8 +51,15 @@ void finishClassType()
     qualifiedClassName = symbolTable.foundClassName();
 }
 
+void beginTypeName()
+{
+    currentClassIndex = -3;
+    arrayElementsMark = 0;
+}
+
 void textTypeName()
 {
+    arrayElementsMark = 0;
     currentType = typeText;
     currentClassIndex = -3;
     declaredType = typeText;

@@ -18,6 +18,8 @@ void writeModifier(const char* text);
 // The class part of a class type (an identifier): named value or class.
 void classTypeName(const std::string& name);
 void finishClassType();
+// The start of a type keyword: no class, and no array of arrays yet.
+void beginTypeName();
 // "string": the text type, with no class behind it.
 void textTypeName();
 

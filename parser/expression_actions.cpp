@@ -77,6 +77,12 @@ void fillNilValue(int start)
         exprAppendText("null");
 }
 
+void completeNot(int start)
+{
+    fillNilValue(start);
+    currentType = typeBoolean;
+}
+
 void fillNilBitNot(int start)
 {
     if (currentType == typeNil && exprLength() == start)
@@ -122,8 +128,11 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
         size_t rightFrom = levelPosition(rightAt);
         if (to < from)
             to = from;
-        text.replace(rightFrom, std::string::npos, cutFraction(text.substr(rightFrom), right));
-        text.replace(from, to - from, cutFraction(text.substr(from, to - from), left));
+        // only a real operand is rewritten: the left one may be a long chain
+        if (isFractional(right))
+            text.replace(rightFrom, std::string::npos, cutFraction(text.substr(rightFrom), right));
+        if (isFractional(left))
+            text.replace(from, to - from, cutFraction(text.substr(from, to - from), left));
     }
     // PHP has no "*", "/", "%", "<<" or ">>" on arrays: it throws at run time
     if (isArrayType(left) || isArrayType(right)) {

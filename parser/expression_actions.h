@@ -20,6 +20,8 @@ void appendSign(char sign);
 void fillNilValue(int start);
 // The operand of "~": nil gets "0" (PHP refuses "~" on null).
 void fillNilBitNot(int start);
+// After the operand of "not": a nil one stands as null; the value is a boolean.
+void completeNot(int start);
 // After a binary operator: an empty nil operand takes the default value of
 // the other operand's type. leftStart/operatorAt/rightAt are positions in
 // the current level's text.

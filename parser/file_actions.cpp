@@ -69,7 +69,7 @@ std::string pageText(const std::string& block)
 {
     if (block.size() < 4)
         return std::string();
-    return block.substr(2, block.size() - 4);
+    return inlinePageText(block.substr(2, block.size() - 4));
 }
 
 int countLineEnds(const std::string& text)

@@ -23,7 +23,8 @@ public:
     ~OutputFileScope();
 };
 
-// A page text block "{|" text "|}" without its two marks.
+// A page text block "{|" text "|}" without its two marks, written so that
+// PHP prints it unchanged (inlinePageText).
 std::string pageText(const std::string& block);
 
 // --- Imports and includes (the file name token with its quotes)

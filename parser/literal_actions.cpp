@@ -346,8 +346,45 @@ std::string phpRealLiteral(const std::string& token)
     return text;
 }
 
+bool integerLiteralFits(const std::string& token)
+{
+    std::string digits = phpIntegerLiteral(token);
+    int base = 10;
+    size_t from = 0;
+    if (digits.size() > 1 && digits[0] == '0') {
+        char mark = digits[1];
+        if (mark == 'x' || mark == 'X') {
+            base = 16;
+            from = 2;
+        } else if (mark == 'b' || mark == 'B') {
+            base = 2;
+            from = 2;
+        } else {
+            base = 8;
+            from = 1;
+        }
+    }
+    // Beyond PHP_INT_MAX PHP makes the literal a float.
+    const unsigned long long limit = 9223372036854775807ULL;
+    unsigned long long value = 0;
+    for (size_t i = from; i < digits.size(); ++i) {
+        char c = digits[i];
+        int digit = c >= '0' && c <= '9' ? c - '0'
+                    : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                    : c >= 'A' && c <= 'F' ? c - 'A' + 10 : base;
+        if (digit >= base)
+            return true;  // not a number the lexer makes; nothing to say
+        if (value > (limit - static_cast<unsigned>(digit)) / static_cast<unsigned>(base))
+            return false;
+        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+    }
+    return true;
+}
+
 void appendIntegerLiteral(const std::string& token)
 {
+    if (!integerLiteralFits(token))
+        reportBadSyntax(78);
     currentType = !token.empty() && token.back() == 'n' ? typeNatural : typeInteger;
     exprAppend(phpIntegerLiteral(token));
 }
@@ -373,6 +410,8 @@ void appendStringLiteral(const std::string& token)
 
 void takeLiteralValue(const std::string& token, int type)
 {
+    if (type == typeInteger && !integerLiteralFits(token))
+        reportBadSyntax(78);
     currentIdentifier = token;
     currentType = type;
     if (type == typeInteger && !token.empty() && token.back() == 'n') {

@@ -18,6 +18,9 @@ std::string phpStringLiteral(const std::string& token);
 // Number tokens as PHP text: PHP has no suffixes.
 std::string phpIntegerLiteral(const std::string& token);
 std::string phpRealLiteral(const std::string& token);
+// Whether an integer literal's value fits PHP's 64-bit integers.
+bool integerLiteralFits(const std::string& token);
+// The literal, its type; one beyond the 64-bit range is reported where it stands.
 void appendIntegerLiteral(const std::string& token);
 void appendRealLiteral(const std::string& token);
 void appendStringLiteral(const std::string& token);

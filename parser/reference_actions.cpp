@@ -84,6 +84,7 @@ void prefixLookedUpName(int instanceMember)
 void beginSegment(const std::string& name)
 {
     sliceSeen = 0;
+    elementsAreArrays = 0;
     memberName = name;
     referenceAccessKind = 1;
     rvalueFlag = 0;
@@ -134,12 +135,15 @@ void finishIndex(const std::string& bound)
     indexText = "[" + bound + "]";
     codeBuffer += indexText;
     int container = sliceContainerType;
-    if (isTypedArray(container))
+    if (elementsAreArrays)
+        currentType = typeArray;
+    else if (isTypedArray(container))
         currentType = elementType(container);
     else if (container == typeText || container == typeCharPtr)
         currentType = container;
     else
         currentType = typeVar;
+    elementsAreArrays = 0;
     indexedContainerType = container;
     referenceAccessKind = 2;
     if (sliceSeen)
@@ -152,14 +156,15 @@ void finishIndex(const std::string& bound)
 
 void checkIntervalBound()
 {
-    if (isTextType(currentType))
+    // PHP takes no array for a bound or an offset: it throws.
+    if (isTextType(currentType) || isArrayType(currentType))
         reportError(51);
 }
 
 void checkIndexBound(int boundType)
 {
     indexedByText = isTextType(boundType);
-    if (isTextType(sliceContainerType) && isTextType(boundType))
+    if ((isTextType(sliceContainerType) && isTextType(boundType)) || isArrayType(boundType))
         reportError(51);
 }
 
@@ -196,10 +201,13 @@ void finishCurrentElement()
     // The container of this element, for the removal of a nil assignment.
     indexedContainerType = currentType;
     indexedByText = 0;
-    if (isTypedArray(currentType))
+    if (elementsAreArrays)
+        currentType = typeArray;
+    else if (isTypedArray(currentType))
         currentType = elementType(currentType);
     else if (currentType == typeArray || currentType == typeDict)
         currentType = typeVar;
+    elementsAreArrays = 0;
     sliceContainerType = currentType;
     referenceAccessKind = 2;
     if (sliceSeen)
@@ -208,6 +216,7 @@ void finishCurrentElement()
 
 void finishReference()
 {
+    elementsAreArrays = 0;
     if (!assignTargetMode)
         rvalueFlag = currentType;
 }

@@ -7,7 +7,7 @@
 
 #include "semantic/symbols.h"
 
-struct ClassRecord {
+struct ClassRecord : RunRecord<ClassRecord> {
     std::vector<Symbol*> attributes;
     std::vector<FunctionRecord*> methods;
     std::string name;        // possibly qualified with dots

@@ -173,6 +173,7 @@ void SymbolTable::useFoundSymbol() {
     assignedFlag = foundSymbol->flags & 64;
     staticFlag = foundSymbol->flags & 128;
     specialObjectFlag = foundSymbol->flags & 256;
+    elementsAreArrays = (foundSymbol->flags & symbolArrayElements) != 0;
     currentType = foundSymbol->flags & 63;
     currentKind = static_cast<int>(foundSymbol->kind);
     codeBuffer = foundSymbol->phpText;

@@ -261,12 +261,14 @@ SymbolPool& symbolPool() {
 }  // namespace
 
 void* Symbol::operator new(size_t size) {
-    if (size != sizeof(Symbol)) return ::operator new(size);
-    return symbolPool().take();
+    void* block = size != sizeof(Symbol) ? ::operator new(size) : symbolPool().take();
+    run_records::add(block, [](void* p) { delete static_cast<Symbol*>(p); });
+    return block;
 }
 
 void Symbol::operator delete(void* block, size_t size) {
     if (!block) return;
+    run_records::remove(block);
     if (size != sizeof(Symbol)) {
         ::operator delete(block);
         return;

@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "semantic/run_records.h"
+
 // Name of an empty record made by a failed search.
 extern const std::string unknownName;
 
@@ -28,6 +30,7 @@ struct Symbol {
 
     // Symbols come from one pool: a long program declares tens of
     // thousands, and a heap block each cost time and a header apiece.
+    // Each is a record of the run too (semantic/run_records.h).
     static void* operator new(size_t size);
     static void operator delete(void* block, size_t size);
 };
@@ -76,7 +79,7 @@ private:
     size_t used = 0;
 };
 
-struct FunctionRecord {
+struct FunctionRecord : RunRecord<FunctionRecord> {
     std::string name;
     std::string phpName;
     uint32_t staticMark = 0;

@@ -95,6 +95,12 @@ bool isArrayType(int type) {
 bool isArrayKind(int type) { return isArrayType(type); }
 
 void setArrayOfType(int type) {
+    if (isArrayType(type)) {
+        // An array of arrays: no typed array has arrays for elements.
+        currentType = typeArray;
+        arrayElementsMark = symbolArrayElements;
+        return;
+    }
     if (type >= 0 && type < typeCodeCount && typedArrayOfElement[type] != 0)
         currentType = typedArrayOfElement[type];
 }

@@ -27,6 +27,9 @@ constexpr unsigned symbolTypeMask = 63;
 constexpr unsigned symbolAssigned = 64;
 constexpr unsigned symbolStatic = 128;
 constexpr unsigned symbolSpecialObject = 256;
+// An array whose elements are arrays (int[][]): its type is array, and an
+// element read from it is an array too.
+constexpr unsigned symbolArrayElements = 512;
 
 // The 36 names, "?" at 36, then null.
 extern const char* const typeNames[typeCodeCount + 2];

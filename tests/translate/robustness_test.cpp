@@ -100,3 +100,24 @@ TEST(Robustness, FlatChainIsNoNesting)
 }
 
 }  // namespace
+
+namespace {
+
+// "<?" in page text never opens PHP code, short tags on or off.
+TEST(Robustness, PageTextWithPhpOpenersPrintsAsItStands)
+{
+    const std::string text = "<?xml version=\"1.0\"?> <?= 1 ?> <?php echo 2; ?> <?";
+    std::string folder = makeTempFolder();
+    Translation t = translate("{|" + text + "|}\n{|end|}", "page.vel", StartRule::webPage,
+                              folder + "/page.php");
+    EXPECT_EQ(t.errors, 0);
+    for (const char* shortTags : {"Off", "On"}) {
+        CommandResult run = runCommand(std::string("php -d short_open_tag=") + shortTags + " " +
+                                       folder + "/page.php");
+        EXPECT_EQ(run.status, 0) << shortTags;
+        EXPECT_EQ(run.out, text + "\nend") << shortTags;
+    }
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace

@@ -15,5 +15,10 @@ while($n<2)
    $n=$n+1;
 }
 echo $n, "\n";
+function stray()
+{
+   
+   return;
+}
 
 ?>

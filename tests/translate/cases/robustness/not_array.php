@@ -1,0 +1,7 @@
+<?php
+$a=array(1);
+$b=array(!$a);
+$c=!$a;
+echo $c, "\n";
+
+?>
