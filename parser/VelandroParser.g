@@ -310,6 +310,7 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
 
 void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
+    reportedToken = LT(1);
     if (LT(1)->getLine() != first->getLine())
         return;
     if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
@@ -397,6 +398,12 @@ public:
     // skips the rest of the statement, its block and closing line included;
     // an error on a later line leaves the token for the caller.
     void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The token a compound statement's handler stopped at, already reported.
+    ANTLR_USE_NAMESPACE(antlr)RefToken reportedToken;
+    bool alreadyReported(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
+    {
+        return reportedToken && token.get() == reportedToken.get();
+    }
     // The same for a case of a do statement, up to the next case.
     void skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
@@ -642,6 +649,21 @@ options { defaultErrorHandler = true; }
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
+    |   strayClosingLine
+    ;
+
+// A closing keyword, or a part of a compound statement, that no statement
+// opened: reported (unless a statement's handler just reported it), its
+// line skipped, and the file or the block read on.
+strayClosingLine
+    :   {
+            if (!alreadyReported(LT(1)))
+                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
+        }
+        (   SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY
+        |   "else" | "case" | "always" | "until" | "catch" | "let"
+        )
+        { skipRestOfLine(); }
     ;
 
 statement
@@ -1855,6 +1877,7 @@ nestedBlock
         }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         {
             leaveBlock();
@@ -1873,6 +1896,7 @@ ifStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHIF);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2011,6 +2035,7 @@ whileStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHWHILE);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool wrapped = false;
@@ -2048,6 +2073,7 @@ whileStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             {
                 indentLess();
@@ -2093,6 +2119,7 @@ doStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHDO);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2109,6 +2136,7 @@ doStatement
         |   { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
         )
@@ -2262,6 +2290,7 @@ alwaysClause
         ( COLON )?
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
     ;
     exception
@@ -2284,6 +2313,7 @@ errorStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHERROR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2295,6 +2325,7 @@ errorStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHERROR
@@ -2323,6 +2354,7 @@ tryStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHTRY);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool caught = false;
@@ -2331,6 +2363,7 @@ tryStatement
         { beginTryStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   statementOrLineEnd
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         (   "catch"
             {
@@ -2347,6 +2380,7 @@ tryStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
         )?
         { closeTryStatement(caught); }
@@ -2383,6 +2417,7 @@ forStatement
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHFOR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2404,6 +2439,7 @@ forStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHFOR

@@ -37,6 +37,21 @@ struct OpenedState {
 OpenedState saveOpened();
 void restoreOpened(const OpenedState& opened);
 
+// The compound statements open, by the closing keyword of each: a closing
+// keyword that none of them has is stray, reported and skipped where it
+// stands, and the block around it goes on.
+class OpenStatement {
+public:
+    explicit OpenStatement(int closer);
+    ~OpenStatement();
+    OpenStatement(const OpenStatement&) = delete;
+    OpenStatement& operator=(const OpenStatement&) = delete;
+
+private:
+    size_t depth_;
+};
+bool strayCloserAhead(int type);
+
 // --- Nesting
 // A compound statement that needs `blocks` more block scopes than the
 // table has is reported ("too many nested blocks") and skipped whole. The
