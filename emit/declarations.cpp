@@ -55,6 +55,7 @@ int declareVariable(int extraFlags)
         }
     } else if (inClass) {
         if (table.currentClass && table.currentClass->findAttribute(name) == -1) {
+            symbol->visibility = memberVisibility;
             table.currentClass->addAttribute(symbol);
             added = true;
         } else {
@@ -74,6 +75,7 @@ int declareVariable(int extraFlags)
 }
 
 int inParameterList = 0;
+int memberVisibility = visibilityPublic;
 
 void emitGlobalDeclaration()
 {
@@ -160,6 +162,7 @@ void resolveClassMember()
         reportNotDeclared(searched + "." + memberName);
         return;
     }
+    table.checkMemberAccess(ownerClassName, attribute->visibility, memberName);
     loadAttribute(attribute);
     ownerClassIndex = attribute->classIndex;
     // A static attribute is reached through its class (Class::$x or
@@ -171,6 +174,9 @@ int loadClassAttribute(const std::string& name)
     Symbol* attribute = inheritedAttribute(name);
     if (!attribute)
         return 0;
+    // A parent's private attribute is no attribute of the subclass.
+    if (attribute->visibility == visibilityPrivate)
+        reportErrorName(28, name);
     loadAttribute(attribute);
     if (attribute->flags & 128)
         codeBuffer = "self::$" + stripDollar(attribute->phpText);

@@ -7,6 +7,8 @@
 class SymbolTable;
 
 int declareVariable(int extraFlags);
+// Visibility of the member being declared, from its modifiers.
+extern int memberVisibility;
 // 1 while a parameter's default is read: no "global" line is written then.
 extern int inParameterList;
 void emitGlobalDeclaration();

@@ -41,6 +41,16 @@ static std::string& current()
 
 void exprAppend(const std::string& text) { current() += text; }
 
+// A text built for the level is taken whole when the level is empty.
+void exprAppend(std::string&& text)
+{
+    std::string& level = current();
+    if (level.empty())
+        level.swap(text);
+    else
+        level += text;
+}
+
 void exprAppendText(const char* text)
 {
     if (text)
@@ -215,7 +225,7 @@ int popLeftType()
 void saveLeftOperand()
 {
     leftTypeStack.push_back(currentType);
-    savedOperandTexts.push_back(current());
+    savedOperandTexts.push_back(std::move(current()));
     current().clear();
 }
 
@@ -223,7 +233,7 @@ std::string restoreLeftOperandText()
 {
     if (savedOperandTexts.empty())
         return std::string();
-    std::string text = savedOperandTexts.back();
+    std::string text = std::move(savedOperandTexts.back());
     savedOperandTexts.pop_back();
     return text;
 }

@@ -20,6 +20,7 @@ extern std::vector<int> leftTypeStack;
 extern std::vector<std::string> savedOperandTexts;
 
 void exprAppend(const std::string& text);
+void exprAppend(std::string&& text);
 void exprAppendText(const char* text);
 void exprAppendChar(char c);
 void exprAppendNewline();

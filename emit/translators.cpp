@@ -170,9 +170,11 @@ std::string wrapIntval(const std::string& text)
 
 bool isFractional(int type) { return type == typeReal || type == typeNumber; }
 
-std::string cutFraction(const std::string& text, int type)
+std::string cutFraction(std::string text, int type)
 {
-    return isFractional(type) ? "(int)(" + text + ")" : text;
+    if (isFractional(type))
+        return "(int)(" + text + ")";
+    return text;
 }
 
 void emitReturnValue()

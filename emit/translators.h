@@ -24,7 +24,7 @@ std::string wrapIntval(const std::string& text);
 // operand is cut to one in so many words, since PHP 8 deprecates cutting a
 // fraction silently. Any other text is returned as it is.
 bool isFractional(int type);
-std::string cutFraction(const std::string& text, int type);
+std::string cutFraction(std::string text, int type);
 void emitReturnValue();
 void emitIndentedExpression(const std::string& text);
 void translateFileStore(const std::string& listText, const std::string& fileText, bool lines);

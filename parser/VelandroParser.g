@@ -71,7 +71,8 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
         return;
     }
     int skipped = 0;
-    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+    // "/class" stays for the class it ends, whatever failed inside it.
+    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && !(inClass && LA(1) == SLASHCLASS)) {
         skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
@@ -91,7 +92,8 @@ void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow
 // inside a line it is part of what is skipped.
 void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
+           !(inClass && LA(1) == SLASHCLASS)) {
         if (follow.member(LA(1))) {
             bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
                                       LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
@@ -308,6 +310,7 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
 
 void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
+    reportedToken = LT(1);
     if (LT(1)->getLine() != first->getLine())
         return;
     if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
@@ -414,6 +417,12 @@ public:
     // skips the rest of the statement, its block and closing line included;
     // an error on a later line leaves the token for the caller.
     void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The token a compound statement's handler stopped at, already reported.
+    ANTLR_USE_NAMESPACE(antlr)RefToken reportedToken;
+    bool alreadyReported(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
+    {
+        return reportedToken && token.get() == reportedToken.get();
+    }
     // The same for a case of a do statement, up to the next case.
     void skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
@@ -655,9 +664,25 @@ options { defaultErrorHandler = true; }
         callStatement
         statementEnd
     |   ( ATCHAR ID ) => atCallStatement statementEnd
+    |   superConstructorCall statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
+    |   strayClosingLine
+    ;
+
+// A closing keyword, or a part of a compound statement, that no statement
+// opened: reported (unless a statement's handler just reported it), its
+// line skipped, and the file or the block read on.
+strayClosingLine
+    :   {
+            if (!alreadyReported(LT(1)))
+                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
+        }
+        (   SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY
+        |   "else" | "case" | "always" | "until" | "catch" | "let"
+        )
+        { skipRestOfLine(); }
     ;
 
 statement
@@ -1210,7 +1235,10 @@ classDeclaration
     :   "class" { beginClassHead(); }
         classHead
         { openClassBody(); }
-        ( classBodyElement )*
+        (   // the end of the input ends the class (no "/class")
+            { LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE }?
+            classBodyElement
+        )*
         SLASHCLASS
         { closeClass(); }
     ;
@@ -1798,6 +1826,7 @@ statementOrLineEnd
 // One statement of a block or a loop body.
 loopBodyStatement
     :   { emitIndent(); } returnStatement
+    |   superConstructorCall statementEnd
     |   statementOrLineEnd
     ;
 
@@ -1867,6 +1896,7 @@ nestedBlock
         }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         {
             leaveBlock();
@@ -1880,12 +1910,12 @@ nestedBlock
 ifStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHIF);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2019,12 +2049,12 @@ elsePart
 whileStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHWHILE);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool wrapped = false;
@@ -2062,6 +2092,7 @@ whileStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             {
                 indentLess();
@@ -2102,12 +2133,12 @@ whileStatement
 doStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(2)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHDO);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2124,6 +2155,7 @@ doStatement
         |   { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
         )
@@ -2277,6 +2309,7 @@ alwaysClause
         ( COLON )?
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
     ;
     exception
@@ -2294,12 +2327,12 @@ alwaysClause
 errorStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHERROR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2311,6 +2344,7 @@ errorStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHERROR
@@ -2334,12 +2368,12 @@ errorStatement
 tryStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHTRY);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool caught = false;
@@ -2348,6 +2382,7 @@ tryStatement
         { beginTryStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   statementOrLineEnd
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         (   "catch"
             {
@@ -2364,6 +2399,7 @@ tryStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
         )?
         { closeTryStatement(caught); }
@@ -2395,12 +2431,12 @@ globalStatement
 forStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHFOR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2422,6 +2458,7 @@ forStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHFOR

@@ -128,8 +128,11 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
         size_t rightFrom = levelPosition(rightAt);
         if (to < from)
             to = from;
-        text.replace(rightFrom, std::string::npos, cutFraction(text.substr(rightFrom), right));
-        text.replace(from, to - from, cutFraction(text.substr(from, to - from), left));
+        // only a real operand is rewritten: the left one may be a long chain
+        if (isFractional(right))
+            text.replace(rightFrom, std::string::npos, cutFraction(text.substr(rightFrom), right));
+        if (isFractional(left))
+            text.replace(from, to - from, cutFraction(text.substr(from, to - from), left));
     }
     // PHP has no "*", "/", "%", "<<" or ">>" on arrays: it throws at run time
     if (isArrayType(left) || isArrayType(right)) {

@@ -55,6 +55,7 @@ void beginFunction()
     currentFunction = new FunctionRecord();
     currentFunction->addReturnType(currentType);
     functionStaticMark = inClass ? static_cast<uint32_t>(staticModifier) : 0;
+    currentFunction->visibility = inClass ? memberVisibility : visibilityPublic;
     staticMethodMarker = static_cast<int>(functionStaticMark);
     inConstructor = 0;
     functionBodyOpen = 0;

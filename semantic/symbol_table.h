@@ -134,6 +134,9 @@ public:
     FunctionRecord* nextOverload(int start);
     static std::string shortClassName(const std::string& name);
     bool isClassOrParent(const std::string& name);
+    // A private member is used only in its class, a protected one in its
+    // class and the classes below it; elsewhere reported (28).
+    void checkMemberAccess(const std::string& ownerName, int visibility, const std::string& name);
     int foundClassIndex(const std::string& name);
     void addClassIfMissing(const std::string& name, int typeCode);
 

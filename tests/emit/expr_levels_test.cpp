@@ -45,6 +45,22 @@ TEST_F(EmitExprLevels, ClosedLevelMovesIntoAnEmptyParent)
     EXPECT_EQ(currentExpression(), "$x=1");
 }
 
+// A long left operand saved for a list operator ("|", "&", "^") and taken
+// back is handed over, not copied: a chain of them copied its whole text at
+// each operator.
+TEST_F(EmitExprLevels, SavedLeftOperandIsHandedOver)
+{
+    exprAppend(std::string(1000, 'b'));
+    const char* buffer = exprText[exprLevel].data();
+    saveLeftOperand();
+    EXPECT_EQ(currentExpression(), "");
+    std::string left = restoreLeftOperandText();
+    EXPECT_EQ(left.data(), buffer);
+    exprAppend(std::move(left));
+    EXPECT_EQ(exprText[exprLevel].data(), buffer);
+    EXPECT_EQ(popLeftType(), currentType);
+}
+
 TEST_F(EmitExprLevels, MarksAreKeptPerLevel)
 {
     exprAppend("$a");
