@@ -338,6 +338,21 @@ void VelandroParser::throwTooDeep()
     throw ex;
 }
 
+void VelandroParser::translateFile(bool page)
+{
+    try {
+        if (page)
+            webPage();
+        else
+            sourceFile();
+    } catch (const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex) {
+        // Met while a handler recovered, outside the start rule's own
+        // handler: it ends the file all the same.
+        inputState->guessing = 0;
+        reportTokenStreamError(ex);
+    }
+}
+
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;
@@ -361,6 +376,10 @@ options {
 
 {
 public:
+    // The start rule of a source (or of a page), with a lexical error that
+    // ends the file reported and counted wherever the parse met it.
+    void translateFile(bool page);
+
     // A syntax error the runtime reports counts as an error of the file, so
     // that the file fails (exit code, no run, file times set back).
     // Inside the rules this name is the runtime's; the program's own reporter
