@@ -197,8 +197,12 @@ void finishFunctionCall(CallScope& call)
 {
     popReference();
     callForm = argumentIndex;
-    std::string first = callArgument(0);
-    std::string second = callArgument(1);
+    // The inline forms are built from the arguments as the frame stores them.
+    std::string first, second;
+    if (callForm == 2 || callForm == 3 || callForm == 7) {
+        first = callArgument(0);
+        second = callArgument(1);
+    }
     switch (callForm) {
     case 2:
         clearExpression();
@@ -491,9 +495,13 @@ void finishMemberCall(CallScope& call)
 {
     popReference();
     const std::string& receiver = call.receiver;
-    std::string first = callArgument(0);
-    std::string second = callArgument(1);
     const MemberCallForm* form = call.form;
+    // The fixed forms are built from the arguments as the frame stores them.
+    std::string first, second;
+    if (form && form->closing != CallClosing::common) {
+        first = callArgument(0);
+        second = callArgument(1);
+    }
     bool checks = true;
     if (form) {
         const BuiltinEntry& row = builtinTable[call.row];
