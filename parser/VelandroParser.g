@@ -1441,6 +1441,7 @@ superConstructorCall
 returnStatement
 { ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
     :   "return"
+        { checkReturnPlace(); }
         (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
             { returnNothing(); }
         |   { beginReturnValue(); }
