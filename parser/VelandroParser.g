@@ -3390,7 +3390,7 @@ literalToken
 
 // One token that can begin an operand, or a primary operand; for predicates.
 operandStartToken
-    :   PLUS | MINUS | NOT_BIN | "not"
+    :   PLUS | MINUS | NOT_BIN | "not" | ATCHAR
     |   primaryStartToken
     ;
 
