@@ -1359,7 +1359,8 @@ functionDefinition
             throw;
         reportError(ex);
         closeFunctionAfterError();
-        skipRestOfLine();
+        if (LA(1) != SLASHCLASS || !inClass)
+            skipRestOfLine();
     }
 
 // The parameters in parentheses. A syntax error there is reported and the
@@ -1463,7 +1464,9 @@ returnStatement
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
-        skipBadLine(first);
+        // "/class" stays for its class: the function ends without a return
+        if (LA(1) != SLASHCLASS || !inClass)
+            skipBadLine(first);
         if (LA(1) == EOL) {
             consume();
             ++lineNumber;
