@@ -195,6 +195,11 @@ std::string shortName(const std::string& name)
 
 }
 
+bool hasGeneratedConstructor(const std::string& className)
+{
+    return generatedConstructors.count(className) != 0;
+}
+
 bool classHasConstructor(std::string name)
 {
     size_t steps = classTable.size() + 1;

@@ -153,8 +153,10 @@ void findCallee(CallScope& call)
         calleeIndex = methodTable.found;
     } else if (symbolTable.isClassName(memberName)) {
         calleeIndex = symbolTable.found;
-        currentCall = symbolTable.findMethod(memberName, memberName, false);
-        currentCall->name = memberName;
+        // an inherited constructor keeps its name: the record is its class's
+        currentCall = symbolTable.findConstructor(memberName);
+        if (currentCall->name == unknownName)
+            currentCall->name = memberName;
         callKind = 6;
         callPrefix = newPrefix;
         bracketArguments(call, currentCall);

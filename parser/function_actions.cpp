@@ -353,9 +353,9 @@ void beginSuperCall()
     // Only directly in a method of a class that has a parent.
     if (!inClass || !inFunction || inBlockScope || parent.empty())
         reportErrorName(49, ": super");
-    currentCall = parent.empty() ? new FunctionRecord()
-                                 : symbolTable.findMethod(parent, parent, false);
-    currentCall->name = parent;
+    currentCall = parent.empty() ? new FunctionRecord() : symbolTable.findConstructor(parent);
+    if (currentCall->name == unknownName)
+        currentCall->name = parent;
 }
 
 void finishSuperCall()

@@ -124,6 +124,10 @@ public:
     FunctionRecord* findMethod(const std::string& className, const std::string& method,
                                bool report);
     FunctionRecord* findStaticMethod(const std::string& className, const std::string& method);
+    // The constructor a "new" of the class runs: its own, or the nearest
+    // parent's; an empty record when the chain has none, or when the
+    // nearest constructor is a generated one (it takes no argument).
+    FunctionRecord* findConstructor(const std::string& className);
     // Walks the parent chain of className; afterwards className holds the
     // class that has the attribute, or "" when none has it.
     Symbol* findAttribute(std::string& className, const std::string& name);
