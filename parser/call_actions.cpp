@@ -13,6 +13,10 @@ namespace {
 // The next function call is a statement of its own.
 bool callStatementPending = false;
 
+// The last chain step called a method of an object whose class is not
+// known here: its result, typed var, is such an object too.
+bool uncheckedObjectResult = false;
+
 enum class Receiver { none, rejected, object, java, className, predefined };
 
 Receiver receiverOf(int type)
@@ -129,7 +133,8 @@ void nameCalledFunction(const std::string& name)
 {
     literalReceiver = 0;
     memberName = name;
-    callPrefix = isInstanceMember(memberName) ? "$this->" : "";
+    // set once the name is known to call a user function or method
+    callPrefix = "";
 }
 
 void findCallee(CallScope& call)
@@ -146,8 +151,6 @@ void findCallee(CallScope& call)
         callForm = row.special;
         methodTable.pushFunctionParameters();
         calleeIndex = methodTable.found;
-        // a predefined function is no member of the class it is called in
-        callPrefix = "";
     } else if (symbolTable.isClassName(memberName)) {
         calleeIndex = symbolTable.found;
         // an inherited constructor keeps its name: the record is its class's
@@ -158,6 +161,9 @@ void findCallee(CallScope& call)
         callPrefix = newPrefix;
         bracketArguments(call, currentCall);
     } else {
+        // A predefined function or a class is no member of the class it is
+        // called in; a member is called through $this.
+        callPrefix = isInstanceMember(memberName) ? "$this->" : "";
         currentCall = symbolTable.findFunction(memberName);
         if (currentCall->name == unknownName && inFunction && currentFunction)
             currentCall = currentFunction->findFunctionParameter(memberName);
@@ -343,6 +349,7 @@ void finishArgument(bool alias)
 
 void beginLiteralChain()
 {
+    uncheckedObjectResult = false;
     literalReceiver = 1;
     staticAccess = 0;
     ownerClassIndex = -1;
@@ -352,6 +359,7 @@ void beginLiteralChain()
 
 void beginObjectChain()
 {
+    uncheckedObjectResult = false;
     pushExpression();
     setCodeBuffer("");
     staticAccess = 0;
@@ -390,7 +398,12 @@ void openMemberCall(CallScope& call)
     call.form = nullptr;
     call.row = -1;
     call.storesInReceiver = true;
+    call.uncheckedObject = false;
     Receiver receiver = receiverOf(type);
+    bool uncheckedObject = uncheckedObjectResult && type == typeVar;
+    uncheckedObjectResult = false;
+    if (uncheckedObject)
+        receiver = Receiver::object;
     calleeIndex = -1;
     switch (receiver) {
     case Receiver::rejected:
@@ -404,9 +417,10 @@ void openMemberCall(CallScope& call)
     case Receiver::object:
         if (ownerClassIndex >= 0)
             ownerClassName = symbolTable.className(ownerClassIndex);
-        if (ownerClassName.empty()) {
+        if (ownerClassName.empty() || uncheckedObject) {
             // the result of a call: its class is not known here
             receiver = Receiver::java;
+            call.uncheckedObject = true;
             currentCall = new FunctionRecord(memberName);
         } else {
             currentCall = symbolTable.findMethod(ownerClassName, memberName, true);
@@ -572,6 +586,7 @@ void finishMemberCall(CallScope& call)
         clearExpression();
     }
     endBracket(call);
+    uncheckedObjectResult = call.uncheckedObject;
     // The next step's receiver is this result: no class, no variable.
     staticAccess = 0;
     ownerClassIndex = -1;
