@@ -71,7 +71,8 @@ void VelandroParser::recover(const ANTLR_USE_NAMESPACE(antlr)RecognitionExceptio
         return;
     }
     int skipped = 0;
-    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+    // "/class" stays for the class it ends, whatever failed inside it.
+    if (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && !(inClass && LA(1) == SLASHCLASS)) {
         skipped = LA(1);
         lineNumber += countLineEnds(LT(1)->getText());
         consume();
@@ -91,7 +92,8 @@ void VelandroParser::consumeUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow
 // inside a line it is part of what is skipped.
 void VelandroParser::skipUntil(const ANTLR_USE_NAMESPACE(antlr)BitSet& follow, int previous)
 {
-    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT) {
+    while (LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE && LA(1) != Q_COMMENT &&
+           !(inClass && LA(1) == SLASHCLASS)) {
         if (follow.member(LA(1))) {
             bool statementStartOnly = LA(1) == REAL_LITERAL || LA(1) == INTEGER ||
                                       LA(1) == STRING_LITERAL || LA(1) == ATCHAR;
@@ -308,6 +310,7 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
 
 void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
+    reportedToken = LT(1);
     if (LT(1)->getLine() != first->getLine())
         return;
     if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
@@ -335,6 +338,21 @@ void VelandroParser::throwTooDeep()
     throw ex;
 }
 
+void VelandroParser::translateFile(bool page)
+{
+    try {
+        if (page)
+            webPage();
+        else
+            sourceFile();
+    } catch (const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex) {
+        // Met while a handler recovered, outside the start rule's own
+        // handler: it ends the file all the same.
+        inputState->guessing = 0;
+        reportTokenStreamError(ex);
+    }
+}
+
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;
@@ -358,6 +376,10 @@ options {
 
 {
 public:
+    // The start rule of a source (or of a page), with a lexical error that
+    // ends the file reported and counted wherever the parse met it.
+    void translateFile(bool page);
+
     // A syntax error the runtime reports counts as an error of the file, so
     // that the file fails (exit code, no run, file times set back).
     // Inside the rules this name is the runtime's; the program's own reporter
@@ -395,6 +417,12 @@ public:
     // skips the rest of the statement, its block and closing line included;
     // an error on a later line leaves the token for the caller.
     void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The token a compound statement's handler stopped at, already reported.
+    ANTLR_USE_NAMESPACE(antlr)RefToken reportedToken;
+    bool alreadyReported(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
+    {
+        return reportedToken && token.get() == reportedToken.get();
+    }
     // The same for a case of a do statement, up to the next case.
     void skipBadCase(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
     // Recovery inside extern blocks, extern classes and enumeration blocks:
@@ -636,9 +664,25 @@ options { defaultErrorHandler = true; }
         callStatement
         statementEnd
     |   ( ATCHAR ID ) => atCallStatement statementEnd
+    |   superConstructorCall statementEnd
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }
+    |   strayClosingLine
+    ;
+
+// A closing keyword, or a part of a compound statement, that no statement
+// opened: reported (unless a statement's handler just reported it), its
+// line skipped, and the file or the block read on.
+strayClosingLine
+    :   {
+            if (!alreadyReported(LT(1)))
+                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
+        }
+        (   SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY
+        |   "else" | "case" | "always" | "until" | "catch" | "let"
+        )
+        { skipRestOfLine(); }
     ;
 
 statement
@@ -1191,7 +1235,10 @@ classDeclaration
     :   "class" { beginClassHead(); }
         classHead
         { openClassBody(); }
-        ( classBodyElement )*
+        (   // the end of the input ends the class (no "/class")
+            { LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE }?
+            classBodyElement
+        )*
         SLASHCLASS
         { closeClass(); }
     ;
@@ -1312,7 +1359,8 @@ functionDefinition
             throw;
         reportError(ex);
         closeFunctionAfterError();
-        skipRestOfLine();
+        if (LA(1) != SLASHCLASS || !inClass)
+            skipRestOfLine();
     }
 
 // The parameters in parentheses. A syntax error there is reported and the
@@ -1394,6 +1442,7 @@ superConstructorCall
 returnStatement
 { ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
     :   "return"
+        { checkReturnPlace(); }
         (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
             { returnNothing(); }
         |   { beginReturnValue(); }
@@ -1415,7 +1464,9 @@ returnStatement
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
-        skipBadLine(first);
+        // "/class" stays for its class: the function ends without a return
+        if (LA(1) != SLASHCLASS || !inClass)
+            skipBadLine(first);
         if (LA(1) == EOL) {
             consume();
             ++lineNumber;
@@ -1779,6 +1830,7 @@ statementOrLineEnd
 // One statement of a block or a loop body.
 loopBodyStatement
     :   { emitIndent(); } returnStatement
+    |   superConstructorCall statementEnd
     |   statementOrLineEnd
     ;
 
@@ -1848,6 +1900,7 @@ nestedBlock
         }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         {
             leaveBlock();
@@ -1861,12 +1914,12 @@ nestedBlock
 ifStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHIF);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2000,12 +2053,12 @@ elsePart
 whileStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHWHILE);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool wrapped = false;
@@ -2043,6 +2096,7 @@ whileStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             {
                 indentLess();
@@ -2083,12 +2137,12 @@ whileStatement
 doStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(2, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(2)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHDO);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2105,6 +2159,7 @@ doStatement
         |   { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
         )
@@ -2258,6 +2313,7 @@ alwaysClause
         ( COLON )?
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
     ;
     exception
@@ -2275,12 +2331,12 @@ alwaysClause
 errorStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHERROR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2292,6 +2348,7 @@ errorStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHERROR
@@ -2315,12 +2372,12 @@ errorStatement
 tryStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHTRY);
     OpenedState opened = saveOpened();
     headerOneLine = false;
     bool caught = false;
@@ -2329,6 +2386,7 @@ tryStatement
         { beginTryStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   statementOrLineEnd
+        |   { strayCloserAhead(LA(1)) }? strayClosingLine
         )*
         (   "catch"
             {
@@ -2345,6 +2403,7 @@ tryStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
         )?
         { closeTryStatement(caught); }
@@ -2376,12 +2435,12 @@ globalStatement
 forStatement
 {
     ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    NestingGuard nesting;
-    if (inputState->guessing == 0 && blocksTooDeep(1, nesting.tooDeep())) {
+    if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
         return;
     }
+    OpenStatement open(SLASHFOR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
 }
@@ -2403,6 +2462,7 @@ forStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
+            |   { strayCloserAhead(LA(1)) }? strayClosingLine
             )*
             { indentLess(); }
             SLASHFOR
@@ -3333,7 +3393,7 @@ literalToken
 
 // One token that can begin an operand, or a primary operand; for predicates.
 operandStartToken
-    :   PLUS | MINUS | NOT_BIN | "not"
+    :   PLUS | MINUS | NOT_BIN | "not" | ATCHAR
     |   primaryStartToken
     ;
 

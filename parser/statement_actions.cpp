@@ -80,11 +80,35 @@ void restoreOpened(const OpenedState& opened)
     }
 }
 
+// --- Open statements
+
+namespace {
+std::vector<int> openClosers;
+bool isCloserType(int type);
+}
+
+OpenStatement::OpenStatement(int closer) : depth_(openClosers.size())
+{
+    openClosers.push_back(closer);
+}
+
+OpenStatement::~OpenStatement() { openClosers.resize(depth_); }
+
+bool strayCloserAhead(int type)
+{
+    if (!isCloserType(type))
+        return false;
+    for (int closer : openClosers)
+        if (closer == type)
+            return false;
+    return true;
+}
+
 // --- Nesting
 
-bool blocksTooDeep(int blocks, bool nestingTooDeep)
+bool blocksTooDeep(int blocks)
 {
-    return nestingTooDeep || blockDepth + blocks >= maxBlockDepth;
+    return blockDepth + blocks >= maxBlockDepth;
 }
 
 void reportBlocksTooDeep() { reportErrorText("too many nested blocks"); }
@@ -127,11 +151,17 @@ int closerOf(int keyword)
     }
 }
 
-bool isCloser(int type)
+}  // namespace
+
+namespace {
+
+bool isCloserType(int type)
 {
     return type == T::SLASHIF || type == T::SLASHWHILE || type == T::SLASHFOR
         || type == T::SLASHERROR || type == T::SLASHDO || type == T::SLASHTRY;
 }
+
+bool isCloser(int type) { return isCloserType(type); }
 
 // Whether the compound statement at LA(1) has the block form: do and try
 // always; the others unless a one-line body stands on the header's line

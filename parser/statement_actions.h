@@ -37,11 +37,28 @@ struct OpenedState {
 OpenedState saveOpened();
 void restoreOpened(const OpenedState& opened);
 
+// The compound statements open, by the closing keyword of each: a closing
+// keyword that none of them has is stray, reported and skipped where it
+// stands, and the block around it goes on.
+class OpenStatement {
+public:
+    explicit OpenStatement(int closer);
+    ~OpenStatement();
+    OpenStatement(const OpenStatement&) = delete;
+    OpenStatement& operator=(const OpenStatement&) = delete;
+
+private:
+    size_t depth_;
+};
+bool strayCloserAhead(int type);
+
 // --- Nesting
 // A compound statement that needs `blocks` more block scopes than the
-// table has, or that nests deeper than the parser allows, is reported
-// ("too many nested blocks") and skipped whole.
-bool blocksTooDeep(int blocks, bool nestingTooDeep);
+// table has is reported ("too many nested blocks") and skipped whole. The
+// table bounds how deep the statement rules recurse; they do not count as
+// expression nesting, whose operator count starts anew with each
+// statement's expression only outside every nesting.
+bool blocksTooDeep(int blocks);
 void reportBlocksTooDeep();
 
 // The token stream as the skip below reads it: la(i) is the type of the

@@ -487,7 +487,12 @@ void lookupIdentifierInExpression() {
     }
     if (!inBlock && !inFunction) {
         if (loadClassAttribute(name)) return;
-        if ((symbol = classAttribute())) return use(symbol);
+        if ((symbol = classAttribute())) {
+            // a value that uses it is set by the constructor or after the class
+            use(symbol);
+            useStaticAttributeText(symbol);
+            return;
+        }
         if (readGlobalFromClass(name)) return;
         reportErrorName(37, name);
         return;

@@ -133,6 +133,10 @@ public:
     FunctionRecord* findMethod(const std::string& className, const std::string& method,
                                bool report);
     FunctionRecord* findStaticMethod(const std::string& className, const std::string& method);
+    // The constructor a "new" of the class runs: its own, or the nearest
+    // parent's; an empty record when the chain has none, or when the
+    // nearest constructor is a generated one (it takes no argument).
+    FunctionRecord* findConstructor(const std::string& className);
     // Walks the parent chain of className; afterwards className holds the
     // class that has the attribute, or "" when none has it.
     Symbol* findAttribute(std::string& className, const std::string& name);
@@ -143,6 +147,9 @@ public:
     FunctionRecord* nextOverload(int start);
     static std::string shortClassName(const std::string& name);
     bool isClassOrParent(const std::string& name);
+    // A private member is used only in its class, a protected one in its
+    // class and the classes below it; elsewhere reported (28).
+    void checkMemberAccess(const std::string& ownerName, int visibility, const std::string& name);
     int foundClassIndex(const std::string& name);
     void addClassIfMissing(const std::string& name, int typeCode);
 

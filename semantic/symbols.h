@@ -14,12 +14,16 @@
 // Name of an empty record made by a failed search.
 extern const std::string unknownName;
 
+// Who may use a class member.
+enum : int { visibilityPublic = 0, visibilityPrivate = 1, visibilityProtected = 2 };
+
 struct Symbol {
     std::string name;
     std::string phpText;   // written for a use of the name
     uint32_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
     uint32_t kind;         // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
     int classIndex;
+    int visibility = 0;    // of an attribute: visibilityPublic, Private or Protected
 
     Symbol(const std::string& name, uint32_t flags, uint32_t kind, int classIndex);
     Symbol(const std::string& name, const std::string& phpText, uint32_t flags,
@@ -80,6 +84,7 @@ struct FunctionRecord : RunRecord<FunctionRecord> {
     std::string name;
     std::string phpName;
     uint32_t staticMark = 0;
+    int visibility = 0;    // of a method: visibilityPublic, Private or Protected
     int cursor = 0;
     int nestingDepth = 0;
     int overloadMark = 0;

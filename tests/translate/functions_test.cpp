@@ -35,4 +35,21 @@ TEST(FunctionNames, NamesPhpDefinesAreAlreadyDeclaredInBuiltins)
     }
 }
 
+TEST(ClassMethods, ASecondMethodOfTheSameNameIsAlreadyDeclared)
+{
+    const std::vector<NameCase> cases = {
+        {"class A\n  int get() return 1\n  int Get() return 2\n/class\n",
+         "test.vel L3: \"Get\" already declared\n"},
+        {"class A\n  int get(int a) return 1\n  int get(text t) return 2\n/class\n",
+         "test.vel L3: \"get\" already declared\n"},
+        {"class A\n/class\nclass C\n/class\nclass B is A, C\n/class\n",
+         "test.vel L5: multiple inheritance not yet available\n"},
+    };
+    for (const NameCase& c : cases) {
+        startRun();
+        Translation t = translate(c.source);
+        EXPECT_EQ(t.out, c.out) << c.source;
+    }
+}
+
 }  // namespace

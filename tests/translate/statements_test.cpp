@@ -72,6 +72,23 @@ TEST(ControlNesting, AnUnclosedDeepStatementSkipsItsLineOnly)
     EXPECT_EQ(result.out.find("test.vel L130: too many nested blocks\n"), 0u);
 }
 
+TEST(ControlNesting, StatementsOfABlockCountTheirOperatorsEachAlone)
+{
+    // 50 lines of 1000 operators in one loop: each statement's expression is
+    // far from the limit of one expression
+    std::string sum = "1";
+    for (int i = 0; i < 1000; ++i)
+        sum += "+1";
+    std::string text = "int x = 0\nwhile x < 1\n";
+    for (int i = 0; i < 50; ++i)
+        text += "   x = " + sum + "\n";
+    text += "/while\n";
+    startRun();
+    Translation result = translate(text);
+    EXPECT_EQ(result.errors, 0);
+    EXPECT_EQ(result.err, "");
+}
+
 // The skip works on token types alone.
 struct Tokens {
     std::vector<int> types;

@@ -42,5 +42,29 @@ if(in_array($t,array("a","b")))
    echo "a or b", "\n";
 }
 
+$y=2;
+$x=5;
+
+$_I1=$x*1;
+if($_I1===5)
+{
+   
+   $_I2=$y+0;
+   if($_I2===2)
+   {
+      echo "x five, y two", "\n";
+   }
+   else
+   {
+      echo "x five", "\n";
+   }
+   
+   echo $x, "\n";
+}
+else
+{
+   echo "other", "\n";
+}
+
 
 ?>
