@@ -195,6 +195,11 @@ std::string shortName(const std::string& name)
 
 }
 
+bool hasGeneratedConstructor(const std::string& className)
+{
+    return generatedConstructors.count(className) != 0;
+}
+
 bool classHasConstructor(std::string name)
 {
     size_t steps = classTable.size() + 1;
@@ -243,8 +248,14 @@ void emitClassAttribute(const std::string& name, const std::string& value, bool 
     if (constant)
         return;
     if (isStatic) {
+        // After the class "self" names no class: its static attributes are
+        // reached through the class's name.
         std::string owner = table.currentClass ? table.currentClass->name : unknownName;
-        headerLines.push_back(owner + "::$" + name + "=" + value + ";\n");
+        std::string text = value;
+        for (size_t at = text.find("self::$"); at != std::string::npos;
+             at = text.find("self::$", at + owner.size() + 3))
+            text.replace(at, 4, owner);
+        headerLines.push_back(owner + "::$" + name + "=" + text + ";\n");
         return;
     }
     // The constructor is written: a line queued now would never be.

@@ -19,6 +19,7 @@ void emitGeneratedConstructor(SymbolTable& table);
 // Whether the class `name` or one of its parents has a PHP constructor
 // (declared, generated, or an extern class's).
 bool classHasConstructor(std::string name);
+bool hasGeneratedConstructor(const std::string& className);
 // An attribute in the class body: "$name=value;", or "$name;" when PHP
 // cannot take the value there; such a value is then set by the
 // constructor's lines, or for a static attribute once after the class.

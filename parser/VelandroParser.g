@@ -1359,7 +1359,8 @@ functionDefinition
             throw;
         reportError(ex);
         closeFunctionAfterError();
-        skipRestOfLine();
+        if (LA(1) != SLASHCLASS || !inClass)
+            skipRestOfLine();
     }
 
 // The parameters in parentheses. A syntax error there is reported and the
@@ -1441,6 +1442,7 @@ superConstructorCall
 returnStatement
 { ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
     :   "return"
+        { checkReturnPlace(); }
         (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
             { returnNothing(); }
         |   { beginReturnValue(); }
@@ -1462,7 +1464,9 @@ returnStatement
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
-        skipBadLine(first);
+        // "/class" stays for its class: the function ends without a return
+        if (LA(1) != SLASHCLASS || !inClass)
+            skipBadLine(first);
         if (LA(1) == EOL) {
             consume();
             ++lineNumber;
@@ -3389,7 +3393,7 @@ literalToken
 
 // One token that can begin an operand, or a primary operand; for predicates.
 operandStartToken
-    :   PLUS | MINUS | NOT_BIN | "not"
+    :   PLUS | MINUS | NOT_BIN | "not" | ATCHAR
     |   primaryStartToken
     ;
 

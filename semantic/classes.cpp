@@ -321,6 +321,20 @@ FunctionRecord* SymbolTable::findStaticMethod(const std::string& className,
     return new FunctionRecord();
 }
 
+FunctionRecord* SymbolTable::findConstructor(const std::string& className) {
+    FunctionRecord* result = nullptr;
+    walkClassChain(*this, className, [&](ClassRecord* record) {
+        int index = record->findMethod(record->name);
+        if (index < 0) index = record->findMethod(shortClassName(record->name));
+        if (index >= 0) {
+            result = record->methods[index];
+            return true;
+        }
+        return hasGeneratedConstructor(record->name);
+    }, true);
+    return result ? result : new FunctionRecord();
+}
+
 Symbol* SymbolTable::findAttribute(std::string& className, const std::string& name) {
     Symbol* result = nullptr;
     std::string owner;

@@ -68,19 +68,16 @@ public:
 
 private:
     // Open addressing over the list itself, one slot per symbol: a slot
-    // holds the hash of the name with its case folded as
-    // equalsIgnoreCaseBytes folds it, and an index into items plus one (0 is
-    // empty). Symbols of one hash lie along the probe sequence in the order
-    // they were added, so the first match of a probe is the first entry.
-    struct Slot {
-        uint32_t hash;
-        uint32_t item;
-    };
+    // holds an index into items plus one (0 is empty), placed by the hash of
+    // the name with its case folded as equalsIgnoreCaseBytes folds it.
+    // Symbols of one hash lie along the probe sequence in the order they
+    // were added, so the first match of a probe is the first entry.
+    void place(size_t i);
     void grow();
     int lookup(const std::string& name, bool ignoreCase) const;
 
     std::vector<Symbol*> items;
-    std::vector<Slot> slots;
+    std::vector<uint32_t> slots;
     size_t used = 0;
 };
 
