@@ -41,5 +41,19 @@ sanitize: setup
 	    { cat $(SANITIZE_BUILD)/build.log; exit 1; }
 	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
+# The libFuzzer target, built with clang (installed by the set-up when
+# missing), run for FUZZ_TIME seconds on a corpus seeded from the golden
+# cases. Whatever it finds is minimized into tests/fuzz/kept/, which make
+# test replays.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME ?= 60
+fuzz:
+	@scripts/setup.sh fuzz
+	@mkdir -p $(FUZZ_BUILD) && { CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELP_FUZZ=ON && \
+	    cmake --build $(FUZZ_BUILD) --target velp_fuzz -j $(JOBS); } >$(FUZZ_BUILD)/build.log 2>&1 || \
+	    { cat $(FUZZ_BUILD)/build.log; exit 1; }
+	@tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_TIME)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

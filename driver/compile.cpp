@@ -85,10 +85,7 @@ void parsePrepared(bool page, std::string prepared) {
         lexer.setFilename(sourceFileName);
         VelandroParser parser(lexer);
         parser.setFilename(sourceFileName);
-        if (page)
-            parser.webPage();
-        else
-            parser.sourceFile();
+        parser.translateFile(page);
     });
     // Closed before its times may be set back, and before PHP reads it.
     closeOutputFile();

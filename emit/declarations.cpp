@@ -55,6 +55,7 @@ int declareVariable(int extraFlags)
         }
     } else if (inClass) {
         if (table.currentClass && table.currentClass->findAttribute(name) == -1) {
+            symbol->visibility = memberVisibility;
             table.currentClass->addAttribute(symbol);
             added = true;
         } else {
@@ -74,6 +75,7 @@ int declareVariable(int extraFlags)
 }
 
 int inParameterList = 0;
+int memberVisibility = visibilityPublic;
 
 void emitGlobalDeclaration()
 {
@@ -160,6 +162,7 @@ void resolveClassMember()
         reportNotDeclared(searched + "." + memberName);
         return;
     }
+    table.checkMemberAccess(ownerClassName, attribute->visibility, memberName);
     loadAttribute(attribute);
     ownerClassIndex = attribute->classIndex;
     // A static attribute is reached through its class (Class::$x or
@@ -171,6 +174,9 @@ int loadClassAttribute(const std::string& name)
     Symbol* attribute = inheritedAttribute(name);
     if (!attribute)
         return 0;
+    // A parent's private attribute is no attribute of the subclass.
+    if (attribute->visibility == visibilityPrivate)
+        reportErrorName(28, name);
     loadAttribute(attribute);
     if (attribute->flags & 128)
         codeBuffer = "self::$" + stripDollar(attribute->phpText);
@@ -187,6 +193,11 @@ std::string shortName(const std::string& name)
     return dot == std::string::npos ? name : name.substr(dot + 1);
 }
 
+}
+
+bool hasGeneratedConstructor(const std::string& className)
+{
+    return generatedConstructors.count(className) != 0;
 }
 
 bool classHasConstructor(std::string name)
@@ -237,8 +248,14 @@ void emitClassAttribute(const std::string& name, const std::string& value, bool 
     if (constant)
         return;
     if (isStatic) {
+        // After the class "self" names no class: its static attributes are
+        // reached through the class's name.
         std::string owner = table.currentClass ? table.currentClass->name : unknownName;
-        headerLines.push_back(owner + "::$" + name + "=" + value + ";\n");
+        std::string text = value;
+        for (size_t at = text.find("self::$"); at != std::string::npos;
+             at = text.find("self::$", at + owner.size() + 3))
+            text.replace(at, 4, owner);
+        headerLines.push_back(owner + "::$" + name + "=" + text + ";\n");
         return;
     }
     // The constructor is written: a line queued now would never be.

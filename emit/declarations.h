@@ -7,6 +7,8 @@
 class SymbolTable;
 
 int declareVariable(int extraFlags);
+// Visibility of the member being declared, from its modifiers.
+extern int memberVisibility;
 // 1 while a parameter's default is read: no "global" line is written then.
 extern int inParameterList;
 void emitGlobalDeclaration();
@@ -17,6 +19,7 @@ void emitGeneratedConstructor(SymbolTable& table);
 // Whether the class `name` or one of its parents has a PHP constructor
 // (declared, generated, or an extern class's).
 bool classHasConstructor(std::string name);
+bool hasGeneratedConstructor(const std::string& className);
 // An attribute in the class body: "$name=value;", or "$name;" when PHP
 // cannot take the value there; such a value is then set by the
 // constructor's lines, or for a static attribute once after the class.

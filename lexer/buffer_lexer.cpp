@@ -9,16 +9,32 @@ using ANTLR_USE_NAMESPACE(antlr)TokenRef;
 
 namespace {
 
-// A token of the pool, made ready for its next use.
+// A token of the pool, made ready for its next use with its text taken
+// from the buffer. The generated rules then set the text they collected,
+// which is empty since the lexer collects none: that one setting is
+// skipped.
 class PoolToken : public ANTLR_USE_NAMESPACE(antlr)CommonToken {
 public:
-    void reuse(int type, int line, int column)
+    void reuse(int type, int line, int column, const char* from, size_t n)
     {
         setType(type);
         this->line = line;
         col = column;
-        text.clear();
+        text.assign(from, n);
+        collectedTextPending_ = true;
     }
+    void setText(const std::string& s) override
+    {
+        if (collectedTextPending_ && s.empty()) {
+            collectedTextPending_ = false;
+            return;
+        }
+        collectedTextPending_ = false;
+        text = s;
+    }
+
+private:
+    bool collectedTextPending_ = false;
 };
 
 }  // namespace
@@ -64,7 +80,7 @@ TokenPool::~TokenPool()
             delete slot;
 }
 
-RefToken TokenPool::take(int type, int line, int column)
+RefToken TokenPool::take(int type, int line, int column, const char* text, size_t n)
 {
     // Enough slots that a token comes round again only after the parser
     // has long consumed it; a held one is left to its holders.
@@ -79,7 +95,7 @@ RefToken TokenPool::take(int type, int line, int column)
     }
     auto* token = static_cast<PoolToken*>(slots_[next_]->ptr);
     next_ = (next_ + 1) % kSlots;
-    token->reuse(type, line, column);
+    token->reuse(type, line, column, text, n);
     return RefToken(token);
 }
 

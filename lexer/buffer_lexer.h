@@ -33,6 +33,10 @@ public:
     void advance() { ++pos_; }
     unsigned int offset() const { return static_cast<unsigned int>(pos_ - begin_); }
     void seek(unsigned int offset) { pos_ = begin_ + offset; }
+    // The characters from offset `from` up to the current one.
+    std::string_view slice(unsigned int from) const {
+        return std::string_view(begin_ + from, static_cast<size_t>(pos_ - begin_) - from);
+    }
 
     void reset() override;
     void consume() override { advance(); }
@@ -61,7 +65,10 @@ public:
     TokenPool(const TokenPool&) = delete;
     TokenPool& operator=(const TokenPool&) = delete;
     ~TokenPool();
-    ANTLR_USE_NAMESPACE(antlr)RefToken take(int type, int line, int column);
+    // A token of that type and position whose text is the n characters at
+    // text.
+    ANTLR_USE_NAMESPACE(antlr)RefToken take(int type, int line, int column, const char* text,
+                                            size_t n);
 
 private:
     std::vector<ANTLR_USE_NAMESPACE(antlr)TokenRef*> slots_;
@@ -82,12 +89,11 @@ public:
         int c = input_->at(i);
         return caseSensitive ? c : toLower(c);
     }
+    // A token's text is the stretch of the buffer its rule consumed, taken
+    // when the token is made: the characters are not collected one by one.
     VELP_INLINE void consume() final {
         if (state_->guessing == 0) {
-            int c = input_->at(1);
-            if (saveConsumedInput)
-                text.push_back(static_cast<char>(c));
-            if (c == '\t')
+            if (input_->at(1) == '\t')
                 tab();
             else
                 state_->column++;
@@ -133,22 +139,27 @@ public:
     }
     void resetText() final {
         text.clear();
+        tokenStart_ = input_->offset();
         state_->tokenStartColumn = state_->column;
         state_->tokenStartLine = state_->line;
     }
-    int testLiteralsTable(int type) const final { return keyword(text, type); }
+    int testLiteralsTable(int type) const final { return keyword(tokenText(), type); }
     int testLiteralsTable(const std::string& s, int type) const final { return keyword(s, type); }
     ANTLR_USE_NAMESPACE(antlr)RefToken makeToken(int type) final {
-        return pool_.take(type, state_->tokenStartLine, state_->tokenStartColumn);
+        std::string_view text = tokenText();
+        return pool_.take(type, state_->tokenStartLine, state_->tokenStartColumn, text.data(),
+                          text.size());
     }
 
 private:
+    std::string_view tokenText() const { return input_->slice(tokenStart_); }
     [[noreturn]] void mismatch(int la, int c, bool inverted);
     [[noreturn]] void mismatchRange(int la, int c1, int c2);
     void attach(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input);
     int keyword(std::string_view s, int type) const;
 
     MemoryInput* input_ = nullptr;
+    unsigned int tokenStart_ = 0;
     // The shared state, held by the scanner for its whole life.
     ANTLR_USE_NAMESPACE(antlr)LexerInputState* state_ = nullptr;
     std::unique_ptr<MemoryInput> owned_;

@@ -348,6 +348,21 @@ void VelandroParser::throwTooDeep()
     throw ex;
 }
 
+void VelandroParser::translateFile(bool page)
+{
+    try {
+        if (page)
+            webPage();
+        else
+            sourceFile();
+    } catch (const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex) {
+        // Met while a handler recovered, outside the start rule's own
+        // handler: it ends the file all the same.
+        inputState->guessing = 0;
+        reportTokenStreamError(ex);
+    }
+}
+
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;
@@ -371,6 +386,10 @@ options {
 
 {
 public:
+    // The start rule of a source (or of a page), with a lexical error that
+    // ends the file reported and counted wherever the parse met it.
+    void translateFile(bool page);
+
     // A syntax error the runtime reports counts as an error of the file, so
     // that the file fails (exit code, no run, file times set back).
     // Inside the rules this name is the runtime's; the program's own reporter
@@ -1363,7 +1382,8 @@ functionDefinition
             throw;
         reportError(ex);
         closeFunctionAfterError();
-        skipRestOfLine();
+        if (LA(1) != SLASHCLASS || !inClass)
+            skipRestOfLine();
     }
 
 // The parameters in parentheses. A syntax error there is reported and the
@@ -1445,6 +1465,7 @@ superConstructorCall
 returnStatement
 { ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
     :   "return"
+        { checkReturnPlace(); }
         (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
             { returnNothing(); }
         |   { beginReturnValue(); }
@@ -1466,7 +1487,9 @@ returnStatement
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
-        skipBadLine(first);
+        // "/class" stays for its class: the function ends without a return
+        if (LA(1) != SLASHCLASS || !inClass)
+            skipBadLine(first);
         if (LA(1) == EOL) {
             consume();
             ++lineNumber;
@@ -3419,7 +3442,7 @@ literalToken
 
 // One token that can begin an operand, or a primary operand; for predicates.
 operandStartToken
-    :   PLUS | MINUS | NOT_BIN | "not"
+    :   PLUS | MINUS | NOT_BIN | "not" | ATCHAR
     |   primaryStartToken
     ;
 

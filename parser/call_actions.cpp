@@ -13,6 +13,10 @@ namespace {
 // The next function call is a statement of its own.
 bool callStatementPending = false;
 
+// The last chain step called a method of an object whose class is not
+// known here: its result, typed var, is such an object too.
+bool uncheckedObjectResult = false;
+
 enum class Receiver { none, rejected, object, java, className, predefined };
 
 Receiver receiverOf(int type)
@@ -129,7 +133,8 @@ void nameCalledFunction(const std::string& name)
 {
     literalReceiver = 0;
     memberName = name;
-    callPrefix = isInstanceMember(memberName) ? "$this->" : "";
+    // set once the name is known to call a user function or method
+    callPrefix = "";
 }
 
 void findCallee(CallScope& call)
@@ -146,16 +151,19 @@ void findCallee(CallScope& call)
         callForm = row.special;
         methodTable.pushFunctionParameters();
         calleeIndex = methodTable.found;
-        // a predefined function is no member of the class it is called in
-        callPrefix = "";
     } else if (symbolTable.isClassName(memberName)) {
         calleeIndex = symbolTable.found;
-        currentCall = symbolTable.findMethod(memberName, memberName, false);
-        currentCall->name = memberName;
+        // an inherited constructor keeps its name: the record is its class's
+        currentCall = symbolTable.findConstructor(memberName);
+        if (currentCall->name == unknownName)
+            currentCall->name = memberName;
         callKind = 6;
         callPrefix = newPrefix;
         bracketArguments(call, currentCall);
     } else {
+        // A predefined function or a class is no member of the class it is
+        // called in; a member is called through $this.
+        callPrefix = isInstanceMember(memberName) ? "$this->" : "";
         currentCall = symbolTable.findFunction(memberName);
         if (currentCall->name == unknownName && inFunction && currentFunction)
             currentCall = currentFunction->findFunctionParameter(memberName);
@@ -197,8 +205,12 @@ void finishFunctionCall(CallScope& call)
 {
     popReference();
     callForm = argumentIndex;
-    std::string first = callArgument(0);
-    std::string second = callArgument(1);
+    // The inline forms are built from the arguments as the frame stores them.
+    std::string first, second;
+    if (callForm == 2 || callForm == 3 || callForm == 7) {
+        first = callArgument(0);
+        second = callArgument(1);
+    }
     switch (callForm) {
     case 2:
         clearExpression();
@@ -337,6 +349,7 @@ void finishArgument(bool alias)
 
 void beginLiteralChain()
 {
+    uncheckedObjectResult = false;
     literalReceiver = 1;
     staticAccess = 0;
     ownerClassIndex = -1;
@@ -346,6 +359,7 @@ void beginLiteralChain()
 
 void beginObjectChain()
 {
+    uncheckedObjectResult = false;
     pushExpression();
     setCodeBuffer("");
     staticAccess = 0;
@@ -384,7 +398,12 @@ void openMemberCall(CallScope& call)
     call.form = nullptr;
     call.row = -1;
     call.storesInReceiver = true;
+    call.uncheckedObject = false;
     Receiver receiver = receiverOf(type);
+    bool uncheckedObject = uncheckedObjectResult && type == typeVar;
+    uncheckedObjectResult = false;
+    if (uncheckedObject)
+        receiver = Receiver::object;
     calleeIndex = -1;
     switch (receiver) {
     case Receiver::rejected:
@@ -398,9 +417,10 @@ void openMemberCall(CallScope& call)
     case Receiver::object:
         if (ownerClassIndex >= 0)
             ownerClassName = symbolTable.className(ownerClassIndex);
-        if (ownerClassName.empty()) {
+        if (ownerClassName.empty() || uncheckedObject) {
             // the result of a call: its class is not known here
             receiver = Receiver::java;
+            call.uncheckedObject = true;
             currentCall = new FunctionRecord(memberName);
         } else {
             currentCall = symbolTable.findMethod(ownerClassName, memberName, true);
@@ -491,9 +511,13 @@ void finishMemberCall(CallScope& call)
 {
     popReference();
     const std::string& receiver = call.receiver;
-    std::string first = callArgument(0);
-    std::string second = callArgument(1);
     const MemberCallForm* form = call.form;
+    // The fixed forms are built from the arguments as the frame stores them.
+    std::string first, second;
+    if (form && form->closing != CallClosing::common) {
+        first = callArgument(0);
+        second = callArgument(1);
+    }
     bool checks = true;
     if (form) {
         const BuiltinEntry& row = builtinTable[call.row];
@@ -562,6 +586,7 @@ void finishMemberCall(CallScope& call)
         clearExpression();
     }
     endBracket(call);
+    uncheckedObjectResult = call.uncheckedObject;
     // The next step's receiver is this result: no class, no variable.
     staticAccess = 0;
     ownerClassIndex = -1;

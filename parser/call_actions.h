@@ -21,6 +21,7 @@ struct CallScope {
     std::string receiver;
     bool receiverIsVariable = false;
     bool storesInReceiver = true;  // false once refused: the value alone is written
+    bool uncheckedObject = false;  // the receiver is an object of a class not known here
     const MemberCallForm* form = nullptr;
     int row = -1;
 };
@@ -53,7 +54,7 @@ private:
 
 // --- Function calls
 void beginFunctionCall(CallScope& call);
-// The called name and the prefix written before it.
+// The called name; the prefix before it waits for what the name calls.
 void nameCalledFunction(const std::string& name);
 // Finds what the name calls: predefined function, class, user function or
 // method, function-typed parameter, or an unknown name.

@@ -91,7 +91,7 @@ void beginInstance()
     instanceAtClassLevel = atClassLevel();
     instanceValue.clear();
     pushCallFrame();
-    currentCall = symbolTable.findMethod(qualifiedClassName, qualifiedClassName, false);
+    currentCall = symbolTable.findConstructor(qualifiedClassName);
     currentCall->argumentTypes.clear();
     currentCall->cursor = 0;
     resetExpressions();

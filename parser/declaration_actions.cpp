@@ -16,6 +16,7 @@ void beginDeclaration()
     currentKind = 1;
     staticModifier = 0;
     modifierText.clear();
+    memberVisibility = visibilityPublic;
 }
 
 bool atClassLevel()
@@ -26,6 +27,8 @@ bool atClassLevel()
 void writeModifier(const char* text)
 {
     modifierText += text;
+    if (text[0] == 'p')
+        memberVisibility = text[1] == 'r' && text[2] == 'i' ? visibilityPrivate : visibilityProtected;
     if (atClassLevel())
         emitText(text);
 }

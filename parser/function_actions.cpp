@@ -55,6 +55,7 @@ void beginFunction()
     currentFunction = new FunctionRecord();
     currentFunction->addReturnType(currentType);
     functionStaticMark = inClass ? static_cast<uint32_t>(staticModifier) : 0;
+    currentFunction->visibility = inClass ? memberVisibility : visibilityPublic;
     staticMethodMarker = static_cast<int>(functionStaticMark);
     inConstructor = 0;
     functionBodyOpen = 0;
@@ -125,6 +126,10 @@ void parameterName()
         reportAlreadyDeclaredIn(74);
     currentType = declaredType;
     declareVariable(64);
+    // A "const" parameter is read-only, and still a PHP variable.
+    std::vector<Symbol*>& locals = symbolTable.locals;
+    if (currentKind == 4 && !locals.empty() && locals.back()->name == currentIdentifier)
+        locals.back()->phpText = "$" + currentIdentifier;
 }
 
 void beginParameterDefault()
@@ -254,10 +259,17 @@ void clearReturned()
 }
 }
 
+void checkReturnPlace()
+{
+    // Outside a function there is nothing to return to.
+    if (!inFunction)
+        reportError(13);
+}
+
 void returnNothing()
 {
     emitText("return");
-    if (!currentFunction)
+    if (!currentFunction || !inFunction)
         return;
     clearReturned();
     currentFunction->addReturnedType(typeVoid);
@@ -271,10 +283,18 @@ void beginReturnValue()
         currentFunction->cursor = 0;
 }
 
+namespace {
+// The record a return is checked against: none outside a function.
+FunctionRecord* returnedFunction()
+{
+    return inFunction ? currentFunction : nullptr;
+}
+}
+
 void returnOneValue()
 {
     emitText("return ");
-    if (!currentFunction) {
+    if (!returnedFunction()) {
         emitCurrentExpression();
         return;
     }
@@ -293,20 +313,26 @@ void returnOneValue()
 void returnFirstOfSeveral()
 {
     emitText("return array(");
-    if (currentFunction)
-        clearReturned();
+    if (!returnedFunction()) {
+        emitCurrentExpression();
+        return;
+    }
+    clearReturned();
     emitReturnValue();
 }
 
 void returnNextValue()
 {
-    emitReturnValue();
+    if (returnedFunction())
+        emitReturnValue();
+    else
+        emitCurrentExpression();
 }
 
 void finishSeveralValues()
 {
     emitText(")");
-    if (currentFunction)
+    if (returnedFunction())
         currentFunction->checkReturnedValues();
 }
 
@@ -327,9 +353,9 @@ void beginSuperCall()
     // Only directly in a method of a class that has a parent.
     if (!inClass || !inFunction || inBlockScope || parent.empty())
         reportErrorName(49, ": super");
-    currentCall = parent.empty() ? new FunctionRecord()
-                                 : symbolTable.findMethod(parent, parent, false);
-    currentCall->name = parent;
+    currentCall = parent.empty() ? new FunctionRecord() : symbolTable.findConstructor(parent);
+    if (currentCall->name == unknownName)
+        currentCall->name = parent;
 }
 
 void finishSuperCall()

@@ -36,6 +36,7 @@ void closeFunction();
 void closeFunctionAfterError();
 
 // --- Return statements
+void checkReturnPlace();
 void returnNothing();
 void beginReturnValue();
 void returnOneValue();

@@ -1,6 +1,8 @@
 #include "parser/token_queue.h"
 
 #include <antlr/ParserSharedInputState.hpp>
+#include <antlr/RecognitionException.hpp>
+#include <antlr/TokenStreamRecognitionException.hpp>
 
 using ANTLR_USE_NAMESPACE(antlr)RefToken;
 using ANTLR_USE_NAMESPACE(antlr)TokenBuffer;
@@ -27,7 +29,20 @@ private:
 void TokenQueue::fill(size_t at)
 {
     while (entries_.size() <= at) {
-        RefToken token = source_->nextToken();
+        RefToken token;
+        try {
+            token = source_->nextToken();
+        } catch (ANTLR_USE_NAMESPACE(antlr)TokenStreamRecognitionException& ex) {
+            // A syntactic predicate catches recognition errors only: a
+            // lexical error met while it guesses would leave the parser
+            // guessing for good, and every handler would pass it on. For
+            // the guess it is a failed match; the lexer, which consumed
+            // nothing, meets it again when the parse itself gets there.
+            if (guessing_ && *guessing_ > 0)
+                throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+                    ex.getMessage(), ex.getFilename(), ex.getLine(), ex.getColumn());
+            throw;
+        }
         int type = token->getType();
         entries_.push_back(Entry{type, std::move(token)});
     }
@@ -42,16 +57,19 @@ void TokenQueue::compact()
 BufferParser::BufferParser(TokenStream& lexer, int k)
     : LLkParser(lexer, k), queue_(lexer)
 {
+    queue_.watchGuessing(&inputState->guessing);
 }
 
 BufferParser::BufferParser(TokenBuffer& tokens, int k)
     : LLkParser(tokens, k), adapter_(new BufferStream(tokens)), queue_(*adapter_)
 {
+    queue_.watchGuessing(&inputState->guessing);
 }
 
 BufferParser::BufferParser(const ANTLR_USE_NAMESPACE(antlr)ParserSharedInputState& state, int k)
     : LLkParser(state, k), adapter_(new BufferStream(inputState->getInput())), queue_(*adapter_)
 {
+    queue_.watchGuessing(&inputState->guessing);
 }
 
 BufferParser::~BufferParser() = default;

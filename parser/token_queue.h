@@ -15,6 +15,9 @@
 class TokenQueue {
 public:
     explicit TokenQueue(ANTLR_USE_NAMESPACE(antlr)TokenStream& source) : source_(&source) {}
+    // The parser's guessing depth (inputState->guessing), read when the
+    // lexer fails.
+    void watchGuessing(const int* guessing) { guessing_ = guessing; }
 
     int type(unsigned int i) {
         size_t at = head_ + i - 1;
@@ -57,6 +60,7 @@ private:
     void compact();
 
     ANTLR_USE_NAMESPACE(antlr)TokenStream* source_;
+    const int* guessing_ = nullptr;
     std::vector<Entry> entries_;
     size_t head_ = 0;
     unsigned int marks_ = 0;

@@ -3,6 +3,10 @@
 set -e
 
 packages="g++ make cmake default-jre-headless antlr libantlr-dev php-cli libgtest-dev time"
+# make fuzz builds its target with clang and links libFuzzer.
+if [ "$1" = "fuzz" ]; then
+    packages="$packages clang libclang-rt-dev"
+fi
 
 missing=""
 for p in $packages; do

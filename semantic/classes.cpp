@@ -291,13 +291,18 @@ void walkClassChain(SymbolTable& table, std::string className, Visit visit, bool
 FunctionRecord* SymbolTable::findMethod(const std::string& className, const std::string& method,
                                         bool report) {
     FunctionRecord* result = nullptr;
+    std::string owner;
     walkClassChain(*this, className, [&](ClassRecord* record) {
         int index = record->findMethod(method);
         if (index < 0) return false;
         result = record->methods[index];
+        owner = record->name;
         return true;
     }, true);
-    if (result) return result;
+    if (result) {
+        if (report) checkMemberAccess(owner, result->visibility, method);
+        return result;
+    }
     if (report) reportErrorName(33, method);
     return new FunctionRecord();
 }
@@ -314,6 +319,20 @@ FunctionRecord* SymbolTable::findStaticMethod(const std::string& className,
     if (result) return result;
     reportErrorName(33, method);
     return new FunctionRecord();
+}
+
+FunctionRecord* SymbolTable::findConstructor(const std::string& className) {
+    FunctionRecord* result = nullptr;
+    walkClassChain(*this, className, [&](ClassRecord* record) {
+        int index = record->findMethod(record->name);
+        if (index < 0) index = record->findMethod(shortClassName(record->name));
+        if (index >= 0) {
+            result = record->methods[index];
+            return true;
+        }
+        return hasGeneratedConstructor(record->name);
+    }, true);
+    return result ? result : new FunctionRecord();
 }
 
 Symbol* SymbolTable::findAttribute(std::string& className, const std::string& name) {
@@ -400,6 +419,19 @@ bool SymbolTable::isClassOrParent(const std::string& name) {
     if (!currentClass) return false;
     if (currentClass->name == name) return true;
     return anyParent(*this, [&](ClassRecord* record) { return record->name == name; });
+}
+
+void SymbolTable::checkMemberAccess(const std::string& ownerName, int visibility,
+                                    const std::string& name) {
+    if (visibility == visibilityPublic) return;
+    bool allowed = false;
+    if (inClass && currentClass) {
+        if (visibility == visibilityPrivate)
+            allowed = currentClass->name == ownerName;
+        else
+            allowed = isClassOrParent(ownerName);
+    }
+    if (!allowed) reportErrorName(28, name);
 }
 
 int SymbolTable::foundClassIndex(const std::string& name) {

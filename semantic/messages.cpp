@@ -1,6 +1,8 @@
 #include "semantic/messages.h"
 
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <deque>
 #include <fstream>
@@ -133,21 +135,41 @@ void startTemplate(int code) {
     lastFilled = pendingMessage;
 }
 
+// Each report is one line of standard output, buffered: a flush per
+// report cost a system call each. The runtime's error stream is tied to
+// standard output, which is flushed before anything goes there, so the two
+// still come out in order.
 void writeLine(const std::string& text) {
     fputs(text.c_str(), stdout);
     fputc('\n', stdout);
-    fflush(stdout);
 }
 
 std::string locationPrefix() {
     return sourceFileName + " L" + intToText(lineNumber) + ": ";
 }
 
+// A report built in one reused buffer and written with one call.
+std::string reportLine;
+
+void startReportLine() {
+    reportLine.clear();
+    reportLine += sourceFileName;
+    reportLine += " L";
+    char digits[16];
+    reportLine.append(digits, std::to_chars(digits, digits + sizeof digits, lineNumber).ptr);
+    reportLine += ": ";
+}
+
+void writeReportLine() {
+    // as fputs wrote it: the text up to a NUL byte
+    reportLine.resize(std::strlen(reportLine.c_str()));
+    reportLine += '\n';
+    fwrite(reportLine.data(), 1, reportLine.size(), stdout);
+}
 }  // namespace
 
 void printLocation() {
     fputs(locationPrefix().c_str(), stdout);
-    fflush(stdout);
 }
 
 void reportError(int code) {
@@ -155,12 +177,20 @@ void reportError(int code) {
 }
 
 void reportErrorText(const std::string& text) {
-    writeLine(locationPrefix() + text);
+    startReportLine();
+    reportLine += text;
+    writeReportLine();
     ++errorCount;
 }
 
 void reportErrorName(int code, const std::string& name) {
-    reportErrorText("\"" + name + "\" " + messageText(code));
+    startReportLine();
+    reportLine += '"';
+    reportLine += name;
+    reportLine += "\" ";
+    reportLine += messageText(code);
+    writeReportLine();
+    ++errorCount;
 }
 
 void internalError(int number) {

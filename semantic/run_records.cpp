@@ -1,6 +1,7 @@
 #include "semantic/run_records.h"
 
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -12,6 +13,18 @@ Registry& registry()
 {
     static Registry* records = new Registry;
     return *records;
+}
+
+struct Pool {
+    void* pool;
+    void (*release)(void*);
+    std::size_t (*count)(void*);
+};
+
+std::vector<Pool>& pools()
+{
+    static std::vector<Pool>* list = new std::vector<Pool>;
+    return *list;
 }
 
 // At exit the records of the last run go too.
@@ -26,6 +39,11 @@ void run_records::add(void* record, void (*destroy)(void*))
     registry()[record] = destroy;
 }
 
+void run_records::addPool(void* pool, void (*release)(void*), std::size_t (*count)(void*))
+{
+    pools().push_back(Pool{pool, release, count});
+}
+
 void run_records::remove(void* record)
 {
     registry().erase(record);
@@ -37,9 +55,14 @@ void releaseRunRecords()
     records.swap(registry());
     for (auto& entry : records)
         entry.second(entry.first);
+    for (const Pool& pool : pools())
+        pool.release(pool.pool);
 }
 
 std::size_t liveRunRecords()
 {
-    return registry().size();
+    std::size_t live = registry().size();
+    for (const Pool& pool : pools())
+        live += pool.count(pool.pool);
+    return live;
 }

@@ -11,6 +11,9 @@
 namespace run_records {
 void add(void* record, void (*destroy)(void*));
 void remove(void* record);
+// A pool that keeps the records it makes itself (symbols): released with
+// the others, counted as the records it holds; it stays registered.
+void addPool(void* pool, void (*release)(void*), std::size_t (*count)(void*));
 }  // namespace run_records
 
 // The records' base: their new and delete keep the list of live records.

@@ -50,6 +50,61 @@ Symbol* symbolIn(const SymbolList& scope, const std::string& name) {
 
 }  // namespace
 
+namespace {
+
+uint32_t hashReported(std::string_view name) {
+    uint32_t h = 2166136261u;
+    for (unsigned char c : name) h = (h ^ c) * 16777619u;
+    return h;
+}
+
+}  // namespace
+
+std::string_view NameSet::at(uint32_t i) const {
+    size_t end = i + 1 < starts.size() ? starts[i + 1] : chars.size();
+    return std::string_view(chars).substr(starts[i], end - starts[i]);
+}
+
+const uint32_t* NameSet::find(const std::string& name) const {
+    if (slots.empty()) return nullptr;
+    const size_t mask = slots.size() - 1;
+    for (size_t i = hashReported(name) & mask;; i = (i + 1) & mask) {
+        if (slots[i] == 0) return nullptr;
+        if (at(slots[i] - 1) == name) return &slots[i];
+    }
+}
+
+void NameSet::grow() {
+    slots.assign(slots.empty() ? 64 : slots.size() * 2, 0);
+    const size_t mask = slots.size() - 1;
+    for (uint32_t n = 0; n < starts.size(); ++n) {
+        size_t i = hashReported(at(n)) & mask;
+        while (slots[i] != 0) i = (i + 1) & mask;
+        slots[i] = n + 1;
+    }
+}
+
+bool NameSet::insert(const std::string& name) {
+    if (find(name)) return false;
+    starts.push_back(static_cast<uint32_t>(chars.size()));
+    chars += name;
+    if (starts.size() * 4 > slots.size() * 3) {
+        grow();
+        return true;
+    }
+    const size_t mask = slots.size() - 1;
+    size_t i = hashReported(name) & mask;
+    while (slots[i] != 0) i = (i + 1) & mask;
+    slots[i] = static_cast<uint32_t>(starts.size());
+    return true;
+}
+
+void NameSet::clear() {
+    chars.clear();
+    starts.clear();
+    slots.clear();
+}
+
 void SymbolTable::beginFile() {
     classes = &classTable;
     blockDepth = -1;
@@ -432,7 +487,12 @@ void lookupIdentifierInExpression() {
     }
     if (!inBlock && !inFunction) {
         if (loadClassAttribute(name)) return;
-        if ((symbol = classAttribute())) return use(symbol);
+        if ((symbol = classAttribute())) {
+            // a value that uses it is set by the constructor or after the class
+            use(symbol);
+            useStaticAttributeText(symbol);
+            return;
+        }
         if (readGlobalFromClass(name)) return;
         reportErrorName(37, name);
         return;

@@ -5,7 +5,8 @@
 
 #include <deque>
 #include <string>
-#include <unordered_set>
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "semantic/classes.h"
@@ -28,17 +29,25 @@ private:
 };
 
 // Names already reported, found by hashing: a long file may report
-// thousands of distinct names, and each report looks among them first.
+// thousands of distinct names, and each report looks among them first. The
+// names are kept end to end in one text, a slot holding the number of one
+// of them plus one (0 is empty).
 class NameSet {
 public:
     // False when the name was already there.
-    bool insert(const std::string& name) { return names.insert(name).second; }
-    bool contains(const std::string& name) const { return names.count(name) != 0; }
-    void clear() { names.clear(); }
-    size_t size() const { return names.size(); }
+    bool insert(const std::string& name);
+    bool contains(const std::string& name) const { return find(name) != nullptr; }
+    void clear();
+    size_t size() const { return starts.size(); }
 
 private:
-    std::unordered_set<std::string> names;
+    const uint32_t* find(const std::string& name) const;
+    std::string_view at(uint32_t i) const;
+    void grow();
+
+    std::string chars;
+    std::vector<uint32_t> starts;
+    std::vector<uint32_t> slots;
 };
 
 class SymbolTable {
@@ -124,6 +133,10 @@ public:
     FunctionRecord* findMethod(const std::string& className, const std::string& method,
                                bool report);
     FunctionRecord* findStaticMethod(const std::string& className, const std::string& method);
+    // The constructor a "new" of the class runs: its own, or the nearest
+    // parent's; an empty record when the chain has none, or when the
+    // nearest constructor is a generated one (it takes no argument).
+    FunctionRecord* findConstructor(const std::string& className);
     // Walks the parent chain of className; afterwards className holds the
     // class that has the attribute, or "" when none has it.
     Symbol* findAttribute(std::string& className, const std::string& name);
@@ -134,6 +147,9 @@ public:
     FunctionRecord* nextOverload(int start);
     static std::string shortClassName(const std::string& name);
     bool isClassOrParent(const std::string& name);
+    // A private member is used only in its class, a protected one in its
+    // class and the classes below it; elsewhere reported (28).
+    void checkMemberAccess(const std::string& ownerName, int visibility, const std::string& name);
     int foundClassIndex(const std::string& name);
     void addClassIfMissing(const std::string& name, int typeCode);
 

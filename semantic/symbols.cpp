@@ -1,8 +1,12 @@
 #include "semantic/symbols.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <new>
 
 #include "emit/state.h"
 #include "semantic/messages.h"
@@ -79,19 +83,15 @@ int FunctionRecord::resultType() const {
 }
 
 void FunctionRecord::saveArguments() {
-    pushInt(cursor);
-    pushPointer(new std::vector<int>(argumentTypes));
+    savedArguments.emplace_back(cursor, argumentTypes);
 }
 
 void FunctionRecord::restoreArguments() {
     // Pops follow pushes; an unmatched restore keeps the current state.
-    if (intStack.empty() || pointerStack.empty()) return;
-    cursor = popInt();
-    std::vector<int>* saved = static_cast<std::vector<int>*>(popPointer());
-    if (saved) {
-        argumentTypes = *saved;
-        delete saved;
-    }
+    if (savedArguments.empty()) return;
+    cursor = savedArguments.back().first;
+    argumentTypes = std::move(savedArguments.back().second);
+    savedArguments.pop_back();
 }
 
 void FunctionRecord::beginArguments() {
@@ -214,26 +214,38 @@ bool sameName(const std::string& a, const std::string& b, bool folded) {
     return folded ? equalsIgnoreCaseBytes(a, b) : a == b;
 }
 
-// A pool of symbol-sized blocks, carved from large chunks and reused
-// through a free list.
+// A pool of symbol-sized blocks, carved from large aligned chunks and
+// reused through a free list. Each chunk knows which of its blocks hold a
+// symbol, so the pool is one record of the run that frees them all: no
+// entry per symbol is kept anywhere else.
 class SymbolPool {
 public:
-    void* take() {
-        if (free_) {
-            Free* block = free_;
-            free_ = block->next;
-            return block;
-        }
-        if (left_ == 0) {
-            chunks_.emplace_back(new Block[kChunk]);
-            next_ = chunks_.back().get();
-            left_ = kChunk;
-        }
-        --left_;
-        return next_++;
+    SymbolPool() {
+        run_records::addPool(
+            this, [](void* pool) { static_cast<SymbolPool*>(pool)->release(); },
+            [](void* pool) { return static_cast<SymbolPool*>(pool)->live_; });
     }
-    void give(void* block) {
-        Free* f = static_cast<Free*>(block);
+    void* take() {
+        Block* block;
+        if (free_) {
+            block = reinterpret_cast<Block*>(free_);
+            free_ = free_->next;
+        } else {
+            if (left_ == 0) addChunk();
+            --left_;
+            block = next_++;
+        }
+        Chunk* chunk = chunkOf(block);
+        chunk->live[block - chunk->blocks] = 1;
+        ++live_;
+        return block;
+    }
+    void give(void* memory) {
+        Block* block = static_cast<Block*>(memory);
+        Chunk* chunk = chunkOf(block);
+        chunk->live[block - chunk->blocks] = 0;
+        --live_;
+        Free* f = reinterpret_cast<Free*>(block);
         f->next = free_;
         free_ = f;
     }
@@ -246,11 +258,38 @@ private:
         Free free;
         alignas(Symbol) unsigned char bytes[sizeof(Symbol)];
     };
-    static constexpr size_t kChunk = 1024;
-    std::vector<std::unique_ptr<Block[]>> chunks_;
+    static constexpr size_t kChunkBytes = size_t(1) << 17;
+    static constexpr size_t kBlocks = (kChunkBytes - 64) / (sizeof(Block) + 1);
+    struct Chunk {
+        Block blocks[kBlocks];
+        unsigned char live[kBlocks];
+    };
+    static_assert(sizeof(Chunk) <= kChunkBytes, "a chunk fits its alignment");
+
+    static Chunk* chunkOf(Block* block) {
+        return reinterpret_cast<Chunk*>(reinterpret_cast<uintptr_t>(block) & ~(kChunkBytes - 1));
+    }
+    void addChunk() {
+        void* memory = std::aligned_alloc(kChunkBytes, kChunkBytes);
+        if (!memory) throw std::bad_alloc();
+        Chunk* chunk = static_cast<Chunk*>(memory);
+        std::memset(chunk->live, 0, sizeof chunk->live);
+        chunks_.push_back(chunk);
+        next_ = chunk->blocks;
+        left_ = kBlocks;
+    }
+    // Every symbol still alive is deleted; the chunks stay for the next run.
+    void release() {
+        for (Chunk* chunk : chunks_)
+            for (size_t i = 0; i < kBlocks && live_ != 0; ++i)
+                if (chunk->live[i]) delete reinterpret_cast<Symbol*>(&chunk->blocks[i]);
+    }
+
+    std::vector<Chunk*> chunks_;
     Block* next_ = nullptr;
     size_t left_ = 0;
     Free* free_ = nullptr;
+    size_t live_ = 0;
 };
 
 SymbolPool& symbolPool() {
@@ -261,15 +300,18 @@ SymbolPool& symbolPool() {
 }  // namespace
 
 void* Symbol::operator new(size_t size) {
-    void* block = size != sizeof(Symbol) ? ::operator new(size) : symbolPool().take();
-    run_records::add(block, [](void* p) { delete static_cast<Symbol*>(p); });
-    return block;
+    if (size != sizeof(Symbol)) {
+        void* block = ::operator new(size);
+        run_records::add(block, [](void* p) { delete static_cast<Symbol*>(p); });
+        return block;
+    }
+    return symbolPool().take();
 }
 
 void Symbol::operator delete(void* block, size_t size) {
     if (!block) return;
-    run_records::remove(block);
     if (size != sizeof(Symbol)) {
+        run_records::remove(block);
         ::operator delete(block);
         return;
     }
@@ -283,17 +325,14 @@ SymbolList& SymbolList::operator=(std::initializer_list<Symbol*> symbols) {
 }
 
 void SymbolList::push_back(Symbol* symbol) {
-    uint32_t item = static_cast<uint32_t>(items.size()) + 1;
     items.push_back(symbol);
     if (!symbol) return;
-    // At most three quarters full, so that a miss ends soon.
-    if ((used + 1) * 4 > slots.size() * 3) grow();
-    const uint32_t hash = hashName(symbol->name, true);
-    const size_t mask = slots.size() - 1;
-    size_t at = hash & mask;
-    while (slots[at].item != 0) at = (at + 1) & mask;
-    slots[at] = Slot{hash, item};
-    ++used;
+    // At most four fifths full, so that a miss ends soon.
+    if ((used + 1) * 5 > slots.size() * 4) {
+        grow();
+        return;
+    }
+    place(items.size() - 1);
 }
 
 void SymbolList::clear() {
@@ -302,33 +341,31 @@ void SymbolList::clear() {
     used = 0;
 }
 
-void SymbolList::grow() {
-    std::vector<Slot> old;
-    old.swap(slots);
-    slots.assign(old.empty() ? 16 : old.size() * 2, Slot{0, 0});
+void SymbolList::place(size_t i) {
     const size_t mask = slots.size() - 1;
-    // In the order the symbols were added, so that each hash keeps its order.
-    std::vector<Slot> live;
-    live.reserve(used);
-    for (const Slot& slot : old)
-        if (slot.item != 0) live.push_back(slot);
-    std::sort(live.begin(), live.end(), [](const Slot& a, const Slot& b) { return a.item < b.item; });
-    for (const Slot& slot : live) {
-        size_t at = slot.hash & mask;
-        while (slots[at].item != 0) at = (at + 1) & mask;
-        slots[at] = slot;
-    }
+    size_t at = hashName(items[i]->name, true) & mask;
+    while (slots[at] != 0) at = (at + 1) & mask;
+    slots[at] = static_cast<uint32_t>(i) + 1;
+    ++used;
+}
+
+// Twice the slots, every symbol placed again in the order it was added,
+// so that each hash keeps its order.
+void SymbolList::grow() {
+    size_t size = slots.empty() ? 16 : slots.size() * 2;
+    slots.assign(size, 0);
+    used = 0;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i]) place(i);
 }
 
 int SymbolList::lookup(const std::string& name, bool ignoreCase) const {
     if (slots.empty()) return -1;
-    const uint32_t hash = hashName(name, true);
     const size_t mask = slots.size() - 1;
-    for (size_t at = hash & mask;; at = (at + 1) & mask) {
-        const Slot& slot = slots[at];
-        if (slot.item == 0) return -1;
-        if (slot.hash == hash && sameName(items[slot.item - 1]->name, name, ignoreCase))
-            return static_cast<int>(slot.item) - 1;
+    for (size_t at = hashName(name, true) & mask;; at = (at + 1) & mask) {
+        uint32_t slot = slots[at];
+        if (slot == 0) return -1;
+        if (sameName(items[slot - 1]->name, name, ignoreCase)) return static_cast<int>(slot) - 1;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <cstddef>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "semantic/run_records.h"
@@ -14,12 +15,16 @@
 // Name of an empty record made by a failed search.
 extern const std::string unknownName;
 
+// Who may use a class member.
+enum : int { visibilityPublic = 0, visibilityPrivate = 1, visibilityProtected = 2 };
+
 struct Symbol {
     std::string name;
     std::string phpText;   // written for a use of the name
     uint32_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
     uint32_t kind;         // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
     int classIndex;
+    int visibility = 0;    // of an attribute: visibilityPublic, Private or Protected
 
     Symbol(const std::string& name, uint32_t flags, uint32_t kind, int classIndex);
     Symbol(const std::string& name, const std::string& phpText, uint32_t flags,
@@ -63,19 +68,16 @@ public:
 
 private:
     // Open addressing over the list itself, one slot per symbol: a slot
-    // holds the hash of the name with its case folded as
-    // equalsIgnoreCaseBytes folds it, and an index into items plus one (0 is
-    // empty). Symbols of one hash lie along the probe sequence in the order
-    // they were added, so the first match of a probe is the first entry.
-    struct Slot {
-        uint32_t hash;
-        uint32_t item;
-    };
+    // holds an index into items plus one (0 is empty), placed by the hash of
+    // the name with its case folded as equalsIgnoreCaseBytes folds it.
+    // Symbols of one hash lie along the probe sequence in the order they
+    // were added, so the first match of a probe is the first entry.
+    void place(size_t i);
     void grow();
     int lookup(const std::string& name, bool ignoreCase) const;
 
     std::vector<Symbol*> items;
-    std::vector<Slot> slots;
+    std::vector<uint32_t> slots;
     size_t used = 0;
 };
 
@@ -83,8 +85,13 @@ struct FunctionRecord : RunRecord<FunctionRecord> {
     std::string name;
     std::string phpName;
     uint32_t staticMark = 0;
+    int visibility = 0;    // of a method: visibilityPublic, Private or Protected
     int cursor = 0;
     int nestingDepth = 0;
+    // The outer calls' argument types and cursors while a call of the same
+    // function is nested in their arguments; owned here, so a call left by
+    // a syntax error loses nothing to a shared stack.
+    std::vector<std::pair<int, std::vector<int>>> savedArguments;
     int overloadMark = 0;
     std::vector<int> returnTypes;
     std::vector<int> returnedTypes;

@@ -1,6 +1,7 @@
 #include "semantic/text_util.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,8 +14,8 @@ void appendDeferredText(const std::string& text) { deferredText += text; }
 
 std::string intToText(int n) {
     char buffer[16];
-    snprintf(buffer, sizeof buffer, "%d", n);
-    return buffer;
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, n).ptr;
+    return std::string(buffer, end);
 }
 
 int parseIntLiteral(const std::string& text) {

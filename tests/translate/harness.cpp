@@ -131,10 +131,7 @@ Translation translate(const std::string& text, const std::string& name, StartRul
         parser.setFilename(name);
         try {
             runOnParserStack([&parser, rule] {
-                if (rule == StartRule::sourceFile)
-                    parser.sourceFile();
-                else
-                    parser.webPage();
+                parser.translateFile(rule == StartRule::webPage);
             });
         } catch (const antlr::ANTLRException& ex) {
             result.escaped = true;

@@ -7,5 +7,6 @@ $r=@$fv("ab");
 $r=@strrev("x").@abs(-1);
 @strrev("y");
 echo @strrev("z"), "\n";
+$a=array(@strrev("p"),strrev("q"));
 
 ?>

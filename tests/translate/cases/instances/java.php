@@ -1,0 +1,7 @@
+<?php
+
+$d=new Java("util.Date");
+$e=new Java("util.Date");
+$u=new Unknown();
+
+?>
