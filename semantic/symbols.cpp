@@ -83,19 +83,15 @@ int FunctionRecord::resultType() const {
 }
 
 void FunctionRecord::saveArguments() {
-    pushInt(cursor);
-    pushPointer(new std::vector<int>(argumentTypes));
+    savedArguments.emplace_back(cursor, argumentTypes);
 }
 
 void FunctionRecord::restoreArguments() {
     // Pops follow pushes; an unmatched restore keeps the current state.
-    if (intStack.empty() || pointerStack.empty()) return;
-    cursor = popInt();
-    std::vector<int>* saved = static_cast<std::vector<int>*>(popPointer());
-    if (saved) {
-        argumentTypes = *saved;
-        delete saved;
-    }
+    if (savedArguments.empty()) return;
+    cursor = savedArguments.back().first;
+    argumentTypes = std::move(savedArguments.back().second);
+    savedArguments.pop_back();
 }
 
 void FunctionRecord::beginArguments() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <cstddef>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "semantic/run_records.h"
@@ -87,6 +88,10 @@ struct FunctionRecord : RunRecord<FunctionRecord> {
     int visibility = 0;    // of a method: visibilityPublic, Private or Protected
     int cursor = 0;
     int nestingDepth = 0;
+    // The outer calls' argument types and cursors while a call of the same
+    // function is nested in their arguments; owned here, so a call left by
+    // a syntax error loses nothing to a shared stack.
+    std::vector<std::pair<int, std::vector<int>>> savedArguments;
     int overloadMark = 0;
     std::vector<int> returnTypes;
     std::vector<int> returnedTypes;

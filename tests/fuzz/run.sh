@@ -28,7 +28,7 @@ done
 
 status=0
 "$build/velp_fuzz" "$corpus" -dict="$root/tests/fuzz/velandro.dict" \
-    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
     -close_fd_mask=3 -print_final_stats=1 -artifact_prefix="$artifacts/" || status=$?
 
 found=0
