@@ -13,6 +13,11 @@ extern int memberVisibility;
 extern int inParameterList;
 void emitGlobalDeclaration();
 int isInstanceMember(const std::string& name);
+// A method of the current class or a parent that is static.
+bool isStaticMethodName(const std::string& name);
+// What a call of `name` inside a class is written after: "$this->" for an
+// instance member, "self::" for a static method, else nothing.
+std::string memberCallPrefix(const std::string& name);
 void resolveClassMember();
 int loadClassAttribute(const std::string& name);
 void emitGeneratedConstructor(SymbolTable& table);

@@ -57,6 +57,8 @@ void beginFunction()
     functionStaticMark = inClass ? static_cast<uint32_t>(staticModifier) : 0;
     currentFunction->visibility = inClass ? memberVisibility : visibilityPublic;
     staticMethodMarker = static_cast<int>(functionStaticMark);
+    // known from the head on: the body may call the method itself
+    currentFunction->staticMark = functionStaticMark;
     inConstructor = 0;
     functionBodyOpen = 0;
     headWritten = 0;
