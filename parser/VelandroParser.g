@@ -2316,6 +2316,7 @@ firstCase
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
+        writeEmptyCase();   // what follows in the chain attaches to it
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(7);
@@ -2332,6 +2333,7 @@ caseClause
             emitIndent();
             openElseBlock();
             emitIndent();
+            opened = saveOpened();   // the else stays for the chain
         }
         expression
         {
@@ -2347,6 +2349,8 @@ caseClause
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
+        writeEmptyCase();
+        incCounter();
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(8);
