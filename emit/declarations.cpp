@@ -102,6 +102,34 @@ Symbol* inheritedAttribute(const std::string& name)
 }
 }
 
+bool isStaticMethodName(const std::string& name)
+{
+    if (!inClass || !symbolTable.currentClass)
+        return false;
+    std::string className = symbolTable.currentClass->name;
+    size_t steps = classTable.size() + 1;
+    while (!className.empty() && steps-- > 0) {
+        int index = classTable.indexOf(className);
+        if (index < 0)
+            return false;
+        ClassRecord* record = classTable[index];
+        int method = record->findMethod(name);
+        if (method >= 0)
+            return record->methods[method]->staticMark != 0;
+        className = record->parentName;
+    }
+    return false;
+}
+
+std::string memberCallPrefix(const std::string& name)
+{
+    if (isInstanceMember(name))
+        return "$this->";
+    if (symbolTable.hasLocalNamed(name))
+        return "";
+    return isStaticMethodName(name) ? "self::" : "";
+}
+
 int isInstanceMember(const std::string& name)
 {
     if (!inClass)
@@ -116,6 +144,9 @@ int isInstanceMember(const std::string& name)
     if (attribute >= 0) {
         if (current->attributes[attribute]->flags & 128)
             return 0;
+    } else if (isStaticMethodName(name)) {
+        // a static method is called through the class
+        return 0;
     } else if (current->findMethod(name) < 0) {
         if (table.isParentClassName(name))
             return 0;
@@ -198,6 +229,26 @@ std::string shortName(const std::string& name)
 bool hasGeneratedConstructor(const std::string& className)
 {
     return generatedConstructors.count(className) != 0;
+}
+
+bool runsGeneratedConstructor(std::string name)
+{
+    size_t steps = classTable.size() + 1;
+    while (!name.empty() && steps-- > 0) {
+        int index = classTable.indexOf(name);
+        if (index < 0)
+            return false;
+        ClassRecord* record = classTable[index];
+        if (generatedConstructors.count(record->name))
+            return true;
+        for (const FunctionRecord* method : record->methods) {
+            if (method && (method->name == "__construct" || method->name == record->name ||
+                           method->name == shortName(record->name)))
+                return false;
+        }
+        name = record->parentName;
+    }
+    return false;
 }
 
 bool classHasConstructor(std::string name)

@@ -13,6 +13,11 @@ extern int memberVisibility;
 extern int inParameterList;
 void emitGlobalDeclaration();
 int isInstanceMember(const std::string& name);
+// A method of the current class or a parent that is static.
+bool isStaticMethodName(const std::string& name);
+// What a call of `name` inside a class is written after: "$this->" for an
+// instance member, "self::" for a static method, else nothing.
+std::string memberCallPrefix(const std::string& name);
 void resolveClassMember();
 int loadClassAttribute(const std::string& name);
 void emitGeneratedConstructor(SymbolTable& table);
@@ -20,6 +25,9 @@ void emitGeneratedConstructor(SymbolTable& table);
 // (declared, generated, or an extern class's).
 bool classHasConstructor(std::string name);
 bool hasGeneratedConstructor(const std::string& className);
+// Whether the constructor the class `name` runs is a generated one (its own
+// or the nearest parent's).
+bool runsGeneratedConstructor(std::string name);
 // An attribute in the class body: "$name=value;", or "$name;" when PHP
 // cannot take the value there; such a value is then set by the
 // constructor's lines, or for a static attribute once after the class.
