@@ -2318,6 +2318,7 @@ firstCase
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
+        writeEmptyCase();   // what follows in the chain attaches to it
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(7);
@@ -2334,6 +2335,7 @@ caseClause
             emitIndent();
             openElseBlock();
             emitIndent();
+            opened = saveOpened();   // the else stays for the chain
         }
         expression
         {
@@ -2349,6 +2351,8 @@ caseClause
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
+        writeEmptyCase();
+        incCounter();
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(8);

@@ -404,6 +404,15 @@ void checkWhileSteps()
 
 // --- Do
 
+void writeEmptyCase()
+{
+    resetExpressions();
+    exprAppend("false");
+    emitIndent();
+    openIfBlock();
+    closeBlock();
+}
+
 void beginDoStatement()
 {
     enterBlock();
