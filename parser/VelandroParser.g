@@ -1400,9 +1400,13 @@ functionHead
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
+        // up to the ")" or to what begins the body
         while (LA(1) != RIGHTPAR && LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL
-               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
+               && LA(1) != LITERAL_return && LA(1) != LITERAL_let && LA(1) != QUESTION
+               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+            lineNumber += countLineEnds(LT(1)->getText());
             consume();
+        }
         if (LA(1) == RIGHTPAR)
             consume();
         finishParameters();
