@@ -147,7 +147,9 @@ void parameterDefault()
     std::string text = currentExpression();
     if (currentType == typeNil)
         text = isArrayKind(declaredType) ? "array()" : "null";
-    if (!isConstantExpressionText(text)) {
+    if (text.empty()) {
+        // the value failed to parse, and was reported
+    } else if (!isConstantExpressionText(text)) {
         // PHP takes only a constant expression there.
         reportError(5);
     } else {
