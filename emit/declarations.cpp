@@ -200,6 +200,26 @@ bool hasGeneratedConstructor(const std::string& className)
     return generatedConstructors.count(className) != 0;
 }
 
+bool runsGeneratedConstructor(std::string name)
+{
+    size_t steps = classTable.size() + 1;
+    while (!name.empty() && steps-- > 0) {
+        int index = classTable.indexOf(name);
+        if (index < 0)
+            return false;
+        ClassRecord* record = classTable[index];
+        if (generatedConstructors.count(record->name))
+            return true;
+        for (const FunctionRecord* method : record->methods) {
+            if (method && (method->name == "__construct" || method->name == record->name ||
+                           method->name == shortName(record->name)))
+                return false;
+        }
+        name = record->parentName;
+    }
+    return false;
+}
+
 bool classHasConstructor(std::string name)
 {
     size_t steps = classTable.size() + 1;

@@ -20,6 +20,9 @@ void emitGeneratedConstructor(SymbolTable& table);
 // (declared, generated, or an extern class's).
 bool classHasConstructor(std::string name);
 bool hasGeneratedConstructor(const std::string& className);
+// Whether the constructor the class `name` runs is a generated one (its own
+// or the nearest parent's).
+bool runsGeneratedConstructor(std::string name);
 // An attribute in the class body: "$name=value;", or "$name;" when PHP
 // cannot take the value there; such a value is then set by the
 // constructor's lines, or for a static attribute once after the class.

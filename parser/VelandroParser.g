@@ -311,8 +311,18 @@ void VelandroParser::skipBadLine(const ANTLR_USE_NAMESPACE(antlr)RefToken& first
 void VelandroParser::skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first)
 {
     reportedToken = LT(1);
-    if (LT(1)->getLine() != first->getLine())
+    if (LT(1)->getLine() != first->getLine()) {
+        // inside a later line of the statement (a test line, a tail): the
+        // rest of that line; at a line's start the token stays
+        if (partStart && LT(1).get() != partStart.get()
+            && LT(1)->getLine() == partStart->getLine()) {
+            if (partInBlock)
+                skipBlockAfterHeader(tokenCursor(), first->getType());
+            else
+                skipRestOfLine();
+        }
         return;
+    }
     if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
         skipRestOfLine();
     else
@@ -417,6 +427,10 @@ public:
     // skips the rest of the statement, its block and closing line included;
     // an error on a later line leaves the token for the caller.
     void skipBadStatement(const ANTLR_USE_NAMESPACE(antlr)RefToken& first);
+    // The first token of the line of a statement being parsed (a test
+    // line, a tail): an error later in that line skips the rest of it.
+    ANTLR_USE_NAMESPACE(antlr)RefToken partStart;
+    bool partInBlock = false;   // the part's block and the closer still follow
     // The token a compound statement's handler stopped at, already reported.
     ANTLR_USE_NAMESPACE(antlr)RefToken reportedToken;
     bool alreadyReported(const ANTLR_USE_NAMESPACE(antlr)RefToken& token)
@@ -673,15 +687,24 @@ options { defaultErrorHandler = true; }
 
 // A closing keyword, or a part of a compound statement, that no statement
 // opened: reported (unless a statement's handler just reported it), its
-// line skipped, and the file or the block read on.
+// line skipped, and the file read on.
 strayClosingLine
+    :   strayCloser
+    |   {
+            if (!alreadyReported(LT(1)))
+                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
+        }
+        ( "else" | "case" | "always" | "until" | "catch" | "let" )
+        { skipRestOfLine(); }
+    ;
+
+// The same for a closing keyword inside a block, which goes on after it.
+strayCloser
     :   {
             if (!alreadyReported(LT(1)))
                 reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
         }
-        (   SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY
-        |   "else" | "case" | "always" | "until" | "catch" | "let"
-        )
+        ( SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY )
         { skipRestOfLine(); }
     ;
 
@@ -1842,7 +1865,12 @@ loopJump
     bool written = false;
 }
     :   ( "break" | "continue" )
-        { written = writeLoopJump(isContinue); }
+        {
+            // nothing is written for a statement that does not end here
+            if (LA(1) != EOL && LA(1) != SEMI && !codeEndsHere())
+                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
+            written = writeLoopJump(isContinue);
+        }
         loopJumpEnd[written]
     ;
 
@@ -1900,7 +1928,7 @@ nestedBlock
         }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayClosingLine
+        |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
         {
             leaveBlock();
@@ -1922,6 +1950,7 @@ ifStatement
     OpenStatement open(SLASHIF);
     OpenedState opened = saveOpened();
     headerOneLine = false;
+    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
 }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
@@ -1952,7 +1981,7 @@ ifBody
     :   { resetExpressions(); }
         expression
         {
-            fillNilValue(0);   // nil writes no text
+            fillEmptyCondition();
             openIfBlock();
         }
         (   {
@@ -1993,7 +2022,7 @@ ifBody
 compositeIf
     :   { resetExpressions(); }
         bitOrExpression
-        { fillNilValue(0); }
+        { fillEmptyCondition(); }
         blockStart
         (   EOL { ++lineNumber; }
         )*
@@ -2019,11 +2048,19 @@ compositeIf
     ;
 
 compositeTestLine
+{
+    int valueAt = 0;
+    if (inputState->guessing == 0) {
+        partStart = LT(1);
+        partInBlock = true;
+    }
+}
     :   { emitIndent(); }
         (   { beginCompositeComparison(); }
             comparisonOperator
+            { valueAt = exprLength(); }
             expression
-            { completeCompositeComparison(); }
+            { completeCompositeComparison(valueAt); }
         |   "in" inTest
         )
         {
@@ -2061,6 +2098,7 @@ whileStatement
     OpenStatement open(SLASHWHILE);
     OpenedState opened = saveOpened();
     headerOneLine = false;
+    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
     bool wrapped = false;
 }
     :   "while"
@@ -2070,7 +2108,7 @@ whileStatement
         }
         (   expression
             {
-                fillNilValue(0);
+                fillEmptyCondition();
                 writeWhileHead(false);
             }
         |   "forever" { writeWhileHead(true); }
@@ -2096,7 +2134,7 @@ whileStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayClosingLine
+            |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
             {
                 indentLess();
@@ -2145,6 +2183,7 @@ doStatement
     OpenStatement open(SLASHDO);
     OpenedState opened = saveOpened();
     headerOneLine = false;
+    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
 }
     :   "do"
         { beginDoStatement(); }
@@ -2159,7 +2198,7 @@ doStatement
         |   { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayClosingLine
+            |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
             { indentLess(); }
         )
@@ -2167,6 +2206,8 @@ doStatement
             indentLess();
             closeBlock();
             openPhpBlock("while(false);");   // the tail to come
+            partStart = LT(1);
+            partInBlock = false;
         }
         (   "until"
             {
@@ -2175,7 +2216,7 @@ doStatement
             }
             expression
             {
-                fillNilValue(0);
+                fillEmptyCondition();
                 emitCurrentExpression();
                 emitText("))");
             }
@@ -2189,7 +2230,7 @@ doStatement
                 }
                 expression
                 {
-                    fillNilValue(0);
+                    fillEmptyCondition();
                     emitCurrentExpression();
                     emitText("))");
                 }
@@ -2200,7 +2241,7 @@ doStatement
                 }
                 (   expression
                     {
-                        fillNilValue(0);
+                        fillEmptyCondition();
                         emitCurrentExpression();
                         emitCloseParen();
                     }
@@ -2208,8 +2249,13 @@ doStatement
                 )
             )
         )
-        { endDoStatement(); }
+        {
+            // the tail is written: only its ";" is to come
+            closePhpBlocks(1);
+            openPhpBlock(";");
+        }
         statementEnd
+        { endDoStatement(); }
     ;
     exception
     catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
@@ -2259,7 +2305,7 @@ firstCase
         }
         expression
         {
-            fillNilValue(0);   // nil writes no text
+            fillEmptyCondition();
             openIfBlock();
         }
         blockStart
@@ -2289,7 +2335,7 @@ caseClause
         }
         expression
         {
-            fillNilValue(0);   // nil writes no text
+            fillEmptyCondition();
             openIfBlock();
         }
         blockStart
@@ -2313,7 +2359,7 @@ alwaysClause
         ( COLON )?
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayClosingLine
+        |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
     ;
     exception
@@ -2339,6 +2385,7 @@ errorStatement
     OpenStatement open(SLASHERROR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
+    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
 }
     :   "error"
         { beginErrorStatement(); }
@@ -2348,7 +2395,7 @@ errorStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayClosingLine
+            |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
             { indentLess(); }
             SLASHERROR
@@ -2380,13 +2427,14 @@ tryStatement
     OpenStatement open(SLASHTRY);
     OpenedState opened = saveOpened();
     headerOneLine = false;
+    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
     bool caught = false;
 }
     :   "try"
         { beginTryStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   statementOrLineEnd
-        |   { strayCloserAhead(LA(1)) }? strayClosingLine
+        |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
         (   "catch"
             {
@@ -2403,7 +2451,7 @@ tryStatement
             }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
-            |   { strayCloserAhead(LA(1)) }? strayClosingLine
+            |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
         )?
         { closeTryStatement(caught); }
@@ -2443,6 +2491,7 @@ forStatement
     OpenStatement open(SLASHFOR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
+    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
 }
     :   "for"
         { beginForStatement(); }
@@ -2462,7 +2511,7 @@ forStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayClosingLine
+            |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
             { indentLess(); }
             SLASHFOR
@@ -2525,7 +2574,7 @@ forIn
     :   { beginCollectionLoop(); }
         bitOrExpression
         {
-            fillNilValue(0);
+            fillEmptyCondition();
             writeCollectionHeader();
         }
     ;

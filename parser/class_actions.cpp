@@ -122,6 +122,14 @@ void finishInstanceValue()
 
 void instanceDefaultValue()
 {
+    ClassRecord* owner = symbolTable.currentClass;
+    if (instanceAtClassLevel && owner && owner->name == qualifiedClassName &&
+        !isArrayKind(declaredType)) {
+        // An object of its own class made with every object would make
+        // another one, without end: it starts as null.
+        instanceValue = "null";
+        return;
+    }
     if (declaredType == typeJava)
         instanceValue = std::string(newPrefix) + "Java(\"" + qualifiedClassName + "\")";
     else if (isArrayKind(declaredType))

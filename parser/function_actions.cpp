@@ -195,6 +195,18 @@ void finishParameters()
 
 // --- Body
 
+namespace {
+// A constructor starts with the parent's when that one is generated: it
+// creates the parent's attributes, which nothing else would.
+void beginConstructorBody()
+{
+    const std::string& parent = symbolTable.parentClassName;
+    if (!parent.empty() && runsGeneratedConstructor(parent))
+        emitIndented("parent::__construct();\n");
+    symbolTable.flushConstructorLines();
+}
+}
+
 void openFunctionBlock()
 {
     emitIndented("{");
@@ -202,7 +214,7 @@ void openFunctionBlock()
     emitNewline();
     functionBodyOpen = 1;
     if (inConstructor)
-        symbolTable.flushConstructorLines();
+        beginConstructorBody();
 }
 
 void openOneLineBody()
@@ -213,7 +225,7 @@ void openOneLineBody()
     // The attributes' lines belong to a one-line constructor as well: the
     // class would otherwise get a second, generated one.
     if (inConstructor)
-        symbolTable.flushConstructorLines();
+        beginConstructorBody();
     emitIndent();
 }
 

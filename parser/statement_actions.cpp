@@ -321,6 +321,14 @@ void beginLoop(int kind)
 
 void endLoop() { popLoopKind(); }
 
+// --- Conditions
+
+void fillEmptyCondition()
+{
+    if (currentExpression().empty())
+        exprAppend("null");
+}
+
 // --- If
 
 void setCompositeTestedValue()
@@ -340,11 +348,13 @@ void setCompositeTestedValue()
 
 void beginCompositeComparison() { exprAppend(identifierSlotName()); }
 
-void completeCompositeComparison()
+void completeCompositeComparison(int valueAt)
 {
     int tested = identifierSlotType();
     if (currentType == typeNil)
         exprAppend(defaultValueOf(tested));
+    else if (exprLength() == valueAt)
+        exprAppend("null");   // a value a syntax error cut short
     checkRelational(tested, currentType);
 }
 

@@ -99,14 +99,20 @@ bool writeLoopJump(bool isContinue);
 void beginLoop(int kind);
 void endLoop();
 
+// --- Conditions
+// A condition with no text (nil writes none, nor does an expression a
+// syntax error cut short) is written null, since PHP refuses "()".
+void fillEmptyCondition();
+
 // --- If
 // The tested value of a composite if goes to the identifier slot: a plain
 // name as it is, any other expression through a "$_I" temporary.
 void setCompositeTestedValue();
 // A test line "= value": the slot's value compared, a nil value replaced by
-// the default of the tested value's type.
+// the default of the tested value's type. `valueAt` is where the value's
+// text begins on the level.
 void beginCompositeComparison();
-void completeCompositeComparison();
+void completeCompositeComparison(int valueAt);
 // The closing braces of the else-branches a composite if or a do case form
 // counted.
 void closeCountedBraces();

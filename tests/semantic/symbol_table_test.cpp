@@ -272,3 +272,27 @@ TEST_F(Lookups, NotDeclaredListsAreClearedForEachFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// The names reported as not declared: each is found again whatever came
+// after it, the case counts, and an empty name is a name too.
+TEST(ReportedNames, EachNameOnceThroughGrowth) {
+    NameSet names;
+    EXPECT_FALSE(names.contains("u0"));
+    for (int i = 0; i < 5000; ++i)
+        EXPECT_TRUE(names.insert("u" + std::to_string(i)));
+    EXPECT_FALSE(names.insert("u0"));
+    EXPECT_FALSE(names.insert("u4999"));
+    EXPECT_TRUE(names.contains("u2500"));
+    EXPECT_FALSE(names.contains("U2500"));
+    EXPECT_FALSE(names.contains("u5000"));
+    EXPECT_TRUE(names.insert(""));
+    EXPECT_FALSE(names.insert(""));
+    EXPECT_EQ(names.size(), 5001u);
+    names.clear();
+    EXPECT_FALSE(names.contains("u1"));
+    EXPECT_TRUE(names.insert("u1"));
+}
+
+}  // namespace

@@ -1,6 +1,8 @@
 // Function records: argument and return checks, nested calls, signatures.
 #include "semantic_fixture.h"
 
+#include <memory>
+
 namespace {
 
 using Records = SemanticTest;
@@ -39,6 +41,24 @@ TEST_F(Records, SymbolListFindsTheFirstEntry) {
     EXPECT_EQ(list.indexOf("x_1"), 0);
     list.clear();
     EXPECT_EQ(list.indexOf("x_1"), -1);
+}
+
+// Through the index's growth too: the first of each folded name stays the
+// one found, the exact one wherever it lies.
+TEST_F(Records, SymbolListKeepsTheFirstEntryAsItGrows) {
+    std::vector<std::unique_ptr<Symbol>> symbols;
+    SymbolList list;
+    for (int i = 0; i < 3000; ++i) {
+        symbols.push_back(std::make_unique<Symbol>("n" + std::to_string(i), 5u));
+        symbols.push_back(std::make_unique<Symbol>("N" + std::to_string(i), 5u));
+        list.push_back(symbols[symbols.size() - 2].get());
+        list.push_back(symbols.back().get());
+    }
+    for (int i = 0; i < 3000; i += 7) {
+        EXPECT_EQ(list.indexOf("N" + std::to_string(i)), 2 * i + 1);
+        EXPECT_EQ(list.indexOfIgnoreCase("N" + std::to_string(i)), 2 * i);
+    }
+    EXPECT_EQ(list.indexOfIgnoreCase("n3000"), -1);
 }
 
 TEST_F(Records, ArgumentChecks) {
