@@ -21,7 +21,11 @@ $keep = $options['keep'] ?? null;
 final class Program
 {
     public array $vars = [];     // name => ['type' => t, 'bound' => b, 'length' => n]
+    public array $functions = [];  // name => [parameter count, bound of the result per bound of the arguments]
     public array $lines = [];
+    public string $indent = '';
+    public int $blockDepth = 0;
+    public array $loopVars = [];   // the variables of the loops around
     private int $next = 0;
 
     public function fresh(string $prefix): string
@@ -101,6 +105,18 @@ function intExpr(Program $p, int $depth): array
         [$l, $lb] = intExpr($p, $depth - 1);
         return ["($l)", $lb];
     case 11:
+        if ($p->functions && chance(60)) {
+            $f = pick(array_keys($p->functions));
+            [$arity, $factor] = $p->functions[$f];
+            $arguments = [];
+            $bound = 0;
+            for ($i = 0; $i < $arity; ++$i) {
+                [$e, $b] = intExpr($p, $depth - 1);
+                $arguments[] = $e;
+                $bound = max($bound, $b);
+            }
+            return ["$f(" . implode(', ', $arguments) . ")", ($bound + 1) * $factor];
+        }
         $n = mt_rand(0, 999);
         return ["int(\"$n\")", $n];
     default:
@@ -280,8 +296,8 @@ function assign(Program $p): void
             [$e, $b] = intExpr($p, mt_rand(0, 3));
             if ($b > BOUND)
                 return;
-            $p->lines[] = "$v = $e";
-            $p->vars[$v]['bound'] = $b;
+            $p->lines[] = $p->indent . "$v = $e";
+            $p->vars[$v]['bound'] = max($b, $p->vars[$v]['bound']);
         } else {
             // the compound form: "x + 1" adds 1 to x
             $op = pick(['+', '-', '|', '&', '^']);
@@ -289,14 +305,14 @@ function assign(Program $p): void
             $bound = $p->vars[$v]['bound'] * 2 + $b + 1;
             if ($bound > BOUND)
                 return;
-            $p->lines[] = "$v $op $e";
+            $p->lines[] = $p->indent . "$v $op $e";
             $p->vars[$v]['bound'] = $bound;
         }
         return;
     }
     if ($texts) {
         $v = pick($texts);
-        $p->lines[] = chance(50) ? "$v = " . textExpr($p, 2) : "$v + " . textExpr($p, 1);
+        $p->lines[] = $p->indent . (chance(50) ? "$v = " . textExpr($p, 2) : "$v + " . textExpr($p, 1));
     }
 }
 
@@ -323,20 +339,91 @@ function printStatement(Program $p): void
             $items[] = $names ? pick($names) : '1';
         }
     }
-    $p->lines[] = 'print ' . implode(', ', $items);
+    $p->lines[] = $p->indent . 'print ' . implode(', ', $items);
+}
+
+// A one-line function of integers: "int f(int a, int b) return ...".
+function functionDefinition(Program $p): void
+{
+    $name = $p->fresh('f');
+    $arity = mt_rand(1, 3);
+    $parameters = [];
+    $outer = $p->vars;
+    $p->vars = [];
+    for ($i = 0; $i < $arity; ++$i) {
+        $parameter = "p$i";
+        $parameters[] = "int $parameter";
+        $p->vars[$parameter] = ['type' => 'int', 'bound' => 1];
+    }
+    [$body, $factor] = intExpr($p, 2);
+    $p->vars = $outer;
+    if ($factor > 1000)
+        return;
+    $p->lines[] = "int $name(" . implode(', ', $parameters) . ") return $body";
+    $p->functions[$name] = [$arity, max(1, $factor)];
+}
+
+// Statements inside a block: prints, and in an "if" assignments too (they
+// run once); no declarations, which would belong to the block alone.
+function blockBody(Program $p, bool $loop): void
+{
+    $p->indent .= '   ';
+    ++$p->blockDepth;
+    $n = mt_rand(1, 3);
+    for ($i = 0; $i < $n; ++$i) {
+        $k = mt_rand(0, 9);
+        if ($k < 2 && $p->blockDepth < 3)
+            block($p, $loop);
+        elseif ($k < 4 && !$loop)
+            assign($p);
+        else
+            printStatement($p);
+    }
+    --$p->blockDepth;
+    $p->indent = substr($p->indent, 3);
+}
+
+function block(Program $p, bool $inLoop = false): void
+{
+    $ints = array_values(array_diff($p->named('int'), $p->loopVars));
+    if (chance(60) || !$ints) {
+        $p->lines[] = $p->indent . 'if ' . boolExpr($p, 2);
+        blockBody($p, $inLoop);
+        if (chance(40)) {
+            $p->lines[] = $p->indent . 'else';
+            blockBody($p, $inLoop);
+        }
+        $p->lines[] = $p->indent . '/if';
+        return;
+    }
+    // the loop variable is not assigned in the body (no assignment there)
+    $i = pick($ints);
+    $from = mt_rand(0, 3);
+    $p->lines[] = $p->indent . "for $i in $from .. " . ($from + mt_rand(0, 3));
+    $saved = $p->vars[$i]['bound'];
+    $p->vars[$i]['bound'] = max($saved, 6);
+    $p->loopVars[] = $i;
+    blockBody($p, true);
+    array_pop($p->loopVars);
+    $p->lines[] = $p->indent . '/for';
 }
 
 function program(int $seed): string
 {
     mt_srand($seed);
     $p = new Program();
+    $functions = mt_rand(0, 2);
+    for ($i = 0; $i < $functions; ++$i)
+        functionDefinition($p);
     $statements = mt_rand(5, 25);
     for ($i = 0; $i < $statements; ++$i) {
-        $k = mt_rand(0, 9);
+        $k = mt_rand(0, 11);
         if ($k < 4)
             declaration($p);
         elseif ($k < 6)
             assign($p);
+        elseif ($k < 8)
+            block($p);
         else
             printStatement($p);
     }
@@ -374,7 +461,17 @@ for ($i = 0; $i < $count; ++$i) {
     $text = program($programSeed);
     file_put_contents("$folder/p.vel", $text);
     @unlink("$folder/p.php");
-    [$status, $out, $err] = run(escapeshellarg($velp) . ' -cq p', $folder);
+    [$status, $out, $err] = run('timeout 20 ' . escapeshellarg($velp) . ' -cq p', $folder);
+    if ($status === 124 || $status >= 128) {
+        ++$failed;
+        echo "velgen: seed $programSeed: velp " . ($status === 124 ? 'hangs' : "dies ($status)")
+            . "\n$text";
+        if ($keep !== null) {
+            @mkdir($keep, 0777, true);
+            file_put_contents("$keep/seed-$programSeed.vel", $text);
+        }
+        continue;
+    }
     if ($status !== 0 || $out !== '' || $err !== '')
         continue;   // velp has something to say: not a program to check
     ++$clean;
@@ -383,7 +480,7 @@ for ($i = 0; $i < $count; ++$i) {
     if ($status !== 0) {
         $problem = "php -l:\n$out$err";
     } else {
-        [$status, $out, $err] = run('php -d error_reporting=-1 -d display_errors=stderr -q p.php', $folder);
+        [$status, $out, $err] = run('timeout 20 php -d error_reporting=-1 -d display_errors=stderr -q p.php', $folder);
         if ($status !== 0 || $err !== ''
             || preg_match('/(Warning|Notice|Deprecated|Fatal error|TypeError|Error):/', $out))
             $problem = "php (exit $status):\n$err$out";
