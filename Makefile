@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 4)
 
-.PHONY: setup build velp demo test sanitize fuzz clean
+.PHONY: setup build velp demo test sanitize fuzz bench clean
 
 setup:
 	@scripts/setup.sh
@@ -54,6 +54,10 @@ fuzz:
 	    cmake --build $(FUZZ_BUILD) --target velp_fuzz -j $(JOBS); } >$(FUZZ_BUILD)/build.log 2>&1 || \
 	    { cat $(FUZZ_BUILD)/build.log; exit 1; }
 	@tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_TIME)
+
+# The compile-speed benchmark (bench/bench.php): figures, not a test.
+bench: velp
+	@php bench/bench.php $(BUILD)/velp
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -24,10 +24,13 @@
 //     --lines N      length of the program (default 100000)
 //     --runs N       timed rounds of each comparison (default 5)
 //     --no-valgrind  skip the instruction count
+//     --constructs A,B  only these kinds of construct (to compare with a velp
+//                    that translates fewer; the names are printed first)
 //     --keep         keep the generated files (their folder is printed)
 
 $root = dirname(__DIR__);
-$options = ["lines" => 100000, "runs" => 5, "valgrind" => true, "keep" => false];
+$options = ["lines" => 100000, "runs" => 5, "valgrind" => true, "keep" => false,
+            "constructs" => null];
 $velp = "$root/build/velp";
 for ($i = 1; $i < count($argv); $i++) {
     $arg = $argv[$i];
@@ -37,6 +40,8 @@ for ($i = 1; $i < count($argv); $i++) {
         $options["valgrind"] = false;
     elseif ($arg === "--keep")
         $options["keep"] = true;
+    elseif ($arg === "--constructs")
+        $options["constructs"] = explode(",", $argv[++$i] ?? "");
     else
         $velp = $arg;
 }
@@ -189,9 +194,11 @@ function clean(string $velp, string $dir, string $source): bool {
 
 // The kinds this velp translates cleanly, each tried with the ones kept
 // before it.
-function usableKinds(string $velp, string $dir): array {
+function usableKinds(string $velp, string $dir, ?array $only): array {
     $kept = [];
     foreach (kinds() as $name => $kind) {
+        if ($only !== null && !in_array($name, $only, true))
+            continue;
         $try = $kept + [$name => $kind];
         if (clean($velp, $dir, program($try, 200, 3)))
             $kept[$name] = $kind;
@@ -205,7 +212,7 @@ $lines = $options["lines"];
 $runs = $options["runs"];
 $work = sys_get_temp_dir() . "/velp-bench-" . getmypid();
 @mkdir($work, 0777, true);
-$kinds = usableKinds($velp, "$work/probe");
+$kinds = usableKinds($velp, "$work/probe", $options["constructs"]);
 $cat = trim((string)shell_exec("command -v cat"));
 $php = trim((string)shell_exec("command -v php"));
 
@@ -272,7 +279,8 @@ printf("\nnesting: 1900 parentheses around a 25000-term text chain (%d KiB)\n",
        intdiv(filesize("$work/deep/main.vel"), 1024));
 row("velp -q -c, time", sprintf("%.3f s", $turn["deep"]["time"]), "target at most 0.1 s");
 row("velp peak memory", mib($turn["deep"]["peak"]), "target at most 32 MiB");
-row("against half the depth and length", sprintf("%.2f", $turn["half"]["ratio"]), "linear: about 2");
+row("against half the depth and length, time", sprintf("%.2f", $turn["half"]["ratio"]), "linear: about 2");
+row("half the depth and length, peak memory", mib($turn["half"]["peak"]));
 
 // Names: distinct declarations against recurring names, and undeclared
 // names reported.

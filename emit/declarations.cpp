@@ -102,6 +102,34 @@ Symbol* inheritedAttribute(const std::string& name)
 }
 }
 
+bool isStaticMethodName(const std::string& name)
+{
+    if (!inClass || !symbolTable.currentClass)
+        return false;
+    std::string className = symbolTable.currentClass->name;
+    size_t steps = classTable.size() + 1;
+    while (!className.empty() && steps-- > 0) {
+        int index = classTable.indexOf(className);
+        if (index < 0)
+            return false;
+        ClassRecord* record = classTable[index];
+        int method = record->findMethod(name);
+        if (method >= 0)
+            return record->methods[method]->staticMark != 0;
+        className = record->parentName;
+    }
+    return false;
+}
+
+std::string memberCallPrefix(const std::string& name)
+{
+    if (isInstanceMember(name))
+        return "$this->";
+    if (symbolTable.hasLocalNamed(name))
+        return "";
+    return isStaticMethodName(name) ? "self::" : "";
+}
+
 int isInstanceMember(const std::string& name)
 {
     if (!inClass)
@@ -116,6 +144,9 @@ int isInstanceMember(const std::string& name)
     if (attribute >= 0) {
         if (current->attributes[attribute]->flags & 128)
             return 0;
+    } else if (isStaticMethodName(name)) {
+        // a static method is called through the class
+        return 0;
     } else if (current->findMethod(name) < 0) {
         if (table.isParentClassName(name))
             return 0;
@@ -275,7 +306,12 @@ void emitClassAttribute(const std::string& name, const std::string& value, bool 
         for (size_t at = text.find("self::$"); at != std::string::npos;
              at = text.find("self::$", at + owner.size() + 3))
             text.replace(at, 4, owner);
-        headerLines.push_back(owner + "::$" + name + "=" + text + ";\n");
+        std::string assignment = owner + "::$" + name + "=" + text + ";";
+        // A private or protected one is reached from outside only by code
+        // bound to its class.
+        if (memberVisibility != visibilityPublic)
+            assignment = "Closure::bind(function(){" + assignment + "},null,\"" + owner + "\")();";
+        headerLines.push_back(assignment + "\n");
         return;
     }
     // The constructor is written: a line queued now would never be.

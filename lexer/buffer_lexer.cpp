@@ -75,9 +75,17 @@ unsigned int MemoryInput::entries() const
 TokenPool::~TokenPool()
 {
     // A token still held elsewhere goes with its last holder.
-    for (TokenRef* slot : slots_)
-        if (slot->decrement())
-            delete slot;
+    for (Slot& slot : slots_) {
+        slot.handle = RefToken();
+        if (slot.ref->decrement())
+            delete slot.ref;
+    }
+}
+
+void TokenPool::fresh(Slot& slot)
+{
+    slot.ref = TokenRef::getRef(new PoolToken());
+    slot.handle = RefToken(slot.ref->ptr);
 }
 
 RefToken TokenPool::take(int type, int line, int column, const char* text, size_t n)
@@ -86,17 +94,20 @@ RefToken TokenPool::take(int type, int line, int column, const char* text, size_
     // has long consumed it; a held one is left to its holders.
     constexpr size_t kSlots = 64;
     if (slots_.size() < kSlots) {
-        slots_.push_back(TokenRef::getRef(new PoolToken()));
+        slots_.emplace_back();
+        fresh(slots_.back());
         next_ = slots_.size() - 1;
-    } else if (slots_[next_]->count != 1) {
-        if (slots_[next_]->decrement())
-            delete slots_[next_];
-        slots_[next_] = TokenRef::getRef(new PoolToken());
+    } else if (slots_[next_].ref->count != 2) {
+        Slot& slot = slots_[next_];
+        slot.handle = RefToken();
+        if (slot.ref->decrement())
+            delete slot.ref;
+        fresh(slot);
     }
-    auto* token = static_cast<PoolToken*>(slots_[next_]->ptr);
-    next_ = (next_ + 1) % kSlots;
-    token->reuse(type, line, column, text, n);
-    return RefToken(token);
+    Slot& slot = slots_[next_];
+    next_ = (next_ + 1) & (kSlots - 1);
+    static_cast<PoolToken*>(slot.ref->ptr)->reuse(type, line, column, text, n);
+    return slot.handle;
 }
 
 BufferLexer::BufferLexer(InputBuffer* input, bool caseSensitive)

@@ -71,7 +71,14 @@ public:
                                             size_t n);
 
 private:
-    std::vector<ANTLR_USE_NAMESPACE(antlr)TokenRef*> slots_;
+    // The pool holds each token twice, by its count and by a handle that
+    // is copied out: a token is free when nothing else holds it.
+    struct Slot {
+        ANTLR_USE_NAMESPACE(antlr)TokenRef* ref;
+        ANTLR_USE_NAMESPACE(antlr)RefToken handle;
+    };
+    void fresh(Slot& slot);
+    std::vector<Slot> slots_;
     size_t next_ = 0;
 };
 

@@ -1400,9 +1400,13 @@ functionHead
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
+        // up to the ")" or to what begins the body
         while (LA(1) != RIGHTPAR && LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL
-               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE)
+               && LA(1) != LITERAL_return && LA(1) != LITERAL_let && LA(1) != QUESTION
+               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+            lineNumber += countLineEnds(LT(1)->getText());
             consume();
+        }
         if (LA(1) == RIGHTPAR)
             consume();
         finishParameters();
@@ -2316,6 +2320,7 @@ firstCase
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
+        writeEmptyCase();   // what follows in the chain attaches to it
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(7);
@@ -2332,6 +2337,7 @@ caseClause
             emitIndent();
             openElseBlock();
             emitIndent();
+            opened = saveOpened();   // the else stays for the chain
         }
         expression
         {
@@ -2347,6 +2353,8 @@ caseClause
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
+        writeEmptyCase();
+        incCounter();
         if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
             throw;
         ::reportError(8);

@@ -163,7 +163,7 @@ void findCallee(CallScope& call)
     } else {
         // A predefined function or a class is no member of the class it is
         // called in; a member is called through $this.
-        callPrefix = isInstanceMember(memberName) ? "$this->" : "";
+        callPrefix = memberCallPrefix(memberName);
         currentCall = symbolTable.findFunction(memberName);
         if (currentCall->name == unknownName && inFunction && currentFunction)
             currentCall = currentFunction->findFunctionParameter(memberName);

@@ -195,15 +195,20 @@ void finishDeclarator()
         // declarator had them written by the modifier rule.
         if (!modifierText.empty() && declaratorIndex > 0)
             emitString(modifierText);
-        if (declaratorHasValue && !errorCatchingDeclaration)
+        if (errorCatchingDeclaration) {
+            // the "$error" line cannot stand in a class body
+            reportError(5);
+            emitString((modifierText.empty() ? "var $" : "$") + lvalueText + ";");
+        } else if (declaratorHasValue) {
             emitClassAttribute(lvalueText, declaratorValue, staticModifier != 0,
                                !modifierText.empty());
-        else
+        } else {
             emitString((modifierText.empty() ? "var " : "") + deferredText);
+        }
     } else {
         emitString(deferredText);
     }
-    if (errorCatchingDeclaration && !staticModifier) {
+    if (errorCatchingDeclaration && !staticModifier && !classLevel) {
         emitNewline();
         emitString("$error=" + (declarationKind == 4 ? lvalueText : "$" + lvalueText));
         emitSemicolonNewline();

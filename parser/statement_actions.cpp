@@ -119,6 +119,9 @@ namespace {
 
 using T = VelandroTokenTypes;
 constexpr int endOfInput = 1;   // the runtime's EOF type
+// Looking ahead holds every token it passes: a skip looks no further than
+// this, and takes a block longer than this as one that does not close.
+constexpr int maxSkipLookahead = 200000;
 
 bool isOneLineStart(int type)
 {
@@ -171,13 +174,14 @@ bool opensBlock(const TokenCursor& tokens, int offset)
     int keyword = tokens.la(offset + 1);
     if (keyword == T::LITERAL_do || keyword == T::LITERAL_try)
         return true;
-    for (int i = offset + 2;; ++i) {
+    for (int i = offset + 2; i < offset + maxSkipLookahead; ++i) {
         int type = tokens.la(i);
         if (endsLine(type) || type == T::COLON)
             return true;
         if (isOneLineStart(type))
             return false;
     }
+    return true;
 }
 
 // What ends the block of a case of a do statement.
@@ -211,6 +215,8 @@ bool skipFrom(const TokenCursor& tokens, std::vector<int> closers, bool statemen
     for (;;) {
         int type = at(1);
         if (type == endOfInput || type == T::CLOSEVEL)
+            return false;
+        if (!consume && offset > maxSkipLookahead)
             return false;
         bool atStart = statementStart;
         statementStart = false;
@@ -271,13 +277,14 @@ void skipCompoundStatement(const TokenCursor& tokens)
 
 bool lineHoldsOneLineBody(const TokenCursor& tokens)
 {
-    for (int i = 1;; ++i) {
+    for (int i = 1; i < maxSkipLookahead; ++i) {
         int type = tokens.la(i);
         if (endsLine(type) || type == T::COLON)
             return false;
         if (isOneLineStart(type))
             return true;
     }
+    return false;
 }
 
 void skipCaseBlock(const TokenCursor& tokens)
@@ -403,6 +410,15 @@ void checkWhileSteps()
 }
 
 // --- Do
+
+void writeEmptyCase()
+{
+    resetExpressions();
+    exprAppend("false");
+    emitIndent();
+    openIfBlock();
+    closeBlock();
+}
 
 void beginDoStatement()
 {

@@ -117,6 +117,11 @@ void completeCompositeComparison(int valueAt);
 // counted.
 void closeCountedBraces();
 
+// --- Do
+// In place of a case a syntax error cut short: an if that never runs, so
+// that the else chain after it still has its if.
+void writeEmptyCase();
+
 // --- While
 void writeWhileHead(bool forever);
 void beginWhileWrapper();

@@ -332,7 +332,7 @@ void SymbolList::push_back(Symbol* symbol) {
         grow();
         return;
     }
-    place(items.size() - 1);
+    place(items.size() - 1, hashName(symbol->name, true));
 }
 
 void SymbolList::clear() {
@@ -341,11 +341,11 @@ void SymbolList::clear() {
     used = 0;
 }
 
-void SymbolList::place(size_t i) {
+void SymbolList::place(size_t i, uint32_t hash) {
     const size_t mask = slots.size() - 1;
-    size_t at = hashName(items[i]->name, true) & mask;
-    while (slots[at] != 0) at = (at + 1) & mask;
-    slots[at] = static_cast<uint32_t>(i) + 1;
+    size_t at = hash & mask;
+    while (slots[at].item != 0) at = (at + 1) & mask;
+    slots[at] = Slot{hash, static_cast<uint32_t>(i) + 1};
     ++used;
 }
 
@@ -353,19 +353,21 @@ void SymbolList::place(size_t i) {
 // so that each hash keeps its order.
 void SymbolList::grow() {
     size_t size = slots.empty() ? 16 : slots.size() * 2;
-    slots.assign(size, 0);
+    slots.assign(size, Slot{0, 0});
     used = 0;
     for (size_t i = 0; i < items.size(); ++i)
-        if (items[i]) place(i);
+        if (items[i]) place(i, hashName(items[i]->name, true));
 }
 
 int SymbolList::lookup(const std::string& name, bool ignoreCase) const {
     if (slots.empty()) return -1;
+    const uint32_t hash = hashName(name, true);
     const size_t mask = slots.size() - 1;
-    for (size_t at = hashName(name, true) & mask;; at = (at + 1) & mask) {
-        uint32_t slot = slots[at];
-        if (slot == 0) return -1;
-        if (sameName(items[slot - 1]->name, name, ignoreCase)) return static_cast<int>(slot) - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots[at];
+        if (slot.item == 0) return -1;
+        if (slot.hash == hash && sameName(items[slot.item - 1]->name, name, ignoreCase))
+            return static_cast<int>(slot.item) - 1;
     }
 }
 

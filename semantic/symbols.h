@@ -68,16 +68,21 @@ public:
 
 private:
     // Open addressing over the list itself, one slot per symbol: a slot
-    // holds an index into items plus one (0 is empty), placed by the hash of
-    // the name with its case folded as equalsIgnoreCaseBytes folds it.
+    // holds the hash of the name with its case folded as
+    // equalsIgnoreCaseBytes folds it (so that a probe reads a symbol only
+    // when the hashes agree) and an index into items plus one (0 is empty).
     // Symbols of one hash lie along the probe sequence in the order they
     // were added, so the first match of a probe is the first entry.
-    void place(size_t i);
+    struct Slot {
+        uint32_t hash;
+        uint32_t item;
+    };
+    void place(size_t i, uint32_t hash);
     void grow();
     int lookup(const std::string& name, bool ignoreCase) const;
 
     std::vector<Symbol*> items;
-    std::vector<uint32_t> slots;
+    std::vector<Slot> slots;
     size_t used = 0;
 };
 

@@ -149,6 +149,19 @@ TEST(ControlNesting, SkipFollowsTheForms)
     }
 }
 
+TEST(ControlNesting, SkipLooksAheadABoundedWay)
+{
+    // a block longer than the look-ahead is taken as one that does not
+    // close: the header's line only
+    using T = VelandroTokenTypes;
+    std::vector<int> types = {T::LITERAL_if, T::ID, T::EOL};
+    types.insert(types.end(), 300000, T::ID);
+    types.push_back(T::SLASHIF);
+    Tokens tokens{types};
+    skipCompoundStatement(tokens.cursor());
+    EXPECT_EQ(tokens.at, 2u);
+}
+
 TEST(ControlNesting, CaseSkipStopsAtTheNextCase)
 {
     using T = VelandroTokenTypes;

@@ -29,6 +29,9 @@ do
    if($x===3)
    {
    }
+   if(false)
+   {
+   }
    else
    {
    if($x===3)
@@ -40,8 +43,10 @@ do
    if($x===4)
    {
    }
+   if(false)
+   {
    }
-   }
+   }}
 }
 while(false);
 echo "end", "\n";

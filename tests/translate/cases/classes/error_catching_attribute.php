@@ -1,0 +1,13 @@
+<?php
+function f()
+{
+   return 1;
+}
+
+class A
+
+{
+   var $x;
+}
+
+?>
