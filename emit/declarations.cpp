@@ -306,7 +306,12 @@ void emitClassAttribute(const std::string& name, const std::string& value, bool 
         for (size_t at = text.find("self::$"); at != std::string::npos;
              at = text.find("self::$", at + owner.size() + 3))
             text.replace(at, 4, owner);
-        headerLines.push_back(owner + "::$" + name + "=" + text + ";\n");
+        std::string assignment = owner + "::$" + name + "=" + text + ";";
+        // A private or protected one is reached from outside only by code
+        // bound to its class.
+        if (memberVisibility != visibilityPublic)
+            assignment = "Closure::bind(function(){" + assignment + "},null,\"" + owner + "\")();";
+        headerLines.push_back(assignment + "\n");
         return;
     }
     // The constructor is written: a line queued now would never be.

@@ -30,7 +30,9 @@ bool hasGeneratedConstructor(const std::string& className);
 bool runsGeneratedConstructor(std::string name);
 // An attribute in the class body: "$name=value;", or "$name;" when PHP
 // cannot take the value there; such a value is then set by the
-// constructor's lines, or for a static attribute once after the class.
+// constructor's lines, or for a static attribute once after the class
+// (through a closure bound to the class when the attribute is private or
+// protected).
 // "var " stands first unless the modifiers were written.
 void emitClassAttribute(const std::string& name, const std::string& value, bool isStatic,
                         bool modifiersWritten);

@@ -19,6 +19,8 @@ int aliasMark = 0;
 int headWritten = 0;
 // The function's own "static": the body's declarations reset the modifier.
 uint32_t functionStaticMark = 0;
+// The constructor being defined called its parent's already.
+bool parentConstructorCalled = false;
 
 bool isSuperglobalName(const std::string& name)
 {
@@ -63,6 +65,7 @@ void beginFunction()
     functionBodyOpen = 0;
     headWritten = 0;
     parameters.clear();
+    parentConstructorCalled = false;
 }
 
 void addResultType()
@@ -205,7 +208,8 @@ namespace {
 void beginConstructorBody()
 {
     const std::string& parent = symbolTable.parentClassName;
-    if (!parent.empty() && runsGeneratedConstructor(parent))
+    parentConstructorCalled = !parent.empty() && runsGeneratedConstructor(parent);
+    if (parentConstructorCalled)
         emitIndented("parent::__construct();\n");
     symbolTable.flushConstructorLines();
 }
@@ -383,7 +387,9 @@ void finishSuperCall()
     popCallFrame();
     emitIndent();
     // No constructor along the parent chain: PHP would have none to call.
-    if (!parent.empty() && classHasConstructor(parent))
+    // A generated one was called when the constructor began.
+    bool called = inConstructor && parentConstructorCalled && arguments.empty();
+    if (!parent.empty() && classHasConstructor(parent) && !called)
         emitString("parent::__construct(" + arguments + ")");
 }
 

@@ -376,6 +376,18 @@ bool SymbolTable::isInheritedMethod(const std::string& name) {
     return anyParent(*this, [&](ClassRecord* record) { return record->findMethod(name) >= 0; });
 }
 
+FunctionRecord* SymbolTable::findInheritedMethod(const std::string& name, std::string& owner) {
+    FunctionRecord* result = nullptr;
+    anyParent(*this, [&](ClassRecord* record) {
+        int index = record->findMethod(name);
+        if (index < 0) return false;
+        result = record->methods[index];
+        owner = record->name;
+        return true;
+    });
+    return result;
+}
+
 bool SymbolTable::isInheritedAttribute(const std::string& name) {
     return anyParent(*this, [&](ClassRecord* record) { return record->findAttribute(name) >= 0; });
 }

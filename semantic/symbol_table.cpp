@@ -288,6 +288,11 @@ FunctionRecord* SymbolTable::findFunction(const std::string& name) {
     if (inClass && currentClass) {
         int index = currentClass->findMethod(name);
         if (index >= 0) return currentClass->methods[index];
+        std::string owner;
+        if (FunctionRecord* inherited = findInheritedMethod(name, owner)) {
+            checkMemberAccess(owner, inherited->visibility, name);
+            return inherited;
+        }
     }
     for (FunctionRecord* function : functions)
         if (function && function->name == name) return function;

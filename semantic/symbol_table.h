@@ -141,6 +141,9 @@ public:
     // class that has the attribute, or "" when none has it.
     Symbol* findAttribute(std::string& className, const std::string& name);
     bool isInheritedMethod(const std::string& name);
+    // The method of a parent of the current class, nearest first; owner
+    // gets the parent's name. Null when none has it.
+    FunctionRecord* findInheritedMethod(const std::string& name, std::string& owner);
     bool isInheritedAttribute(const std::string& name);
     bool isParentClassName(const std::string& name) const;
     ClassRecord* findClass(const std::string& name);

@@ -33,7 +33,7 @@ class Child extends Base
    }
    function call()
    {
-      return intVal($this->inner());
+      return $this->inner();
    }
 }
 
