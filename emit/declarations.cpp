@@ -23,6 +23,8 @@ int visibilityRank(int visibility)
 // as before, and at least as visible.
 void checkRedeclaredAttribute(const Symbol& attribute)
 {
+    if (!symbolTable.isInheritedAttribute(attribute.name))
+        return;
     Symbol* inherited = inheritedAttribute(attribute.name);
     if (!inherited || inherited->visibility == visibilityPrivate)
         return;
