@@ -257,30 +257,49 @@ bool SymbolTable::isReportedInClass(const std::string& name) {
 
 void SymbolTable::updateScopeCounterText() { scopeCounterText = intToText(scopeCounter); }
 
+namespace {
+
+std::string foldedName(const std::string& name) {
+    std::string key(name);
+    for (char& c : key) c = static_cast<char>(static_cast<unsigned char>(c) | 0x20);
+    return key;
+}
+
+}  // namespace
+
+void SymbolTable::indexFunction(size_t i) {
+    if (functions[i]) {
+        functionsByName.emplace(functions[i]->name, static_cast<int>(i));
+        functionsByFoldedName.emplace(foldedName(functions[i]->name), static_cast<int>(i));
+    }
+}
+
+// Index of the first function of that name, -1 when none.
+int SymbolTable::indexedFunction(const std::string& name, bool ignoreCase) {
+    if (functionsIndexed > functions.size()) {
+        functionsByName.clear();
+        functionsByFoldedName.clear();
+        functionsIndexed = 0;
+    }
+    while (functionsIndexed < functions.size()) indexFunction(functionsIndexed++);
+    const auto& index = ignoreCase ? functionsByFoldedName : functionsByName;
+    auto it = index.find(ignoreCase ? foldedName(name) : name);
+    return it == index.end() ? -1 : it->second;
+}
+
 void SymbolTable::addFunction(FunctionRecord* record, bool noCheck) {
     if (!record) return;
-    if (!noCheck) {
-        for (FunctionRecord* existing : functions) {
-            if (existing && existing->name == record->name) {
-                reportErrorName(35, record->name);
-                break;
-            }
-        }
-    }
+    if (!noCheck && indexedFunction(record->name, false) >= 0)
+        reportErrorName(35, record->name);
     functions.push_back(record);
 }
 
 int SymbolTable::findGlobalFunctionIgnoreCase(const std::string& name) {
-    for (size_t i = 0; i < functions.size(); ++i)
-        if (functions[i] && equalsIgnoreCaseBytes(functions[i]->name, name))
-            return found = static_cast<int>(i);
-    return found = -1;
+    return found = indexedFunction(name, true);
 }
 
 int SymbolTable::findGlobalFunction(const std::string& name) {
-    for (size_t i = 0; i < functions.size(); ++i)
-        if (functions[i] && functions[i]->name == name) return found = static_cast<int>(i);
-    return found = -1;
+    return found = indexedFunction(name, false);
 }
 
 FunctionRecord* SymbolTable::findFunction(const std::string& name) {
@@ -294,8 +313,8 @@ FunctionRecord* SymbolTable::findFunction(const std::string& name) {
             return inherited;
         }
     }
-    for (FunctionRecord* function : functions)
-        if (function && function->name == name) return function;
+    int index = indexedFunction(name, false);
+    if (index >= 0) return functions[static_cast<size_t>(index)];
     if (find(name) >= 0 && (foundSymbol->flags & 63) == typeFunction) functionVariable = 1;
     return new FunctionRecord();
 }

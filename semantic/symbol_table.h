@@ -7,6 +7,7 @@
 #include <string>
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "semantic/classes.h"
@@ -157,6 +158,15 @@ public:
     void addClassIfMissing(const std::string& name, int typeCode);
 
 private:
+    // The global functions by name, exact and case folded, the first of
+    // each: a program may define thousands, and every call looks one up.
+    // Rebuilt when the list has grown other than through addFunction.
+    std::unordered_map<std::string, int> functionsByName;
+    std::unordered_map<std::string, int> functionsByFoldedName;
+    size_t functionsIndexed = 0;
+    void indexFunction(size_t i);
+    int indexedFunction(const std::string& name, bool ignoreCase);
+
     int findIn(const std::string& name, bool ignoreCase);
     // Searches the lists of depths 0 to blockDepth, outermost first.
     bool findInDepths(BlockScopeList& lists, const std::string& name, bool ignoreCase);
