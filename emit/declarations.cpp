@@ -11,6 +11,29 @@
 #include "semantic/symbol_table.h"
 #include "semantic/types.h"
 
+namespace {
+Symbol* inheritedAttribute(const std::string& name);
+
+int visibilityRank(int visibility)
+{
+    return visibility == visibilityPrivate ? 2 : visibility == visibilityProtected ? 1 : 0;
+}
+
+// A parent's attribute declared again: PHP takes it only as static or not
+// as before, and at least as visible.
+void checkRedeclaredAttribute(const Symbol& attribute)
+{
+    if (!symbolTable.isInheritedAttribute(attribute.name))
+        return;
+    Symbol* inherited = inheritedAttribute(attribute.name);
+    if (!inherited || inherited->visibility == visibilityPrivate)
+        return;
+    if ((inherited->flags & 128) != (attribute.flags & 128) ||
+        visibilityRank(attribute.visibility) > visibilityRank(inherited->visibility))
+        reportErrorName(35, attribute.name);
+}
+}
+
 int declareVariable(int extraFlags)
 {
     SymbolTable& table = symbolTable;
@@ -56,6 +79,7 @@ int declareVariable(int extraFlags)
     } else if (inClass) {
         if (table.currentClass && table.currentClass->findAttribute(name) == -1) {
             symbol->visibility = memberVisibility;
+            checkRedeclaredAttribute(*symbol);
             table.currentClass->addAttribute(symbol);
             added = true;
         } else {

@@ -51,6 +51,8 @@ void openClassIfNot()
 
 void setClassParent()
 {
+    // PHP needs the parent declared first (an extern class for its own).
+    symbolTable.classIndexOrError(currentIdentifier);
     symbolTable.setParentClass(currentIdentifier);
     symbolTable.parentClassName = currentIdentifier;
 }

@@ -180,6 +180,45 @@ void nextParameter()
     deferredText += ",";
 }
 
+namespace {
+// Whether PHP takes `method` in place of the parent's `inherited`: as
+// static or not as that one, at least as visible, with its parameters
+// (passed the same way) and any further ones optional.
+bool overridesCompatibly(const FunctionRecord& method, const FunctionRecord& inherited,
+                         const std::vector<ParameterText>& texts)
+{
+    if ((method.staticMark != 0) != (inherited.staticMark != 0))
+        return false;
+    auto rank = [](int visibility) {
+        return visibility == visibilityPrivate ? 2 : visibility == visibilityProtected ? 1 : 0;
+    };
+    if (rank(method.visibility) > rank(inherited.visibility))
+        return false;
+    size_t own = method.parameterTypes.size();
+    size_t theirs = inherited.parameterTypes.size();
+    if (own < theirs)
+        return false;
+    for (size_t i = 0; i < theirs; ++i)
+        if ((method.parameterTypes[i] & 256) != (inherited.parameterTypes[i] & 256))
+            return false;
+    for (size_t i = theirs; i < own; ++i)
+        if (i >= texts.size() || texts[i].defaultText.empty())
+            return false;
+    return true;
+}
+
+void checkOverride()
+{
+    std::string owner;
+    FunctionRecord* inherited = symbolTable.findInheritedMethod(currentFunction->name, owner);
+    if (!inherited || inherited->visibility == visibilityPrivate || inConstructor)
+        return;
+    // PHP refuses a method that cannot stand for the parent's.
+    if (!overridesCompatibly(*currentFunction, *inherited, parameters))
+        reportErrorName(35, currentFunction->name);
+}
+}
+
 void finishParameters()
 {
     inParameterList = 0;
@@ -193,8 +232,10 @@ void finishParameters()
         if (owner && owner->findMethodIgnoreCase(currentFunction->name) >= 0)
             // PHP cannot declare a method twice, whatever the case.
             reportErrorName(35, currentFunction->name);
-        else if (owner)
+        else if (owner) {
+            checkOverride();
             owner->addMethod(currentFunction);
+        }
     } else {
         symbolTable.addFunction(currentFunction);
     }

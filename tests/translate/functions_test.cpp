@@ -44,6 +44,26 @@ TEST(ClassMethods, ASecondMethodOfTheSameNameIsAlreadyDeclared)
          "test.vel L3: \"get\" already declared\n"},
         {"class A\n/class\nclass C\n/class\nclass B is A, C\n/class\n",
          "test.vel L5: multiple inheritance not yet available\n"},
+        // an attribute PHP cannot take in place of the parent's
+        {"class A\n  int x = 1\n/class\nclass B is A\n  static int x = 2\n/class\n",
+         "test.vel L5: \"x\" already declared\n"},
+        {"class A\n  static int x = 1\n/class\nclass B is A\n  int x = 2\n/class\n",
+         "test.vel L5: \"x\" already declared\n"},
+        {"class A\n  protected int x = 1\n/class\nclass B is A\n  private int x = 2\n/class\n",
+         "test.vel L5: \"x\" already declared\n"},
+        // a method PHP cannot take in place of the parent's
+        {"class A\n  int f() return 1\n/class\nclass B is A\n  int f(int x) return x\n/class\n",
+         "test.vel L5: \"f\" already declared\n"},
+        {"class A\n  int f(int a) return 1\n/class\nclass B is A\n  int f() return 2\n/class\n",
+         "test.vel L5: \"f\" already declared\n"},
+        {"class A\n  int f(alias int a) return 1\n/class\nclass B is A\n  int f(int a) return 2\n"
+         "/class\n",
+         "test.vel L5: \"f\" already declared\n"},
+        {"class A\n  static int f() return 1\n/class\nclass B is A\n  int f() return 2\n/class\n",
+         "test.vel L5: \"f\" already declared\n"},
+        {"class A\n  int f() return 1\n/class\nclass B is A\n  private int f() return 2\n"
+         "/class\n",
+         "test.vel L5: \"f\" already declared\n"},
     };
     for (const NameCase& c : cases) {
         startRun();

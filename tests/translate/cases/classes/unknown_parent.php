@@ -1,0 +1,13 @@
+<?php
+
+class B extends Nowhere
+
+{
+   var $x=1;
+}
+
+class C extends C
+{
+}
+
+?>
