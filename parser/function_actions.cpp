@@ -360,6 +360,11 @@ void returnOneValue()
         return;
     }
     clearReturned();
+    if (currentType == typeTuple && currentFunction->returnTypes.size() >= 2) {
+        // the several results of a call are returned as they came
+        emitCurrentExpression();
+        return;
+    }
     int declared = currentFunction->returnTypeAt();
     if (currentType == typeNil)
         emitText("false");
