@@ -679,6 +679,9 @@ options { defaultErrorHandler = true; }
         statementEnd
     |   ( ATCHAR ID ) => atCallStatement statementEnd
     |   superConstructorCall statementEnd
+        // a "/class" with no class open: reported, and the file goes on
+    |   { reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename())); }
+        SLASHCLASS
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
     |   statement { newlineState = 0; }

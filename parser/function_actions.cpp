@@ -43,6 +43,17 @@ bool isPhpOwnClassName(const std::string& name)
     return isPhpClassName(name) || isPhpReservedClassName(name) || isPhpReservedWord(name);
 }
 
+void resetFunctionState()
+{
+    functionBodyOpen = 0;
+    headWritten = 0;
+    inConstructor = 0;
+    staticMethodMarker = 0;
+    inParameterList = 0;
+    parameters.clear();
+    parentConstructorCalled = false;
+}
+
 // --- Head
 
 void beginFunction()
@@ -360,6 +371,11 @@ void returnOneValue()
         return;
     }
     clearReturned();
+    if (currentType == typeTuple && currentFunction->returnTypes.size() >= 2) {
+        // the several results of a call are returned as they came
+        emitCurrentExpression();
+        return;
+    }
     int declared = currentFunction->returnTypeAt();
     if (currentType == typeNil)
         emitText("false");

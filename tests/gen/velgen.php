@@ -165,6 +165,8 @@ function textExpr(Program $p, int $depth): string
     $choice = $depth <= 0 ? mt_rand(0, 1) : mt_rand(0, 6);
     switch ($choice) {
     case 0:
+        if (chance(15))
+            return '`' . pick(['t', 'two words', '']) . '`';
         return '"' . pick(['a', 'bc', 'xyz', 'hello', '', '1', 'k l']) . '"';
     case 1:
         return $vars ? pick($vars) : '"v"';
@@ -172,6 +174,8 @@ function textExpr(Program $p, int $depth): string
     case 3:
         return '(' . textExpr($p, $depth - 1) . ' + ' . textExpr($p, $depth - 1) . ')';
     case 4:
+        if (chance(30))
+            return 'text(' . realExpr($p, $depth - 1)[0] . ')';
         return 'text(' . intExpr($p, $depth - 1)[0] . ')';
     case 5:
         if ($arrays) {
@@ -205,6 +209,8 @@ function boolExpr(Program $p, int $depth): string
     case 5:
         return 'not (' . boolExpr($p, $depth - 1) . ')';
     case 6:
+        if (chance(50))
+            return intExpr($p, $depth - 1)[0] . ' in [' . mt_rand(0, 5) . ', ' . mt_rand(0, 9) . ']';
         return intExpr($p, $depth - 1)[0] . ' in ' . mt_rand(0, 5) . ' .. ' . mt_rand(5, 50);
     default:
         return realExpr($p, $depth - 1)[0] . ' ' . pick(['<', '>', '<=', '>=']) . ' '
@@ -335,8 +341,18 @@ function printStatement(Program $p): void
             $items[] = realExpr($p, mt_rand(0, 2))[0];
             break;
         default:
-            $names = array_keys($p->vars);
-            $items[] = $names ? pick($names) : '1';
+            $arrays = $p->named('int[]');
+            $dicts = $p->named('dict');
+            if ($arrays && chance(30)) {
+                $a = pick($arrays);
+                $i = mt_rand(0, 2);
+                $items[] = $a . '[' . $i . '..' . ($i + mt_rand(0, 2)) . ']';
+            } elseif ($dicts && chance(30)) {
+                $items[] = pick($dicts) . '["' . pick(['k', 't']) . '"]';
+            } else {
+                $names = array_keys($p->vars);
+                $items[] = $names ? pick($names) : '1';
+            }
         }
     }
     $p->lines[] = $p->indent . 'print ' . implode(', ', $items);
