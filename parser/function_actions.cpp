@@ -143,7 +143,7 @@ void parameterName()
     currentType = declaredType;
     declareVariable(64);
     // A "const" parameter is read-only, and still a PHP variable.
-    std::vector<Symbol*>& locals = symbolTable.locals;
+    SymbolList& locals = symbolTable.locals;
     if (currentKind == 4 && !locals.empty() && locals.back()->name == currentIdentifier)
         locals.back()->phpText = "$" + currentIdentifier;
 }

@@ -15,7 +15,7 @@ int inClass = 0;
 int inFunction = 0;
 int inBlockScope = 0;
 
-std::vector<Symbol*>& BlockScopeList::operator[](int depth) {
+SymbolList& BlockScopeList::operator[](int depth) {
     if (depth < 0) {
         scratch.clear();
         return scratch;
@@ -152,7 +152,7 @@ int SymbolTable::findIn(const std::string& name, bool ignoreCase) {
         return found;
     }
     if (inFunction &&
-        (found = ignoreCase ? indexInIgnoreCase(locals, name) : indexIn(locals, name)) >= 0) {
+        (found = ignoreCase ? locals.indexOfIgnoreCase(name) : locals.indexOf(name)) >= 0) {
         foundSymbol = locals[found];
         foundScope = 4;
         return found;
@@ -187,7 +187,7 @@ bool SymbolTable::findInBlockCaches() { return findInDepths(blockCaches, current
 
 bool SymbolTable::findInDepths(BlockScopeList& lists, const std::string& name, bool ignoreCase) {
     for (int depth = 0; depth <= blockDepth; ++depth) {
-        int index = ignoreCase ? indexInIgnoreCase(lists[depth], name) : indexIn(lists[depth], name);
+        int index = ignoreCase ? lists[depth].indexOfIgnoreCase(name) : lists[depth].indexOf(name);
         if (index >= 0) {
             blockFoundDepth = depth;
             found = index;
@@ -214,8 +214,7 @@ int SymbolTable::findWorkingTyped(const std::string& name, int type) {
 }
 
 int SymbolTable::findLocalIgnoreCase(const std::string& name) {
-    workingScope = locals;
-    return findWorkingIgnoreCase(name);
+    return found = locals.indexOfIgnoreCase(name);
 }
 
 int SymbolTable::findGlobalIgnoreCase(const std::string& name) {
@@ -241,7 +240,7 @@ int SymbolTable::foundSymbolType(const std::string& name) {
     return type;
 }
 
-int SymbolTable::hasLocalNamed(const std::string& name) { return indexIn(locals, name) >= 0; }
+int SymbolTable::hasLocalNamed(const std::string& name) { return locals.indexOf(name) >= 0; }
 
 bool SymbolTable::isLocalVar(const std::string& name) {
     for (Symbol* symbol : locals)

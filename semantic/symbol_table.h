@@ -21,12 +21,12 @@ constexpr int maxBlockDepth = 128;  // block scopes 0..127
 class BlockScopeList {
 public:
     BlockScopeList() : scopes(maxBlockDepth) {}
-    std::vector<Symbol*>& operator[](int depth);
+    SymbolList& operator[](int depth);
     int size() const { return static_cast<int>(scopes.size()); }
 
 private:
-    std::deque<std::vector<Symbol*>> scopes;
-    std::vector<Symbol*> scratch;
+    std::deque<SymbolList> scopes;
+    SymbolList scratch;
 };
 
 // Names already reported, found by hashing: a long file may report
@@ -58,7 +58,7 @@ public:
     unsigned completedClassCount = 0;
     SymbolList globals;
     std::vector<FunctionRecord*> functions;
-    std::vector<Symbol*> locals;
+    SymbolList locals;
     std::vector<Symbol*> functionGlobals;
     BlockScopeList blockScopes;
     BlockScopeList blockCaches;
