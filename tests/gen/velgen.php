@@ -184,7 +184,10 @@ function textExpr(Program $p, int $depth): string
         }
         return '"w"';
     default:
-        $t = $vars ? pick($vars) : '"abcdef"';
+        // a slice stands after a name only
+        if (!$vars)
+            return '"abcdef"';
+        $t = pick($vars);
         $i = mt_rand(0, 3);
         return $t . '[' . $i . '..' . ($i + mt_rand(0, 3)) . ']';
     }
@@ -243,7 +246,8 @@ function textList(Program $p, int $depth): array
 
 function declaration(Program $p): void
 {
-    $type = pick(['int', 'int', 'real', 'text', 'text', 'boolean', 'int[]', 'text[]', 'var', 'dict']);
+    $type = pick(['int', 'int', 'real', 'text', 'text', 'boolean', 'int[]', 'text[]', 'var', 'dict',
+                  'natural', 'number']);
     $depth = mt_rand(0, 3);
     $name = $p->fresh(pick(['a', 'b', 'n', 'v', 'x']));
     switch ($type) {
@@ -260,6 +264,17 @@ function declaration(Program $p): void
             return;
         $p->lines[] = "real $name = $e";
         $p->vars[$name] = ['type' => 'real', 'bound' => $b];
+        return;
+    case 'natural':
+        $p->lines[] = "natural $name = " . mt_rand(0, 99) . 'n';
+        $p->vars[$name] = ['type' => 'natural'];
+        return;
+    case 'number':
+        [$e, $b] = chance(50) ? intExpr($p, $depth) : realExpr($p, $depth);
+        if ($b > BOUND)
+            return;
+        $p->lines[] = "number $name = $e";
+        $p->vars[$name] = ['type' => 'number'];
         return;
     case 'text':
         $p->lines[] = "text $name = " . textExpr($p, $depth);
