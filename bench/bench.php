@@ -152,9 +152,23 @@ function kinds(): array {
             "body" => ["a%k = twice%k(a%k) mod 1000"],
         ],
         "classes" => [
-            "once" => ["class Box%k", "    int v", "    int get()", "        return v", "/class", ""],
-            "decl" => ["Box%k x%k = new Box%k()"],
-            "body" => ["print x%k.get()"],
+            "once" => ["class Box%k", "    int v", "    void Box%k(int start)", "        v = start",
+                       "    return", "    int get() return v + %k", "/class"],
+            "decl" => ["Box%k x%k = Box%k(%k)"],
+            "body" => ["print x%k.get(), x%k.v"],
+        ],
+        "collections" => [
+            "decl" => [],
+            "body" => ["for i%k in l%k print i%k", "for i%k in 0 .. 2 step 1 print i%k"],
+        ],
+        "enums" => [
+            "once" => ["enum E%k, F%k = %k, G%k"],
+            "decl" => [],
+            "body" => ["print E%k + F%k, G%k"],
+        ],
+        "xml" => [
+            "decl" => ["<doc%k kind=\"memo\">\"x\"</doc%k>"],
+            "body" => ["print doc%k[\"kind\"]"],
         ],
     ];
 }
@@ -319,7 +333,7 @@ for ($p = 0; $p < $parts; $p++) {
     $name = sprintf("part%03d.vel", $p);
     $part = program($kinds, intdiv($lines, $parts), 10);
     // Names of their own in each part.
-    file_put_contents("$split/$name", preg_replace('/\b(a|b|t|r|c|K|l|d|i|twice|Box|x)(\d+)\b/', "\${1}p{$p}_\$2", $part));
+    file_put_contents("$split/$name", preg_replace('/\b(a|b|t|r|c|K|l|d|i|twice|Box|x|E|F|G|doc)(\d+)\b/', "\${1}p{$p}_\$2", $part));
     $includes .= "include \"$name\"\n";
 }
 file_put_contents("$split/main.vel", $includes . "print \"done\"\n");

@@ -19,6 +19,12 @@ bool instanceAtClassLevel = false;
 
 // --- Classes
 
+void resetClassState()
+{
+    classOpen = 0;
+    classBodyOpen = 0;
+}
+
 void beginClassHead()
 {
     currentType = typeClass;

@@ -13,6 +13,9 @@ void closeClass();
 // After a syntax error that ends the class: what it opened is closed.
 void closeClassAfterError();
 
+// Start of a file: no class open, whatever a file before left.
+void resetClassState();
+
 // --- Instance declarations
 void beginInstance();
 void instanceNullValue();

@@ -1,8 +1,10 @@
 #include "parser/file_actions.h"
 
 #include "emit/emit.h"
+#include "parser/class_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/expression_actions.h"
+#include "parser/function_actions.h"
 #include "parser/nesting.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
@@ -21,6 +23,8 @@ void resetFileState()
     newlineState = 0;
     inClass = 0;
     inFunction = 0;
+    resetClassState();
+    resetFunctionState();
     inBlockScope = 0;
     callDepth = 0;
     currentArgumentCount = 0;

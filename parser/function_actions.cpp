@@ -43,6 +43,17 @@ bool isPhpOwnClassName(const std::string& name)
     return isPhpClassName(name) || isPhpReservedClassName(name) || isPhpReservedWord(name);
 }
 
+void resetFunctionState()
+{
+    functionBodyOpen = 0;
+    headWritten = 0;
+    inConstructor = 0;
+    staticMethodMarker = 0;
+    inParameterList = 0;
+    parameters.clear();
+    parentConstructorCalled = false;
+}
+
 // --- Head
 
 void beginFunction()
@@ -132,7 +143,7 @@ void parameterName()
     currentType = declaredType;
     declareVariable(64);
     // A "const" parameter is read-only, and still a PHP variable.
-    std::vector<Symbol*>& locals = symbolTable.locals;
+    SymbolList& locals = symbolTable.locals;
     if (currentKind == 4 && !locals.empty() && locals.back()->name == currentIdentifier)
         locals.back()->phpText = "$" + currentIdentifier;
 }
@@ -360,6 +371,11 @@ void returnOneValue()
         return;
     }
     clearReturned();
+    if (currentType == typeTuple && currentFunction->returnTypes.size() >= 2) {
+        // the several results of a call are returned as they came
+        emitCurrentExpression();
+        return;
+    }
     int declared = currentFunction->returnTypeAt();
     if (currentType == typeNil)
         emitText("false");

@@ -49,6 +49,9 @@ void beginSuperCall();
 void finishSuperCall();
 void abandonSuperCall();
 
+// Start of a file: no function open, whatever a file before left.
+void resetFunctionState();
+
 // Whether PHP defines a function or a class of that name itself.
 bool isPhpOwnFunctionName(const std::string& name);
 bool isPhpOwnClassName(const std::string& name);

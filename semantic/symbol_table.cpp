@@ -15,7 +15,7 @@ int inClass = 0;
 int inFunction = 0;
 int inBlockScope = 0;
 
-std::vector<Symbol*>& BlockScopeList::operator[](int depth) {
+SymbolList& BlockScopeList::operator[](int depth) {
     if (depth < 0) {
         scratch.clear();
         return scratch;
@@ -152,7 +152,7 @@ int SymbolTable::findIn(const std::string& name, bool ignoreCase) {
         return found;
     }
     if (inFunction &&
-        (found = ignoreCase ? indexInIgnoreCase(locals, name) : indexIn(locals, name)) >= 0) {
+        (found = ignoreCase ? locals.indexOfIgnoreCase(name) : locals.indexOf(name)) >= 0) {
         foundSymbol = locals[found];
         foundScope = 4;
         return found;
@@ -187,7 +187,7 @@ bool SymbolTable::findInBlockCaches() { return findInDepths(blockCaches, current
 
 bool SymbolTable::findInDepths(BlockScopeList& lists, const std::string& name, bool ignoreCase) {
     for (int depth = 0; depth <= blockDepth; ++depth) {
-        int index = ignoreCase ? indexInIgnoreCase(lists[depth], name) : indexIn(lists[depth], name);
+        int index = ignoreCase ? lists[depth].indexOfIgnoreCase(name) : lists[depth].indexOf(name);
         if (index >= 0) {
             blockFoundDepth = depth;
             found = index;
@@ -214,8 +214,7 @@ int SymbolTable::findWorkingTyped(const std::string& name, int type) {
 }
 
 int SymbolTable::findLocalIgnoreCase(const std::string& name) {
-    workingScope = locals;
-    return findWorkingIgnoreCase(name);
+    return found = locals.indexOfIgnoreCase(name);
 }
 
 int SymbolTable::findGlobalIgnoreCase(const std::string& name) {
@@ -241,7 +240,7 @@ int SymbolTable::foundSymbolType(const std::string& name) {
     return type;
 }
 
-int SymbolTable::hasLocalNamed(const std::string& name) { return indexIn(locals, name) >= 0; }
+int SymbolTable::hasLocalNamed(const std::string& name) { return locals.indexOf(name) >= 0; }
 
 bool SymbolTable::isLocalVar(const std::string& name) {
     for (Symbol* symbol : locals)
@@ -257,30 +256,49 @@ bool SymbolTable::isReportedInClass(const std::string& name) {
 
 void SymbolTable::updateScopeCounterText() { scopeCounterText = intToText(scopeCounter); }
 
+namespace {
+
+std::string foldedName(const std::string& name) {
+    std::string key(name);
+    for (char& c : key) c = static_cast<char>(static_cast<unsigned char>(c) | 0x20);
+    return key;
+}
+
+}  // namespace
+
+void SymbolTable::indexFunction(size_t i) {
+    if (functions[i]) {
+        functionsByName.emplace(functions[i]->name, static_cast<int>(i));
+        functionsByFoldedName.emplace(foldedName(functions[i]->name), static_cast<int>(i));
+    }
+}
+
+// Index of the first function of that name, -1 when none.
+int SymbolTable::indexedFunction(const std::string& name, bool ignoreCase) {
+    if (functionsIndexed > functions.size()) {
+        functionsByName.clear();
+        functionsByFoldedName.clear();
+        functionsIndexed = 0;
+    }
+    while (functionsIndexed < functions.size()) indexFunction(functionsIndexed++);
+    const auto& index = ignoreCase ? functionsByFoldedName : functionsByName;
+    auto it = index.find(ignoreCase ? foldedName(name) : name);
+    return it == index.end() ? -1 : it->second;
+}
+
 void SymbolTable::addFunction(FunctionRecord* record, bool noCheck) {
     if (!record) return;
-    if (!noCheck) {
-        for (FunctionRecord* existing : functions) {
-            if (existing && existing->name == record->name) {
-                reportErrorName(35, record->name);
-                break;
-            }
-        }
-    }
+    if (!noCheck && indexedFunction(record->name, false) >= 0)
+        reportErrorName(35, record->name);
     functions.push_back(record);
 }
 
 int SymbolTable::findGlobalFunctionIgnoreCase(const std::string& name) {
-    for (size_t i = 0; i < functions.size(); ++i)
-        if (functions[i] && equalsIgnoreCaseBytes(functions[i]->name, name))
-            return found = static_cast<int>(i);
-    return found = -1;
+    return found = indexedFunction(name, true);
 }
 
 int SymbolTable::findGlobalFunction(const std::string& name) {
-    for (size_t i = 0; i < functions.size(); ++i)
-        if (functions[i] && functions[i]->name == name) return found = static_cast<int>(i);
-    return found = -1;
+    return found = indexedFunction(name, false);
 }
 
 FunctionRecord* SymbolTable::findFunction(const std::string& name) {
@@ -294,8 +312,8 @@ FunctionRecord* SymbolTable::findFunction(const std::string& name) {
             return inherited;
         }
     }
-    for (FunctionRecord* function : functions)
-        if (function && function->name == name) return function;
+    int index = indexedFunction(name, false);
+    if (index >= 0) return functions[static_cast<size_t>(index)];
     if (find(name) >= 0 && (foundSymbol->flags & 63) == typeFunction) functionVariable = 1;
     return new FunctionRecord();
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "semantic/classes.h"
@@ -20,12 +21,12 @@ constexpr int maxBlockDepth = 128;  // block scopes 0..127
 class BlockScopeList {
 public:
     BlockScopeList() : scopes(maxBlockDepth) {}
-    std::vector<Symbol*>& operator[](int depth);
+    SymbolList& operator[](int depth);
     int size() const { return static_cast<int>(scopes.size()); }
 
 private:
-    std::deque<std::vector<Symbol*>> scopes;
-    std::vector<Symbol*> scratch;
+    std::deque<SymbolList> scopes;
+    SymbolList scratch;
 };
 
 // Names already reported, found by hashing: a long file may report
@@ -57,7 +58,7 @@ public:
     unsigned completedClassCount = 0;
     SymbolList globals;
     std::vector<FunctionRecord*> functions;
-    std::vector<Symbol*> locals;
+    SymbolList locals;
     std::vector<Symbol*> functionGlobals;
     BlockScopeList blockScopes;
     BlockScopeList blockCaches;
@@ -157,6 +158,15 @@ public:
     void addClassIfMissing(const std::string& name, int typeCode);
 
 private:
+    // The global functions by name, exact and case folded, the first of
+    // each: a program may define thousands, and every call looks one up.
+    // Rebuilt when the list has grown other than through addFunction.
+    std::unordered_map<std::string, int> functionsByName;
+    std::unordered_map<std::string, int> functionsByFoldedName;
+    size_t functionsIndexed = 0;
+    void indexFunction(size_t i);
+    int indexedFunction(const std::string& name, bool ignoreCase);
+
     int findIn(const std::string& name, bool ignoreCase);
     // Searches the lists of depths 0 to blockDepth, outermost first.
     bool findInDepths(BlockScopeList& lists, const std::string& name, bool ignoreCase);

@@ -223,6 +223,16 @@ TEST_F(Lookups, FunctionsAndFunctionNames) {
     EXPECT_EQ(symbolTable.findFunction("f"), f);
     EXPECT_EQ(symbolTable.findGlobalFunctionIgnoreCase("F"), 0);
     EXPECT_EQ(symbolTable.findGlobalFunction("F"), -1);
+    // Found by name however many come before, the first of each name.
+    for (int i = 0; i < 3000; ++i)
+        symbolTable.addFunction(function("g" + std::to_string(i), {}), true);
+    FunctionRecord* upper = function("G7", {});
+    symbolTable.addFunction(upper, true);
+    EXPECT_EQ(symbolTable.findGlobalFunction("g2999"), 3002);
+    EXPECT_EQ(symbolTable.findGlobalFunction("G7"), 3003);
+    EXPECT_EQ(symbolTable.findGlobalFunctionIgnoreCase("G7"), 10);
+    EXPECT_EQ(symbolTable.findFunction("G7"), upper);
+    EXPECT_EQ(symbolTable.findGlobalFunction("g3000"), -1);
 
     symbolTable.globals.push_back(symbol("callback", 21 | 64));
     EXPECT_EQ(symbolTable.findFunction("callback")->name, "?");

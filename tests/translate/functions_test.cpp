@@ -24,6 +24,9 @@ TEST(FunctionNames, NamesPhpDefinesAreAlreadyDeclaredInBuiltins)
          "test.vel L1: \"Strlen\" already declared in builtins\n"},
         {"class closure\n/class\n", "test.vel L1: \"closure\" already declared in builtins\n"},
         {"class Int\n/class\n", "test.vel L1: \"Int\" already declared in builtins\n"},
+        // PHP refuses a parameter that replaces its own array
+        {"int f(int GLOBALS) return 1\n",
+         "test.vel L1: \"GLOBALS\" already declared in builtins\n"},
         // a method may take such a name
         {"class A\n  int count() return 1\n/class\n", ""},
         {"int counting() return 1\n", ""},
