@@ -22,6 +22,7 @@ final class Program
 {
     public array $vars = [];     // name => ['type' => t, 'bound' => b, 'length' => n]
     public array $functions = [];  // name => [parameter count, bound of the result per bound of the arguments]
+    public array $classes = [];    // name => [attribute names, method names]
     public array $lines = [];
     public string $indent = '';
     public int $blockDepth = 0;
@@ -72,6 +73,17 @@ function intExpr(Program $p, int $depth): array
         }
         return [(string)mt_rand(1, 9), 9];
     case 2:
+        $objects = $p->named('object');
+        if ($objects && chance(50)) {
+            // an attribute, or a method of one integer: attributes stay small
+            $o = pick($objects);
+            [$attributes, $methods] = $p->classes[$p->vars[$o]['class']];
+            if ($depth > 0 && chance(50)) {
+                [$e, $b] = intExpr($p, $depth - 1);
+                return ["$o." . pick($methods) . "($e)", $b + 1000];
+            }
+            return ["$o." . pick($attributes), 1000];
+        }
         if ($arrays) {
             $a = pick(array_values($arrays));
             return [$a . '[' . mt_rand(0, $p->vars[$a]['length'] - 1) . ']', $p->vars[$a]['bound']];
@@ -184,7 +196,10 @@ function textExpr(Program $p, int $depth): string
         }
         return '"w"';
     default:
-        $t = $vars ? pick($vars) : '"abcdef"';
+        // a slice stands after a name only
+        if (!$vars)
+            return '"abcdef"';
+        $t = pick($vars);
         $i = mt_rand(0, 3);
         return $t . '[' . $i . '..' . ($i + mt_rand(0, 3)) . ']';
     }
@@ -243,7 +258,8 @@ function textList(Program $p, int $depth): array
 
 function declaration(Program $p): void
 {
-    $type = pick(['int', 'int', 'real', 'text', 'text', 'boolean', 'int[]', 'text[]', 'var', 'dict']);
+    $type = pick(['int', 'int', 'real', 'text', 'text', 'boolean', 'int[]', 'text[]', 'var', 'dict',
+                  'natural', 'number']);
     $depth = mt_rand(0, 3);
     $name = $p->fresh(pick(['a', 'b', 'n', 'v', 'x']));
     switch ($type) {
@@ -260,6 +276,17 @@ function declaration(Program $p): void
             return;
         $p->lines[] = "real $name = $e";
         $p->vars[$name] = ['type' => 'real', 'bound' => $b];
+        return;
+    case 'natural':
+        $p->lines[] = "natural $name = " . mt_rand(0, 99) . 'n';
+        $p->vars[$name] = ['type' => 'natural'];
+        return;
+    case 'number':
+        [$e, $b] = chance(50) ? intExpr($p, $depth) : realExpr($p, $depth);
+        if ($b > BOUND)
+            return;
+        $p->lines[] = "number $name = $e";
+        $p->vars[$name] = ['type' => 'number'];
         return;
     case 'text':
         $p->lines[] = "text $name = " . textExpr($p, $depth);
@@ -350,7 +377,7 @@ function printStatement(Program $p): void
             } elseif ($dicts && chance(30)) {
                 $items[] = pick($dicts) . '["' . pick(['k', 't']) . '"]';
             } else {
-                $names = array_keys($p->vars);
+                $names = array_keys(array_filter($p->vars, fn($v) => $v['type'] !== 'object'));
                 $items[] = $names ? pick($names) : '1';
             }
         }
@@ -377,6 +404,47 @@ function functionDefinition(Program $p): void
         return;
     $p->lines[] = "int $name(" . implode(', ', $parameters) . ") return $body";
     $p->functions[$name] = [$arity, max(1, $factor)];
+}
+
+// A class of integer attributes, and methods of one integer that read them.
+function classDefinition(Program $p): void
+{
+    $name = $p->fresh('C');
+    $attributes = [];
+    $methods = [];
+    $p->lines[] = "class $name";
+    for ($i = 0, $n = mt_rand(1, 3); $i < $n; ++$i) {
+        $attribute = "m$i";
+        $attributes[] = $attribute;
+        $p->lines[] = "   int $attribute = " . mt_rand(0, 99);
+    }
+    for ($i = 0, $n = mt_rand(1, 2); $i < $n; ++$i) {
+        $method = "get$i";
+        $methods[] = $method;
+        $p->lines[] = "   int $method(int q) return q " . pick(['+', '-', '^', '|']) . ' ' . pick($attributes);
+    }
+    $p->lines[] = '/class';
+    $p->classes[$name] = [$attributes, $methods];
+}
+
+function objectDeclaration(Program $p): void
+{
+    if (!$p->classes)
+        return;
+    $class = pick(array_keys($p->classes));
+    $name = $p->fresh('o');
+    $p->lines[] = "$class $name";
+    $p->vars[$name] = ['type' => 'object', 'class' => $class];
+}
+
+function objectAssignment(Program $p): void
+{
+    $objects = $p->named('object');
+    if (!$objects)
+        return;
+    $o = pick($objects);
+    $attribute = pick($p->classes[$p->vars[$o]['class']][0]);
+    $p->lines[] = $p->indent . "$o.$attribute = " . mt_rand(0, 999);
 }
 
 // Statements inside a block: prints, and in an "if" assignments too (they
@@ -431,13 +499,15 @@ function program(int $seed): string
     $functions = mt_rand(0, 2);
     for ($i = 0; $i < $functions; ++$i)
         functionDefinition($p);
+    if (chance(40))
+        classDefinition($p);
     $statements = mt_rand(5, 25);
     for ($i = 0; $i < $statements; ++$i) {
         $k = mt_rand(0, 11);
         if ($k < 4)
-            declaration($p);
+            chance(15) ? objectDeclaration($p) : declaration($p);
         elseif ($k < 6)
-            assign($p);
+            chance(15) ? objectAssignment($p) : assign($p);
         elseif ($k < 8)
             block($p);
         else
