@@ -95,17 +95,33 @@ void ClassRecord::addMethod(FunctionRecord* record) {
     methods.push_back(record);
 }
 
-int ClassTable::indexOf(const std::string& className) const {
-    for (size_t i = 0; i < size(); ++i)
-        if ((*this)[i]->name == className) return static_cast<int>(i);
-    const std::string suffix = "." + className;
-    for (size_t i = 0; i < size(); ++i) {
-        const std::string& name = (*this)[i]->name;
-        if (name.size() >= suffix.size() &&
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
-            return static_cast<int>(i);
+void ClassTable::updateIndex() const {
+    if (indexed > size() || (indexed > 0 && ((*this)[0] != firstIndexed ||
+                                             (*this)[indexed - 1] != lastIndexed))) {
+        byName.clear();
+        byTail.clear();
+        indexed = 0;
     }
-    return -1;
+    for (; indexed < size(); ++indexed) {
+        const ClassRecord* record = (*this)[indexed];
+        int i = static_cast<int>(indexed);
+        byName.emplace(record->name, i);
+        for (size_t dot = record->name.find('.'); dot != std::string::npos;
+             dot = record->name.find('.', dot + 1))
+            byTail.emplace(record->name.substr(dot + 1), i);
+    }
+    firstIndexed = empty() ? nullptr : front();
+    lastIndexed = empty() ? nullptr : back();
+}
+
+// The first class of that name, else the first whose name ends with "."
+// and the name.
+int ClassTable::indexOf(const std::string& className) const {
+    updateIndex();
+    auto exact = byName.find(className);
+    if (exact != byName.end()) return exact->second;
+    auto tail = byTail.find(className);
+    return tail == byTail.end() ? -1 : tail->second;
 }
 
 void ClassTable::checkAmbiguous(int i) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "semantic/symbols.h"
@@ -32,6 +33,18 @@ class ClassTable : public std::vector<ClassRecord*> {
 public:
     int indexOf(const std::string& className) const;
     void checkAmbiguous(int i) const;
+
+private:
+    // The classes by name and by each dotted tail of their names ("b" and
+    // "a.b" of "x.a.b"), the first of each: every identifier of a program
+    // is looked up here. Brought up to date on use; started again when the
+    // list no longer begins and ends with the records it indexed.
+    mutable std::unordered_map<std::string, int> byName;
+    mutable std::unordered_map<std::string, int> byTail;
+    mutable size_t indexed = 0;
+    mutable const ClassRecord* firstIndexed = nullptr;
+    mutable const ClassRecord* lastIndexed = nullptr;
+    void updateIndex() const;
 };
 
 extern ClassTable classTable;

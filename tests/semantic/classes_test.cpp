@@ -6,6 +6,30 @@ namespace {
 
 using Classes = SemanticTest;
 
+// The list's index: a name before a tail wherever each lies, the first of
+// each, many classes, and a list emptied and filled again.
+TEST_F(Classes, IndexedByNameAndTail) {
+    ClassTable table;
+    auto add = [&table](const std::string& name) {
+        ClassRecord* record = new ClassRecord();
+        record->name = name;
+        table.push_back(record);
+        return record;
+    };
+    add("p.q.r");
+    for (int i = 0; i < 2000; ++i) add("c" + std::to_string(i));
+    add("r");
+    add("z.q.r");
+    EXPECT_EQ(table.indexOf("r"), 2001);
+    EXPECT_EQ(table.indexOf("q.r"), 0);
+    EXPECT_EQ(table.indexOf("c1999"), 2000);
+    EXPECT_EQ(table.indexOf("p"), -1);
+    table.clear();
+    add("s");
+    EXPECT_EQ(table.indexOf("s"), 0);
+    EXPECT_EQ(table.indexOf("r"), -1);
+}
+
 TEST_F(Classes, FoundByNameOrByLastPart) {
     openClass("a.b");
     symbolTable.endClass();
