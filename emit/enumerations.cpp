@@ -10,17 +10,6 @@ bool isIntegerSuffix(char c)
 {
     return c == 'n' || c == 'L' || c == 'l';
 }
-
-int digitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 99;
-}
 }
 
 std::string phpIntegerText(const std::string& token)
@@ -60,7 +49,7 @@ bool integerLiteralValue(const std::string& token, long long& value)
     unsigned long long total = 0;
     for (; at < digits.size(); ++at) {
         int d = digitValue(digits[at]);
-        if (d >= base)
+        if (d < 0 || d >= base)
             return false;
         if (total > (static_cast<unsigned long long>(LLONG_MAX) - d) / base)
             return false;

@@ -1,6 +1,7 @@
 #include "emit/output.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,14 +20,6 @@ namespace {
 std::string outputTarget;
 std::string outputTemporary;
 
-bool isWritableTarget(const std::string& name)
-{
-    struct stat st;
-    if (lstat(name.c_str(), &st) != 0)
-        return true;
-    return S_ISREG(st.st_mode) || S_ISLNK(st.st_mode);
-}
-
 mode_t newFileMode()
 {
     mode_t mask = umask(0);
@@ -38,17 +31,32 @@ mode_t newFileMode()
 bool openOutputFile(const std::string& name)
 {
     closeOutputFile();
-    if (name.empty() || !isWritableTarget(name))
+    if (name.empty())
+        return false;
+    struct stat target;
+    bool exists = lstat(name.c_str(), &target) == 0;
+    if (exists && !S_ISREG(target.st_mode) && !S_ISLNK(target.st_mode))
         return false;
     std::string pattern = name + ".XXXXXX";
     int fd = mkstemp(&pattern[0]);
-    if (fd < 0)
-        return false;
-    fchmod(fd, newFileMode());
+    if (fd < 0) {
+        // A folder that takes no new file: a target of its own that is
+        // writable is written in place (a link is never followed).
+        if (!exists || !S_ISREG(target.st_mode))
+            return false;
+        fd = open(name.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        pattern.clear();
+    } else {
+        // A target that was there keeps its permissions.
+        fchmod(fd, exists && S_ISREG(target.st_mode) ? (target.st_mode & 07777) : newFileMode());
+    }
     outputFile = fdopen(fd, "wb");
     if (!outputFile) {
         close(fd);
-        unlink(pattern.c_str());
+        if (!pattern.empty())
+            unlink(pattern.c_str());
         return false;
     }
     outputTarget = name;
@@ -62,7 +70,8 @@ void closeOutputFile()
         return;
     bool written = std::fclose(outputFile) == 0;
     outputFile = nullptr;
-    if (!written || std::rename(outputTemporary.c_str(), outputTarget.c_str()) != 0)
+    if (!outputTemporary.empty() &&
+        (!written || std::rename(outputTemporary.c_str(), outputTarget.c_str()) != 0))
         unlink(outputTemporary.c_str());
     outputTemporary.clear();
     outputTarget.clear();

@@ -157,17 +157,6 @@ private:
         return true;
     }
 
-    static int digitValue(char c)
-    {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    }
-
     static bool exact(double value) { return std::fabs(value) < exactLimit; }
 
     static constexpr int maxDepth = 3000;   // deeper than any bound the parser takes

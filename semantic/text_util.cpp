@@ -110,3 +110,14 @@ bool equalsIgnoreCaseBytes(const std::string& a, const std::string& b) {
 bool hasNoOperatorChars(const std::string& text) {
     return text.find_first_of("%(*+,-./[") == std::string::npos;
 }
+
+int digitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}

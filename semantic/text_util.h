@@ -8,6 +8,8 @@ int currentLine();
 void appendDeferredText(const std::string& text);
 std::string intToText(int n);
 int parseIntLiteral(const std::string& text);
+// The value of a hexadecimal digit or less, -1 for any other byte.
+int digitValue(char c);
 bool isConstantArithmetic(const std::string& text);
 bool looksLikeCall(const std::string& text);
 bool isIdentifier(const std::string& text);

@@ -186,6 +186,20 @@ TEST_F(VelpTest, TargetLinkIsReplacedNotWrittenThrough) {
     EXPECT_TRUE(S_ISREG(st.st_mode));
 }
 
+// The new target takes the place of the old one with the old one's
+// permissions.
+TEST_F(VelpTest, TargetKeepsItsPermissions) {
+    write("prog.vel", hello);
+    write("prog.php", "old");
+    ASSERT_EQ(chmod(at("prog.php").c_str(), 0640), 0);
+    setTime("prog.php", 1400000000);
+    VelpResult r = velp({"-q", "prog"});
+    EXPECT_EQ(r.out, "hi\n");
+    struct stat st;
+    ASSERT_EQ(stat(at("prog.php").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
 // A FIFO or a device as the source is no file to read, reported at once.
 TEST_F(VelpTest, SourceThatIsNoRegularFileIsUnreadable) {
     ASSERT_EQ(mkfifo(at("fifo.vel").c_str(), 0644), 0);
