@@ -160,7 +160,12 @@ public:
             mismatchRange(la, c1, c2);
         consume();
     }
+    // Called by nextToken before each token (and by nothing else): the
+    // blanks before it are passed here, where the blank rule would make a
+    // token of each one only to skip it.
     void resetText() final {
+        for (int c = input_->at(1); c == ' ' || c == '\t' || c == '\f'; c = input_->at(1))
+            consume();
         text.clear();
         tokenStart_ = input_->offset();
         state_->tokenStartColumn = state_->column;
