@@ -1,6 +1,8 @@
 #include "driver/text.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <new>
 #include <sys/types.h>
 
 LineReader::~LineReader() {
@@ -8,13 +10,37 @@ LineReader::~LineReader() {
 }
 
 bool LineReader::read(std::string& line) {
-    ssize_t n = ::getline(&buffer_, &capacity_, file_);
-    if (n < 0) {
-        line.clear();
-        return false;
+    for (;;) {
+        const char* from = buffer_ + begin_;
+        size_t left = end_ - begin_;
+        if (const void* eol = left ? std::memchr(from, '\n', left) : nullptr) {
+            size_t n = static_cast<size_t>(static_cast<const char*>(eol) - from) + 1;
+            line.assign(from, n);
+            begin_ += n;
+            return true;
+        }
+        if (atEnd_) {
+            // the last line, without a line end
+            line.assign(from, left);
+            begin_ = end_;
+            return left > 0;
+        }
+        std::memmove(buffer_, from, left);
+        begin_ = 0;
+        end_ = left;
+        if (end_ == capacity_) {
+            size_t capacity = capacity_ < 65536 ? 65536 : capacity_ * 2;
+            char* grown = static_cast<char*>(std::realloc(buffer_, capacity));
+            if (!grown)
+                throw std::bad_alloc();
+            buffer_ = grown;
+            capacity_ = capacity;
+        }
+        size_t n = std::fread(buffer_ + end_, 1, capacity_ - end_, file_);
+        if (n == 0)
+            atEnd_ = true;
+        end_ += n;
     }
-    line.assign(buffer_, static_cast<size_t>(n));
-    return true;
 }
 
 void trimTrailing(std::string& text) {

@@ -17,9 +17,13 @@ public:
     bool read(std::string& line);
 
 private:
+    // The file is read in large blocks; the lines are cut from the block.
     FILE* file_;
     char* buffer_ = nullptr;
     size_t capacity_ = 0;
+    size_t begin_ = 0;  // the next line starts here
+    size_t end_ = 0;    // the end of what was read
+    bool atEnd_ = false;
 };
 
 // Cut characters with codes 0 to 32 (blanks, tabs, line ends, controls);
