@@ -3,6 +3,8 @@
 #include <antlr/CommonToken.hpp>
 #include <antlr/LexerSharedInputState.hpp>
 
+#include "VelandroTokenTypes.hpp"
+
 using ANTLR_USE_NAMESPACE(antlr)InputBuffer;
 using ANTLR_USE_NAMESPACE(antlr)RefToken;
 using ANTLR_USE_NAMESPACE(antlr)TokenRef;
@@ -178,6 +180,20 @@ void BufferLexer::attach(InputBuffer& input)
         owned_ = MemoryInput::drain(input);
         input_ = owned_.get();
     }
+}
+
+RefToken BufferLexer::nameToken()
+{
+    // nextToken's start (passing blanks again there is nothing more)
+    resetText();
+    int c = LA(1);
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+        return RefToken();
+    consume();
+    consumeNameRest();
+    // the name rule's end: its keyword, if it is one, and the token
+    _returnToken = makeToken(keyword(tokenText(), VelandroTokenTypes::ID));
+    return _returnToken;
 }
 
 void BufferLexer::match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b)

@@ -31,7 +31,11 @@ void TokenQueue::fill(size_t at)
     while (entries_.size() <= at) {
         RefToken token;
         try {
-            token = source_->nextToken();
+            // names are made without the lexer's dispatch
+            if (lexer_)
+                token = lexer_->nameToken();
+            if (!token)
+                token = source_->nextToken();
         } catch (ANTLR_USE_NAMESPACE(antlr)TokenStreamRecognitionException& ex) {
             // A syntactic predicate catches recognition errors only: a
             // lexical error met while it guesses would leave the parser

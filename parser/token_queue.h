@@ -12,9 +12,12 @@
 #include <antlr/TokenBuffer.hpp>
 #include <antlr/TokenStream.hpp>
 
+#include "lexer/buffer_lexer.h"
+
 class TokenQueue {
 public:
-    explicit TokenQueue(ANTLR_USE_NAMESPACE(antlr)TokenStream& source) : source_(&source) {}
+    explicit TokenQueue(ANTLR_USE_NAMESPACE(antlr)TokenStream& source)
+        : source_(&source), lexer_(dynamic_cast<BufferLexer*>(&source)) {}
     // The parser's guessing depth (inputState->guessing), read when the
     // lexer fails.
     void watchGuessing(const int* guessing) { guessing_ = guessing; }
@@ -60,6 +63,7 @@ private:
     void compact();
 
     ANTLR_USE_NAMESPACE(antlr)TokenStream* source_;
+    BufferLexer* lexer_;  // the source, when it is the buffer lexer
     const int* guessing_ = nullptr;
     std::vector<Entry> entries_;
     size_t head_ = 0;
