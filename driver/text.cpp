@@ -21,11 +21,16 @@ bool LineReader::read(std::string& line) {
         }
         if (atEnd_) {
             // the last line, without a line end
+            if (left == 0) {
+                line.clear();
+                return false;
+            }
             line.assign(from, left);
             begin_ = end_;
-            return left > 0;
+            return true;
         }
-        std::memmove(buffer_, from, left);
+        if (left > 0 && begin_ > 0)
+            std::memmove(buffer_, from, left);
         begin_ = 0;
         end_ = left;
         if (end_ == capacity_) {
