@@ -169,9 +169,24 @@ static void appendClosedLevel(std::string& text)
 
 void popExpressionAppend()
 {
-    std::string text = std::move(current());
+    if (exprLevel == 0) {
+        std::string text = std::move(current());
+        popExpression();
+        appendClosedLevel(text);
+        return;
+    }
+    // The closed level keeps its storage for the next one opened there;
+    // a short text is copied, a long one handed over whole.
+    std::string& text = current();
     popExpression();
-    appendClosedLevel(text);
+    std::string& parent = current();
+    if (text.empty())
+        return;
+    if (parent.empty() && text.size() > 15)
+        parent.swap(text);
+    else
+        parent += text;
+    text.clear();
 }
 
 void popExpressionParenthesized()

@@ -82,8 +82,16 @@ static void put(const char* text, size_t length)
 {
     // Only the compile writes the target: the stream's lock is not needed
     // for the many small pieces.
-    if (outputFile && length > 0)
-        fwrite_unlocked(text, 1, length, outputFile);
+    if (!outputFile)
+        return;
+    // Most pieces are a few characters: put one by one, they skip the
+    // block write's set-up.
+    if (length <= 16) {
+        for (size_t i = 0; i < length; ++i)
+            putc_unlocked(static_cast<unsigned char>(text[i]), outputFile);
+        return;
+    }
+    fwrite_unlocked(text, 1, length, outputFile);
 }
 
 static void put(const std::string& text)

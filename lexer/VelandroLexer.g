@@ -265,7 +265,11 @@ VOCAB : '\u0003'..'\u00FF' ;
 
 ID
 options { testLiterals = true; paraphrase = "an identifier"; }
-    :   ( 'a'..'z' | 'A'..'Z' ) ( 'a'..'z' | 'A'..'Z' | '0'..'9' | '_' )*
+    :   ( 'a'..'z' | 'A'..'Z' )
+        // the rest of the name at once; the loop then ends at once (and
+        // does the work itself in a trial, where actions do not run)
+        { consumeNameRest(); }
+        ( 'a'..'z' | 'A'..'Z' | '0'..'9' | '_' )*
     ;
 
 // --- Slash and closing keywords ----------------------------------------------

@@ -9,10 +9,12 @@ using ANTLR_USE_NAMESPACE(antlr)TokenRef;
 
 namespace {
 
-// A token of the pool, made ready for its next use with its text taken
-// from the buffer. The generated rules then set the text they collected,
-// which is empty since the lexer collects none: that one setting is
-// skipped.
+// A token of the pool, made ready for its next use. Its text stays a view
+// of the buffer until something asks for it: most tokens' texts are never
+// read. The pool makes the text a string of the token's own before the
+// buffer can go (settle). The generated rules then set the text they
+// collected, which is empty since the lexer collects none: that one setting
+// is skipped.
 class PoolToken : public ANTLR_USE_NAMESPACE(antlr)CommonToken {
 public:
     void reuse(int type, int line, int column, const char* from, size_t n)
@@ -20,7 +22,9 @@ public:
         setType(type);
         this->line = line;
         col = column;
-        text.assign(from, n);
+        from_ = from;
+        length_ = n;
+        viewPending_ = true;
         collectedTextPending_ = true;
     }
     void setText(const std::string& s) override
@@ -30,12 +34,39 @@ public:
             return;
         }
         collectedTextPending_ = false;
+        viewPending_ = false;
         text = s;
+    }
+    std::string getText() const override
+    {
+        settle();
+        return text;
+    }
+    std::string toString() const override
+    {
+        settle();
+        return CommonToken::toString();
+    }
+    void settle() const
+    {
+        if (viewPending_) {
+            auto* self = const_cast<PoolToken*>(this);
+            self->text.assign(from_, length_);
+            self->viewPending_ = false;
+        }
     }
 
 private:
+    const char* from_ = nullptr;
+    size_t length_ = 0;
+    bool viewPending_ = false;
     bool collectedTextPending_ = false;
 };
+
+PoolToken* poolToken(TokenRef* ref)
+{
+    return static_cast<PoolToken*>(ref->ptr);
+}
 
 }  // namespace
 
@@ -75,11 +106,18 @@ unsigned int MemoryInput::entries() const
 TokenPool::~TokenPool()
 {
     // A token still held elsewhere goes with its last holder.
+    settle();
     for (Slot& slot : slots_) {
         slot.handle = RefToken();
         if (slot.ref->decrement())
             delete slot.ref;
     }
+}
+
+void TokenPool::settle()
+{
+    for (Slot& slot : slots_)
+        poolToken(slot.ref)->settle();
 }
 
 void TokenPool::fresh(Slot& slot)
@@ -99,6 +137,7 @@ RefToken TokenPool::take(int type, int line, int column, const char* text, size_
         next_ = slots_.size() - 1;
     } else if (slots_[next_].ref->count != 2) {
         Slot& slot = slots_[next_];
+        poolToken(slot.ref)->settle();
         slot.handle = RefToken();
         if (slot.ref->decrement())
             delete slot.ref;
@@ -106,7 +145,7 @@ RefToken TokenPool::take(int type, int line, int column, const char* text, size_
     }
     Slot& slot = slots_[next_];
     next_ = (next_ + 1) & (kSlots - 1);
-    static_cast<PoolToken*>(slot.ref->ptr)->reuse(type, line, column, text, n);
+    poolToken(slot.ref)->reuse(type, line, column, text, n);
     return slot.handle;
 }
 
@@ -131,6 +170,8 @@ BufferLexer::BufferLexer(const ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState& 
 
 void BufferLexer::attach(InputBuffer& input)
 {
+    // Tokens still viewing the input they came from take their texts first.
+    pool_.settle();
     state_ = inputState.get();
     input_ = dynamic_cast<MemoryInput*>(&input);
     if (!input_) {

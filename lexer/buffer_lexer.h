@@ -31,6 +31,16 @@ public:
         return p < end_ ? static_cast<unsigned char>(*p) : EOF;
     }
     void advance() { ++pos_; }
+    // Passes the letters, digits and "_" ahead; returns how many.
+    unsigned int skipNameCharacters() {
+        const char* p = pos_;
+        while (p < end_ && ((*p >= 'a' && *p <= 'z') || (*p >= 'A' && *p <= 'Z') ||
+                            (*p >= '0' && *p <= '9') || *p == '_'))
+            ++p;
+        unsigned int n = static_cast<unsigned int>(p - pos_);
+        pos_ = p;
+        return n;
+    }
     unsigned int offset() const { return static_cast<unsigned int>(pos_ - begin_); }
     void seek(unsigned int offset) { pos_ = begin_ + offset; }
     // The characters from offset `from` up to the current one.
@@ -58,7 +68,8 @@ private:
 
 // Tokens for one lexer, reused in turn: a token is handed out again once
 // nothing but the pool holds it, and replaced by a fresh one while something
-// still does.
+// still does. A token's text is read from the input when first asked for,
+// and copied out before the pool lets the token go.
 class TokenPool {
 public:
     TokenPool() = default;
@@ -69,6 +80,8 @@ public:
     // text.
     ANTLR_USE_NAMESPACE(antlr)RefToken take(int type, int line, int column, const char* text,
                                             size_t n);
+    // Every pooled token's text copied out of the input, which may go.
+    void settle();
 
 private:
     // The pool holds each token twice, by its count and by a handle that
@@ -107,6 +120,9 @@ public:
         }
         input_->advance();
     }
+    // The rest of a name consumed in one go (none of its characters is a
+    // tab).
+    VELP_INLINE void consumeNameRest() { state_->column += input_->skipNameCharacters(); }
     void setInputState(ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState state) final {
         CharScanner::setInputState(state);
         attach(inputState->getInput());

@@ -456,6 +456,26 @@ private:
     // (a name and its brackets) joined by ".", then a name and "(". Tokens
     // only: a trial parse would read every nested chain again.
     bool memberCallAhead();
+    // Whether LA(1) is a name with an index after it ("l[0]"): no type
+    // begins so, and a trial parse of one would fail by throwing.
+    bool indexedNameAhead()
+    {
+        return LA(1) == ID && LA(2) == LEFTSQUARE && LA(3) != RIGHTSQUARE;
+    }
+    // Whether the "[" at LA(1) opens a slice whose start is absent or one
+    // number or name: it cannot be an index, and need not be tried as one.
+    bool plainSliceAhead()
+    {
+        int after = LA(2);
+        if (after == INTEGER || after == ID)
+            after = LA(3);
+        return after == DOTDOT || after == MINMIN;
+    }
+    // Whether a function follows the first type (a name and "(", or ",").
+    bool functionAhead()
+    {
+        return (LA(1) == ID && LA(2) == LEFTPAR) || LA(1) == COMMA;
+    }
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
     bool codeEndsHere();
@@ -667,7 +687,8 @@ options { defaultErrorHandler = true; }
         { ::reportError(13); }
         // A declaration: modifiers, then a class, or one or more types and
         // a name.
-    |   ( ( modifier )* ( "class" | typeSpec ( comma typeSpec )* ID ) ) =>
+    |   { !indexedNameAhead() }?
+        ( ( modifier )* ( "class" | typeSpec ( comma typeSpec )* ID ) ) =>
         { beginDeclaration(); }
         ( modifier )*
         (   classDeclaration
@@ -731,7 +752,7 @@ statement
         |   loopJump
         |   nativeCode { emitString(rawText); }
         |   xmlStatement
-        |   ( ( modifier )* typeSpec ID ) => declaration
+        |   { !indexedNameAhead() }? ( ( modifier )* typeSpec ID ) => declaration
         |   expressionStatement
         )
     ;
@@ -922,7 +943,7 @@ externDeclaration
             (   EOL { ++lineNumber; }
             )?
         )?
-        (   ( ID LEFTPAR | COMMA ) => externFunctionDeclaration
+        (   { functionAhead() }? externFunctionDeclaration
         |   name:ID { declareExternVariable(name->getText()); }
         )
         (   EOL { ++lineNumber; }
@@ -1184,7 +1205,7 @@ typedKeywordDeclaration
         (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
         )*
         { emitIndent(); }
-        (   ( ID LEFTPAR | COMMA ) => functionDefinition
+        (   { functionAhead() }? functionDefinition
         |   // (page code may end the declaration at "?>" or a script end tag)
             { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
                               || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
@@ -1196,7 +1217,7 @@ typedKeywordDeclaration
 
 typedClassDeclaration
     :   classType
-        (   ( ID LEFTPAR | COMMA ) => { emitIndent(); } functionDefinition
+        (   { functionAhead() }? { emitIndent(); } functionDefinition
         |   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
                               || LA(2) == CLOSEVEL || LA(2) == LESSER
                               || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
@@ -3339,7 +3360,7 @@ identifierReference
     NestingSteps wraps;
 }
     :   name:ID { beginSegment(name->getText()); }
-        (   ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
+        (   { !plainSliceAhead() }? ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
             {
                 segment.save();
                 pushExpression();

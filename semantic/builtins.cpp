@@ -1,5 +1,7 @@
 #include "semantic/builtins.h"
 
+#include <algorithm>
+
 #include "emit/state.h"
 #include "semantic/messages.h"
 #include "semantic/symbols.h"
@@ -265,6 +267,10 @@ MethodTable::MethodTable() : found(-1) {
          row < builtinRowCount && builtinTable[row].argumentCount != 65535; ++row)
         ++functions;
     globalFunctionCount = functions;
+    for (int i = 0; i < globalFunctionCount; ++i) {
+        std::string::size_type length = std::char_traits<char>::length(globalFunctionRow(i).name);
+        functionsOfLength[std::min<std::string::size_type>(length, lengthBuckets - 1)].push_back(i);
+    }
 }
 
 int MethodTable::searchReceiver(const std::string& name, int type) {
@@ -303,7 +309,7 @@ int MethodTable::findDictMethod(const std::string& name) {
 }
 
 int MethodTable::findGlobalFunction(const std::string& name) {
-    for (int i = 0; i < globalFunctionCount; ++i) {
+    for (int i : functionsOfLength[std::min<std::string::size_type>(name.size(), lengthBuckets - 1)]) {
         if (equalsIgnoreCase(name, globalFunctionRow(i).name)) {
             found = i;
             return 1;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // One row of builtinTable. Method rows use receiver, modifies, kind,
 // argumentCount, argumentTypes[0..1] and result; global-function rows use
@@ -46,6 +47,12 @@ public:
     void reportBadArguments();
 
 private:
+    // Global-function rows by the length of their name (the last bucket
+    // holds every longer one), in table order: a call's name is compared
+    // with the few of its own length.
+    static constexpr int lengthBuckets = 32;
+    std::vector<int> functionsOfLength[lengthBuckets];
+
     int searchReceiver(const std::string& name, int type);
     int checkRowArguments(const BuiltinEntry& row, int positions);
 };
