@@ -182,17 +182,58 @@ void BufferLexer::attach(InputBuffer& input)
     }
 }
 
-RefToken BufferLexer::nameToken()
+namespace {
+
+// The tokens of one character that nothing longer begins with, by that
+// character (0 for the others).
+struct SingleTokens {
+    int type[256] = {};
+    SingleTokens()
+    {
+        type[static_cast<unsigned char>('(')] = VelandroTokenTypes::LEFTPAR;
+        type[static_cast<unsigned char>(')')] = VelandroTokenTypes::RIGHTPAR;
+        type[static_cast<unsigned char>('[')] = VelandroTokenTypes::LEFTSQUARE;
+        type[static_cast<unsigned char>(']')] = VelandroTokenTypes::RIGHTSQUARE;
+        type[static_cast<unsigned char>('}')] = VelandroTokenTypes::RIGHTCURLY;
+        type[static_cast<unsigned char>(',')] = VelandroTokenTypes::COMMA;
+        type[static_cast<unsigned char>(';')] = VelandroTokenTypes::SEMI;
+        type[static_cast<unsigned char>('+')] = VelandroTokenTypes::PLUS;
+        type[static_cast<unsigned char>('*')] = VelandroTokenTypes::MUL;
+        type[static_cast<unsigned char>('^')] = VelandroTokenTypes::XOR_BIN;
+        type[static_cast<unsigned char>('|')] = VelandroTokenTypes::OR_BIN;
+        type[static_cast<unsigned char>('&')] = VelandroTokenTypes::AND_BIN;
+        type[static_cast<unsigned char>('=')] = VelandroTokenTypes::EQUAL;
+    }
+};
+const SingleTokens singleTokens;
+
+}  // namespace
+
+RefToken BufferLexer::quickToken()
 {
     // nextToken's start (passing blanks again there is nothing more)
     resetText();
     int c = LA(1);
-    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+    int type;
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+        consume();
+        consumeNameRest();
+        // the name rule's end: its keyword, if it is one
+        type = keyword(tokenText(), VelandroTokenTypes::ID);
+    } else if (c == '\n' || c == '\r') {
+        // the line end rule
+        consume();
+        if (c == '\r' && LA(1) == '\n')
+            consume();
+        newline();
+        type = VelandroTokenTypes::EOL;
+    } else if (c >= 0 && c < 256 && singleTokens.type[c] != 0) {
+        consume();
+        type = singleTokens.type[c];
+    } else {
         return RefToken();
-    consume();
-    consumeNameRest();
-    // the name rule's end: its keyword, if it is one, and the token
-    _returnToken = makeToken(keyword(tokenText(), VelandroTokenTypes::ID));
+    }
+    _returnToken = makeToken(type);
     return _returnToken;
 }
 

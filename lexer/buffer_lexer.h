@@ -123,10 +123,11 @@ public:
     // The rest of a name consumed in one go (none of its characters is a
     // tab).
     VELP_INLINE void consumeNameRest() { state_->column += input_->skipNameCharacters(); }
-    // The next token when it is a name (the commonest kind), made here
-    // just as its rule would make it, without the rule's set-up; a null
-    // token when it is not a name, which nextToken then reads.
-    ANTLR_USE_NAMESPACE(antlr)RefToken nameToken();
+    // The next token when it is a name, a line end or a token of one
+    // character (most tokens), made here just as its rule would make it,
+    // without the generated dispatch; a null token for any other, which
+    // nextToken then reads.
+    ANTLR_USE_NAMESPACE(antlr)RefToken quickToken();
     void setInputState(ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState state) final {
         CharScanner::setInputState(state);
         attach(inputState->getInput());

@@ -31,9 +31,9 @@ void TokenQueue::fill(size_t at)
     while (entries_.size() <= at) {
         RefToken token;
         try {
-            // names are made without the lexer's dispatch
+            // most tokens are made without the lexer's dispatch
             if (lexer_)
-                token = lexer_->nameToken();
+                token = lexer_->quickToken();
             if (!token)
                 token = source_->nextToken();
         } catch (ANTLR_USE_NAMESPACE(antlr)TokenStreamRecognitionException& ex) {
