@@ -227,6 +227,24 @@ RefToken BufferLexer::quickToken()
             consume();
         newline();
         type = VelandroTokenTypes::EOL;
+    } else if (c >= '0' && c <= '9') {
+        // a plain decimal number: digits, then nothing a longer number, a
+        // real or a range could go on with; any other goes to its rule
+        unsigned int i = 1;
+        while (LA(i) >= '0' && LA(i) <= '9')
+            ++i;
+        if (c == '0' && i > 2)
+            return RefToken();
+        switch (LA(i)) {
+        case '.': case 'e': case 'E': case 'f': case 'F': case 'r': case 'R':
+        case 'L': case 'l': case 'n': case 'b': case 'B': case 'x': case 'X':
+            return RefToken();
+        default:
+            break;
+        }
+        for (; i > 1; --i)
+            consume();
+        type = VelandroTokenTypes::INTEGER;
     } else if (c >= 0 && c < 256 && singleTokens.type[c] != 0) {
         consume();
         type = singleTokens.type[c];

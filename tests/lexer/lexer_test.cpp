@@ -98,7 +98,9 @@ std::string show(const Tok& t) {
            std::to_string(t.column);
 }
 
-std::vector<std::string> lex(const std::string& input) {
+// The stream as nextToken gives it, or, with `quick`, as the parser's
+// queue reads it: the lexer's direct path first, nextToken for the rest.
+std::vector<std::string> lex(const std::string& input, bool quick = false) {
     std::istringstream in(input);
     VelandroLexer lexer(in);
     lexer.setFilename("t.vel");
@@ -106,7 +108,11 @@ std::vector<std::string> lex(const std::string& input) {
     // Every input here is short; the bound only stops a lexer that loops.
     for (size_t i = 0; i <= input.size() + 1; ++i) {
         try {
-            antlr::RefToken t = lexer.nextToken();
+            antlr::RefToken t;
+            if (quick)
+                t = lexer.quickToken();
+            if (!t)
+                t = lexer.nextToken();
             out.push_back(show({typeName(t->getType()), t->getText(), t->getLine(),
                                 t->getColumn()}));
             if (t->getType() == antlr::Token::EOF_TYPE) return out;
@@ -134,6 +140,8 @@ TEST_P(LexerTokens, Stream) {
     std::vector<std::string> want;
     for (const Tok& t : GetParam().tokens) want.push_back(show(t));
     EXPECT_EQ(lex(GetParam().input), want) << "input: " << escape(GetParam().input);
+    EXPECT_EQ(lex(GetParam().input, true), want) << "direct path, input: "
+                                                  << escape(GetParam().input);
 }
 
 std::string caseName(const testing::TestParamInfo<LexCase>& info) {
@@ -457,7 +465,7 @@ TEST(LexerStream, AnyBytesEndCleanly) {
     std::vector<std::string> inputs;
     for (int a = 0; a < 256; ++a) {
         for (int b = 0; b < 256; ++b) inputs.push_back({char(a), char(b)});
-        for (const char* prefix : {"\"", "'\\", "`", "~~", "{|", "/*", "#", "0x", "1.5e", "/if",
+        for (const char* prefix : {"\"", "'\\", "`", "~~", "{|", "/*", "#", "0x", "1.5e", "12", "07", "1.", "/if",
                                    "</a", "$(a"}) {
             for (const char* follow : {"", "\n", "\r", "*/", "~~", "|}", "`", "\""})
                 inputs.push_back(prefix + std::string(1, char(a)) + follow);
@@ -466,6 +474,8 @@ TEST(LexerStream, AnyBytesEndCleanly) {
     for (const std::string& input : inputs) {
         std::vector<std::string> out = lex(input);
         ASSERT_NE(out.back(), "no EOF") << escape(input);
+        // the direct path makes the same tokens, errors included
+        ASSERT_EQ(lex(input, true), out) << escape(input);
     }
 }
 
