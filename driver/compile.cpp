@@ -8,8 +8,6 @@
 
 #include <antlr/ANTLRException.hpp>
 
-#include "VelandroLexer.hpp"
-#include "VelandroParser.hpp"
 #include "driver/console.h"
 #include "driver/files.h"
 #include "driver/include_graph.h"
@@ -79,14 +77,7 @@ std::string readPrepared() {
 
 // Lexer and parser on the prepared file, one start rule, the summary line.
 void parsePrepared(bool page, std::string prepared) {
-    MemoryInput input(std::move(prepared));
-    runOnParserStack([&input, page] {
-        VelandroLexer lexer(input);
-        lexer.setFilename(sourceFileName);
-        VelandroParser parser(lexer);
-        parser.setFilename(sourceFileName);
-        parser.translateFile(page);
-    });
+    translatePrepared(page, std::move(prepared));
     // Closed before its times may be set back, and before PHP reads it.
     closeOutputFile();
     printCompileSummary(errorCount);

@@ -248,7 +248,30 @@ std::string shortName(const std::string& name)
     return dot == std::string::npos ? name : name.substr(dot + 1);
 }
 
+enum class Constructor { none, generated, declared };
+
+// The constructor a class is created through: its own or its nearest
+// parent's, generated or declared. The step count stops a parent cycle.
+Constructor nearestConstructor(std::string name)
+{
+    size_t steps = classTable.size() + 1;
+    while (!name.empty() && steps-- > 0) {
+        int index = classTable.indexOf(name);
+        if (index < 0)
+            return Constructor::none;
+        ClassRecord* record = classTable[index];
+        if (generatedConstructors.count(record->name))
+            return Constructor::generated;
+        for (const FunctionRecord* method : record->methods) {
+            if (method && (method->name == "__construct" || method->name == record->name ||
+                           method->name == shortName(record->name)))
+                return Constructor::declared;
+        }
+        name = record->parentName;
+    }
+    return Constructor::none;
 }
+}  // namespace
 
 bool hasGeneratedConstructor(const std::string& className)
 {
@@ -257,42 +280,12 @@ bool hasGeneratedConstructor(const std::string& className)
 
 bool runsGeneratedConstructor(std::string name)
 {
-    size_t steps = classTable.size() + 1;
-    while (!name.empty() && steps-- > 0) {
-        int index = classTable.indexOf(name);
-        if (index < 0)
-            return false;
-        ClassRecord* record = classTable[index];
-        if (generatedConstructors.count(record->name))
-            return true;
-        for (const FunctionRecord* method : record->methods) {
-            if (method && (method->name == "__construct" || method->name == record->name ||
-                           method->name == shortName(record->name)))
-                return false;
-        }
-        name = record->parentName;
-    }
-    return false;
+    return nearestConstructor(std::move(name)) == Constructor::generated;
 }
 
 bool classHasConstructor(std::string name)
 {
-    size_t steps = classTable.size() + 1;
-    while (!name.empty() && steps-- > 0) {
-        int index = classTable.indexOf(name);
-        if (index < 0)
-            return false;
-        ClassRecord* record = classTable[index];
-        if (generatedConstructors.count(record->name))
-            return true;
-        for (const FunctionRecord* method : record->methods) {
-            if (method && (method->name == "__construct" || method->name == record->name ||
-                           method->name == shortName(record->name)))
-                return true;
-        }
-        name = record->parentName;
-    }
-    return false;
+    return nearestConstructor(std::move(name)) != Constructor::none;
 }
 
 void emitGeneratedConstructor(SymbolTable& table)

@@ -6,6 +6,10 @@
 #include <pthread.h>
 #include <stdexcept>
 
+#include "VelandroLexer.hpp"
+#include "VelandroParser.hpp"
+#include "semantic/file_names.h"
+
 namespace {
 
 // Room for the nesting limit many times over, even in a sanitizer build;
@@ -82,4 +86,16 @@ void runOnParserStack(const std::function<void()>& work)
     }
     if (error)
         std::rethrow_exception(error);
+}
+
+void translatePrepared(bool page, std::string prepared)
+{
+    MemoryInput input(std::move(prepared));
+    runOnParserStack([&input, page] {
+        VelandroLexer lexer(input);
+        lexer.setFilename(sourceFileName);
+        VelandroParser parser(lexer);
+        parser.setFilename(sourceFileName);
+        parser.translateFile(page);
+    });
 }

@@ -5,7 +5,12 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 // Runs `work` on a thread with a stack sized for the deepest nesting the
 // rules allow, and waits for it; an exception `work` throws is rethrown here.
 void runOnParserStack(const std::function<void()>& work);
+
+// The lexer and the source or page start rule over a prepared text, on that
+// stack; the output file stays open.
+void translatePrepared(bool page, std::string prepared);

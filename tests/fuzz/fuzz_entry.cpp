@@ -6,8 +6,6 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "VelandroLexer.hpp"
-#include "VelandroParser.hpp"
 #include "driver/page.h"
 #include "driver/strip.h"
 #include "driver/text.h"
@@ -110,14 +108,7 @@ FuzzResult compileFuzzInput(const uint8_t* data, size_t size)
     sourceFileName = "fuzz.vel";
     targetFileName = outputFolder() + "/fuzz.php";
     std::string prepared = page ? preparePageText(text) : prepareSource(text);
-    MemoryInput input(std::move(prepared));
-    runOnParserStack([&input, page] {
-        VelandroLexer lexer(input);
-        lexer.setFilename(sourceFileName);
-        VelandroParser parser(lexer);
-        parser.setFilename(sourceFileName);
-        parser.translateFile(page);
-    });
+    translatePrepared(page, std::move(prepared));
     closeOutputFile();
     result.errors = errorCount;
     std::ifstream php(targetFileName, std::ios::binary);
