@@ -33,20 +33,27 @@ void resetAssignLists()
 
 void resetRvalues() { rvalueList.count = rvalueList.cursor = 0; }
 
+// Each entry is filled where it stands in the list: an entry holds an
+// interval of six texts, and a copy of a whole entry costs each of them.
+static LvalueEntry& nextLvalueSlot()
+{
+    if (lvalueList.entries.size() <= static_cast<size_t>(lvalueList.count))
+        lvalueList.entries.resize(static_cast<size_t>(lvalueList.count) + 1);
+    return lvalueList.entries[lvalueList.count++];
+}
+
 static void appendLvalue(const std::string& text)
 {
-    LvalueEntry entry;
+    LvalueEntry& entry = nextLvalueSlot();
     entry.text = text;
     entry.type = currentType;
     entry.accessKind = referenceAccessKind;
     entry.flag = lvalueFlag;
     entry.containerType = indexedContainerType;
     entry.textKey = indexedByText != 0;
+    // Only a slice target reads its interval.
     if (referenceAccessKind == 3)
         entry.interval = assignInterval;
-    if (lvalueList.entries.size() <= static_cast<size_t>(lvalueList.count))
-        lvalueList.entries.resize(static_cast<size_t>(lvalueList.count) + 1);
-    lvalueList.entries[lvalueList.count++] = entry;
 }
 
 void addLvalue() { appendLvalue(lvalueText); }
@@ -93,14 +100,15 @@ int lastLvalue()
 
 void addRvalueTyped(const std::string& text, int type, int kind)
 {
-    RvalueEntry entry;
+    if (rvalueList.entries.size() <= static_cast<size_t>(rvalueList.count))
+        rvalueList.entries.resize(static_cast<size_t>(rvalueList.count) + 1);
+    RvalueEntry& entry = rvalueList.entries[rvalueList.count++];
     entry.text = text;
     entry.type = type;
     entry.kind = kind;
     entry.flag = rvalueFlag;
-    if (rvalueList.entries.size() <= static_cast<size_t>(rvalueList.count))
-        rvalueList.entries.resize(static_cast<size_t>(rvalueList.count) + 1);
-    rvalueList.entries[rvalueList.count++] = entry;
+    entry.scalar = false;
+    entry.wrapped = false;
 }
 
 void addRvalue(const std::string& text) { addRvalueTyped(text, currentType, 0); }
