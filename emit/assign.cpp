@@ -272,12 +272,28 @@ bool isIntegerOperator(char op)
     return op == '%' || op == '<' || op == '>' || op == '|' || op == '&' || op == '^';
 }
 
-void writePlainAssignment(const std::string& target, const std::string& value, int l, int r)
+// dollarName(stripDollar(lvalue)), written without building it: in the
+// usual case ("$name" stays "$name") the target's own text.
+void emitTargetName(const std::string& lvalue)
+{
+    std::string_view name = withoutDollar(lvalue);
+    bool dollar = takesDollar(name);
+    if (dollar == (name.size() != lvalue.size())) {
+        emitString(lvalue);
+        return;
+    }
+    if (dollar)
+        emitChar('$');
+    emitString(std::string(name));
+}
+
+// The target is the lvalue's text as the list holds it.
+void writePlainAssignment(const std::string& lvalue, const std::string& value, int l, int r)
 {
     if (isIntegerOperator(assignOperator) && (isFractional(l) || isFractional(r)) && r != 24) {
         // a real operand is cut: the operator is written out, and the value,
         // the whole right side of the compound operator, stays whole
-        std::string name = dollarName(target);
+        std::string name = dollarName(stripDollar(lvalue));
         std::string left = cutFraction(name, l);
         std::string right = isFractional(r) ? cutFraction(value, r) : "(" + value + ")";
         std::string op = assignOperator == '<' ? "<<" : assignOperator == '>' ? ">>"
@@ -285,7 +301,7 @@ void writePlainAssignment(const std::string& target, const std::string& value, i
         emitString(name + "=" + left + op + right + ";\n");
         return;
     }
-    emitString(dollarName(target));
+    emitTargetName(lvalue);
     emitAssignOperator();
     if (r == 24) {
         // nil stands for the target type's empty value; it is refused here.
@@ -351,8 +367,10 @@ void refillAsArraySlice()
 void translateArrayAssignOp()
 {
     const LvalueEntry& target = lvalueList.atCursor();
-    std::string text = stripDollar(target.text);
-    std::string value = currentRvalue();
+    // Read in place: each assignment passes here, and nothing below
+    // changes either list.
+    std::string_view text = withoutDollar(target.text);
+    const std::string& value = rvalueList.atCursor().text;
     int l = lvalueType();
     int r = rvalueType();
     char op = assignOperator;
@@ -376,11 +394,11 @@ void translateArrayAssignOp()
         if (r == 24 && op == '=') {
             // a key names the element: array_splice takes positions only
             if (target.containerType == 12 || target.textKey)
-                translateArrayRemoveValue(text);
+                translateArrayRemoveValue(std::string(text));
             else if (character)
                 reportError(16);   // a character of a text cannot be removed
             else
-                translateArrayRemoveAt(text);
+                translateArrayRemoveAt(std::string(text));
             return;
         }
         // PHP refuses every compound assignment to a character of a text
@@ -388,17 +406,17 @@ void translateArrayAssignOp()
             reportError(19);
         if (l == 10 && op == '+')
             setAssignOperator('.');
-        writePlainAssignment(text, value, l, r);
+        writePlainAssignment(target.text, value, l, r);
         return;
     }
     case 1:
-        writePlainAssignment(text, value, l, r);
+        writePlainAssignment(target.text, value, l, r);
         return;
     case 4:
         if (op == '=') {
-            writePlainAssignment(text, r == 24 ? "array()" : value, l, r);
+            writePlainAssignment(target.text, r == 24 ? "array()" : value, l, r);
         } else if (hasArrayForm(op)) {
-            writeArrayAssignment(text, value, l, r, op);
+            writeArrayAssignment(std::string(text), value, l, r, op);
         } else {
             // PHP has no such operator on arrays: it would fail at run time.
             reportOperatorTypeError(operatorWordOf(op), l, r);
@@ -412,9 +430,7 @@ void translateArrayAssignOp()
             reportErrorText("ERROR_EQUAL");
         if (l == 12 && r == 24)
             refillAsArraySlice();
-        if (r == 24)
-            value = "false";
-        assignInterval.valueText = value;
+        assignInterval.valueText = r == 24 ? "false" : value;
         emitString(translateInterval(assignInterval) + ";\n");
         return;
     default:

@@ -6,6 +6,7 @@
 #include "emit/expr_levels.h"
 #include "emit/state.h"
 #include "semantic/messages.h"
+#include "semantic/text_util.h"
 #include "semantic/types.h"
 
 std::string codeBuffer;
@@ -28,26 +29,45 @@ std::string codeBufferWithoutDollar() { return stripDollar(codeBuffer); }
 
 static bool isNameChar(char c)
 {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    // isalnum of the "C" locale, the one the compiler runs in.
+    unsigned char lower = static_cast<unsigned char>(c) | 0x20;
+    return (c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'z') || c == '_';
 }
 
 // A class-qualified text (Shape::$count, Shape::CONST) is complete as it
 // stands: a "$" in front would turn it into a different expression.
-static bool isStaticMemberText(const std::string& text)
+static bool isStaticMemberText(std::string_view text)
 {
     size_t i = 0;
     while (i < text.size() && isNameChar(text[i]))
         ++i;
-    return i > 0 && text.compare(i, 2, "::") == 0;
+    return i > 0 && text.substr(i, 2) == "::";
+}
+
+bool takesDollar(std::string_view text)
+{
+    if (!text.empty() && text[0] == '$')
+        return false;
+    return !looksLikeCall(text) && !isStaticMemberText(text);
+}
+
+std::string_view withoutDollar(const std::string& text)
+{
+    std::string_view view(text);
+    if (!view.empty() && view[0] == '$')
+        view.remove_prefix(1);
+    return view;
 }
 
 std::string dollarName(const std::string& text)
 {
-    if (!text.empty() && text[0] == '$')
+    if (!takesDollar(text))
         return text;
-    if (looksLikeCall(text) || isStaticMemberText(text))
-        return text;
-    return "$" + text;
+    std::string name;
+    name.reserve(text.size() + 1);
+    name += '$';
+    name += text;
+    return name;
 }
 
 static std::string withDollar(const std::string& name)
