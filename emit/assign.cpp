@@ -57,7 +57,7 @@ static void appendLvalue(const std::string& text)
 }
 
 void addLvalue() { appendLvalue(lvalueText); }
-void addLvalueExpr() { appendLvalue(currentExpression()); }
+void addLvalueExpr() { appendLvalue(exprText[static_cast<size_t>(exprLevel)]); }
 void rewindLvalues() { lvalueList.cursor = 0; }
 void rewindRvalues() { rvalueList.cursor = 0; }
 std::string currentLvalue() { return lvalueList.atCursor().text; }

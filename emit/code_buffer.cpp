@@ -48,6 +48,12 @@ bool takesDollar(std::string_view text)
 {
     if (!text.empty() && text[0] == '$')
         return false;
+    // A bare name, the usual case, is neither a call nor a class member.
+    size_t i = 0;
+    while (i < text.size() && isNameChar(text[i]))
+        ++i;
+    if (i == text.size())
+        return true;
     return !looksLikeCall(text) && !isStaticMemberText(text);
 }
 
@@ -70,15 +76,24 @@ std::string dollarName(const std::string& text)
     return name;
 }
 
-static std::string withDollar(const std::string& name)
+// "$" + name, unless it already begins with "$", built in the target.
+static void setWithDollar(std::string& target, const std::string& name)
 {
-    if (!name.empty() && name[0] == '$')
-        return name;
-    return "$" + name;
+    if (!name.empty() && name[0] == '$') {
+        target = name;
+        return;
+    }
+    if (&target == &name) {
+        target.insert(0, 1, '$');
+        return;
+    }
+    target.clear();
+    target += '$';
+    target += name;
 }
 
-void setForVariable(const std::string& name) { forVariable = withDollar(name); }
-void setForValueVariable(const std::string& name) { forValueVariable = withDollar(name); }
+void setForVariable(const std::string& name) { setWithDollar(forVariable, name); }
+void setForValueVariable(const std::string& name) { setWithDollar(forValueVariable, name); }
 
 std::string newTempName() { return "$_I" + std::to_string(generatorCounter); }
 
