@@ -327,8 +327,9 @@ SymbolList& SymbolList::operator=(std::initializer_list<Symbol*> symbols) {
 void SymbolList::push_back(Symbol* symbol) {
     items.push_back(symbol);
     if (!symbol) return;
-    // At most four fifths full, so that a miss ends soon.
-    if ((used + 1) * 5 > slots.size() * 4) {
+    // At most half full, so that a miss ends within a few probes: most
+    // searches of a block's lists miss.
+    if ((used + 1) * 2 > slots.size()) {
         grow();
         return;
     }
