@@ -33,24 +33,31 @@ void resetAssignLists()
 
 void resetRvalues() { rvalueList.count = rvalueList.cursor = 0; }
 
+// Each entry is filled where it stands in the list: an entry holds an
+// interval of six texts, and a copy of a whole entry costs each of them.
+static LvalueEntry& nextLvalueSlot()
+{
+    if (lvalueList.entries.size() <= static_cast<size_t>(lvalueList.count))
+        lvalueList.entries.resize(static_cast<size_t>(lvalueList.count) + 1);
+    return lvalueList.entries[lvalueList.count++];
+}
+
 static void appendLvalue(const std::string& text)
 {
-    LvalueEntry entry;
+    LvalueEntry& entry = nextLvalueSlot();
     entry.text = text;
     entry.type = currentType;
     entry.accessKind = referenceAccessKind;
     entry.flag = lvalueFlag;
     entry.containerType = indexedContainerType;
     entry.textKey = indexedByText != 0;
+    // Only a slice target reads its interval.
     if (referenceAccessKind == 3)
         entry.interval = assignInterval;
-    if (lvalueList.entries.size() <= static_cast<size_t>(lvalueList.count))
-        lvalueList.entries.resize(static_cast<size_t>(lvalueList.count) + 1);
-    lvalueList.entries[lvalueList.count++] = entry;
 }
 
 void addLvalue() { appendLvalue(lvalueText); }
-void addLvalueExpr() { appendLvalue(currentExpression()); }
+void addLvalueExpr() { appendLvalue(exprText[static_cast<size_t>(exprLevel)]); }
 void rewindLvalues() { lvalueList.cursor = 0; }
 void rewindRvalues() { rvalueList.cursor = 0; }
 std::string currentLvalue() { return lvalueList.atCursor().text; }
@@ -93,14 +100,15 @@ int lastLvalue()
 
 void addRvalueTyped(const std::string& text, int type, int kind)
 {
-    RvalueEntry entry;
+    if (rvalueList.entries.size() <= static_cast<size_t>(rvalueList.count))
+        rvalueList.entries.resize(static_cast<size_t>(rvalueList.count) + 1);
+    RvalueEntry& entry = rvalueList.entries[rvalueList.count++];
     entry.text = text;
     entry.type = type;
     entry.kind = kind;
     entry.flag = rvalueFlag;
-    if (rvalueList.entries.size() <= static_cast<size_t>(rvalueList.count))
-        rvalueList.entries.resize(static_cast<size_t>(rvalueList.count) + 1);
-    rvalueList.entries[rvalueList.count++] = entry;
+    entry.scalar = false;
+    entry.wrapped = false;
 }
 
 void addRvalue(const std::string& text) { addRvalueTyped(text, currentType, 0); }
@@ -264,12 +272,28 @@ bool isIntegerOperator(char op)
     return op == '%' || op == '<' || op == '>' || op == '|' || op == '&' || op == '^';
 }
 
-void writePlainAssignment(const std::string& target, const std::string& value, int l, int r)
+// dollarName(stripDollar(lvalue)), written without building it: in the
+// usual case ("$name" stays "$name") the target's own text.
+void emitTargetName(const std::string& lvalue)
+{
+    std::string_view name = withoutDollar(lvalue);
+    bool dollar = takesDollar(name);
+    if (dollar == (name.size() != lvalue.size())) {
+        emitString(lvalue);
+        return;
+    }
+    if (dollar)
+        emitChar('$');
+    emitString(std::string(name));
+}
+
+// The target is the lvalue's text as the list holds it.
+void writePlainAssignment(const std::string& lvalue, const std::string& value, int l, int r)
 {
     if (isIntegerOperator(assignOperator) && (isFractional(l) || isFractional(r)) && r != 24) {
         // a real operand is cut: the operator is written out, and the value,
         // the whole right side of the compound operator, stays whole
-        std::string name = dollarName(target);
+        std::string name = dollarName(stripDollar(lvalue));
         std::string left = cutFraction(name, l);
         std::string right = isFractional(r) ? cutFraction(value, r) : "(" + value + ")";
         std::string op = assignOperator == '<' ? "<<" : assignOperator == '>' ? ">>"
@@ -277,7 +301,7 @@ void writePlainAssignment(const std::string& target, const std::string& value, i
         emitString(name + "=" + left + op + right + ";\n");
         return;
     }
-    emitString(dollarName(target));
+    emitTargetName(lvalue);
     emitAssignOperator();
     if (r == 24) {
         // nil stands for the target type's empty value; it is refused here.
@@ -343,8 +367,10 @@ void refillAsArraySlice()
 void translateArrayAssignOp()
 {
     const LvalueEntry& target = lvalueList.atCursor();
-    std::string text = stripDollar(target.text);
-    std::string value = currentRvalue();
+    // Read in place: each assignment passes here, and nothing below
+    // changes either list.
+    std::string_view text = withoutDollar(target.text);
+    const std::string& value = rvalueList.atCursor().text;
     int l = lvalueType();
     int r = rvalueType();
     char op = assignOperator;
@@ -368,11 +394,11 @@ void translateArrayAssignOp()
         if (r == 24 && op == '=') {
             // a key names the element: array_splice takes positions only
             if (target.containerType == 12 || target.textKey)
-                translateArrayRemoveValue(text);
+                translateArrayRemoveValue(std::string(text));
             else if (character)
                 reportError(16);   // a character of a text cannot be removed
             else
-                translateArrayRemoveAt(text);
+                translateArrayRemoveAt(std::string(text));
             return;
         }
         // PHP refuses every compound assignment to a character of a text
@@ -380,17 +406,17 @@ void translateArrayAssignOp()
             reportError(19);
         if (l == 10 && op == '+')
             setAssignOperator('.');
-        writePlainAssignment(text, value, l, r);
+        writePlainAssignment(target.text, value, l, r);
         return;
     }
     case 1:
-        writePlainAssignment(text, value, l, r);
+        writePlainAssignment(target.text, value, l, r);
         return;
     case 4:
         if (op == '=') {
-            writePlainAssignment(text, r == 24 ? "array()" : value, l, r);
+            writePlainAssignment(target.text, r == 24 ? "array()" : value, l, r);
         } else if (hasArrayForm(op)) {
-            writeArrayAssignment(text, value, l, r, op);
+            writeArrayAssignment(std::string(text), value, l, r, op);
         } else {
             // PHP has no such operator on arrays: it would fail at run time.
             reportOperatorTypeError(operatorWordOf(op), l, r);
@@ -404,9 +430,7 @@ void translateArrayAssignOp()
             reportErrorText("ERROR_EQUAL");
         if (l == 12 && r == 24)
             refillAsArraySlice();
-        if (r == 24)
-            value = "false";
-        assignInterval.valueText = value;
+        assignInterval.valueText = r == 24 ? "false" : value;
         emitString(translateInterval(assignInterval) + ";\n");
         return;
     default:

@@ -6,6 +6,7 @@
 #include "emit/expr_levels.h"
 #include "emit/state.h"
 #include "semantic/messages.h"
+#include "semantic/text_util.h"
 #include "semantic/types.h"
 
 std::string codeBuffer;
@@ -28,37 +29,71 @@ std::string codeBufferWithoutDollar() { return stripDollar(codeBuffer); }
 
 static bool isNameChar(char c)
 {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    // isalnum of the "C" locale, the one the compiler runs in.
+    unsigned char lower = static_cast<unsigned char>(c) | 0x20;
+    return (c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'z') || c == '_';
 }
 
 // A class-qualified text (Shape::$count, Shape::CONST) is complete as it
 // stands: a "$" in front would turn it into a different expression.
-static bool isStaticMemberText(const std::string& text)
+static bool isStaticMemberText(std::string_view text)
 {
     size_t i = 0;
     while (i < text.size() && isNameChar(text[i]))
         ++i;
-    return i > 0 && text.compare(i, 2, "::") == 0;
+    return i > 0 && text.substr(i, 2) == "::";
+}
+
+bool takesDollar(std::string_view text)
+{
+    if (!text.empty() && text[0] == '$')
+        return false;
+    // A bare name, the usual case, is neither a call nor a class member.
+    size_t i = 0;
+    while (i < text.size() && isNameChar(text[i]))
+        ++i;
+    if (i == text.size())
+        return true;
+    return !looksLikeCall(text) && !isStaticMemberText(text);
+}
+
+std::string_view withoutDollar(const std::string& text)
+{
+    std::string_view view(text);
+    if (!view.empty() && view[0] == '$')
+        view.remove_prefix(1);
+    return view;
 }
 
 std::string dollarName(const std::string& text)
 {
-    if (!text.empty() && text[0] == '$')
+    if (!takesDollar(text))
         return text;
-    if (looksLikeCall(text) || isStaticMemberText(text))
-        return text;
-    return "$" + text;
+    std::string name;
+    name.reserve(text.size() + 1);
+    name += '$';
+    name += text;
+    return name;
 }
 
-static std::string withDollar(const std::string& name)
+// "$" + name, unless it already begins with "$", built in the target.
+static void setWithDollar(std::string& target, const std::string& name)
 {
-    if (!name.empty() && name[0] == '$')
-        return name;
-    return "$" + name;
+    if (!name.empty() && name[0] == '$') {
+        target = name;
+        return;
+    }
+    if (&target == &name) {
+        target.insert(0, 1, '$');
+        return;
+    }
+    target.clear();
+    target += '$';
+    target += name;
 }
 
-void setForVariable(const std::string& name) { forVariable = withDollar(name); }
-void setForValueVariable(const std::string& name) { forValueVariable = withDollar(name); }
+void setForVariable(const std::string& name) { setWithDollar(forVariable, name); }
+void setForValueVariable(const std::string& name) { setWithDollar(forValueVariable, name); }
 
 std::string newTempName() { return "$_I" + std::to_string(generatorCounter); }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 extern std::string codeBuffer;
 extern std::string forVariable;       // PHP name of a for loop's variable
@@ -17,6 +18,10 @@ std::string stripDollar(const std::string& text);
 // "$" + text, unless text already begins with "$", looks like a call, or is
 // not a bare identifier (a static member such as Counter::$total).
 std::string dollarName(const std::string& text);
+// Whether dollarName puts a "$" in front of the text.
+bool takesDollar(std::string_view text);
+// The text without one leading "$", as stripDollar gives it, not copied.
+std::string_view withoutDollar(const std::string& text);
 void setForVariable(const std::string& name);
 void setForValueVariable(const std::string& name);
 std::string newTempName();

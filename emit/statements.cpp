@@ -199,9 +199,27 @@ void emitRangeHeader(const std::string& variable, const std::string& start,
                      const std::string& end, int inclusive, int descending,
                      const std::string& step)
 {
-    emitString("for(" + variable + "=" + start + ";" + variable
-               + rangeComparison(inclusive, descending) + end + ";" + variable
-               + rangeUpdate(step, descending) + ")");
+    // Built in one text: a chain of "+" would make a temporary per piece.
+    std::string head;
+    head.reserve(16 + 3 * variable.size() + start.size() + end.size() + step.size());
+    head += "for(";
+    head += variable;
+    head += '=';
+    head += start;
+    head += ';';
+    head += variable;
+    head += rangeComparisons[inclusive ? 1 : 0][descending ? 1 : 0];
+    head += end;
+    head += ';';
+    head += variable;
+    if (!step.empty()) {
+        head += "+=";
+        head += step;
+    } else {
+        head += descending ? "+=-1" : "++";
+    }
+    head += ')';
+    emitString(head);
     emitOpenBrace();
 }
 
@@ -233,10 +251,18 @@ std::string negatedStep(const std::string& step)
 void emitForeachHeader(const std::string& collection, const std::string& variable,
                        const std::string& valueVariable, bool keyValue)
 {
-    std::string head = "foreach(" + collection + " as " + variable;
-    if (keyValue)
-        head += " => " + valueVariable;
-    emitString(head + ")\n");
+    std::string head;
+    head.reserve(16 + collection.size() + variable.size() + valueVariable.size());
+    head += "foreach(";
+    head += collection;
+    head += " as ";
+    head += variable;
+    if (keyValue) {
+        head += " => ";
+        head += valueVariable;
+    }
+    head += ")\n";
+    emitString(head);
     emitIndented("{");
 }
 

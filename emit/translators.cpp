@@ -145,16 +145,16 @@ void emitEcho(bool spaced)
 {
     emitText("echo ");
     for (int i = 0; i <= exprLevel; ++i) {
-        if (i > 0) {
-            emitText(",");
-            if (spaced)
-                emitText(" \" \", ");
-        }
+        if (i > 0)
+            emitText(spaced ? ", \" \", " : ",");
         currentType = exprTypeAt(i);
-        if (isArrayType(currentType) || currentType == 16)
-            emitString("var_export(" + exprText[i] + ",true)");
-        else
+        if (isArrayType(currentType) || currentType == 16) {
+            emitText("var_export(");
             emitString(exprText[i]);
+            emitText(",true)");
+        } else {
+            emitString(exprText[i]);
+        }
     }
 }
 

@@ -1,8 +1,10 @@
 // The lexer's input and its tokens. The whole input is held in memory and
 // the generated lexer reads it through BufferLexer, its base class: look-ahead
-// and consume work on the buffer directly, keywords are found by hashing, and
-// tokens come from a pool owned by the lexer, so a token costs no heap
-// allocation of its own.
+// and consume work on the buffer directly, and tokens come from a pool owned
+// by the lexer, so a token costs no heap allocation of its own. Most tokens
+// are read by a direct path that makes no token object at all (quickToken):
+// the parser's queue keeps their type, position and text in the buffer, and
+// asks for a token object only when the parser wants one.
 #ifndef VELP_LEXER_BUFFER_LEXER_H
 #define VELP_LEXER_BUFFER_LEXER_H
 
@@ -43,6 +45,10 @@ public:
     }
     unsigned int offset() const { return static_cast<unsigned int>(pos_ - begin_); }
     void seek(unsigned int offset) { pos_ = begin_ + offset; }
+    // The buffer itself, for a scan that keeps its own pointer.
+    const char* position() const { return pos_; }
+    const char* end() const { return end_; }
+    void moveTo(const char* p) { pos_ = p; }
     // The characters from offset `from` up to the current one.
     std::string_view slice(unsigned int from) const {
         return std::string_view(begin_ + from, static_cast<size_t>(pos_ - begin_) - from);
@@ -66,13 +72,36 @@ private:
     unsigned int marks_ = 0;
 };
 
+// A token made by the lexer's direct path: its type, where it starts and its
+// text, a stretch of the input buffer. No token object is made for it until
+// the parser asks for one (BufferLexer::tokenFor).
+struct QuickToken {
+    int type;
+    int line;
+    int column;
+    unsigned int length;
+    const char* text;
+};
+
+// Told before the lexer's input changes, while the old buffer is still
+// there: whoever holds quick tokens of it makes their token objects then.
+class QuickTokenHolder {
+public:
+    virtual void inputChanging() = 0;
+
+protected:
+    ~QuickTokenHolder() = default;
+};
+
+class PoolToken;
+
 // Tokens for one lexer, reused in turn: a token is handed out again once
 // nothing but the pool holds it, and replaced by a fresh one while something
 // still does. A token's text is read from the input when first asked for,
 // and copied out before the pool lets the token go.
 class TokenPool {
 public:
-    TokenPool() = default;
+    TokenPool();
     TokenPool(const TokenPool&) = delete;
     TokenPool& operator=(const TokenPool&) = delete;
     ~TokenPool();
@@ -87,10 +116,15 @@ private:
     // The pool holds each token twice, by its count and by a handle that
     // is copied out: a token is free when nothing else holds it.
     struct Slot {
+        PoolToken* token;
         ANTLR_USE_NAMESPACE(antlr)TokenRef* ref;
         ANTLR_USE_NAMESPACE(antlr)RefToken handle;
     };
+    // Enough slots that a token comes round again only after the parser
+    // has long consumed it; a held one is left to its holders.
+    static constexpr size_t kSlots = 64;
     void fresh(Slot& slot);
+    void replace(Slot& slot);
     std::vector<Slot> slots_;
     size_t next_ = 0;
 };
@@ -123,12 +157,20 @@ public:
     // The rest of a name consumed in one go (none of its characters is a
     // tab).
     VELP_INLINE void consumeNameRest() { state_->column += input_->skipNameCharacters(); }
-    // The next token when it is a name, a line end or a token of one
-    // character (most tokens), made here just as its rule would make it,
-    // without the generated dispatch; a null token for any other, which
-    // nextToken then reads.
-    ANTLR_USE_NAMESPACE(antlr)RefToken quickToken();
+    // The next token, read here straight off the buffer just as its rule
+    // would read it, for the frequent kinds (names and keywords, line ends,
+    // operators, plain numbers and reals, strings without escapes): false,
+    // with only the blanks before it passed, for any other, which
+    // nextToken then reads (errors included).
+    bool quickToken(QuickToken& token);
+    // The token object for a quick token, from the pool.
+    ANTLR_USE_NAMESPACE(antlr)RefToken tokenFor(const QuickToken& token) {
+        return pool_.take(token.type, token.line, token.column, token.text, token.length);
+    }
+    void holdQuickTokens(QuickTokenHolder* holder) { holder_ = holder; }
     void setInputState(ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState state) final {
+        if (holder_)
+            holder_->inputChanging();
         CharScanner::setInputState(state);
         attach(inputState->getInput());
     }
@@ -189,7 +231,12 @@ private:
     [[noreturn]] void mismatch(int la, int c, bool inverted);
     [[noreturn]] void mismatchRange(int la, int c1, int c2);
     void attach(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input);
-    int keyword(std::string_view s, int type) const;
+    int keyword(std::string_view s, int type) const {
+        return keyword(s.data(), static_cast<unsigned int>(s.size()), type);
+    }
+    int keyword(const char* s, unsigned int n, int type) const;
+    void buildKeywords() const;
+    const char* scanRest(const char* p, const char* end, int& column, int& type) const;
 
     MemoryInput* input_ = nullptr;
     unsigned int tokenStart_ = 0;
@@ -197,10 +244,13 @@ private:
     ANTLR_USE_NAMESPACE(antlr)LexerInputState* state_ = nullptr;
     std::unique_ptr<MemoryInput> owned_;
     TokenPool pool_;
-    // The keyword table by hash (open addressing), built from the
-    // generated one on first use.
+    QuickTokenHolder* holder_ = nullptr;
+    // The keyword table by length and first and last letters (open
+    // addressing, mostly empty, so that a name that is no keyword stops at
+    // once), built from the generated one on first use.
     struct Keyword {
-        std::string_view name;
+        const char* name;
+        unsigned int length;
         int type;
     };
     mutable std::vector<Keyword> keywords_;

@@ -82,11 +82,6 @@ int declaratorHasValue = 0;
 std::string declaratorValue;   // the value's text as written
 }
 
-bool isConstantKind(int kind)
-{
-    return kind >= 3 && kind <= 5;
-}
-
 void beginDeclarationList()
 {
     listType = currentType;
@@ -153,14 +148,21 @@ void finishConstantDefinition()
     rewindRvalues();
     int target = lvalueType();
     int value = rvalueType();
-    if (declarationKind == 4)
-        deferredText += "define(\"" + lvalueText + "\",";
-    else
-        deferredText += "$" + lvalueText + "=";
+    if (declarationKind == 4) {
+        deferredText += "define(\"";
+        deferredText += lvalueText;
+        deferredText += "\",";
+    } else {
+        deferredText += '$';
+        deferredText += lvalueText;
+        deferredText += '=';
+    }
     if (errorCatchingDeclaration)
-        deferredText += "@";
+        deferredText += '@';
 
-    std::string text = currentRvalue();
+    // The value is built where it is kept.
+    std::string& text = declaratorValue;
+    text = rvalueList.atCursor().text;
     if (isArrayKind(target)) {
         // A list in parentheses; a parenthesised array keeps its text.
         if (!text.empty() && text[0] == '(' && !isArrayKind(value) && value != typeVar &&
@@ -178,7 +180,6 @@ void finishConstantDefinition()
         text = wrapIntval(text);
     }
     deferredText += text;
-    declaratorValue = text;
     translateMultipleAssignment();
 }
 
@@ -218,7 +219,8 @@ void finishDeclarator()
 
 void addInitializerValue()
 {
-    std::string text = currentExpression();
+    // The level's text is read in place; only a wrapped scalar is rebuilt.
+    const std::string& text = exprText[static_cast<size_t>(exprLevel)];
     int type = currentType;
     int kind = 2;
     bool scalar = false, wrapped = false;
@@ -235,10 +237,11 @@ void addInitializerValue()
     } else {
         scalar = true;
         wrapped = isArrayType(initializerTargetType);
-        if (wrapped)
-            text = "array(" + text + ")";
     }
-    addRvalueTyped(text, type, kind);
+    if (wrapped)
+        addRvalueTyped("array(" + text + ")", type, kind);
+    else
+        addRvalueTyped(text, type, kind);
     rvalueList.entries[static_cast<size_t>(rvalueList.count - 1)].scalar = scalar;
     rvalueList.entries[static_cast<size_t>(rvalueList.count - 1)].wrapped = wrapped;
 }

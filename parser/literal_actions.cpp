@@ -1,6 +1,7 @@
 #include "parser/literal_actions.h"
 
 #include <cctype>
+#include <string_view>
 
 #include "emit/emit.h"
 #include "parser/file_actions.h"
@@ -346,9 +347,25 @@ std::string phpRealLiteral(const std::string& token)
     return text;
 }
 
+namespace {
+bool hasIntegerSuffix(const std::string& token)
+{
+    return !token.empty() && (token.back() == 'n' || token.back() == 'L' || token.back() == 'l');
+}
+
+// phpIntegerLiteral(token), not copied.
+std::string_view integerDigits(const std::string& token)
+{
+    std::string_view digits(token);
+    if (hasIntegerSuffix(token))
+        digits.remove_suffix(1);
+    return digits;
+}
+}
+
 bool integerLiteralFits(const std::string& token)
 {
-    std::string digits = phpIntegerLiteral(token);
+    std::string_view digits = integerDigits(token);
     int base = 10;
     size_t from = 0;
     if (digits.size() > 1 && digits[0] == '0') {
@@ -386,7 +403,10 @@ void appendIntegerLiteral(const std::string& token)
     if (!integerLiteralFits(token))
         reportBadSyntax(78);
     currentType = !token.empty() && token.back() == 'n' ? typeNatural : typeInteger;
-    exprAppend(phpIntegerLiteral(token));
+    if (hasIntegerSuffix(token))
+        exprAppend(phpIntegerLiteral(token));
+    else
+        exprAppend(token);
 }
 
 void appendRealLiteral(const std::string& token)
@@ -395,8 +415,20 @@ void appendRealLiteral(const std::string& token)
     currentType = typeReal;
 }
 
+namespace {
+// A quoted literal with no "$" in it is its own PHP text: the guard copies
+// every other character as it stands.
+bool isPlainStringLiteral(const std::string& token)
+{
+    return token.size() >= 2 && token[0] == '"' && token.back() == '"' &&
+           token.find('$') == std::string::npos;
+}
+}
+
 std::string phpStringLiteral(const std::string& token)
 {
+    if (isPlainStringLiteral(token))
+        return token;
     if (token.size() >= 2 && token[0] == '"')
         return "\"" + guardStringVariables(token.substr(1, token.size() - 2)) + "\"";
     return token;
@@ -404,7 +436,10 @@ std::string phpStringLiteral(const std::string& token)
 
 void appendStringLiteral(const std::string& token)
 {
-    exprAppend(phpStringLiteral(token));
+    if (isPlainStringLiteral(token))
+        exprAppend(token);
+    else
+        exprAppend(phpStringLiteral(token));
     currentType = typeText;
 }
 

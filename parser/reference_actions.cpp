@@ -1,5 +1,7 @@
 #include "parser/reference_actions.h"
 
+#include <cstring>
+
 
 #include "emit/emit.h"
 #include "parser/declaration_actions.h"
@@ -63,7 +65,26 @@ namespace {
 // reached through its class (self::$count).
 bool isCompleteReference(const std::string& text)
 {
-    return (!text.empty() && text[0] == '$') || text.find("::") != std::string::npos;
+    if (text.empty())
+        return false;
+    if (text[0] == '$')
+        return true;
+    for (size_t i = 1; i < text.size(); ++i)
+        if (text[i] == ':' && text[i - 1] == ':')
+            return true;
+    return false;
+}
+
+// The prefix moved in front of the text in place: every name of an
+// expression passes here, and a general insert costs several times more.
+void prependToCodeBuffer(const char* prefix, size_t length)
+{
+    size_t size = codeBuffer.size();
+    for (size_t i = 0; i < length; ++i)
+        codeBuffer.push_back(' ');
+    char* text = &codeBuffer[0];
+    std::memmove(text + length, text, size);
+    std::memcpy(text, prefix, length);
 }
 
 // "$" or "$this->" before the looked-up name in codeBuffer; constants and
@@ -77,7 +98,10 @@ void prefixLookedUpName(int instanceMember)
     }
     if (isCompleteReference(codeBuffer))
         return;
-    codeBuffer.insert(0, instanceMember ? "$this->" : "$");
+    if (instanceMember)
+        prependToCodeBuffer("$this->", 7);
+    else
+        prependToCodeBuffer("$", 1);
 }
 }
 

@@ -29,14 +29,16 @@ private:
 void TokenQueue::fill(size_t at)
 {
     while (entries_.size() <= at) {
-        RefToken token;
+        entries_.emplace_back();
+        Entry& entry = entries_.back();
+        // most tokens are made without the lexer's dispatch, and without a
+        // token object
+        if (lexer_ && lexer_->quickToken(entry.quick))
+            continue;
         try {
-            // most tokens are made without the lexer's dispatch
-            if (lexer_)
-                token = lexer_->quickToken();
-            if (!token)
-                token = source_->nextToken();
+            entry.token = source_->nextToken();
         } catch (ANTLR_USE_NAMESPACE(antlr)TokenStreamRecognitionException& ex) {
+            entries_.pop_back();
             // A syntactic predicate catches recognition errors only: a
             // lexical error met while it guesses would leave the parser
             // guessing for good, and every handler would pass it on. For
@@ -46,16 +48,49 @@ void TokenQueue::fill(size_t at)
                 throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
                     ex.getMessage(), ex.getFilename(), ex.getLine(), ex.getColumn());
             throw;
+        } catch (...) {
+            entries_.pop_back();
+            throw;
         }
-        int type = token->getType();
-        entries_.push_back(Entry{type, std::move(token)});
+        entry.quick.type = entry.token->getType();
     }
+}
+
+void TokenQueue::materialize(Entry& entry)
+{
+    entry.token = lexer_->tokenFor(entry.quick);
+}
+
+void TokenQueue::release(Entry& entry)
+{
+    entry.token = RefToken();
+}
+
+void TokenQueue::inputChanging()
+{
+    // the quick tokens held (ahead, or behind a mark) view the old buffer:
+    // their token objects take their texts before it goes
+    for (Entry& entry : entries_)
+        if (!entry.token)
+            materialize(entry);
 }
 
 void TokenQueue::compact()
 {
     entries_.erase(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(head_));
     head_ = 0;
+}
+
+void BufferParser::mismatch(int t, bool inverted)
+{
+    throw ANTLR_USE_NAMESPACE(antlr)MismatchedTokenException(getTokenNames(), getNumTokens(), LT(1),
+                                                             t, inverted, getFilename());
+}
+
+void BufferParser::mismatch(const ANTLR_USE_NAMESPACE(antlr)BitSet& b)
+{
+    throw ANTLR_USE_NAMESPACE(antlr)MismatchedTokenException(getTokenNames(), getNumTokens(), LT(1),
+                                                             b, false, getFilename());
 }
 
 BufferParser::BufferParser(TokenStream& lexer, int k)

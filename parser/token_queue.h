@@ -1,6 +1,8 @@
 // The parser's token look-ahead. VelandroParser derives from BufferParser,
 // which keeps the tokens ahead in one queue with their types beside them, so
 // LA(i) is an index and a read, and the runtime's token buffer stays unused.
+// Most tokens come from the lexer's direct path without a token object; the
+// queue makes one only for LT(i).
 #ifndef VELP_PARSER_TOKEN_QUEUE_H
 #define VELP_PARSER_TOKEN_QUEUE_H
 
@@ -14,34 +16,53 @@
 
 #include "lexer/buffer_lexer.h"
 
-class TokenQueue {
+class TokenQueue : private QuickTokenHolder {
 public:
     explicit TokenQueue(ANTLR_USE_NAMESPACE(antlr)TokenStream& source)
-        : source_(&source), lexer_(dynamic_cast<BufferLexer*>(&source)) {}
+        : source_(&source), lexer_(dynamic_cast<BufferLexer*>(&source)) {
+        if (lexer_)
+            lexer_->holdQuickTokens(this);
+    }
+    ~TokenQueue() {
+        if (lexer_)
+            lexer_->holdQuickTokens(nullptr);
+    }
+    TokenQueue(const TokenQueue&) = delete;
+    TokenQueue& operator=(const TokenQueue&) = delete;
     // The parser's guessing depth (inputState->guessing), read when the
     // lexer fails.
     void watchGuessing(const int* guessing) { guessing_ = guessing; }
 
-    int type(unsigned int i) {
+    VELP_INLINE int type(unsigned int i) {
         size_t at = head_ + i - 1;
         if (at >= entries_.size())
             fill(at);
-        return entries_[at].type;
+        return entries_[at].quick.type;
     }
-    const ANTLR_USE_NAMESPACE(antlr)RefToken& token(unsigned int i) {
+    // The token object, made when first asked for: the same one for as long
+    // as the queue holds the token.
+    VELP_INLINE const ANTLR_USE_NAMESPACE(antlr)RefToken& token(unsigned int i) {
         size_t at = head_ + i - 1;
         if (at >= entries_.size())
             fill(at);
-        return entries_[at].token;
+        Entry& entry = entries_[at];
+        if (!entry.token)
+            materialize(entry);
+        return entry.token;
     }
     // A consumed token is let go at once unless a mark may come back to
     // it, so the lexer's pool can hand it out again.
-    void consume() {
-        if (marks_ == 0 && head_ < entries_.size())
-            entries_[head_].token = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    VELP_INLINE void consume() {
+        if (marks_ == 0) {
+            if (head_ < entries_.size() && entries_[head_].token)
+                release(entries_[head_]);
+            if (head_ + 1 >= kCompactAt) {
+                ++head_;
+                compact();
+                return;
+            }
+        }
         ++head_;
-        if (head_ >= kCompactAt && marks_ == 0)
-            compact();
     }
     unsigned int mark() {
         ++marks_;
@@ -54,13 +75,19 @@ public:
     }
 
 private:
+    // A token ahead: its type, position and text in the lexer's buffer, and
+    // its token object once there is one (from the start for the tokens
+    // nextToken makes).
     struct Entry {
-        int type;
+        QuickToken quick;
         ANTLR_USE_NAMESPACE(antlr)RefToken token;
     };
     static constexpr size_t kCompactAt = 32;
     void fill(size_t at);
     void compact();
+    void materialize(Entry& entry);
+    void release(Entry& entry);
+    void inputChanging() override;
 
     ANTLR_USE_NAMESPACE(antlr)TokenStream* source_;
     BufferLexer* lexer_;  // the source, when it is the buffer lexer
@@ -78,32 +105,32 @@ public:
     BufferParser(const ANTLR_USE_NAMESPACE(antlr)ParserSharedInputState& state, int k);
     ~BufferParser() override;
 
-    int LA(unsigned int i) final { return queue_.type(i); }
+    VELP_INLINE int LA(unsigned int i) final { return queue_.type(i); }
     ANTLR_USE_NAMESPACE(antlr)RefToken LT(unsigned int i) final { return queue_.token(i); }
-    void consume() final { queue_.consume(); }
+    VELP_INLINE void consume() final { queue_.consume(); }
     unsigned int mark() final { return queue_.mark(); }
     void rewind(unsigned int pos) final { queue_.rewind(pos); }
 
-    void match(int t) final {
-        if (LA(1) != t)
-            throw ANTLR_USE_NAMESPACE(antlr)MismatchedTokenException(
-                getTokenNames(), getNumTokens(), LT(1), t, false, getFilename());
-        consume();
+    // Inlined into the rules; the exceptions are made out of line.
+    VELP_INLINE void match(int t) final {
+        if (queue_.type(1) != t)
+            mismatch(t, false);
+        queue_.consume();
     }
-    void matchNot(int t) final {
-        if (LA(1) == t)
-            throw ANTLR_USE_NAMESPACE(antlr)MismatchedTokenException(
-                getTokenNames(), getNumTokens(), LT(1), t, true, getFilename());
-        consume();
+    VELP_INLINE void matchNot(int t) final {
+        if (queue_.type(1) == t)
+            mismatch(t, true);
+        queue_.consume();
     }
     void match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b) final {
-        if (!b.member(LA(1)))
-            throw ANTLR_USE_NAMESPACE(antlr)MismatchedTokenException(
-                getTokenNames(), getNumTokens(), LT(1), b, false, getFilename());
-        consume();
+        if (!b.member(queue_.type(1)))
+            mismatch(b);
+        queue_.consume();
     }
 
 private:
+    [[noreturn]] void mismatch(int t, bool inverted);
+    [[noreturn]] void mismatch(const ANTLR_USE_NAMESPACE(antlr)BitSet& b);
     // A token buffer read as a stream, for the constructors given one.
     std::unique_ptr<ANTLR_USE_NAMESPACE(antlr)TokenStream> adapter_;
     TokenQueue queue_;

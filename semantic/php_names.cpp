@@ -49,9 +49,21 @@ bool isPhpConstantName(const std::string& name)
            contains(phpConstantNames, name);
 }
 
+// Every reserved word is letters and underscores: any other name is
+// none, with no search (a constant's name is checked at each use).
+static bool mayBeReservedWord(const std::string& name)
+{
+    for (char c : name) {
+        char lower = static_cast<char>(c | 0x20);
+        if ((lower < 'a' || lower > 'z') && c != '_')
+            return false;
+    }
+    return true;
+}
+
 bool isPhpReservedWord(const std::string& name)
 {
-    return plain(name) && contains(phpReservedWords, lowered(name));
+    return plain(name) && mayBeReservedWord(name) && contains(phpReservedWords, lowered(name));
 }
 
 bool isPhpReservedClassName(const std::string& name)

@@ -15,13 +15,18 @@ int inClass = 0;
 int inFunction = 0;
 int inBlockScope = 0;
 
-SymbolList& BlockScopeList::operator[](int depth) {
+BlockScopeList::BlockScopeList() {
+    scopes.reserve(maxBlockDepth);
+    while (size() < maxBlockDepth) scopes.push_back(std::make_unique<SymbolList>());
+}
+
+SymbolList& BlockScopeList::outside(int depth) {
     if (depth < 0) {
         scratch.clear();
         return scratch;
     }
-    if (depth >= size()) scopes.resize(depth + 1);
-    return scopes[depth];
+    while (depth >= size()) scopes.push_back(std::make_unique<SymbolList>());
+    return *scopes[static_cast<size_t>(depth)];
 }
 
 namespace {

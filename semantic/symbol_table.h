@@ -3,7 +3,7 @@
 // that the parser's actions call for names.
 #pragma once
 
-#include <deque>
+#include <memory>
 #include <string>
 #include <cstdint>
 #include <string_view>
@@ -20,12 +20,20 @@ constexpr int maxBlockDepth = 128;  // block scopes 0..127
 // list (entering it is reported by SymbolTable::enterBlockScope).
 class BlockScopeList {
 public:
-    BlockScopeList() : scopes(maxBlockDepth) {}
-    SymbolList& operator[](int depth);
+    BlockScopeList();
+    // Inline: every name read in a block looks at a few depths.
+    SymbolList& operator[](int depth)
+    {
+        if (depth >= 0 && depth < size()) return *scopes[static_cast<size_t>(depth)];
+        return outside(depth);
+    }
     int size() const { return static_cast<int>(scopes.size()); }
 
 private:
-    std::deque<SymbolList> scopes;
+    SymbolList& outside(int depth);
+    // One list apiece, so that a list stays where it is as deeper ones
+    // are added.
+    std::vector<std::unique_ptr<SymbolList>> scopes;
     SymbolList scratch;
 };
 

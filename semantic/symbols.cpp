@@ -210,8 +210,18 @@ uint32_t hashName(const std::string& name, bool folded) {
     return h;
 }
 
+// Compared here byte by byte: names are short, and a hash match is almost
+// always the name itself.
 bool sameName(const std::string& a, const std::string& b, bool folded) {
-    return folded ? equalsIgnoreCaseBytes(a, b) : a == b;
+    const size_t size = a.size();
+    if (size != b.size()) return false;
+    const char* x = a.data();
+    const char* y = b.data();
+    const unsigned char mask = folded ? 0x20 : 0;
+    for (size_t i = 0; i < size; ++i)
+        if ((static_cast<unsigned char>(x[i]) | mask) != (static_cast<unsigned char>(y[i]) | mask))
+            return false;
+    return true;
 }
 
 // A pool of symbol-sized blocks, carved from large aligned chunks and
@@ -327,8 +337,9 @@ SymbolList& SymbolList::operator=(std::initializer_list<Symbol*> symbols) {
 void SymbolList::push_back(Symbol* symbol) {
     items.push_back(symbol);
     if (!symbol) return;
-    // At most four fifths full, so that a miss ends soon.
-    if ((used + 1) * 5 > slots.size() * 4) {
+    // At most half full, so that a miss ends within a few probes: most
+    // searches of a block's lists miss.
+    if ((used + 1) * 2 > slots.size()) {
         grow();
         return;
     }
@@ -371,6 +382,4 @@ int SymbolList::lookup(const std::string& name, bool ignoreCase) const {
     }
 }
 
-int SymbolList::indexOf(const std::string& name) const { return lookup(name, false); }
 
-int SymbolList::indexOfIgnoreCase(const std::string& name) const { return lookup(name, true); }

@@ -36,10 +36,18 @@ bool isConstantArithmetic(const std::string& text) {
     return true;
 }
 
-bool looksLikeCall(const std::string& text) {
+namespace {
+// isalnum of the "C" locale, the one the compiler runs in, without a call.
+bool isAsciiAlnum(unsigned char c) {
+    unsigned char lower = c | 0x20;
+    return (c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'z');
+}
+}  // namespace
+
+bool looksLikeCall(std::string_view text) {
     for (std::string::size_type i = 0; i < text.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(text[i]);
-        if (isalnum(c) || c == '_' || c == '$') continue;
+        if (isAsciiAlnum(c) || c == '_' || c == '$') continue;
         return c == '(' && i > 0;
     }
     return false;

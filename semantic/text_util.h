@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 int currentLine();
 void appendDeferredText(const std::string& text);
@@ -11,7 +12,7 @@ int parseIntLiteral(const std::string& text);
 // The value of a hexadecimal digit or less, -1 for any other byte.
 int digitValue(char c);
 bool isConstantArithmetic(const std::string& text);
-bool looksLikeCall(const std::string& text);
+bool looksLikeCall(std::string_view text);
 bool isIdentifier(const std::string& text);
 // Removes one final "r"/"R" from the text in place and returns the result;
 // the const form only returns it.

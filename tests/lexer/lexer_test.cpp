@@ -109,10 +109,17 @@ std::vector<std::string> lex(const std::string& input, bool quick = false) {
     for (size_t i = 0; i <= input.size() + 1; ++i) {
         try {
             antlr::RefToken t;
-            if (quick)
-                t = lexer.quickToken();
-            if (!t)
+            QuickToken q;
+            if (quick && lexer.quickToken(q)) {
+                // the token object the parser would get says the same
+                t = lexer.tokenFor(q);
+                EXPECT_EQ(show({typeName(q.type), std::string(q.text, q.length), q.line,
+                                q.column}),
+                          show({typeName(t->getType()), t->getText(), t->getLine(),
+                                t->getColumn()}));
+            } else {
                 t = lexer.nextToken();
+            }
             out.push_back(show({typeName(t->getType()), t->getText(), t->getLine(),
                                 t->getColumn()}));
             if (t->getType() == antlr::Token::EOF_TYPE) return out;
@@ -269,6 +276,8 @@ const LexCase kTexts[] = {
     {"HexIsNoEscape", "\"\\x41\"", {{"error", "unexpected char: 'x'", 1, 3}}},
     {"StringCutByLineEnd", "\"ab\ncd\"", {{"error", "expecting ''\"'', found '0x0A'", 1, 4}}},
     {"StringCutByEnd", "'ab", {{"error", "expecting ''''', found 'EOF'", 1, 4}}},
+    {"TabInString", "'a\tb' x",
+     {{"STRING_LITERAL", "'a\tb'", 1, 1}, {"ID", "x", 1, 12}, {"EOF", "", 1, 13}}},
     {"UnicodeInString", "'\xc3\xa9'", {{"STRING_LITERAL", "'\xc3\xa9'", 1, 1}, {"EOF", "", 1, 5}}},
     {"TemplateSpansLines", "`a\nb\\\r\nc` x",
      {{"TEMPLATE", "`a\nb\\\r\nc`", 1, 1}, {"ID", "x", 3, 4}, {"EOF", "", 3, 5}}},
@@ -306,6 +315,12 @@ const LexCase kNumbers[] = {
     {"ThreeDots", "... ...5",
      {{"DOTDOT", "..", 1, 1}, {"DOT", ".", 1, 3}, {"DOTDOT", "..", 1, 5},
       {"REAL_LITERAL", ".5", 1, 7}, {"EOF", "", 1, 9}}},
+    {"RealsAmongOthers", "1.5x 2.0+a 0..2 0.x 07.5 1.5.5",
+     {{"REAL_LITERAL", "1.5", 1, 1}, {"ID", "x", 1, 4}, {"REAL_LITERAL", "2.0", 1, 6},
+      {"PLUS", "+", 1, 9}, {"ID", "a", 1, 10}, {"INTEGER", "0", 1, 12},
+      {"DOTDOT", "..", 1, 13}, {"INTEGER", "2", 1, 15}, {"INTEGER", "0", 1, 17},
+      {"DOT", ".", 1, 18}, {"ID", "x", 1, 19}, {"REAL_LITERAL", "07.5", 1, 21},
+      {"REAL_LITERAL", "1.5", 1, 26}, {"REAL_LITERAL", ".5", 1, 29}, {"EOF", "", 1, 31}}},
     {"SuffixLAfterReal", "1e5L 1.5L",
      {{"REAL_LITERAL", "1e5", 1, 1}, {"ID", "L", 1, 4}, {"REAL_LITERAL", "1.5", 1, 6},
       {"ID", "L", 1, 9}, {"EOF", "", 1, 10}}},
