@@ -189,6 +189,53 @@ void popExpressionAppend()
     text.clear();
 }
 
+void pushExpressions(int count)
+{
+    int depth = exprStateDepth + count;
+    exprLevel += count;
+    reserveLevel(exprLevel);
+    for (int level = exprLevel - count + 1; level <= exprLevel; ++level)
+        exprText[level].clear();
+    if (operandMarkStack.size() < static_cast<size_t>(depth)) {
+        operandMarkStack.resize(depth);
+        operatorMarkStack.resize(depth);
+        conversionTargetStack.resize(depth);
+    }
+    for (; exprStateDepth < depth; ++exprStateDepth) {
+        operandMarkStack[exprStateDepth] = operandMark;
+        operatorMarkStack[exprStateDepth] = operatorMark;
+        conversionTargetStack[exprStateDepth] = conversionTarget;
+    }
+}
+
+void popExpressionsAppend(int count)
+{
+    // Levels in between with no text of their own pass the top one's text
+    // straight down.
+    bool direct = exprLevel >= count && exprStateDepth >= count;
+    for (int level = exprLevel - count + 1; direct && level < exprLevel; ++level)
+        direct = exprText[level].empty();
+    if (!direct) {
+        for (int i = 0; i < count; ++i)
+            popExpressionAppend();
+        return;
+    }
+    std::string& text = current();
+    exprLevel -= count;
+    exprStateDepth -= count;
+    operandMark = operandMarkStack[exprStateDepth];
+    operatorMark = operatorMarkStack[exprStateDepth];
+    conversionTarget = conversionTargetStack[exprStateDepth];
+    std::string& parent = current();
+    if (text.empty())
+        return;
+    if (parent.empty() && text.size() > 15)
+        parent.swap(text);
+    else
+        parent += text;
+    text.clear();
+}
+
 void popExpressionParenthesized()
 {
     std::string text = std::move(current());
@@ -253,15 +300,7 @@ std::string restoreLeftOperandText()
     return text;
 }
 
-ExpressionLevelScope::ExpressionLevelScope()
-    : level_(exprLevel), stateDepth_(exprStateDepth), operandMark_(operandMark),
-      operatorMark_(operatorMark), conversionTarget_(conversionTarget),
-      leftTypes_(leftTypeStack.size()), savedTexts_(savedOperandTexts.size()),
-      listOperators_(listOperatorStack.size())
-{
-}
-
-ExpressionLevelScope::~ExpressionLevelScope()
+void ExpressionLevelScope::restore()
 {
     if (exprLevel > level_ || exprStateDepth > stateDepth_) {
         exprLevel = level_;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "emit/state.h"
+
 extern std::vector<std::string> exprText;   // text of each level (index exprLevel is current)
 extern std::vector<int> exprType;           // type code of each level
 extern int exprLevel;
@@ -46,6 +48,11 @@ void popExpression();
 void pushExpressionLevel();
 void popExpressionLevel();
 void popExpressionAppend();
+// `count` levels at once, as many pushExpression and popExpressionAppend
+// calls would: an operator chain opens one level for each of its bit
+// operators.
+void pushExpressions(int count);
+void popExpressionsAppend(int count);
 void popExpressionParenthesized();
 void pushExpressionState();
 void popExpressionState();
@@ -58,14 +65,29 @@ std::string restoreLeftOperandText();
 // handler can leave levels pushed and operator stacks filled; the scope puts
 // the level and what belongs to it back when the rule ends deeper than it
 // began, so positions recorded on a level are only ever applied to it.
+// Every expression has one: the common case, nothing left behind, costs a
+// few comparisons.
 class ExpressionLevelScope {
 public:
-    ExpressionLevelScope();
-    ~ExpressionLevelScope();
+    ExpressionLevelScope()
+        : level_(exprLevel), stateDepth_(exprStateDepth), operandMark_(operandMark),
+          operatorMark_(operatorMark), conversionTarget_(conversionTarget),
+          leftTypes_(leftTypeStack.size()), savedTexts_(savedOperandTexts.size()),
+          listOperators_(listOperatorStack.size())
+    {
+    }
+    ~ExpressionLevelScope()
+    {
+        if (exprLevel > level_ || exprStateDepth > stateDepth_ || leftTypeStack.size() > leftTypes_ ||
+            savedOperandTexts.size() > savedTexts_ || listOperatorStack.size() > listOperators_)
+            restore();
+    }
     ExpressionLevelScope(const ExpressionLevelScope&) = delete;
     ExpressionLevelScope& operator=(const ExpressionLevelScope&) = delete;
 
 private:
+    void restore();
+
     int level_, stateDepth_, operandMark_, operatorMark_, conversionTarget_;
     size_t leftTypes_, savedTexts_, listOperators_;
 };

@@ -2614,10 +2614,75 @@ forIn
 // ---------------------------------------------------------------------------
 // Expressions
 
+// An expression: operands of the bit, shift and arithmetic operators (one
+// term chain each), joined by comparisons, membership tests, "and" and
+// "or", all on one chain by precedence. A comparison that is the left
+// operand of another one is parenthesized, and so is a bit operation, since
+// PHP ranks its comparisons above "&", "|" and "^" and refuses to chain
+// them. The subject of "in" is the operand before it, not the whole level.
 expression
 options { defaultErrorHandler = true; }
-{ ExpressionLevelScope levels; }   // the handler leaves no level behind
-    :   orExpression
+{
+    ExpressionLevelScope levels;   // the handler leaves no level behind
+    TestChain chain;
+    startOperatorCount();
+}
+    :   { chain.open(); }
+        bitOrExpression
+        { notInFlag = 0; }
+        (   // "<" before "/script" ends a statement of a script element;
+            // before an operand it is a comparison.
+            options { warnWhenFollowAmbig = false; }
+        :   {
+                if (chain.beginOr())
+                    throwTooDeep();
+            }
+            orOperator
+            { chain.openOrOperand(); }
+            bitOrExpression
+            { notInFlag = 0; }
+        |   {
+                if (chain.beginAnd())
+                    throwTooDeep();
+            }
+            andOperator
+            { chain.openAndOperand(); }
+            bitOrExpression
+            { notInFlag = 0; }
+        |   {
+                if (chain.beginComparison())
+                    throwTooDeep();
+            }
+            comparisonOperator
+            { chain.takeComparisonOperator(); }
+            bitOrExpression
+            {
+                if (chain.completeComparison())
+                    throwTooDeep();
+            }
+        |   { chain.takeSubject(); }
+            "in"
+            inTest
+            {
+                if (chain.completeTest())
+                    throwTooDeep();
+            }
+        |   notKeyword
+            {
+                notInFlag = 1;
+                chain.takeSubject();
+            }
+            "in"
+            inTest
+            {
+                if (chain.completeTest())
+                    throwTooDeep();
+            }
+        )*
+        {
+            if (chain.close())
+                throwTooDeep();
+        }
     ;
 
 // An expression on a level of its own, appended to the enclosing level.
@@ -2631,108 +2696,6 @@ innerExpression
     :   { pushExpression(); }
         expression
         { popExpressionAppend(); }
-    ;
-
-orExpression
-{
-    int start = exprLength(), operatorAt = 0, rightAt = 0;
-    if (expressionNesting == 0)
-        expressionOperators = 0;   // a new expression of a statement
-}
-    :   andExpression
-        (   {
-                operatorAt = exprLength();
-                pushLeftType();
-            }
-            orOperator
-            { rightAt = exprLength(); }
-            andExpression
-            {
-                completeLogical(start, operatorAt, rightAt);
-                if (countOperator())
-                    throwTooDeep();
-            }
-        )*
-    ;
-
-andExpression
-{ int start = exprLength(), operatorAt = 0, rightAt = 0; }
-    :   relationalExpression
-        (   {
-                operatorAt = exprLength();
-                pushLeftType();
-            }
-            andOperator
-            { rightAt = exprLength(); }
-            relationalExpression
-            {
-                completeLogical(start, operatorAt, rightAt);
-                if (countOperator())
-                    throwTooDeep();
-            }
-        )*
-    ;
-
-// Comparisons and membership tests. A comparison that is the left operand of
-// another one is parenthesized, and so is a bit operation, since PHP ranks
-// its comparisons above "&", "|" and "^" and refuses to chain them. The
-// subject of "in" is the operand before it, not the whole level.
-relationalExpression
-{
-    int start = exprLength(), operatorAt = 0, rightAt = 0;
-    bool compared = false;
-    std::string before;
-    NestingSteps wraps;   // each parenthesized left operand nests in PHP
-}
-    :   bitOrExpression
-        { notInFlag = 0; }
-        (   // "<" before "/script" ends a statement of a script element;
-            // before an operand it is a comparison.
-            options { warnWhenFollowAmbig = false; }
-        :   {
-                if ((compared || bitwiseOperand) && wraps.add())
-                    throwTooDeep();
-                prepareComparisonLeft(start, compared);
-                operatorAt = exprLength();
-                markOperatorPosition();
-                pushLeftType();
-            }
-            comparisonOperator
-            { rightAt = exprLength(); }
-            bitOrExpression
-            {
-                if (bitwiseOperand)
-                    wrapExpressionFrom(rightAt);
-                completeComparison(start, operatorAt, rightAt);
-                compared = true;
-                if (countOperator())
-                    throwTooDeep();
-            }
-        |   { before = takeTestSubject(start, compared); }
-            "in"
-            inTest
-            {
-                restoreBeforeTest(before);
-                compared = false;
-                bitwiseOperand = 0;
-                if (countOperator())
-                    throwTooDeep();
-            }
-        |   notKeyword
-            {
-                notInFlag = 1;
-                before = takeTestSubject(start, compared);
-            }
-            "in"
-            inTest
-            {
-                restoreBeforeTest(before);
-                compared = false;
-                bitwiseOperand = 0;
-                if (countOperator())
-                    throwTooDeep();
-            }
-        )*
     ;
 
 comparisonOperator
@@ -2776,163 +2739,79 @@ inTest
         )
     ;
 
+// Operands joined by "|", "^", "&", "<<", ">>", "+", "-", "*", "/" and
+// "mod", by precedence on one chain. PHP 8 ranks "." below "<<" and ">>"
+// (and "-"): a shift operand that ends in a join of texts is put in
+// parentheses. The operator word of "*", "/" and "mod" is kept per
+// operation: an operand in parentheses has operators of its own.
 bitOrExpression
-{ bool own = false; NestingSteps wraps; }
-    :   { pushExpression(); }
-        bitXorExpression
-        (   {
-                saveLeftOperand();
-                pushListOperator(2);
-            }
-            OR_BIN
-            (   EOL { ++lineNumber; }
-            |
+{ TermChain chain; }
+    :   { chain.open(); }
+        signExpression
+        (   { chain.beginProduct(); }
+            (   mulOperator { operatorWord = 59; }
+            |   divOperator { operatorWord = 60; }
+            |   modOperator { operatorWord = 61; }
             )
-            bitXorExpression
+            { chain.takeProductOperator(); }
+            signExpression
             {
-                if (completeListOperator())
-                    own = true;
-                else if (wraps.add())
-                    throwTooDeep();
-                if (countOperator())
+                if (chain.completeProduct())
                     throwTooDeep();
             }
-        )*
-        {
-            popExpressionAppend();
-            bitwiseOperand = own || bitwiseOperand;
-        }
-    ;
-
-bitXorExpression
-{ bool own = false; NestingSteps wraps; }
-    :   { pushExpression(); }
-        bitAndExpression
-        (   {
-                saveLeftOperand();
-                pushListOperator(3);
+        |   {
+                if (chain.beginSum())
+                    throwTooDeep();
             }
-            XOR_BIN
-            (   EOL { ++lineNumber; }
-            |
+            (   plusOperator
+            |   minusOperator
             )
-            bitAndExpression
-            {
-                if (completeListOperator())
-                    own = true;
-                else if (wraps.add())
-                    throwTooDeep();
-                if (countOperator())
+            { chain.openRightOperand(additiveLevel); }
+            signExpression
+        |   {
+                if (chain.beginShift())
                     throwTooDeep();
             }
-        )*
-        {
-            popExpressionAppend();
-            bitwiseOperand = own || bitwiseOperand;
-        }
-    ;
-
-bitAndExpression
-{ bool own = false; NestingSteps wraps; }
-    :   { pushExpression(); }
-        shiftExpression
-        (   {
-                saveLeftOperand();
-                pushListOperator(1);
+            (   shiftLeftOperator
+            |   shiftRightOperator
+            )
+            { chain.openRightOperand(shiftLevel); }
+            signExpression
+        |   {
+                if (chain.beginListOperator(bitAndLevel))
+                    throwTooDeep();
             }
             AND_BIN
             (   EOL { ++lineNumber; }
             |
             )
-            shiftExpression
-            {
-                if (completeListOperator())
-                    own = true;
-                else if (wraps.add())
-                    throwTooDeep();
-                if (countOperator())
+            { chain.openRightOperand(bitAndLevel); }
+            signExpression
+        |   {
+                if (chain.beginListOperator(bitXorLevel))
                     throwTooDeep();
             }
+            XOR_BIN
+            (   EOL { ++lineNumber; }
+            |
+            )
+            { chain.openRightOperand(bitXorLevel); }
+            signExpression
+        |   {
+                if (chain.beginListOperator(bitOrLevel))
+                    throwTooDeep();
+            }
+            OR_BIN
+            (   EOL { ++lineNumber; }
+            |
+            )
+            { chain.openRightOperand(bitOrLevel); }
+            signExpression
         )*
         {
-            popExpressionAppend();
-            bitwiseOperand = own;
+            if (chain.close())
+                throwTooDeep();
         }
-    ;
-
-// PHP 8 ranks "." below "<<" and ">>": an operand that ends in a join of
-// texts is put in parentheses.
-shiftExpression
-{ int start = exprLength(), operatorAt = 0, rightAt = 0; bool joined = false; }
-    :   joined = additiveExpression
-        (   {
-                if (joined)
-                    wrapExpressionFrom(start);
-                operatorAt = exprLength();
-                pushLeftType();
-            }
-            (   shiftLeftOperator
-            |   shiftRightOperator
-            )
-            { rightAt = exprLength(); }
-            joined = additiveExpression
-            {
-                if (joined)
-                    wrapExpressionFrom(rightAt);
-                completeArithmetic(start, operatorAt, rightAt, 57);
-                if (countOperator())
-                    throwTooDeep();
-            }
-        )*
-    ;
-
-// Returns whether the chain's last operation joined texts.
-additiveExpression returns [bool joined = false]
-{ int rightAt = 0; NestingSteps wraps; }
-    :   { markOperandStart(); }
-        multiplicativeExpression
-        (   {
-                markOperatorPosition();
-                pushLeftType();
-            }
-            (   plusOperator
-            |   minusOperator
-            )
-            { rightAt = exprLength(); }
-            multiplicativeExpression
-            {
-                if (completeAdditive(rightAt, joined) && wraps.add())
-                    throwTooDeep();
-                if (countOperator())
-                    throwTooDeep();
-            }
-        )*
-    ;
-
-// The operator word is kept per operation: an operand in parentheses has
-// operators of its own.
-multiplicativeExpression
-{ int start = exprLength(), operatorAt = 0, rightAt = 0, word = 0; }
-    :   signExpression
-        (   {
-                operatorAt = exprLength();
-                pushLeftType();
-            }
-            (   mulOperator { operatorWord = 59; }
-            |   divOperator { operatorWord = 60; }
-            |   modOperator { operatorWord = 61; }
-            )
-            {
-                word = operatorWord;
-                rightAt = exprLength();
-            }
-            signExpression
-            {
-                completeArithmetic(start, operatorAt, rightAt, word);
-                if (countOperator())
-                    throwTooDeep();
-            }
-        )*
     ;
 
 signExpression

@@ -82,11 +82,6 @@ int declaratorHasValue = 0;
 std::string declaratorValue;   // the value's text as written
 }
 
-bool isConstantKind(int kind)
-{
-    return kind >= 3 && kind <= 5;
-}
-
 void beginDeclarationList()
 {
     listType = currentType;

@@ -25,7 +25,7 @@ void textTypeName();
 
 // --- Variable declarations
 // Kinds 3 to 5 declare constants (enumeration items among them).
-bool isConstantKind(int kind);
+inline bool isConstantKind(int kind) { return kind >= 3 && kind <= 5; }
 extern int declarationKind;            // 1 class field or ordinary, 4 constant
 extern int errorCatchingDeclaration;   // the value came after ":="
 // A declaration list keeps its type, kind and class for every declarator:

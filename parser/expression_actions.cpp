@@ -363,3 +363,282 @@ void completeListTest(const std::string& subject, int subjectType)
     }
     checkOperandForOperator(subjectType, container);
 }
+
+// --- Operator chains
+
+namespace {
+// The list operator code of each bit level.
+const int listOperatorCodes[] = {2, 3, 1};
+}
+
+// A new chain: its state is every level's initial one already.
+void TermChain::open()
+{
+    pushExpressions(bitAndLevel - bitOrLevel + 1);
+    markOperandStart();
+    shiftStart_ = productStart_ = exprLength();
+}
+
+// With no operator waiting the levels close at once.
+bool TermChain::close()
+{
+    if (pending_ != 0)
+        return closeAbove(bitOrLevel - 1);
+    sumWraps_.release();
+    for (ListLevel& list : lists_)
+        list.wraps.release();
+    popExpressionsAppend(bitAndLevel - bitOrLevel + 1);
+    bitwiseOperand = lists_[bitOrLevel].own || lists_[bitXorLevel].own || lists_[bitAndLevel].own;
+    return false;
+}
+
+void TermChain::openFrom(int level)
+{
+    pending_ &= ~(~0u << level);
+    for (; level <= productLevel; ++level) {
+        switch (level) {
+        case bitOrLevel:
+        case bitXorLevel:
+        case bitAndLevel:
+            pushExpression();
+            lists_[level].own = false;
+            break;
+        case shiftLevel:
+            shiftStart_ = exprLength();
+            shiftJoined_ = false;
+            break;
+        case additiveLevel:
+            markOperandStart();
+            sumJoined_ = false;
+            break;
+        default:
+            productStart_ = exprLength();
+            break;
+        }
+    }
+}
+
+bool TermChain::closeAbove(int level)
+{
+    for (int top = productLevel; top > level; --top)
+        if (closeLevel(top))
+            return true;
+    return false;
+}
+
+bool TermChain::closeLevel(int level)
+{
+    switch (level) {
+    case bitOrLevel:
+    case bitXorLevel:
+    case bitAndLevel: {
+        ListLevel& list = lists_[level];
+        popExpressionAppend();
+        bitwiseOperand = list.own || (level != bitAndLevel && bitwiseOperand);
+        list.wraps.release();
+        break;
+    }
+    case additiveLevel:
+        sumWraps_.release();
+        break;
+    default:
+        break;
+    }
+    return level > bitOrLevel && completeOperand(level - 1);
+}
+
+bool TermChain::completeOperand(int level)
+{
+    if (level == shiftLevel)
+        shiftJoined_ = sumJoined_;   // what the sum chain before it or after it ended in
+    if (!pending(level))
+        return false;
+    pending_ &= ~(1u << level);
+    switch (level) {
+    case bitOrLevel:
+    case bitXorLevel:
+    case bitAndLevel: {
+        ListLevel& list = lists_[level];
+        if (completeListOperator())
+            list.own = true;
+        else if (list.wraps.add())
+            return true;
+        break;
+    }
+    case shiftLevel:
+        if (shiftJoined_)
+            wrapExpressionFrom(shiftRightAt_);
+        completeArithmetic(shiftStart_, shiftOperatorAt_, shiftRightAt_, 57);
+        break;
+    default:   // additiveLevel
+        if (completeAdditive(sumRightAt_, sumJoined_) && sumWraps_.add())
+            return true;
+        break;
+    }
+    return countOperator();
+}
+
+void TermChain::beginProduct()
+{
+    productOperatorAt_ = exprLength();
+    pushLeftType();
+}
+
+void TermChain::takeProductOperator()
+{
+    productWord_ = operatorWord;
+    productRightAt_ = exprLength();
+}
+
+bool TermChain::completeProduct()
+{
+    completeArithmetic(productStart_, productOperatorAt_, productRightAt_, productWord_);
+    return countOperator();
+}
+
+bool TermChain::beginSum()
+{
+    if (closeAbove(additiveLevel))
+        return true;
+    markOperatorPosition();
+    pushLeftType();
+    return false;
+}
+
+bool TermChain::beginShift()
+{
+    if (closeAbove(shiftLevel))
+        return true;
+    if (shiftJoined_)
+        wrapExpressionFrom(shiftStart_);
+    shiftOperatorAt_ = exprLength();
+    pushLeftType();
+    return false;
+}
+
+bool TermChain::beginListOperator(TermLevel level)
+{
+    if (closeAbove(level))
+        return true;
+    saveLeftOperand();
+    pushListOperator(listOperatorCodes[level]);
+    return false;
+}
+
+void TermChain::openRightOperand(TermLevel level)
+{
+    if (level == shiftLevel)
+        shiftRightAt_ = exprLength();
+    else if (level == additiveLevel)
+        sumRightAt_ = exprLength();
+    openFrom(level + 1);
+    pending_ |= 1u << level;
+}
+
+void TestChain::open()
+{
+    orStart_ = andStart_ = start_ = exprLength();
+    compared_ = false;
+}
+
+bool TestChain::completeAnd()
+{
+    if (!andPending_)
+        return false;
+    andPending_ = false;
+    completeLogical(andStart_, andOperatorAt_, andRightAt_);
+    return countOperator();
+}
+
+bool TestChain::completeOr()
+{
+    if (!orPending_)
+        return false;
+    orPending_ = false;
+    completeLogical(orStart_, orOperatorAt_, orRightAt_);
+    return countOperator();
+}
+
+// The comparisons' level closes; so does its operand of an "and".
+bool TestChain::closeComparisons()
+{
+    wraps_.release();
+    return completeAnd();
+}
+
+bool TestChain::close()
+{
+    return closeComparisons() || completeOr();
+}
+
+bool TestChain::beginOr()
+{
+    if (closeComparisons() || completeOr())
+        return true;
+    orOperatorAt_ = exprLength();
+    pushLeftType();
+    return false;
+}
+
+bool TestChain::beginAnd()
+{
+    if (closeComparisons())
+        return true;
+    andOperatorAt_ = exprLength();
+    pushLeftType();
+    return false;
+}
+
+void TestChain::openOrOperand()
+{
+    orRightAt_ = exprLength();
+    orPending_ = true;
+    andStart_ = start_ = exprLength();
+    compared_ = false;
+}
+
+void TestChain::openAndOperand()
+{
+    andRightAt_ = exprLength();
+    andPending_ = true;
+    start_ = exprLength();
+    compared_ = false;
+}
+
+bool TestChain::beginComparison()
+{
+    if ((compared_ || bitwiseOperand) && wraps_.add())
+        return true;
+    prepareComparisonLeft(start_, compared_);
+    operatorAt_ = exprLength();
+    markOperatorPosition();
+    pushLeftType();
+    return false;
+}
+
+void TestChain::takeComparisonOperator()
+{
+    rightAt_ = exprLength();
+}
+
+bool TestChain::completeComparison()
+{
+    if (bitwiseOperand)
+        wrapExpressionFrom(rightAt_);
+    ::completeComparison(start_, operatorAt_, rightAt_);
+    compared_ = true;
+    return countOperator();
+}
+
+void TestChain::takeSubject()
+{
+    before_ = takeTestSubject(start_, compared_);
+}
+
+bool TestChain::completeTest()
+{
+    restoreBeforeTest(before_);
+    compared_ = false;
+    bitwiseOperand = 0;
+    return countOperator();
+}

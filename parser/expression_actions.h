@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "parser/nesting.h"
+
 // The operand an operator rule just finished holds a bit operation at its top
 // level ("a&b"), so PHP needs it parenthesized as a comparison operand.
 extern int bitwiseOperand;
@@ -49,3 +51,105 @@ std::string takeTestSubject(int start, bool compared);
 void restoreBeforeTest(const std::string& before);
 void completeRangeTest(const std::string& subject, int subjectType);
 void completeListTest(const std::string& subject, int subjectType);
+
+// --- Operator chains
+// The binary operators are parsed by precedence in two chains: a test
+// chain ("or", "and", comparisons and membership) whose operands are term
+// chains (bit operators, shifts, "+" and "-", "*", "/" and "mod") whose
+// operands are signed operands. Each chain keeps the state of every
+// precedence level open at once: a level is open from the start of its
+// first operand to the next operator that ranks lower, and an operator's
+// completion waits until the levels of its right operand close. Each
+// level does what a rule of its own would do, in the same order: its
+// entry marks, its level of text, the operator completions and their
+// limits. Every member that returns bool returns true when the expression
+// is now nested too deeply (the grammar throws).
+
+enum TermLevel { bitOrLevel, bitXorLevel, bitAndLevel, shiftLevel, additiveLevel, productLevel };
+
+class TermChain {
+public:
+    TermChain() = default;
+    TermChain(const TermChain&) = delete;
+    TermChain& operator=(const TermChain&) = delete;
+
+    // Before the first operand: every level opens.
+    void open();
+    // After the last operand: every level closes.
+    bool close();
+
+    // "*", "/" and "mod": before the operator, after it (the word is in
+    // operatorWord), after the right operand.
+    void beginProduct();
+    void takeProductOperator();
+    bool completeProduct();
+    // "+" and "-", "<<" and ">>", "&", "^" and "|": before the operator...
+    bool beginSum();
+    bool beginShift();
+    bool beginListOperator(TermLevel level);
+    // ...and after it: the levels of the right operand open.
+    void openRightOperand(TermLevel level);
+
+private:
+    struct ListLevel {
+        bool own = false;   // a scalar bit operation was written here
+        NestingSteps wraps;
+    };
+
+    void openFrom(int level);
+    // Closes the levels above `level`.
+    bool closeAbove(int level);
+    bool closeLevel(int level);
+    // The level's operand before an operator, or its right operand, ended.
+    bool completeOperand(int level);
+
+    bool pending(int level) const { return pending_ & (1u << level); }
+
+    unsigned pending_ = 0;   // bit per level: its operator waits for its right operand
+    ListLevel lists_[bitAndLevel + 1];
+    int shiftStart_ = 0, shiftOperatorAt_ = 0, shiftRightAt_ = 0;
+    bool shiftJoined_ = false;
+    int sumRightAt_ = 0;
+    bool sumJoined_ = false;   // the chain's last "+" joined texts
+    NestingSteps sumWraps_;
+    int productStart_ = 0, productOperatorAt_ = 0, productRightAt_ = 0, productWord_ = 0;
+};
+
+class TestChain {
+public:
+    TestChain() = default;
+    TestChain(const TestChain&) = delete;
+    TestChain& operator=(const TestChain&) = delete;
+
+    // Before the first operand.
+    void open();
+    // After the last operand.
+    bool close();
+
+    // "or" and "and": before the operator, and after it.
+    bool beginOr();
+    bool beginAnd();
+    void openOrOperand();
+    void openAndOperand();
+    // Comparisons: before the operator, after it, after the right operand.
+    bool beginComparison();
+    void takeComparisonOperator();
+    bool completeComparison();
+    // "in" and "not in": the subject before "in", the test after it.
+    void takeSubject();
+    bool completeTest();
+
+private:
+    bool closeComparisons();
+    bool completeAnd();
+    bool completeOr();
+
+    int orStart_ = 0, orOperatorAt_ = 0, orRightAt_ = 0;
+    bool orPending_ = false;
+    int andStart_ = 0, andOperatorAt_ = 0, andRightAt_ = 0;
+    bool andPending_ = false;
+    int start_ = 0, operatorAt_ = 0, rightAt_ = 0;
+    bool compared_ = false;   // the left operand is a comparison
+    std::string before_;      // the text before a membership test's subject
+    NestingSteps wraps_;      // each parenthesized left operand nests in PHP
+};

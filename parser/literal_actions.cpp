@@ -415,8 +415,20 @@ void appendRealLiteral(const std::string& token)
     currentType = typeReal;
 }
 
+namespace {
+// A quoted literal with no "$" in it is its own PHP text: the guard copies
+// every other character as it stands.
+bool isPlainStringLiteral(const std::string& token)
+{
+    return token.size() >= 2 && token[0] == '"' && token.back() == '"' &&
+           token.find('$') == std::string::npos;
+}
+}
+
 std::string phpStringLiteral(const std::string& token)
 {
+    if (isPlainStringLiteral(token))
+        return token;
     if (token.size() >= 2 && token[0] == '"')
         return "\"" + guardStringVariables(token.substr(1, token.size() - 2)) + "\"";
     return token;
@@ -424,7 +436,10 @@ std::string phpStringLiteral(const std::string& token)
 
 void appendStringLiteral(const std::string& token)
 {
-    exprAppend(phpStringLiteral(token));
+    if (isPlainStringLiteral(token))
+        exprAppend(token);
+    else
+        exprAppend(phpStringLiteral(token));
     currentType = typeText;
 }
 

@@ -36,6 +36,12 @@ public:
         ++expressionNesting;
         return expressionNesting > maxExpressionNesting;
     }
+    // The chain's steps end with it (a chain that goes on past its rule).
+    void release()
+    {
+        expressionNesting -= steps_;
+        steps_ = 0;
+    }
 
 private:
     int steps_ = 0;
@@ -51,3 +57,10 @@ constexpr int maxExpressionOperators = 40000;
 extern int expressionOperators;
 // One more operator in the expression; true when there are now too many.
 inline bool countOperator() { return ++expressionOperators > maxExpressionOperators; }
+// An expression outside any operand is a new one of its statement: its
+// operators count from zero.
+inline void startOperatorCount()
+{
+    if (expressionNesting == 0)
+        expressionOperators = 0;
+}

@@ -63,8 +63,8 @@ public:
 
     // Index of the first symbol of that name, -1 when none; the second
     // compares as equalsIgnoreCaseBytes does.
-    int indexOf(const std::string& name) const;
-    int indexOfIgnoreCase(const std::string& name) const;
+    int indexOf(const std::string& name) const { return lookup(name, false); }
+    int indexOfIgnoreCase(const std::string& name) const { return lookup(name, true); }
 
 private:
     // Open addressing over the list itself, one slot per symbol: a slot
