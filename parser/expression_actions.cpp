@@ -535,12 +535,6 @@ void TermChain::openRightOperand(TermLevel level)
     pending_ |= 1u << level;
 }
 
-void TestChain::open()
-{
-    orStart_ = andStart_ = start_ = exprLength();
-    compared_ = false;
-}
-
 bool TestChain::completeAnd()
 {
     if (!andPending_)
@@ -564,11 +558,6 @@ bool TestChain::closeComparisons()
 {
     wraps_.release();
     return completeAnd();
-}
-
-bool TestChain::close()
-{
-    return closeComparisons() || completeOr();
 }
 
 bool TestChain::beginOr()

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "emit/expr_levels.h"
 #include "parser/nesting.h"
 
 // The operand an operator rule just finished holds a bit operation at its top
@@ -122,9 +123,13 @@ public:
     TestChain& operator=(const TestChain&) = delete;
 
     // Before the first operand.
-    void open();
+    void open() { orStart_ = andStart_ = start_ = exprLength(); }
     // After the last operand.
-    bool close();
+    bool close()
+    {
+        wraps_.release();
+        return (andPending_ || orPending_) && (completeAnd() || completeOr());
+    }
 
     // "or" and "and": before the operator, and after it.
     bool beginOr();
