@@ -488,10 +488,12 @@ void TermChain::takeProductOperator()
 {
     productWord_ = operatorWord;
     productRightAt_ = exprLength();
+    pending_ |= 1u << productLevel;
 }
 
 bool TermChain::completeProduct()
 {
+    pending_ &= ~(1u << productLevel);
     completeArithmetic(productStart_, productOperatorAt_, productRightAt_, productWord_);
     return countOperator();
 }

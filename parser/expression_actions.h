@@ -79,17 +79,22 @@ public:
     // After the last operand: every level closes.
     bool close();
 
-    // "*", "/" and "mod": before the operator, after it (the word is in
-    // operatorWord), after the right operand.
+    // "*", "/" and "mod": before the operator, and after it (the word is
+    // in operatorWord).
     void beginProduct();
     void takeProductOperator();
-    bool completeProduct();
     // "+" and "-", "<<" and ">>", "&", "^" and "|": before the operator...
     bool beginSum();
     bool beginShift();
     bool beginListOperator(TermLevel level);
     // ...and after it: the levels of the right operand open.
     void openRightOperand(TermLevel level);
+    // After each right operand: a product is complete; the other operators
+    // wait for the levels of their right operand to close.
+    bool completeRightOperand()
+    {
+        return pending(productLevel) && completeProduct();
+    }
 
 private:
     struct ListLevel {
@@ -103,6 +108,7 @@ private:
     bool closeLevel(int level);
     // The level's operand before an operator, or its right operand, ended.
     bool completeOperand(int level);
+    bool completeProduct();
 
     bool pending(int level) const { return pending_ & (1u << level); }
 
