@@ -1,6 +1,8 @@
 #include "driver/compile.h"
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
@@ -14,7 +16,6 @@
 #include "driver/page.h"
 #include "driver/state.h"
 #include "driver/strip.h"
-#include "driver/text.h"
 #include "emit/output.h"
 #include "parser/parser_stack.h"
 #include "semantic/messages.h"
@@ -29,13 +30,30 @@ struct FileCloser {
     }
 };
 
-// The whole of an open file.
-std::string readWhole(FILE* file, const std::string& name) {
-    std::string text;
-    char chunk[1 << 16];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, n);
+// The bytes of a whole file. The buffer is not cleared before it is read
+// into: clearing would cost as much as the read.
+struct FileText {
+    std::unique_ptr<char[]> bytes;
+    size_t size = 0;
+};
+
+// The whole of an open file, read in one go when its size is known.
+FileText readWhole(FILE* file, const std::string& name) {
+    struct stat status;
+    size_t capacity = 65536;
+    // One byte more than the size, so a file that grew is still read whole.
+    if (fstat(fileno(file), &status) == 0 && status.st_size >= static_cast<off_t>(capacity))
+        capacity = static_cast<size_t>(status.st_size) + 1;
+    FileText text{std::unique_ptr<char[]>(new char[capacity]), 0};
+    for (;;) {
+        text.size += std::fread(text.bytes.get() + text.size, 1, capacity - text.size, file);
+        if (text.size < capacity)
+            break;
+        std::unique_ptr<char[]> grown(new char[capacity * 2]);
+        std::memcpy(grown.get(), text.bytes.get(), text.size);
+        text.bytes = std::move(grown);
+        capacity *= 2;
+    }
     if (std::ferror(file))
         throw std::runtime_error("cannot read " + name);
     return text;
@@ -51,17 +69,9 @@ std::string writePreparedSource() {
     if (!copy.file)
         throw std::runtime_error("cannot write " + std::string(keptTempFileName));
     resetCommentState();
-    // Line by line: only the prepared text is held whole.
+    const FileText text = readWhole(source.file, sourceFileName);
     std::string prepared;
-    struct stat status;
-    if (fstat(fileno(source.file), &status) == 0 && status.st_size > 0)
-        prepared.reserve(static_cast<size_t>(status.st_size) + 16);
-    LineReader reader(source.file);
-    std::string line;
-    while (reader.read(line)) {
-        appendCode(line.data(), line.size(), prepared);
-        prepared += '\n';
-    }
+    appendPreparedText(text.bytes.get(), text.size, prepared);
     // The lexer reads the text itself: the copy is for the user to look at.
     std::fwrite(prepared.data(), 1, prepared.size(), copy.file);
     return prepared;
@@ -72,7 +82,8 @@ std::string readPrepared() {
     FileCloser file{std::fopen(tempFileName.c_str(), "rb")};
     if (!file.file)
         throw std::runtime_error("cannot read " + tempFileName);
-    return readWhole(file.file, tempFileName);
+    const FileText text = readWhole(file.file, tempFileName);
+    return std::string(text.bytes.get(), text.size);
 }
 
 // Lexer and parser on the prepared file, one start rule, the summary line.

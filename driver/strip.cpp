@@ -1,6 +1,9 @@
 #include "driver/strip.h"
 
-#include "driver/text.h"
+#include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 int inComment = 0;
 int openTextBlock = 0;
@@ -12,146 +15,212 @@ void resetCommentState() {
 
 namespace {
 
-// Characters that end a run of plain code: quotes, block openers, '/'.
-struct CodeStops {
-    bool stop[256] = {};
-    CodeStops() {
-        for (unsigned char c : std::string("\"'`~/"))
-            stop[c] = true;
-    }
-};
-const CodeStops codeStops;
+// Scanning writes into a buffer sized to the input: every byte written
+// stands for a byte already read, so the writer never runs ahead of the
+// reader's offset (only the line end added after a last line without one
+// takes the buffer's one byte more). That lets the block copy below store
+// sixteen bytes at a time before it knows how many of them it keeps.
 
-// Offset of the first of `a` or `b` in [i, n), n when neither.
-size_t findEither(const char* line, size_t i, size_t n, char a, char b) {
-    while (i < n && line[i] != a && line[i] != b)
-        ++i;
-    return i;
+template <char... Stops>
+inline bool isStop(char c) {
+    return ((c == Stops) || ...);
 }
 
-size_t findSub(const char* line, size_t from, size_t n, const char* pair) {
-    for (size_t i = from; i + 1 < n; ++i)
-        if (line[i] == pair[0] && line[i + 1] == pair[1])
-            return i;
-    return std::string::npos;
+// The first of `Stops` in [p, end), or end; with Copy the bytes before it
+// are copied to w, which is left after them.
+template <bool Copy, char... Stops>
+inline const char* scanTo(const char* p, const char* end, char*& w) {
+#ifdef __SSE2__
+    while (end - p >= 16) {
+        __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        if (Copy)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(w), bytes);
+        __m128i hit = _mm_setzero_si128();
+        ((hit = _mm_or_si128(hit, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(Stops)))), ...);
+        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hit));
+        if (mask) {
+            unsigned k = static_cast<unsigned>(__builtin_ctz(mask));
+            if (Copy)
+                w += k;
+            return p + k;
+        }
+        p += 16;
+        if (Copy)
+            w += 16;
+    }
+#endif
+    while (p < end && !isStop<Stops...>(*p)) {
+        if (Copy)
+            *w++ = *p;
+        ++p;
+    }
+    return p;
+}
+
+template <char... Stops>
+inline const char* copyTo(const char* p, const char* end, char*& w) {
+    return scanTo<true, Stops...>(p, end, w);
+}
+
+inline const char* lineEnd(const char* p, const char* end) {
+    const void* eol = p < end ? std::memchr(p, '\n', static_cast<size_t>(end - p)) : nullptr;
+    return eol ? static_cast<const char*>(eol) : end;
+}
+
+inline bool atLineEnd(const char* p, const char* end) {
+    return p == end || *p == '\n';
+}
+
+// Past the first "*/" of this line from p: true with p after it, or false
+// with p at the line end.
+inline bool skipComment(const char*& p, const char* end) {
+    char* unused = nullptr;
+    for (;;) {
+        p = scanTo<false, '*', '\n'>(p, end, unused);
+        if (atLineEnd(p, end))
+            return false;
+        ++p;
+        if (p < end && *p == '/') {
+            ++p;
+            return true;
+        }
+    }
 }
 
 bool blank(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
+// The code text of the lines of [p, end) written at w, each followed by a
+// line end; with OneLine, of the first line only, without its line end.
+// Returns the end of what was written; `kept` is set false when a line lies
+// wholly inside a comment (it writes nothing). The comment and block states
+// are held in locals while scanning: the bytes written could otherwise
+// alias them.
+template <bool OneLine>
+char* prepareLines(const char* p, const char* const end, char* w, bool& kept) {
+    int comment = inComment;
+    int block = openTextBlock;
+    kept = true;
+    while (OneLine || p < end) {
+        char* const start = w;
+        if (!block) {
+            // A "#" line is a comment the translator keeps: only its end is cut.
+            if (end - p >= 2 && *p == '#') {
+                const char* eol = lineEnd(p, end);
+                std::memcpy(w, p, static_cast<size_t>(eol - p));
+                w += eol - p;
+                p = eol;
+                while (w > start && blank(w[-1]))
+                    --w;
+                goto nextLine;
+            }
+            if (comment && !skipComment(p, end)) {
+                kept = false;
+                goto nextLine;
+            }
+        }
+        comment = 0;
+
+        while (!atLineEnd(p, end)) {
+            if (block == '`') {
+                p = copyTo<'`', '\n'>(p, end, w);
+                if (atLineEnd(p, end))
+                    break;
+                *w++ = *p++;
+                block = 0;
+                continue;
+            }
+            if (block == '~') {
+                p = copyTo<'~', '\n'>(p, end, w);
+                if (atLineEnd(p, end))
+                    break;
+                *w++ = *p++;
+                if (p < end && *p == '~') {
+                    *w++ = *p++;
+                    block = 0;
+                }
+                continue;
+            }
+            p = copyTo<'"', '\'', '`', '~', '/', '\n'>(p, end, w);
+            if (atLineEnd(p, end))
+                break;
+            const char c = *p;
+            if (c == '"' || c == '\'') {
+                // A quoted text runs to its closing quote or the line end; a
+                // backslash takes the character after it along.
+                *w++ = *p++;
+                for (;;) {
+                    p = c == '"' ? copyTo<'\\', '"', '\n'>(p, end, w)
+                                 : copyTo<'\\', '\'', '\n'>(p, end, w);
+                    if (atLineEnd(p, end))
+                        break;
+                    const bool escape = *p == '\\';
+                    *w++ = *p++;
+                    if (!escape)
+                        break;
+                    if (!atLineEnd(p, end))
+                        *w++ = *p++;
+                }
+            } else if (c == '`') {
+                *w++ = *p++;
+                block = '`';
+            } else if (c == '~') {
+                *w++ = *p++;
+                if (p < end && *p == '~') {
+                    *w++ = *p++;
+                    block = '~';
+                }
+            } else if (p + 1 < end && p[1] == '/') {
+                p = lineEnd(p, end);
+            } else if (p + 1 < end && p[1] == '*') {
+                // The closer is searched from the '*', so "/*/" is a whole comment.
+                ++p;
+                if (!skipComment(p, end))
+                    comment = 1;
+            } else {
+                *w++ = *p++;
+            }
+        }
+
+        // A line end inside a template or native-code block belongs to its
+        // text: only the line end itself goes.
+        if (block) {
+            while (w > start && w[-1] == '\r')
+                --w;
+        } else {
+            while (w > start && blank(w[-1]))
+                --w;
+        }
+    nextLine:
+        if (OneLine)
+            break;
+        if (p < end)
+            ++p;
+        *w++ = '\n';
+    }
+    inComment = comment;
+    openTextBlock = block;
+    return w;
+}
+
 }  // namespace
 
 bool appendCode(const char* line, size_t n, std::string& out) {
-    size_t i = 0;
     const size_t start = out.size();
+    out.resize(start + n + 1);
+    bool kept;
+    char* w = prepareLines<true>(line, line + n, &out[start], kept);
+    out.resize(static_cast<size_t>(w - out.data()));
+    return kept;
+}
 
-    if (!openTextBlock) {
-        // A "#" line is a comment the translator keeps: only its end is cut.
-        if (n >= 2 && line[0] == '#') {
-            while (n > 0 && blank(line[n - 1]))
-                --n;
-            out.append(line, n);
-            return true;
-        }
-        if (inComment) {
-            size_t close = n < 2 ? std::string::npos : findSub(line, 0, n, "*/");
-            if (close == std::string::npos)
-                return false;
-            i = close + 2;
-        }
-    }
-    inComment = 0;
-
-    char quote = 0;
-    while (i < n) {
-        if (openTextBlock == '`') {
-            size_t end = findEither(line, i, n, '`', '`');
-            if (end < n) {
-                ++end;
-                openTextBlock = 0;
-            }
-            out.append(line + i, end - i);
-            i = end;
-            continue;
-        }
-        if (openTextBlock == '~') {
-            size_t end = findSub(line, i, n, "~~");
-            if (end == std::string::npos) {
-                out.append(line + i, n - i);
-                i = n;
-            } else {
-                out.append(line + i, end + 2 - i);
-                i = end + 2;
-                openTextBlock = 0;
-            }
-            continue;
-        }
-        if (quote) {
-            size_t end = findEither(line, i, n, '\\', quote);
-            out.append(line + i, end - i);
-            i = end;
-            if (i >= n)
-                break;
-            out += line[i];
-            ++i;
-            if (line[i - 1] == '\\') {
-                if (i < n) {
-                    out += line[i];
-                    ++i;
-                }
-            } else {
-                quote = 0;
-            }
-            continue;
-        }
-        size_t run = i;
-        while (run < n && !codeStops.stop[static_cast<unsigned char>(line[run])])
-            ++run;
-        out.append(line + i, run - i);
-        i = run;
-        if (i >= n)
-            break;
-        char c = line[i];
-        if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '`') {
-            openTextBlock = '`';
-        } else if (c == '~' && i + 1 < n && line[i + 1] == '~') {
-            openTextBlock = '~';
-            out += "~~";
-            i += 2;
-            continue;
-        } else if (c == '/' && i + 1 < n) {
-            if (line[i + 1] == '/')
-                break;
-            if (line[i + 1] == '*') {
-                // The closer is searched from the '*', so "/*/" is a whole comment.
-                size_t close = findSub(line, i + 1, n, "*/");
-                if (close == std::string::npos) {
-                    inComment = 1;
-                    break;
-                }
-                i = close + 2;
-                continue;
-            }
-        }
-        out += c;
-        ++i;
-    }
-
-    // A line end inside a template or native-code block belongs to its
-    // text: only the line end itself goes.
-    size_t end = out.size();
-    if (openTextBlock) {
-        while (end > start && (out[end - 1] == '\n' || out[end - 1] == '\r'))
-            --end;
-    } else {
-        while (end > start && blank(out[end - 1]))
-            --end;
-    }
-    out.resize(end);
-    return true;
+void appendPreparedText(const char* text, size_t n, std::string& out) {
+    const size_t start = out.size();
+    out.resize(start + n + 1);
+    bool kept;
+    char* w = prepareLines<false>(text, text + n, &out[start], kept);
+    out.resize(static_cast<size_t>(w - out.data()));
 }
 
 std::string stripComments(std::string& line) {

@@ -22,3 +22,8 @@ std::string stripComments(std::string& line);
 // The code text of the n characters of one line appended to `out`; false,
 // with nothing appended, when the line lies wholly inside a comment.
 bool appendCode(const char* line, size_t n, std::string& out);
+
+// The code text of every line of the n characters of `text`, each followed
+// by a line end, appended to `out`: the prepared text of a whole source, in
+// one pass over it. Lines end at '\n'; a last line without one gets one.
+void appendPreparedText(const char* text, size_t n, std::string& out);

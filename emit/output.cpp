@@ -1,6 +1,7 @@
 #include "emit/output.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,33 +78,71 @@ void closeOutputFile()
     outputTarget.clear();
 }
 
-// Every write goes through these two, so a missing file writes nothing.
-static void put(const char* text, size_t length)
+namespace {
+
+// Most pieces are a few bytes: copied in at most two overlapping moves of
+// a fixed size, with no call.
+inline void copyPiece(char* to, const char* from, size_t length)
 {
-    // Only the compile writes the target: the stream's lock is not needed
-    // for the many small pieces.
-    if (!outputFile)
+    if (length >= 8 && length <= 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + length - 8, from + length - 8, 8);
+    } else if (length >= 4 && length < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + length - 4, from + length - 4, 4);
+    } else if (length < 4) {
+        to[0] = from[0];
+        to[length / 2] = from[length / 2];
+        to[length - 1] = from[length - 1];
+    } else {
+        std::memcpy(to, from, length);
+    }
+}
+
+}  // namespace
+
+// Only the compile writes the target, so the stream's lock is not taken.
+// A piece that fits is copied straight into the stream's buffer, as
+// putc_unlocked does with one character (the file is opened fully
+// buffered); the rest, and the first write, which sets the buffer up, go
+// through fwrite.
+void emitBytes(const char* text, size_t length)
+{
+    FILE* file = outputFile;
+    if (!file || length == 0)
         return;
-    // Most pieces are a few characters: put one by one, they skip the
-    // block write's set-up.
-    if (length <= 16) {
-        for (size_t i = 0; i < length; ++i)
-            putc_unlocked(static_cast<unsigned char>(text[i]), outputFile);
+#ifdef __GLIBC__
+    if (static_cast<size_t>(file->_IO_write_end - file->_IO_write_ptr) >= length) {
+        copyPiece(file->_IO_write_ptr, text, length);
+        file->_IO_write_ptr += length;
         return;
     }
-    fwrite_unlocked(text, 1, length, outputFile);
+#endif
+    fwrite_unlocked(text, 1, length, file);
 }
 
-static void put(const std::string& text)
+namespace {
+
+void put(const char* text, size_t length)
 {
-    put(text.data(), text.size());
+    emitBytes(text, length);
 }
 
-static void putIndentation(int levels)
+void put(const std::string& text)
 {
-    for (int i = 0; i < levels; ++i)
-        put("   ", 3);
+    emitBytes(text.data(), text.size());
 }
+
+void putIndentation(int levels)
+{
+    // Sixteen levels in one piece.
+    static const char blanks[] = "                                                ";
+    constexpr int piece = (sizeof blanks - 1) / 3;
+    for (; levels > 0; levels -= piece)
+        put(blanks, 3 * static_cast<size_t>(levels < piece ? levels : piece));
+}
+
+}  // namespace
 
 std::string inlinePageText(const std::string& text)
 {
@@ -140,16 +179,6 @@ void emitBlankLine()
         ++newlineState;
     }
 }
-
-void emitText(const char* text)
-{
-    if (text)
-        put(text, std::char_traits<char>::length(text));
-}
-
-void emitText(const std::string& text) { put(text); }
-void emitChar(char c) { put(&c, 1); }
-void emitString(const std::string& text) { put(text); }
 
 void emitLine(const char* text)
 {

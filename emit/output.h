@@ -3,6 +3,7 @@
 // indentation (three blanks a level).
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,13 +27,23 @@ void closeOutputFile();
 // short_open_tag says.
 std::string inlinePageText(const std::string& text);
 
+// Every write goes through this one: `length` bytes of `text`, nothing
+// when no file is open.
+void emitBytes(const char* text, size_t length);
+
+// Inline, so that a literal's length is known where it is written.
+inline void emitText(const char* text)
+{
+    if (text)
+        emitBytes(text, std::char_traits<char>::length(text));
+}
+inline void emitText(const std::string& text) { emitBytes(text.data(), text.size()); }
+inline void emitString(const std::string& text) { emitBytes(text.data(), text.size()); }
+inline void emitChar(char c) { emitBytes(&c, 1); }
+
 void emitNewline();
 void emitNewlineOnce();
 void emitBlankLine();
-void emitText(const char* text);
-void emitText(const std::string& text);
-void emitChar(char c);
-void emitString(const std::string& text);
 void emitLine(const char* text);
 void emitInt(int value);
 void emitSemicolonNewline();

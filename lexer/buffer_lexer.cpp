@@ -1,5 +1,7 @@
 #include "buffer_lexer.h"
 
+#include <cstring>
+
 #include <antlr/CommonToken.hpp>
 #include <antlr/LexerSharedInputState.hpp>
 
@@ -9,66 +11,31 @@ using ANTLR_USE_NAMESPACE(antlr)InputBuffer;
 using ANTLR_USE_NAMESPACE(antlr)RefToken;
 using ANTLR_USE_NAMESPACE(antlr)TokenRef;
 
-namespace {
-
-// A token of the pool, made ready for its next use. Its text stays a view
-// of the buffer until something asks for it: most tokens' texts are never
-// read. The pool makes the text a string of the token's own before the
-// buffer can go (settle). The generated rules then set the text they
-// collected, which is empty since the lexer collects none: that one setting
-// is skipped.
-}  // namespace
-
-class PoolToken final : public ANTLR_USE_NAMESPACE(antlr)CommonToken {
-public:
-    void reuse(int type, int line, int column, const char* from, size_t n)
-    {
-        setType(type);
-        this->line = line;
-        col = column;
-        from_ = from;
-        length_ = n;
-        viewPending_ = true;
-        collectedTextPending_ = true;
-    }
-    void setText(const std::string& s) override
-    {
-        if (collectedTextPending_ && s.empty()) {
-            collectedTextPending_ = false;
-            return;
-        }
+void PoolToken::setText(const std::string& s)
+{
+    if (collectedTextPending_ && s.empty()) {
         collectedTextPending_ = false;
-        viewPending_ = false;
-        text = s;
+        return;
     }
-    // Read once, as a rule: the text goes straight from the buffer to the
-    // caller, without a copy kept in the token.
-    std::string getText() const override
-    {
-        if (viewPending_)
-            return std::string(from_, length_);
-        return text;
-    }
-    std::string toString() const override
-    {
-        settle();
-        return CommonToken::toString();
-    }
-    void settle() const
-    {
-        if (viewPending_) {
-            auto* self = const_cast<PoolToken*>(this);
-            self->text.assign(from_, length_);
-            self->viewPending_ = false;
-        }
-    }
+    collectedTextPending_ = false;
+    viewPending_ = false;
+    text = s;
+}
 
-private:
-    const char* from_ = nullptr;
-    size_t length_ = 0;
-    bool viewPending_ = false;
-    bool collectedTextPending_ = false;
-};
+std::string PoolToken::toString() const
+{
+    settle();
+    return CommonToken::toString();
+}
+
+void PoolToken::settle() const
+{
+    if (viewPending_) {
+        auto* self = const_cast<PoolToken*>(this);
+        self->text.assign(from_, length_);
+        self->viewPending_ = false;
+    }
+}
 
 std::unique_ptr<MemoryInput> MemoryInput::drain(InputBuffer& input)
 {
@@ -81,7 +48,7 @@ std::unique_ptr<MemoryInput> MemoryInput::drain(InputBuffer& input)
 void MemoryInput::reset()
 {
     begin_ = pos_ = text_.data();
-    end_ = begin_ + text_.size();
+    end_ = begin_ + size_;
     marks_ = 0;
 }
 
@@ -140,18 +107,6 @@ void TokenPool::replace(Slot& slot)
     if (slot.ref->decrement())
         delete slot.ref;
     fresh(slot);
-}
-
-RefToken TokenPool::take(int type, int line, int column, const char* text, size_t n)
-{
-    Slot& slot = slots_[next_];
-    next_ = (next_ + 1) & (kSlots - 1);
-    // held by the pool alone (its count and its handle), or left to its
-    // holders
-    if (slot.ref->count != 2)
-        replace(slot);
-    slot.token->reuse(type, line, column, text, n);
-    return slot.handle;
 }
 
 BufferLexer::BufferLexer(InputBuffer* input, bool caseSensitive)
@@ -253,9 +208,11 @@ const CharTable chars;
 
 inline unsigned char at(const char* p) { return static_cast<unsigned char>(*p); }
 inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline int tabStop(int column, int size) { return ((column - 1) / size + 1) * size + 1; }
 
-// The character after p is c (and there is one).
-inline bool nextIs(const char* p, const char* end, char c) { return p + 1 != end && p[1] == c; }
+// The scans below may read past the end of the text: the input's zero
+// padding ends every run of letters, digits or blanks, and matches no
+// character a token is made of.
 
 // The closing keywords, in the order the slash rule tries them.
 struct ClosingKeyword {
@@ -273,15 +230,14 @@ const ClosingKeyword closingKeywords[] = {
 // After a slash: the end of the closing keyword there, when one is there
 // with a follower the slash rule accepts (a line end, a blank, ";" or
 // "?>", which stays); null for a division.
-const char* closingKeywordEnd(const char* p, const char* end, int& type)
+const char* closingKeywordEnd(const char* p, int& type)
 {
     for (const ClosingKeyword& k : closingKeywords) {
-        if (static_cast<size_t>(end - p) <= k.length ||
-            std::char_traits<char>::compare(p, k.word, k.length) != 0)
+        if (std::char_traits<char>::compare(p, k.word, k.length) != 0)
             continue;
         const char* q = p + k.length;
         char c = *q;
-        if (c == '\n' || c == '\r' || c == ' ' || c == ';' || (c == '?' && nextIs(q, end, '>'))) {
+        if (c == '\n' || c == '\r' || c == ' ' || c == ';' || (c == '?' && q[1] == '>')) {
             type = k.type;
             return q;
         }
@@ -292,27 +248,21 @@ const char* closingKeywordEnd(const char* p, const char* end, int& type)
 // The number rule's tokens that need no trial: decimal integers, and reals
 // of digits, "." and digits with neither exponent nor suffix. Null for any
 // other (an octal, binary or hexadecimal number, a suffix, an exponent).
-const char* numberEnd(const char* p, const char* end, int& type)
+inline const char* numberEnd(const char* p, int& type)
 {
     const char* q = p;
-    while (q != end && isDigit(*q))
+    while (isDigit(*q))
         ++q;
-    if (q == end) {
-        type = VT::INTEGER;
-        return *p == '0' && q - p > 1 ? nullptr : q;
-    }
-    if (*q == '.' && q + 1 != end && isDigit(q[1])) {
+    if (*q == '.' && isDigit(q[1])) {
         // the fraction alternative, tried before any integer
         const char* r = q + 1;
-        while (r != end && isDigit(*r))
+        while (isDigit(*r))
             ++r;
-        if (r != end) {
-            switch (*r) {
-            case 'e': case 'E': case 'f': case 'F': case 'r': case 'R':
-                return nullptr;
-            default:
-                break;
-            }
+        switch (*r) {
+        case 'e': case 'E': case 'f': case 'F': case 'r': case 'R':
+            return nullptr;
+        default:
+            break;
         }
         type = VT::REAL_LITERAL;
         return r;
@@ -330,178 +280,286 @@ const char* numberEnd(const char* p, const char* end, int& type)
     return q;
 }
 
-}  // namespace
-
-// Everything but names, line ends and strings, from p (not the end), with
-// no tab inside: the token's end and type, or null for nextToken's.
-const char* BufferLexer::scanRest(const char* p, const char* end, int& column, int& type) const
+// The operators and the other tokens of punctuation from p, which holds
+// kind: the token's end and type, or null for nextToken's.
+inline const char* operatorEnd(const char* p, CharKind kind, int& type)
 {
-    unsigned char c = at(p);
     const char* q = p + 1;
-    switch (chars.kind[c]) {
-    case kDigit:
-        q = numberEnd(p, end, type);
-        break;
+    switch (kind) {
     case kSingle:
-        type = chars.single[c];
-        break;
+        type = chars.single[at(p)];
+        return q;
     case kDot:
-        if (nextIs(p, end, '.')) {
+        if (*q == '.') {
             type = VT::DOTDOT;
-            ++q;
-        } else if (q != end && isDigit(*q)) {
+            return q + 1;
+        }
+        if (isDigit(*q))
             return nullptr;  // a real such as ".5"
-        } else {
-            type = VT::DOT;
-        }
-        break;
+        type = VT::DOT;
+        return q;
     case kMinus:
-        type = nextIs(p, end, '-') ? (++q, VT::MINMIN) : VT::MINUS;
-        break;
-    case kColon:
-        type = nextIs(p, end, '=') ? (++q, VT::EQIF) : VT::COLON;
-        break;
-    case kGreater:
-        if (nextIs(p, end, '>'))
-            type = (++q, VT::SHIFT_RIGHT);
-        else if (nextIs(p, end, '='))
-            type = (++q, VT::GREAT_EQUAL);
-        else
-            type = VT::GREATER;
-        break;
-    case kLess:
-        if (q == end) {
-            type = VT::LESSER;
-            break;
+        if (*q == '-') {
+            type = VT::MINMIN;
+            return q + 1;
         }
+        type = VT::MINUS;
+        return q;
+    case kColon:
+        if (*q == '=') {
+            type = VT::EQIF;
+            return q + 1;
+        }
+        type = VT::COLON;
+        return q;
+    case kGreater:
+        if (*q == '>' || *q == '=') {
+            type = *q == '>' ? VT::SHIFT_RIGHT : VT::GREAT_EQUAL;
+            return q + 1;
+        }
+        type = VT::GREATER;
+        return q;
+    case kLess:
         switch (*q) {
-        case '<': type = (++q, VT::SHIFT_LEFT); break;
-        case '>': type = (++q, VT::PASDIFF); break;
-        case '=': type = (++q, VT::LESS_EQUAL); break;
-        case '?': type = (++q, VT::OPENVEL); break;
+        case '<': type = VT::SHIFT_LEFT; return q + 1;
+        case '>': type = VT::PASDIFF; return q + 1;
+        case '=': type = VT::LESS_EQUAL; return q + 1;
+        case '?': type = VT::OPENVEL; return q + 1;
         case '/':
             // a closing tag: "</", a name, ">"; anything less is the
             // rule's error
             ++q;
-            if (q == end || !chars.letter[at(q)])
+            if (!chars.letter[at(q)])
                 return nullptr;
-            while (q != end && chars.name[at(q)])
+            while (chars.name[at(q)])
                 ++q;
-            if (q == end || *q != '>')
+            if (*q != '>')
                 return nullptr;
-            ++q;
             type = VT::XCLOSE;
-            break;
+            return q + 1;
         default:
-            if (chars.letter[at(q)]) {
-                while (q != end && chars.name[at(q)])
-                    ++q;
-                type = VT::XOPEN;
-            } else {
+            if (!chars.letter[at(q)]) {
                 type = VT::LESSER;
+                return q;
             }
-            break;
+            while (chars.name[at(q)])
+                ++q;
+            type = VT::XOPEN;
+            return q;
         }
-        break;
     case kQuestion:
-        type = nextIs(p, end, '>') ? (++q, VT::CLOSEVEL) : VT::QUESTION;
-        break;
+        if (*q == '>') {
+            type = VT::CLOSEVEL;
+            return q + 1;
+        }
+        type = VT::QUESTION;
+        return q;
     case kCurly:
-        if (nextIs(p, end, '|'))
+        if (*q == '|')
             return nullptr;  // a page text block
         type = VT::LEFTCURLY;
-        break;
+        return q;
     case kTilde:
-        if (nextIs(p, end, '~'))
+        if (*q == '~')
             return nullptr;  // a native code block
         type = VT::NOT_BIN;
-        break;
+        return q;
     case kBang:
-        if (!nextIs(p, end, '='))
+        if (*q != '=')
             return nullptr;  // the rule's error
-        type = (++q, VT::NOT_EQUAL);
-        break;
+        type = VT::NOT_EQUAL;
+        return q + 1;
     case kSlash:
-        if (nextIs(p, end, '/') || nextIs(p, end, '*'))
+        if (*q == '/' || *q == '*')
             return nullptr;  // a comment
-        if (const char* k = closingKeywordEnd(q, end, type))
-            q = k;
-        else
-            type = VT::DIV;
-        break;
+        if (const char* k = closingKeywordEnd(q, type))
+            return k;
+        type = VT::DIV;
+        return q;
     default:
         return nullptr;
     }
-    if (q)
-        column += static_cast<int>(q - p);
-    return q;
 }
 
-bool BufferLexer::quickToken(QuickToken& token)
+// A name's first 16 characters as two words, zero after its end, for the
+// keyword table: read straight off the padded buffer, or copied when the
+// name may lie anywhere.
+struct NameWords {
+    unsigned long long word[2];
+};
+
+struct NameMasks {
+    unsigned long long mask[17][2];
+    NameMasks()
+    {
+        for (unsigned int n = 0; n <= 16; ++n) {
+            unsigned char bytes[16] = {};
+            for (unsigned int i = 0; i < n; ++i)
+                bytes[i] = 0xFF;
+            std::memcpy(&mask[n][0], bytes, 8);
+            std::memcpy(&mask[n][1], bytes + 8, 8);
+        }
+    }
+};
+const NameMasks nameMasks;
+
+inline NameWords padded(const char* s, unsigned int n)
 {
+    NameWords w;
+    std::memcpy(&w.word[0], s, 8);
+    std::memcpy(&w.word[1], s + 8, 8);
+    w.word[0] &= nameMasks.mask[n][0];
+    w.word[1] &= nameMasks.mask[n][1];
+    return w;
+}
+
+NameWords copied(const char* s, unsigned int n)
+{
+    char bytes[16] = {};
+    std::memcpy(bytes, s, n < 16 ? n : 16);
+    NameWords w;
+    std::memcpy(&w.word[0], bytes, 8);
+    std::memcpy(&w.word[1], bytes + 8, 8);
+    return w;
+}
+
+inline size_t keywordSlot(const NameWords& w, unsigned int n, size_t mask)
+{
+    unsigned long long h = (w.word[0] ^ (w.word[1] << 1) ^ n) * 0x9E3779B97F4A7C15ull;
+    return static_cast<size_t>(h >> 40) & mask;
+}
+
+}  // namespace
+
+void BufferLexer::buildKeywords() const
+{
+    // A table at most an eighth full: a name that is no keyword mostly
+    // meets an empty slot at once.
+    size_t size = 64;
+    while (size < literals.size() * 8)
+        size *= 2;
+    keywords_.assign(size, Keyword{{0, 0}, nullptr, 0, 0});
+    for (const auto& entry : literals) {
+        if (entry.first.empty())
+            continue;
+        unsigned int n = static_cast<unsigned int>(entry.first.size());
+        NameWords w = copied(entry.first.data(), n);
+        size_t i = keywordSlot(w, n, size - 1);
+        while (keywords_[i].type != 0)
+            i = (i + 1) & (size - 1);
+        keywords_[i] = Keyword{{w.word[0], w.word[1]}, entry.first.data(), n, entry.second};
+    }
+    keywordCount_ = literals.size();
+}
+
+int BufferLexer::keyword(const char* s, unsigned int n, int type) const
+{
+    if (keywordCount_ != literals.size() || keywords_.empty())
+        buildKeywords();
+    if (n == 0)
+        return type;
+    NameWords w = copied(s, n);
+    const size_t mask = keywords_.size() - 1;
+    for (size_t i = keywordSlot(w, n, mask); keywords_[i].type != 0; i = (i + 1) & mask) {
+        const Keyword& k = keywords_[i];
+        if (k.length == n && std::char_traits<char>::compare(k.name, s, n) == 0)
+            return k.type;
+    }
+    return type;
+}
+
+size_t BufferLexer::quickTokens(QuickToken* out, size_t max)
+{
+    if (!caseSensitive)
+        return 0;
+    if (keywordCount_ != literals.size() || keywords_.empty())
+        buildKeywords();
+    const size_t keywordMask = keywords_.size() - 1;
+    const Keyword* const keywords = keywords_.data();
     const char* p = input_->position();
     const char* const end = input_->end();
     int column = state_->column;
-    // the blanks before it, which the blank rule would skip one by one
-    for (; p != end; ++p) {
-        if (*p == ' ' || *p == '\f')
-            ++column;
-        else if (*p == '\t')
-            column = ((column - 1) / tabsize + 1) * tabsize + 1;
-        else
+    int line = state_->line;
+    size_t n = 0;
+    for (; n < max; ++n) {
+        // the blanks before it, which the blank rule would skip one by one
+        for (;; ++p) {
+            if (*p == ' ' || *p == '\f')
+                ++column;
+            else if (*p == '\t')
+                column = tabStop(column, tabsize);
+            else
+                break;
+        }
+        if (p == end)
             break;
+        unsigned char c = at(p);
+        const char* q = p + 1;
+        int type;
+        CharKind kind = chars.kind[c];
+        if (kind == kLetter) {
+            // the name rule, and its keyword if it is one
+            while (chars.name[at(q)])
+                ++q;
+            unsigned int length = static_cast<unsigned int>(q - p);
+            type = VT::ID;
+            if (length <= 16) {
+                NameWords w = padded(p, length);
+                for (size_t i = keywordSlot(w, length, keywordMask); keywords[i].type != 0;
+                     i = (i + 1) & keywordMask) {
+                    if (keywords[i].word[0] == w.word[0] && keywords[i].word[1] == w.word[1] &&
+                        keywords[i].length == length) {
+                        type = keywords[i].type;
+                        break;
+                    }
+                }
+            } else {
+                type = keyword(p, length, VT::ID);
+            }
+        } else if (kind == kLineEnd) {
+            // the line end rule
+            if (c == '\r' && *q == '\n')
+                ++q;
+            out[n] = QuickToken{VT::EOL, line, column, static_cast<unsigned int>(q - p), p};
+            ++line;
+            column = 1;
+            p = q;
+            continue;
+        } else if (kind == kQuote) {
+            // a string without escapes; any other goes to its rule
+            int after = column + 1;
+            for (;; ++q) {
+                unsigned char d = at(q);
+                if (d == c)
+                    break;
+                if (d == '\\' || d == '\n' || d == '\r' || (d == 0 && q == end))
+                    goto stop;
+                after = d == '\t' ? tabStop(after, tabsize) : after + 1;
+            }
+            ++q;
+            out[n] = QuickToken{VT::STRING_LITERAL, line, column,
+                                static_cast<unsigned int>(q - p), p};
+            column = after + 1;
+            p = q;
+            continue;
+        } else if (kind == kDigit) {
+            q = numberEnd(p, type);
+            if (!q)
+                break;
+        } else {
+            q = operatorEnd(p, kind, type);
+            if (!q)
+                break;
+        }
+        out[n] = QuickToken{type, line, column, static_cast<unsigned int>(q - p), p};
+        column += static_cast<int>(q - p);
+        p = q;
     }
+stop:
     input_->moveTo(p);
     state_->column = column;
-    if (p == end || !caseSensitive)
-        return false;
-    token.line = state_->line;
-    token.column = column;
-    token.text = p;
-    unsigned char c = at(p);
-    const char* q = p + 1;
-    switch (chars.kind[c]) {
-    case kLetter:
-        // the name rule, and its keyword if it is one
-        while (q != end && chars.name[at(q)])
-            ++q;
-        token.type = keyword(p, static_cast<unsigned int>(q - p), VT::ID);
-        column += static_cast<int>(q - p);
-        break;
-    case kLineEnd:
-        if (c == '\r' && q != end && *q == '\n')
-            ++q;
-        token.type = VT::EOL;
-        state_->line++;
-        column = 1;
-        break;
-    case kQuote:
-        // a string without escapes; any other goes to its rule
-        ++column;
-        for (;; ++q) {
-            if (q == end)
-                return false;
-            unsigned char d = at(q);
-            if (d == c)
-                break;
-            if (d == '\\' || d == '\n' || d == '\r')
-                return false;
-            column = d == '\t' ? ((column - 1) / tabsize + 1) * tabsize + 1 : column + 1;
-        }
-        ++q;
-        ++column;
-        token.type = VT::STRING_LITERAL;
-        break;
-    default:
-        q = scanRest(p, end, column, token.type);
-        if (!q)
-            return false;
-        break;
-    }
-    token.length = static_cast<unsigned int>(q - p);
-    input_->moveTo(q);
-    state_->column = column;
-    return true;
+    state_->line = line;
+    return n;
 }
 
 void BufferLexer::match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b)
@@ -520,55 +578,4 @@ void BufferLexer::mismatch(int la, int c, bool inverted)
 void BufferLexer::mismatchRange(int la, int c1, int c2)
 {
     throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c1, c2, false, this);
-}
-
-namespace {
-
-// A keyword's slot: by length and first and last characters, which keep the
-// keywords apart well enough.
-inline size_t keywordSlot(const char* s, unsigned int n, size_t mask)
-{
-    return (at(s) * 7u + at(s + n - 1) * 31u + n * 131u) & mask;
-}
-
-}  // namespace
-
-void BufferLexer::buildKeywords() const
-{
-    // A table at most an eighth full: a name that is no keyword mostly
-    // meets an empty slot at once.
-    size_t size = 64;
-    while (size < literals.size() * 8)
-        size *= 2;
-    keywords_.assign(size, Keyword{nullptr, 0, 0});
-    for (const auto& entry : literals) {
-        if (entry.first.empty())
-            continue;
-        unsigned int n = static_cast<unsigned int>(entry.first.size());
-        size_t i = keywordSlot(entry.first.data(), n, size - 1);
-        while (keywords_[i].type != 0)
-            i = (i + 1) & (size - 1);
-        keywords_[i] = Keyword{entry.first.data(), n, entry.second};
-    }
-    keywordCount_ = literals.size();
-}
-
-int BufferLexer::keyword(const char* s, unsigned int n, int type) const
-{
-    if (keywordCount_ != literals.size() || keywords_.empty())
-        buildKeywords();
-    if (n == 0)
-        return type;
-    const size_t mask = keywords_.size() - 1;
-    for (size_t i = keywordSlot(s, n, mask); keywords_[i].type != 0; i = (i + 1) & mask) {
-        const Keyword& k = keywords_[i];
-        if (k.length != n)
-            continue;
-        unsigned int j = 0;
-        while (j < n && k.name[j] == s[j])
-            ++j;
-        if (j == n)
-            return k.type;
-    }
-    return type;
 }

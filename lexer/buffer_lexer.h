@@ -2,7 +2,7 @@
 // the generated lexer reads it through BufferLexer, its base class: look-ahead
 // and consume work on the buffer directly, and tokens come from a pool owned
 // by the lexer, so a token costs no heap allocation of its own. Most tokens
-// are read by a direct path that makes no token object at all (quickToken):
+// are read by a direct path that makes no token object at all (quickTokens):
 // the parser's queue keeps their type, position and text in the buffer, and
 // asks for a token object only when the parser wants one.
 #ifndef VELP_LEXER_BUFFER_LEXER_H
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <antlr/CharScanner.hpp>
+#include <antlr/CommonToken.hpp>
 #include <antlr/InputBuffer.hpp>
 #include <antlr/LexerSharedInputState.hpp>
 #include <antlr/MismatchedCharException.hpp>
@@ -23,7 +24,15 @@
 // whatever in the runtime reaches the input through the shared state.
 class MemoryInput : public ANTLR_USE_NAMESPACE(antlr)InputBuffer {
 public:
-    explicit MemoryInput(std::string text) : text_(std::move(text)) { reset(); }
+    // Zero bytes after the end, so that a scan may look a little past it:
+    // a zero ends every name, blank and number run, and a 16-byte read
+    // from inside the text stays inside the buffer.
+    static constexpr size_t kPadding = 16;
+
+    explicit MemoryInput(std::string text) : text_(std::move(text)), size_(text_.size()) {
+        text_.append(kPadding, '\0');
+        reset();
+    }
     // Everything the buffer delivers, until its end.
     static std::unique_ptr<MemoryInput> drain(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input);
 
@@ -66,6 +75,7 @@ public:
 
 private:
     std::string text_;
+    size_t size_;  // without the padding
     const char* begin_ = nullptr;
     const char* pos_ = nullptr;
     const char* end_ = nullptr;
@@ -93,7 +103,40 @@ protected:
     ~QuickTokenHolder() = default;
 };
 
-class PoolToken;
+// A token of the pool, made ready for its next use. Its text stays a view
+// of the buffer until something asks for it: most tokens' texts are never
+// read. The pool makes the text a string of the token's own before the
+// buffer can go (settle). The generated rules then set the text they
+// collected, which is empty since the lexer collects none: that one setting
+// is skipped.
+class PoolToken final : public ANTLR_USE_NAMESPACE(antlr)CommonToken {
+public:
+    void reuse(int type, int line, int column, const char* from, size_t n) {
+        setType(type);
+        this->line = line;
+        col = column;
+        from_ = from;
+        length_ = n;
+        viewPending_ = true;
+        collectedTextPending_ = true;
+    }
+    void setText(const std::string& s) override;
+    // Read once, as a rule: the text goes straight from the buffer to the
+    // caller, without a copy kept in the token.
+    std::string getText() const override {
+        if (viewPending_)
+            return std::string(from_, length_);
+        return text;
+    }
+    std::string toString() const override;
+    void settle() const;
+
+private:
+    const char* from_ = nullptr;
+    size_t length_ = 0;
+    bool viewPending_ = false;
+    bool collectedTextPending_ = false;
+};
 
 // Tokens for one lexer, reused in turn: a token is handed out again once
 // nothing but the pool holds it, and replaced by a fresh one while something
@@ -108,7 +151,16 @@ public:
     // A token of that type and position whose text is the n characters at
     // text.
     ANTLR_USE_NAMESPACE(antlr)RefToken take(int type, int line, int column, const char* text,
-                                            size_t n);
+                                            size_t n) {
+        Slot& slot = slots_[next_];
+        next_ = (next_ + 1) & (kSlots - 1);
+        // held by the pool alone (its count and its handle), or left to
+        // its holders
+        if (slot.ref->count != 2)
+            replace(slot);
+        slot.token->reuse(type, line, column, text, n);
+        return slot.handle;
+    }
     // Every pooled token's text copied out of the input, which may go.
     void settle();
 
@@ -157,12 +209,13 @@ public:
     // The rest of a name consumed in one go (none of its characters is a
     // tab).
     VELP_INLINE void consumeNameRest() { state_->column += input_->skipNameCharacters(); }
-    // The next token, read here straight off the buffer just as its rule
-    // would read it, for the frequent kinds (names and keywords, line ends,
-    // operators, plain numbers and reals, strings without escapes): false,
-    // with only the blanks before it passed, for any other, which
-    // nextToken then reads (errors included).
-    bool quickToken(QuickToken& token);
+    // The next tokens, read here straight off the buffer just as their
+    // rules would read them, for the frequent kinds (names and keywords,
+    // line ends, operators, plain numbers and reals, strings without
+    // escapes): at most max of them, into out. Stops before a token of any
+    // other kind, with only the blanks before it passed: nextToken reads
+    // that one (errors included). Returns how many it read.
+    size_t quickTokens(QuickToken* out, size_t max);
     // The token object for a quick token, from the pool.
     ANTLR_USE_NAMESPACE(antlr)RefToken tokenFor(const QuickToken& token) {
         return pool_.take(token.type, token.line, token.column, token.text, token.length);
@@ -236,7 +289,6 @@ private:
     }
     int keyword(const char* s, unsigned int n, int type) const;
     void buildKeywords() const;
-    const char* scanRest(const char* p, const char* end, int& column, int& type) const;
 
     MemoryInput* input_ = nullptr;
     unsigned int tokenStart_ = 0;
@@ -249,6 +301,7 @@ private:
     // addressing, mostly empty, so that a name that is no keyword stops at
     // once), built from the generated one on first use.
     struct Keyword {
+        unsigned long long word[2];  // the first 16 characters, zero after the end
         const char* name;
         unsigned int length;
         int type;

@@ -156,8 +156,9 @@ static bool isIndexable(int type)
 void finishIndex(const std::string& bound)
 {
     // Texts too take "[i]": the brace form is gone from PHP 8.
-    indexText = "[" + bound + "]";
-    codeBuffer += indexText;
+    codeBuffer += '[';
+    codeBuffer += bound;
+    codeBuffer += ']';
     int container = sliceContainerType;
     if (elementsAreArrays)
         currentType = typeArray;

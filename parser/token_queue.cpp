@@ -1,5 +1,7 @@
 #include "parser/token_queue.h"
 
+#include <cstring>
+
 #include <antlr/ParserSharedInputState.hpp>
 #include <antlr/RecognitionException.hpp>
 #include <antlr/TokenStreamRecognitionException.hpp>
@@ -28,17 +30,25 @@ private:
 
 void TokenQueue::fill(size_t at)
 {
-    while (entries_.size() <= at) {
-        entries_.emplace_back();
-        Entry& entry = entries_.back();
-        // most tokens are made without the lexer's dispatch, and without a
-        // token object
-        if (lexer_ && lexer_->quickToken(entry.quick))
-            continue;
+    while (size_ <= at) {
+        if (quick_.size() < size_ + kBatch) {
+            quick_.resize(size_ + 2 * kBatch);
+            objects_.resize(size_ + 2 * kBatch);
+        }
+        // Most tokens are read in batches by the lexer's direct path,
+        // without its dispatch and without token objects. It reads no
+        // token that can fail: lexical errors still come when the parser
+        // reaches them.
+        if (lexer_) {
+            size_t n = lexer_->quickTokens(&quick_[size_], kBatch);
+            size_ += n;
+            if (n != 0)
+                continue;
+        }
+        RefToken token;
         try {
-            entry.token = source_->nextToken();
+            token = source_->nextToken();
         } catch (ANTLR_USE_NAMESPACE(antlr)TokenStreamRecognitionException& ex) {
-            entries_.pop_back();
             // A syntactic predicate catches recognition errors only: a
             // lexical error met while it guesses would leave the parser
             // guessing for good, and every handler would pass it on. For
@@ -48,36 +58,52 @@ void TokenQueue::fill(size_t at)
                 throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
                     ex.getMessage(), ex.getFilename(), ex.getLine(), ex.getColumn());
             throw;
-        } catch (...) {
-            entries_.pop_back();
-            throw;
         }
-        entry.quick.type = entry.token->getType();
+        quick_[size_].type = token->getType();
+        objects_[size_] = token;
+        ++size_;
     }
 }
 
-void TokenQueue::materialize(Entry& entry)
+void TokenQueue::materialize(size_t at)
 {
-    entry.token = lexer_->tokenFor(entry.quick);
+    objects_[at] = lexer_->tokenFor(quick_[at]);
 }
 
-void TokenQueue::release(Entry& entry)
+void TokenQueue::release(size_t at)
 {
-    entry.token = RefToken();
+    objects_[at] = RefToken();
 }
 
 void TokenQueue::inputChanging()
 {
     // the quick tokens held (ahead, or behind a mark) view the old buffer:
     // their token objects take their texts before it goes
-    for (Entry& entry : entries_)
-        if (!entry.token)
-            materialize(entry);
+    for (size_t i = 0; i < size_; ++i)
+        if (!objects_[i])
+            materialize(i);
 }
 
 void TokenQueue::compact()
 {
-    entries_.erase(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(head_));
+    // the consumed tokens go (let go already, unless a mark held them)
+    for (size_t i = 0; i < head_ && i < size_; ++i)
+        objects_[i] = RefToken();
+    if (head_ >= size_) {
+        // (consumed without a look: those still to be read are passed)
+        head_ -= size_;
+        size_ = 0;
+        return;
+    }
+    size_t kept = size_ - head_;
+    std::memmove(quick_.data(), quick_.data() + head_, kept * sizeof(QuickToken));
+    for (size_t i = 0; i < kept; ++i) {
+        if (objects_[head_ + i]) {
+            objects_[i] = objects_[head_ + i];
+            objects_[head_ + i] = RefToken();
+        }
+    }
+    size_ = kept;
     head_ = 0;
 }
 

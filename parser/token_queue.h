@@ -35,32 +35,29 @@ public:
 
     VELP_INLINE int type(unsigned int i) {
         size_t at = head_ + i - 1;
-        if (at >= entries_.size())
+        if (at >= size_)
             fill(at);
-        return entries_[at].quick.type;
+        return quick_[at].type;
     }
     // The token object, made when first asked for: the same one for as long
     // as the queue holds the token.
     VELP_INLINE const ANTLR_USE_NAMESPACE(antlr)RefToken& token(unsigned int i) {
         size_t at = head_ + i - 1;
-        if (at >= entries_.size())
+        if (at >= size_)
             fill(at);
-        Entry& entry = entries_[at];
-        if (!entry.token)
-            materialize(entry);
-        return entry.token;
+        if (!objects_[at])
+            materialize(at);
+        return objects_[at];
     }
     // A consumed token is let go at once unless a mark may come back to
     // it, so the lexer's pool can hand it out again.
     VELP_INLINE void consume() {
         if (marks_ == 0) {
-            if (head_ < entries_.size() && entries_[head_].token)
-                release(entries_[head_]);
-            if (head_ + 1 >= kCompactAt) {
-                ++head_;
+            if (head_ < size_ && objects_[head_])
+                release(head_);
+            if (++head_ >= kCompactAt)
                 compact();
-                return;
-            }
+            return;
         }
         ++head_;
     }
@@ -75,24 +72,24 @@ public:
     }
 
 private:
-    // A token ahead: its type, position and text in the lexer's buffer, and
-    // its token object once there is one (from the start for the tokens
-    // nextToken makes).
-    struct Entry {
-        QuickToken quick;
-        ANTLR_USE_NAMESPACE(antlr)RefToken token;
-    };
+    // The tokens ahead (and behind a mark), size_ of them: each one's type,
+    // position and text in the lexer's buffer, and its token object once
+    // there is one (from the start for the tokens nextToken makes). Both
+    // arrays are longer than size_ by room for one batch of the lexer.
     static constexpr size_t kCompactAt = 32;
+    static constexpr size_t kBatch = 16;
     void fill(size_t at);
     void compact();
-    void materialize(Entry& entry);
-    void release(Entry& entry);
+    void materialize(size_t at);
+    void release(size_t at);
     void inputChanging() override;
 
     ANTLR_USE_NAMESPACE(antlr)TokenStream* source_;
     BufferLexer* lexer_;  // the source, when it is the buffer lexer
     const int* guessing_ = nullptr;
-    std::vector<Entry> entries_;
+    std::vector<QuickToken> quick_;
+    std::vector<ANTLR_USE_NAMESPACE(antlr)RefToken> objects_;
+    size_t size_ = 0;
     size_t head_ = 0;
     unsigned int marks_ = 0;
 };

@@ -268,8 +268,10 @@ MethodTable::MethodTable() : found(-1) {
         ++functions;
     globalFunctionCount = functions;
     for (int i = 0; i < globalFunctionCount; ++i) {
-        std::string::size_type length = std::char_traits<char>::length(globalFunctionRow(i).name);
-        functionsOfLength[std::min<std::string::size_type>(length, lengthBuckets - 1)].push_back(i);
+        const char* rowName = globalFunctionRow(i).name;
+        std::string::size_type length = std::char_traits<char>::length(rowName);
+        functionsOfLength[std::min<std::string::size_type>(length, lengthBuckets - 1)].push_back(
+            NamedRow{i, static_cast<unsigned char>(rowName[0])});
     }
 }
 
@@ -309,9 +311,17 @@ int MethodTable::findDictMethod(const std::string& name) {
 }
 
 int MethodTable::findGlobalFunction(const std::string& name) {
-    for (int i : functionsOfLength[std::min<std::string::size_type>(name.size(), lengthBuckets - 1)]) {
-        if (equalsIgnoreCase(name, globalFunctionRow(i).name)) {
-            found = i;
+    // The first byte as equalsIgnoreCase compares it: folded when the
+    // name's byte is 32..127.
+    const bool empty = name.empty();
+    const unsigned char first = empty ? 0 : static_cast<unsigned char>(name[0]);
+    const bool fold = first >= 32 && first <= 127;
+    const int key = fold ? first | 0x20 : first;
+    for (const NamedRow& entry :
+         functionsOfLength[std::min<std::string::size_type>(name.size(), lengthBuckets - 1)]) {
+        if (!empty && (fold ? entry.first | 0x20 : entry.first) != key) continue;
+        if (equalsIgnoreCase(name, globalFunctionRow(entry.row).name)) {
+            found = entry.row;
             return 1;
         }
     }

@@ -50,8 +50,13 @@ private:
     // Global-function rows by the length of their name (the last bucket
     // holds every longer one), in table order: a call's name is compared
     // with the few of its own length.
+    // Each row with the first byte of its name, compared before the rest.
     static constexpr int lengthBuckets = 32;
-    std::vector<int> functionsOfLength[lengthBuckets];
+    struct NamedRow {
+        int row;
+        unsigned char first;
+    };
+    std::vector<NamedRow> functionsOfLength[lengthBuckets];
 
     int searchReceiver(const std::string& name, int type);
     int checkRowArguments(const BuiltinEntry& row, int positions);

@@ -98,17 +98,19 @@ void ClassRecord::addMethod(FunctionRecord* record) {
 void ClassTable::updateIndex() const {
     if (indexed > size() || (indexed > 0 && ((*this)[0] != firstIndexed ||
                                              (*this)[indexed - 1] != lastIndexed))) {
-        byName.clear();
-        byTail.clear();
+        byKey.clear();
         indexed = 0;
     }
     for (; indexed < size(); ++indexed) {
         const ClassRecord* record = (*this)[indexed];
         int i = static_cast<int>(indexed);
-        byName.emplace(record->name, i);
+        Named& named = byKey[record->name];
+        if (named.exact < 0) named.exact = i;
         for (size_t dot = record->name.find('.'); dot != std::string::npos;
-             dot = record->name.find('.', dot + 1))
-            byTail.emplace(record->name.substr(dot + 1), i);
+             dot = record->name.find('.', dot + 1)) {
+            Named& tail = byKey[record->name.substr(dot + 1)];
+            if (tail.tail < 0) tail.tail = i;
+        }
     }
     firstIndexed = empty() ? nullptr : front();
     lastIndexed = empty() ? nullptr : back();
@@ -118,10 +120,9 @@ void ClassTable::updateIndex() const {
 // and the name.
 int ClassTable::indexOf(const std::string& className) const {
     updateIndex();
-    auto exact = byName.find(className);
-    if (exact != byName.end()) return exact->second;
-    auto tail = byTail.find(className);
-    return tail == byTail.end() ? -1 : tail->second;
+    auto named = byKey.find(className);
+    if (named == byKey.end()) return -1;
+    return named->second.exact >= 0 ? named->second.exact : named->second.tail;
 }
 
 void ClassTable::checkAmbiguous(int i) const {

@@ -38,9 +38,13 @@ private:
     // The classes by name and by each dotted tail of their names ("b" and
     // "a.b" of "x.a.b"), the first of each: every identifier of a program
     // is looked up here. Brought up to date on use; started again when the
-    // list no longer begins and ends with the records it indexed.
-    mutable std::unordered_map<std::string, int> byName;
-    mutable std::unordered_map<std::string, int> byTail;
+    // list no longer begins and ends with the records it indexed. One key
+    // holds both, so that a name that is no class is hashed once.
+    struct Named {
+        int exact = -1;  // the first class of that name
+        int tail = -1;   // the first class whose name ends with "." and it
+    };
+    mutable std::unordered_map<std::string, Named> byKey;
     mutable size_t indexed = 0;
     mutable const ClassRecord* firstIndexed = nullptr;
     mutable const ClassRecord* lastIndexed = nullptr;

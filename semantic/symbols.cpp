@@ -201,27 +201,61 @@ bool FunctionRecord::matchSignature(FunctionRecord& other) {
 
 namespace {
 
-// FNV-1a over the name, exactly or with each byte or-ed with 0x20, the
-// key under which equalsIgnoreCaseBytes sees two names as equal.
-uint32_t hashName(const std::string& name, bool folded) {
-    uint32_t h = 2166136261u;
-    const unsigned char mask = folded ? 0x20 : 0;
-    for (char c : name) h = (h ^ (static_cast<unsigned char>(c) | mask)) * 16777619u;
-    return h;
+// Names are read a word at a time: a search hashes the whole name and
+// compares it once more with the symbol it finds.
+uint64_t load64(const char* p) {
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
 }
 
-// Compared here byte by byte: names are short, and a hash match is almost
-// always the name itself.
+uint64_t load32(const char* p) {
+    uint32_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The bytes of a name of at most eight in one word, each byte read at
+// least once: two names of one length give one word only when they are
+// the same bytes.
+uint64_t shortWord(const char* p, size_t n) {
+    if (n >= 4) return load32(p) | (load32(p + n - 4) << 32);
+    if (n == 0) return 0;
+    return uint64_t(static_cast<unsigned char>(p[0])) |
+           uint64_t(static_cast<unsigned char>(p[n / 2])) << 8 |
+           uint64_t(static_cast<unsigned char>(p[n - 1])) << 16;
+}
+
+// Or-ed into every byte: the key under which equalsIgnoreCaseBytes sees
+// two names as equal.
+constexpr uint64_t foldMask = 0x2020202020202020ull;
+
+// The hash of the name with its case folded.
+uint32_t hashName(const std::string& name) {
+    const char* p = name.data();
+    size_t n = name.size();
+    uint64_t h = static_cast<uint64_t>(n) * 0x9e3779b97f4a7c15ull;
+    for (; n > 8; p += 8, n -= 8) {
+        h = (h ^ (load64(p) | foldMask)) * 0xff51afd7ed558ccdull;
+        h ^= h >> 29;
+    }
+    h = (h ^ (shortWord(p, n) | foldMask)) * 0xff51afd7ed558ccdull;
+    // The slot is chosen by the low bits: every byte must reach them.
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ull;
+    return static_cast<uint32_t>(h ^ (h >> 33));
+}
+
+// Exact, or with each byte folded as equalsIgnoreCaseBytes folds it.
 bool sameName(const std::string& a, const std::string& b, bool folded) {
-    const size_t size = a.size();
-    if (size != b.size()) return false;
+    size_t n = a.size();
+    if (n != b.size()) return false;
+    const uint64_t mask = folded ? foldMask : 0;
     const char* x = a.data();
     const char* y = b.data();
-    const unsigned char mask = folded ? 0x20 : 0;
-    for (size_t i = 0; i < size; ++i)
-        if ((static_cast<unsigned char>(x[i]) | mask) != (static_cast<unsigned char>(y[i]) | mask))
-            return false;
-    return true;
+    for (; n > 8; x += 8, y += 8, n -= 8)
+        if ((load64(x) | mask) != (load64(y) | mask)) return false;
+    return (shortWord(x, n) | mask) == (shortWord(y, n) | mask);
 }
 
 // A pool of symbol-sized blocks, carved from large aligned chunks and
@@ -343,7 +377,7 @@ void SymbolList::push_back(Symbol* symbol) {
         grow();
         return;
     }
-    place(items.size() - 1, hashName(symbol->name, true));
+    place(items.size() - 1, hashName(symbol->name));
 }
 
 void SymbolList::clear() {
@@ -367,12 +401,12 @@ void SymbolList::grow() {
     slots.assign(size, Slot{0, 0});
     used = 0;
     for (size_t i = 0; i < items.size(); ++i)
-        if (items[i]) place(i, hashName(items[i]->name, true));
+        if (items[i]) place(i, hashName(items[i]->name));
 }
 
 int SymbolList::lookup(const std::string& name, bool ignoreCase) const {
     if (slots.empty()) return -1;
-    const uint32_t hash = hashName(name, true);
+    const uint32_t hash = hashName(name);
     const size_t mask = slots.size() - 1;
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         const Slot& slot = slots[at];

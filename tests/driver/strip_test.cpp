@@ -1,11 +1,161 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "driver/strip.h"
 
 namespace {
+
+// The comment rules character by character, a line at a time, as the
+// scanner applied them before it worked on whole texts in blocks: the fast
+// scanner must agree with it on every text.
+namespace reference {
+
+int inComment = 0;
+int openTextBlock = 0;
+
+size_t findEither(const char* line, size_t i, size_t n, char a, char b) {
+    while (i < n && line[i] != a && line[i] != b)
+        ++i;
+    return i;
+}
+
+size_t findSub(const char* line, size_t from, size_t n, const char* pair) {
+    for (size_t i = from; i + 1 < n; ++i)
+        if (line[i] == pair[0] && line[i + 1] == pair[1])
+            return i;
+    return std::string::npos;
+}
+
+bool blank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+bool appendCode(const char* line, size_t n, std::string& out) {
+    size_t i = 0;
+    const size_t start = out.size();
+    if (!openTextBlock) {
+        if (n >= 2 && line[0] == '#') {
+            while (n > 0 && blank(line[n - 1]))
+                --n;
+            out.append(line, n);
+            return true;
+        }
+        if (inComment) {
+            size_t close = n < 2 ? std::string::npos : findSub(line, 0, n, "*/");
+            if (close == std::string::npos)
+                return false;
+            i = close + 2;
+        }
+    }
+    inComment = 0;
+    char quote = 0;
+    while (i < n) {
+        if (openTextBlock == '`') {
+            size_t end = findEither(line, i, n, '`', '`');
+            if (end < n) {
+                ++end;
+                openTextBlock = 0;
+            }
+            out.append(line + i, end - i);
+            i = end;
+            continue;
+        }
+        if (openTextBlock == '~') {
+            size_t end = findSub(line, i, n, "~~");
+            if (end == std::string::npos) {
+                out.append(line + i, n - i);
+                i = n;
+            } else {
+                out.append(line + i, end + 2 - i);
+                i = end + 2;
+                openTextBlock = 0;
+            }
+            continue;
+        }
+        if (quote) {
+            size_t end = findEither(line, i, n, '\\', quote);
+            out.append(line + i, end - i);
+            i = end;
+            if (i >= n)
+                break;
+            out += line[i];
+            ++i;
+            if (line[i - 1] == '\\') {
+                if (i < n) {
+                    out += line[i];
+                    ++i;
+                }
+            } else {
+                quote = 0;
+            }
+            continue;
+        }
+        char c = line[i];
+        if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '`') {
+            openTextBlock = '`';
+        } else if (c == '~' && i + 1 < n && line[i + 1] == '~') {
+            openTextBlock = '~';
+            out += "~~";
+            i += 2;
+            continue;
+        } else if (c == '/' && i + 1 < n) {
+            if (line[i + 1] == '/')
+                break;
+            if (line[i + 1] == '*') {
+                size_t close = findSub(line, i + 1, n, "*/");
+                if (close == std::string::npos) {
+                    inComment = 1;
+                    break;
+                }
+                i = close + 2;
+                continue;
+            }
+        }
+        out += c;
+        ++i;
+    }
+    size_t end = out.size();
+    if (openTextBlock) {
+        while (end > start && (out[end - 1] == '\n' || out[end - 1] == '\r'))
+            --end;
+    } else {
+        while (end > start && blank(out[end - 1]))
+            --end;
+    }
+    out.resize(end);
+    return true;
+}
+
+// The lines of a text as a line reader cuts them, each with its line end.
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t from = 0;
+    while (from < text.size()) {
+        size_t eol = text.find('\n', from);
+        size_t next = eol == std::string::npos ? text.size() : eol + 1;
+        lines.push_back(text.substr(from, next - from));
+        from = next;
+    }
+    return lines;
+}
+
+std::string preparedText(const std::string& text) {
+    inComment = 0;
+    openTextBlock = 0;
+    std::string out;
+    for (const std::string& line : linesOf(text)) {
+        appendCode(line.data(), line.size(), out);
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace reference
 
 struct StripCase {
     const char* name;
@@ -70,6 +220,80 @@ TEST(StripCommentsState, WholeCommentLineLeavesLineUnchanged) {
     EXPECT_EQ(stripComments(inside), "");
     EXPECT_EQ(inside, "  inside  \n");
     EXPECT_EQ(inComment, 1);
+}
+
+using namespace std::string_literals;
+
+// Texts that put every rule at a block boundary or the end of the input.
+const std::string wholeTexts[] = {
+    ""s,
+    "x"s,
+    "#"s,
+    "#x"s,
+    "#\n/* a\n#\n*/ b"s,
+    "a = 1\r\nb = 2 // two\r\n"s,
+    "last line without an end   "s,
+    "nul\0byte \0\n\0\n"s,
+    "print \"a very long text that runs past sixteen bytes // kept\" // cut\n"s,
+    "x = 'quoted \\' text past a block of sixteen' /* gone */ + y\n"s,
+    "t = `a template over\r\n lines // kept   \r\n and its end` // cut\n"s,
+    "~~ native code over   \nlines ~ with a tilde ~~~ after\n"s,
+    "0123456789abcde/* a comment that closes after the block ends */ z\n"s,
+    "0123456789abcdef\"unclosed quote at the end\\"s,
+    "/* opened\n   all comment, longer than sixteen bytes\n*/"s,
+    "/*/ whole */ x\n/*\n"s,
+};
+
+TEST(PreparedText, WholeTextsAgreeWithLineRules) {
+    for (const std::string& text : wholeTexts) {
+        resetCommentState();
+        std::string prepared;
+        appendPreparedText(text.data(), text.size(), prepared);
+        EXPECT_EQ(prepared, reference::preparedText(text)) << "text: " << text;
+        EXPECT_EQ(inComment, reference::inComment) << "text: " << text;
+        EXPECT_EQ(openTextBlock, reference::openTextBlock) << "text: " << text;
+    }
+}
+
+TEST(PreparedText, KeepsLineNumbersAndEnds) {
+    resetCommentState();
+    std::string prepared;
+    const std::string text = "a // x\r\n/* b\nc */ d\n\ne";
+    appendPreparedText(text.data(), text.size(), prepared);
+    EXPECT_EQ(prepared, "a\n\n d\n\ne\n");
+}
+
+// Random texts over the characters the rules look at: the whole-text scan,
+// and the one-line scan a line at a time, against the line rules.
+TEST(PreparedText, RandomTextsAgreeWithLineRules) {
+    const char alphabet[] = "ab #/*\"'`~\\\r\n\t";
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<size_t> pick(0, sizeof alphabet - 1);  // the NUL too
+    std::uniform_int_distribution<size_t> length(0, 160);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text(length(random), ' ');
+        // Every other text mostly plain, so that runs cross whole blocks.
+        for (char& c : text)
+            c = round % 2 && random() % 8 ? 'a' : alphabet[pick(random)];
+        resetCommentState();
+        std::string prepared;
+        appendPreparedText(text.data(), text.size(), prepared);
+        ASSERT_EQ(prepared, reference::preparedText(text)) << "text: " << text;
+        ASSERT_EQ(inComment, reference::inComment) << "text: " << text;
+        ASSERT_EQ(openTextBlock, reference::openTextBlock) << "text: " << text;
+
+        resetCommentState();
+        reference::inComment = 0;
+        reference::openTextBlock = 0;
+        for (const std::string& line : reference::linesOf(text)) {
+            std::string fast;
+            std::string slow;
+            ASSERT_EQ(appendCode(line.data(), line.size(), fast),
+                      reference::appendCode(line.data(), line.size(), slow))
+                << "line: " << line;
+            ASSERT_EQ(fast, slow) << "line: " << line;
+        }
+    }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "driver/page.h"
 #include "driver/strip.h"
-#include "driver/text.h"
 #include "emit/output.h"
 #include "emit/state.h"
 #include "parser/parser_stack.h"
@@ -53,21 +52,8 @@ void startRun()
 std::string prepareSource(const std::string& text)
 {
     std::string prepared;
-    if (text.empty())
-        return prepared;
-    FILE* in = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
-    if (!in)
-        return prepared;
     resetCommentState();
-    {
-        LineReader reader(in);
-        std::string line;
-        while (reader.read(line)) {
-            appendCode(line.data(), line.size(), prepared);
-            prepared += '\n';
-        }
-    }
-    std::fclose(in);
+    appendPreparedText(text.data(), text.size(), prepared);
     return prepared;
 }
 

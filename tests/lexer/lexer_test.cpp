@@ -98,28 +98,32 @@ std::string show(const Tok& t) {
            std::to_string(t.column);
 }
 
-// The stream as nextToken gives it, or, with `quick`, as the parser's
-// queue reads it: the lexer's direct path first, nextToken for the rest.
-std::vector<std::string> lex(const std::string& input, bool quick = false) {
+// The stream as nextToken gives it, or, with `batch`, as the parser's
+// queue reads it: the lexer's direct path first, up to `batch` tokens at a
+// time, nextToken for the rest.
+std::vector<std::string> lex(const std::string& input, size_t batch = 0) {
     std::istringstream in(input);
     VelandroLexer lexer(in);
     lexer.setFilename("t.vel");
     std::vector<std::string> out;
+    std::vector<QuickToken> quick(batch + 1);
     // Every input here is short; the bound only stops a lexer that loops.
     for (size_t i = 0; i <= input.size() + 1; ++i) {
         try {
-            antlr::RefToken t;
-            QuickToken q;
-            if (quick && lexer.quickToken(q)) {
+            size_t n = batch ? lexer.quickTokens(quick.data(), batch) : 0;
+            for (size_t k = 0; k < n; ++k) {
                 // the token object the parser would get says the same
-                t = lexer.tokenFor(q);
-                EXPECT_EQ(show({typeName(q.type), std::string(q.text, q.length), q.line,
-                                q.column}),
-                          show({typeName(t->getType()), t->getText(), t->getLine(),
-                                t->getColumn()}));
-            } else {
-                t = lexer.nextToken();
+                const QuickToken& q = quick[k];
+                antlr::RefToken t = lexer.tokenFor(q);
+                std::string shown = show({typeName(q.type), std::string(q.text, q.length), q.line,
+                                          q.column});
+                EXPECT_EQ(shown, show({typeName(t->getType()), t->getText(), t->getLine(),
+                                       t->getColumn()}));
+                out.push_back(shown);
             }
+            if (n != 0)
+                continue;
+            antlr::RefToken t = lexer.nextToken();
             out.push_back(show({typeName(t->getType()), t->getText(), t->getLine(),
                                 t->getColumn()}));
             if (t->getType() == antlr::Token::EOF_TYPE) return out;
@@ -147,8 +151,9 @@ TEST_P(LexerTokens, Stream) {
     std::vector<std::string> want;
     for (const Tok& t : GetParam().tokens) want.push_back(show(t));
     EXPECT_EQ(lex(GetParam().input), want) << "input: " << escape(GetParam().input);
-    EXPECT_EQ(lex(GetParam().input, true), want) << "direct path, input: "
-                                                  << escape(GetParam().input);
+    for (size_t batch : {1, 3, 16})
+        EXPECT_EQ(lex(GetParam().input, batch), want)
+            << "direct path in batches of " << batch << ", input: " << escape(GetParam().input);
 }
 
 std::string caseName(const testing::TestParamInfo<LexCase>& info) {
@@ -490,7 +495,8 @@ TEST(LexerStream, AnyBytesEndCleanly) {
         std::vector<std::string> out = lex(input);
         ASSERT_NE(out.back(), "no EOF") << escape(input);
         // the direct path makes the same tokens, errors included
-        ASSERT_EQ(lex(input, true), out) << escape(input);
+        ASSERT_EQ(lex(input, 1), out) << escape(input);
+        ASSERT_EQ(lex(input, 16), out) << escape(input);
     }
 }
 
