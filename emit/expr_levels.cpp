@@ -191,21 +191,27 @@ void popExpressionAppend()
 
 void pushExpressions(int count)
 {
-    int depth = exprStateDepth + count;
-    exprLevel += count;
-    reserveLevel(exprLevel);
-    for (int level = exprLevel - count + 1; level <= exprLevel; ++level)
-        exprText[level].clear();
-    if (operandMarkStack.size() < static_cast<size_t>(depth)) {
+    int level = exprLevel + count;
+    size_t depth = static_cast<size_t>(exprStateDepth + count);
+    if (exprText.size() <= static_cast<size_t>(level))
+        reserveLevel(level);
+    if (operandMarkStack.size() < depth) {
         operandMarkStack.resize(depth);
         operatorMarkStack.resize(depth);
         conversionTargetStack.resize(depth);
     }
-    for (; exprStateDepth < depth; ++exprStateDepth) {
-        operandMarkStack[exprStateDepth] = operandMark;
-        operatorMarkStack[exprStateDepth] = operatorMark;
-        conversionTargetStack[exprStateDepth] = conversionTarget;
+    std::string* text = exprText.data() + exprLevel;
+    int* operands = operandMarkStack.data() + exprStateDepth;
+    int* operators = operatorMarkStack.data() + exprStateDepth;
+    int* targets = conversionTargetStack.data() + exprStateDepth;
+    for (int i = 0; i < count; ++i) {
+        text[i + 1].clear();
+        operands[i] = operandMark;
+        operators[i] = operatorMark;
+        targets[i] = conversionTarget;
     }
+    exprLevel = level;
+    exprStateDepth += count;
 }
 
 void popExpressionsAppend(int count)
@@ -220,15 +226,15 @@ void popExpressionsAppend(int count)
             popExpressionAppend();
         return;
     }
-    std::string& text = current();
+    std::string& text = exprText[exprLevel];
     exprLevel -= count;
     exprStateDepth -= count;
     operandMark = operandMarkStack[exprStateDepth];
     operatorMark = operatorMarkStack[exprStateDepth];
     conversionTarget = conversionTargetStack[exprStateDepth];
-    std::string& parent = current();
     if (text.empty())
         return;
+    std::string& parent = exprText[exprLevel];
     if (parent.empty() && text.size() > 15)
         parent.swap(text);
     else

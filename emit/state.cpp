@@ -54,7 +54,6 @@ int referenceSegmentCount = 0;
 int instanceMemberFlag = 0;
 int sliceSeen = 0;
 int lastJoinStatic = 0;
-std::string indexText;
 std::string callPrefix;
 int literalReceiver = 0;
 int leadingComma = 0;

@@ -61,7 +61,6 @@ extern int referenceSegmentCount;
 extern int instanceMemberFlag;
 extern int sliceSeen;
 extern int lastJoinStatic;
-extern std::string indexText;
 extern std::string callPrefix;
 extern int literalReceiver;
 extern int leadingComma;

@@ -2747,66 +2747,68 @@ inTest
 bitOrExpression
 { TermChain chain; }
     :   { chain.open(); }
-        signExpression
-        (   { chain.beginProduct(); }
-            (   mulOperator { operatorWord = 59; }
-            |   divOperator { operatorWord = 60; }
-            |   modOperator { operatorWord = 61; }
+        (   signedOperand
+        |   unaryExpression
+        |   postfixExpression
+        )
+        (   (   { chain.beginProduct(); }
+                (   mulOperator { operatorWord = 59; }
+                |   divOperator { operatorWord = 60; }
+                |   modOperator { operatorWord = 61; }
+                )
+                { chain.takeProductOperator(); }
+            |   {
+                    if (chain.beginSum())
+                        throwTooDeep();
+                }
+                (   plusOperator
+                |   minusOperator
+                )
+                { chain.openRightOperand(additiveLevel); }
+            |   {
+                    if (chain.beginShift())
+                        throwTooDeep();
+                }
+                (   shiftLeftOperator
+                |   shiftRightOperator
+                )
+                { chain.openRightOperand(shiftLevel); }
+            |   {
+                    if (chain.beginListOperator(bitAndLevel))
+                        throwTooDeep();
+                }
+                AND_BIN
+                (   EOL { ++lineNumber; }
+                |
+                )
+                { chain.openRightOperand(bitAndLevel); }
+            |   {
+                    if (chain.beginListOperator(bitXorLevel))
+                        throwTooDeep();
+                }
+                XOR_BIN
+                (   EOL { ++lineNumber; }
+                |
+                )
+                { chain.openRightOperand(bitXorLevel); }
+            |   {
+                    if (chain.beginListOperator(bitOrLevel))
+                        throwTooDeep();
+                }
+                OR_BIN
+                (   EOL { ++lineNumber; }
+                |
+                )
+                { chain.openRightOperand(bitOrLevel); }
             )
-            { chain.takeProductOperator(); }
-            signExpression
+            (   signedOperand
+            |   unaryExpression
+            |   postfixExpression
+            )
             {
-                if (chain.completeProduct())
+                if (chain.completeRightOperand())
                     throwTooDeep();
             }
-        |   {
-                if (chain.beginSum())
-                    throwTooDeep();
-            }
-            (   plusOperator
-            |   minusOperator
-            )
-            { chain.openRightOperand(additiveLevel); }
-            signExpression
-        |   {
-                if (chain.beginShift())
-                    throwTooDeep();
-            }
-            (   shiftLeftOperator
-            |   shiftRightOperator
-            )
-            { chain.openRightOperand(shiftLevel); }
-            signExpression
-        |   {
-                if (chain.beginListOperator(bitAndLevel))
-                    throwTooDeep();
-            }
-            AND_BIN
-            (   EOL { ++lineNumber; }
-            |
-            )
-            { chain.openRightOperand(bitAndLevel); }
-            signExpression
-        |   {
-                if (chain.beginListOperator(bitXorLevel))
-                    throwTooDeep();
-            }
-            XOR_BIN
-            (   EOL { ++lineNumber; }
-            |
-            )
-            { chain.openRightOperand(bitXorLevel); }
-            signExpression
-        |   {
-                if (chain.beginListOperator(bitOrLevel))
-                    throwTooDeep();
-            }
-            OR_BIN
-            (   EOL { ++lineNumber; }
-            |
-            )
-            { chain.openRightOperand(bitOrLevel); }
-            signExpression
         )*
         {
             if (chain.close())
@@ -2814,26 +2816,33 @@ bitOrExpression
         }
     ;
 
+// An operand with its signs, "~" or "not" before it. The operand chains
+// take the three forms at once: a plain operand costs no rule of its own.
 signExpression
-{ bool hasSign = false; int start = 0; NestingSteps signs; }
+    :   signedOperand
+    |   unaryExpression
+    |   postfixExpression
+    ;
+
+signedOperand
+{ int start = 0; NestingSteps signs; }
     :   (   (   plusOperator
             |   minusOperator
             )
             {
-                hasSign = true;
                 if (signs.add())
                     throwTooDeep();
             }
-        )*
+        )+
         { start = exprLength(); }
-        unaryExpression
+        (   unaryExpression
+        |   postfixExpression
+        )
         {
             // A bare nil stays empty for the operator that takes it; after a
             // sign it needs a text.
-            if (hasSign) {
-                fillNilValue(start);
-                checkSignOperand(false, start);
-            }
+            fillNilValue(start);
+            checkSignOperand(false, start);
         }
     ;
 
@@ -2841,7 +2850,7 @@ unaryExpression
 {
     int start = 0;
     // "not" and "~" nest without a primary operand in between
-    NestingGuard nesting(LA(1) == NOT_BIN || LA(1) == LITERAL_not);
+    NestingGuard nesting;
     if (nesting.tooDeep())
         throwTooDeep();
 }
@@ -2856,7 +2865,6 @@ unaryExpression
         { start = exprLength(); }
         signExpression
         { completeNot(start); }
-    |   postfixExpression
     ;
 
 // Operator rules: the token, an optional line end (the expression goes on

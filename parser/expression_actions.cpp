@@ -488,10 +488,12 @@ void TermChain::takeProductOperator()
 {
     productWord_ = operatorWord;
     productRightAt_ = exprLength();
+    pending_ |= 1u << productLevel;
 }
 
 bool TermChain::completeProduct()
 {
+    pending_ &= ~(1u << productLevel);
     completeArithmetic(productStart_, productOperatorAt_, productRightAt_, productWord_);
     return countOperator();
 }
@@ -535,12 +537,6 @@ void TermChain::openRightOperand(TermLevel level)
     pending_ |= 1u << level;
 }
 
-void TestChain::open()
-{
-    orStart_ = andStart_ = start_ = exprLength();
-    compared_ = false;
-}
-
 bool TestChain::completeAnd()
 {
     if (!andPending_)
@@ -564,11 +560,6 @@ bool TestChain::closeComparisons()
 {
     wraps_.release();
     return completeAnd();
-}
-
-bool TestChain::close()
-{
-    return closeComparisons() || completeOr();
 }
 
 bool TestChain::beginOr()

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "emit/expr_levels.h"
 #include "parser/nesting.h"
 
 // The operand an operator rule just finished holds a bit operation at its top
@@ -78,17 +79,22 @@ public:
     // After the last operand: every level closes.
     bool close();
 
-    // "*", "/" and "mod": before the operator, after it (the word is in
-    // operatorWord), after the right operand.
+    // "*", "/" and "mod": before the operator, and after it (the word is
+    // in operatorWord).
     void beginProduct();
     void takeProductOperator();
-    bool completeProduct();
     // "+" and "-", "<<" and ">>", "&", "^" and "|": before the operator...
     bool beginSum();
     bool beginShift();
     bool beginListOperator(TermLevel level);
     // ...and after it: the levels of the right operand open.
     void openRightOperand(TermLevel level);
+    // After each right operand: a product is complete; the other operators
+    // wait for the levels of their right operand to close.
+    bool completeRightOperand()
+    {
+        return pending(productLevel) && completeProduct();
+    }
 
 private:
     struct ListLevel {
@@ -102,6 +108,7 @@ private:
     bool closeLevel(int level);
     // The level's operand before an operator, or its right operand, ended.
     bool completeOperand(int level);
+    bool completeProduct();
 
     bool pending(int level) const { return pending_ & (1u << level); }
 
@@ -122,9 +129,13 @@ public:
     TestChain& operator=(const TestChain&) = delete;
 
     // Before the first operand.
-    void open();
+    void open() { orStart_ = andStart_ = start_ = exprLength(); }
     // After the last operand.
-    bool close();
+    bool close()
+    {
+        wraps_.release();
+        return (andPending_ || orPending_) && (completeAnd() || completeOr());
+    }
 
     // "or" and "and": before the operator, and after it.
     bool beginOr();

@@ -1,5 +1,7 @@
 #include "semantic/symbol_table.h"
 
+#include <cstring>
+
 #include "emit/code_buffer.h"
 #include "emit/declarations.h"
 #include "emit/state.h"
@@ -235,7 +237,12 @@ void SymbolTable::useFoundSymbol() {
     elementsAreArrays = (foundSymbol->flags & symbolArrayElements) != 0;
     currentType = foundSymbol->flags & 63;
     currentKind = static_cast<int>(foundSymbol->kind);
-    codeBuffer = foundSymbol->phpText;
+    // A name's text is usually the name, which the caller has just put in
+    // codeBuffer: comparing costs less than copying it again.
+    const std::string& text = foundSymbol->phpText;
+    if (codeBuffer.size() != text.size() ||
+        std::memcmp(codeBuffer.data(), text.data(), text.size()) != 0)
+        codeBuffer = text;
 }
 
 int SymbolTable::foundSymbolType(const std::string& name) {
