@@ -46,7 +46,7 @@ public:
         if (at >= size_)
             fill(at);
         if (!objects_[at])
-            materialize(at);
+            objects_[at] = lexer_->tokenFor(quick_[at]);
         return objects_[at];
     }
     // A consumed token is let go at once unless a mark may come back to
