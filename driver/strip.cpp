@@ -103,7 +103,7 @@ char* prepareLines(const char* p, const char* const end, char* w, bool& kept) {
     int block = openTextBlock;
     kept = true;
     while (OneLine || p < end) {
-        char* const start = w;
+        char* start = w;
         if (!block) {
             // A "#" line is a comment the translator keeps: only its end is cut.
             if (end - p >= 2 && *p == '#') {
@@ -143,6 +143,15 @@ char* prepareLines(const char* p, const char* const end, char* w, bool& kept) {
                 continue;
             }
             p = copyTo<'"', '\'', '`', '~', '/', '\n'>(p, end, w);
+            // The common line end: plain code with nothing to cut before it,
+            // and a next line that is no "#" line, so the scan goes straight
+            // on into it (the next line starts in code with no comment open).
+            if (!OneLine && end - p >= 2 && *p == '\n' && (w == start || !blank(w[-1])) &&
+                !(end - p >= 3 && p[1] == '#')) {
+                *w++ = *p++;
+                start = w;
+                continue;
+            }
             if (atLineEnd(p, end))
                 break;
             const char c = *p;

@@ -150,8 +150,8 @@ public:
     ~TokenPool();
     // A token of that type and position whose text is the n characters at
     // text.
-    ANTLR_USE_NAMESPACE(antlr)RefToken take(int type, int line, int column, const char* text,
-                                            size_t n) {
+    const ANTLR_USE_NAMESPACE(antlr)RefToken& take(int type, int line, int column,
+                                                   const char* text, size_t n) {
         Slot& slot = slots_[next_];
         next_ = (next_ + 1) & (kSlots - 1);
         // held by the pool alone (its count and its handle), or left to
@@ -217,7 +217,7 @@ public:
     // that one (errors included). Returns how many it read.
     size_t quickTokens(QuickToken* out, size_t max);
     // The token object for a quick token, from the pool.
-    ANTLR_USE_NAMESPACE(antlr)RefToken tokenFor(const QuickToken& token) {
+    const ANTLR_USE_NAMESPACE(antlr)RefToken& tokenFor(const QuickToken& token) {
         return pool_.take(token.type, token.line, token.column, token.text, token.length);
     }
     void holdQuickTokens(QuickTokenHolder* holder) { holder_ = holder; }

@@ -83,8 +83,15 @@ void prependToCodeBuffer(const char* prefix, size_t length)
     for (size_t i = 0; i < length; ++i)
         codeBuffer.push_back(' ');
     char* text = &codeBuffer[0];
-    std::memmove(text + length, text, size);
-    std::memcpy(text, prefix, length);
+    // Most names are a few bytes: moved without a library call.
+    if (size <= 16) {
+        for (size_t i = size; i > 0; --i)
+            text[i - 1 + length] = text[i - 1];
+    } else {
+        std::memmove(text + length, text, size);
+    }
+    for (size_t i = 0; i < length; ++i)
+        text[i] = prefix[i];
 }
 
 // "$" or "$this->" before the looked-up name in codeBuffer; constants and

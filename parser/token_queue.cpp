@@ -87,8 +87,10 @@ void TokenQueue::inputChanging()
 void TokenQueue::compact()
 {
     // the consumed tokens go (let go already, unless a mark held them)
-    for (size_t i = 0; i < head_ && i < size_; ++i)
-        objects_[i] = RefToken();
+    for (size_t i : heldBehind_)
+        if (i < head_ && i < size_ && objects_[i])
+            release(i);
+    heldBehind_.clear();
     if (head_ >= size_) {
         // (consumed without a look: those still to be read are passed)
         head_ -= size_;

@@ -52,14 +52,15 @@ public:
     // A consumed token is let go at once unless a mark may come back to
     // it, so the lexer's pool can hand it out again.
     VELP_INLINE void consume() {
-        if (marks_ == 0) {
-            if (head_ < size_ && objects_[head_])
+        if (head_ < size_ && objects_[head_]) {
+            if (marks_ == 0)
                 release(head_);
-            if (++head_ >= kCompactAt)
-                compact();
-            return;
+            else
+                heldBehind_.push_back(head_);
         }
         ++head_;
+        if (marks_ == 0 && head_ >= kCompactAt)
+            compact();
     }
     unsigned int mark() {
         ++marks_;
@@ -76,7 +77,7 @@ private:
     // position and text in the lexer's buffer, and its token object once
     // there is one (from the start for the tokens nextToken makes). Both
     // arrays are longer than size_ by room for one batch of the lexer.
-    static constexpr size_t kCompactAt = 32;
+    static constexpr size_t kCompactAt = 256;
     static constexpr size_t kBatch = 16;
     void fill(size_t at);
     void compact();
@@ -92,6 +93,9 @@ private:
     size_t size_ = 0;
     size_t head_ = 0;
     unsigned int marks_ = 0;
+    // where a token consumed under a mark held its object: a rewind may
+    // come back to it; when none does, compact lets it go
+    std::vector<size_t> heldBehind_;
 };
 
 class BufferParser : public ANTLR_USE_NAMESPACE(antlr)LLkParser {

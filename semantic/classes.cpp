@@ -260,9 +260,11 @@ std::string SymbolTable::shortClassName(const std::string& name) {
 
 std::string SymbolTable::foundShortClassName() const { return shortClassName(className(found)); }
 
-std::string SymbolTable::classNameOfInstance(const std::string& name, bool report) {
-    if (find(name) >= 0 && foundSymbol && foundSymbol->classIndex >= 0)
-        return className(foundSymbol->classIndex);
+const std::string& SymbolTable::classNameOfInstance(const std::string& name, bool report) {
+    if (find(name) >= 0 && foundSymbol && foundSymbol->classIndex >= 0) {
+        const ClassRecord* record = classAt(foundSymbol->classIndex);
+        return record ? record->name : unknownName;
+    }
     if (report) reportErrorName(32, name);
     return unknownName;
 }

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstring>
 #include <iterator>
+#include <string_view>
+#include <unordered_set>
 
 namespace {
 #include "semantic/php_names_data.inc"
@@ -40,13 +42,34 @@ bool isPhpClassName(const std::string& name)
     return plain(name) && contains(phpClassNames, lowered(name));
 }
 
+namespace {
+// The constants by hash: every constant a program declares is checked, and
+// the table is long.
+const std::unordered_set<std::string_view>& constantNames()
+{
+    static const std::unordered_set<std::string_view> names(std::begin(phpConstantNames),
+                                                            std::end(phpConstantNames));
+    return names;
+}
+
+// name == word after lowering each byte (word is lower case).
+bool isWordIgnoringCase(const std::string& name, const char* word)
+{
+    size_t i = 0;
+    for (; word[i] != '\0'; ++i)
+        if (i >= name.size() ||
+            std::tolower(static_cast<unsigned char>(name[i])) != static_cast<unsigned char>(word[i]))
+            return false;
+    return i == name.size();
+}
+}
+
 bool isPhpConstantName(const std::string& name)
 {
     if (!plain(name))
         return false;
-    const std::string lower = lowered(name);
-    return lower == "true" || lower == "false" || lower == "null" ||
-           contains(phpConstantNames, name);
+    return isWordIgnoringCase(name, "true") || isWordIgnoringCase(name, "false") ||
+           isWordIgnoringCase(name, "null") || constantNames().count(name) != 0;
 }
 
 // Every reserved word is letters and underscores: any other name is

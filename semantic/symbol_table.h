@@ -137,7 +137,9 @@ public:
     int foundClassType() const;
     int foundClassFlags() const;
     std::string foundShortClassName() const;
-    std::string classNameOfInstance(const std::string& name, bool report);
+    // The class record's own name (or unknownName), not copied: each
+    // reference segment asks for it.
+    const std::string& classNameOfInstance(const std::string& name, bool report);
     FunctionRecord* findMethodOf(const std::string& name, const std::string& method);
     FunctionRecord* findMethod(const std::string& className, const std::string& method,
                                bool report);

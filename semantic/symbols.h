@@ -63,8 +63,12 @@ public:
 
     // Index of the first symbol of that name, -1 when none; the second
     // compares as equalsIgnoreCaseBytes does.
-    int indexOf(const std::string& name) const { return lookup(name, false); }
-    int indexOfIgnoreCase(const std::string& name) const { return lookup(name, true); }
+    // An empty list (most block scopes) answers without a call.
+    int indexOf(const std::string& name) const { return slots.empty() ? -1 : lookup(name, false); }
+    int indexOfIgnoreCase(const std::string& name) const
+    {
+        return slots.empty() ? -1 : lookup(name, true);
+    }
 
 private:
     // Open addressing over the list itself, one slot per symbol: a slot
