@@ -15,9 +15,7 @@ int operandMark = 0;
 int operatorMark = 0;
 int conversionTarget = 0;
 int exprStateDepth = 0;
-std::vector<int> operandMarkStack;
-std::vector<int> operatorMarkStack;
-std::vector<int> conversionTargetStack;
+std::vector<ExpressionState> expressionStates;
 std::vector<int> leftTypeStack;
 std::vector<std::string> savedOperandTexts;
 
@@ -189,52 +187,21 @@ void popExpressionAppend()
     text.clear();
 }
 
-void pushExpressions(int count)
+void reserveLevels(int levels, int depth)
 {
-    int level = exprLevel + count;
-    size_t depth = static_cast<size_t>(exprStateDepth + count);
-    if (exprText.size() <= static_cast<size_t>(level))
-        reserveLevel(level);
-    if (operandMarkStack.size() < depth) {
-        operandMarkStack.resize(depth);
-        operatorMarkStack.resize(depth);
-        conversionTargetStack.resize(depth);
-    }
-    std::string* text = exprText.data() + exprLevel;
-    int* operands = operandMarkStack.data() + exprStateDepth;
-    int* operators = operatorMarkStack.data() + exprStateDepth;
-    int* targets = conversionTargetStack.data() + exprStateDepth;
-    for (int i = 0; i < count; ++i) {
-        text[i + 1].clear();
-        operands[i] = operandMark;
-        operators[i] = operatorMark;
-        targets[i] = conversionTarget;
-    }
-    exprLevel = level;
-    exprStateDepth += count;
+    reserveLevel(levels);
+    if (expressionStates.size() < static_cast<size_t>(depth))
+        expressionStates.resize(depth);
 }
 
-void popExpressionsAppend(int count)
+void popExpressionsAppendEach(int count)
 {
-    // Levels in between with no text of their own pass the top one's text
-    // straight down.
-    bool direct = exprLevel >= count && exprStateDepth >= count;
-    for (int level = exprLevel - count + 1; direct && level < exprLevel; ++level)
-        direct = exprText[level].empty();
-    if (!direct) {
-        for (int i = 0; i < count; ++i)
-            popExpressionAppend();
-        return;
-    }
-    std::string& text = exprText[exprLevel];
-    exprLevel -= count;
-    exprStateDepth -= count;
-    operandMark = operandMarkStack[exprStateDepth];
-    operatorMark = operatorMarkStack[exprStateDepth];
-    conversionTarget = conversionTargetStack[exprStateDepth];
-    if (text.empty())
-        return;
-    std::string& parent = exprText[exprLevel];
+    for (int i = 0; i < count; ++i)
+        popExpressionAppend();
+}
+
+void appendPoppedLevel(std::string& text, std::string& parent)
+{
     if (parent.empty() && text.size() > 15)
         parent.swap(text);
     else
@@ -254,14 +221,9 @@ void popExpressionParenthesized()
 void pushExpressionState()
 {
     size_t depth = static_cast<size_t>(exprStateDepth);
-    if (operandMarkStack.size() <= depth) {
-        operandMarkStack.resize(depth + 1);
-        operatorMarkStack.resize(depth + 1);
-        conversionTargetStack.resize(depth + 1);
-    }
-    operandMarkStack[depth] = operandMark;
-    operatorMarkStack[depth] = operatorMark;
-    conversionTargetStack[depth] = conversionTarget;
+    if (expressionStates.size() <= depth)
+        expressionStates.resize(depth + 1);
+    expressionStates[depth] = {operandMark, operatorMark, conversionTarget};
     ++exprStateDepth;
 }
 
@@ -272,9 +234,10 @@ void popExpressionState()
         return;
     }
     --exprStateDepth;
-    operandMark = operandMarkStack[exprStateDepth];
-    operatorMark = operatorMarkStack[exprStateDepth];
-    conversionTarget = conversionTargetStack[exprStateDepth];
+    const ExpressionState& state = expressionStates[exprStateDepth];
+    operandMark = state.operandMark;
+    operatorMark = state.operatorMark;
+    conversionTarget = state.conversionTarget;
 }
 
 void pushLeftType() { leftTypeStack.push_back(currentType); }

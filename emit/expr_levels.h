@@ -15,9 +15,11 @@ extern int operandMark;
 extern int operatorMark;
 extern int conversionTarget;
 extern int exprStateDepth;
-extern std::vector<int> operandMarkStack;
-extern std::vector<int> operatorMarkStack;
-extern std::vector<int> conversionTargetStack;
+// The marks a pushed level saved, put back when it is popped.
+struct ExpressionState {
+    int operandMark, operatorMark, conversionTarget;
+};
+extern std::vector<ExpressionState> expressionStates;
 extern std::vector<int> leftTypeStack;
 extern std::vector<std::string> savedOperandTexts;
 
@@ -50,9 +52,14 @@ void popExpressionLevel();
 void popExpressionAppend();
 // `count` levels at once, as many pushExpression and popExpressionAppend
 // calls would: an operator chain opens one level for each of its bit
-// operators.
+// operators, for every operand chain, so the common case is inline.
 void pushExpressions(int count);
 void popExpressionsAppend(int count);
+// Their rare parts: room for `levels` levels and `depth` saved states; the
+// popping one level at a time; a popped level's text handed to its parent.
+void reserveLevels(int levels, int depth);
+void popExpressionsAppendEach(int count);
+void appendPoppedLevel(std::string& text, std::string& parent);
 void popExpressionParenthesized();
 void pushExpressionState();
 void popExpressionState();
@@ -91,3 +98,45 @@ private:
     int level_, stateDepth_, operandMark_, operatorMark_, conversionTarget_;
     size_t leftTypes_, savedTexts_, listOperators_;
 };
+
+inline void pushExpressions(int count)
+{
+    const int level = exprLevel, depth = exprStateDepth;
+    if (exprText.size() <= static_cast<size_t>(level + count) ||
+        expressionStates.size() < static_cast<size_t>(depth + count))
+        reserveLevels(level + count, depth + count);
+    // Copied first: the text stores go through char pointers, which may
+    // alias the marks.
+    const ExpressionState state = {operandMark, operatorMark, conversionTarget};
+    std::string* text = exprText.data() + level + 1;
+    ExpressionState* saved = expressionStates.data() + depth;
+    for (int i = 0; i < count; ++i) {
+        saved[i] = state;
+        text[i].clear();
+    }
+    exprLevel = level + count;
+    exprStateDepth = depth + count;
+}
+
+inline void popExpressionsAppend(int count)
+{
+    // Levels in between with no text of their own pass the top one's text
+    // straight down.
+    const int level = exprLevel, depth = exprStateDepth;
+    bool direct = level >= count && depth >= count;
+    std::string* texts = exprText.data();
+    for (int between = level - count + 1; direct && between < level; ++between)
+        direct = texts[between].empty();
+    if (!direct) {
+        popExpressionsAppendEach(count);
+        return;
+    }
+    exprLevel = level - count;
+    exprStateDepth = depth - count;
+    const ExpressionState& state = expressionStates[depth - count];
+    operandMark = state.operandMark;
+    operatorMark = state.operatorMark;
+    conversionTarget = state.conversionTarget;
+    if (!texts[level].empty())
+        appendPoppedLevel(texts[level], texts[level - count]);
+}

@@ -375,8 +375,9 @@ const int listOperatorCodes[] = {2, 3, 1};
 void TermChain::open()
 {
     pushExpressions(bitAndLevel - bitOrLevel + 1);
-    markOperandStart();
-    shiftStart_ = productStart_ = exprLength();
+    // The new level is empty: the operand starts at 0, as do the shift and
+    // product levels (their starts are 0 already).
+    operandMark = 0;
 }
 
 // With no operator waiting the levels close at once.
