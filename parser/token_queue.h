@@ -78,7 +78,7 @@ private:
     // there is one (from the start for the tokens nextToken makes). Both
     // arrays are longer than size_ by room for one batch of the lexer.
     static constexpr size_t kCompactAt = 256;
-    static constexpr size_t kBatch = 16;
+    static constexpr size_t kBatch = 64;
     void fill(size_t at);
     void compact();
     void materialize(size_t at);
