@@ -17,6 +17,7 @@
 #include "driver/state.h"
 #include "driver/strip.h"
 #include "emit/output.h"
+#include "lexer/buffer_lexer.h"
 #include "parser/parser_stack.h"
 #include "semantic/messages.h"
 
@@ -70,7 +71,10 @@ std::string writePreparedSource() {
         throw std::runtime_error("cannot write " + std::string(keptTempFileName));
     resetCommentState();
     const FileText text = readWhole(source.file, sourceFileName);
+    // Room for the lexer's padding too, so that the text is not copied
+    // again to make it.
     std::string prepared;
+    prepared.reserve(text.size + 1 + MemoryInput::kPadding);
     appendPreparedText(text.bytes.get(), text.size, prepared);
     // The lexer reads the text itself: the copy is for the user to look at.
     std::fwrite(prepared.data(), 1, prepared.size(), copy.file);
@@ -83,7 +87,10 @@ std::string readPrepared() {
     if (!file.file)
         throw std::runtime_error("cannot read " + tempFileName);
     const FileText text = readWhole(file.file, tempFileName);
-    return std::string(text.bytes.get(), text.size);
+    std::string prepared;
+    prepared.reserve(text.size + MemoryInput::kPadding);
+    prepared.assign(text.bytes.get(), text.size);
+    return prepared;
 }
 
 // Lexer and parser on the prepared file, one start rule, the summary line.

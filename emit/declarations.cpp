@@ -38,7 +38,7 @@ int declareVariable(int extraFlags)
 {
     SymbolTable& table = symbolTable;
     const std::string& name = currentIdentifier;
-    Symbol* symbol = new Symbol(name, name,
+    Symbol* symbol = new Symbol(name,
                                 static_cast<uint32_t>(extraFlags | currentType | staticModifier) |
                                     (currentType == typeArray ? arrayElementsMark : 0),
                                 static_cast<uint32_t>(currentKind), currentClassIndex);
@@ -234,7 +234,7 @@ int loadClassAttribute(const std::string& name)
         reportErrorName(28, name);
     loadAttribute(attribute);
     if (attribute->flags & 128)
-        codeBuffer = "self::$" + stripDollar(attribute->phpText);
+        codeBuffer = "self::$" + stripDollar(attribute->phpText());
     return 1;
 }
 

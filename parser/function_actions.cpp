@@ -145,7 +145,7 @@ void parameterName()
     // A "const" parameter is read-only, and still a PHP variable.
     SymbolList& locals = symbolTable.locals;
     if (currentKind == 4 && !locals.empty() && locals.back()->name == currentIdentifier)
-        locals.back()->phpText = "$" + currentIdentifier;
+        locals.back()->setPhpText("$" + currentIdentifier);
 }
 
 void beginParameterDefault()

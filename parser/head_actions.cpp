@@ -133,7 +133,7 @@ void beginExternDeclaration()
 
 void declareExternVariable(const std::string& name)
 {
-    Symbol* symbol = new Symbol(name, name,
+    Symbol* symbol = new Symbol(name,
                                 static_cast<uint32_t>(currentType | staticModifier | 64),
                                 static_cast<uint32_t>(currentKind), currentClassIndex);
     if (inClass && symbolTable.currentClass)

@@ -16,14 +16,25 @@
 const std::string unknownName = "?";
 
 Symbol::Symbol(const std::string& name, uint32_t flags, uint32_t kind, int classIndex)
-    : name(name), phpText(name), flags(flags), kind(kind), classIndex(classIndex) {}
+    : name(name), flags(flags), kind(kind), classIndex(classIndex) {}
 
 Symbol::Symbol(const std::string& name, const std::string& phpText, uint32_t flags,
                uint32_t kind, int classIndex)
-    : name(name), phpText(phpText), flags(flags), kind(kind), classIndex(classIndex) {}
+    : name(name), flags(flags), kind(kind), classIndex(classIndex) {
+    setPhpText(phpText);
+}
+
+void Symbol::setPhpText(const std::string& phpText) {
+    if (phpText == name)
+        text.reset();
+    else if (text)
+        *text = phpText;
+    else
+        text = std::make_unique<std::string>(phpText);
+}
 
 Symbol::Symbol(const std::string& name, uint32_t flags)
-    : Symbol(name, name, flags, static_cast<uint32_t>(currentKind), currentClassIndex) {}
+    : Symbol(name, flags, static_cast<uint32_t>(currentKind), currentClassIndex) {}
 
 Symbol::Symbol(const std::string& name, const std::string& phpText, uint32_t flags)
     : Symbol(name, phpText, flags, static_cast<uint32_t>(currentKind), currentClassIndex) {}
@@ -394,14 +405,24 @@ void SymbolList::place(size_t i, uint32_t hash) {
     ++used;
 }
 
-// Twice the slots, every symbol placed again in the order it was added,
-// so that each hash keeps its order.
+// Twice the slots, filled from the old ones with their stored hashes, so
+// that no symbol is read again. The old table is walked from an empty slot
+// on, one run of full slots after another: symbols of one hash then come in
+// the order they were added and keep it. The symbol just added, not in the
+// old table, goes in last.
 void SymbolList::grow() {
-    size_t size = slots.empty() ? 16 : slots.size() * 2;
-    slots.assign(size, Slot{0, 0});
+    std::vector<Slot> old(slots.empty() ? 16 : slots.size() * 2, Slot{0, 0});
+    old.swap(slots);
     used = 0;
-    for (size_t i = 0; i < items.size(); ++i)
-        if (items[i]) place(i, hashName(items[i]->name));
+    const size_t size = old.size();
+    size_t start = 0;
+    while (start < size && old[start].item != 0) ++start;
+    for (size_t k = 0; k < size; ++k) {
+        const Slot& slot = old[(start + k) & (size - 1)];
+        if (slot.item != 0) place(slot.item - 1, slot.hash);
+    }
+    const size_t last = items.size() - 1;
+    if (items[last]) place(last, hashName(items[last]->name));
 }
 
 int SymbolList::lookup(const std::string& name, bool ignoreCase) const {

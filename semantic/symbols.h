@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <cstddef>
 #include <unordered_map>
@@ -20,7 +21,6 @@ enum : int { visibilityPublic = 0, visibilityPrivate = 1, visibilityProtected = 
 
 struct Symbol {
     std::string name;
-    std::string phpText;   // written for a use of the name
     uint32_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
     uint32_t kind;         // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
     int classIndex;
@@ -38,6 +38,14 @@ struct Symbol {
     // Each is a record of the run too (semantic/run_records.h).
     static void* operator new(size_t size);
     static void operator delete(void* block, size_t size);
+
+    // Written for a use of the name: the name itself for nearly every
+    // symbol, so only another text is stored, apart.
+    const std::string& phpText() const { return text ? *text : name; }
+    void setPhpText(const std::string& phpText);
+
+private:
+    std::unique_ptr<std::string> text;
 };
 
 // An ordered list of symbols that also finds a name without walking the

@@ -74,7 +74,7 @@ TEST_F(Lookups, BlockScopesPastTheLimitAreReportedAndStillWork) {
 
 TEST_F(Lookups, TopLevelReadsAndTargets) {
     Symbol* x = symbol("x", 5 | 64);
-    x->phpText = "$x";
+    x->setPhpText("$x");
     Symbol* y = symbol("y", 10);
     symbolTable.globals = {x, y};
     EXPECT_EQ(read("x"), "");

@@ -16,11 +16,11 @@ TEST_F(Records, NewRecordsAndSymbols) {
     currentKind = 2;
     currentClassIndex = 7;
     Symbol s("x", 5u);
-    EXPECT_EQ(s.phpText, "x");
+    EXPECT_EQ(s.phpText(), "x");
     EXPECT_EQ(s.kind, 2u);
     EXPECT_EQ(s.classIndex, 7);
     Symbol t("y", "$this->y", 16 | 64);
-    EXPECT_EQ(t.phpText, "$this->y");
+    EXPECT_EQ(t.phpText(), "$this->y");
     EXPECT_EQ(t.flags, 80u);
 }
 

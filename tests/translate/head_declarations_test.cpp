@@ -33,7 +33,7 @@ TEST(HeadDeclarations, EnumItemsAreConstantsHoldingTheirValues)
     for (const auto& item : items) {
         Symbol* s = global(item.name);
         ASSERT_NE(s, nullptr) << item.name;
-        EXPECT_EQ(s->phpText, item.text) << item.name;
+        EXPECT_EQ(s->phpText(), item.text) << item.name;
         EXPECT_EQ(s->flags, item.type | 64) << item.name;
         EXPECT_EQ(s->kind, 3u) << item.name;
     }
