@@ -1,6 +1,7 @@
 #include "emit/declarations.h"
 
 #include <set>
+#include <string_view>
 
 #include "emit/code_buffer.h"
 #include "emit/functions.h"
@@ -46,7 +47,7 @@ int declareVariable(int extraFlags)
     // PHP keeps $GLOBALS for itself and refuses to compile an assignment
     // to it; an attribute or a constant may take the name
     bool variable = currentKind == 1 || currentKind == 2;
-    if (variable && name == "GLOBALS" && (inFunction || !inClass))
+    if (variable && std::string_view(name) == "GLOBALS" && (inFunction || !inClass))
         reportAlreadyDeclaredIn(74);
     // define() keeps PHP's own value of a constant PHP has, with a warning
     if (currentKind == 4 && isPhpConstantName(name))
