@@ -1,7 +1,12 @@
 // Function records: argument and return checks, nested calls, signatures.
 #include "semantic_fixture.h"
 
+#include <cctype>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include "semantic/text_util.h"
 
 namespace {
 
@@ -59,6 +64,41 @@ TEST_F(Records, SymbolListKeepsTheFirstEntryAsItGrows) {
         EXPECT_EQ(list.indexOfIgnoreCase("N" + std::to_string(i)), 2 * i);
     }
     EXPECT_EQ(list.indexOfIgnoreCase("n3000"), -1);
+}
+
+// Spellings of one name added at every stage of the growth, nulls among
+// them: each search answers as a walk from the front would.
+TEST_F(Records, SymbolListMatchesAWalkFromTheFront) {
+    std::vector<std::unique_ptr<Symbol>> symbols;
+    std::vector<std::string> names;
+    SymbolList list;
+    std::vector<Symbol*> walk;
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 8; };
+    for (int i = 0; i < 20000; ++i) {
+        if (next() % 10 == 0) {
+            list.push_back(nullptr);
+            walk.push_back(nullptr);
+            continue;
+        }
+        std::string name = "ab" + std::to_string(next() % 3000);
+        for (char& c : name)
+            if (next() % 2) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        names.push_back(name);
+        symbols.push_back(std::make_unique<Symbol>(name, 5u));
+        list.push_back(symbols.back().get());
+        walk.push_back(symbols.back().get());
+    }
+    for (const std::string& name : names) {
+        int exact = -1, folded = -1;
+        for (size_t i = 0; i < walk.size() && (exact < 0 || folded < 0); ++i) {
+            if (!walk[i]) continue;
+            if (exact < 0 && walk[i]->name == name) exact = static_cast<int>(i);
+            if (folded < 0 && equalsIgnoreCaseBytes(walk[i]->name, name)) folded = static_cast<int>(i);
+        }
+        ASSERT_EQ(list.indexOf(name), exact) << name;
+        ASSERT_EQ(list.indexOfIgnoreCase(name), folded) << name;
+    }
 }
 
 TEST_F(Records, ArgumentChecks) {
