@@ -411,8 +411,8 @@ void SymbolList::place(size_t i, uint32_t hash) {
 // the order they were added and keep it. The symbol just added, not in the
 // old table, goes in last.
 void SymbolList::grow() {
-    std::vector<Slot> old(slots.empty() ? 16 : slots.size() * 2, Slot{0, 0});
-    old.swap(slots);
+    const std::vector<Slot> old = std::move(slots);
+    slots.assign(old.empty() ? 16 : old.size() * 2, Slot{0, 0});
     used = 0;
     const size_t size = old.size();
     size_t start = 0;

@@ -20,7 +20,7 @@ extern const std::string unknownName;
 enum : int { visibilityPublic = 0, visibilityPrivate = 1, visibilityProtected = 2 };
 
 struct Symbol {
-    std::string name;
+    const std::string name;  // fixed: the PHP text is usually this
     uint32_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
     uint32_t kind;         // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
     int classIndex;

@@ -72,13 +72,11 @@ TEST_F(Records, SymbolListMatchesAWalkFromTheFront) {
     std::vector<std::unique_ptr<Symbol>> symbols;
     std::vector<std::string> names;
     SymbolList list;
-    std::vector<Symbol*> walk;
     uint32_t seed = 12345;
     auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 8; };
     for (int i = 0; i < 20000; ++i) {
         if (next() % 10 == 0) {
             list.push_back(nullptr);
-            walk.push_back(nullptr);
             continue;
         }
         std::string name = "ab" + std::to_string(next() % 3000);
@@ -87,14 +85,13 @@ TEST_F(Records, SymbolListMatchesAWalkFromTheFront) {
         names.push_back(name);
         symbols.push_back(std::make_unique<Symbol>(name, 5u));
         list.push_back(symbols.back().get());
-        walk.push_back(symbols.back().get());
     }
     for (const std::string& name : names) {
         int exact = -1, folded = -1;
-        for (size_t i = 0; i < walk.size() && (exact < 0 || folded < 0); ++i) {
-            if (!walk[i]) continue;
-            if (exact < 0 && walk[i]->name == name) exact = static_cast<int>(i);
-            if (folded < 0 && equalsIgnoreCaseBytes(walk[i]->name, name)) folded = static_cast<int>(i);
+        for (size_t i = 0; i < list.size() && (exact < 0 || folded < 0); ++i) {
+            if (!list[i]) continue;
+            if (exact < 0 && list[i]->name == name) exact = static_cast<int>(i);
+            if (folded < 0 && equalsIgnoreCaseBytes(list[i]->name, name)) folded = static_cast<int>(i);
         }
         ASSERT_EQ(list.indexOf(name), exact) << name;
         ASSERT_EQ(list.indexOfIgnoreCase(name), folded) << name;
