@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <new>
 
@@ -15,22 +16,67 @@
 
 const std::string unknownName = "?";
 
+namespace {
+uint32_t hashName(const std::string& name);
+
+// The PHP texts of the symbols written otherwise than their names (a
+// parameter's "$name", an enumeration item's value), by number from 1; a
+// number is reused once its symbol is gone. A deque keeps each text in
+// place while others are added.
+class SymbolTexts {
+public:
+    uint32_t add(const std::string& text) {
+        if (free_.empty()) {
+            texts_.push_back(text);
+            return static_cast<uint32_t>(texts_.size());
+        }
+        const uint32_t number = free_.back();
+        free_.pop_back();
+        texts_[number - 1] = text;
+        return number;
+    }
+    void remove(uint32_t number) {
+        std::string().swap(texts_[number - 1]);
+        free_.push_back(number);
+    }
+    std::string& operator[](uint32_t number) { return texts_[number - 1]; }
+
+private:
+    std::deque<std::string> texts_;
+    std::vector<uint32_t> free_;
+};
+
+SymbolTexts& symbolTexts() {
+    static SymbolTexts* texts = new SymbolTexts();  // outlives every symbol
+    return *texts;
+}
+}  // namespace
+
 Symbol::Symbol(const std::string& name, uint32_t flags, uint32_t kind, int classIndex)
-    : name(name), flags(flags), kind(kind), classIndex(classIndex) {}
+    : name(name), classIndex(classIndex), hash(hashName(name)),
+      flags(static_cast<uint16_t>(flags)), kind(static_cast<uint8_t>(kind)) {}
 
 Symbol::Symbol(const std::string& name, const std::string& phpText, uint32_t flags,
                uint32_t kind, int classIndex)
-    : name(name), flags(flags), kind(kind), classIndex(classIndex) {
+    : Symbol(name, flags, kind, classIndex) {
     setPhpText(phpText);
 }
 
+Symbol::~Symbol() {
+    if (text != 0) symbolTexts().remove(text);
+}
+
+const std::string& Symbol::storedText() const { return symbolTexts()[text]; }
+
 void Symbol::setPhpText(const std::string& phpText) {
-    if (phpText == name)
-        text.reset();
-    else if (text)
-        *text = phpText;
-    else
-        text = std::make_unique<std::string>(phpText);
+    if (phpText == name) {
+        if (text != 0) symbolTexts().remove(text);
+        text = 0;
+    } else if (text != 0) {
+        symbolTexts()[text] = phpText;
+    } else {
+        text = symbolTexts().add(phpText);
+    }
 }
 
 Symbol::Symbol(const std::string& name, uint32_t flags)
@@ -381,59 +427,56 @@ SymbolList& SymbolList::operator=(std::initializer_list<Symbol*> symbols) {
 
 void SymbolList::push_back(Symbol* symbol) {
     items.push_back(symbol);
-    if (!symbol) return;
     // At most half full, so that a miss ends within a few probes: most
     // searches of a block's lists miss.
-    if ((used + 1) * 2 > slots.size()) {
+    if (items.size() * 2 > size_t(mask) + 1) {
         grow();
         return;
     }
-    place(items.size() - 1, hashName(symbol->name));
+    if (symbol) place(static_cast<uint32_t>(items.size() - 1), symbol->hash);
 }
 
 void SymbolList::clear() {
     items.clear();
-    slots.clear();
-    used = 0;
+    slots.reset();
+    mask = 0;
 }
 
-void SymbolList::place(size_t i, uint32_t hash) {
-    const size_t mask = slots.size() - 1;
-    size_t at = hash & mask;
-    while (slots[at].item != 0) at = (at + 1) & mask;
-    slots[at] = Slot{hash, static_cast<uint32_t>(i) + 1};
-    ++used;
+void SymbolList::FreeSlots::operator()(uint32_t* table) const { std::free(table); }
+
+void SymbolList::place(uint32_t item, uint32_t hash) {
+    uint32_t at = hash & mask;
+    while (slots[at] != 0) at = (at + 1) & mask;
+    slots[at] = (hash & ~mask) | (item + 1);
 }
 
-// Twice the slots, filled from the old ones with their stored hashes, so
-// that no symbol is read again. The old table is walked from an empty slot
-// on, one run of full slots after another: symbols of one hash then come in
-// the order they were added and keep it. The symbol just added, not in the
-// old table, goes in last.
+// Twice the slots (or more, for a list of many nulls), filled in the order
+// of the list from the hashes its symbols keep: symbols of one hash then
+// lie along the probe sequence in the order they were added. The table is
+// zeroed by calloc, which spares fresh pages a second clearing.
 void SymbolList::grow() {
-    const std::vector<Slot> old = std::move(slots);
-    slots.assign(old.empty() ? 16 : old.size() * 2, Slot{0, 0});
-    used = 0;
-    const size_t size = old.size();
-    size_t start = 0;
-    while (start < size && old[start].item != 0) ++start;
-    for (size_t k = 0; k < size; ++k) {
-        const Slot& slot = old[(start + k) & (size - 1)];
-        if (slot.item != 0) place(slot.item - 1, slot.hash);
-    }
-    const size_t last = items.size() - 1;
-    if (items[last]) place(last, hashName(items[last]->name));
+    size_t size = mask == 0 ? 16 : (size_t(mask) + 1) * 2;
+    while (size < items.size() * 2) size *= 2;
+    if (size > (size_t(1) << 31)) throw std::bad_alloc();
+    uint32_t* table = static_cast<uint32_t*>(std::calloc(size, sizeof(uint32_t)));
+    if (!table) throw std::bad_alloc();
+    slots.reset(table);
+    mask = static_cast<uint32_t>(size - 1);
+    const uint32_t count = static_cast<uint32_t>(items.size());
+    for (uint32_t i = 0; i < count; ++i)
+        if (items[i]) place(i, items[i]->hash);
 }
 
 int SymbolList::lookup(const std::string& name, bool ignoreCase) const {
-    if (slots.empty()) return -1;
     const uint32_t hash = hashName(name);
-    const size_t mask = slots.size() - 1;
-    for (size_t at = hash & mask;; at = (at + 1) & mask) {
-        const Slot& slot = slots[at];
-        if (slot.item == 0) return -1;
-        if (slot.hash == hash && sameName(items[slot.item - 1]->name, name, ignoreCase))
-            return static_cast<int>(slot.item) - 1;
+    const uint32_t tag = hash & ~mask;
+    for (uint32_t at = hash & mask;; at = (at + 1) & mask) {
+        const uint32_t slot = slots[at];
+        if (slot == 0) return -1;
+        if ((slot & ~mask) == tag) {
+            const uint32_t item = (slot & mask) - 1;
+            if (sameName(items[item]->name, name, ignoreCase)) return static_cast<int>(item);
+        }
     }
 }
 

@@ -21,10 +21,11 @@ enum : int { visibilityPublic = 0, visibilityPrivate = 1, visibilityProtected = 
 
 struct Symbol {
     const std::string name;  // fixed: the PHP text is usually this
-    uint32_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
-    uint32_t kind;         // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
     int classIndex;
-    int visibility = 0;    // of an attribute: visibilityPublic, Private or Protected
+    const uint32_t hash;   // of the name with its case folded, as lists index it
+    uint16_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
+    uint8_t kind;          // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
+    uint8_t visibility = 0;  // of an attribute: visibilityPublic, Private or Protected
 
     Symbol(const std::string& name, uint32_t flags, uint32_t kind, int classIndex);
     Symbol(const std::string& name, const std::string& phpText, uint32_t flags,
@@ -32,6 +33,9 @@ struct Symbol {
     // Kind and class index from currentKind and currentClassIndex.
     Symbol(const std::string& name, uint32_t flags);
     Symbol(const std::string& name, const std::string& phpText, uint32_t flags);
+    ~Symbol();
+    Symbol(const Symbol&) = delete;
+    Symbol& operator=(const Symbol&) = delete;
 
     // Symbols come from one pool: a long program declares tens of
     // thousands, and a heap block each cost time and a header apiece.
@@ -40,12 +44,13 @@ struct Symbol {
     static void operator delete(void* block, size_t size);
 
     // Written for a use of the name: the name itself for nearly every
-    // symbol, so only another text is stored, apart.
-    const std::string& phpText() const { return text ? *text : name; }
+    // symbol, so only another text is stored, apart, by number.
+    const std::string& phpText() const { return text == 0 ? name : storedText(); }
     void setPhpText(const std::string& phpText);
 
 private:
-    std::unique_ptr<std::string> text;
+    const std::string& storedText() const;
+    uint32_t text = 0;
 };
 
 // An ordered list of symbols that also finds a name without walking the
@@ -72,30 +77,30 @@ public:
     // Index of the first symbol of that name, -1 when none; the second
     // compares as equalsIgnoreCaseBytes does.
     // An empty list (most block scopes) answers without a call.
-    int indexOf(const std::string& name) const { return slots.empty() ? -1 : lookup(name, false); }
+    int indexOf(const std::string& name) const { return mask == 0 ? -1 : lookup(name, false); }
     int indexOfIgnoreCase(const std::string& name) const
     {
-        return slots.empty() ? -1 : lookup(name, true);
+        return mask == 0 ? -1 : lookup(name, true);
     }
 
 private:
-    // Open addressing over the list itself, one slot per symbol: a slot
-    // holds the hash of the name with its case folded as
-    // equalsIgnoreCaseBytes folds it (so that a probe reads a symbol only
-    // when the hashes agree) and an index into items plus one (0 is empty).
+    // Open addressing over the list itself, one 32-bit slot per symbol:
+    // the bits under the table's mask hold an index into items plus one
+    // (0 is empty), the bits above it the same bits of the symbol's hash,
+    // so that a probe reads a symbol only when they agree. The table has at
+    // least two slots for each entry of items, so an index always fits.
     // Symbols of one hash lie along the probe sequence in the order they
     // were added, so the first match of a probe is the first entry.
-    struct Slot {
-        uint32_t hash;
-        uint32_t item;
-    };
-    void place(size_t i, uint32_t hash);
+    void place(uint32_t item, uint32_t hash);
     void grow();
     int lookup(const std::string& name, bool ignoreCase) const;
 
+    struct FreeSlots {
+        void operator()(uint32_t* table) const;
+    };
     std::vector<Symbol*> items;
-    std::vector<Slot> slots;
-    size_t used = 0;
+    std::unique_ptr<uint32_t[], FreeSlots> slots;
+    uint32_t mask = 0;   // slots - 1, 0 while there is no table
 };
 
 struct FunctionRecord : RunRecord<FunctionRecord> {

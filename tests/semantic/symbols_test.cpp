@@ -98,6 +98,41 @@ TEST_F(Records, SymbolListMatchesAWalkFromTheFront) {
     }
 }
 
+// Entries of a list are counted with its nulls: names after a long run of
+// them are still found at their places.
+TEST_F(Records, SymbolListFindsNamesAfterManyNulls) {
+    Symbol a("a", 5u), b("B", 5u);
+    SymbolList list;
+    for (int i = 0; i < 5000; ++i) list.push_back(nullptr);
+    list.push_back(&a);
+    for (int i = 0; i < 70000; ++i) list.push_back(nullptr);
+    list.push_back(&b);
+    EXPECT_EQ(list.indexOf("a"), 5000);
+    EXPECT_EQ(list.indexOfIgnoreCase("b"), 75001);
+    EXPECT_EQ(list.indexOf("b"), -1);
+}
+
+// A PHP text other than the name is kept apart: it follows changes, goes
+// back to the name, and stays right while other symbols come and go.
+TEST_F(Records, SymbolTextsKeptApart) {
+    std::vector<std::unique_ptr<Symbol>> symbols;
+    for (int i = 0; i < 300; ++i)
+        symbols.push_back(std::make_unique<Symbol>("v" + std::to_string(i), "$v" + std::to_string(i), 5u));
+    for (int i = 0; i < 300; i += 2) symbols[static_cast<size_t>(i)].reset();
+    for (int i = 0; i < 300; i += 2)
+        symbols[static_cast<size_t>(i)] = std::make_unique<Symbol>("w" + std::to_string(i), "7", 5u);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(symbols[static_cast<size_t>(i)]->phpText(), i % 2 ? "$v" + std::to_string(i) : "7");
+    Symbol& s = *symbols[1];
+    s.setPhpText("self::$v1");
+    EXPECT_EQ(s.phpText(), "self::$v1");
+    s.setPhpText("v1");
+    EXPECT_EQ(s.phpText(), "v1");
+    s.setPhpText("$v1");
+    EXPECT_EQ(s.phpText(), "$v1");
+    EXPECT_EQ(symbols[3]->phpText(), "$v3");
+}
+
 TEST_F(Records, ArgumentChecks) {
     struct Case {
         std::vector<int> arguments;
