@@ -24,14 +24,15 @@ int visibilityRank(int visibility)
 // as before, and at least as visible.
 void checkRedeclaredAttribute(const Symbol& attribute)
 {
-    if (!symbolTable.isInheritedAttribute(attribute.name))
+    const std::string name = attribute.name.str();
+    if (!symbolTable.isInheritedAttribute(name))
         return;
-    Symbol* inherited = inheritedAttribute(attribute.name);
+    Symbol* inherited = inheritedAttribute(name);
     if (!inherited || inherited->visibility == visibilityPrivate)
         return;
     if ((inherited->flags & 128) != (attribute.flags & 128) ||
         visibilityRank(attribute.visibility) > visibilityRank(inherited->visibility))
-        reportErrorName(35, attribute.name);
+        reportErrorName(35, name);
 }
 }
 
@@ -87,8 +88,8 @@ int declareVariable(int extraFlags)
             duplicateNameError();
         }
     } else {
-        if (table.findGlobalIgnoreCase(name) == -1) {
-            table.globals.push_back(symbol);
+        table.found = table.globals.pushUnlessFolded(symbol);
+        if (table.found == -1) {
             added = true;
         } else {
             duplicateNameError();
@@ -235,7 +236,7 @@ int loadClassAttribute(const std::string& name)
         reportErrorName(28, name);
     loadAttribute(attribute);
     if (attribute->flags & 128)
-        codeBuffer = "self::$" + stripDollar(attribute->phpText());
+        codeBuffer = "self::$" + stripDollar(std::string(attribute->phpText()));
     return 1;
 }
 

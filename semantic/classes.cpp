@@ -51,7 +51,7 @@ int ClassRecord::findNextMethod(const std::string& methodName) {
 }
 
 void ClassRecord::addAttribute(Symbol* symbol) {
-    if (findAttributeIgnoreCase(symbol->name) >= 0) reportErrorName(35, symbol->name);
+    if (findAttributeIgnoreCase(symbol->name.str()) >= 0) reportErrorName(35, symbol->name.str());
     attributes.push_back(symbol);
 }
 

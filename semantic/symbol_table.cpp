@@ -239,7 +239,7 @@ void SymbolTable::useFoundSymbol() {
     currentKind = static_cast<int>(foundSymbol->kind);
     // A name's text is usually the name, which the caller has just put in
     // codeBuffer: comparing costs less than copying it again.
-    const std::string& text = foundSymbol->phpText();
+    const std::string_view text = foundSymbol->phpText();
     if (codeBuffer.size() != text.size() ||
         std::memcmp(codeBuffer.data(), text.data(), text.size()) != 0)
         codeBuffer = text;
@@ -352,7 +352,7 @@ void mark(Symbol* symbol) { symbol->flags |= 64; }
 // A static attribute of the current class is written self::$name: it is a
 // class property, not a global.
 void useStaticAttributeText(Symbol* symbol) {
-    if (symbol->flags & 128) codeBuffer = "self::$" + stripDollar(symbol->phpText());
+    if (symbol->flags & 128) codeBuffer = "self::$" + stripDollar(std::string(symbol->phpText()));
 }
 
 void cache(unsigned flags) {

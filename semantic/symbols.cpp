@@ -16,8 +16,48 @@
 
 const std::string unknownName = "?";
 
+SymbolName::SymbolName(std::string_view text) {
+    if (text.size() < kTag) {
+        std::memcpy(raw_, text.data(), text.size());
+        raw_[text.size()] = '\0';
+        raw_[kTag] = static_cast<char>(text.size());
+        return;
+    }
+    char* bytes = new char[text.size() + 1];
+    std::memcpy(bytes, text.data(), text.size());
+    bytes[text.size()] = '\0';
+    const size_t size = text.size();
+    std::memcpy(raw_, &bytes, sizeof bytes);
+    std::memcpy(raw_ + sizeof bytes, &size, sizeof size);
+    raw_[kTag] = static_cast<char>(kFar);
+}
+
+SymbolName::~SymbolName() {
+    if (far()) delete[] farBytes();
+}
+
+const char* SymbolName::farBytes() const {
+    const char* bytes;
+    std::memcpy(&bytes, raw_, sizeof bytes);
+    return bytes;
+}
+
+size_t SymbolName::farSize() const {
+    size_t size;
+    std::memcpy(&size, raw_ + sizeof(char*), sizeof size);
+    return size;
+}
+
+std::string operator+(std::string_view a, const SymbolName& b) {
+    std::string joined;
+    joined.reserve(a.size() + b.size());
+    joined.append(a.data(), a.size());
+    joined.append(b.data(), b.size());
+    return joined;
+}
+
 namespace {
-uint32_t hashName(const std::string& name);
+uint32_t hashName(std::string_view name);
 
 // The PHP texts of the symbols written otherwise than their names (a
 // parameter's "$name", an enumeration item's value), by number from 1; a
@@ -66,7 +106,7 @@ Symbol::~Symbol() {
     if (text != 0) symbolTexts().remove(text);
 }
 
-const std::string& Symbol::storedText() const { return symbolTexts()[text]; }
+std::string_view Symbol::storedText() const { return symbolTexts()[text]; }
 
 void Symbol::setPhpText(const std::string& phpText) {
     if (phpText == name) {
@@ -288,7 +328,7 @@ uint64_t shortWord(const char* p, size_t n) {
 constexpr uint64_t foldMask = 0x2020202020202020ull;
 
 // The hash of the name with its case folded.
-uint32_t hashName(const std::string& name) {
+uint32_t hashName(std::string_view name) {
     const char* p = name.data();
     size_t n = name.size();
     uint64_t h = static_cast<uint64_t>(n) * 0x9e3779b97f4a7c15ull;
@@ -304,7 +344,7 @@ uint32_t hashName(const std::string& name) {
 }
 
 // Exact, or with each byte folded as equalsIgnoreCaseBytes folds it.
-bool sameName(const std::string& a, const std::string& b, bool folded) {
+bool sameName(std::string_view a, std::string_view b, bool folded) {
     size_t n = a.size();
     if (n != b.size()) return false;
     const uint64_t mask = folded ? foldMask : 0;
@@ -442,8 +482,6 @@ void SymbolList::clear() {
     mask = 0;
 }
 
-void SymbolList::FreeSlots::operator()(uint32_t* table) const { std::free(table); }
-
 void SymbolList::place(uint32_t item, uint32_t hash) {
     uint32_t at = hash & mask;
     while (slots[at] != 0) at = (at + 1) & mask;
@@ -453,21 +491,43 @@ void SymbolList::place(uint32_t item, uint32_t hash) {
 // Twice the slots (or more, for a list of many nulls), filled in the order
 // of the list from the hashes its symbols keep: symbols of one hash then
 // lie along the probe sequence in the order they were added. The table is
-// zeroed by calloc, which spares fresh pages a second clearing.
+// cleared by writing (not by calloc): a fresh page read first would fault
+// twice, once for the zero page and once more on its first write.
 void SymbolList::grow() {
     size_t size = mask == 0 ? 16 : (size_t(mask) + 1) * 2;
     while (size < items.size() * 2) size *= 2;
     if (size > (size_t(1) << 31)) throw std::bad_alloc();
-    uint32_t* table = static_cast<uint32_t*>(std::calloc(size, sizeof(uint32_t)));
-    if (!table) throw std::bad_alloc();
-    slots.reset(table);
+    slots.reset(new uint32_t[size]());
     mask = static_cast<uint32_t>(size - 1);
     const uint32_t count = static_cast<uint32_t>(items.size());
     for (uint32_t i = 0; i < count; ++i)
         if (items[i]) place(i, items[i]->hash);
 }
 
-int SymbolList::lookup(const std::string& name, bool ignoreCase) const {
+int SymbolList::pushUnlessFolded(Symbol* symbol) {
+    // Without a growth ahead, the slot where the search ends takes it.
+    if (mask != 0 && (items.size() + 1) * 2 <= size_t(mask) + 1) {
+        const uint32_t hash = symbol->hash;
+        const uint32_t tag = hash & ~mask;
+        uint32_t at = hash & mask;
+        for (;; at = (at + 1) & mask) {
+            const uint32_t slot = slots[at];
+            if (slot == 0) break;
+            if ((slot & ~mask) == tag) {
+                const uint32_t item = (slot & mask) - 1;
+                if (sameName(items[item]->name, symbol->name, true)) return static_cast<int>(item);
+            }
+        }
+        items.push_back(symbol);
+        slots[at] = tag | static_cast<uint32_t>(items.size());
+        return -1;
+    }
+    const int found = indexOfIgnoreCase(symbol->name);
+    if (found < 0) push_back(symbol);
+    return found;
+}
+
+int SymbolList::lookup(std::string_view name, bool ignoreCase) const {
     const uint32_t hash = hashName(name);
     const uint32_t tag = hash & ~mask;
     for (uint32_t at = hash & mask;; at = (at + 1) & mask) {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <cstddef>
 #include <unordered_map>
 #include <utility>
@@ -19,8 +20,45 @@ extern const std::string unknownName;
 // Who may use a class member.
 enum : int { visibilityPublic = 0, visibilityPrivate = 1, visibilityProtected = 2 };
 
+// A symbol's name, fixed once made: up to 22 bytes are kept in place (a
+// symbol is one of tens of thousands), a longer name on the heap. It reads
+// as a string_view and ends with a NUL.
+class SymbolName {
+public:
+    explicit SymbolName(std::string_view text);
+    ~SymbolName();
+    SymbolName(const SymbolName&) = delete;
+    SymbolName& operator=(const SymbolName&) = delete;
+
+    const char* data() const { return far() ? farBytes() : raw_; }
+    size_t size() const { return far() ? farSize() : static_cast<unsigned char>(raw_[kTag]); }
+    bool empty() const { return size() == 0; }
+    const char* c_str() const { return data(); }
+    std::string_view view() const { return std::string_view(data(), size()); }
+    operator std::string_view() const { return view(); }
+    std::string str() const { return std::string(data(), size()); }
+    char operator[](size_t i) const { return data()[i]; }
+
+private:
+    // raw_[kTag] holds the size of a name kept in place, or kFar; a far
+    // name's pointer and size lie at the front.
+    static constexpr size_t kTag = 23;
+    static constexpr unsigned char kFar = 0xff;
+    bool far() const { return static_cast<unsigned char>(raw_[kTag]) == kFar; }
+    const char* farBytes() const;
+    size_t farSize() const;
+
+    alignas(char*) char raw_[24];
+};
+
+inline bool operator==(const SymbolName& a, std::string_view b) { return a.view() == b; }
+inline bool operator==(std::string_view a, const SymbolName& b) { return a == b.view(); }
+inline bool operator!=(const SymbolName& a, std::string_view b) { return a.view() != b; }
+inline bool operator!=(std::string_view a, const SymbolName& b) { return a != b.view(); }
+std::string operator+(std::string_view a, const SymbolName& b);
+
 struct Symbol {
-    const std::string name;  // fixed: the PHP text is usually this
+    const SymbolName name;  // the PHP text is usually this
     int classIndex;
     const uint32_t hash;   // of the name with its case folded, as lists index it
     uint16_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
@@ -45,11 +83,11 @@ struct Symbol {
 
     // Written for a use of the name: the name itself for nearly every
     // symbol, so only another text is stored, apart, by number.
-    const std::string& phpText() const { return text == 0 ? name : storedText(); }
+    std::string_view phpText() const { return text == 0 ? name.view() : storedText(); }
     void setPhpText(const std::string& phpText);
 
 private:
-    const std::string& storedText() const;
+    std::string_view storedText() const;
     uint32_t text = 0;
 };
 
@@ -64,6 +102,10 @@ public:
     SymbolList& operator=(std::initializer_list<Symbol*> symbols);
 
     void push_back(Symbol* symbol);
+    // The index of the first symbol of the new one's name, case folded as
+    // indexOfIgnoreCase folds it; -1 once the symbol is added at the end.
+    // One search serves both.
+    int pushUnlessFolded(Symbol* symbol);
     void clear();
 
     size_t size() const { return items.size(); }
@@ -72,13 +114,12 @@ public:
     Symbol* back() const { return items.back(); }
     std::vector<Symbol*>::const_iterator begin() const { return items.begin(); }
     std::vector<Symbol*>::const_iterator end() const { return items.end(); }
-    operator const std::vector<Symbol*>&() const { return items; }
 
     // Index of the first symbol of that name, -1 when none; the second
     // compares as equalsIgnoreCaseBytes does.
     // An empty list (most block scopes) answers without a call.
-    int indexOf(const std::string& name) const { return mask == 0 ? -1 : lookup(name, false); }
-    int indexOfIgnoreCase(const std::string& name) const
+    int indexOf(std::string_view name) const { return mask == 0 ? -1 : lookup(name, false); }
+    int indexOfIgnoreCase(std::string_view name) const
     {
         return mask == 0 ? -1 : lookup(name, true);
     }
@@ -93,13 +134,10 @@ private:
     // were added, so the first match of a probe is the first entry.
     void place(uint32_t item, uint32_t hash);
     void grow();
-    int lookup(const std::string& name, bool ignoreCase) const;
+    int lookup(std::string_view name, bool ignoreCase) const;
 
-    struct FreeSlots {
-        void operator()(uint32_t* table) const;
-    };
     std::vector<Symbol*> items;
-    std::unique_ptr<uint32_t[], FreeSlots> slots;
+    std::unique_ptr<uint32_t[]> slots;
     uint32_t mask = 0;   // slots - 1, 0 while there is no table
 };
 

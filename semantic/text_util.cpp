@@ -107,9 +107,9 @@ bool equalsIgnoreCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-bool equalsIgnoreCaseBytes(const std::string& a, const std::string& b) {
+bool equalsIgnoreCaseBytes(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    for (std::string::size_type i = 0; i < a.size(); ++i)
+    for (std::string_view::size_type i = 0; i < a.size(); ++i)
         if ((static_cast<unsigned char>(a[i]) | 0x20) != (static_cast<unsigned char>(b[i]) | 0x20))
             return false;
     return true;

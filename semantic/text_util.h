@@ -24,5 +24,5 @@ bool hasPhpExtension(const std::string& fileName);
 // the first text are folded).
 bool equalsIgnoreCase(const std::string& a, const std::string& b);
 // The same comparison folding every byte.
-bool equalsIgnoreCaseBytes(const std::string& a, const std::string& b);
+bool equalsIgnoreCaseBytes(std::string_view a, std::string_view b);
 bool hasNoOperatorChars(const std::string& text);

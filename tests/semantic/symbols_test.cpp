@@ -133,6 +133,50 @@ TEST_F(Records, SymbolTextsKeptApart) {
     EXPECT_EQ(symbols[3]->phpText(), "$v3");
 }
 
+// Names up to 22 bytes are kept in the symbol, longer ones apart: both
+// read back whole, end with a NUL, and are found as names.
+TEST_F(Records, SymbolNamesOfEveryLength) {
+    std::vector<std::unique_ptr<Symbol>> symbols;
+    SymbolList list;
+    std::string name;
+    for (int n = 0; n <= 40; ++n) {
+        symbols.push_back(std::make_unique<Symbol>(name, 5u));
+        list.push_back(symbols.back().get());
+        name += static_cast<char>('a' + n % 26);
+    }
+    name.clear();
+    for (int n = 0; n <= 40; ++n) {
+        const Symbol& s = *symbols[static_cast<size_t>(n)];
+        EXPECT_EQ(s.name.size(), static_cast<size_t>(n));
+        EXPECT_EQ(s.name, name);
+        EXPECT_EQ(s.name.c_str()[n], '\0');
+        EXPECT_EQ(s.phpText(), name);
+        EXPECT_EQ(list.indexOf(name), n);
+        std::string upper = name;
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        EXPECT_EQ(list.indexOfIgnoreCase(upper), n);
+        EXPECT_EQ("$" + s.name, "$" + name);
+        name += static_cast<char>('a' + n % 26);
+    }
+}
+
+// Declaring searches and adds in one step: a name already there, in any
+// case, gives its first index and adds nothing, whether or not the table is
+// about to grow.
+TEST_F(Records, SymbolListAddsOnlyNewNames) {
+    std::vector<std::unique_ptr<Symbol>> symbols;
+    SymbolList list;
+    for (int i = 0; i < 5000; ++i) {
+        symbols.push_back(std::make_unique<Symbol>("v" + std::to_string(i), 5u));
+        ASSERT_EQ(list.pushUnlessFolded(symbols.back().get()), -1);
+        symbols.push_back(std::make_unique<Symbol>("V" + std::to_string(i / 2), 5u));
+        ASSERT_EQ(list.pushUnlessFolded(symbols.back().get()), i / 2);
+        ASSERT_EQ(list.size(), static_cast<size_t>(i + 1));
+    }
+    EXPECT_EQ(list.indexOf("v4999"), 4999);
+    EXPECT_EQ(list.indexOf("V1"), -1);
+}
+
 TEST_F(Records, ArgumentChecks) {
     struct Case {
         std::vector<int> arguments;
