@@ -1,10 +1,12 @@
 #include "driver/compile.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +40,24 @@ struct FileText {
     size_t size = 0;
 };
 
+// A large buffer about to be written whole has its pages made in one call:
+// met one by one, each fresh page costs a fault of its own. Only a hint:
+// a kernel without it, or a refusal, leaves the pages to come as written.
+void prepareForWriting(const char* start, size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+    if (bytes < (size_t(1) << 16))
+        return;
+    static const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+    const uintptr_t first = (reinterpret_cast<uintptr_t>(start) + page - 1) & ~(page - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(start) + bytes) & ~(page - 1);
+    if (end > first)
+        madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
+#else
+    (void)start;
+    (void)bytes;
+#endif
+}
+
 // The whole of an open file, read in one go when its size is known.
 FileText readWhole(FILE* file, const std::string& name) {
     struct stat status;
@@ -46,6 +66,9 @@ FileText readWhole(FILE* file, const std::string& name) {
     if (fstat(fileno(file), &status) == 0 && status.st_size >= static_cast<off_t>(capacity))
         capacity = static_cast<size_t>(status.st_size) + 1;
     FileText text{std::unique_ptr<char[]>(new char[capacity]), 0};
+    // Only a buffer of the file's own size: the smallest is mostly unused.
+    if (capacity > 65536)
+        prepareForWriting(text.bytes.get(), capacity);
     for (;;) {
         text.size += std::fread(text.bytes.get() + text.size, 1, capacity - text.size, file);
         if (text.size < capacity)
@@ -75,6 +98,7 @@ std::string writePreparedSource() {
     // again to make it.
     std::string prepared;
     prepared.reserve(text.size + 1 + MemoryInput::kPadding);
+    prepareForWriting(prepared.data(), text.size + 1);
     appendPreparedText(text.bytes.get(), text.size, prepared);
     // The lexer reads the text itself: the copy is for the user to look at.
     std::fwrite(prepared.data(), 1, prepared.size(), copy.file);
@@ -89,6 +113,7 @@ std::string readPrepared() {
     const FileText text = readWhole(file.file, tempFileName);
     std::string prepared;
     prepared.reserve(text.size + MemoryInput::kPadding);
+    prepareForWriting(prepared.data(), text.size);
     prepared.assign(text.bytes.get(), text.size);
     return prepared;
 }
