@@ -61,7 +61,8 @@ struct Symbol {
     const SymbolName name;  // the PHP text is usually this
     int classIndex;
     const uint32_t hash;   // of the name with its case folded, as lists index it
-    uint16_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object
+    uint16_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object,
+                           // 512 elements are arrays (semantic/types.h)
     uint8_t kind;          // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
     uint8_t visibility = 0;  // of an attribute: visibilityPublic, Private or Protected
 
@@ -102,8 +103,9 @@ public:
     SymbolList& operator=(std::initializer_list<Symbol*> symbols);
 
     void push_back(Symbol* symbol);
-    // The index of the first symbol of the new one's name, case folded as
-    // indexOfIgnoreCase folds it; -1 once the symbol is added at the end.
+    // The index of the first symbol of the new one's name (not null), case
+    // folded as indexOfIgnoreCase folds it; -1 once the symbol is added at
+    // the end.
     // One search serves both.
     int pushUnlessFolded(Symbol* symbol);
     void clear();
