@@ -504,22 +504,30 @@ void SymbolList::grow() {
         if (items[i]) place(i, items[i]->hash);
 }
 
+inline int SymbolList::search(std::string_view name, uint32_t hash, bool ignoreCase,
+                               uint32_t& empty) const {
+    const uint32_t tag = hash & ~mask;
+    for (uint32_t at = hash & mask;; at = (at + 1) & mask) {
+        const uint32_t slot = slots[at];
+        if (slot == 0) {
+            empty = at;
+            return -1;
+        }
+        if ((slot & ~mask) == tag) {
+            const uint32_t item = (slot & mask) - 1;
+            if (sameName(items[item]->name, name, ignoreCase)) return static_cast<int>(item);
+        }
+    }
+}
+
 int SymbolList::pushUnlessFolded(Symbol* symbol) {
     // Without a growth ahead, the slot where the search ends takes it.
     if (mask != 0 && (items.size() + 1) * 2 <= size_t(mask) + 1) {
-        const uint32_t hash = symbol->hash;
-        const uint32_t tag = hash & ~mask;
-        uint32_t at = hash & mask;
-        for (;; at = (at + 1) & mask) {
-            const uint32_t slot = slots[at];
-            if (slot == 0) break;
-            if ((slot & ~mask) == tag) {
-                const uint32_t item = (slot & mask) - 1;
-                if (sameName(items[item]->name, symbol->name, true)) return static_cast<int>(item);
-            }
-        }
+        uint32_t empty;
+        const int found = search(symbol->name, symbol->hash, true, empty);
+        if (found >= 0) return found;
         items.push_back(symbol);
-        slots[at] = tag | static_cast<uint32_t>(items.size());
+        slots[empty] = (symbol->hash & ~mask) | static_cast<uint32_t>(items.size());
         return -1;
     }
     const int found = indexOfIgnoreCase(symbol->name);
@@ -528,16 +536,8 @@ int SymbolList::pushUnlessFolded(Symbol* symbol) {
 }
 
 int SymbolList::lookup(std::string_view name, bool ignoreCase) const {
-    const uint32_t hash = hashName(name);
-    const uint32_t tag = hash & ~mask;
-    for (uint32_t at = hash & mask;; at = (at + 1) & mask) {
-        const uint32_t slot = slots[at];
-        if (slot == 0) return -1;
-        if ((slot & ~mask) == tag) {
-            const uint32_t item = (slot & mask) - 1;
-            if (sameName(items[item]->name, name, ignoreCase)) return static_cast<int>(item);
-        }
-    }
+    uint32_t empty;
+    return search(name, hashName(name), ignoreCase, empty);
 }
 
 

@@ -105,8 +105,7 @@ public:
     void push_back(Symbol* symbol);
     // The index of the first symbol of the new one's name (not null), case
     // folded as indexOfIgnoreCase folds it; -1 once the symbol is added at
-    // the end.
-    // One search serves both.
+    // the end. One search serves both.
     int pushUnlessFolded(Symbol* symbol);
     void clear();
 
@@ -136,6 +135,9 @@ private:
     // were added, so the first match of a probe is the first entry.
     void place(uint32_t item, uint32_t hash);
     void grow();
+    // The first entry of that name and hash, or -1 with `empty` the free
+    // slot where the search ended.
+    int search(std::string_view name, uint32_t hash, bool ignoreCase, uint32_t& empty) const;
     int lookup(std::string_view name, bool ignoreCase) const;
 
     std::vector<Symbol*> items;
