@@ -32,12 +32,10 @@ public:
 
     const char* data() const { return far() ? farBytes() : raw_; }
     size_t size() const { return far() ? farSize() : static_cast<unsigned char>(raw_[kTag]); }
-    bool empty() const { return size() == 0; }
     const char* c_str() const { return data(); }
     std::string_view view() const { return std::string_view(data(), size()); }
     operator std::string_view() const { return view(); }
     std::string str() const { return std::string(data(), size()); }
-    char operator[](size_t i) const { return data()[i]; }
 
 private:
     // raw_[kTag] holds the size of a name kept in place, or kFar; a far
@@ -53,8 +51,6 @@ private:
 
 inline bool operator==(const SymbolName& a, std::string_view b) { return a.view() == b; }
 inline bool operator==(std::string_view a, const SymbolName& b) { return a == b.view(); }
-inline bool operator!=(const SymbolName& a, std::string_view b) { return a.view() != b; }
-inline bool operator!=(std::string_view a, const SymbolName& b) { return a != b.view(); }
 std::string operator+(std::string_view a, const SymbolName& b);
 
 struct Symbol {
