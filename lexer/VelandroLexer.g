@@ -82,6 +82,8 @@ EOL : ( '\n' | '\r' ( '\n' )? ) { newline(); } ;
 // The control character 0x17 is dropped like a blank.
 EOF : '\u0017' { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); } ;
 
+// ORDER SINGLE-TOKENS: the direct path's `singles` in buffer_lexer.cpp
+// reads these too, LEFTPAR to ATCHAR.
 LEFTPAR : '(' ;
 RIGHTPAR : ')' ;
 LEFTSQUARE : '[' ;
@@ -151,6 +153,9 @@ protected
 HEX_DIGIT : '0'..'9' | 'A'..'F' | 'a'..'f' ;
 
 // --- Two-character operators -----------------------------------------------
+
+// ORDER OPERATORS: the direct path's operatorEnd in buffer_lexer.cpp reads
+// these, the markup tags and the one-character prefixes at the end too.
 
 SHIFTR : ">>" { $setType(SHIFT_RIGHT); } ;
 
@@ -277,6 +282,7 @@ options { testLiterals = true; paraphrase = "an identifier"; }
 // "/if" and the like are closing keywords only when a line end, a blank, ";"
 // or the end of a code block "?>" follows (a page trims "/if ?>" to "/if?>");
 // the follower is left for the next token. Otherwise "/" is a division.
+// ORDER CLOSING-KEYWORDS: closingKeywords in buffer_lexer.cpp, same order.
 SLASH
     :   ( "/class" ( EOL | ' ' | ';' | "?>" ) ) => "/class" { $setType(SLASHCLASS); }
     |   ( "/if" ( EOL | ' ' | ';' | "?>" ) ) => "/if" { $setType(SLASHIF); }

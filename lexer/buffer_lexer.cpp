@@ -191,6 +191,9 @@ struct CharTable {
         kind['~'] = kTilde;
         kind['!'] = kBang;
         kind['/'] = kSlash;
+        // ORDER SINGLE-TOKENS: twin of the one-character rules LEFTPAR to
+        // ATCHAR in VelandroLexer.g; the vocabulary walk in
+        // tests/lexer/lexer_test.cpp reads each through both.
         const std::pair<char, int> singles[] = {
             {'(', VT::LEFTPAR},   {')', VT::RIGHTPAR},    {'[', VT::LEFTSQUARE},
             {']', VT::RIGHTSQUARE}, {'}', VT::RIGHTCURLY}, {',', VT::COMMA},
@@ -215,6 +218,8 @@ inline int tabStop(int column, int size) { return ((column - 1) / size + 1) * si
 // character a token is made of.
 
 // The closing keywords, in the order the slash rule tries them.
+// ORDER CLOSING-KEYWORDS: twin of the SLASH rule's alternatives in
+// VelandroLexer.g, followers included (closingKeywordEnd).
 struct ClosingKeyword {
     const char* word;
     unsigned int length;
@@ -282,6 +287,9 @@ inline const char* numberEnd(const char* p, int& type)
 
 // The operators and the other tokens of punctuation from p, which holds
 // kind: the token's end and type, or null for nextToken's.
+// ORDER OPERATORS: twin of the two-character operator rules, the markup
+// rules (XOPEN, XCLOSE) and the one-character prefixes (QUESTION to LESSER)
+// in VelandroLexer.g.
 inline const char* operatorEnd(const char* p, CharKind kind, int& type)
 {
     const char* q = p + 1;

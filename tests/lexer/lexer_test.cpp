@@ -15,6 +15,8 @@
 namespace {
 
 // Display names by token type, as the parser's error messages show them.
+// ORDER VOCABULARY: twin of lexer/VelandroPinnedTokenTypes.txt, checked
+// against the generated vocabulary below.
 const char* const kDisplayNames[] = {
     "<0>", "EOF", "<2>", "NULL_TREE_LOOKAHEAD", "OPENVEL", "CLOSEVEL", "LESSER",
     "an identifier", "EQUAL", "GREATER", "SLASHSCRIPT", "HTML", "EOL",
@@ -400,13 +402,13 @@ INSTANTIATE_TEST_SUITE_P(ClosingKeywords, LexerTokens, testing::ValuesIn(kClosin
 
 // --- Vocabulary and keyword table ------------------------------------------------
 
-// The vocabulary the build generated for the parser: every type from 4 to 151
-// with its constant and display name; 0 to 3 are the runtime's own.
-TEST(LexerVocabulary, GeneratedFileHasEveryType) {
+// The vocabulary the build generated for the parser: type -> its constant
+// and display name ("ID an identifier", "LITERAL_if \"if\"").
+std::map<int, std::string> generatedVocabulary() {
     std::ifstream file(VELP_BINARY_DIR "/lexer/VelandroTokenTypes.txt");
-    ASSERT_TRUE(file) << "generated vocabulary not found";
+    EXPECT_TRUE(file) << "generated vocabulary not found";
     std::string line, vocabName;
-    std::map<int, std::string> seen;  // type -> "constant display"
+    std::map<int, std::string> seen;
     while (std::getline(file, line)) {
         if (line.empty() || line.compare(0, 2, "//") == 0) continue;
         if (vocabName.empty()) {
@@ -414,7 +416,10 @@ TEST(LexerVocabulary, GeneratedFileHasEveryType) {
             continue;
         }
         size_t eq = line.rfind('=');
-        ASSERT_NE(eq, std::string::npos) << line;
+        if (eq == std::string::npos) {
+            ADD_FAILURE() << line;
+            continue;
+        }
         int type = std::stoi(line.substr(eq + 1));
         std::string def = line.substr(0, eq), constant = def, display = def;
         size_t paren = def.find("(\"");
@@ -429,6 +434,13 @@ TEST(LexerVocabulary, GeneratedFileHasEveryType) {
         EXPECT_TRUE(seen.emplace(type, constant + " " + display).second) << line;
     }
     EXPECT_EQ(vocabName, "Velandro");
+    return seen;
+}
+
+// Every type from 4 to 151 with its constant and display name; 0 to 3 are
+// the runtime's own.
+TEST(LexerVocabulary, GeneratedFileHasEveryType) {
+    std::map<int, std::string> seen = generatedVocabulary();
     for (int type = 4; type < kTypes; ++type) {
         auto it = seen.find(type);
         EXPECT_EQ(it == seen.end() ? "(missing)" : it->second,
@@ -438,6 +450,151 @@ TEST(LexerVocabulary, GeneratedFileHasEveryType) {
     }
     for (const auto& extra : seen)
         ADD_FAILURE() << "unexpected type " << extra.first << " " << extra.second;
+}
+
+// How the lexer's direct path (BufferLexer::quickTokens) meets a token of
+// the type: it makes the token itself, leaves it to the generated rule
+// (nextToken), or the type is one no input makes as a token of its own.
+enum class Path { direct, deferred, skipped, none };
+
+struct VocabularySample {
+    const char* constant;
+    std::vector<std::pair<std::string, Path>> samples;  // text, and how it is read
+};
+
+// ORDER VOCABULARY: every non-keyword type of lexer/VelandroPinnedTokenTypes.txt,
+// with texts that make it. A type added to the grammar fails the walk below
+// until it is listed here, and its texts are read by both paths alike; the
+// direct path's twins of the grammar's rules (ORDER SINGLE-TOKENS,
+// ORDER OPERATORS, ORDER CLOSING-KEYWORDS in lexer/buffer_lexer.cpp) must
+// agree with them.
+const VocabularySample kVocabulary[] = {
+    {"OPENVEL", {{"<?", Path::direct}}},
+    {"CLOSEVEL", {{"?>", Path::direct}}},
+    {"LESSER", {{"<", Path::direct}, {"< 1", Path::direct}}},
+    {"ID", {{"abc", Path::direct}, {"a_17", Path::direct}, {"abcdefghijklmnopqrstu", Path::direct}}},
+    {"EQUAL", {{"=", Path::direct}}},
+    {"GREATER", {{">", Path::direct}}},
+    {"SLASHSCRIPT", {{"/script\n", Path::direct}}},
+    {"HTML", {{"{|a|}", Path::deferred}}},
+    {"EOL", {{"\n", Path::direct}, {"\r\n", Path::direct}, {"\r", Path::direct}}},
+    {"SLASHEXTERN", {{"/extern ", Path::direct}}},
+    {"REAL_LITERAL", {{"1.5", Path::direct}, {"1e5", Path::deferred}, {".5", Path::deferred},
+                      {"2r", Path::deferred}}},
+    {"DOT", {{".", Path::direct}}},
+    {"DIV", {{"/", Path::direct}, {"/iff", Path::direct}}},
+    {"BACKSLASH", {}},  // a literal no name can spell
+    {"MINUS", {{"-", Path::direct}}},
+    {"INTEGER", {{"42", Path::direct}, {"0", Path::direct}, {"0x1F", Path::deferred},
+                 {"017", Path::deferred}, {"3L", Path::deferred}}},
+    {"LEFTPAR", {{"(", Path::direct}}},
+    {"STRING_LITERAL", {{"'a'", Path::direct}, {"\"b\"", Path::direct},
+                        {"'\\n'", Path::deferred}}},
+    {"RIGHTPAR", {{")", Path::direct}}},
+    {"SEMI", {{";", Path::direct}}},
+    {"MUL", {{"*", Path::direct}}},
+    {"COMMA", {{",", Path::direct}}},
+    {"SLASHCLASS", {{"/class\n", Path::direct}}},
+    {"ATCHAR", {{"@", Path::direct}}},
+    {"Q_COMMENT", {{"# c\n", Path::deferred}}},
+    {"NATIVECODE", {{"~~ x ~~", Path::deferred}}},
+    {"LEFTSQUARE", {{"[", Path::direct}}},
+    {"RIGHTSQUARE", {{"]", Path::direct}}},
+    {"QUESTION", {{"?", Path::direct}}},
+    {"COLON", {{":", Path::direct}}},
+    {"DOTDOT", {{"..", Path::direct}}},
+    {"MINMIN", {{"--", Path::direct}}},
+    {"XOPEN", {{"<b", Path::direct}}},
+    {"TEMPLATE", {{"`t`", Path::deferred}}},
+    {"XCLOSE", {{"</b>", Path::direct}}},
+    {"SLASHIF", {{"/if\n", Path::direct}, {"/if;", Path::direct}, {"/if?>", Path::direct}}},
+    {"SLASHFOR", {{"/for ", Path::direct}}},
+    {"PLUS", {{"+", Path::direct}}},
+    {"SLASHWHILE", {{"/while\r\n", Path::direct}}},
+    {"SLASHDO", {{"/do ", Path::direct}}},
+    {"SLASHERROR", {{"/error ", Path::direct}}},
+    {"SLASHENUM", {{"/enum ", Path::direct}}},
+    {"SLASHTRY", {{"/try ", Path::direct}}},
+    {"OR_BIN", {{"|", Path::direct}}},
+    {"XOR_BIN", {{"^", Path::direct}}},
+    {"AND_BIN", {{"&", Path::direct}}},
+    {"LEFTCURLY", {{"{", Path::direct}}},
+    {"RIGHTCURLY", {{"}", Path::direct}}},
+    {"DIFF", {}},   // the parser's own, made by no rule
+    {"PDIFF", {}},
+    {"LESS_EQUAL", {{"<=", Path::direct}}},
+    {"GREAT_EQUAL", {{">=", Path::direct}}},
+    {"NOT_BIN", {{"~", Path::direct}}},
+    {"SHIFT_LEFT", {{"<<", Path::direct}}},
+    {"SHIFT_RIGHT", {{">>", Path::direct}}},
+    {"POWOP", {}},
+    {"NOT_EQUAL", {{"!=", Path::direct}}},
+    {"PASDIFF", {{"<>", Path::direct}}},
+    {"EQIF", {{":=", Path::direct}}},
+    {"PHPID", {{"$x", Path::deferred}}},
+    {"PHPCONSTANT", {{"$(A)", Path::deferred}}},
+    {"WS_", {{" \t\f", Path::skipped}}},
+    {"SL_COMMENT", {{"// c\n", Path::skipped}}},
+    {"ML_COMMENT", {{"/* c */", Path::skipped}}},
+    {"SLASH", {}},   // its tokens take the types above
+    {"SHIFTR", {}},
+    {"SHIFTL", {}},
+    {"ESC", {}},     // protected rules: parts of other tokens
+    {"HEX_DIGIT", {}},
+    {"VOCAB", {}},
+    {"EXPONENT", {}},
+    {"REAL_SUFFIX", {}},
+};
+
+// Whether the direct path makes the first token of `text` itself.
+bool directPathReads(const std::string& text) {
+    std::istringstream in(text);
+    VelandroLexer lexer(in);
+    QuickToken quick[2];
+    return lexer.quickTokens(quick, 1) == 1;
+}
+
+// Each type of the vocabulary is known to the walk, and its texts lex to it
+// the same through nextToken and through the direct path, in the way the
+// table says.
+TEST(LexerVocabulary, EveryTypeThroughBothPaths) {
+    std::map<std::string, const VocabularySample*> byConstant;
+    for (const VocabularySample& entry : kVocabulary)
+        EXPECT_TRUE(byConstant.emplace(entry.constant, &entry).second) << entry.constant;
+    for (const auto& [type, definition] : generatedVocabulary()) {
+        std::string constant = definition.substr(0, definition.find(' '));
+        auto it = byConstant.find(constant);
+        if (isKeyword(type) && it == byConstant.end()) {
+            // a keyword is a name the direct path looks up
+            std::string word = keywordText(type);
+            EXPECT_TRUE(directPathReads(word)) << word;
+            EXPECT_EQ(lex(word, 1), lex(word)) << word;
+            continue;
+        }
+        if (it == byConstant.end()) {
+            ADD_FAILURE() << "type " << type << " " << constant
+                          << " is new: list it in kVocabulary, and teach the direct path "
+                             "its texts or leave them to nextToken";
+            continue;
+        }
+        const VocabularySample& entry = *it->second;
+        byConstant.erase(it);
+        for (const auto& [text, path] : entry.samples) {
+            std::vector<std::string> generated = lex(text);
+            ASSERT_FALSE(generated.empty()) << constant;
+            std::string first = generated.front().substr(0, generated.front().find(' '));
+            if (path == Path::skipped)
+                EXPECT_EQ(first, "EOF") << constant << ": " << escape(text);
+            else
+                EXPECT_EQ(first, constant) << constant << ": " << escape(text);
+            EXPECT_EQ(directPathReads(text), path == Path::direct)
+                << constant << ": " << escape(text);
+            for (size_t batch : {1, 16})
+                EXPECT_EQ(lex(text, batch), generated) << constant << ": " << escape(text);
+        }
+    }
+    for (const auto& stale : byConstant)
+        ADD_FAILURE() << stale.first << " is listed but not in the vocabulary";
 }
 
 TEST(LexerVocabulary, EveryKeywordIsReserved) {
