@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 4)
 
-.PHONY: setup build velp demo test sanitize fuzz bench clean
+.PHONY: setup build velp demo test golden sanitize fuzz bench clean
 
 setup:
 	@scripts/setup.sh
@@ -27,6 +27,14 @@ demo: velp
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Rewrites the golden cases' expected files (.php, .diag, .run) from this
+# build, only where they differ: review the diff with git, then commit it.
+# The test program itself finds the cases, new ones included.
+golden: build
+	@cd $(BUILD) && VELP_GOLDEN_WRITE=1 ./tests/translate_tests --gtest_filter='Cases/GoldenCase.*' \
+	    --gtest_brief=1 >golden.log 2>&1 || { cat golden.log; exit 1; }
+	@git status --short tests/translate/cases
 
 # The whole suite once more, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report fails it. Memory kept until exit on

@@ -6,7 +6,15 @@
 //                without it the case must translate silently with no error;
 //   <case>.run   optional: what the PHP prints when run (standard input from
 //                <case>.in when present); it must run without any message.
+//
+// With VELP_GOLDEN_WRITE set (`make golden`), each case's expected files are
+// first rewritten from this build: the .php, the .diag (removed when the
+// translation is silent), and the .run of a case that has one (an empty
+// .run asks for the output to be recorded) when the program runs cleanly.
+// A file is written only when what it says differs, so on a clean checkout
+// nothing changes.
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -54,7 +62,33 @@ struct Expected {
     int errors = 0;
     std::string out;
     std::string err;
+
+    bool operator==(const Expected& o) const {
+        return errors == o.errors && out == o.out && err == o.err;
+    }
+    bool silent() const { return *this == Expected(); }
 };
+
+const bool rewriting = std::getenv("VELP_GOLDEN_WRITE") != nullptr;
+
+// The .diag text of `e`: the count unless 0, then the lines of each stream.
+std::string diagnosticsText(const Expected& e)
+{
+    std::string text = e.errors ? "errors: " + std::to_string(e.errors) + "\n" : "";
+    for (const auto& [prefix, lines] : {std::pair{"out: ", &e.out}, std::pair{"err: ", &e.err}}) {
+        std::istringstream in(*lines);
+        std::string line;
+        while (std::getline(in, line))
+            text += prefix + line + "\n";
+    }
+    return text;
+}
+
+void rewriteIfChanged(const std::string& path, const std::string& text)
+{
+    if (!fs::exists(path) || readFile(path) != text)
+        writeFile(path, text);
+}
 
 Expected readDiagnostics(const fs::path& file)
 {
@@ -83,10 +117,6 @@ TEST_P(GoldenCase, TranslatesAsExpected)
 {
     const fs::path& file = GetParam();
     std::string expectedPhp = sibling(file, ".php");
-    ASSERT_TRUE(fs::exists(expectedPhp)) << "missing " << expectedPhp;
-
-    CommandResult lint = runCommand("php -l " + expectedPhp);
-    EXPECT_EQ(lint.status, 0) << expectedPhp << " fails php -l:\n" << lint.out << lint.err;
 
     StartRule rule = file.extension() == ".page" ? StartRule::webPage : StartRule::sourceFile;
     std::string folder = makeTempFolder();
@@ -94,6 +124,19 @@ TEST_P(GoldenCase, TranslatesAsExpected)
     startRun();
     Translation result = translate(readFile(file.string()), file.stem().string() + ".vel", rule,
                                    target);
+    if (rewriting) {
+        rewriteIfChanged(expectedPhp, result.php);
+        Expected now{result.errors, result.out, result.err};
+        std::string diag = sibling(file, ".diag");
+        if (now.silent())
+            fs::remove(diag);
+        else if (!(readDiagnostics(file) == now))
+            writeFile(diag, diagnosticsText(now));
+    }
+
+    ASSERT_TRUE(fs::exists(expectedPhp)) << "missing " << expectedPhp;
+    CommandResult lint = runCommand("php -l " + expectedPhp);
+    EXPECT_EQ(lint.status, 0) << expectedPhp << " fails php -l:\n" << lint.out << lint.err;
 
     Expected expected = readDiagnostics(file);
     EXPECT_FALSE(result.escaped);
@@ -109,6 +152,8 @@ TEST_P(GoldenCase, TranslatesAsExpected)
         CommandResult run = runCommand(
             "cd " + folder + " && php -d display_errors=stderr -d error_reporting=-1 -q " + target,
             input);
+        if (rewriting && run.status == 0 && run.err.empty())
+            rewriteIfChanged(expectedRun, run.out);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, readFile(expectedRun));
