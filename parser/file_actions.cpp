@@ -7,6 +7,7 @@
 #include "parser/function_actions.h"
 #include "parser/nesting.h"
 #include "parser/state.h"
+#include "parser/statement_actions.h"
 #include "semantic/semantic.h"
 
 // --- Start rules
@@ -54,6 +55,7 @@ void resetFileState()
     modifierText.clear();
     referenceSegmentCount = 0;
     sliceSeen = 0;
+    resetSkipState();
 }
 
 bool openTargetFile()
