@@ -50,7 +50,10 @@ public:
         return objects_[at];
     }
     // A consumed token is let go at once unless a mark may come back to
-    // it, so the lexer's pool can hand it out again.
+    // it, so the lexer's pool can hand it out again. The consumed ones are
+    // moved out once they are as many as those still ahead: a long stretch
+    // read ahead (by a guess) is then moved a bounded number of times, not
+    // once for every few tokens consumed.
     VELP_INLINE void consume() {
         if (head_ < size_ && objects_[head_]) {
             if (marks_ == 0)
@@ -59,7 +62,7 @@ public:
                 heldBehind_.push_back(head_);
         }
         ++head_;
-        if (marks_ == 0 && head_ >= kCompactAt)
+        if (marks_ == 0 && head_ >= kCompactAt && 2 * head_ >= size_)
             compact();
     }
     unsigned int mark() {

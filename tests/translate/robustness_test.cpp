@@ -3,6 +3,8 @@
 // translation goes on with the next line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -123,6 +125,78 @@ TEST(Robustness, PageTextWithPhpOpenersPrintsAsItStands)
         EXPECT_EQ(run.out, text + "\nend") << shortTags;
     }
     std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+
+namespace {
+
+struct Chain {
+    std::string head, step, tail;
+};
+
+// A reference chain nests in PHP as deep as it is long (PHP's own parser
+// crashes near 45000 joins): its joins and brackets count as nesting. Within
+// the limit the chain translates and PHP parses it; past it, one diagnostic,
+// and the next line is translated.
+TEST(Robustness, ReferenceChainsCountAsNesting)
+{
+    const std::string prelude =
+        "class Node\n   Node next\n   int v\n/class\nNode n = Node()\narray a = [1]\n";
+    const Chain chains[] = {
+        {"print n", ".next", ".v"},
+        {"n", ".next", ".v = 1"},
+        {"print a", "[0]", ""},
+        {"a", "[0]", " = 1"},
+        {"print $x", "[0]", ""},
+    };
+    for (const Chain& c : chains) {
+        std::string folder = makeTempFolder();
+        startRun();
+        Translation within = translate(prelude + c.head + repeated(c.step, 1900) + c.tail + "\n",
+                                       "test.vel", StartRule::sourceFile, folder + "/test.php");
+        EXPECT_EQ(within.errors, 0) << c.head << c.step;
+        EXPECT_EQ(within.err, "") << c.head << c.step;
+        EXPECT_EQ(runCommand("php -l " + folder + "/test.php").status, 0) << c.head << c.step;
+        std::filesystem::remove_all(folder);
+
+        startRun();
+        Translation beyond =
+            translate(prelude + c.head + repeated(c.step, 45000) + c.tail + "\nprint 2\n");
+        EXPECT_FALSE(beyond.escaped) << c.head << c.step;
+        EXPECT_EQ(beyond.errors, 1) << c.head << c.step << "\n" << beyond.out.substr(0, 300);
+        EXPECT_EQ(beyond.err.rfind("test.vel:7:", 0), 0u) << c.head << c.step;
+        EXPECT_NE(beyond.err.find("expression nested too deeply"), std::string::npos);
+        EXPECT_NE(beyond.php.find("echo 2, \"\\n\";"), std::string::npos) << c.head << c.step;
+    }
+}
+
+// The best of three runs of a translation, in seconds.
+double secondsFor(const std::string& text)
+{
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        startRun();
+        auto start = std::chrono::steady_clock::now();
+        translate(text);
+        std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+// A chain far past the limit costs time linear in its length: four times
+// the steps, about four times the time (quadratic would be sixteen).
+TEST(Robustness, LongChainsCostLinearTime)
+{
+    for (const Chain& c : {Chain{"print a", "[0]", ""}, Chain{"print n", ".next", ".v"}}) {
+        const std::string prelude =
+            "class Node\n   Node next\n   int v\n/class\nNode n = Node()\narray a = [1]\n";
+        double shorter = secondsFor(prelude + c.head + repeated(c.step, 40000) + c.tail + "\n");
+        double longer = secondsFor(prelude + c.head + repeated(c.step, 160000) + c.tail + "\n");
+        EXPECT_LT(longer, 9 * shorter + 0.05) << c.step << ": " << shorter << " s, then " << longer
+                                              << " s";
+    }
 }
 
 }  // namespace
