@@ -3,8 +3,6 @@
 // translation goes on with the next line.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -168,34 +166,6 @@ TEST(Robustness, ReferenceChainsCountAsNesting)
         EXPECT_EQ(beyond.err.rfind("test.vel:7:", 0), 0u) << c.head << c.step;
         EXPECT_NE(beyond.err.find("expression nested too deeply"), std::string::npos);
         EXPECT_NE(beyond.php.find("echo 2, \"\\n\";"), std::string::npos) << c.head << c.step;
-    }
-}
-
-// The best of three runs of a translation, in seconds.
-double secondsFor(const std::string& text)
-{
-    double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        startRun();
-        auto start = std::chrono::steady_clock::now();
-        translate(text);
-        std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
-
-// A chain far past the limit costs time linear in its length: four times
-// the steps, about four times the time (quadratic would be sixteen).
-TEST(Robustness, LongChainsCostLinearTime)
-{
-    for (const Chain& c : {Chain{"print a", "[0]", ""}, Chain{"print n", ".next", ".v"}}) {
-        const std::string prelude =
-            "class Node\n   Node next\n   int v\n/class\nNode n = Node()\narray a = [1]\n";
-        double shorter = secondsFor(prelude + c.head + repeated(c.step, 40000) + c.tail + "\n");
-        double longer = secondsFor(prelude + c.head + repeated(c.step, 160000) + c.tail + "\n");
-        EXPECT_LT(longer, 9 * shorter + 0.05) << c.step << ": " << shorter << " s, then " << longer
-                                              << " s";
     }
 }
 
