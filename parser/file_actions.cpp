@@ -158,7 +158,9 @@ void takeNativeCode(const std::string& token)
     }
     rawText.erase(0, 2);
     if (token.size() < 4 || token.compare(token.size() - 2, 2, "~~") != 0) {
+        // cut short by the end of a page's code block: none of it is written
         syntaxError();
+        rawText.clear();
         return;
     }
     rawText.erase(rawText.size() - 2);

@@ -115,6 +115,7 @@ void translatePrepared(bool page, std::string prepared)
     runOnParserStack([&input, page] {
         VelandroLexer lexer(input);
         lexer.setFilename(sourceFileName);
+        lexer.setPageInput(page);
         VelandroParser parser(lexer);
         parser.setFilename(sourceFileName);
         parser.translateFile(page);
