@@ -62,8 +62,13 @@ bool openTargetFile()
 {
     if (openOutputFile(targetFileName))
         return true;
-    reportErrorText("\"" + targetFileName + "\" can't be opened for writing");
+    reportTargetNotWritable();
     return false;
+}
+
+void reportTargetNotWritable()
+{
+    reportErrorText("\"" + targetFileName + "\" can't be opened for writing");
 }
 
 OutputFileScope::~OutputFileScope()
