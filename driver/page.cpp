@@ -35,7 +35,8 @@ std::string tagText(const std::string& line, const PageTag& tag) {
 }
 
 // The closer as it goes into the stream; a script element's end tag as "<",
-// "/script" and ">" apart, for the same reason.
+// "/script" and ">" apart, for the same reason. Each is followed by "{|".
+// STREAM-CLOSERS: twin of BufferLexer::codeBlockEndsHere in lexer/buffer_lexer.h
 const char* streamCloserOf(int codeState) {
     return codeState == 1 ? "?>" : "< /script >";
 }

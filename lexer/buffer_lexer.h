@@ -231,6 +231,7 @@ public:
     bool codeBlockEndsHere() const {
         if (!pageInput_)
             return false;
+        // STREAM-CLOSERS: twin of streamCloserOf in driver/page.cpp
         static const char* const ends[] = {"?>{|", "< /script >{|"};
         for (const char* end : ends) {
             unsigned int i = 0;
