@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 #include "driver/files.h"
 #include "driver/include_graph.h"
@@ -73,8 +74,12 @@ std::string resolveInclude(const std::string& line, const std::string& directory
     if (hasVelExtension(name)) {
         if (!(startsWith(name, "/") || (name.size() >= 2 && name[1] == ':')))
             name = directory + name;
-        if (!fileExists(name))
-            fatal(name + " not found. Compilation aborted.");
+        if (!fileExists(name)) {
+            std::string reason = unreadableReason(name);
+            if (reason.empty())
+                fatal(name + " not found. Compilation aborted.");
+            fatal(name + " can't be opened: " + reason + ". Compilation aborted.");
+        }
         return name;
     }
     if (verbose)
@@ -82,35 +87,69 @@ std::string resolveInclude(const std::string& line, const std::string& directory
     return std::string();
 }
 
-void followInclude(const std::string& line, const std::string& directory, size_t start,
-                   int index, const std::function<int()>& analyzeNew) {
-    std::string name = resolveInclude(line, directory, start);
-    if (verbose)
-        std::printf("included: %s\n", name.c_str());
-    if (name.empty())
-        return;
-    int included = sourceFiles.find(name);
-    if (included == -1) {
-        sourceFileName = name;
-        included = analyzeNew();
+int followIncludes(const std::string& directory, const std::function<FileHead()>& readHead) {
+    // Depth first, on a stack of its own: each file's head is read and the
+    // file closed before its includes are followed, so a chain of any
+    // depth holds one file open at a time and never deepens the call stack.
+    struct Step {
+        FileHead head;
+        size_t next = 0;   // the include to follow next
+    };
+    std::vector<Step> steps;
+    steps.push_back(Step{readHead()});
+    const int first = steps.back().head.index;
+    while (!steps.empty()) {
+        Step& step = steps.back();
+        if (step.next == step.head.includes.size()) {
+            const int done = step.head.index;
+            steps.pop_back();
+            if (!steps.empty()) {
+                sourceFiles.addDependency(steps.back().head.index, done);
+                steps.back().next += 1;
+            }
+            continue;
+        }
+        try {
+            const IncludeStatement& include = step.head.includes[step.next];
+            std::string name = resolveInclude(include.line, directory, include.start);
+            if (verbose)
+                std::printf("included: %s\n", name.c_str());
+            int included = name.empty() ? 0 : sourceFiles.find(name);
+            if (included == -1) {
+                sourceFileName = name;
+                steps.push_back(Step{readHead()});
+                continue;
+            }
+            if (!name.empty())
+                sourceFiles.addDependency(step.head.index, included);
+            step.next += 1;
+        } catch (const std::exception& e) {
+            // the file's scan ends there; the file that includes it goes on
+            std::printf("Exception in vel: %s\n", e.what());
+            step.head.includes.resize(step.next);
+        }
     }
-    sourceFiles.addDependency(index, included);
+    return first;
 }
 
-int analyzeSource(const std::string& directory, bool mainFile) {
-    int index = 0;
+namespace {
+
+// The head of the source named by sourceFileName: its entry, and the
+// include statements before its first other code line.
+FileHead readSourceHead(bool mainFile) {
+    FileHead head;
     try {
         if (verbose)
             std::printf("Analyzing %s\n", sourceFileName.c_str());
-        index = sourceFiles.add(sourceFileName);
+        head.index = sourceFiles.add(sourceFileName);
         if (mainFile)
-            sourceFiles[index].isMain = true;
+            sourceFiles[head.index].isMain = true;
         if (upToDate == 1)
             upToDate = isUpToDate(sourceFileName) ? 1 : 0;
 
         FileCloser source{openRegularFile(sourceFileName)};
         if (!source.file)
-            return index;
+            return head;
         LineReader reader(source.file);
         std::string line;
         int state = PLAIN;
@@ -140,11 +179,21 @@ int analyzeSource(const std::string& directory, bool mainFile) {
             size_t at = line.find("include");
             if (at == std::string::npos)
                 break;
-            followInclude(line, directory, at + 7, index,
-                          [&directory] { return analyzeSource(directory, false); });
+            head.includes.push_back(IncludeStatement{line, at + 7});
         }
     } catch (const std::exception& e) {
         std::printf("Exception in vel: %s\n", e.what());
     }
-    return index;
+    return head;
+}
+
+}  // namespace
+
+int analyzeSource(const std::string& directory, bool mainFile) {
+    bool first = mainFile;
+    return followIncludes(directory, [&first] {
+        FileHead head = readSourceHead(first);
+        first = false;
+        return head;
+    });
 }

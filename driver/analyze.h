@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Analyses the file named by sourceFileName (and, depth first, each file it
 // includes that is new); returns its index in sourceFiles. Relative includes
@@ -15,9 +16,22 @@ int analyzeSource(const std::string& directory, bool mainFile);
 // `start` of `line`, or "" when it names none. A missing source ends the run.
 std::string resolveInclude(const std::string& line, const std::string& directory, size_t start);
 
-// The include statement whose text starts at `start` of `line`, made an
-// include of entry `index`: the file it names is entered, through
-// `analyzeNew` (which reads sourceFileName and returns the new index) when
-// the run has not met it yet.
-void followInclude(const std::string& line, const std::string& directory, size_t start,
-                   int index, const std::function<int()>& analyzeNew);
+// An include statement at the head of a file: its line, and where the
+// statement's text starts after the word "include".
+struct IncludeStatement {
+    std::string line;
+    size_t start;
+};
+
+// What the scan of one file's head found: the file's entry in sourceFiles,
+// and its include statements in reading order.
+struct FileHead {
+    int index = 0;
+    std::vector<IncludeStatement> includes;
+};
+
+// Enters the file named by sourceFileName and, depth first, each file its
+// includes name that the run has not met, with an edge for every include:
+// `readHead` scans the head of the file named by sourceFileName (already
+// closed when it returns). Returns the first file's index.
+int followIncludes(const std::string& directory, const std::function<FileHead()>& readHead);

@@ -20,6 +20,7 @@
 #include "driver/strip.h"
 #include "emit/output.h"
 #include "lexer/buffer_lexer.h"
+#include "parser/file_actions.h"
 #include "parser/parser_stack.h"
 #include "semantic/messages.h"
 
@@ -105,24 +106,15 @@ std::string writePreparedSource() {
     return prepared;
 }
 
-// The prepared page file whole, read in one go: the lexer works from memory.
-std::string readPrepared() {
-    FileCloser file{std::fopen(tempFileName.c_str(), "rb")};
-    if (!file.file)
-        throw std::runtime_error("cannot read " + tempFileName);
-    const FileText text = readWhole(file.file, tempFileName);
-    std::string prepared;
-    prepared.reserve(text.size + MemoryInput::kPadding);
-    prepareForWriting(prepared.data(), text.size);
-    prepared.assign(text.bytes.get(), text.size);
-    return prepared;
-}
-
 // Lexer and parser on the prepared file, one start rule, the summary line.
 void parsePrepared(bool page, std::string prepared) {
     translatePrepared(page, std::move(prepared));
     // Closed before its times may be set back, and before PHP reads it.
     closeOutputFile();
+    // A target that could not be written whole (a full disk, an I/O error)
+    // kept what it had: the file fails, and nothing is run.
+    if (outputWriteFailed())
+        reportTargetNotWritable();
     printCompileSummary(errorCount);
 }
 
@@ -158,9 +150,16 @@ void compileSource() {
 
 void processWebPage() {
     errorCount = 0;
-    writePreparedPage();
+    std::string prepared;
     try {
-        parsePrepared(true, readPrepared());
+        prepared = writePreparedPage();
+    } catch (...) {
+        // the run ends in main's handler, with no copy left behind
+        removeTemporary();
+        throw;
+    }
+    try {
+        parsePrepared(true, std::move(prepared));
     } catch (const std::exception& e) {
         failed("Html parser exception: ", e.what());
     } catch (const antlr::ANTLRException& e) {

@@ -2,13 +2,16 @@
 
 #include <cstdio>
 
+#include "driver/files.h"
 #include "driver/text.h"
 
 std::string configKey;
 std::string configValue;
 
 bool readConfigFile(const std::string& name) {
-    FILE* f = std::fopen(name.c_str(), "r");
+    // Only a regular file: a FIFO or a device of that name is no
+    // configuration, read as none, and never waited on.
+    FILE* f = openRegularFile(name);
     if (!f)
         return true;
     LineReader reader(f);

@@ -8,7 +8,8 @@
 extern std::string configKey;     // key of the line being read
 extern std::string configValue;   // its value
 
-// Reads every line of the file; true, also when the file does not exist.
+// Reads every line of the file; true, also when the file does not exist
+// or is no regular file.
 bool readConfigFile(const std::string& name);
 
 // 1 for a comment line, 0 for a line without "=", else applyConfigEntry().

@@ -1,11 +1,14 @@
 #include "driver/files.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "driver/state.h"
+#include "emit/leftovers.h"
 #include "semantic/messages.h"
 #include "semantic/text_util.h"
 
@@ -35,9 +38,24 @@ int fileExists(const std::string& name) {
     return 1;
 }
 
+std::string unreadableReason(const std::string& name) {
+    int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        close(fd);
+        return std::string();
+    }
+    if (errno == ENOENT || errno == ENOTDIR)
+        return std::string();
+    return std::strerror(errno);
+}
+
 void checkSourceExists() {
-    if (!fileExists(sourceFileName))
+    if (fileExists(sourceFileName))
+        return;
+    std::string reason = unreadableReason(sourceFileName);
+    if (reason.empty())
         fatal(sourceFileName + " not found...");
+    fatal(sourceFileName + " can't be opened: " + reason);
 }
 
 void setFileNames() {
@@ -70,8 +88,15 @@ bool isUpToDate(const std::string& source) {
     time_t sourceTime = modificationTime(source);
     if (sourceTime == 0)
         return false;
-    time_t targetTime = modificationTime(targetNameFor(source));
+    const std::string target = targetNameFor(source);
+    time_t targetTime = modificationTime(target);
     if (targetTime == 0)
+        return false;
+    // A target that is the source itself (a hard link, a link to it) is
+    // never its translation.
+    struct stat sourceStatus, targetStatus;
+    if (stat(source.c_str(), &sourceStatus) == 0 && stat(target.c_str(), &targetStatus) == 0 &&
+        sourceStatus.st_dev == targetStatus.st_dev && sourceStatus.st_ino == targetStatus.st_ino)
         return false;
     return targetTime >= sourceTime;
 }
@@ -93,15 +118,19 @@ void resetTargetTime() {
 
 FILE* createPreparedCopy() {
     // A name of its own, made exclusively (no file or link of that name is
-    // ever opened), so runs in one folder each read their own copy.
+    // ever opened), so runs in one folder each read their own copy; named
+    // to the leftovers, so a run that is ended removes it.
+    LeftoverChange change;
     std::string pattern = "EraseMe.Tmp.XXXXXX.tmp";
     int fd = mkstemps(&pattern[0], 4);
     if (fd < 0)
         return nullptr;
+    trackLeftover(Leftover::preparedCopy, pattern.c_str());
     FILE* f = fdopen(fd, "w");
     if (!f) {
         close(fd);
         unlink(pattern.c_str());
+        forgetLeftover(Leftover::preparedCopy);
         return nullptr;
     }
     tempFileName = pattern;
@@ -111,8 +140,10 @@ FILE* createPreparedCopy() {
 void finishPreparedCopy() {
     if (tempFileName.empty() || tempFileName == keptTempFileName)
         return;
+    LeftoverChange change;
     // Renamed in place of a link of that name, never written through it.
     if (!keepTemp || std::rename(tempFileName.c_str(), keptTempFileName) != 0)
         unlink(tempFileName.c_str());
+    forgetLeftover(Leftover::preparedCopy);
     tempFileName = keptTempFileName;
 }

@@ -12,7 +12,14 @@ FILE* openRegularFile(const std::string& name);
 // 1 when the file is a regular file that opens for reading, else 0.
 int fileExists(const std::string& name);
 
-// Ends the run (exit code 1) when `sourceFileName` does not exist.
+// Why `name`, which does not open as a regular file, cannot be read: ""
+// when it is missing or no regular file (it is then not found), else the
+// system's reason (a file that exists but may not be read, or no file
+// left to open).
+std::string unreadableReason(const std::string& name);
+
+// Ends the run (exit code 1) when `sourceFileName` does not exist, or
+// cannot be opened (the reason said).
 void checkSourceExists();
 
 // Derives baseName and targetFileName from sourceFileName, appending ".vel"
@@ -27,7 +34,8 @@ std::string targetNameFor(const std::string& source);
 // Modification time of a file in seconds; 0 when it cannot be opened.
 time_t modificationTime(const std::string& name);
 
-// The source's PHP file exists and is not older than the source.
+// The source's PHP file exists, is not the source itself, and is not older
+// than the source.
 bool isUpToDate(const std::string& source);
 
 // Sets the times of targetFileName to those of sourceFileName less two

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "driver/files.h"
+#include "driver/interrupts.h"
 #include "driver/state.h"
 #include "semantic/messages.h"
 
@@ -108,6 +109,8 @@ int compileAll(void (*compileOne)(), int faultNumber) {
         entry.done = 1;
         sourceFiles.removeDependency(i);
         compileOne();
+        // a run whose output nobody reads any more goes no further
+        endRunIfOutputClosed();
         if (errorCount > 0)
             totalErrors = errorCount > INT_MAX - totalErrors ? INT_MAX : totalErrors + errorCount;
         if (count >= tableSize)

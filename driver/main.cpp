@@ -7,17 +7,21 @@
 #include <antlr/ANTLRException.hpp>
 
 #include "driver/compile.h"
+#include "driver/interrupts.h"
 #include "driver/run.h"
+#include "emit/leftovers.h"
 
 namespace {
 
 // By the time the driver returns, every file it wrote is closed and renamed
-// into place; what is left is memory, which the system takes back at once.
+// into place (what an exception may have left is removed); what is left is
+// memory, which the system takes back at once.
 // Freeing the last run's records one by one at exit would cost more than
 // the whole start-up, so the process ends without the exit handlers once
 // standard output is flushed. The checked builds (sanitizers) exit as usual,
 // so the leak checker still sees every allocation freed.
 [[noreturn]] void finish(int code) {
+    removeLeftovers();
 #ifdef VELP_CHECKED_EXIT
     std::exit(code);
 #else
@@ -42,6 +46,7 @@ void keepFreedMemory() {
 
 int main(int argc, char** argv) {
     keepFreedMemory();
+    handleEndingSignals();
     int code;
     try {
         code = runDriver(argc, argv, CompileLoops{compileSources, compileWebPages});

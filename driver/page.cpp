@@ -1,5 +1,6 @@
 #include "driver/page.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <stdexcept>
@@ -34,7 +35,8 @@ std::string tagText(const std::string& line, const PageTag& tag) {
 }
 
 // The closer as it goes into the stream; a script element's end tag as "<",
-// "/script" and ">" apart, for the same reason.
+// "/script" and ">" apart, for the same reason. Each is followed by "{|".
+// STREAM-CLOSERS: twin of BufferLexer::codeBlockEndsHere in lexer/buffer_lexer.h
 const char* streamCloserOf(int codeState) {
     return codeState == 1 ? "?>" : "< /script >";
 }
@@ -53,19 +55,23 @@ struct FileCloser {
 
 }  // namespace
 
-bool findOpeningTag(const std::string& text, size_t from, PageTag& tag) {
+namespace {
+
+// The tag search, each search of `text` answered by find(pattern, from).
+template <class Find>
+bool findTagWith(const std::string& text, size_t from, PageTag& tag, Find&& find) {
     tag = PageTag();
-    size_t vel = text.find("<?vel", from);
+    size_t vel = find("<?vel", from);
     if (vel != std::string::npos) {
         tag.start = vel;
         tag.end = vel + 5;
         tag.state = 1;
         return true;
     }
-    size_t script = text.find("<script", from);
+    size_t script = find("<script", from);
     if (script == std::string::npos)
         return false;
-    size_t language = text.find("language", script + 7);
+    size_t language = find("language", script + 7);
     if (language == std::string::npos)
         return false;
     size_t valueFrom = language + 9;
@@ -73,7 +79,7 @@ bool findOpeningTag(const std::string& text, size_t from, PageTag& tag) {
         return false;
     tag.start = script;
     tag.state = 2;
-    size_t value = text.find("'velandro'", valueFrom);
+    size_t value = find("'velandro'", valueFrom);
     if (value != std::string::npos) {
         tag.end = value + 10;
         tag.quotes[0] = value;
@@ -81,7 +87,7 @@ bool findOpeningTag(const std::string& text, size_t from, PageTag& tag) {
         tag.quoteMark = 'Q';
         return true;
     }
-    value = text.find("\"velandro\"", valueFrom);
+    value = find("\"velandro\"", valueFrom);
     if (value != std::string::npos) {
         tag.end = value + 10;
         tag.quotes[0] = value;
@@ -89,13 +95,55 @@ bool findOpeningTag(const std::string& text, size_t from, PageTag& tag) {
         tag.quoteMark = 'D';
         return true;
     }
-    value = text.find("velandro", valueFrom);
+    value = find("velandro", valueFrom);
     if (value != std::string::npos) {
         tag.end = value + 8;
         return true;
     }
     tag = PageTag();
     return false;
+}
+
+// Searches of one line from positions that only grow, as a line's tags
+// and closers are taken in turn: a pattern's last answer serves again
+// while it still lies ahead, so a line of many code blocks is searched
+// once over, not once for every block.
+class LineSearch {
+public:
+    explicit LineSearch(const std::string& text) : text_(text) {}
+    size_t operator()(const char* pattern, size_t from) {
+        Last* last = nullptr;
+        for (Last& entry : last_) {
+            if (entry.pattern == pattern || !entry.pattern) {
+                last = &entry;
+                break;
+            }
+        }
+        if (!last)
+            return text_.find(pattern, from);
+        if (last->pattern && from >= last->from && from <= last->at)
+            return last->at;
+        last->pattern = pattern;
+        last->from = from;
+        last->at = text_.find(pattern, from);
+        return last->at;
+    }
+
+private:
+    struct Last {
+        const char* pattern = nullptr;
+        size_t from = 0;
+        size_t at = 0;   // npos when the pattern is not there
+    };
+    const std::string& text_;
+    Last last_[8];   // the tag's six patterns and the two closers
+};
+
+}  // namespace
+
+bool findOpeningTag(const std::string& text, size_t from, PageTag& tag) {
+    return findTagWith(text, from, tag,
+                       [&text](const char* pattern, size_t at) { return text.find(pattern, at); });
 }
 
 std::string escapePageText(const std::string& text) {
@@ -110,42 +158,46 @@ std::string escapePageText(const std::string& text) {
 }
 
 std::string preparePageLine(const std::string& line, int& codeState) {
-    std::string rest = line;
-    trimTrailing(rest);
-    std::string out;
-    if (rest.empty())
+    std::string text = line;
+    trimTrailing(text);
+    if (text.empty())
         return codeState ? "\n" : "|}\n{|";
 
+    // Each block is taken at a position that moves on: the line itself is
+    // never cut down, which would copy its rest once for every block.
+    LineSearch search(text);
+    std::string out;
+    size_t pos = 0;
     for (;;) {
         if (codeState == 0) {
             PageTag tag;
-            if (!findOpeningTag(rest, 0, tag))
+            if (!findTagWith(text, pos, tag, search))
                 break;
-            out += escapePageText(rest.substr(0, tag.start));
+            out += escapePageText(text.substr(pos, tag.start - pos));
             out += "|}";
-            out += tagText(rest, tag);
-            rest.erase(0, tag.end);
+            out += tagText(text, tag);
+            pos = tag.end;
             codeState = tag.state;
-            if (rest.empty())
+            if (pos == text.size())
                 break;
         } else {
             const char* closer = closerOf(codeState);
-            size_t at = rest.find(closer);
+            size_t at = search(closer, pos);
             if (at == std::string::npos) {
-                out += stripComments(rest);
-                rest.clear();
+                std::string code = text.substr(pos);
+                out += stripComments(code);
+                pos = text.size();
                 break;
             }
-            std::string code = rest.substr(0, at);
+            std::string code = text.substr(pos, at - pos);
             out += stripComments(code);
             out += streamCloserOf(codeState);
             out += "{|";
-            rest.erase(0, at + std::strlen(closer));
+            pos = at + std::strlen(closer);
             codeState = 0;
         }
     }
-    trimTrailing(rest);
-    out += escapePageText(rest);
+    out += escapePageText(text.substr(pos));
     out += codeState ? "\n" : "|}\n{|";
     return out;
 }
@@ -162,32 +214,48 @@ void preparePage(FILE* page, FILE* stream) {
         put(stream, "|}");
 }
 
-void writePreparedPage() {
+std::string writePreparedPage() {
     if (verbose)
         std::printf("Processing the %s page\n", sourceFileName.c_str());
     FileCloser page{openRegularFile(sourceFileName)};
     if (!page.file)
         throw std::runtime_error("cannot read " + sourceFileName);
-    FileCloser stream{createPreparedCopy()};
-    if (!stream.file)
+    FileCloser copy{createPreparedCopy()};
+    if (!copy.file)
         throw std::runtime_error("cannot write " + std::string(keptTempFileName));
-    preparePage(page.file, stream.file);
+    // Prepared in memory, where the lexer reads it: the copy is for the
+    // user to look at, so a copy that a full disk cuts short costs nothing.
+    char* stream = nullptr;
+    size_t length = 0;
+    FILE* memory = open_memstream(&stream, &length);
+    if (!memory)
+        throw std::bad_alloc();
+    preparePage(page.file, memory);
+    std::fclose(memory);
+    std::string prepared(stream, length);
+    std::free(stream);
+    std::fwrite(prepared.data(), 1, prepared.size(), copy.file);
+    return prepared;
 }
 
-int analyzeWebPage(const std::string& directory) {
-    int index = 0;
+namespace {
+
+// The head of the page named by sourceFileName: its entry, and the include
+// statements at the head of its first code block.
+FileHead readPageHead() {
+    FileHead head;
     try {
         resetCommentState();
         if (verbose)
             std::printf("Analyzing %s page\n", sourceFileName.c_str());
-        index = sourceFiles.add(sourceFileName);
-        sourceFiles[index].isMain = true;
+        head.index = sourceFiles.add(sourceFileName);
+        sourceFiles[head.index].isMain = true;
         if (upToDate == 1)
             upToDate = isUpToDate(sourceFileName) ? 1 : 0;
 
         FileCloser page{openRegularFile(sourceFileName)};
         if (!page.file)
-            return index;
+            return head;
         LineReader reader(page.file);
         std::string line;
         int codeState = 0;
@@ -223,19 +291,17 @@ int analyzeWebPage(const std::string& directory) {
             size_t include = stripped.find("include");
             if (include == std::string::npos)
                 break;
-            followInclude(stripped, directory, include + 7, index, [&directory] {
-                // The included page starts from plain text; this page goes
-                // on in the state it had.
-                int savedComment = inComment;
-                int savedBlock = openTextBlock;
-                int included = analyzeWebPage(directory);
-                inComment = savedComment;
-                openTextBlock = savedBlock;
-                return included;
-            });
+            head.includes.push_back(IncludeStatement{stripped, include + 7});
         }
     } catch (const std::exception& e) {
         std::printf("Exception in vel: %s\n", e.what());
     }
-    return index;
+    return head;
+}
+
+}  // namespace
+
+int analyzeWebPage(const std::string& directory) {
+    // every included file is analysed as a page, from plain text
+    return followIncludes(directory, readPageHead);
 }

@@ -32,10 +32,11 @@ std::string preparePageLine(const std::string& line, int& codeState);
 // Writes the whole prepared stream of a page.
 void preparePage(FILE* page, FILE* stream);
 
-// Steps before compiling a page: writes the page named by sourceFileName,
-// prepared, into a new prepared copy (createPreparedCopy). Throws std::runtime_error
-// when either file cannot be opened.
-void writePreparedPage();
+// Steps before compiling a page: the page named by sourceFileName,
+// prepared, returned and written into a new prepared copy
+// (createPreparedCopy). Throws std::runtime_error when either file cannot
+// be opened.
+std::string writePreparedPage();
 
 // Analyses the page named by sourceFileName and, depth first, the pages it
 // includes; every page is a main file. Returns its index in sourceFiles.

@@ -9,8 +9,10 @@
 #include "driver/console.h"
 #include "driver/files.h"
 #include "driver/include_graph.h"
+#include "driver/interrupts.h"
 #include "driver/page.h"
 #include "driver/state.h"
+#include "emit/output.h"
 #include "semantic/messages.h"
 
 namespace {
@@ -78,6 +80,7 @@ int runDriver(int argc, char** argv, const CompileLoops& loops) {
         upToDate = 1 - rebuildAll;
         hasRun = 0;
         totalErrors = 0;
+        unwrittenTargets = 0;
         sourceFiles = IncludeGraph();
         if (webMode)
             analyzeWebPage(sourceDirectory);
@@ -94,8 +97,13 @@ int runDriver(int argc, char** argv, const CompileLoops& loops) {
                 run = runAnyway;
             else
                 run = (rebuildAll == 0 && totalErrors == 0) || runAnyway;
+            // not even with "r": a target that is not there whole would run
+            // what was there before, or nothing
+            if (unwrittenTargets > 0)
+                run = false;
         }
         if (run) {
+            endRunIfOutputClosed();
             if (webMode) {
                 if (verbose)
                     std::printf("Parsing %s\n", targetFileName.c_str());

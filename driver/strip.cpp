@@ -62,13 +62,22 @@ inline const char* copyTo(const char* p, const char* end, char*& w) {
     return scanTo<true, Stops...>(p, end, w);
 }
 
+// A line ends at LF, CR or CRLF, as the lexer counts lines.
 inline const char* lineEnd(const char* p, const char* end) {
-    const void* eol = p < end ? std::memchr(p, '\n', static_cast<size_t>(end - p)) : nullptr;
-    return eol ? static_cast<const char*>(eol) : end;
+    char* unused = nullptr;
+    return scanTo<false, '\n', '\r'>(p, end, unused);
 }
 
 inline bool atLineEnd(const char* p, const char* end) {
-    return p == end || *p == '\n';
+    return p == end || *p == '\n' || *p == '\r';
+}
+
+// Past the line end at p (CRLF is one).
+inline void passLineEnd(const char*& p, const char* end) {
+    if (p < end && *p == '\r' && p + 1 < end && p[1] == '\n')
+        ++p;
+    if (p < end)
+        ++p;
 }
 
 // Past the first "*/" of this line from p: true with p after it, or false
@@ -76,7 +85,7 @@ inline bool atLineEnd(const char* p, const char* end) {
 inline bool skipComment(const char*& p, const char* end) {
     char* unused = nullptr;
     for (;;) {
-        p = scanTo<false, '*', '\n'>(p, end, unused);
+        p = scanTo<false, '*', '\n', '\r'>(p, end, unused);
         if (atLineEnd(p, end))
             return false;
         ++p;
@@ -124,7 +133,7 @@ char* prepareLines(const char* p, const char* const end, char* w, bool& kept) {
 
         while (!atLineEnd(p, end)) {
             if (block == '`') {
-                p = copyTo<'`', '\n'>(p, end, w);
+                p = copyTo<'`', '\n', '\r'>(p, end, w);
                 if (atLineEnd(p, end))
                     break;
                 *w++ = *p++;
@@ -132,7 +141,7 @@ char* prepareLines(const char* p, const char* const end, char* w, bool& kept) {
                 continue;
             }
             if (block == '~') {
-                p = copyTo<'~', '\n'>(p, end, w);
+                p = copyTo<'~', '\n', '\r'>(p, end, w);
                 if (atLineEnd(p, end))
                     break;
                 *w++ = *p++;
@@ -142,7 +151,7 @@ char* prepareLines(const char* p, const char* const end, char* w, bool& kept) {
                 }
                 continue;
             }
-            p = copyTo<'"', '\'', '`', '~', '/', '\n'>(p, end, w);
+            p = copyTo<'"', '\'', '`', '~', '/', '\n', '\r'>(p, end, w);
             // The common line end: plain code with nothing to cut before it,
             // and a next line that is no "#" line, so the scan goes straight
             // on into it (the next line starts in code with no comment open).
@@ -160,8 +169,8 @@ char* prepareLines(const char* p, const char* const end, char* w, bool& kept) {
                 // backslash takes the character after it along.
                 *w++ = *p++;
                 for (;;) {
-                    p = c == '"' ? copyTo<'\\', '"', '\n'>(p, end, w)
-                                 : copyTo<'\\', '\'', '\n'>(p, end, w);
+                    p = c == '"' ? copyTo<'\\', '"', '\n', '\r'>(p, end, w)
+                                 : copyTo<'\\', '\'', '\n', '\r'>(p, end, w);
                     if (atLineEnd(p, end))
                         break;
                     const bool escape = *p == '\\';
@@ -194,18 +203,14 @@ char* prepareLines(const char* p, const char* const end, char* w, bool& kept) {
 
         // A line end inside a template or native-code block belongs to its
         // text: only the line end itself goes.
-        if (block) {
-            while (w > start && w[-1] == '\r')
-                --w;
-        } else {
+        if (!block) {
             while (w > start && blank(w[-1]))
                 --w;
         }
     nextLine:
         if (OneLine)
             break;
-        if (p < end)
-            ++p;
+        passLineEnd(p, end);
         *w++ = '\n';
     }
     inComment = comment;

@@ -25,5 +25,6 @@ bool appendCode(const char* line, size_t n, std::string& out);
 
 // The code text of every line of the n characters of `text`, each followed
 // by a line end, appended to `out`: the prepared text of a whole source, in
-// one pass over it. Lines end at '\n'; a last line without one gets one.
+// one pass over it. Lines end at LF, CR or CRLF, each written as LF; a last
+// line without one gets one.
 void appendPreparedText(const char* text, size_t n, std::string& out);

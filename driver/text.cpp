@@ -9,12 +9,29 @@ LineReader::~LineReader() {
     std::free(buffer_);
 }
 
+namespace {
+
+// The first line end in [p, end): LF, CR, or the CR of a CRLF; end when none.
+const char* findLineEnd(const char* p, const char* end) {
+    while (p < end && *p != '\n' && *p != '\r')
+        ++p;
+    return p;
+}
+
+}  // namespace
+
 bool LineReader::read(std::string& line) {
     for (;;) {
         const char* from = buffer_ + begin_;
         size_t left = end_ - begin_;
-        if (const void* eol = left ? std::memchr(from, '\n', left) : nullptr) {
-            size_t n = static_cast<size_t>(static_cast<const char*>(eol) - from) + 1;
+        const char* eol = findLineEnd(from, from + left);
+        // A CR that ends the block read may be the first half of a CRLF:
+        // the next block tells.
+        bool whole = eol < from + left && (*eol == '\n' || eol + 1 < from + left || atEnd_);
+        if (whole) {
+            size_t n = static_cast<size_t>(eol - from) + 1;
+            if (*eol == '\r' && n < left && eol[1] == '\n')
+                ++n;
             line.assign(from, n);
             begin_ += n;
             return true;

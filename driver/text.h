@@ -5,7 +5,8 @@
 #include <string>
 
 // Reads the lines of a C stream whole, whatever their length, each with its
-// line end, NUL bytes included.
+// line end, NUL bytes included. A line ends at LF, CR or CRLF, as the lexer
+// counts lines.
 class LineReader {
 public:
     explicit LineReader(FILE* file) : file_(file) {}

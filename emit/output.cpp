@@ -1,5 +1,6 @@
 #include "emit/output.h"
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include "emit/expr_levels.h"
+#include "emit/leftovers.h"
 
 FILE* outputFile = nullptr;
 int newlineState = 0;
@@ -17,9 +19,12 @@ namespace {
 // The file being written goes under a name of its own beside the target and
 // is renamed into place when closed: a reader never sees half a file, runs
 // in one folder never write into each other's files, and a link in the
-// target's place is replaced, never written through.
+// target's place is replaced, never written through. The name is known to
+// the leftovers, so a run that is ended removes it.
 std::string outputTarget;
 std::string outputTemporary;
+bool writtenInPlace = false;   // the target itself, in a folder that takes no new file
+bool lastOutputFailed = false;
 
 mode_t newFileMode()
 {
@@ -27,28 +32,84 @@ mode_t newFileMode()
     umask(mask);
     return 0666 & ~mask;
 }
+
+// The temporary's name: the target's, cut short where the suffix would
+// pass the longest name a folder entry may have, so that any name a target
+// may have can be written.
+std::string temporaryPattern(const std::string& name)
+{
+    const std::string suffix = ".XXXXXX";
+    size_t slash = name.rfind('/');
+    size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
+    size_t base = name.size() - baseStart;
+    const size_t room = NAME_MAX - suffix.size();
+    return name.substr(0, baseStart + (base < room ? base : room)) + suffix;
+}
+
+// A target written in place: the file opened is the one looked at, a file
+// of one name only (never written through a hard link), emptied.
+int openInPlace(const std::string& name, const struct stat& target)
+{
+    if (!S_ISREG(target.st_mode) || target.st_nlink > 1)
+        return -1;
+    int fd = open(name.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat opened;
+    if (fstat(fd, &opened) != 0 || opened.st_dev != target.st_dev ||
+        opened.st_ino != target.st_ino || opened.st_nlink > 1 || ftruncate(fd, 0) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
 }  // namespace
+
+int unwrittenTargets = 0;
+
+namespace {
+bool openOutput(const std::string& name);
+}
 
 bool openOutputFile(const std::string& name)
 {
     closeOutputFile();
+    lastOutputFailed = false;
+    if (openOutput(name))
+        return true;
+    ++unwrittenTargets;
+    return false;
+}
+
+namespace {
+bool openOutput(const std::string& name)
+{
     if (name.empty())
         return false;
     struct stat target;
     bool exists = lstat(name.c_str(), &target) == 0;
     if (exists && !S_ISREG(target.st_mode) && !S_ISLNK(target.st_mode))
         return false;
-    std::string pattern = name + ".XXXXXX";
+    // A target of its own that may not be written (read-only, to anyone
+    // but root) is left as it is.
+    if (exists && S_ISREG(target.st_mode) &&
+        faccessat(AT_FDCWD, name.c_str(), W_OK, AT_EACCESS) != 0)
+        return false;
+    LeftoverChange change;
+    std::string pattern = temporaryPattern(name);
     int fd = mkstemp(&pattern[0]);
+    if (fd >= 0 && !trackLeftover(Leftover::targetTemporary, pattern.c_str())) {
+        close(fd);
+        unlink(pattern.c_str());
+        return false;
+    }
     if (fd < 0) {
         // A folder that takes no new file: a target of its own that is
         // writable is written in place (a link is never followed).
-        if (!exists || !S_ISREG(target.st_mode))
-            return false;
-        fd = open(name.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0)
+        if (!exists || (fd = openInPlace(name, target)) < 0)
             return false;
         pattern.clear();
+        trackLeftover(Leftover::targetInPlace, name.c_str(), fd);
     } else {
         // A target that was there keeps its permissions.
         fchmod(fd, exists && S_ISREG(target.st_mode) ? (target.st_mode & 07777) : newFileMode());
@@ -58,25 +119,47 @@ bool openOutputFile(const std::string& name)
         close(fd);
         if (!pattern.empty())
             unlink(pattern.c_str());
+        forgetLeftover(pattern.empty() ? Leftover::targetInPlace : Leftover::targetTemporary);
         return false;
     }
     outputTarget = name;
     outputTemporary = pattern;
+    writtenInPlace = pattern.empty();
     return true;
 }
+}  // namespace
 
-void closeOutputFile()
+bool closeOutputFile()
 {
     if (!outputFile)
-        return;
-    bool written = std::fclose(outputFile) == 0;
+        return true;
+    LeftoverChange change;
+    // A write that failed on the way (a full disk, an I/O error) or at the
+    // end: the target does not take the file, and one written in place is
+    // left empty rather than cut short.
+    bool written = !std::ferror(outputFile) && std::fflush(outputFile) == 0;
+    if (writtenInPlace && !written)
+        ftruncate(fileno(outputFile), 0);
+    forgetLeftover(writtenInPlace ? Leftover::targetInPlace : Leftover::targetTemporary);
+    written = std::fclose(outputFile) == 0 && written;
     outputFile = nullptr;
     if (!outputTemporary.empty() &&
-        (!written || std::rename(outputTemporary.c_str(), outputTarget.c_str()) != 0))
+        (!written || std::rename(outputTemporary.c_str(), outputTarget.c_str()) != 0)) {
         unlink(outputTemporary.c_str());
+        written = false;
+    } else if (writtenInPlace && !written) {
+        truncate(outputTarget.c_str(), 0);
+    }
     outputTemporary.clear();
     outputTarget.clear();
+    writtenInPlace = false;
+    lastOutputFailed = !written;
+    if (!written)
+        ++unwrittenTargets;
+    return written;
 }
+
+bool outputWriteFailed() { return lastOutputFailed; }
 
 namespace {
 

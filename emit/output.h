@@ -15,11 +15,18 @@ extern std::vector<std::string> headerLines;
 
 // Opens the output file for `name`: a new file beside it, renamed to `name`
 // when closed. False when it cannot be made, or when `name` is a folder or
-// another file that is neither a regular file nor a link (outputFile is then
-// null). Closes a previous file first.
+// another file that is neither a regular file nor a link, or a file that may
+// not be written (outputFile is then null). Closes a previous file first.
 bool openOutputFile(const std::string& name);
-// Closes the output file when one is open and puts it in its target's place.
-void closeOutputFile();
+// Closes the output file when one is open and puts it in its target's place;
+// false when it could not be written whole, and the target then keeps what
+// it had (a target written in place is left empty).
+bool closeOutputFile();
+// Whether the last output file closed could not be written whole.
+bool outputWriteFailed();
+// Targets of the run that could not be opened or written whole: the run
+// then runs no program, whose files are not all there.
+extern int unwrittenTargets;
 
 // Page text as PHP prints it unchanged: every "<?" in it (the opener of
 // "<?php", "<?=", and of a short tag where those are on) is broken by an

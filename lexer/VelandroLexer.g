@@ -102,8 +102,16 @@ ATCHAR : '@' ;
 
 // --- Comments --------------------------------------------------------------
 
-// A "#" comment reaches the parser, line end included.
-Q_COMMENT : '#' ( ~('\n'|'\r') )* EOL ;
+// A "#" comment reaches the parser, line end included; in a page, one
+// that the end of its code block cuts short ends there, without one.
+Q_COMMENT
+    :   '#' ( { !codeBlockEndsHere() }? ~('\n'|'\r') )* EOL
+    ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)NoViableAltForCharException& ex] {
+        if (!codeBlockEndsHere())
+            throw;
+    }
 
 SL_COMMENT
     :   "//" ( ~('\n'|'\r') )* EOL
@@ -173,27 +181,40 @@ CLOSEVEL : "?>" ;
 
 // --- Blocks that may span lines ---------------------------------------------
 
+// In a page, a block still open at the end of its code block ends there,
+// without its closing mark (the parser reports it): the page text after
+// the closer is never taken into it.
 NATIVECODE
     :   "~~"
         (   options { greedy = false; generateAmbigWarnings = false; }
         :   '\r' '\n' { newline(); }
         |   '\r' { newline(); }
-        |   ~('\n'|'\r')
+        |   { !codeBlockEndsHere() }? ~('\n'|'\r')
         |   '\n' { newline(); }
         )*
         "~~"
     ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)MismatchedCharException& ex] {
+        if (!codeBlockEndsHere())
+            throw;
+    }
 
 TEMPLATE
     :   '`'
         (   options { greedy = false; generateAmbigWarnings = false; }
         :   '\r' '\n' { newline(); }
         |   '\r' { newline(); }
-        |   ~('\n'|'\r')
+        |   { !codeBlockEndsHere() }? ~('\n'|'\r')
         |   '\n' { newline(); }
         )*
         '`'
     ;
+    exception
+    catch [ANTLR_USE_NAMESPACE(antlr)MismatchedCharException& ex] {
+        if (!codeBlockEndsHere())
+            throw;
+    }
 
 // --- Markup ------------------------------------------------------------------
 

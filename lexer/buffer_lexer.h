@@ -221,6 +221,27 @@ public:
         return pool_.take(token.type, token.line, token.column, token.text, token.length);
     }
     void holdQuickTokens(QuickTokenHolder* holder) { holder_ = holder; }
+    // The input is a prepared page: its code blocks end where the driver
+    // wrote a closer and the page text after it ("?>{|", or "< /script >{|"
+    // after a script element's code).
+    void setPageInput(bool page) { pageInput_ = page; }
+    // At the end of a page's code block: a native-code block or a template
+    // still open there ends with it (its closing mark missing), so the page
+    // text after the closer stays page text.
+    bool codeBlockEndsHere() const {
+        if (!pageInput_)
+            return false;
+        // STREAM-CLOSERS: twin of streamCloserOf in driver/page.cpp
+        static const char* const ends[] = {"?>{|", "< /script >{|"};
+        for (const char* end : ends) {
+            unsigned int i = 0;
+            while (end[i] != '\0' && input_->at(i + 1) == static_cast<unsigned char>(end[i]))
+                ++i;
+            if (end[i] == '\0')
+                return true;
+        }
+        return false;
+    }
     void setInputState(ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState state) final {
         if (holder_)
             holder_->inputChanging();
@@ -297,6 +318,7 @@ private:
     std::unique_ptr<MemoryInput> owned_;
     TokenPool pool_;
     QuickTokenHolder* holder_ = nullptr;
+    bool pageInput_ = false;
     // The keyword table by length and first and last letters (open
     // addressing, mostly empty, so that a name that is no keyword stops at
     // once), built from the generated one on first use.

@@ -3059,9 +3059,17 @@ objectMemberChain
 }
     :   { beginObjectChain(); }
         identifierReference
+        {
+            if (steps.add(segmentSteps))
+                throwTooDeep();
+        }
         DOT
         (   { joinChainSegment(); }
             identifierReference
+            {
+                if (steps.add(1 + segmentSteps))
+                    throwTooDeep();
+            }
             DOT
         )*
         {
@@ -3152,8 +3160,17 @@ phpConstant
 
 // A PHP variable written as such, with its indexes; no lookup, type var.
 phpReference
+{
+    // each index encloses the text before it
+    NestingSteps steps;
+}
     :   p:PHPID { exprAppend(p->getText()); }
-        ( indexOpen boundExpression indexClose )*
+        (   {
+                if (steps.add())
+                    throwTooDeep();
+            }
+            indexOpen boundExpression indexClose
+        )*
         { currentType = 16; }
     ;
 
@@ -3203,6 +3220,10 @@ lvalue
 
 // Segments joined by "->", or by "::" after a class name.
 memberChain
+{
+    // each join and each segment's brackets enclose the text before them
+    NestingSteps steps;
+}
     :   {
             setCodeBuffer("");
             referenceSegmentCount = 0;
@@ -3210,12 +3231,20 @@ memberChain
             ownerClassIndex = -1;
         }
         identifierReference
+        {
+            if (steps.add(segmentSteps))
+                throwTooDeep();
+        }
         (   {
                 lastJoinStatic = staticAccess;
                 appendCodeBuffer(staticAccess ? "::" : "->");
             }
             DOT
             identifierReference
+            {
+                if (steps.add(1 + segmentSteps))
+                    throwTooDeep();
+            }
         )*
         {
             if (lastJoinStatic)
@@ -3249,6 +3278,8 @@ identifierReference
     :   name:ID { beginSegment(name->getText()); }
         (   { !plainSliceAhead() }? ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
             {
+                if (wraps.add())
+                    throwTooDeep();
                 segment.save();
                 pushExpression();
                 pushIndiceContext();
@@ -3303,7 +3334,10 @@ identifierReference
                 finishCurrentElement();
             }
         )*
-        { finishReference(); }
+        {
+            finishReference();
+            segmentSteps = wraps.count();
+        }
     ;
 
 // ---------------------------------------------------------------------------
@@ -3616,6 +3650,7 @@ boundOperand
     NestingGuard nesting;
     if (nesting.tooDeep())
         throwTooDeep();
+    NestingSteps steps;   // the joins of a member access
 }
     :   minusOperator boundOperand
     |   plusOperator boundOperand
@@ -3634,7 +3669,12 @@ boundOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
         first:ID { beginMemberAccess(first->getText()); }
-        (   DOT member:ID { memberAccessStep(member->getText()); }
+        (   DOT member:ID
+            {
+                if (steps.add())
+                    throwTooDeep();
+                memberAccessStep(member->getText());
+            }
         )+
         { exprAppend(codeBuffer); }
     |   memberName

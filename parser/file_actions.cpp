@@ -7,6 +7,7 @@
 #include "parser/function_actions.h"
 #include "parser/nesting.h"
 #include "parser/state.h"
+#include "parser/statement_actions.h"
 #include "semantic/semantic.h"
 
 // --- Start rules
@@ -54,14 +55,20 @@ void resetFileState()
     modifierText.clear();
     referenceSegmentCount = 0;
     sliceSeen = 0;
+    resetSkipState();
 }
 
 bool openTargetFile()
 {
     if (openOutputFile(targetFileName))
         return true;
-    reportErrorText("\"" + targetFileName + "\" can't be opened for writing");
+    reportTargetNotWritable();
     return false;
+}
+
+void reportTargetNotWritable()
+{
+    reportErrorText("\"" + targetFileName + "\" can't be opened for writing");
 }
 
 OutputFileScope::~OutputFileScope()
@@ -156,7 +163,9 @@ void takeNativeCode(const std::string& token)
     }
     rawText.erase(0, 2);
     if (token.size() < 4 || token.compare(token.size() - 2, 2, "~~") != 0) {
+        // cut short by the end of a page's code block: none of it is written
         syntaxError();
+        rawText.clear();
         return;
     }
     rawText.erase(rawText.size() - 2);

@@ -13,6 +13,9 @@ void resetFileState();
 // Opens targetFileName as the output file; a target that cannot be opened is
 // a counted diagnostic and the result is false.
 bool openTargetFile();
+// The diagnostic of a target that cannot be opened, or not written whole:
+// "\"<target>\" can't be opened for writing", counted.
+void reportTargetNotWritable();
 
 // Closes the output file when the start rule is left, whatever the path.
 class OutputFileScope {

@@ -312,8 +312,21 @@ std::string phpTemplateText(const std::string& token)
     return quotedTemplate(stripQuotes(token));
 }
 
+bool templateClosed(const std::string& token)
+{
+    return token.size() >= 2 && token.back() == '`';
+}
+
 void takeTemplate(const std::string& token)
 {
+    if (!templateClosed(token)) {
+        // the block's text is not the template's
+        syntaxError();
+        rawText = "\"\"";
+        currentType = typeText;
+        lineNumber += countLineEnds(token);
+        return;
+    }
     rawText.clear();
     std::string copy = token;
     if (splitInterpolation(copy)) {

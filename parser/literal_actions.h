@@ -9,6 +9,10 @@ extern int objectConversion;     // the conversion being ended builds a typed ar
 // Sets rawText to the PHP text of a template; prints the trace line of an
 // interpolated one.
 void takeTemplate(const std::string& token);
+// A template that ends with its closing backquote; the end of a page's
+// code block cuts one short that was left open there. An open one is a
+// syntax error, taken as the empty text "\"\"" (nothing of it written).
+bool templateClosed(const std::string& token);
 // A template as one PHP double-quoted string, its names left to PHP.
 std::string phpTemplateText(const std::string& token);
 

@@ -2,3 +2,4 @@
 
 int expressionNesting = 0;
 int expressionOperators = 0;
+int segmentSteps = 0;

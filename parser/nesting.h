@@ -29,13 +29,14 @@ public:
     ~NestingSteps() { expressionNesting -= steps_; }
     NestingSteps(const NestingSteps&) = delete;
     NestingSteps& operator=(const NestingSteps&) = delete;
-    // One more step; true when the nesting is now too deep.
-    bool add()
+    // One more step (or n more); true when the nesting is now too deep.
+    bool add(int n = 1)
     {
-        ++steps_;
-        ++expressionNesting;
+        steps_ += n;
+        expressionNesting += n;
         return expressionNesting > maxExpressionNesting;
     }
+    int count() const { return steps_; }
     // The chain's steps end with it (a chain that goes on past its rule).
     void release()
     {
@@ -46,6 +47,12 @@ public:
 private:
     int steps_ = 0;
 };
+
+// A reference chain nests in PHP as deep as it is long, each join ("->",
+// "::") and each bracket a level: a segment counts its brackets while it
+// is read and leaves their number here, and the chain counts them again,
+// with its joins, for as long as the chain goes on.
+extern int segmentSteps;
 
 // A flat chain is no nesting here: it costs the parser one loop step an
 // operator. PHP's compiler, though, recurses once for each operator of a

@@ -8,13 +8,34 @@
 
 #include "VelandroLexer.hpp"
 #include "VelandroParser.hpp"
+#include "parser/nesting.h"
 #include "semantic/file_names.h"
+#include "semantic/symbol_table.h"
 
 namespace {
 
-// Room for the nesting limit many times over, even in a sanitizer build;
-// only the pages a parse touches are ever taken from memory.
-const size_t parserStackSize = size_t(1) << 30;
+// The room one level of nesting takes, many times over: a level takes
+// about a kilobyte in a release build, four or five in a sanitizer build.
+#if defined(__SANITIZE_ADDRESS__)
+#define VELP_STACK_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELP_STACK_CHECKED 1
+#endif
+#endif
+#ifdef VELP_STACK_CHECKED
+constexpr size_t roomPerLevel = size_t(64) << 10;
+#else
+constexpr size_t roomPerLevel = size_t(16) << 10;
+#endif
+
+// Sized to the deepest parse the limits let through, operands nested to
+// their limit inside blocks nested to theirs, and no more: the stack is
+// reserved whole, and an address-space limit (a container's, a shared
+// host's) must leave room for the rest of the compile.
+constexpr size_t parserStackSize =
+    (static_cast<size_t>(maxExpressionNesting) + 2 * static_cast<size_t>(maxBlockDepth)) *
+    roomPerLevel;
 
 // One thread, started at the first parse and kept for the next ones (a
 // stack this size costs a sanitizer build much to set up and tear down).
@@ -94,6 +115,7 @@ void translatePrepared(bool page, std::string prepared)
     runOnParserStack([&input, page] {
         VelandroLexer lexer(input);
         lexer.setFilename(sourceFileName);
+        lexer.setPageInput(page);
         VelandroParser parser(lexer);
         parser.setFilename(sourceFileName);
         parser.translateFile(page);

@@ -122,6 +122,13 @@ constexpr int endOfInput = 1;   // the runtime's EOF type
 // Looking ahead holds every token it passes: a skip looks no further than
 // this, and takes a block longer than this as one that does not close.
 constexpr int maxSkipLookahead = 200000;
+// Once a skip has looked as far as the end of the code (or as far as it
+// may) without finding its block's end, every statement after it lies in
+// that unclosed stretch, and many of them, each looking as far again,
+// would cost time quadratic in their number: from then on a skip looks no
+// further than this.
+constexpr int shortSkipLookahead = 1024;
+bool lookedToTheEnd = false;
 
 bool isOneLineStart(int type)
 {
@@ -168,14 +175,17 @@ bool isCloser(int type) { return isCloserType(type); }
 
 // Whether the compound statement at LA(1) has the block form: do and try
 // always; the others unless a one-line body stands on the header's line
-// before any ":".
-bool opensBlock(const TokenCursor& tokens, int offset)
+// before any ":". `decidedAt` is left at the offset of the token that
+// decided (a header after this one and before it is decided by it too).
+bool opensBlock(const TokenCursor& tokens, int offset, int& decidedAt)
 {
     int keyword = tokens.la(offset + 1);
+    decidedAt = offset + 1;
     if (keyword == T::LITERAL_do || keyword == T::LITERAL_try)
         return true;
     for (int i = offset + 2; i < offset + maxSkipLookahead; ++i) {
         int type = tokens.la(i);
+        decidedAt = i;
         if (endsLine(type) || type == T::COLON)
             return true;
         if (isOneLineStart(type))
@@ -199,6 +209,8 @@ void skipToken(const TokenCursor& tokens)
 
 }  // namespace
 
+void resetSkipState() { lookedToTheEnd = false; }
+
 namespace {
 
 // The skip from a position where `closers` are open; `statementStart` when
@@ -212,12 +224,23 @@ bool skipFrom(const TokenCursor& tokens, std::vector<int> closers, bool statemen
     int offset = 0;   // tokens looked at without consuming them
     auto at = [&](int i) { return tokens.la(offset + i); };
     bool stepMayFollow = false;    // a one-line while just ended its line
+    // The last header's form and the token that decided it, counted from
+    // the start: a header on the same line before that token has the same
+    // form, and its line is not scanned again.
+    long long passed = 0;   // tokens before at(1)
+    long long decidedAt = -1;
+    bool decidedBlock = false;
     for (;;) {
         int type = at(1);
-        if (type == endOfInput || type == T::CLOSEVEL)
+        if (type == endOfInput || type == T::CLOSEVEL) {
+            if (!consume)
+                lookedToTheEnd = true;
             return false;
-        if (!consume && offset > maxSkipLookahead)
+        }
+        if (!consume && offset > (lookedToTheEnd ? shortSkipLookahead : maxSkipLookahead)) {
+            lookedToTheEnd = true;
             return false;
+        }
         bool atStart = statementStart;
         statementStart = false;
         if (toNextCase && atStart && closers.empty() && isCaseEnd(type))
@@ -226,7 +249,16 @@ bool skipFrom(const TokenCursor& tokens, std::vector<int> closers, bool statemen
             // the step of the one-line while before: part of it
             stepMayFollow = false;
         } else if (atStart && closerOf(type) != 0) {
-            if (opensBlock(tokens, offset))
+            bool block = type == T::LITERAL_do || type == T::LITERAL_try;
+            if (!block && passed < decidedAt) {
+                block = decidedBlock;
+            } else if (!block) {
+                int decided = 0;
+                block = opensBlock(tokens, offset, decided);
+                decidedAt = passed + (decided - offset - 1);
+                decidedBlock = block;
+            }
+            if (block)
                 closers.push_back(closerOf(type));
             else
                 stepMayFollow = type == T::LITERAL_while;
@@ -256,6 +288,7 @@ bool skipFrom(const TokenCursor& tokens, std::vector<int> closers, bool statemen
             skipToken(tokens);
         else
             ++offset;
+        ++passed;
     }
 }
 
@@ -267,12 +300,12 @@ void skipRestOfLine(const TokenCursor& tokens)
 
 }  // namespace
 
+// A statement nested too deeply holds every statement nested in it: one
+// pass to its end takes them all, so each of them is neither reported nor
+// looked at again.
 void skipCompoundStatement(const TokenCursor& tokens)
 {
-    if (skipFrom(tokens, {}, true, false))
-        skipFrom(tokens, {}, true, true);
-    else
-        skipRestOfLine(tokens);
+    skipFrom(tokens, {}, true, true);
 }
 
 bool lineHoldsOneLineBody(const TokenCursor& tokens)

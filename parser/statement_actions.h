@@ -69,11 +69,13 @@ struct TokenCursor {
     std::function<void()> consume;
     std::function<int()> lineEnds;
 };
+// The skips' memory of the file before: none at the start of each file.
+void resetSkipState();
 // Skips one compound statement, its nested blocks included, from its
-// keyword up to the line end after it, which stays. A block that does not
-// close before the end of the code (or before a closing keyword of an
-// enclosing statement) is not skipped: only the rest of the line is.
-// Counts the skipped line ends in lineNumber.
+// keyword up to the line end after it, which stays, in one pass. A block
+// that does not close is skipped up to the end of the code, or up to a
+// closing keyword of an enclosing statement, which stays. Counts the
+// skipped line ends in lineNumber.
 void skipCompoundStatement(const TokenCursor& tokens);
 // The same from inside the header of a block-form statement of the given
 // keyword: the rest of the header, the block and its closing line.

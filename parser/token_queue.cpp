@@ -99,6 +99,7 @@ void TokenQueue::compact()
     }
     size_t kept = size_ - head_;
     std::memmove(quick_.data(), quick_.data() + head_, kept * sizeof(QuickToken));
+    moved_ += kept;
     for (size_t i = 0; i < kept; ++i) {
         if (objects_[head_ + i]) {
             objects_[i] = objects_[head_ + i];

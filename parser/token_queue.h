@@ -50,7 +50,10 @@ public:
         return objects_[at];
     }
     // A consumed token is let go at once unless a mark may come back to
-    // it, so the lexer's pool can hand it out again.
+    // it, so the lexer's pool can hand it out again. The consumed ones are
+    // moved out once they are as many as those still ahead: a long stretch
+    // read ahead (by a guess) is then moved a bounded number of times, not
+    // once for every few tokens consumed.
     VELP_INLINE void consume() {
         if (head_ < size_ && objects_[head_]) {
             if (marks_ == 0)
@@ -59,7 +62,7 @@ public:
                 heldBehind_.push_back(head_);
         }
         ++head_;
-        if (marks_ == 0 && head_ >= kCompactAt)
+        if (marks_ == 0 && head_ >= kCompactAt && 2 * head_ >= size_)
             compact();
     }
     unsigned int mark() {
@@ -71,6 +74,9 @@ public:
         if (marks_ != 0)
             --marks_;
     }
+    // How many tokens the compactions have moved so far: the queue's work
+    // beside its reads, which stays within a few times the tokens read.
+    size_t movedTokens() const { return moved_; }
 
 private:
     // The tokens ahead (and behind a mark), size_ of them: each one's type,
@@ -93,6 +99,7 @@ private:
     size_t size_ = 0;
     size_t head_ = 0;
     unsigned int marks_ = 0;
+    size_t moved_ = 0;
     // where a token consumed under a mark held its object: a rewind may
     // come back to it; when none does, compact lets it go
     std::vector<size_t> heldBehind_;
@@ -111,6 +118,7 @@ public:
     VELP_INLINE void consume() final { queue_.consume(); }
     unsigned int mark() final { return queue_.mark(); }
     void rewind(unsigned int pos) final { queue_.rewind(pos); }
+    size_t movedTokens() const { return queue_.movedTokens(); }
 
     // Inlined into the rules; the exceptions are made out of line.
     VELP_INLINE void match(int t) final {

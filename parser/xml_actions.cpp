@@ -85,7 +85,10 @@ void xmlContentLiteral()
 
 void xmlContentTemplate(const std::string& token)
 {
-    xmlWriteContent(phpTemplateText(token));
+    if (templateClosed(token))
+        xmlWriteContent(phpTemplateText(token));
+    else
+        syntaxError();
     lineNumber += countLineEnds(token);
 }
 

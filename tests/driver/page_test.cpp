@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -61,10 +64,57 @@ const PageCase pageCases[] = {
      "{|a||}{|}b |}<?vel x?>{| ||}{|}|}\n{||}"},
     {"HighBytesKept", {"caf\xc3\xa9\n"}, "{|caf\xc3\xa9|}\n{||}"},
     {"UnclosedBlockAtEnd", {"<?vel x\n"}, "{||}<?vel x\n"},
+    {"TagsOfBothKindsOnALine",
+     {"<?vel a ?><script language=velandro>b</script> c <script language=velandro>d</script>\n"},
+     "{||}<?vel a?>{||}< script language=velandro>b< /script >{| c |}"
+     "< script language=velandro>d< /script >{||}\n{||}"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, PreparePage, ::testing::ValuesIn(pageCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The blocks of a line are taken at a position that moves on: a line of
+// many blocks is prepared in time linear in its length (cutting each block
+// off the line's front took time quadratic in their number).
+TEST(PreparePageLine, ManyBlocksOnOneLineInLinearTime) {
+    struct Kind {
+        std::string block, stream;
+    } kinds[] = {
+        {"<?vel print 1 ?>", "|}<?vel print 1?>{|"},
+        {"<script language=velandro>print 1</script>",
+         "|}< script language=velandro>print 1< /script >{|"},
+    };
+    for (const Kind& k : kinds) {
+        std::string line, expected;
+        for (int i = 0; i < 150000; ++i) {
+            line += k.block;
+            expected += k.stream;
+        }
+        resetCommentState();
+        int state = 0;
+        std::clock_t start = std::clock();
+        std::string stream = preparePageLine(line + "\n", state);
+        double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+        EXPECT_EQ(state, 0);
+        EXPECT_TRUE(stream == expected + "|}\n{|") << stream.substr(0, 150);
+        // about a hundredth of a second; cut from the front, seconds
+        EXPECT_LT(seconds, 1.0) << k.block;
+    }
+}
+
+// A page with CR line ends has its lines as one with LF ends has.
+TEST(PreparePage, EveryLineEndIsOne) {
+    const std::string page = "<p>\r<?vel print 1 // c\rprint 2 ?>\r\n</p>\r";
+    FILE* in = fmemopen(const_cast<char*>(page.data()), page.size(), "r");
+    char* text = nullptr;
+    size_t length = 0;
+    FILE* out = open_memstream(&text, &length);
+    preparePage(in, out);
+    std::fclose(in);
+    std::fclose(out);
+    EXPECT_EQ(std::string(text, length), "{|<p>|}\n{||}<?vel print 1\nprint 2?>{||}\n{|</p>|}\n{||}");
+    std::free(text);
+}
 
 // Reads text blocks back the way the lexer does: a block runs from "{|" to
 // the first "|}", and its text is what lies between.

@@ -131,13 +131,17 @@ bool appendCode(const char* line, size_t n, std::string& out) {
     return true;
 }
 
-// The lines of a text as a line reader cuts them, each with its line end.
+// The lines of a text as a line reader cuts them, each with its line end:
+// LF, CR or CRLF, as the lexer counts lines.
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     size_t from = 0;
     while (from < text.size()) {
-        size_t eol = text.find('\n', from);
+        size_t eol = text.find_first_of("\r\n", from);
         size_t next = eol == std::string::npos ? text.size() : eol + 1;
+        if (eol != std::string::npos && text[eol] == '\r' && next < text.size() &&
+            text[next] == '\n')
+            ++next;
         lines.push_back(text.substr(from, next - from));
         from = next;
     }
@@ -242,6 +246,9 @@ const std::string wholeTexts[] = {
     "0123456789abcdef\"unclosed quote at the end\\"s,
     "/* opened\n   all comment, longer than sixteen bytes\n*/"s,
     "/*/ whole */ x\n/*\n"s,
+    "print 1 // c\rprint 2\rprint 3\r"s,
+    "a /* b\rc */ d\r\re\r\n# f\rg"s,
+    "t = `a\rb\r\r\nc` // x\r~~ d\re ~~\r"s,
 };
 
 TEST(PreparedText, WholeTextsAgreeWithLineRules) {
@@ -252,6 +259,25 @@ TEST(PreparedText, WholeTextsAgreeWithLineRules) {
         EXPECT_EQ(prepared, reference::preparedText(text)) << "text: " << text;
         EXPECT_EQ(inComment, reference::inComment) << "text: " << text;
         EXPECT_EQ(openTextBlock, reference::openTextBlock) << "text: " << text;
+    }
+}
+
+// A CR alone ends a line as LF and CRLF do, as the lexer counts lines: a
+// comment ends with its line, and the copy has one LF line for each.
+TEST(PreparedText, EveryLineEndIsOne) {
+    struct Case {
+        std::string text, prepared;
+    } cases[] = {
+        {"print 1 // c\rprint 2\rprint 3\r", "print 1\nprint 2\nprint 3\n"},
+        {"a // x\r\nb // y\nc // z\rd", "a\nb\nc\nd\n"},
+        {"t = `x\r\ry` // z\rw", "t = `x\n\ny`\nw\n"},
+        {"# k\r/* a\rb */ c\r", "# k\n\n c\n"},
+    };
+    for (const Case& c : cases) {
+        resetCommentState();
+        std::string prepared;
+        appendPreparedText(c.text.data(), c.text.size(), prepared);
+        EXPECT_EQ(prepared, c.prepared) << c.text;
     }
 }
 

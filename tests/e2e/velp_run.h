@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -21,6 +22,7 @@
 
 struct VelpResult {
     int code = -1;
+    int signal = 0;   // the signal that ended the run, 0 when it exited
     std::string out;
     std::string err;
 };
@@ -78,15 +80,17 @@ protected:
         path_ = dir_ + "/bin:" + path_;
     }
 
-    VelpResult velp(const std::vector<std::string>& args) const {
-        VelpResult result;
+    // Starts velp in the folder, its output going to .stdout and .stderr;
+    // `setup` runs in the child just before (limits, signals, a user).
+    pid_t startVelp(const std::vector<std::string>& args,
+                    const std::function<void()>& setup = nullptr) const {
         std::string out = at(".stdout"), err = at(".stderr");
         pid_t pid = fork();
         if (pid == 0) {
             if (chdir(dir_.c_str()) != 0)
                 _exit(126);
-            int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+            int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
             int in = open("/dev/null", O_RDONLY);
             dup2(o, 1);
             dup2(e, 2);
@@ -94,6 +98,8 @@ protected:
             setenv("PATH", path_.c_str(), 1);
             // A run that hangs ends the test instead of the suite.
             alarm(30);
+            if (setup)
+                setup();
             std::vector<char*> argv;
             argv.push_back(const_cast<char*>("velp"));
             for (const std::string& a : args)
@@ -102,9 +108,22 @@ protected:
             execv(VELP_PROGRAM, argv.data());
             _exit(127);
         }
+        return pid;
+    }
+
+    VelpResult velp(const std::vector<std::string>& args,
+                    const std::function<void()>& setup = nullptr) const {
+        return finishVelp(startVelp(args, setup));
+    }
+
+    // Waits for a run started by startVelp and reads what it printed.
+    VelpResult finishVelp(pid_t pid) const {
+        VelpResult result;
+        std::string out = at(".stdout"), err = at(".stderr");
         int status = 0;
         waitpid(pid, &status, 0);
         result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
         result.out = read(".stdout");
         result.err = read(".stderr");
         unlink(out.c_str());

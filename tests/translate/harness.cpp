@@ -127,6 +127,7 @@ Translation translate(const std::string& text, const std::string& name, StartRul
         std::istringstream input(text);
         VelandroLexer lexer(input);
         lexer.setFilename(name);
+        lexer.setPageInput(rule == StartRule::webPage);
         VelandroParser parser(lexer);
         parser.setFilename(name);
         try {

@@ -126,3 +126,47 @@ TEST(Robustness, PageTextWithPhpOpenersPrintsAsItStands)
 }
 
 }  // namespace
+
+namespace {
+
+struct Chain {
+    std::string head, step, tail;
+};
+
+// A reference chain nests in PHP as deep as it is long (PHP's own parser
+// crashes near 45000 joins): its joins and brackets count as nesting. Within
+// the limit the chain translates and PHP parses it; past it, one diagnostic,
+// and the next line is translated.
+TEST(Robustness, ReferenceChainsCountAsNesting)
+{
+    const std::string prelude =
+        "class Node\n   Node next\n   int v\n/class\nNode n = Node()\narray a = [1]\n";
+    const Chain chains[] = {
+        {"print n", ".next", ".v"},
+        {"n", ".next", ".v = 1"},
+        {"print a", "[0]", ""},
+        {"a", "[0]", " = 1"},
+        {"print $x", "[0]", ""},
+    };
+    for (const Chain& c : chains) {
+        std::string folder = makeTempFolder();
+        startRun();
+        Translation within = translate(prelude + c.head + repeated(c.step, 1900) + c.tail + "\n",
+                                       "test.vel", StartRule::sourceFile, folder + "/test.php");
+        EXPECT_EQ(within.errors, 0) << c.head << c.step;
+        EXPECT_EQ(within.err, "") << c.head << c.step;
+        EXPECT_EQ(runCommand("php -l " + folder + "/test.php").status, 0) << c.head << c.step;
+        std::filesystem::remove_all(folder);
+
+        startRun();
+        Translation beyond =
+            translate(prelude + c.head + repeated(c.step, 45000) + c.tail + "\nprint 2\n");
+        EXPECT_FALSE(beyond.escaped) << c.head << c.step;
+        EXPECT_EQ(beyond.errors, 1) << c.head << c.step << "\n" << beyond.out.substr(0, 300);
+        EXPECT_EQ(beyond.err.rfind("test.vel:7:", 0), 0u) << c.head << c.step;
+        EXPECT_NE(beyond.err.find("expression nested too deeply"), std::string::npos);
+        EXPECT_NE(beyond.php.find("echo 2, \"\\n\";"), std::string::npos) << c.head << c.step;
+    }
+}
+
+}  // namespace

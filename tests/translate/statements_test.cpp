@@ -63,13 +63,18 @@ TEST(ControlNesting, DeepBlocksWithinTheTableTranslate)
     EXPECT_NE(result.php.find(std::string(120 * 3, ' ') + "echo $x, \"\\n\";"), std::string::npos);
 }
 
-TEST(ControlNesting, AnUnclosedDeepStatementSkipsItsLineOnly)
+// A deep statement that never closes holds the rest of the code: it is
+// skipped to the end, reported once (the statements around it then miss
+// their ends, each reported as a statement of its own).
+TEST(ControlNesting, AnUnclosedDeepStatementIsOneDiagnostic)
 {
     startRun();
     Translation result = translate(nested(300, "if x = 1", "print x", "") + "print \"end\"\n");
     EXPECT_FALSE(result.escaped);
     EXPECT_GE(result.errors, 1);
-    EXPECT_EQ(result.out.find("test.vel L130: too many nested blocks\n"), 0u);
+    const std::string report = "test.vel L130: too many nested blocks\n";
+    EXPECT_EQ(result.out.find(report), 0u);
+    EXPECT_EQ(result.out.find(report, 1), std::string::npos);
 }
 
 TEST(ControlNesting, StatementsOfABlockCountTheirOperatorsEachAlone)
@@ -133,9 +138,13 @@ TEST(ControlNesting, SkipFollowsTheForms)
          10},
         {"block with a colon",
          {T::LITERAL_for, id, T::COLON, T::LITERAL_print, id, eol, T::SLASHFOR, eol}, 7},
-        {"unclosed block: the line only", {T::LITERAL_if, id, eol, id, eol}, 2},
+        {"unclosed block: up to the end", {T::LITERAL_if, id, eol, id, eol}, 5},
         {"a closer of an enclosing block stops it",
-         {T::LITERAL_if, id, eol, id, eol, T::SLASHFOR, eol}, 2},
+         {T::LITERAL_if, id, eol, id, eol, T::SLASHFOR, eol}, 5},
+        {"a second header decided by the first one's line",
+         {T::LITERAL_if, id, T::SEMI, T::LITERAL_if, id, T::QUESTION, T::LITERAL_print, id, eol,
+          id},
+         8},
     };
     for (const Case& c : cases) {
         Tokens tokens{c.types};
@@ -149,17 +158,58 @@ TEST(ControlNesting, SkipFollowsTheForms)
     }
 }
 
-TEST(ControlNesting, SkipLooksAheadABoundedWay)
+// The skip of a statement nested too deeply is one pass, whatever the
+// length of its block: blocks deeper still inside it are passed once.
+TEST(ControlNesting, SkipIsOnePassOverAnyLength)
 {
-    // a block longer than the look-ahead is taken as one that does not
-    // close: the header's line only
     using T = VelandroTokenTypes;
     std::vector<int> types = {T::LITERAL_if, T::ID, T::EOL};
+    for (int i = 0; i < 100000; ++i)
+        types.insert(types.end(), {T::LITERAL_while, T::ID, T::EOL});
     types.insert(types.end(), 300000, T::ID);
-    types.push_back(T::SLASHIF);
+    for (int i = 0; i < 100000; ++i)
+        types.insert(types.end(), {T::SLASHWHILE, T::EOL});
+    types.insert(types.end(), {T::SLASHIF, T::EOL, T::ID});
     Tokens tokens{types};
-    skipCompoundStatement(tokens.cursor());
-    EXPECT_EQ(tokens.at, 2u);
+    long long looked = 0;
+    TokenCursor cursor = tokens.cursor();
+    auto la = cursor.la;
+    cursor.la = [&looked, la](int i) {
+        ++looked;
+        return la(i);
+    };
+    skipCompoundStatement(cursor);
+    EXPECT_EQ(tokens.at, types.size() - 2);
+    // a few looks a token, not a look over the rest for every header
+    EXPECT_LT(looked, 10 * static_cast<long long>(types.size()));
+}
+
+// Faulty headers whose blocks never close: each one's skip finds no end
+// and takes its line only. After the first has looked to the end, the
+// others look a short way: time linear in their number, not quadratic.
+TEST(ControlNesting, SkipsOfManyUnclosedStatementsStayLinear)
+{
+    using T = VelandroTokenTypes;
+    const int headers = 20000;
+    std::vector<int> types;
+    for (int i = 0; i < headers; ++i)
+        types.insert(types.end(), {T::LITERAL_if, T::ID, T::EOL});
+    Tokens tokens{types};
+    long long looked = 0;
+    TokenCursor cursor = tokens.cursor();
+    auto la = cursor.la;
+    cursor.la = [&looked, la](int i) {
+        ++looked;
+        return la(i);
+    };
+    resetSkipState();
+    for (int i = 0; i < headers; ++i) {
+        cursor.consume();   // the header's keyword, read by the statement
+        skipBlockAfterHeader(cursor, T::LITERAL_if);
+        ASSERT_EQ(tokens.at, static_cast<size_t>(3 * i + 2));
+        cursor.consume();   // the line end, read by the caller
+    }
+    EXPECT_LT(looked, 10000LL * headers);
 }
 
 TEST(ControlNesting, CaseSkipStopsAtTheNextCase)

@@ -31,6 +31,27 @@ std::string describe(const RefToken& t)
            std::to_string(t->getLine()) + ":" + std::to_string(t->getColumn());
 }
 
+// A long stretch read ahead (a guess over a long line) and then consumed
+// costs the queue a few moves a token, not a move of the rest for every few
+// tokens consumed.
+TEST(TokenQueue, ConsumingALongLookAheadIsLinear)
+{
+    const int tokens = 200000;
+    std::string text;
+    for (int i = 0; i < tokens; ++i)
+        text += "[0]";
+    MemoryInput input(text);
+    VelandroLexer lexer(input);
+    Probe parser(lexer);
+    unsigned int mark = parser.mark();
+    EXPECT_EQ(parser.LA(3 * tokens), VelandroTokenTypes::RIGHTSQUARE);
+    parser.rewind(mark);
+    for (int i = 0; i < 3 * tokens; ++i)
+        parser.consume();
+    EXPECT_EQ(parser.LA(1), antlr::Token::EOF_TYPE);
+    EXPECT_LT(parser.movedTokens(), static_cast<size_t>(4 * 3 * tokens));
+}
+
 TEST(TokenQueue, OneTokenObjectWhileHeldAndAfterRewind)
 {
     MemoryInput input("print a1, \"s\"\n  x := 2.5\n");
