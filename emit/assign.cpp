@@ -439,6 +439,11 @@ void translateArrayAssignOp()
     }
 }
 
+// error-catching assignment:  x := f()
+// writes: if(($error=@(V))!==false || T==null) T=$error;
+// and for a text value: if(($error=@(V))!="" || T==null)T=$error; then a
+// line "else $error=false;". The comparison stands outside the parentheses:
+// a result PHP counts as false (0, "0") is a success like any other.
 void translateErrorAssign()
 {
     rewindLvalues();
@@ -458,12 +463,12 @@ void translateErrorAssign()
         value = currentRvalue();
 
     if (r == 10) {
-        emitString("if(!($error=@(" + value + "))==\"\" || " + target + "==null)");
+        emitString("if(($error=@(" + value + "))!=\"\" || " + target + "==null)");
         emitString(target + "=$error;\n");
         emitIndent();
         emitText("else $error=false;\n");
     } else {
-        emitString("if(!($error=@(" + value + "))===false || " + target + "==null) ");
+        emitString("if(($error=@(" + value + "))!==false || " + target + "==null) ");
         emitString(target + "=$error;\n");
     }
 }

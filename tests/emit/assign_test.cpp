@@ -196,11 +196,11 @@ TEST_F(EmitAssign, ErrorCatchingForm)
     std::string text = diagnostics(translateErrorAssign);
     EXPECT_EQ(text, "t.vel L1: can't assign to unknow type, from unknow type\n");
     EXPECT_EQ(output(),
-              "if(!($error=@(f()))==\"\" || $t==null)$t=$error;\n"
+              "if(($error=@(f()))!=\"\" || $t==null)$t=$error;\n"
               "   else $error=false;\n"
-              "if(!($error=@(intVal(g())))===false || $n==null) $n=$error;\n"
-              "if(!($error=@(false))===false || $r==null) $r=$error;\n"
-              "if(!($error=@())===false || $==null) $=$error;\n");
+              "if(($error=@(intVal(g())))!==false || $n==null) $n=$error;\n"
+              "if(($error=@(false))!==false || $r==null) $r=$error;\n"
+              "if(($error=@())!==false || $==null) $=$error;\n");
 }
 
 TEST_F(EmitAssign, ListCursorsStayInside)
