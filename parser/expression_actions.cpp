@@ -293,6 +293,39 @@ void prepareComparisonLeft(int start, bool compared)
         wrapExpressionFrom(start);
 }
 
+namespace {
+bool isNumberType(int type)
+{
+    return type == typeByte || type == typeNumber || type == typeInteger || type == typeReal ||
+           type == typeNatural;
+}
+}
+
+// "=", "!=" and "<>" once both operand types are known: written "===" and
+// "!==" at `operatorAt`, they become
+//   a = b, a != b on arrays (arrays set):       " ==", "!="
+//   on two numbers one of them real, or two booleans: "==", "!="
+// A real or boolean variable may hold an integer (one declared without a
+// value holds 0), so those compare by value.
+void settleEquality(int operatorAt, int left, int right, bool arrays)
+{
+    std::string& text = exprText[exprLevel];
+    size_t at = levelPosition(operatorAt);
+    bool equal = text.compare(at, 3, "===") == 0;
+    if (!equal && text.compare(at, 3, "!==") != 0)
+        return;
+    if (arrays && (isArrayKind(left) || isArrayKind(right))) {
+        if (equal)
+            text[at] = ' ';
+        else
+            text.erase(at + 2, 1);
+    } else if ((isNumberType(left) && isNumberType(right) &&
+                (left == typeReal || right == typeReal)) ||
+               (left == typeBoolean && right == typeBoolean)) {
+        text.erase(equal ? at : at + 2, 1);
+    }
+}
+
 void completeComparison(int start, int operatorAt, int rightAt)
 {
     int left = popLeftType();
@@ -300,8 +333,8 @@ void completeComparison(int start, int operatorAt, int rightAt)
     if (right == typeNil) {
         if (exprLength() == rightAt)
             exprAppend(defaultValueOf(left));
-    } else if ((isArrayKind(left) || isArrayKind(right)) && charAtOperatorMark() == '=') {
-        setCharAtOperatorMark(' ');
+    } else {
+        settleEquality(operatorAt, left, right, true);
     }
     if (left == typeNil && operatorAt == start)
         exprText[exprLevel].insert(levelPosition(start), defaultValueOf(right));

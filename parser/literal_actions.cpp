@@ -495,12 +495,18 @@ void checkConversionValue()
     }
 }
 
+// the conversion of one value:  int(x), bool(z), text(n) ...
+// writes: intval($x), boolval($z), strval($n) ... and "(" for a type PHP has
+// no conversion function for
 void openConversionCall()
 {
     objectConversion = 0;
     switch (conversionTarget) {
     case typeNumber: case typeReal:
         exprAppendText("doubleval(");
+        break;
+    case typeBoolean:
+        exprAppendText("boolval(");
         break;
     case typeInteger: case typeNatural:
         exprAppendText("intval(");

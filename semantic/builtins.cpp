@@ -197,7 +197,8 @@ const BuiltinEntry builtinTable[builtinRowCount] = {
     function("sign", "", 7, 1, 4, 0, 0, 0, 5),  // 143
     function("time", "time", 0, 0, 0, 0, 0, 0, 5),  // 144
     function("localtime", "localtime(time(),1", 6, 0, 0, 0, 0, 0, 12),  // 145
-    function("boolval", "intval", 0, 1, 5, 0, 0, 0, 3),  // 146
+    // a boolean, not the integer intval gives
+    function("boolval", "boolval", 0, 1, 5, 0, 0, 0, 3),  // 146
     function("chr", "chr", 0, 1, 5, 0, 0, 0, 10),  // 147
     function("ord", "ord", 0, 1, 10, 0, 0, 0, 5),  // 148
     function("str", "strval", 0, 1, 4, 0, 0, 0, 10),  // 149
