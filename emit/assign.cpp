@@ -1,5 +1,8 @@
 #include "emit/assign.h"
 
+#include <cctype>
+
+#include "emit/calls.h"
 #include "emit/code_buffer.h"
 #include "emit/expr_levels.h"
 #include "emit/output.h"
@@ -287,9 +290,35 @@ void emitTargetName(const std::string& lvalue)
     emitString(std::string(name));
 }
 
+// A compound operator that can leave a fraction in an integer target.
+bool isFractionalStep(char op, int l, int r)
+{
+    return l == 5 && (op == '/' || ((op == '+' || op == '-' || op == '*') && isFractional(r)));
+}
+
+// The value as the right operand of the target: a name or an unsigned
+// number as it is, anything else in parentheses.
+std::string rightOperand(const std::string& value)
+{
+    if (isVariableText(value))
+        return value;
+    bool number = !value.empty();
+    for (char c : value)
+        number = number && (std::isdigit(static_cast<unsigned char>(c)) || c == '.');
+    return number ? value : "(" + value + ")";
+}
+
 // The target is the lvalue's text as the list holds it.
+// A compound assignment to an integer target whose value can be fractional
+// (w / 2, or k + r with a real r) writes the plain form: $w=intVal($w/2);
+// and $k=intVal($k+$r); the result is cut, as the plain form's is.
 void writePlainAssignment(const std::string& lvalue, const std::string& value, int l, int r)
 {
+    if (isFractionalStep(assignOperator, l, r) && r != 24) {
+        std::string name = dollarName(stripDollar(lvalue));
+        emitString(name + "=" + wrapIntval(name + assignOperator + rightOperand(value)) + ";\n");
+        return;
+    }
     if (isIntegerOperator(assignOperator) && (isFractional(l) || isFractional(r)) && r != 24) {
         // a real operand is cut: the operator is written out, and the value,
         // the whole right side of the compound operator, stays whole
@@ -440,10 +469,11 @@ void translateArrayAssignOp()
 }
 
 // error-catching assignment:  x := f()
-// writes: if(($error=@(V))!==false || T==null) T=$error;
-// and for a text value: if(($error=@(V))!="" || T==null)T=$error; then a
+// writes: if(($error=@(V))!==false || T===null) T=$error;
+// and for a text value: if(($error=@(V))!="" || T===null)T=$error; then a
 // line "else $error=false;". The comparison stands outside the parentheses:
-// a result PHP counts as false (0, "0") is a success like any other.
+// a result PHP counts as false (0, "0") is a success like any other, and
+// only a target never set (null, not 0 or "") takes a failure.
 void translateErrorAssign()
 {
     rewindLvalues();
@@ -463,12 +493,12 @@ void translateErrorAssign()
         value = currentRvalue();
 
     if (r == 10) {
-        emitString("if(($error=@(" + value + "))!=\"\" || " + target + "==null)");
+        emitString("if(($error=@(" + value + "))!=\"\" || " + target + "===null)");
         emitString(target + "=$error;\n");
         emitIndent();
         emitText("else $error=false;\n");
     } else {
-        emitString("if(($error=@(" + value + "))!==false || " + target + "==null) ");
+        emitString("if(($error=@(" + value + "))!==false || " + target + "===null) ");
         emitString(target + "=$error;\n");
     }
 }

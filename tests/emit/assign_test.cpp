@@ -63,6 +63,12 @@ TEST_F(EmitAssign, AssignmentForms)
          {{"1", 5, 2}, {"2", 5, 2}}, "", "t.vel L1: 3 required, attempting to assign 2 values\n"},
         {"text element +", {{"$s[1]", 10, 2}}, '+', {{"\"x\"", 10, 2}}, "$s[1].=\"x\";\n", ""},
         {"compound on integer", {{"$n", 5, 1}}, '-', {{"1", 5, 2}}, "$n-=1;\n", ""},
+        {"integer /", {{"$n", 5, 1}}, '/', {{"2", 5, 2}}, "$n=intVal($n/2);\n", ""},
+        {"integer + real", {{"$n", 5, 1}}, '+', {{"$r", 7, 2}}, "$n=intVal($n+$r);\n", ""},
+        {"integer - real sum", {{"$a[1]", 5, 2}}, '-', {{"-$r+1", 7, 2}},
+         "$a[1]=intVal($a[1]-(-$r+1));\n", ""},
+        {"integer * number", {{"$n", 5, 1}}, '*', {{"1.5", 4, 2}}, "$n=intVal($n*1.5);\n", ""},
+        {"integer + var", {{"$n", 5, 1}}, '+', {{"$v", 16, 2}}, "$n+=intVal($v);\n", ""},
         {"shift left", {{"$n", 5, 1}}, '<', {{"2", 5, 2}}, "$n<<=2;\n", ""},
         {"shift right", {{"$n", 5, 1}}, '>', {{"2", 5, 2}}, "$n>>=2;\n", ""},
         {"intVal", {{"$n", 5, 1}}, '=', {{"2.5", 7, 2}}, "$n=intVal(2.5);\n", ""},
@@ -196,11 +202,11 @@ TEST_F(EmitAssign, ErrorCatchingForm)
     std::string text = diagnostics(translateErrorAssign);
     EXPECT_EQ(text, "t.vel L1: can't assign to unknow type, from unknow type\n");
     EXPECT_EQ(output(),
-              "if(($error=@(f()))!=\"\" || $t==null)$t=$error;\n"
+              "if(($error=@(f()))!=\"\" || $t===null)$t=$error;\n"
               "   else $error=false;\n"
-              "if(($error=@(intVal(g())))!==false || $n==null) $n=$error;\n"
-              "if(($error=@(false))!==false || $r==null) $r=$error;\n"
-              "if(($error=@())!==false || $==null) $=$error;\n");
+              "if(($error=@(intVal(g())))!==false || $n===null) $n=$error;\n"
+              "if(($error=@(false))!==false || $r===null) $r=$error;\n"
+              "if(($error=@())!==false || $===null) $=$error;\n");
 }
 
 TEST_F(EmitAssign, ListCursorsStayInside)
