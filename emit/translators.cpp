@@ -177,15 +177,18 @@ std::string cutFraction(std::string text, int type)
     return text;
 }
 
+// one of several values of a return:  return a, b
+// writes the value, intVal(...) for an integer result, and for nil the
+// result type's empty value ("" for a text, array() for an array, false
+// otherwise), as a single value does
 void emitReturnValue()
 {
     if (!currentFunction) {
         emitCurrentExpression();
         return;
     }
-    // nil has no text of its own: it returns false, as a single value does
     if (currentType == 24)
-        emitText("false");
+        emitString(defaultValueOf(currentFunction->returnTypeAt()));
     else if (currentFunction->returnTypeAt() == 5 && currentType != 5)
         emitString(wrapIntval(currentExpression()));
     else
