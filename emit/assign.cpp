@@ -344,6 +344,10 @@ void writePlainAssignment(const std::string& lvalue, const std::string& value, i
     emitText(";\n");
 }
 
+// a whole-array operator:  a + b, a - b, a & b ...
+// writes: $a=array_merge($a,$b); ($d=array_replace($d,$e); on a dict, whose
+// keys stay), $a=array_values(array_diff($a,$b)); on a list ($a=array_diff(
+// $a,$b); else), and the set operators, numbered again on a list
 void writeArrayAssignment(const std::string& text, std::string value, int l, int r, char op)
 {
     std::string target = dollarName(text);
@@ -353,12 +357,15 @@ void writeArrayAssignment(const std::string& text, std::string value, int l, int
         value = "array()";
     else if (r == 16)
         value = "(array)(" + value + ")";   // a var may hold a single value
+    // a var target is what its value makes it
+    int kind = l == 16 ? r : l;
     switch (op) {
     case '+':
-        emitString(target + "=array_merge(" + operand + "," + value + ");\n");
+        emitString(target + (kind == 12 ? "=array_replace(" : "=array_merge(") + operand + "," +
+                   value + ");\n");
         break;
     case '-':
-        if (r == 11)
+        if (isListType(kind))
             emitString(target + "=array_values(array_diff(" + operand + "," + value + "));\n");
         else
             emitString(target + "=array_diff(" + operand + "," + value + ");\n");
@@ -366,7 +373,7 @@ void writeArrayAssignment(const std::string& text, std::string value, int l, int
     default: {
         leftOperandText = operand;
         rightOperandText = value;
-        translateListSetOp(op == '|' ? 2 : op == '^' ? 3 : 1);
+        translateListSetOp(op == '|' ? 2 : op == '^' ? 3 : 1, isListType(kind));
         emitString(target + "=" + setOperationText + ";\n");
         break;
     }

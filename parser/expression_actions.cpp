@@ -155,7 +155,9 @@ static void wrapRightOperand()
 }
 
 // "+" and "-" on arrays: the operator becomes "," and the function that
-// does the work encloses everything from the first operand on.
+// does the work encloses everything from the first operand on:
+//   a + b  array_merge($a,$b), on a dict array_replace($d,$e) (its keys kept)
+//   a - b  array_diff($a,$b), on a list array_values(array_diff($a,$b))
 static void arrayOperation(int resultType, int right, char op, int key, bool checked)
 {
     if (!checked) {
@@ -176,9 +178,9 @@ static void arrayOperation(int resultType, int right, char op, int key, bool che
     }
     setCharAtOperatorMark(',');
     if (op == '+') {
-        insertAtOperandMark("array_merge(");
+        insertAtOperandMark(key == typeDict ? "array_replace(" : "array_merge(");
         exprAppendCloseParen();
-    } else if (key == typeArray) {
+    } else if (isListType(key)) {
         insertAtOperandMark("array_values(array_diff(");
         exprAppendText("))");
     } else {
@@ -380,9 +382,9 @@ void completeListTest(const std::string& subject, int subjectType)
     int container = currentType;
     std::string test;
     if (container == typeVar || container == typeList) {
-        test = "in_array(" + subject + "," + rightOperandText + ")";
+        test = inArrayText(subject, rightOperandText, subjectType, container);
     } else {
-        test = translateInList();
+        test = translateInList(subjectType);
         currentType = container;
     }
     exprAppend(test.empty() ? "false" : test);
