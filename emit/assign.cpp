@@ -464,8 +464,11 @@ void translateArrayAssignOp()
         assignInterval = target.interval;
         if (op != '=')
             reportErrorText("ERROR_EQUAL");
-        if (l == 12 && r == 24)
+        if (l == 12 && r == 24) {
             refillAsArraySlice();
+            emitString(translateDictRemoval(assignInterval) + ";\n");
+            return;
+        }
         assignInterval.valueText = r == 24 ? "false" : value;
         emitString(translateInterval(assignInterval) + ";\n");
         return;

@@ -149,9 +149,10 @@ TEST_F(EmitAssign, SliceTargets)
     const std::vector<SliceTargetCase> cases = {
         {"nil removes", 11, "1", "2", '=', {"null", 24, 2}, "array_splice($a,1,2);\n", ""},
         {"array value", 11, "1", "2", '=', {"$b", 11, 6}, "array_splice($a,1,2,$b);\n", ""},
-        {"dict nil", 12, "1", "2", '=', {"null", 24, 2}, "array_splice($a,1,2);\n", ""},
+        {"dict nil", 12, "1", "2", '=', {"null", 24, 2},
+         "$a=array_diff_key($a,array_slice($a,1,2,true));\n", ""},
         {"dict value", 12, "1", "", '=', {"$b", 12, 6},
-         "$a=array_merge(array_slice($a,0,1),$b);\n", ""},
+         "$a=array_replace(array_slice($a,0,1,true),$b);\n", ""},
         {"compound", 11, "0", "", '+', {"$b", 11, 6}, "array_splice($a,0,count($a),$b);\n",
          "t.vel L1: ERROR_EQUAL\n"},
     };
