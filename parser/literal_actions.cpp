@@ -5,6 +5,7 @@
 
 #include "emit/emit.h"
 #include "parser/file_actions.h"
+#include "parser/reference_actions.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
 
@@ -312,13 +313,17 @@ std::string phpTemplateText(const std::string& token)
     return quotedTemplate(stripQuotes(token));
 }
 
+// a template literal:  `Hello $name!`
+// writes: "Hello ".$name."!" with each name as an expression writes it
+// ($this->name in a method, a global declared global in a function), or
+// one double-quoted string when it names nothing
 void takeTemplate(const std::string& token)
 {
     rawText.clear();
     std::string copy = token;
     if (splitInterpolation(copy)) {
         for (const std::string& piece : interpolationPieces)
-            rawText += piece;
+            rawText += piece.size() > 1 && piece[0] == '$' ? templateNameText(piece.substr(1)) : piece;
         std::printf("%d) uninterpol true\n", lineNumber);
         std::fflush(stdout);
     } else {
