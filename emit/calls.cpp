@@ -3,6 +3,8 @@
 #include <cctype>
 
 #include "emit/code_buffer.h"
+#include "emit/translators.h"
+#include "semantic/types.h"
 
 namespace {
 
@@ -199,8 +201,7 @@ std::string memberCallClosing(const MemberCallForm& form, const std::string& php
 std::string arrayInsertText(const std::string& receiver, const std::string& index,
                             const std::string& value, int valueType)
 {
-    bool spread = valueType == 11 || valueType == 12 || valueType == 15 || valueType == 16 ||
-                  valueType == 18 || (valueType >= 29 && valueType <= 35);
+    bool spread = isArrayType(valueType) || valueType == 15 || valueType == 16;
     return "array_splice(" + receiver + "," + index + ",0," +
            (spread ? "array(" + value + ")" : value) + ")";
 }
@@ -264,9 +265,7 @@ std::string listValuesText(const std::string& phpName, const std::string& receiv
                            int receiverType)
 {
     std::string call = phpName + "(" + receiver + ")";
-    bool list = receiverType == 11 || receiverType == 18 ||
-                (receiverType >= 29 && receiverType <= 35);
-    return list ? "array_values(" + call + ")" : call;
+    return isListType(receiverType) ? "array_values(" + call + ")" : call;
 }
 
 std::string swapText(const std::string& temp, const std::string& a, const std::string& b)
