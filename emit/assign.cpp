@@ -1,5 +1,8 @@
 #include "emit/assign.h"
 
+#include <cctype>
+
+#include "emit/calls.h"
 #include "emit/code_buffer.h"
 #include "emit/expr_levels.h"
 #include "emit/output.h"
@@ -287,9 +290,35 @@ void emitTargetName(const std::string& lvalue)
     emitString(std::string(name));
 }
 
+// A compound operator that can leave a fraction in an integer target.
+bool isFractionalStep(char op, int l, int r)
+{
+    return l == 5 && (op == '/' || ((op == '+' || op == '-' || op == '*') && isFractional(r)));
+}
+
+// The value as the right operand of the target: a name or an unsigned
+// number as it is, anything else in parentheses.
+std::string rightOperand(const std::string& value)
+{
+    if (isVariableText(value))
+        return value;
+    bool number = !value.empty();
+    for (char c : value)
+        number = number && (std::isdigit(static_cast<unsigned char>(c)) || c == '.');
+    return number ? value : "(" + value + ")";
+}
+
 // The target is the lvalue's text as the list holds it.
+// A compound assignment to an integer target whose value can be fractional
+// (w / 2, or k + r with a real r) writes the plain form: $w=intVal($w/2);
+// and $k=intVal($k+$r); the result is cut, as the plain form's is.
 void writePlainAssignment(const std::string& lvalue, const std::string& value, int l, int r)
 {
+    if (isFractionalStep(assignOperator, l, r) && r != 24) {
+        std::string name = dollarName(stripDollar(lvalue));
+        emitString(name + "=" + wrapIntval(name + assignOperator + rightOperand(value)) + ";\n");
+        return;
+    }
     if (isIntegerOperator(assignOperator) && (isFractional(l) || isFractional(r)) && r != 24) {
         // a real operand is cut: the operator is written out, and the value,
         // the whole right side of the compound operator, stays whole
@@ -315,6 +344,10 @@ void writePlainAssignment(const std::string& lvalue, const std::string& value, i
     emitText(";\n");
 }
 
+// a whole-array operator:  a + b, a - b, a & b ...
+// writes: $a=array_merge($a,$b); ($d=array_replace($d,$e); on a dict, whose
+// keys stay), $a=array_values(array_diff($a,$b)); on a list ($a=array_diff(
+// $a,$b); else), and the set operators, numbered again on a list
 void writeArrayAssignment(const std::string& text, std::string value, int l, int r, char op)
 {
     std::string target = dollarName(text);
@@ -324,12 +357,15 @@ void writeArrayAssignment(const std::string& text, std::string value, int l, int
         value = "array()";
     else if (r == 16)
         value = "(array)(" + value + ")";   // a var may hold a single value
+    // a var target is what its value makes it
+    int kind = l == 16 ? r : l;
     switch (op) {
     case '+':
-        emitString(target + "=array_merge(" + operand + "," + value + ");\n");
+        emitString(target + (kind == 12 ? "=array_replace(" : "=array_merge(") + operand + "," +
+                   value + ");\n");
         break;
     case '-':
-        if (r == 11)
+        if (isListType(kind))
             emitString(target + "=array_values(array_diff(" + operand + "," + value + "));\n");
         else
             emitString(target + "=array_diff(" + operand + "," + value + ");\n");
@@ -337,7 +373,7 @@ void writeArrayAssignment(const std::string& text, std::string value, int l, int
     default: {
         leftOperandText = operand;
         rightOperandText = value;
-        translateListSetOp(op == '|' ? 2 : op == '^' ? 3 : 1);
+        translateListSetOp(op == '|' ? 2 : op == '^' ? 3 : 1, isListType(kind));
         emitString(target + "=" + setOperationText + ";\n");
         break;
     }
@@ -428,8 +464,11 @@ void translateArrayAssignOp()
         assignInterval = target.interval;
         if (op != '=')
             reportErrorText("ERROR_EQUAL");
-        if (l == 12 && r == 24)
+        if (l == 12 && r == 24) {
             refillAsArraySlice();
+            emitString(translateDictRemoval(assignInterval) + ";\n");
+            return;
+        }
         assignInterval.valueText = r == 24 ? "false" : value;
         emitString(translateInterval(assignInterval) + ";\n");
         return;
@@ -439,6 +478,12 @@ void translateArrayAssignOp()
     }
 }
 
+// error-catching assignment:  x := f()
+// writes: if(($error=@(V))!==false || T===null) T=$error;
+// and for a text value: if(($error=@(V))!="" || T===null)T=$error; then a
+// line "else $error=false;". The comparison stands outside the parentheses:
+// a result PHP counts as false (0, "0") is a success like any other, and
+// only a target never set (null, not 0 or "") takes a failure.
 void translateErrorAssign()
 {
     rewindLvalues();
@@ -458,12 +503,12 @@ void translateErrorAssign()
         value = currentRvalue();
 
     if (r == 10) {
-        emitString("if(!($error=@(" + value + "))==\"\" || " + target + "==null)");
+        emitString("if(($error=@(" + value + "))!=\"\" || " + target + "===null)");
         emitString(target + "=$error;\n");
         emitIndent();
         emitText("else $error=false;\n");
     } else {
-        emitString("if(!($error=@(" + value + "))===false || " + target + "==null) ");
+        emitString("if(($error=@(" + value + "))!==false || " + target + "===null) ");
         emitString(target + "=$error;\n");
     }
 }

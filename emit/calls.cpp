@@ -3,6 +3,8 @@
 #include <cctype>
 
 #include "emit/code_buffer.h"
+#include "emit/translators.h"
+#include "semantic/types.h"
 
 namespace {
 
@@ -25,6 +27,10 @@ const MemberCallForm memberCallForms[] = {
     {16, O::nothing,         false, false, false, false, C::textInsert,  true},
     {17, O::receiver,        false, false, false, false, C::textReserve, true},
     {20, O::nothing,         false, false, false, false, C::dictUnshift, true},
+    {21, O::nothing,         false, false, false, false, C::textSearch,  false},
+    {22, O::nothing,         false, false, false, false, C::nonEmptyArray, false},
+    {23, O::nothing,         false, false, false, false, C::asText,      false},
+    {24, O::nothing,         false, false, false, false, C::listValues,  false},
 };
 
 bool isNameStart(char c)
@@ -188,10 +194,16 @@ std::string memberCallClosing(const MemberCallForm& form, const std::string& php
     return text;
 }
 
+// array "insert":  a.insert(i, x)
+// writes: array_splice($a,i,0,x), and array_splice($a,i,0,array($x)) for an
+// array, an object or a var value, which array_splice would spread into
+// its elements: one element is inserted, as "push" does
 std::string arrayInsertText(const std::string& receiver, const std::string& index,
-                            const std::string& value)
+                            const std::string& value, int valueType)
 {
-    return "array_splice(" + receiver + "," + index + ",0," + value + ")";
+    bool spread = isArrayType(valueType) || valueType == 15 || valueType == 16;
+    return "array_splice(" + receiver + "," + index + ",0," +
+           (spread ? "array(" + value + ")" : value) + ")";
 }
 
 std::string arrayPackText(const std::string& receiver)
@@ -214,6 +226,46 @@ std::string dictUnshiftText(const std::string& receiver, const std::string& key,
                             const std::string& value)
 {
     return receiver + "=array(" + key + "=>" + value + ")+" + receiver;
+}
+
+// text "find", "findLast" and "findLex" with an offset:  s.find(x, o)
+// writes: (abs(o)>strlen($s)?false:strpos($s,x,o)), since PHP 8 throws on an
+// offset outside the text where PHP 7 found nothing; without one strpos($s,x)
+std::string textSearchText(const std::string& phpName, const std::string& receiver,
+                           const std::string& needle, const std::string& offset)
+{
+    if (offset.empty())
+        return phpName + "(" + receiver + (needle.empty() ? "" : "," + needle) + ")";
+    RepeatedText text = repeatedText(receiver), at = repeatedText(offset);
+    return "(abs(" + at.first + ")>strlen(" + text.first + ")?false:" + phpName + "(" +
+           text.again + "," + needle + "," + at.again + "))";
+}
+
+// array "max", "min" and "rand":  a.max()
+// writes: ($a?max($a):false): nil for an empty array, on which PHP 8 throws
+std::string nonEmptyArrayText(const std::string& phpName, const std::string& receiver)
+{
+    RepeatedText list = repeatedText(receiver);
+    return "(" + list.first + "?" + phpName + "(" + list.again + "):false)";
+}
+
+// dict "find":  d.find(x)
+// writes: strval(array_search(x,$d)), the key a text as the row says ("10",
+// not 10)
+std::string asTextText(const std::string& phpName, const std::string& receiver,
+                       const std::string& value)
+{
+    return "strval(" + phpName + "(" + (value.empty() ? "" : value + ",") + receiver + "))";
+}
+
+// array "unique":  a.unique()
+// writes: array_values(array_unique($a)) on a list, numbered from 0 again;
+// array_unique($d) on a dict or a var, whose keys stay
+std::string listValuesText(const std::string& phpName, const std::string& receiver,
+                           int receiverType)
+{
+    std::string call = phpName + "(" + receiver + ")";
+    return isListType(receiverType) ? "array_values(" + call + ")" : call;
 }
 
 std::string swapText(const std::string& temp, const std::string& a, const std::string& b)

@@ -27,6 +27,10 @@ enum class CallClosing {
     textInsert,
     textReserve,
     dictUnshift,
+    textSearch,     // built after the arguments, see textSearchText
+    nonEmptyArray,  // see nonEmptyArrayText
+    asText,         // see asTextText
+    listValues,     // see listValuesText
 };
 
 struct MemberCallForm {
@@ -63,14 +67,22 @@ std::string memberCallClosing(const MemberCallForm& form, const std::string& php
                               const std::string& receiver, bool hasArguments);
 
 // The fixed forms, built from the receiver and the first two arguments.
+// `valueType`: the inserted value's type.
 std::string arrayInsertText(const std::string& receiver, const std::string& index,
-                            const std::string& value);
+                            const std::string& value, int valueType = 0);
 std::string arrayPackText(const std::string& receiver);
 std::string textInsertText(const std::string& receiver, const std::string& index,
                            const std::string& text);
 std::string textReserveText(const std::string& receiver, const std::string& count);
 std::string dictUnshiftText(const std::string& receiver, const std::string& key,
                             const std::string& value);
+std::string textSearchText(const std::string& phpName, const std::string& receiver,
+                           const std::string& needle, const std::string& offset);
+std::string nonEmptyArrayText(const std::string& phpName, const std::string& receiver);
+std::string asTextText(const std::string& phpName, const std::string& receiver,
+                       const std::string& value);
+std::string listValuesText(const std::string& phpName, const std::string& receiver,
+                           int receiverType);
 
 // The inline forms of predefined functions.
 std::string swapText(const std::string& temp, const std::string& a, const std::string& b);

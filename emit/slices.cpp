@@ -68,6 +68,10 @@ void setUpper(Interval& in, long long value)
     in.upperValue = static_cast<int>(value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : value);
 }
 
+// An upper bound of -1 with "..": the slice runs to the end. ("-- -2"
+// excludes the element at -2, as a variable bound of -2 does.)
+bool reachesEnd(long long v, int inc) { return v == -1 && inc == 1; }
+
 // Element count from the lower to the upper constant bound.
 long long boundLength(const Interval& in, long long v, int inc)
 {
@@ -110,7 +114,7 @@ void parseToBound(Interval& in, int inc)
     }
     long long v = boundValue(text);
     in.upperValue = static_cast<int>(v);
-    if (v - inc == -2) {
+    if (reachesEnd(v, inc)) {
         in.upperKind = 0;
         return;
     }
@@ -138,20 +142,15 @@ void parseTextToBound(Interval& in, int inc)
         return;
     }
     if (!isConstantBound(text)) {
-        if (in.lowerValue != 0) {
-            in.upperKind = 1;
-        } else {
-            if (inc == 1)
-                text += "+1";
-            in.upperKind = 4;
-        }
+        // a negative value counts from the end, as in an array's slice
+        in.upperKind = 1;
         return;
     }
     long long v = boundValue(text);
     in.upperValue = static_cast<int>(v);
     if (v < 0 && inc == 0)
         reportError(11);
-    if (v - inc == -2) {
+    if (reachesEnd(v, inc)) {
         in.upperKind = 0;
         return;
     }
@@ -180,7 +179,7 @@ void parseTextAssignBound(Interval& in, int inc)
     if (v < 0) {
         if (inc == 0)
             reportError(11);
-        if (v - inc == -2) {
+        if (reachesEnd(v, inc)) {
             in.upperKind = 0;
             return;
         }
@@ -202,8 +201,9 @@ void parseTextAssignBound(Interval& in, int inc)
 void parseDictAssignBound(Interval& in, int inc)
 {
     std::string& text = in.upperText;
-    if (text.empty() || text == "-1") {
-        if (in.lowerValue == 0 && inc == 1) {
+    // "--" to the end keeps the last element, as its read leaves it out
+    if ((text.empty() || text == "-1") && inc == 1) {
+        if (in.lowerValue == 0) {
             in.upperKind = 6;
         } else {
             setUpper(in, -1);
@@ -211,8 +211,15 @@ void parseDictAssignBound(Interval& in, int inc)
         }
         return;
     }
+    if (text.empty())
+        text = "-1";
+    bool variable = !isConstantBound(text);
+    std::string bound = text;
     if (inc == 1)
         text += "+1";
+    // a negative value counts from the end, as in an array's slice
+    if (variable)
+        text += "+count(" + in.container + ")*(" + bound + "<0)";
     in.upperKind = in.lowerValue == 0 ? 9 : 8;
 }
 
@@ -363,22 +370,42 @@ std::string translateCountBound(Interval& in, bool read)
     }
     if (!read && in.valueText != "false")
         text += "," + in.valueText;
+    // a dict keeps its keys, numeric texts included
+    if (read && in.containerType == 12)
+        text += in.upperKind == 0 && in.inclusive != 0 ? ",null,true" : ",true";
     return text + ")";
 }
 
+// a dict slice removed:  d[lo..up] = nil
+// writes: $d=array_diff_key($d,array_slice($d,lo,n,true)), the slice taken
+// as an array's by position and removed by its keys, so the others keep
+// theirs (array_splice would renumber numeric ones)
+std::string translateDictRemoval(Interval& in)
+{
+    Interval part = in;
+    part.kind = 2;
+    part.containerType = 12;
+    return in.container + "=array_diff_key(" + in.container + "," + translateCountBound(part, true) +
+           ")";
+}
+
+// a dict slice assigned:  d[lo..up] = v
+// writes: $d=array_replace(array_slice($d,0,lo,true),v,array_slice($d,up,null,true))
+// (the parts before and after the slice with their keys, numeric texts
+// included, which array_merge would renumber)
 std::string translateArrayRange(Interval& in)
 {
     const std::string& k = in.container;
     const std::string& v = in.valueText;
-    std::string head = k + "=array_merge(array_slice(" + k + ",0," + in.lowerText + "),";
-    std::string tail = ",array_slice(" + k + "," + in.upperText + "))";
+    std::string head = k + "=array_replace(array_slice(" + k + ",0," + in.lowerText + ",true),";
+    std::string tail = ",array_slice(" + k + "," + in.upperText + ",null,true))";
     switch (in.upperKind) {
     case 6:
         return k + "=" + v;
     case 7:
         return head + v + ")";
     case 9:
-        return k + "=array_merge(" + v + tail;
+        return k + "=array_replace(" + v + tail;
     default:
         return head + v + tail;
     }
@@ -426,6 +453,10 @@ std::string translateTextRange(Interval& in)
     std::string tail;
     switch (in.upperKind) {
     case 1:
+        // a negative bound counts from the end, as in an array's slice
+        tail = "substr(" + k + "," + up + (in.inclusive == 1 ? "+1" : "") + "+strlen(" + k + ")*(" +
+               up + "<0))";
+        break;
     case 5:
         tail = "substr(" + k + "," + up + (in.inclusive == 1 ? "+1" : "") + ")";
         break;
@@ -435,7 +466,12 @@ std::string translateTextRange(Interval& in)
         tail = "substr(" + k + "," + up + ")";
         break;
     case 0:
-        if (head.empty())
+        // "--" without an upper bound keeps the last character, as its read
+        // leaves it out
+        if (in.inclusive == 0)
+            tail = in.lowerValue != 0 && !lo.empty() ? "substr(substr(" + k + "," + lo + "),-1)"
+                                                     : "substr(" + k + ",-1)";
+        else if (head.empty())
             head = "substr(" + k + ",0,0)";
         break;
     default:

@@ -30,6 +30,8 @@ void translateIntervalAssign(Interval& interval);
 std::string translateInterval(Interval& interval);
 std::string translateCountBound(Interval& interval, bool read);
 std::string translateArrayRange(Interval& interval);
+// The removal of a dict slice whose bounds were read as an array's.
+std::string translateDictRemoval(Interval& interval);
 std::string translateTextIndex(Interval& interval);
 std::string translateTextRange(Interval& interval);
 std::string translateNegativeIndex(Interval& interval, bool array);

@@ -195,20 +195,36 @@ std::string rangeUpdate(const std::string& step, int descending)
     return descending ? "+=-1" : "++";
 }
 
+// for-in over a range:  for int i in lo .. hi [step st]
+// writes: for($i=lo;$i<=hi;$i++) (the comparison and update by the table and
+// the constant bounds and step); with a step that is no constant the step's
+// sign decides the direction at run time:
+//   for($i=lo;$st>0?$i<=hi:$i>=hi;$i+=$st)
 void emitRangeHeader(const std::string& variable, const std::string& start,
                      const std::string& end, int inclusive, int descending,
                      const std::string& step)
 {
+    const char* const* comparisons = rangeComparisons[inclusive ? 1 : 0];
+    double stepValue = 0;
+    bool runTimeStep = !step.empty() && !constantValue(step, stepValue);
     // Built in one text: a chain of "+" would make a temporary per piece.
     std::string head;
-    head.reserve(16 + 3 * variable.size() + start.size() + end.size() + step.size());
+    head.reserve(24 + 4 * variable.size() + start.size() + 2 * end.size() + 2 * step.size());
     head += "for(";
     head += variable;
     head += '=';
     head += start;
     head += ';';
+    if (runTimeStep) {
+        head += step;
+        head += ">0?";
+        head += variable;
+        head += comparisons[0];
+        head += end;
+        head += ':';
+    }
     head += variable;
-    head += rangeComparisons[inclusive ? 1 : 0][descending ? 1 : 0];
+    head += comparisons[runTimeStep || descending ? 1 : 0];
     head += end;
     head += ';';
     head += variable;

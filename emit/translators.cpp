@@ -177,15 +177,18 @@ std::string cutFraction(std::string text, int type)
     return text;
 }
 
+// one of several values of a return:  return a, b
+// writes the value, intVal(...) for an integer result, and for nil the
+// result type's empty value ("" for a text, array() for an array, false
+// otherwise), as a single value does
 void emitReturnValue()
 {
     if (!currentFunction) {
         emitCurrentExpression();
         return;
     }
-    // nil has no text of its own: it returns false, as a single value does
     if (currentType == 24)
-        emitText("false");
+        emitString(defaultValueOf(currentFunction->returnTypeAt()));
     else if (currentFunction->returnTypeAt() == 5 && currentType != 5)
         emitString(wrapIntval(currentExpression()));
     else
@@ -250,18 +253,60 @@ void translateArrayRemoveValue(const std::string& element)
     emitString("unset(" + dollarName(element) + ");\n");
 }
 
-std::string translateInList()
+// membership in an array, a dict or a text:  x in a
+// writes: in_array($x,$a), strict (in_array($x,$a,true)) when the subject or
+// the elements are texts: "1" is not "1.0"; numbers stay loose, so an
+// integer finds its value in a real array
+std::string translateInList(int subjectType)
 {
     int type = currentType;
     if (type == 11 || type == 12 || (type >= 29 && type <= 35))
-        return "in_array(" + leftOperandText + "," + rightOperandText + ")";
+        return inArrayText(leftOperandText, rightOperandText, subjectType, type);
     if (type == 10)
         return "(strpos(" + rightOperandText + "," + leftOperandText + ")!==false)";
     reportErrorText("unknown type in InList");
     return std::string();
 }
 
-void translateListSetOp(int code)
+std::string inArrayText(const std::string& subject, const std::string& container, int subjectType,
+                        int containerType)
+{
+    bool texts = subjectType == 10 || subjectType == 22 || elementType(containerType) == 10;
+    return "in_array(" + subject + "," + container + (texts ? ",true)" : ")");
+}
+
+bool isListType(int type) { return type == 11 || type == 18 || (type >= 29 && type <= 35); }
+
+namespace {
+// The text inside an array_values(...) that encloses all of it; the text
+// itself otherwise.
+std::string withoutListValues(const std::string& text)
+{
+    static const std::string head = "array_values(";
+    if (text.compare(0, head.size(), head) != 0 || text.back() != ')')
+        return text;
+    int depth = 0;
+    for (size_t i = head.size() - 1; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\'' || c == '"') {
+            for (++i; i < text.size() && text[i] != c; ++i)
+                if (text[i] == '\\')
+                    ++i;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')' && --depth == 0) {
+            return i + 1 == text.size() ? text.substr(head.size(), i - head.size()) : text;
+        }
+    }
+    return text;
+}
+}
+
+// the set operators on arrays:  a & b, a | b, a ^ b (and their compound forms)
+// writes: array_intersect(L,R), array_unique(array_merge(L,R)),
+// array_unique(array_merge(array_diff(L,R),array_diff(R,L))); on a list
+// (`list`) in array_values(...), so that its elements are numbered from 0 again
+void translateListSetOp(int code, bool list)
 {
     const std::string& l = leftOperandText;
     const std::string& r = rightOperandText;
@@ -280,8 +325,10 @@ void translateListSetOp(int code)
         break;
     }
     default:
-        break;
+        return;
     }
+    if (list)
+        setOperationText = "array_values(" + setOperationText + ")";
 }
 
 void translateListOperator()
@@ -329,8 +376,13 @@ void translateListOperator()
         rightOperandText = "(array)(" + rightOperandText + ")";
     clearExpression();
     int code = popListOperator();
+    // The result of a list is numbered again: an operand that was needs no
+    // numbers of its own, and a chain of set operators nests a call less a
+    // step.
+    if (isListType(left))
+        leftOperandText = withoutListValues(leftOperandText);
     if (isArrayKind(currentType))
-        translateListSetOp(code);
+        translateListSetOp(code, isListType(left));
     else
         reportError(26);
     exprAppend(setOperationText);

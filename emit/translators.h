@@ -30,7 +30,14 @@ void emitIndentedExpression(const std::string& text);
 void translateFileStore(const std::string& listText, const std::string& fileText, bool lines);
 void translateArrayRemoveAt(const std::string& element);
 void translateArrayRemoveValue(const std::string& element);
-std::string translateInList();
-void translateListSetOp(int code);
+// `subjectType`: the type of the value looked for.
+std::string translateInList(int subjectType = 0);
+// in_array(subject,container), strict when texts are compared.
+std::string inArrayText(const std::string& subject, const std::string& container, int subjectType,
+                        int containerType);
+// An array whose elements are numbered: an array, a list, a typed array.
+bool isListType(int type);
+// `list`: the left operand is a list, whose result is numbered again.
+void translateListSetOp(int code, bool list = false);
 void translateListOperator();
 void applyListOperator();

@@ -2077,6 +2077,7 @@ compositeIf
 
 compositeTestLine
 {
+    int operatorAt = 0;
     int valueAt = 0;
     if (inputState->guessing == 0) {
         partStart = LT(1);
@@ -2084,11 +2085,11 @@ compositeTestLine
     }
 }
     :   { emitIndent(); }
-        (   { beginCompositeComparison(); }
+        (   { operatorAt = beginCompositeComparison(); }
             comparisonOperator
-            { valueAt = exprLength(); }
+            { valueAt = beginCompositeValue(); }
             expression
-            { completeCompositeComparison(valueAt); }
+            { completeCompositeComparison(operatorAt, valueAt); }
         |   "in" inTest
         )
         {
@@ -2709,8 +2710,8 @@ comparisonOperator
     ;
 
 equalOperator : EQUAL { exprAppendText("==="); } ;
-notEqualOperator : NOT_EQUAL { exprAppendText("!="); } ;
-pasdiffOperator : PASDIFF { exprAppendText("!="); } ;
+notEqualOperator : NOT_EQUAL { exprAppendText("!=="); } ;
+pasdiffOperator : PASDIFF { exprAppendText("!=="); } ;
 lessOperator : LESSER { exprAppendText("<"); } ;
 greaterOperator : GREATER { exprAppendText(">"); } ;
 lessEqualOperator : LESS_EQUAL { exprAppendText("<="); } ;

@@ -395,6 +395,7 @@ void openMemberCall(CallScope& call)
     int type = currentType;
     call.receiver = codeBuffer;
     call.receiverIsVariable = !literalReceiver && isVariableText(codeBuffer);
+    call.receiverType = type;
     call.form = nullptr;
     call.row = -1;
     call.storesInReceiver = true;
@@ -524,7 +525,26 @@ void finishMemberCall(CallScope& call)
         switch (form->closing) {
         case CallClosing::arrayInsert:
             clearExpression();
-            exprAppend(arrayInsertText(receiver, first, second));
+            exprAppend(arrayInsertText(receiver, first, second,
+                                       currentCall && currentCall->argumentTypes.size() >= 2
+                                           ? currentCall->argumentTypes[1]
+                                           : 0));
+            break;
+        case CallClosing::textSearch:
+            clearExpression();
+            exprAppend(textSearchText(row.phpName, receiver, first, second));
+            break;
+        case CallClosing::nonEmptyArray:
+            clearExpression();
+            exprAppend(nonEmptyArrayText(row.phpName, receiver));
+            break;
+        case CallClosing::asText:
+            clearExpression();
+            exprAppend(asTextText(row.phpName, receiver, first));
+            break;
+        case CallClosing::listValues:
+            clearExpression();
+            exprAppend(listValuesText(row.phpName, receiver, call.receiverType));
             break;
         case CallClosing::conversion:
             clearExpression();

@@ -20,6 +20,7 @@ struct CallScope {
     // A member step: its receiver and its predefined form.
     std::string receiver;
     bool receiverIsVariable = false;
+    int receiverType = 0;
     bool storesInReceiver = true;  // false once refused: the value alone is written
     bool uncheckedObject = false;  // the receiver is an object of a class not known here
     const MemberCallForm* form = nullptr;

@@ -155,7 +155,9 @@ static void wrapRightOperand()
 }
 
 // "+" and "-" on arrays: the operator becomes "," and the function that
-// does the work encloses everything from the first operand on.
+// does the work encloses everything from the first operand on:
+//   a + b  array_merge($a,$b), on a dict array_replace($d,$e) (its keys kept)
+//   a - b  array_diff($a,$b), on a list array_values(array_diff($a,$b))
 static void arrayOperation(int resultType, int right, char op, int key, bool checked)
 {
     if (!checked) {
@@ -176,9 +178,9 @@ static void arrayOperation(int resultType, int right, char op, int key, bool che
     }
     setCharAtOperatorMark(',');
     if (op == '+') {
-        insertAtOperandMark("array_merge(");
+        insertAtOperandMark(key == typeDict ? "array_replace(" : "array_merge(");
         exprAppendCloseParen();
-    } else if (key == typeArray) {
+    } else if (isListType(key)) {
         insertAtOperandMark("array_values(array_diff(");
         exprAppendText("))");
     } else {
@@ -293,6 +295,39 @@ void prepareComparisonLeft(int start, bool compared)
         wrapExpressionFrom(start);
 }
 
+namespace {
+bool isNumberType(int type)
+{
+    return type == typeByte || type == typeNumber || type == typeInteger || type == typeReal ||
+           type == typeNatural;
+}
+}
+
+// "=", "!=" and "<>" once both operand types are known: written "===" and
+// "!==" at `operatorAt`, they become
+//   a = b, a != b on arrays (arrays set):       " ==", "!="
+//   on two numbers one of them real, or two booleans: "==", "!="
+// A real or boolean variable may hold an integer (one declared without a
+// value holds 0), so those compare by value.
+void settleEquality(int operatorAt, int left, int right, bool arrays)
+{
+    std::string& text = exprText[exprLevel];
+    size_t at = levelPosition(operatorAt);
+    bool equal = text.compare(at, 3, "===") == 0;
+    if (!equal && text.compare(at, 3, "!==") != 0)
+        return;
+    if (arrays && (isArrayKind(left) || isArrayKind(right))) {
+        if (equal)
+            text[at] = ' ';
+        else
+            text.erase(at + 2, 1);
+    } else if ((isNumberType(left) && isNumberType(right) &&
+                (left == typeReal || right == typeReal)) ||
+               (left == typeBoolean && right == typeBoolean)) {
+        text.erase(equal ? at : at + 2, 1);
+    }
+}
+
 void completeComparison(int start, int operatorAt, int rightAt)
 {
     int left = popLeftType();
@@ -300,8 +335,8 @@ void completeComparison(int start, int operatorAt, int rightAt)
     if (right == typeNil) {
         if (exprLength() == rightAt)
             exprAppend(defaultValueOf(left));
-    } else if ((isArrayKind(left) || isArrayKind(right)) && charAtOperatorMark() == '=') {
-        setCharAtOperatorMark(' ');
+    } else {
+        settleEquality(operatorAt, left, right, true);
     }
     if (left == typeNil && operatorAt == start)
         exprText[exprLevel].insert(levelPosition(start), defaultValueOf(right));
@@ -347,9 +382,9 @@ void completeListTest(const std::string& subject, int subjectType)
     int container = currentType;
     std::string test;
     if (container == typeVar || container == typeList) {
-        test = "in_array(" + subject + "," + rightOperandText + ")";
+        test = inArrayText(subject, rightOperandText, subjectType, container);
     } else {
-        test = translateInList();
+        test = translateInList(subjectType);
         currentType = container;
     }
     exprAppend(test.empty() ? "false" : test);

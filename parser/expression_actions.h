@@ -46,6 +46,9 @@ void wrapExpressionFrom(int position);
 // or a bit operation is parenthesized.
 void prepareComparisonLeft(int start, bool compared);
 void completeComparison(int start, int operatorAt, int rightAt);
+// "=", "!=" and "<>" at `operatorAt` made to compare as the operand types
+// need; `arrays`: array operands take " ==" and "!=".
+void settleEquality(int operatorAt, int left, int right, bool arrays);
 // At "in": takes the subject (the text from start) into the identifier slot
 // and the level; returns the text before it, which restoreBeforeTest puts back.
 std::string takeTestSubject(int start, bool compared);

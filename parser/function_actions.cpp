@@ -363,6 +363,10 @@ FunctionRecord* returnedFunction()
 }
 }
 
+// return with one value:  return v
+// writes: return v; and for nil the declared result type's empty value,
+// "" for a text, array() for an array (as a variable of that type compares
+// with nil), false for any other type
 void returnOneValue()
 {
     emitText("return ");
@@ -378,7 +382,7 @@ void returnOneValue()
     }
     int declared = currentFunction->returnTypeAt();
     if (currentType == typeNil)
-        emitText("false");
+        emitString(defaultValueOf(declared));
     else if (needsIntval(declared, currentType))
         emitString(wrapIntval(currentExpression()));
     else

@@ -5,6 +5,7 @@
 
 #include "emit/emit.h"
 #include "parser/file_actions.h"
+#include "parser/reference_actions.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
 
@@ -317,6 +318,10 @@ bool templateClosed(const std::string& token)
     return token.size() >= 2 && token.back() == '`';
 }
 
+// a template literal:  `Hello $name!`
+// writes: "Hello ".$name."!" with each name as an expression writes it
+// ($this->name in a method, a global declared global in a function), or
+// one double-quoted string when it names nothing
 void takeTemplate(const std::string& token)
 {
     if (!templateClosed(token)) {
@@ -331,7 +336,7 @@ void takeTemplate(const std::string& token)
     std::string copy = token;
     if (splitInterpolation(copy)) {
         for (const std::string& piece : interpolationPieces)
-            rawText += piece;
+            rawText += piece.size() > 1 && piece[0] == '$' ? templateNameText(piece.substr(1)) : piece;
         std::printf("%d) uninterpol true\n", lineNumber);
         std::fflush(stdout);
     } else {
@@ -508,12 +513,18 @@ void checkConversionValue()
     }
 }
 
+// the conversion of one value:  int(x), bool(z), text(n) ...
+// writes: intval($x), boolval($z), strval($n) ... and "(" for a type PHP has
+// no conversion function for
 void openConversionCall()
 {
     objectConversion = 0;
     switch (conversionTarget) {
     case typeNumber: case typeReal:
         exprAppendText("doubleval(");
+        break;
+    case typeBoolean:
+        exprAppendText("boolval(");
         break;
     case typeInteger: case typeNatural:
         exprAppendText("intval(");

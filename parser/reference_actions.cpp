@@ -288,3 +288,37 @@ void memberAccessStep(const std::string& name)
     resolveClassMember();
     checkStaticAttribute();
 }
+
+// A name of a template ($name): the text the same name has in an
+// expression. Only a name something declares here is looked up; any other
+// (a PHP variable such as $_GET) stands as written. The state the lookup
+// leaves is put back: the template stays one text value.
+std::string templateNameText(const std::string& name)
+{
+    // a field's value, or a name in an assignment target: as written
+    bool classBody = inClass && !inFunction;
+    bool known = symbolTable.findInBlocks(name) || (inFunction && symbolTable.hasLocalNamed(name));
+    if (!known && inClass && symbolTable.currentClass)
+        known = symbolTable.currentClass->findAttribute(name) >= 0 ||
+                symbolTable.isInheritedAttribute(name);
+    else if (!known && !inClass)
+        known = symbolTable.globals.indexOf(name) >= 0;
+    if (classBody || inLvalue || !known)
+        return "$" + name;
+    std::string savedCode = codeBuffer, savedIdentifier = currentIdentifier;
+    int savedType = currentType, savedKind = currentKind, savedClass = currentClassIndex;
+    int savedAssigned = assignedFlag, savedStatic = staticFlag;
+    codeBuffer = name;
+    currentIdentifier = name;
+    lookupIdentifierInExpression();
+    prefixLookedUpName(isInstanceMember(name));
+    std::string text = codeBuffer;
+    codeBuffer = savedCode;
+    currentIdentifier = savedIdentifier;
+    currentType = savedType;
+    currentKind = savedKind;
+    currentClassIndex = savedClass;
+    assignedFlag = savedAssigned;
+    staticFlag = savedStatic;
+    return text;
+}

@@ -45,3 +45,7 @@ void prefixNameText();
 // The member access of a bound operand: the first name, then each member.
 void beginMemberAccess(const std::string& name);
 void memberAccessStep(const std::string& name);
+// A name of a template ($name, given without its "$") as the same name is
+// written in an expression: $this->name, self::$name, a global declared
+// global in a function. A name nothing declares stays "$name".
+std::string templateNameText(const std::string& name);

@@ -5,6 +5,8 @@
 #include "VelandroTokenTypes.hpp"
 #include "emit/emit.h"
 #include "emit/statements.h"
+#include "parser/expression_actions.h"
+#include "parser/nesting.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
 
@@ -386,15 +388,57 @@ void setCompositeTestedValue()
     resetExpressions();
 }
 
-void beginCompositeComparison() { exprAppend(identifierSlotName()); }
+namespace {
+// Whether the text is one parenthesized whole: its first "(" closes at its
+// end (quoted texts skipped).
+bool isParenthesized(const std::string& text)
+{
+    if (text.size() < 2 || text[0] != '(')
+        return false;
+    int depth = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\'' || c == '"') {
+            for (++i; i < text.size() && text[i] != c; ++i)
+                if (text[i] == '\\')
+                    ++i;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')' && --depth == 0) {
+            return i + 1 == text.size();
+        }
+    }
+    return false;
+}
+}
 
-void completeCompositeComparison(int valueAt)
+int beginCompositeComparison()
+{
+    exprAppend(identifierSlotName());
+    return exprLength();
+}
+
+int beginCompositeValue()
+{
+    // the value's operators are counted from here
+    expressionOperators = 0;
+    return exprLength();
+}
+
+// a composite if's test line:  if x / = a or b
+// writes: $x===($a||$b)  (a value with operators in parentheses, unless it
+// stands in them already: PHP ranks "===" above "&&", "||" and the bit
+// operators)
+void completeCompositeComparison(int operatorAt, int valueAt)
 {
     int tested = identifierSlotType();
     if (currentType == typeNil)
         exprAppend(defaultValueOf(tested));
     else if (exprLength() == valueAt)
         exprAppend("null");   // a value a syntax error cut short
+    else if (expressionOperators > 0 && !isParenthesized(exprText[exprLevel].substr(valueAt)))
+        wrapExpressionFrom(valueAt);
+    settleEquality(operatorAt, tested, currentType, false);
     checkRelational(tested, currentType);
 }
 

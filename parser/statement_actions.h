@@ -112,9 +112,10 @@ void fillEmptyCondition();
 void setCompositeTestedValue();
 // A test line "= value": the slot's value compared, a nil value replaced by
 // the default of the tested value's type. `valueAt` is where the value's
-// text begins on the level.
-void beginCompositeComparison();
-void completeCompositeComparison(int valueAt);
+// text begins on the level, `operatorAt` where the operator's does.
+int beginCompositeComparison();
+int beginCompositeValue();
+void completeCompositeComparison(int operatorAt, int valueAt);
 // The closing braces of the else-branches a composite if or a do case form
 // counted.
 void closeCountedBraces();

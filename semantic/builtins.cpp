@@ -60,9 +60,10 @@ const BuiltinEntry builtinTable[builtinRowCount] = {
     method("capitalize", "ucfirst", 10, 0, 1, 0, 0, 0, 10),  // 18
     method("compare", "strcasecmp", 10, 0, 1, 1, 10, 0, 5),  // 19
     method("dup", "str_repeat", 10, 0, 1, 1, 5, 0, 10),  // 20
-    method("find", "strpos", 10, 0, 1, 2, 10, 5+128, 5),  // 21
-    method("findLast", "strrpos", 10, 0, 1, 2, 10, 5+128, 5),  // 22
-    method("findLex", "stripos", 10, 0, 1, 2, 10, 5+128, 5),  // 23
+    // with an offset outside the text: not found, as PHP 7 gave it
+    method("find", "strpos", 10, 0, 21, 2, 10, 5+128, 5),  // 21
+    method("findLast", "strrpos", 10, 0, 21, 2, 10, 5+128, 5),  // 22
+    method("findLex", "stripos", 10, 0, 21, 2, 10, 5+128, 5),  // 23
     method("identical", "strcmp", 10, 0, 1, 1, 10, 0, 5),  // 24
     method("insert", "", 10, 0, 16, 2, 5, 10, 1),  // 25
     method("isnumber", "is_numeric", 10, 0, 1, 0, 0, 0, 3),  // 26
@@ -104,13 +105,14 @@ const BuiltinEntry builtinTable[builtinRowCount] = {
     method("load", "file", 11, 1, 6, 2, 10, 5+128, 3),  // 61
     method("store", "", 11, 1, 11, 2, 10, 3+128, 1),  // 62
     method("map", "array_map", 11, 1, 2, 1, 21, 0, 11),  // 63
-    method("max", "max", 11, 0, 1, 0, 0, 0, 16),  // 64
+    // nil for an empty array
+    method("max", "max", 11, 0, 22, 0, 0, 0, 16),  // 64
     method("merge", "array_merge", 11, 1, 1, -1, 16, 0, 12),  // 65
-    method("min", "min", 11, 0, 1, 0, 0, 0, 16),  // 66
+    method("min", "min", 11, 0, 22, 0, 0, 0, 16),  // 66
     method("pack", "", 11, 0, 13, 0, 0, 0, 1),  // 67
     method("pop", "array_pop", 11, 0, 1, 0, 0, 0, 16),  // 68
     method("push", "array_push", 11, 1, 1, 1, 16, 0, 1),  // 69
-    method("rand", "array_rand", 11, 0, 1, 0, 0, 0, 16),  // 70
+    method("rand", "array_rand", 11, 0, 22, 0, 0, 0, 16),  // 70
     method("reverse", "array_reverse", 11, 0, 1, 0, 0, 0, 18),  // 71
     method("shift", "array_shift", 11, 0, 1, 0, 0, 0, 16),  // 72
     method("size", "count", 11, 0, 1, 0, 0, 0, 5),  // 73
@@ -123,13 +125,14 @@ const BuiltinEntry builtinTable[builtinRowCount] = {
     method("toString", "implode", 11, 0, 2, 1, 10+128, 0, 10),  // 79
     // implode takes the separator first.
     method("toText", "implode", 11, 0, 2, 1, 10+128, 0, 10),  // 80
-    method("unique", "array_unique", 11, 0, 1, 0, 0, 0, 18),  // 81
+    // a list numbered from 0 again
+    method("unique", "array_unique", 11, 0, 24, 0, 0, 0, 18),  // 81
     method("unshift", "array_unshift", 11, 1, 1, 1, 16, 0, 1),  // 82
     method("value", "current", 11, 0, 1, 0, 0, 0, 16),  // 83
     method("values", "array_values", 11, 0, 1, 0, 0, 0, 11),  // 84
     method("keys", "array_keys", 12, 0, 1, 0, 0, 0, 18),  // 85
-    // array_search takes the value first, the dict second.
-    method("find", "array_search", 12, 0, 2, 1, 10, 0, 10),  // 86
+    // array_search takes the value first, the dict second; the key is a text.
+    method("find", "array_search", 12, 0, 23, 1, 10, 0, 10),  // 86
     // array_key_exists takes the key first, the dict second.
     method("hasKey", "array_key_exists", 12, 0, 2, 1, 10, 0, 3),  // 87
     // Loads "key=value" lines of a file into the dict.
@@ -197,7 +200,8 @@ const BuiltinEntry builtinTable[builtinRowCount] = {
     function("sign", "", 7, 1, 4, 0, 0, 0, 5),  // 143
     function("time", "time", 0, 0, 0, 0, 0, 0, 5),  // 144
     function("localtime", "localtime(time(),1", 6, 0, 0, 0, 0, 0, 12),  // 145
-    function("boolval", "intval", 0, 1, 5, 0, 0, 0, 3),  // 146
+    // a boolean, not the integer intval gives
+    function("boolval", "boolval", 0, 1, 5, 0, 0, 0, 3),  // 146
     function("chr", "chr", 0, 1, 5, 0, 0, 0, 10),  // 147
     function("ord", "ord", 0, 1, 10, 0, 0, 0, 5),  // 148
     function("str", "strval", 0, 1, 4, 0, 0, 0, 10),  // 149

@@ -63,6 +63,12 @@ TEST_F(EmitAssign, AssignmentForms)
          {{"1", 5, 2}, {"2", 5, 2}}, "", "t.vel L1: 3 required, attempting to assign 2 values\n"},
         {"text element +", {{"$s[1]", 10, 2}}, '+', {{"\"x\"", 10, 2}}, "$s[1].=\"x\";\n", ""},
         {"compound on integer", {{"$n", 5, 1}}, '-', {{"1", 5, 2}}, "$n-=1;\n", ""},
+        {"integer /", {{"$n", 5, 1}}, '/', {{"2", 5, 2}}, "$n=intVal($n/2);\n", ""},
+        {"integer + real", {{"$n", 5, 1}}, '+', {{"$r", 7, 2}}, "$n=intVal($n+$r);\n", ""},
+        {"integer - real sum", {{"$a[1]", 5, 2}}, '-', {{"-$r+1", 7, 2}},
+         "$a[1]=intVal($a[1]-(-$r+1));\n", ""},
+        {"integer * number", {{"$n", 5, 1}}, '*', {{"1.5", 4, 2}}, "$n=intVal($n*1.5);\n", ""},
+        {"integer + var", {{"$n", 5, 1}}, '+', {{"$v", 16, 2}}, "$n+=intVal($v);\n", ""},
         {"shift left", {{"$n", 5, 1}}, '<', {{"2", 5, 2}}, "$n<<=2;\n", ""},
         {"shift right", {{"$n", 5, 1}}, '>', {{"2", 5, 2}}, "$n>>=2;\n", ""},
         {"intVal", {{"$n", 5, 1}}, '=', {{"2.5", 7, 2}}, "$n=intVal(2.5);\n", ""},
@@ -83,13 +89,23 @@ TEST_F(EmitAssign, AssignmentForms)
          "$x=array_merge($x,array());\n", ""},
         {"array - array", {{"$x", 11, 4}}, '-', {{"$y", 11, 2}},
          "$x=array_values(array_diff($x,$y));\n", ""},
-        {"array - dict", {{"$x", 11, 4}}, '-', {{"$y", 12, 2}}, "$x=array_diff($x,$y);\n", ""},
+        {"array - dict", {{"$x", 11, 4}}, '-', {{"$y", 12, 2}},
+         "$x=array_values(array_diff($x,$y));\n", ""},
+        {"typed array - typed array", {{"$x", 30, 4}}, '-', {{"$y", 30, 2}},
+         "$x=array_values(array_diff($x,$y));\n", ""},
+        {"dict - array", {{"$x", 12, 4}}, '-', {{"$y", 11, 2}}, "$x=array_diff($x,$y);\n", ""},
+        {"dict + dict", {{"$x", 12, 4}}, '+', {{"$y", 12, 2}}, "$x=array_replace($x,$y);\n", ""},
+        {"var + dict", {{"$x", 16, 1}}, '+', {{"$y", 12, 2}},
+         "$x=array_replace((array)($x),$y);\n", ""},
         {"array |", {{"$x", 11, 4}}, '|', {{"$y", 11, 2}},
-         "$x=array_unique(array_merge($x,$y));\n", ""},
-        {"array &", {{"$x", 11, 4}}, '&', {{"$y", 11, 2}}, "$x=array_intersect($x,$y);\n", ""},
-        {"array #", {{"$x", 11, 4}}, '#', {{"$y", 11, 2}}, "$x=array_intersect($x,$y);\n", ""},
+         "$x=array_values(array_unique(array_merge($x,$y)));\n", ""},
+        {"array &", {{"$x", 11, 4}}, '&', {{"$y", 11, 2}},
+         "$x=array_values(array_intersect($x,$y));\n", ""},
+        {"array #", {{"$x", 11, 4}}, '#', {{"$y", 11, 2}},
+         "$x=array_values(array_intersect($x,$y));\n", ""},
         {"array ^", {{"$x", 11, 4}}, '^', {{"$y", 11, 2}},
-         "$x=array_unique(array_merge(array_diff($x,$y),array_diff($y,$x)));\n", ""},
+         "$x=array_values(array_unique(array_merge(array_diff($x,$y),array_diff($y,$x))));\n", ""},
+        {"dict &", {{"$x", 12, 4}}, '&', {{"$y", 12, 2}}, "$x=array_intersect($x,$y);\n", ""},
         {"array =", {{"$x", 11, 4}}, '=', {{"$y", 11, 2}}, "$x=$y;\n", ""},
         {"array *", {{"$x", 11, 4}}, '*', {{"$y", 11, 2}}, "",
          "t.vel L1: can't solve multiply expression on array and array\n"},
@@ -100,7 +116,7 @@ TEST_F(EmitAssign, AssignmentForms)
         {"member array +", {{"$p->items", 11, 1}}, '+', {{"$y", 11, 2}},
          "$p->items=array_merge($p->items,$y);\n", ""},
         {"element array -", {{"$m[0]", 11, 2}}, '-', {{"$y", 12, 2}},
-         "$m[0]=array_diff($m[0],$y);\n", ""},
+         "$m[0]=array_values(array_diff($m[0],$y));\n", ""},
         {"unknown access kind", {{"$x", 5, 7}}, '=', {{"1", 5, 2}}, "",
          "Internal error [5002] line 1\n"},
         {"nothing", {}, '=', {}, "", ""},
@@ -133,9 +149,10 @@ TEST_F(EmitAssign, SliceTargets)
     const std::vector<SliceTargetCase> cases = {
         {"nil removes", 11, "1", "2", '=', {"null", 24, 2}, "array_splice($a,1,2);\n", ""},
         {"array value", 11, "1", "2", '=', {"$b", 11, 6}, "array_splice($a,1,2,$b);\n", ""},
-        {"dict nil", 12, "1", "2", '=', {"null", 24, 2}, "array_splice($a,1,2);\n", ""},
+        {"dict nil", 12, "1", "2", '=', {"null", 24, 2},
+         "$a=array_diff_key($a,array_slice($a,1,2,true));\n", ""},
         {"dict value", 12, "1", "", '=', {"$b", 12, 6},
-         "$a=array_merge(array_slice($a,0,1),$b);\n", ""},
+         "$a=array_replace(array_slice($a,0,1,true),$b);\n", ""},
         {"compound", 11, "0", "", '+', {"$b", 11, 6}, "array_splice($a,0,count($a),$b);\n",
          "t.vel L1: ERROR_EQUAL\n"},
     };
@@ -196,11 +213,11 @@ TEST_F(EmitAssign, ErrorCatchingForm)
     std::string text = diagnostics(translateErrorAssign);
     EXPECT_EQ(text, "t.vel L1: can't assign to unknow type, from unknow type\n");
     EXPECT_EQ(output(),
-              "if(!($error=@(f()))==\"\" || $t==null)$t=$error;\n"
+              "if(($error=@(f()))!=\"\" || $t===null)$t=$error;\n"
               "   else $error=false;\n"
-              "if(!($error=@(intVal(g())))===false || $n==null) $n=$error;\n"
-              "if(!($error=@(false))===false || $r==null) $r=$error;\n"
-              "if(!($error=@())===false || $==null) $=$error;\n");
+              "if(($error=@(intVal(g())))!==false || $n===null) $n=$error;\n"
+              "if(($error=@(false))!==false || $r===null) $r=$error;\n"
+              "if(($error=@())!==false || $===null) $=$error;\n");
 }
 
 TEST_F(EmitAssign, ListCursorsStayInside)

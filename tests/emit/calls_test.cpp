@@ -63,4 +63,32 @@ TEST(CallForms, InlineForms)
     EXPECT_EQ(sign.find(longValue), sign.rfind(longValue));
 }
 
+TEST(CallForms, FixedFormsOfMethods)
+{
+    struct Case {
+        std::string text, php;
+    } cases[] = {
+        {arrayInsertText("$a", "1", "2", 5), "array_splice($a,1,0,2)"},
+        {arrayInsertText("$a", "1", "$b", 11), "array_splice($a,1,0,array($b))"},
+        {arrayInsertText("$a", "1", "$o", 15), "array_splice($a,1,0,array($o))"},
+        {arrayInsertText("$a", "1", "$v", 16), "array_splice($a,1,0,array($v))"},
+        {arrayInsertText("$a", "1", "$t", 30), "array_splice($a,1,0,array($t))"},
+        {textSearchText("strpos", "$s", "\"a\"", ""), "strpos($s,\"a\")"},
+        {textSearchText("strrpos", "$s", "\"a\"", "$i"),
+         "(abs($i)>strlen($s)?false:strrpos($s,\"a\",$i))"},
+        {nonEmptyArrayText("max", "$a"), "($a?max($a):false)"},
+        {asTextText("array_search", "$d", "$x"), "strval(array_search($x,$d))"},
+        {listValuesText("array_unique", "$a", 11), "array_values(array_unique($a))"},
+        {listValuesText("array_unique", "$a", 29), "array_values(array_unique($a))"},
+        {listValuesText("array_unique", "$d", 12), "array_unique($d)"},
+        {listValuesText("array_unique", "$v", 16), "array_unique($v)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.text, c.php);
+    // the receiver stands twice: a long one once, then its temporary
+    std::string longList = "array(" + std::string(300, '1') + ")";
+    std::string greatest = nonEmptyArrayText("max", longList);
+    EXPECT_EQ(greatest.find(longList), greatest.rfind(longList));
+}
+
 }  // namespace

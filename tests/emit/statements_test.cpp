@@ -29,7 +29,9 @@ TEST_F(ControlStatements, RangeHeaderByDirectionAndStep)
         {0, 0, "", "for($i=1;$i<9;$i++)\n{\n"},
         {1, 1, "", "for($i=1;$i>=9;$i+=-1)\n{\n"},
         {0, 2, "-2", "for($i=1;$i>9;$i+=-2)\n{\n"},
-        {1, 0, "$n", "for($i=1;$i<=9;$i+=$n)\n{\n"},
+        {1, 0, "$n", "for($i=1;$n>0?$i<=9:$i>=9;$i+=$n)\n{\n"},
+        {0, 1, "$n-1", "for($i=1;$n-1>0?$i<9:$i>9;$i+=$n-1)\n{\n"},
+        {1, 0, "2*3", "for($i=1;$i<=9;$i+=2*3)\n{\n"},
     };
     for (const Case& c : cases) {
         SetUp();

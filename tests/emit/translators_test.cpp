@@ -162,12 +162,18 @@ TEST_F(EmitTranslators, Membership)
     rightOperandText = "$c";
     const std::vector<std::pair<int, const char*>> cases = {
         {11, "in_array($x,$c)"}, {12, "in_array($x,$c)"},  {29, "in_array($x,$c)"},
-        {35, "in_array($x,$c)"}, {10, "(strpos($c,$x)!==false)"},
+        {35, "in_array($x,$c)"}, {10, "(strpos($c,$x)!==false)"}, {30, "in_array($x,$c,true)"},
     };
     for (const auto& c : cases) {
         currentType = c.first;
         EXPECT_EQ(translateInList(), c.second) << c.first;
     }
+    // a text is looked for as a text; numbers compare by value
+    currentType = 11;
+    EXPECT_EQ(translateInList(10), "in_array($x,$c,true)");
+    EXPECT_EQ(translateInList(5), "in_array($x,$c)");
+    currentType = 32;
+    EXPECT_EQ(translateInList(5), "in_array($x,$c)");
     currentType = 5;
     std::string result = "?";
     std::string text = diagnostics([&] { result = translateInList(); });
@@ -189,6 +195,11 @@ TEST_F(EmitTranslators, SetOperations)
     translateListSetOp(9);
     EXPECT_EQ(setOperationText,
               "array_unique(array_merge(array_diff($a,$b),array_diff($b,$a)))");
+    // a list is numbered again
+    translateListSetOp(1, true);
+    EXPECT_EQ(setOperationText, "array_values(array_intersect($a,$b))");
+    translateListSetOp(9, true);
+    EXPECT_EQ(setOperationText, "array_values(array_intersect($a,$b))");
 }
 
 struct ListOperatorCase {
@@ -209,12 +220,14 @@ TEST_F(EmitTranslators, BitwiseAndSetOperators)
         {7, 5, 1, "(int)($l)&$r", 7, ""},
         {5, 8, 3, "$l^$r", 5, ""},
         {16, 5, 3, "$l^$r", 5, ""},
-        {11, 11, 2, "array_unique(array_merge($l,$r))", 11, ""},
+        {11, 11, 2, "array_values(array_unique(array_merge($l,$r)))", 11, ""},
         {12, 16, 1, "array_intersect($l,(array)($r))", 12, ""},
-        {16, 11, 3, "array_unique(array_merge(array_diff((array)($l),$r),array_diff($r,(array)($l))))",
+        {16, 11, 3,
+         "array_values(array_unique(array_merge(array_diff((array)($l),$r),array_diff($r,(array)($l)))))",
          11, ""},
-        {29, 5, 2, "array_unique(array_merge($l,array($r)))", 29, ""},
-        {11, 12, 1, "array_intersect($l,$r)", 18,
+        {29, 5, 2, "array_values(array_unique(array_merge($l,array($r))))", 29, ""},
+        {12, 12, 2, "array_unique(array_merge($l,$r))", 12, ""},
+        {11, 12, 1, "array_values(array_intersect($l,$r))", 18,
          "t.vel L1: can't solve array expression on array and dict\n"},
         {10, 10, 2, "$r", 10, "t.vel L1: can't solve such expression on text and text\n"},
         {5, 10, 2, "$l|$r", 3, "t.vel L1: can't solve binary expression on integer and text\n"},

@@ -177,6 +177,10 @@ function textExpr(Program $p, int $depth): string
     $choice = $depth <= 0 ? mt_rand(0, 1) : mt_rand(0, 6);
     switch ($choice) {
     case 0:
+        $named = array_merge($vars, $p->named('int'));
+        if ($named && chance(10))
+            // a name in a template reads as in an expression
+            return '`' . pick(['is ', '']) . '$' . pick($named) . pick(['!', ' and', '']) . '`';
         if (chance(15))
             return '`' . pick(['t', 'two words', '']) . '`';
         return '"' . pick(['a', 'bc', 'xyz', 'hello', '', '1', 'k l']) . '"';
@@ -215,21 +219,24 @@ function boolExpr(Program $p, int $depth): string
     case 1:
         return $vars ? pick($vars) : 'true';
     case 2:
-        return intExpr($p, $depth - 1)[0] . ' ' . pick(['=', '!=', '<', '>', '<=', '>=']) . ' '
+        return intExpr($p, $depth - 1)[0] . ' ' . pick(['=', '!=', '<>', '<', '>', '<=', '>=']) . ' '
             . intExpr($p, $depth - 1)[0];
     case 3:
         return textExpr($p, $depth - 1) . ' ' . pick(['=', '!=']) . ' ' . textExpr($p, $depth - 1);
     case 4:
         return '(' . boolExpr($p, $depth - 1) . ' ' . pick(['and', 'or']) . ' ' . boolExpr($p, $depth - 1) . ')';
     case 5:
+        if (chance(30))
+            // booleans compare by value
+            return '(' . boolExpr($p, $depth - 1) . ') ' . pick(['=', '!=']) . ' (' . boolExpr($p, $depth - 1) . ')';
         return 'not (' . boolExpr($p, $depth - 1) . ')';
     case 6:
         if (chance(50))
             return intExpr($p, $depth - 1)[0] . ' in [' . mt_rand(0, 5) . ', ' . mt_rand(0, 9) . ']';
         return intExpr($p, $depth - 1)[0] . ' in ' . mt_rand(0, 5) . ' .. ' . mt_rand(5, 50);
     default:
-        return realExpr($p, $depth - 1)[0] . ' ' . pick(['<', '>', '<=', '>=']) . ' '
-            . realExpr($p, $depth - 1)[0];
+        return realExpr($p, $depth - 1)[0] . ' ' . pick(['<', '>', '<=', '>=', '=', '!=']) . ' '
+            . (chance(30) ? intExpr($p, $depth - 1)[0] : realExpr($p, $depth - 1)[0]);
     }
 }
 
@@ -332,9 +339,19 @@ function assign(Program $p): void
             $p->lines[] = $p->indent . "$v = $e";
             $p->vars[$v]['bound'] = max($b, $p->vars[$v]['bound']);
         } else {
-            // the compound form: "x + 1" adds 1 to x
-            $op = pick(['+', '-', '|', '&', '^']);
-            [$e, $b] = intExpr($p, 1);
+            // the compound form: "x + 1" adds 1 to x; "x / 2" and a real
+            // operand keep x an integer
+            $op = pick(['+', '-', '|', '&', '^', '/', 'r']);
+            if ($op === '/') {
+                $p->lines[] = $p->indent . "$v / " . mt_rand(1, 9);
+                return;
+            }
+            if ($op === 'r') {
+                $op = pick(['+', '-']);
+                [$e, $b] = realExpr($p, 1);
+            } else {
+                [$e, $b] = intExpr($p, 1);
+            }
             $bound = $p->vars[$v]['bound'] * 2 + $b + 1;
             if ($bound > BOUND)
                 return;
@@ -483,7 +500,16 @@ function block(Program $p, bool $inLoop = false): void
     // the loop variable is not assigned in the body (no assignment there)
     $i = pick($ints);
     $from = mt_rand(0, 3);
-    $p->lines[] = $p->indent . "for $i in $from .. " . ($from + mt_rand(0, 3));
+    if (chance(25)) {
+        // a step that is no constant: its sign gives the direction
+        $step = $p->fresh('s');
+        $p->lines[] = $p->indent . "int $step = " . pick([-2, -1, 1, 2]);
+        $to = $from + mt_rand(0, 3);
+        $p->lines[] = $p->indent . 'for ' . $i . ' in ' . (chance(50) ? "$to .. $from" : "$from .. $to")
+            . " step $step";
+    } else {
+        $p->lines[] = $p->indent . "for $i in $from .. " . ($from + mt_rand(0, 3));
+    }
     $saved = $p->vars[$i]['bound'];
     $p->vars[$i]['bound'] = max($saved, 6);
     $p->loopVars[] = $i;
@@ -558,6 +584,8 @@ for ($i = 0; $i < $count; ++$i) {
         }
         continue;
     }
+    // the line a template with names prints is no diagnostic
+    $out = preg_replace('/^\d+\) uninterpol true\n/m', '', $out);
     if ($status !== 0 || $out !== '' || $err !== '')
         continue;   // velp has something to say: not a program to check
     ++$clean;

@@ -2,6 +2,8 @@
 // checks, and the PHP that the rows produce.
 #include "semantic_fixture.h"
 
+#include "emit/calls.h"
+
 #include <cstdio>
 #include <fstream>
 #include <vector>
@@ -36,7 +38,6 @@ TEST_F(Builtins, TableShapeAndSampleRows) {
 
     expectRow(0, "setDyn", "void", {1, 0, 0, 0, 0, 0, 0});
     expectRow(1, "toint", "intval", {4, 0, 1, 0, 0, 0, 5});
-    expectRow(21, "find", "strpos", {10, 0, 1, 2, 10, 5 + 128, 5});
     expectRow(25, "insert", "", {10, 0, 16, 2, 5, 10, 1});
     expectRow(27, "length", "strlen", {10, 0, 1, 0, 0, 0, 5});
     expectRow(46, "fill", "str_repeat", {10, 1, 6, 2, 10, 5, 10});
@@ -64,7 +65,15 @@ TEST_F(Builtins, RowsChangedSoPhpAcceptsTheCalls) {
     expectRow(54, "inarray", "in_array", {11, 0, 2, 1, 16, 0, 3});
     expectRow(79, "toString", "implode", {11, 0, 2, 1, 10 + 128, 0, 10});
     expectRow(80, "toText", "implode", {11, 0, 2, 1, 10 + 128, 0, 10});
-    expectRow(86, "find", "array_search", {12, 0, 2, 1, 10, 0, 10});
+    expectRow(21, "find", "strpos", {10, 0, 21, 2, 10, 5 + 128, 5});
+    expectRow(22, "findLast", "strrpos", {10, 0, 21, 2, 10, 5 + 128, 5});
+    expectRow(23, "findLex", "stripos", {10, 0, 21, 2, 10, 5 + 128, 5});
+    expectRow(64, "max", "max", {11, 0, 22, 0, 0, 0, 16});
+    expectRow(66, "min", "min", {11, 0, 22, 0, 0, 0, 16});
+    expectRow(70, "rand", "array_rand", {11, 0, 22, 0, 0, 0, 16});
+    expectRow(81, "unique", "array_unique", {11, 0, 24, 0, 0, 0, 18});
+    expectRow(86, "find", "array_search", {12, 0, 23, 1, 10, 0, 10});
+    expectRow(146, "boolval", "boolval", {0, 1, 5, 0, 0, 0, 3});
     expectRow(87, "hasKey", "array_key_exists", {12, 0, 2, 1, 10, 0, 3});
     expectRow(88, "load", "parse_ini_file", {12, 1, 6, 2, 10, 5 + 128, 1});
     expectRow(105, "toint", "intval", {16, 0, 1, 0, 0, 0, 5});
@@ -175,16 +184,25 @@ TEST_F(Builtins, ArgumentChecks) {
 }
 
 // The PHP text of a member call in the forms that plain PHP calls take:
-// 1 receiver first, 2 receiver last, 6 and 15 assigned back to the receiver.
+// 1 receiver first, 2 receiver last, 6 and 15 assigned back to the receiver,
+// and the forms built whole from the receiver and the arguments (an offset
+// after the first "," of the arguments; the receiver taken as an array).
 std::string memberCall(int row, const std::string& receiver, const std::string& arguments) {
     const BuiltinEntry& e = builtinTable[row];
     std::string php = e.phpName;
     std::string comma = arguments.empty() ? "" : ",";
+    size_t split = arguments.find(',');
     switch (e.kind) {
     case 1: return php + "(" + receiver + comma + arguments + ")";
     case 2: return php + "(" + arguments + comma + receiver + ")";
     case 6: return receiver + "=" + php + "(" + arguments + ")";
     case 15: return receiver + "=" + php + "(" + arguments + comma + receiver + ")";
+    case 21:
+        return textSearchText(php, receiver, arguments.substr(0, split),
+                              split == std::string::npos ? "" : arguments.substr(split + 1));
+    case 22: return nonEmptyArrayText(php, receiver);
+    case 23: return asTextText(php, receiver, arguments);
+    case 24: return listValuesText(php, receiver, 11);
     }
     return "unexpected form";
 }
@@ -214,7 +232,7 @@ TEST_F(Builtins, EveryPlainRowNamesAFunctionPhpHas) {
     for (int row = 0; row < builtinRowCount; ++row) {
         const BuiltinEntry& e = builtinTable[row];
         bool plain = row < methodCount ? (e.kind == 1 || e.kind == 2 || e.kind == 6 || e.kind == 7 ||
-                                          e.kind == 15)
+                                          e.kind == 15 || (e.kind >= 21 && e.kind <= 24))
                                        : (row > methodCount && row < builtinRowCount - 1 &&
                                           e.special == 0);
         std::string php = e.phpName;
@@ -244,6 +262,16 @@ TEST_F(Builtins, ChangedRowsRunUnderPhp) {
     program += "$f=fopen(\"" + ini + "\",\"r\"); echo " + memberCall(124, "$f", "") + ", \" \", " +
                memberCall(125, "$f", "") + " > 0 ? \"t\" : \"f\", \" \"; var_export(" +
                memberCall(126, "$f", "") + "); echo \"\\n\";\n";
+    // an offset outside the text finds nothing; an empty array has no
+    // greatest, least or random element; a list stays numbered from 0
+    program += "$t=\"abc\"; var_export([" + memberCall(21, "$t", "\"c\",1") + ", " +
+               memberCall(21, "$t", "\"a\",4") + ", " + memberCall(22, "$t", "\"a\",-4") + ", " +
+               memberCall(23, "$t", "\"B\"") + "]); echo \"\\n\";\n";
+    program += "$e=[]; $n=[3,1,3]; var_export([" + memberCall(64, "$e", "") + ", " +
+               memberCall(66, "$e", "") + ", " + memberCall(70, "$e", "") + ", " +
+               memberCall(64, "$n", "") + ", " + memberCall(66, "$n", "") + ", " +
+               memberCall(81, "$n", "") + "]); echo \"\\n\";\n";
+    program += "echo " + std::string(builtinTable[146].phpName) + "(2) === true ? \"bool\" : \"int\", \"\\n\";\n";
     program += std::string("var_export([") + builtinTable[151].phpName + "([1]), " +
                builtinTable[170].phpName + "([\"a\"=>1]), " + builtinTable[170].phpName + "([1,2]), " +
                builtinTable[170].phpName + "(\"a\")]);\n";
@@ -256,6 +284,10 @@ TEST_F(Builtins, ChangedRowsRunUnderPhp) {
         "<author born=\"1970\">A&amp;B</author>\n"
         "6\n"
         "10 t true\n"
+        "array (\n  0 => 2,\n  1 => false,\n  2 => false,\n  3 => 1,\n)\n"
+        "array (\n  0 => false,\n  1 => false,\n  2 => false,\n  3 => 3,\n  4 => 1,\n"
+        "  5 => \n  array (\n    0 => 3,\n    1 => 1,\n  ),\n)\n"
+        "bool\n"
         "array (\n  0 => true,\n  1 => true,\n  2 => false,\n  3 => false,\n)";
     EXPECT_EQ(runPhp(program), expected);
     std::remove(ini.c_str());

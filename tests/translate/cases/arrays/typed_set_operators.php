@@ -5,11 +5,11 @@
 $ia=array(1,2);
 $ta=array("x");
 $i=2;
-print_r(array_unique(array_merge($ia,array(3))));echo "\n";
-print_r(array_intersect($ia,array($i)));echo "\n";
-print_r(array_unique(array_merge(array_diff($ia,array(1)),array_diff(array(1),$ia))));echo "\n";
-print_r(array_unique(array_merge($ta,array("y"))));echo "\n";
-$ia=array_unique(array_merge($ia,array(7)));
+print_r(array_values(array_unique(array_merge($ia,array(3)))));echo "\n";
+print_r(array_values(array_intersect($ia,array($i))));echo "\n";
+print_r(array_values(array_unique(array_merge(array_diff($ia,array(1)),array_diff(array(1),$ia)))));echo "\n";
+print_r(array_values(array_unique(array_merge($ta,array("y")))));echo "\n";
+$ia=array_values(array_unique(array_merge($ia,array(7))));
 print_r($ia);echo "\n";
 
 ?>

@@ -32,7 +32,7 @@ $i+=$_I1[0];
 echo var_export($ia,true), " ", $i, "\n";
 $_I1=7;
 $i-=$_I1;
-$ia=array_diff($ia,array($_I1));
+$ia=array_values(array_diff($ia,array($_I1)));
 echo var_export($ia,true), " ", $i, "\n";
 
 ?>

@@ -1,6 +1,6 @@
 <?php
 $x=0;
-if(!($error=@(1))===false || $x==null) $x=$error;
+if(($error=@(1))!==false || $x===null) $x=$error;
 
 
 

@@ -64,7 +64,7 @@ function sumList($head)
 {
    $total=0;
    $n=$head;
-   while($n!=null)
+   while($n!==null)
    {
       do
       {

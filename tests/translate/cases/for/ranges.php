@@ -56,7 +56,7 @@ for($j=7;$j>=3;$j+=-2)
    echo $j," ";
 }
 echo "\n";
-for($j=0;$j<=$n;$j+=$n)
+for($j=0;$n>0?$j<=$n:$j>=$n;$j+=$n)
 {
    echo $j," ";
 }

@@ -37,7 +37,7 @@ else
    }
 }
 
-if(in_array($t,array("a","b")))
+if(in_array($t,array("a","b"),true))
 {
    echo "a or b", "\n";
 }

@@ -1,6 +1,6 @@
 <?php
 $n=0;
-if(!($error=@(false))===false || $n==null) $n=$error;
+if(($error=@(false))!==false || $n===null) $n=$error;
 if($error===false)
 {
    echo "no error", "\n";
@@ -14,7 +14,7 @@ $t="x";
 $i=0;
 for($i=1;$i<=2;$i++)
 {
-   if(!($error=@($i))===false || $n==null) $n=$error;
+   if(($error=@($i))!==false || $n===null) $n=$error;
    if($error===false)
    {
       echo "ok", " ", $i, "\n";

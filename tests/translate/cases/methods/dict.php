@@ -1,7 +1,7 @@
 <?php
 // the predefined methods of dicts, then the array ones they share
 $d=array("b"=>2,"a"=>1);
-echo array_key_exists("a",$d), " ", array_key_exists("z",$d), " ", array_search(2,$d), " ", implode(",",array_keys($d)), " ", implode(",",array_values($d)), "\n";
+echo array_key_exists("a",$d), " ", array_key_exists("z",$d), " ", strval(array_search(2,$d)), " ", implode(",",array_keys($d)), " ", implode(",",array_values($d)), "\n";
 $d=array("z"=>0)+$d;
 echo implode(",",array_keys($d)), " ", count($d), " ", implode(",",$d), "\n";
 ksort($d);

@@ -15,7 +15,7 @@ echo file_exists("notes.txt"), " ", filesize("notes.txt"), " ", is_file("notes.t
 mkdir("sub");
 echo is_dir("sub"), " ", rmdir("sub"), " ", file_exists("sub"), "\n";
 $here=opendir(".");
-echo readdir($here)!="", "\n";
+echo readdir($here)!=="", "\n";
 closedir($here);
 echo unlink("notes.txt"), " ", file_exists("notes.txt"), "\n";
 

@@ -13,9 +13,9 @@ $b=array(1,2,3,4);
 array_splice($b,1,2,array(9));
 print_r($b);echo "\n";
 $d=array("a"=>1,"b"=>2,"c"=>3);
-$d=array_merge(array_slice($d,0,1),array("z"=>26));
+$d=array_replace(array_slice($d,0,1,true),array("z"=>26));
 print_r($d);echo "\n";
-array_splice($d,0,1);
+$d=array_diff_key($d,array_slice($d,0,1,true));
 print_r($d);echo "\n";
 $s="hello world";
 $s="HELLO".substr($s,5);
@@ -24,7 +24,7 @@ $s=substr($s,0,6)."there";
 echo $s, "\n";
 $s=false.substr($s,5);
 echo $s, "\n";
-$s=substr($s,0,$i)."-".substr($s,$i+1);
+$s=substr($s,0,$i)."-".substr($s,$i+1+strlen($s)*($i<0));
 echo $s, "\n";
 
 ?>
