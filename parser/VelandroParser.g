@@ -2731,6 +2731,7 @@ inTest
             clearExpression();
         }
         (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
+            { pushNotInFlag(); }
             rangeBounds
             { completeRangeTest(subject, subjectType); }
         |   { pushNotInFlag(); }

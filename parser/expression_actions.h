@@ -50,6 +50,9 @@ void completeComparison(int start, int operatorAt, int rightAt);
 // and the level; returns the text before it, which restoreBeforeTest puts back.
 std::string takeTestSubject(int start, bool compared);
 void restoreBeforeTest(const std::string& before);
+// A range test, after its bounds:  x [not] in lo .. hi  (or lo -- hi)
+// writes: [!](x>=lo&&x<=hi) (x<hi for "--"); the negation was saved by
+// pushNotInFlag before the bounds, whose calls and tests clear it.
 void completeRangeTest(const std::string& subject, int subjectType);
 void completeListTest(const std::string& subject, int subjectType);
 
