@@ -3050,8 +3050,8 @@ literalMethodCall
         { finishCallChain(); }
     ;
 
-// Segments of a reference, then the methods called on it; each step is the
-// next one's receiver.
+// Segments of a reference, then the methods called on it and the
+// attributes read from their results; each step is the next one's receiver.
 objectMemberChain
 {
     ChainScope chain(inputState->guessing == 0);
@@ -3077,7 +3077,9 @@ objectMemberChain
                 if (steps.add())
                     throwTooDeep();
             }
-            memberElement
+            (   { LA(2) == LEFTPAR }? memberElement
+            |   attribute:ID { readResultAttribute(attribute->getText()); }
+            )
         )*
         { finishCallChain(); }
     ;

@@ -87,6 +87,16 @@ bool isPlainVariableName(const std::string& text)
     return true;
 }
 
+// The class a member chain goes on in after a call of `record`: that of its
+// object result when it is a class declared in the program.
+int resultClassOf(const FunctionRecord* record)
+{
+    int index = record ? record->resultClassIndex : -1;
+    if (currentType != typeObject || index < 0 || index >= static_cast<int>(classTable.size()))
+        return -1;
+    return classTable[static_cast<size_t>(index)]->typeCode == typeClass ? index : -1;
+}
+
 bool isAliasParameter()
 {
     if (!currentCall || currentCall->cursor < 0 ||
@@ -587,11 +597,57 @@ void finishMemberCall(CallScope& call)
     }
     endBracket(call);
     uncheckedObjectResult = call.uncheckedObject;
-    // The next step's receiver is this result: no class, no variable.
+    // The next step's receiver is this result: no variable, and the class
+    // of a user method's object result.
     staticAccess = 0;
-    ownerClassIndex = -1;
+    ownerClassIndex = checks && callKind == 1 ? resultClassOf(currentCall) : -1;
     ownerClassName.clear();
     call.active = false;
+}
+
+void readResultAttribute(const std::string& name)
+{
+    // the receiver is what the step before named
+    std::string receiverName = memberName;
+    memberName = name;
+    std::string text = codeBuffer;
+    int receiverType = currentType;
+    bool uncheckedObject = (uncheckedObjectResult && receiverType == typeVar) ||
+                           receiverType == typeJava ||
+                           (receiverType == typeObject && ownerClassIndex < 0);
+    int owner = ownerClassIndex;
+    uncheckedObjectResult = false;
+    ownerClassIndex = -1;
+    ownerClassName.clear();
+    staticAccess = 0;
+    referenceAccessKind = 1;
+    const char* join = "->";
+    if (uncheckedObject) {
+        // an object of a class not known here: so is what it holds
+        uncheckedObjectResult = true;
+        currentType = typeVar;
+    } else if (receiverType == typeObject) {
+        std::string ownerName = symbolTable.className(owner);
+        std::string searched = ownerName;
+        Symbol* attribute = symbolTable.findAttribute(ownerName, name);
+        if (!attribute) {
+            reportNotDeclared(searched + "." + name);
+            currentType = 0;
+        } else {
+            symbolTable.checkMemberAccess(ownerName, attribute->visibility, name);
+            currentType = static_cast<int>(attribute->flags & 63);
+            if (currentType == typeObject)
+                ownerClassIndex = attribute->classIndex;
+            // PHP reads a static attribute through the object's class
+            if (attribute->flags & 128)
+                join = "::$";
+        }
+    } else if (receiverType != typeVar && receiverType != 0) {
+        reportInstanceRequired(receiverName, typeName(receiverType));
+        currentType = 0;
+    }
+    currentIdentifier = name;
+    setCodeBuffer(text + join + name);
 }
 
 // --- Call operands and statements

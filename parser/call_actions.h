@@ -82,6 +82,11 @@ void finishCallChain();
 void beginMemberCall(CallScope& call, const std::string& name);
 void openMemberCall(CallScope& call);
 void finishMemberCall(CallScope& call);
+// An attribute read through a call's result:  order.add(2).total
+// writes: receiver->total (receiver::$total for a static attribute), typed
+// by the attribute found in the result's class; typed var when that class
+// is not known here.
+void readResultAttribute(const std::string& name);
 
 // --- Call operands and statements
 void markSilentCall();

@@ -67,6 +67,9 @@ void beginFunction()
     symbolTable.updateScopeCounterText();
     currentFunction = new FunctionRecord();
     currentFunction->addReturnType(currentType);
+    // a class type left its class (or a negative mark) in currentClassIndex
+    if (currentType == typeObject)
+        currentFunction->resultClassIndex = currentClassIndex;
     functionStaticMark = inClass ? static_cast<uint32_t>(staticModifier) : 0;
     currentFunction->visibility = inClass ? memberVisibility : visibilityPublic;
     staticMethodMarker = static_cast<int>(functionStaticMark);
