@@ -4,6 +4,7 @@
 
 #include "emit/calls.h"
 #include "emit/emit.h"
+#include "parser/class_actions.h"
 #include "parser/literal_actions.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
@@ -70,6 +71,18 @@ void checkUserCall()
     // a method not found was reported: its empty record checks nothing
     if (currentCall->name != unknownName)
         currentCall->checkArguments(true);
+    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
+    currentType = currentCall->resultType();
+}
+
+// A call of a method defined further down, checked against its head when
+// all its parameters were read; the class's end checks it once more.
+void checkLaterMethodCall(const MethodHead& head)
+{
+    if (head.parametersRead) {
+        checkUserCall();
+        return;
+    }
     referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
     currentType = currentCall->resultType();
 }
@@ -147,7 +160,7 @@ void nameCalledFunction(const std::string& name)
     callPrefix = "";
 }
 
-void findCallee(CallScope& call)
+void findCallee(CallScope& call, const TokenPeek* ahead)
 {
     callForm = 0;
     currentType = typeVar;
@@ -177,7 +190,24 @@ void findCallee(CallScope& call)
         currentCall = symbolTable.findFunction(memberName);
         if (currentCall->name == unknownName && inFunction && currentFunction)
             currentCall = currentFunction->findFunctionParameter(memberName);
-        if (currentCall->name == unknownName) {
+        const MethodHead* later = nullptr;
+        if (currentCall->name == unknownName && inFunction && callPrefix.empty() &&
+            !symbolTable.functionVariable && !symbolTable.hasLocalNamed(memberName))
+            later = methodDefinedLater(memberName, ahead);
+        if (later) {
+            bool isStatic = later->record->staticMark != 0;
+            // as for a method known already (isInstanceMember)
+            if (!isStatic && staticMethodMarker)
+                reportError(18);
+            callPrefix = isStatic ? "self::" : "$this->";
+            currentCall = later->record;
+            call.laterMethod = later;
+            call.line = lineNumber;
+            callKind = 0;
+            bracketArguments(call, currentCall);
+        } else if (currentCall->name == unknownName) {
+            if (inClass && inFunction && callPrefix.empty() && !symbolTable.functionVariable)
+                noteBareCallInClass(memberName, lineNumber);
             currentCall->name = memberName;
             currentType = typeVar;
             callKind = 4;
@@ -255,7 +285,12 @@ void finishFunctionCall(CallScope& call)
     referenceAccessKind = 2;
     switch (callKind) {
     case 0:
-        checkUserCall();
+        if (call.laterMethod) {
+            checkLaterMethodCall(*call.laterMethod);
+            noteCallOfMethodDefinedLater(*call.laterMethod, call.line);
+        } else {
+            checkUserCall();
+        }
         break;
     case 2:
         methodTable.checkFunctionArguments(calleeIndex);

@@ -59,7 +59,9 @@ public:
                 heldBehind_.push_back(head_);
         }
         ++head_;
-        if (marks_ == 0 && head_ >= kCompactAt)
+        // Not while more lies ahead than behind: a long look-ahead would be
+        // moved again at every step.
+        if (marks_ == 0 && head_ >= kCompactAt && 2 * head_ >= size_)
             compact();
     }
     unsigned int mark() {
