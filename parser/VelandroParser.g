@@ -390,6 +390,7 @@ void VelandroParser::translateFile(bool page)
         inputState->guessing = 0;
         reportTokenStreamError(ex);
     }
+    checkClassParents();
 }
 
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)

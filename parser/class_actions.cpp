@@ -1,5 +1,6 @@
 #include "parser/class_actions.h"
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <unordered_map>
@@ -10,6 +11,7 @@
 #include "parser/declaration_actions.h"
 #include "parser/function_actions.h"
 #include "parser/state.h"
+#include "semantic/php_names.h"
 #include "semantic/semantic.h"
 
 namespace {
@@ -18,6 +20,42 @@ int classBodyOpen = 0;
 std::string instanceName;
 std::string instanceValue;
 bool instanceAtClassLevel = false;
+
+struct BareCall {
+    std::string name;
+    int line;
+};
+
+// The classes this file declares, in order, with what the check of a
+// parent declared further down needs at the file's end.
+struct FileClass {
+    ClassRecord* record;
+    int line;
+    bool parentLater = false;   // its parent was no class yet at its head
+    // its own constructor, begun before the parent was known, and whether
+    // it calls the parent's
+    int constructorLine = 0;
+    bool constructorCallsSuper = false;
+    struct SuperCall {
+        int line;
+        std::vector<int> argumentTypes;
+    };
+    std::vector<SuperCall> superCalls;
+    std::vector<BareCall> bareCalls;   // of names its parent may have
+};
+std::vector<FileClass> fileClasses;
+
+FileClass* openFileClass()
+{
+    if (fileClasses.empty() || fileClasses.back().record != symbolTable.currentClass)
+        return nullptr;
+    return &fileClasses.back();
+}
+
+void noteFileClass()
+{
+    fileClasses.push_back({symbolTable.currentClass, lineNumber});
+}
 }
 
 // --- Classes
@@ -27,6 +65,7 @@ void resetClassState()
     classOpen = 0;
     classBodyOpen = 0;
     forgetMethodsDefinedLater();
+    fileClasses.clear();
 }
 
 void beginClassHead()
@@ -41,6 +80,7 @@ void openClass()
         reportAlreadyDeclaredIn(74);
     declareVariable(0);
     symbolTable.beginClass(currentIdentifier);
+    noteFileClass();
     headerLines.clear();
     // A class without "is" has no parent, whatever the class before had.
     symbolTable.parentClassName.clear();
@@ -53,6 +93,7 @@ void openClassIfNot()
     if (classOpen)
         return;
     symbolTable.beginClass(currentIdentifier);
+    noteFileClass();
     headerLines.clear();
     symbolTable.parentClassName.clear();
     classOpen = 1;
@@ -61,10 +102,35 @@ void openClassIfNot()
 
 void setClassParent()
 {
-    // PHP needs the parent declared first (an extern class for its own).
-    symbolTable.classIndexOrError(currentIdentifier);
+    // A parent declared further down is no error here: the file's end
+    // checks what PHP makes of it. One PHP defines needs no declaration.
+    bool known = symbolTable.isClassName(currentIdentifier);
     symbolTable.setParentClass(currentIdentifier);
     symbolTable.parentClassName = currentIdentifier;
+    FileClass* entry = openFileClass();
+    if (entry && !known && !isPhpExtendableClass(currentIdentifier))
+        entry->parentLater = true;
+}
+
+bool parentDeclaredLater()
+{
+    FileClass* entry = openFileClass();
+    return inClass && entry && entry->parentLater &&
+           !symbolTable.isClassName(entry->record->parentName);
+}
+
+void noteConstructorBeforeParent(int line)
+{
+    if (FileClass* entry = openFileClass())
+        entry->constructorLine = line;
+}
+
+void noteSuperCallBeforeParent(const std::vector<int>& argumentTypes)
+{
+    if (FileClass* entry = openFileClass()) {
+        entry->constructorCallsSuper = true;
+        entry->superCalls.push_back({lineNumber, argumentTypes});
+    }
 }
 
 void openClassBody()
@@ -411,10 +477,6 @@ struct LaterCall {
 };
 std::vector<LaterCall> laterCalls;
 // Bare calls in the open class's methods of names nothing defined yet.
-struct BareCall {
-    std::string name;
-    int line;
-};
 std::vector<BareCall> bareCalls;
 
 }  // namespace
@@ -525,9 +587,14 @@ void checkCallsOfMethodsDefinedLater()
     }
     // a method whose head was not read ahead: its call was written as a
     // function's, which PHP would not find
+    FileClass* entry = parentDeclaredLater() ? openFileClass() : nullptr;
     for (const BareCall& call : bareCalls) {
-        if (methods.count(call.name) == 0)
+        if (methods.count(call.name) == 0) {
+            // the parent declared further down may have it
+            if (entry)
+                entry->bareCalls.push_back(call);
             continue;
+        }
         lineNumber = call.line;
         reportErrorName(49, call.name);
     }
@@ -543,4 +610,131 @@ void forgetMethodsDefinedLater()
     laterMethodsByName.clear();
     headsOwner = nullptr;
     headsCut = false;
+}
+
+// --- Parents declared further down
+
+namespace {
+// Whether the chain above a class, walked silently, has a method of that
+// name (PHP's own class at its end included).
+bool chainHasMethod(const ClassRecord* record, const std::string& name)
+{
+    std::vector<const ClassRecord*> seen;
+    while (record && std::find(seen.begin(), seen.end(), record) == seen.end()) {
+        seen.push_back(record);
+        if (const_cast<ClassRecord*>(record)->findMethod(name) >= 0)
+            return true;
+        if (record->parentName.empty())
+            return false;
+        int index = classTable.indexOf(record->parentName);
+        if (index < 0)
+            return isPhpExtendableClass(record->parentName) &&
+                   findPhpMethod(record->parentName, name).found;
+        record = classTable[static_cast<size_t>(index)];
+    }
+    return false;
+}
+
+// Whether PHP declares the class as it compiles the file, before any of it
+// runs: a class of the file with no parent, or with a parent PHP defines,
+// or with such a class of the file, declared above it, for parent. Any
+// other class is declared where its text stands, as the file runs.
+bool declaredWhenCompiled(const ClassRecord* record,
+                          const std::unordered_map<const ClassRecord*, size_t>& positions)
+{
+    for (size_t steps = 0; steps <= fileClasses.size(); ++steps) {
+        auto position = positions.find(record);
+        if (position == positions.end())
+            return false;
+        if (record->parentName.empty())
+            return true;
+        int index = classTable.indexOf(record->parentName);
+        if (index < 0)
+            return isPhpExtendableClass(record->parentName);
+        const ClassRecord* parent = classTable[static_cast<size_t>(index)];
+        // an extern class: PHP's own, or one a library declares as it runs
+        if (parent->typeCode != typeClass)
+            return isPhpExtendableClass(parent->name);
+        auto parentPosition = positions.find(parent);
+        if (parentPosition == positions.end() || parentPosition->second >= position->second)
+            return false;
+        record = parent;
+    }
+    return false;
+}
+
+void reportPhpMember(const std::string& name)
+{
+    std::string saved = codeBuffer;
+    setCodeBuffer(name);
+    reportAlreadyDeclaredIn(74);
+    setCodeBuffer(saved);
+}
+
+// A class whose parent came further down the file, now that the file is
+// read: see checkClassParents.
+void checkLaterParent(const FileClass& entry,
+                      const std::unordered_map<const ClassRecord*, size_t>& positions)
+{
+    const ClassRecord* record = entry.record;
+    const std::string parent = record->parentName;
+    lineNumber = entry.line;
+    int index = classTable.indexOf(parent);
+    if (index < 0) {
+        reportErrorName(29, parent);
+        return;
+    }
+    if (!declaredWhenCompiled(classTable[static_cast<size_t>(index)], positions)) {
+        reportErrorName(49, parent);
+        return;
+    }
+    for (const Symbol* attribute : record->attributes)
+        if (symbolTable.inheritsPhpAttribute(record, *attribute))
+            reportPhpMember(attribute->name.str());
+    for (const FunctionRecord* method : record->methods)
+        if (method->name != record->name && symbolTable.inheritsPhpMethod(record, method->name))
+            reportPhpMember(method->name);
+    // the parent's generated constructor, which a constructor begins with
+    if (entry.constructorLine && !entry.constructorCallsSuper && runsGeneratedConstructor(parent)) {
+        lineNumber = entry.constructorLine;
+        reportErrorName(49, parent);
+    }
+    for (const FileClass::SuperCall& call : entry.superCalls) {
+        lineNumber = call.line;
+        if (!classHasConstructor(parent)) {
+            reportErrorName(49, parent);
+            continue;
+        }
+        FunctionRecord* constructor = symbolTable.findConstructor(parent);
+        if (constructor->name == unknownName)
+            constructor->name = parent;
+        std::vector<int> latest = constructor->argumentTypes;
+        constructor->argumentTypes = call.argumentTypes;
+        constructor->checkArguments(true);
+        constructor->argumentTypes = latest;
+    }
+    for (const BareCall& call : entry.bareCalls) {
+        if (!chainHasMethod(record, call.name))
+            continue;
+        lineNumber = call.line;
+        reportErrorName(49, call.name);
+    }
+}
+}  // namespace
+
+void checkClassParents()
+{
+    bool any = false;
+    for (const FileClass& entry : fileClasses)
+        any = any || entry.parentLater;
+    if (!any)
+        return;
+    std::unordered_map<const ClassRecord*, size_t> positions;
+    for (size_t i = 0; i < fileClasses.size(); ++i)
+        positions.emplace(fileClasses[i].record, i);
+    int line = lineNumber;
+    for (const FileClass& entry : fileClasses)
+        if (entry.parentLater)
+            checkLaterParent(entry, positions);
+    lineNumber = line;
 }

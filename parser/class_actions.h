@@ -10,7 +10,24 @@ void beginClassHead();
 void openClass();
 // A head that failed before its name still opens a class for its body.
 void openClassIfNot();
+// "is" and the parent's name; a parent that is no class yet (declared
+// further down, or nowhere) is checked at the end of the file.
 void setClassParent();
+// Whether the open class's parent is no class yet.
+bool parentDeclaredLater();
+// The open class's constructor (its head on the line given) begins, or
+// calls its parent's, before the parent is known: both are checked at the
+// end of the file.
+void noteConstructorBeforeParent(int line);
+void noteSuperCallBeforeParent(const std::vector<int>& argumentTypes);
+// At the end of a file: each class with a parent declared further down.
+// A parent nothing declares reports 29; one PHP cannot bind as it compiles
+// the file (its own parent not so declared above it), 49. Then what was
+// written before the parent was known: members PHP's class at the chain's
+// end has (74), a constructor that should have begun with the parent's
+// generated one, the parent's constructor called without one or with
+// arguments it does not take, bare calls of the parent's methods (49).
+void checkClassParents();
 void openClassBody();
 void closeClass();
 // After a syntax error that ends the class: what it opened is closed.
