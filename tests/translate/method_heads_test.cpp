@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "VelandroLexer.hpp"
+#include "harness.h"
 #include "VelandroParser.hpp"
 #include "parser/class_actions.h"
 #include "semantic/semantic.h"
@@ -79,6 +80,22 @@ TEST(MethodHeads, OnlyLineStartsUpToTheClassEnd)
         "int after() return 1\n");
     ASSERT_EQ(heads.size(), 1u);
     EXPECT_EQ(heads[0].name, "later");
+}
+
+TEST(MethodHeads, ALexicalErrorAheadIsMetWhereItStands)
+{
+    // the heads are read past an unended template: the parse still meets
+    // its error on its own line, and the method before it is defined
+    startRun();
+    Translation t = translate("class P\n"
+                              "   int f() return later(1)\n"
+                              "   int later(int a) return a\n"
+                              "   int g() return 1 ` 2\n"
+                              "   int h() return 3\n"
+                              "/class\n",
+                              "t.vel");
+    EXPECT_NE(t.php.find("return $this->later(1);"), std::string::npos) << t.php;
+    EXPECT_EQ(t.out, "t.vel L4: bad declaration syntax\n");
 }
 
 }  // namespace
