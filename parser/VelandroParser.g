@@ -3130,7 +3130,7 @@ memberElement
 }
     :   name:ID { beginMemberCall(call, name->getText()); }
         leftParen
-        { openMemberCall(call); }
+        { openMemberCall(call, tokensAhead()); }
         argumentList
         RIGHTPAR
         { finishMemberCall(call); }

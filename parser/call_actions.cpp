@@ -435,7 +435,7 @@ void beginMemberCall(CallScope& call, const std::string& name)
     clearCallArguments();
 }
 
-void openMemberCall(CallScope& call)
+void openMemberCall(CallScope& call, const TokenPeek* ahead)
 {
     int type = currentType;
     call.receiver = codeBuffer;
@@ -467,6 +467,10 @@ void openMemberCall(CallScope& call)
             receiver = Receiver::java;
             call.uncheckedObject = true;
             currentCall = new FunctionRecord(memberName);
+        } else if (const MethodHead* later = laterMethodOfClass(ownerClassName, memberName, ahead)) {
+            currentCall = later->record;
+            call.laterMethod = later;
+            call.line = lineNumber;
         } else {
             currentCall = symbolTable.findMethod(ownerClassName, memberName, true);
         }
@@ -475,7 +479,13 @@ void openMemberCall(CallScope& call)
         currentCall = new FunctionRecord(memberName);
         break;
     case Receiver::className: {
-        currentCall = symbolTable.findMethod(currentIdentifier, memberName, true);
+        if (const MethodHead* later = laterMethodOfClass(currentIdentifier, memberName, ahead)) {
+            currentCall = later->record;
+            call.laterMethod = later;
+            call.line = lineNumber;
+        } else {
+            currentCall = symbolTable.findMethod(currentIdentifier, memberName, true);
+        }
         if (currentCall->name != unknownName && !currentCall->staticMark)
             reportError(18);
         break;
@@ -609,7 +619,12 @@ void finishMemberCall(CallScope& call)
     if (checks) {
         switch (callKind) {
         case 1:
-            checkUserCall();
+            if (call.laterMethod) {
+                checkLaterMethodCall(*call.laterMethod);
+                noteCallOfMethodDefinedLater(*call.laterMethod, call.line);
+            } else {
+                checkUserCall();
+            }
             break;
         case 3:
             if (call.row < 0 || call.row >= methodCount) {

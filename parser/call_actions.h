@@ -89,7 +89,9 @@ void joinChainSegment();
 void beginChainCalls();
 void finishCallChain();
 void beginMemberCall(CallScope& call, const std::string& name);
-void openMemberCall(CallScope& call);
+// A member call on an object of the open class (or on its name) may call
+// a method defined further down, read ahead from `ahead`.
+void openMemberCall(CallScope& call, const TokenPeek* ahead = nullptr);
 void finishMemberCall(CallScope& call);
 // An attribute read through a call's result:  order.add(2).total
 // writes: receiver->total (receiver::$total for a static attribute), typed

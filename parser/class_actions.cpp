@@ -738,3 +738,15 @@ void checkClassParents()
             checkLaterParent(entry, positions);
     lineNumber = line;
 }
+
+const MethodHead* laterMethodOfClass(const std::string& className, const std::string& name,
+                                     const TokenPeek* tokens)
+{
+    ClassRecord* owner = symbolTable.currentClass;
+    if (!inClass || !inFunction || !owner)
+        return nullptr;
+    int index = classTable.indexOf(className);
+    if (index < 0 || classTable[static_cast<size_t>(index)] != owner || chainHasMethod(owner, name))
+        return nullptr;
+    return methodDefinedLater(name, tokens);
+}

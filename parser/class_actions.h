@@ -69,6 +69,10 @@ MethodHeads readMethodHeads(const TokenPeek& tokens);
 // null when none. The heads are read once for each class, at the first
 // call that asks.
 const MethodHead* methodDefinedLater(const std::string& name, const TokenPeek* tokens);
+// The same for a member call on an object (or the name) of a class: only
+// the open class, in one of its methods, has methods defined later.
+const MethodHead* laterMethodOfClass(const std::string& className, const std::string& name,
+                                     const TokenPeek* tokens);
 // A bare call of such a method, written as its call on the line given: it
 // is checked again at the end of the class, against the method defined.
 void noteCallOfMethodDefinedLater(const MethodHead& head, int line);

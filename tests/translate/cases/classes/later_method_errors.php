@@ -38,6 +38,11 @@ static    function count()
    {
       return $this->stray($a);
    }
+   var $next=null;
+   function onOther()
+   {
+      return $this->next->left(1)+Shop::take(1);
+   }
    function broken()
    {
       

@@ -1,6 +1,7 @@
 <?php
-// A method calls, by its bare name, methods of its class defined further
-// down: written as the method calls they are, typed by their heads.
+// A method calls, by its bare name or on an object or the name of its
+// class, methods of its class defined further down: written as the method
+// calls they are, typed by their heads.
 
 class Parity
 
@@ -73,10 +74,20 @@ static    function cube($v)
       $p=$this->pair("abcd",$c);
       return $p[0]+$p[1];
    }
+   var $other=null;
+   function chained()
+   {
+      $this->other=$this;
+      return $this->other->self()->times(3,3)+Parity::cube(2);
+   }
+   function self()
+   {
+      return $this;
+   }
 }
 
 $p1=new Parity();
 echo $p1->even(10), " ", $p1->odd(7), " ", $p1->describe(3), " ", Parity::cubeOver(3), " ", Parity::$calls, "\n";
-echo $p1->half(7.6), " ", $p1->twice(5), " ", $p1->usePair(), "\n";
+echo $p1->half(7.6), " ", $p1->twice(5), " ", $p1->usePair(), " ", $p1->chained(), "\n";
 
 ?>
