@@ -1,7 +1,6 @@
 #include "semantic/classes.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "emit/declarations.h"
 #include "emit/output.h"
@@ -311,37 +310,25 @@ std::string walkClassChain(SymbolTable& table, std::string className, Visit visi
     }
 }
 
-std::string lowerCase(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
-// The records of PHP's methods: one for each class, name and use; any
-// arguments pass.
-FunctionRecord* uncheckedRecord(const std::string& key, const std::string& name, int result,
-                                bool isStatic) {
-    static std::unordered_map<std::string, FunctionRecord*> records;
-    FunctionRecord*& record = records[key];
-    if (!record) {
-        record = new FunctionRecord(name);
-        record->unchecked = true;
-        record->staticMark = isStatic ? 128 : 0;
-        record->addReturnType(result);
-    }
+// The record of a call of PHP's method, made for the call as a predefined
+// one's is: any arguments pass.
+FunctionRecord* uncheckedRecord(const std::string& name, int result, bool isStatic) {
+    FunctionRecord* record = new FunctionRecord(name);
+    record->unchecked = true;
+    record->staticMark = isStatic ? 128 : 0;
+    record->addReturnType(result);
     return record;
 }
 
 // A public method of PHP's class, with the result PHP gives it.
-FunctionRecord* phpMethodRecord(const std::string& phpClass, const std::string& method,
-                                const PhpMethod& found) {
-    return uncheckedRecord(lowerCase(phpClass) + "::" + lowerCase(method), method,
-                           found.resultType, found.isStatic);
+FunctionRecord* phpMethodRecord(const std::string& method, const PhpMethod& found) {
+    return uncheckedRecord(method, found.resultType, found.isStatic);
 }
 
 // The constructor a class runs from PHP's class it extends.
-FunctionRecord* phpConstructorRecord(const std::string& phpClass, const std::string& className) {
-    return uncheckedRecord(lowerCase(phpClass) + " new " + className, className, typeVoid, false);
+FunctionRecord* phpConstructorRecord(const std::string& className) {
+    return uncheckedRecord(className, typeVoid, false);
 }
 
 }  // namespace
@@ -363,7 +350,7 @@ FunctionRecord* SymbolTable::findMethod(const std::string& className, const std:
     }
     if (!phpClass.empty()) {
         PhpMethod found = findPhpMethod(phpClass, method);
-        if (found.found) return phpMethodRecord(phpClass, method, found);
+        if (found.found) return phpMethodRecord(method, found);
     }
     if (report) reportErrorName(33, method);
     return new FunctionRecord();
@@ -381,7 +368,7 @@ FunctionRecord* SymbolTable::findStaticMethod(const std::string& className,
     if (result) return result;
     if (!phpClass.empty()) {
         PhpMethod found = findPhpMethod(phpClass, method);
-        if (found.found && found.isStatic) return phpMethodRecord(phpClass, method, found);
+        if (found.found && found.isStatic) return phpMethodRecord(method, found);
     }
     reportErrorName(33, method);
     return new FunctionRecord();
@@ -401,7 +388,7 @@ FunctionRecord* SymbolTable::findConstructor(const std::string& className) {
         return generated;
     }, true);
     if (!result && !generated && !phpClass.empty() && phpConstructorArguments(phpClass) >= 0)
-        return phpConstructorRecord(phpClass, className);
+        return phpConstructorRecord(className);
     return result ? result : new FunctionRecord();
 }
 
@@ -443,8 +430,10 @@ bool anyParent(SymbolTable& table, Visit visit) {
 }  // namespace
 
 bool SymbolTable::isInheritedMethod(const std::string& name) {
-    return anyParent(*this, [&](ClassRecord* record) { return record->findMethod(name) >= 0; }) ||
-           phpInheritedMethod(name) != nullptr;
+    if (anyParent(*this, [&](ClassRecord* record) { return record->findMethod(name) >= 0; }))
+        return true;
+    std::string phpClass = inClass ? phpAncestor(currentClass) : std::string();
+    return !phpClass.empty() && findPhpMethod(phpClass, name).found;
 }
 
 std::string SymbolTable::phpAncestor(const ClassRecord* record) {
@@ -465,7 +454,7 @@ FunctionRecord* SymbolTable::phpInheritedMethod(const std::string& name) {
     std::string phpClass = phpAncestor(currentClass);
     if (phpClass.empty()) return nullptr;
     PhpMethod found = findPhpMethod(phpClass, name);
-    return found.found ? phpMethodRecord(phpClass, name, found) : nullptr;
+    return found.found ? phpMethodRecord(name, found) : nullptr;
 }
 
 bool SymbolTable::inheritsPhpMethod(const ClassRecord* record, const std::string& name) {
