@@ -81,6 +81,9 @@ int declareVariable(int extraFlags)
     } else if (inClass) {
         if (table.currentClass && table.currentClass->findAttribute(name) == -1) {
             symbol->visibility = memberVisibility;
+            // PHP's own class fixes its members' kinds and types
+            if (table.inheritsPhpAttribute(table.currentClass, *symbol))
+                reportAlreadyDeclaredIn(74);
             checkRedeclaredAttribute(*symbol);
             table.currentClass->addAttribute(symbol);
             added = true;
@@ -250,17 +253,26 @@ std::string shortName(const std::string& name)
     return dot == std::string::npos ? name : name.substr(dot + 1);
 }
 
-enum class Constructor { none, generated, declared };
+enum class Constructor { none, generated, declared, phpWithArguments, notYetKnown };
 
 // The constructor a class is created through: its own or its nearest
-// parent's, generated or declared. The step count stops a parent cycle.
+// parent's, generated or declared, or that of a class PHP defines (one
+// whose arguments PHP requires apart); not known yet along a chain that
+// reaches a class no file has declared so far. The step count stops a
+// parent cycle.
 Constructor nearestConstructor(std::string name)
 {
     size_t steps = classTable.size() + 1;
     while (!name.empty() && steps-- > 0) {
         int index = classTable.indexOf(name);
-        if (index < 0)
-            return Constructor::none;
+        if (index < 0) {
+            if (!isPhpExtendableClass(name))
+                return Constructor::notYetKnown;
+            int arguments = phpConstructorArguments(name);
+            return arguments < 0    ? Constructor::none
+                   : arguments == 0 ? Constructor::declared
+                                    : Constructor::phpWithArguments;
+        }
         ClassRecord* record = classTable[index];
         if (generatedConstructors.count(record->name))
             return Constructor::generated;
@@ -287,7 +299,8 @@ bool runsGeneratedConstructor(std::string name)
 
 bool classHasConstructor(std::string name)
 {
-    return nearestConstructor(std::move(name)) != Constructor::none;
+    Constructor nearest = nearestConstructor(std::move(name));
+    return nearest != Constructor::none && nearest != Constructor::notYetKnown;
 }
 
 void emitGeneratedConstructor(SymbolTable& table)
@@ -296,8 +309,15 @@ void emitGeneratedConstructor(SymbolTable& table)
     emitIndented("function __construct()");
     emitIndented("{\n");
     indentMore();
-    if (current && !current->parentName.empty() && classHasConstructor(current->parentName))
+    // (a constructor of PHP's that requires arguments is not called without
+    // them; a parent declared further down is asked as the program runs)
+    std::string parent = current ? current->parentName : std::string();
+    Constructor nearest = parent.empty() ? Constructor::none : nearestConstructor(parent);
+    if (nearest == Constructor::generated || nearest == Constructor::declared)
         emitText("parent::__construct();\n");
+    else if (nearest == Constructor::notYetKnown)
+        emitText("if(method_exists(get_parent_class(__CLASS__),\"__construct\"))"
+                 "parent::__construct();\n");
     table.flushConstructorLines();
     if (current)
         generatedConstructors.insert(current->name);

@@ -250,6 +250,21 @@ public:
     }
     unsigned int mark() final { return input_->mark(); }
     void rewind(unsigned int pos) final { input_->rewind(pos); }
+    // Where the scanner stands, and back there: a token that failed while
+    // the parser only looked ahead is read again, and fails again, when
+    // the parse itself gets to it (a failed token may have consumed its
+    // characters, up to the end of the input).
+    struct Position {
+        unsigned int offset;
+        int line;
+        int column;
+    };
+    Position position() const { return {input_->offset(), state_->line, state_->column}; }
+    void moveTo(const Position& at) {
+        input_->seek(at.offset);
+        state_->line = at.line;
+        state_->column = at.column;
+    }
 
     // The matches are small enough to inline into the rules; the
     // exceptions are thrown out of line.

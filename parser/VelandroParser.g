@@ -12,6 +12,7 @@
 header "post_include_hpp" {
 #include <antlr/TokenStreamException.hpp>
 
+#include "parser/class_actions.h"
 #include "parser/statement_actions.h"
 #include "parser/token_queue.h"
 }
@@ -291,6 +292,34 @@ bool VelandroParser::assignmentAhead()
     }
 }
 
+const TokenPeek* VelandroParser::tokensAhead()
+{
+    tokenPeek_.source = this;
+    tokenPeek_.type = &VelandroParser::peekType;
+    tokenPeek_.text = &VelandroParser::peekText;
+    return &tokenPeek_;
+}
+
+int VelandroParser::peekType(void* parser, int i)
+{
+    VelandroParser* self = static_cast<VelandroParser*>(parser);
+    // guessing: the token queue turns a lexical error into a recognition one
+    ++self->inputState->guessing;
+    int type = -1;
+    try {
+        type = self->LA(static_cast<unsigned int>(i));
+    } catch (const ANTLR_USE_NAMESPACE(antlr)ANTLRException&) {
+        type = -1;
+    }
+    --self->inputState->guessing;
+    return type;
+}
+
+std::string VelandroParser::peekText(void* parser, int i)
+{
+    return static_cast<VelandroParser*>(parser)->LT(static_cast<unsigned int>(i))->getText();
+}
+
 TokenCursor VelandroParser::tokenCursor()
 {
     TokenCursor tokens;
@@ -361,6 +390,7 @@ void VelandroParser::translateFile(bool page)
         inputState->guessing = 0;
         reportTokenStreamError(ex);
     }
+    checkClassParents();
 }
 
 void VelandroParser::reportTokenStreamError(const ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex)
@@ -418,6 +448,12 @@ public:
     void skipRestOfLine();
     // The token stream for skipCompoundStatement.
     TokenCursor tokenCursor();
+    // The tokens ahead for the method heads of a class body; a lexical
+    // error there is no token, met again when the parse gets to it.
+    const TokenPeek* tokensAhead();
+    TokenPeek tokenPeek_;
+    static int peekType(void* parser, int i);
+    static std::string peekText(void* parser, int i);
     // After a statement's handler: a statement stuck at its first token, or
     // stopped on its first line, skips the rest of that line, which would
     // otherwise be read again as statements; an error on a later line
@@ -2732,6 +2768,7 @@ inTest
             clearExpression();
         }
         (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
+            { pushNotInFlag(); }
             rangeBounds
             { completeRangeTest(subject, subjectType); }
         |   { pushNotInFlag(); }
@@ -2988,7 +3025,7 @@ functionCall
 }
     :   { beginFunctionCall(call); }
         functionName
-        { findCallee(call); }
+        { findCallee(call, tokensAhead()); }
         leftParen
         { openCallArguments(call); }
         argumentList
@@ -3050,8 +3087,8 @@ literalMethodCall
         { finishCallChain(); }
     ;
 
-// Segments of a reference, then the methods called on it; each step is the
-// next one's receiver.
+// Segments of a reference, then the methods called on it and the
+// attributes read from their results; each step is the next one's receiver.
 objectMemberChain
 {
     ChainScope chain(inputState->guessing == 0);
@@ -3085,7 +3122,9 @@ objectMemberChain
                 if (steps.add())
                     throwTooDeep();
             }
-            memberElement
+            (   { LA(2) == LEFTPAR }? memberElement
+            |   attribute:ID { readResultAttribute(attribute->getText()); }
+            )
         )*
         { finishCallChain(); }
     ;
@@ -3100,7 +3139,7 @@ memberElement
 }
     :   name:ID { beginMemberCall(call, name->getText()); }
         leftParen
-        { openMemberCall(call); }
+        { openMemberCall(call, tokensAhead()); }
         argumentList
         RIGHTPAR
         { finishMemberCall(call); }

@@ -4,6 +4,7 @@
 
 #include "emit/calls.h"
 #include "emit/emit.h"
+#include "parser/class_actions.h"
 #include "parser/literal_actions.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
@@ -74,6 +75,18 @@ void checkUserCall()
     currentType = currentCall->resultType();
 }
 
+// A call of a method defined further down, checked against its head when
+// all its parameters were read; the class's end checks it once more.
+void checkLaterMethodCall(const MethodHead& head)
+{
+    if (head.parametersRead) {
+        checkUserCall();
+        return;
+    }
+    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
+    currentType = currentCall->resultType();
+}
+
 bool isPlainVariableName(const std::string& text)
 {
     if (text.size() < 2 || text[0] != '$')
@@ -85,6 +98,16 @@ bool isPlainVariableName(const std::string& text)
             return false;
     }
     return true;
+}
+
+// The class a member chain goes on in after a call of `record`: that of its
+// object result when it is a class declared in the program.
+int resultClassOf(const FunctionRecord* record)
+{
+    int index = record ? record->resultClassIndex : -1;
+    if (currentType != typeObject || index < 0 || index >= static_cast<int>(classTable.size()))
+        return -1;
+    return classTable[static_cast<size_t>(index)]->typeCode == typeClass ? index : -1;
 }
 
 bool isAliasParameter()
@@ -137,7 +160,7 @@ void nameCalledFunction(const std::string& name)
     callPrefix = "";
 }
 
-void findCallee(CallScope& call)
+void findCallee(CallScope& call, const TokenPeek* ahead)
 {
     callForm = 0;
     currentType = typeVar;
@@ -167,7 +190,24 @@ void findCallee(CallScope& call)
         currentCall = symbolTable.findFunction(memberName);
         if (currentCall->name == unknownName && inFunction && currentFunction)
             currentCall = currentFunction->findFunctionParameter(memberName);
-        if (currentCall->name == unknownName) {
+        const MethodHead* later = nullptr;
+        if (currentCall->name == unknownName && inFunction && callPrefix.empty() &&
+            !symbolTable.functionVariable && !symbolTable.hasLocalNamed(memberName))
+            later = methodDefinedLater(memberName, ahead);
+        if (later) {
+            bool isStatic = later->record->staticMark != 0;
+            // as for a method known already (isInstanceMember)
+            if (!isStatic && staticMethodMarker)
+                reportError(18);
+            callPrefix = isStatic ? "self::" : "$this->";
+            currentCall = later->record;
+            call.laterMethod = later;
+            call.line = lineNumber;
+            callKind = 0;
+            bracketArguments(call, currentCall);
+        } else if (currentCall->name == unknownName) {
+            if (inClass && inFunction && callPrefix.empty() && !symbolTable.functionVariable)
+                noteBareCallInClass(memberName, lineNumber);
             currentCall->name = memberName;
             currentType = typeVar;
             callKind = 4;
@@ -245,7 +285,12 @@ void finishFunctionCall(CallScope& call)
     referenceAccessKind = 2;
     switch (callKind) {
     case 0:
-        checkUserCall();
+        if (call.laterMethod) {
+            checkLaterMethodCall(*call.laterMethod);
+            noteCallOfMethodDefinedLater(*call.laterMethod, call.line);
+        } else {
+            checkUserCall();
+        }
         break;
     case 2:
         methodTable.checkFunctionArguments(calleeIndex);
@@ -390,7 +435,7 @@ void beginMemberCall(CallScope& call, const std::string& name)
     clearCallArguments();
 }
 
-void openMemberCall(CallScope& call)
+void openMemberCall(CallScope& call, const TokenPeek* ahead)
 {
     int type = currentType;
     call.receiver = codeBuffer;
@@ -423,6 +468,10 @@ void openMemberCall(CallScope& call)
             receiver = Receiver::java;
             call.uncheckedObject = true;
             currentCall = new FunctionRecord(memberName);
+        } else if (const MethodHead* later = laterMethodOfClass(ownerClassName, memberName, ahead)) {
+            currentCall = later->record;
+            call.laterMethod = later;
+            call.line = lineNumber;
         } else {
             currentCall = symbolTable.findMethod(ownerClassName, memberName, true);
         }
@@ -431,7 +480,13 @@ void openMemberCall(CallScope& call)
         currentCall = new FunctionRecord(memberName);
         break;
     case Receiver::className: {
-        currentCall = symbolTable.findMethod(currentIdentifier, memberName, true);
+        if (const MethodHead* later = laterMethodOfClass(currentIdentifier, memberName, ahead)) {
+            currentCall = later->record;
+            call.laterMethod = later;
+            call.line = lineNumber;
+        } else {
+            currentCall = symbolTable.findMethod(currentIdentifier, memberName, true);
+        }
         if (currentCall->name != unknownName && !currentCall->staticMark)
             reportError(18);
         break;
@@ -584,7 +639,12 @@ void finishMemberCall(CallScope& call)
     if (checks) {
         switch (callKind) {
         case 1:
-            checkUserCall();
+            if (call.laterMethod) {
+                checkLaterMethodCall(*call.laterMethod);
+                noteCallOfMethodDefinedLater(*call.laterMethod, call.line);
+            } else {
+                checkUserCall();
+            }
             break;
         case 3:
             if (call.row < 0 || call.row >= methodCount) {
@@ -607,11 +667,57 @@ void finishMemberCall(CallScope& call)
     }
     endBracket(call);
     uncheckedObjectResult = call.uncheckedObject;
-    // The next step's receiver is this result: no class, no variable.
+    // The next step's receiver is this result: no variable, and the class
+    // of a user method's object result.
     staticAccess = 0;
-    ownerClassIndex = -1;
+    ownerClassIndex = checks && callKind == 1 ? resultClassOf(currentCall) : -1;
     ownerClassName.clear();
     call.active = false;
+}
+
+void readResultAttribute(const std::string& name)
+{
+    // the receiver is what the step before named
+    std::string receiverName = memberName;
+    memberName = name;
+    std::string text = codeBuffer;
+    int receiverType = currentType;
+    bool uncheckedObject = (uncheckedObjectResult && receiverType == typeVar) ||
+                           receiverType == typeJava ||
+                           (receiverType == typeObject && ownerClassIndex < 0);
+    int owner = ownerClassIndex;
+    uncheckedObjectResult = false;
+    ownerClassIndex = -1;
+    ownerClassName.clear();
+    staticAccess = 0;
+    referenceAccessKind = 1;
+    const char* join = "->";
+    if (uncheckedObject) {
+        // an object of a class not known here: so is what it holds
+        uncheckedObjectResult = true;
+        currentType = typeVar;
+    } else if (receiverType == typeObject) {
+        std::string ownerName = symbolTable.className(owner);
+        std::string searched = ownerName;
+        Symbol* attribute = symbolTable.findAttribute(ownerName, name);
+        if (!attribute) {
+            reportNotDeclared(searched + "." + name);
+            currentType = 0;
+        } else {
+            symbolTable.checkMemberAccess(ownerName, attribute->visibility, name);
+            currentType = static_cast<int>(attribute->flags & 63);
+            if (currentType == typeObject)
+                ownerClassIndex = attribute->classIndex;
+            // PHP reads a static attribute through the object's class
+            if (attribute->flags & 128)
+                join = "::$";
+        }
+    } else if (receiverType != typeVar && receiverType != 0) {
+        reportInstanceRequired(receiverName, typeName(receiverType));
+        currentType = 0;
+    }
+    currentIdentifier = name;
+    setCodeBuffer(text + join + name);
 }
 
 // --- Call operands and statements

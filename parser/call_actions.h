@@ -9,6 +9,8 @@
 
 struct FunctionRecord;
 struct MemberCallForm;
+struct MethodHead;
+struct TokenPeek;
 
 struct CallScope {
     bool active = false;          // the call began (the parse is not guessing)
@@ -25,6 +27,10 @@ struct CallScope {
     bool uncheckedObject = false;  // the receiver is an object of a class not known here
     const MemberCallForm* form = nullptr;
     int row = -1;
+    // A bare call of a method of the class defined further down: its head,
+    // and the line of the call.
+    const MethodHead* laterMethod = nullptr;
+    int line = 0;
 };
 
 // The call frame of one call operand or call statement.
@@ -58,8 +64,11 @@ void beginFunctionCall(CallScope& call);
 // The called name; the prefix before it waits for what the name calls.
 void nameCalledFunction(const std::string& name);
 // Finds what the name calls: predefined function, class, user function or
-// method, function-typed parameter, or an unknown name.
-void findCallee(CallScope& call);
+// method, function-typed parameter, or an unknown name. Inside a method,
+// an unknown name may be a method of the class defined further down, read
+// ahead from `ahead`:  helper(x)
+// writes: $this->helper($x (self::helper($x for a static method)
+void findCallee(CallScope& call, const TokenPeek* ahead = nullptr);
 void openCallArguments(CallScope& call);
 void finishFunctionCall(CallScope& call);
 // A bad call: reported (unless `report` is false), and the state the call
@@ -81,8 +90,15 @@ void joinChainSegment();
 void beginChainCalls();
 void finishCallChain();
 void beginMemberCall(CallScope& call, const std::string& name);
-void openMemberCall(CallScope& call);
+// A member call on an object of the open class (or on its name) may call
+// a method defined further down, read ahead from `ahead`.
+void openMemberCall(CallScope& call, const TokenPeek* ahead = nullptr);
 void finishMemberCall(CallScope& call);
+// An attribute read through a call's result:  order.add(2).total
+// writes: receiver->total (receiver::$total for a static attribute), typed
+// by the attribute found in the result's class; typed var when that class
+// is not known here.
+void readResultAttribute(const std::string& name);
 
 // --- Call operands and statements
 void markSilentCall();

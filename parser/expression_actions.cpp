@@ -363,6 +363,8 @@ void restoreBeforeTest(const std::string& before)
 
 void completeRangeTest(const std::string& subject, int subjectType)
 {
+    // the bounds may hold tests and calls of their own
+    popNotInFlag();
     std::string test = notInFlag ? "!(" : "(";
     // the subject stands twice
     RepeatedText named = repeatedText(subject);

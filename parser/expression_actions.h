@@ -53,6 +53,9 @@ void settleEquality(int operatorAt, int left, int right, bool arrays);
 // and the level; returns the text before it, which restoreBeforeTest puts back.
 std::string takeTestSubject(int start, bool compared);
 void restoreBeforeTest(const std::string& before);
+// A range test, after its bounds:  x [not] in lo .. hi  (or lo -- hi)
+// writes: [!](x>=lo&&x<=hi) (x<hi for "--"); the negation was saved by
+// pushNotInFlag before the bounds, whose calls and tests clear it.
 void completeRangeTest(const std::string& subject, int subjectType);
 void completeListTest(const std::string& subject, int subjectType);
 

@@ -4,6 +4,7 @@
 
 #include "emit/emit.h"
 #include "emit/functions.h"
+#include "parser/class_actions.h"
 #include "parser/declaration_actions.h"
 #include "parser/state.h"
 #include "semantic/php_names.h"
@@ -21,6 +22,8 @@ int headWritten = 0;
 uint32_t functionStaticMark = 0;
 // The constructor being defined called its parent's already.
 bool parentConstructorCalled = false;
+// The line of the function's head.
+int functionLine = 0;
 
 bool isSuperglobalName(const std::string& name)
 {
@@ -66,7 +69,11 @@ void beginFunction()
     ++symbolTable.scopeCounter;
     symbolTable.updateScopeCounterText();
     currentFunction = new FunctionRecord();
+    functionLine = lineNumber;
     currentFunction->addReturnType(currentType);
+    // a class type left its class (or a negative mark) in currentClassIndex
+    if (currentType == typeObject)
+        currentFunction->resultClassIndex = currentClassIndex;
     functionStaticMark = inClass ? static_cast<uint32_t>(staticModifier) : 0;
     currentFunction->visibility = inClass ? memberVisibility : visibilityPublic;
     staticMethodMarker = static_cast<int>(functionStaticMark);
@@ -92,6 +99,9 @@ void nameFunction()
     currentFunction->name = name;
     if (inClass) {
         inConstructor = symbolTable.isConstructor(currentFunction) ? 1 : 0;
+        // PHP's own class fixes its methods' signatures, and makes some final
+        if (!inConstructor && symbolTable.inheritsPhpMethod(symbolTable.currentClass, name))
+            reportAlreadyDeclaredIn(74);
         emitText(inConstructor ? "__construct" : name);
     } else {
         declareFunctionName();
@@ -260,6 +270,9 @@ namespace {
 void beginConstructorBody()
 {
     const std::string& parent = symbolTable.parentClassName;
+    // a parent declared further down: checked once it is known
+    if (parentDeclaredLater())
+        noteConstructorBeforeParent(functionLine);
     parentConstructorCalled = !parent.empty() && runsGeneratedConstructor(parent);
     if (parentConstructorCalled)
         emitIndented("parent::__construct();\n");
@@ -434,6 +447,12 @@ void beginSuperCall()
     // Only directly in a method of a class that has a parent.
     if (!inClass || !inFunction || inBlockScope || parent.empty())
         reportErrorName(49, ": super");
+    if (parentDeclaredLater()) {
+        // checked at the end of the file, once the parent is known
+        currentCall = new FunctionRecord(parent);
+        currentCall->unchecked = true;
+        return;
+    }
     currentCall = parent.empty() ? new FunctionRecord() : symbolTable.findConstructor(parent);
     if (currentCall->name == unknownName)
         currentCall->name = parent;
@@ -445,12 +464,15 @@ void finishSuperCall()
     const std::string& parent = symbolTable.parentClassName;
     std::string arguments = currentExpression();
     currentCall->checkArguments(true);
+    bool later = parentDeclaredLater();
+    if (later)
+        noteSuperCallBeforeParent(currentCall->argumentTypes);
     popCallFrame();
     emitIndent();
     // No constructor along the parent chain: PHP would have none to call.
     // A generated one was called when the constructor began.
     bool called = inConstructor && parentConstructorCalled && arguments.empty();
-    if (!parent.empty() && classHasConstructor(parent) && !called)
+    if (!parent.empty() && (classHasConstructor(parent) || later) && !called)
         emitString("parent::__construct(" + arguments + ")");
 }
 

@@ -46,17 +46,24 @@ void TokenQueue::fill(size_t at)
                 continue;
         }
         RefToken token;
+        bool guessing = guessing_ && *guessing_ > 0;
+        BufferLexer::Position before{};
+        if (guessing && lexer_)
+            before = lexer_->position();
         try {
             token = source_->nextToken();
         } catch (ANTLR_USE_NAMESPACE(antlr)TokenStreamRecognitionException& ex) {
             // A syntactic predicate catches recognition errors only: a
             // lexical error met while it guesses would leave the parser
             // guessing for good, and every handler would pass it on. For
-            // the guess it is a failed match; the lexer, which consumed
-            // nothing, meets it again when the parse itself gets there.
-            if (guessing_ && *guessing_ > 0)
+            // the guess it is a failed match; the lexer, put back where the
+            // token began, meets it again when the parse itself gets there.
+            if (guessing) {
+                if (lexer_)
+                    lexer_->moveTo(before);
                 throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
                     ex.getMessage(), ex.getFilename(), ex.getLine(), ex.getColumn());
+            }
             throw;
         }
         quick_[size_].type = token->getType();

@@ -67,6 +67,80 @@ foreach (get_defined_constants(true) as $extension => $names)
     if (isset($wanted[strtolower($extension)]))
         $constants = array_merge($constants, array_keys($names));
 
+// The classes a program's class may extend and their parents: each with
+// its parent, the required arguments of its constructor (-1: none), and
+// the members it declares itself that are not private. A member is a kind
+// letter and its name. A method's name is in lower case, followed by ":"
+// and its result ("t" text, "i" integer, "r" real, "b" boolean, "a" array,
+// "v" void, "x" anything else); its letter is "m" for a public method, "s"
+// a public static one, "h" a protected one. A property's letter says what
+// a subclass may declare again under its name: "u" an instance property
+// without a type, public (a public one), "q" the same protected (a public
+// or protected one), "h" a static or typed one (none).
+function resultLetter($method)
+{
+    $type = $method->hasReturnType() ? $method->getReturnType()
+                                     : $method->getTentativeReturnType();
+    if (!($type instanceof ReflectionNamedType) || $type->allowsNull())
+        return 'x';
+    $letters = ['string' => 't', 'int' => 'i', 'float' => 'r', 'bool' => 'b', 'array' => 'a',
+                'void' => 'v'];
+    return $letters[$type->getName()] ?? 'x';
+}
+$extendable = [];
+foreach (get_declared_classes() as $class) {
+    $reflection = new ReflectionClass($class);
+    if (!isset($wanted[strtolower((string)$reflection->getExtensionName())]) ||
+        strpos($class, '\\') !== false || $reflection->isInterface() || $reflection->isTrait() ||
+        $reflection->isEnum() || $reflection->isFinal() || $reflection->isAbstract())
+        continue;
+    $constructor = $reflection->getConstructor();
+    if ($constructor && !$constructor->isPublic())
+        continue;
+    // what PHP itself refuses to let a class extend
+    try {
+        eval('class velp_probe_' . count($extendable) . ' extends \\' . $class . ' {}');
+    } catch (Throwable $e) {
+        continue;
+    }
+    $extendable[strtolower($class)] = true;
+}
+$classRows = [];
+$pending = array_keys($extendable);
+while ($pending) {
+    $name = array_pop($pending);
+    if (isset($classRows[$name]))
+        continue;
+    $reflection = new ReflectionClass($name);
+    $parent = $reflection->getParentClass();
+    $members = [];
+    foreach ($reflection->getMethods() as $method) {
+        if ($method->isPrivate() || strcasecmp($method->getDeclaringClass()->getName(),
+                                                $reflection->getName()) != 0)
+            continue;
+        $kind = !$method->isPublic() ? 'h' : ($method->isStatic() ? 's' : 'm');
+        $members[] = $kind . strtolower($method->getName()) . ':' . resultLetter($method);
+    }
+    foreach ($reflection->getProperties() as $property) {
+        if ($property->isPrivate() || strcasecmp($property->getDeclaringClass()->getName(),
+                                                  $reflection->getName()) != 0)
+            continue;
+        $kind = $property->hasType() || $property->isStatic() ? 'h'
+                : ($property->isPublic() ? 'u' : 'q');
+        $members[] = $kind . $property->getName();
+    }
+    $constructor = $reflection->getConstructor();
+    $classRows[$name] = [
+        $parent ? strtolower($parent->getName()) : '',
+        isset($extendable[$name]) ? 1 : 0,
+        $constructor ? $constructor->getNumberOfRequiredParameters() : -1,
+        implode(' ', $members),
+    ];
+    if ($parent)
+        $pending[] = strtolower($parent->getName());
+}
+ksort($classRows, SORT_STRING);
+
 // A namespaced name (Random\Randomizer) is no bare name a program can write.
 function emit($name, $list)
 {
@@ -96,3 +170,28 @@ emit('phpClassNames', $classes);
 emit('phpConstantNames', $constants);
 emit('phpReservedWords', $reservedWords);
 emit('phpReservedClassNames', $reservedClassNames);
+
+echo "// name, parent, extendable, constructor's required arguments, members\n";
+echo "static const PhpClassRow phpClassRows[] = {\n";
+foreach ($classRows as $name => [$parent, $canExtend, $arguments, $members]) {
+    $head = '    {"' . $name . '", "' . $parent . '", ' . $canExtend . ', ' . $arguments . ',';
+    $line = $head;
+    $text = '"' . $members . '"';
+    if (strlen($line) + 1 + strlen($text) + 2 <= 96) {
+        echo $line, ' ', $text, "},\n";
+        continue;
+    }
+    echo $line, "\n";
+    // the members in pieces the compiler joins
+    $piece = '     "';
+    foreach (explode(' ', $members) as $i => $member) {
+        $word = ($i ? ' ' : '') . $member;
+        if (strlen($piece) + strlen($word) + 1 > 96) {
+            echo $piece, "\"\n";
+            $piece = '     "';
+        }
+        $piece .= $word;
+    }
+    echo $piece, "\"},\n";
+}
+echo "};\n";

@@ -6,6 +6,7 @@
 #include "emit/output.h"
 #include "emit/state.h"
 #include "semantic/messages.h"
+#include "semantic/php_names.h"
 #include "semantic/symbol_table.h"
 #include "semantic/text_util.h"
 #include "semantic/types.h"
@@ -279,30 +280,55 @@ namespace {
 // Walks a parent chain from className: visit(record) returns true to stop.
 // An unknown class reports 29 and ends the walk (visit gets an empty
 // record); a chain that comes back to a class already seen ends it too.
+// A class PHP defines that no file declares ends it silently: the result
+// is its name (empty when the walk ends otherwise).
 template <typename Visit>
-void walkClassChain(SymbolTable& table, std::string className, Visit visit, bool emptyOnUnknown) {
+std::string walkClassChain(SymbolTable& table, std::string className, Visit visit,
+                           bool emptyOnUnknown) {
     std::vector<const ClassRecord*> seen;
     while (true) {
         int index = table.classes ? table.classes->indexOf(className) : classTable.indexOf(className);
         if (index < 0) {
+            if (isPhpExtendableClass(className)) return className;
             reportErrorName(29, className);
             if (emptyOnUnknown) {
                 table.foundClass = new ClassRecord();
                 visit(table.foundClass);
             }
-            return;
+            return std::string();
         }
         ClassRecord* record = table.classes ? (*table.classes)[index] : classTable[index];
         if (std::find(seen.begin(), seen.end(), record) != seen.end()) {
             reportCycle(seen, record->name);
-            return;
+            return std::string();
         }
         seen.push_back(record);
         table.foundClass = record;
-        if (visit(record)) return;
-        if (record->parentName.empty()) return;
+        if (visit(record)) return std::string();
+        if (record->parentName.empty()) return std::string();
         className = record->parentName;
     }
+}
+
+
+// The record of a call of PHP's method, made for the call as a predefined
+// one's is: any arguments pass.
+FunctionRecord* uncheckedRecord(const std::string& name, int result, bool isStatic) {
+    FunctionRecord* record = new FunctionRecord(name);
+    record->unchecked = true;
+    record->staticMark = isStatic ? 128 : 0;
+    record->addReturnType(result);
+    return record;
+}
+
+// A public method of PHP's class, with the result PHP gives it.
+FunctionRecord* phpMethodRecord(const std::string& method, const PhpMethod& found) {
+    return uncheckedRecord(method, found.resultType, found.isStatic);
+}
+
+// The constructor a class runs from PHP's class it extends.
+FunctionRecord* phpConstructorRecord(const std::string& className) {
+    return uncheckedRecord(className, typeVoid, false);
 }
 
 }  // namespace
@@ -311,7 +337,7 @@ FunctionRecord* SymbolTable::findMethod(const std::string& className, const std:
                                         bool report) {
     FunctionRecord* result = nullptr;
     std::string owner;
-    walkClassChain(*this, className, [&](ClassRecord* record) {
+    std::string phpClass = walkClassChain(*this, className, [&](ClassRecord* record) {
         int index = record->findMethod(method);
         if (index < 0) return false;
         result = record->methods[index];
@@ -322,6 +348,10 @@ FunctionRecord* SymbolTable::findMethod(const std::string& className, const std:
         if (report) checkMemberAccess(owner, result->visibility, method);
         return result;
     }
+    if (!phpClass.empty()) {
+        PhpMethod found = findPhpMethod(phpClass, method);
+        if (found.found) return phpMethodRecord(method, found);
+    }
     if (report) reportErrorName(33, method);
     return new FunctionRecord();
 }
@@ -329,28 +359,36 @@ FunctionRecord* SymbolTable::findMethod(const std::string& className, const std:
 FunctionRecord* SymbolTable::findStaticMethod(const std::string& className,
                                               const std::string& method) {
     FunctionRecord* result = nullptr;
-    walkClassChain(*this, className, [&](ClassRecord* record) {
+    std::string phpClass = walkClassChain(*this, className, [&](ClassRecord* record) {
         int index = record->findStaticMethod(method);
         if (index < 0) return false;
         result = record->methods[index];
         return true;
     }, true);
     if (result) return result;
+    if (!phpClass.empty()) {
+        PhpMethod found = findPhpMethod(phpClass, method);
+        if (found.found && found.isStatic) return phpMethodRecord(method, found);
+    }
     reportErrorName(33, method);
     return new FunctionRecord();
 }
 
 FunctionRecord* SymbolTable::findConstructor(const std::string& className) {
     FunctionRecord* result = nullptr;
-    walkClassChain(*this, className, [&](ClassRecord* record) {
+    bool generated = false;
+    std::string phpClass = walkClassChain(*this, className, [&](ClassRecord* record) {
         int index = record->findMethod(record->name);
         if (index < 0) index = record->findMethod(shortClassName(record->name));
         if (index >= 0) {
             result = record->methods[index];
             return true;
         }
-        return hasGeneratedConstructor(record->name);
+        generated = hasGeneratedConstructor(record->name);
+        return generated;
     }, true);
+    if (!result && !generated && !phpClass.empty() && phpConstructorArguments(phpClass) >= 0)
+        return phpConstructorRecord(className);
     return result ? result : new FunctionRecord();
 }
 
@@ -392,7 +430,43 @@ bool anyParent(SymbolTable& table, Visit visit) {
 }  // namespace
 
 bool SymbolTable::isInheritedMethod(const std::string& name) {
-    return anyParent(*this, [&](ClassRecord* record) { return record->findMethod(name) >= 0; });
+    if (anyParent(*this, [&](ClassRecord* record) { return record->findMethod(name) >= 0; }))
+        return true;
+    std::string phpClass = inClass ? phpAncestor(currentClass) : std::string();
+    return !phpClass.empty() && findPhpMethod(phpClass, name).found;
+}
+
+std::string SymbolTable::phpAncestor(const ClassRecord* record) {
+    std::vector<const ClassRecord*> seen;
+    while (record && std::find(seen.begin(), seen.end(), record) == seen.end()) {
+        seen.push_back(record);
+        if (record->parentName.empty()) return std::string();
+        int index = classList().indexOf(record->parentName);
+        if (index < 0)
+            return isPhpExtendableClass(record->parentName) ? record->parentName : std::string();
+        record = classList()[index];
+    }
+    return std::string();
+}
+
+FunctionRecord* SymbolTable::phpInheritedMethod(const std::string& name) {
+    if (!inClass || !currentClass) return nullptr;
+    std::string phpClass = phpAncestor(currentClass);
+    if (phpClass.empty()) return nullptr;
+    PhpMethod found = findPhpMethod(phpClass, name);
+    return found.found ? phpMethodRecord(name, found) : nullptr;
+}
+
+bool SymbolTable::inheritsPhpMethod(const ClassRecord* record, const std::string& name) {
+    std::string phpClass = phpAncestor(record);
+    return !phpClass.empty() && phpClassHasMethod(phpClass, name);
+}
+
+bool SymbolTable::inheritsPhpAttribute(const ClassRecord* record, const Symbol& attribute) {
+    std::string phpClass = phpAncestor(record);
+    return !phpClass.empty() && phpPropertyForbids(phpClass, attribute.name.str(),
+                                                   attribute.visibility,
+                                                   (attribute.flags & symbolStatic) != 0);
 }
 
 FunctionRecord* SymbolTable::findInheritedMethod(const std::string& name, std::string& owner) {

@@ -323,6 +323,7 @@ FunctionRecord* SymbolTable::findFunction(const std::string& name) {
             checkMemberAccess(owner, inherited->visibility, name);
             return inherited;
         }
+        if (FunctionRecord* inherited = phpInheritedMethod(name)) return inherited;
     }
     int index = indexedFunction(name, false);
     if (index >= 0) return functions[static_cast<size_t>(index)];

@@ -156,6 +156,15 @@ public:
     // gets the parent's name. Null when none has it.
     FunctionRecord* findInheritedMethod(const std::string& name, std::string& owner);
     bool isInheritedAttribute(const std::string& name);
+    // The class PHP defines, declared by no file, that the parent chain of
+    // a class ends in; empty when it ends otherwise.
+    std::string phpAncestor(const ClassRecord* record);
+    // A public method of that PHP class, inherited by the current class.
+    FunctionRecord* phpInheritedMethod(const std::string& name);
+    // Whether the class would declare again a method or an attribute that
+    // comes to it from that PHP class, as PHP does not let it.
+    bool inheritsPhpMethod(const ClassRecord* record, const std::string& name);
+    bool inheritsPhpAttribute(const ClassRecord* record, const Symbol& attribute);
     bool isParentClassName(const std::string& name) const;
     ClassRecord* findClass(const std::string& name);
     FunctionRecord* nextOverload(int start);

@@ -202,6 +202,7 @@ void FunctionRecord::endArguments() {
 }
 
 int FunctionRecord::checkArguments(bool report) {
+    if (unchecked) return 1;
     int total = static_cast<int>(parameterTypes.size());
     int required = 0;
     for (int parameter : parameterTypes)

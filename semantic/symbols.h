@@ -154,6 +154,12 @@ struct FunctionRecord : RunRecord<FunctionRecord> {
     std::vector<std::pair<int, std::vector<int>>> savedArguments;
     int overloadMark = 0;
     std::vector<int> returnTypes;
+    // The class of an object result (the first result type), -1 when the
+    // result is no object of a known class: a member chain goes on in it.
+    int resultClassIndex = -1;
+    // A method of a class PHP defines: its parameters are not known here,
+    // so any arguments pass.
+    bool unchecked = false;
     std::vector<int> returnedTypes;
     std::vector<int> parameterTypes;   // type | 64 default given | 128 named type | 256 alias
     std::vector<int> argumentTypes;

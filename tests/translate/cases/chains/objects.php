@@ -34,7 +34,7 @@ static    function make()
 }
 
 $n=new Node(1);
-echo $n->get(), " ", $n->add($n->add(1)), " ", var_export($n->next()->get(),true), " ", var_export($n->next()->next()->add(10),true), "\n";
-echo var_export(Node::make()->get(),true), " ", var_export(Node::make()->next()->get(),true), " ", $n->stamp(), " ", strlen(strval($n->get())), "\n";
+echo $n->get(), " ", $n->add($n->add(1)), " ", $n->next()->get(), " ", $n->next()->next()->add(10), "\n";
+echo Node::make()->get(), " ", Node::make()->next()->get(), " ", $n->stamp(), " ", strlen(strval($n->get())), "\n";
 
 ?>
