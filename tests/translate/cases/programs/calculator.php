@@ -73,7 +73,7 @@ class Calculator
    }
 static    function isDigit($c)
    {
-      return $c!=""&&$c>="0"&&$c<="9";
+      return $c!==""&&$c>="0"&&$c<="9";
    }
    function peek()
    {
