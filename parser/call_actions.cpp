@@ -170,7 +170,7 @@ void findCallee(CallScope& call, const TokenPeek* ahead)
         callKind = 2;
         currentCall = new FunctionRecord(memberName);
         const BuiltinEntry& row = globalFunctionRow(methodTable.found);
-        memberName = row.phpName;
+        memberName = textOrFalse(row) ? std::string("strval(") + row.phpName : row.phpName;
         callForm = row.special;
         methodTable.pushFunctionParameters();
         calleeIndex = methodTable.found;
@@ -279,7 +279,7 @@ void finishFunctionCall(CallScope& call)
         break;
     default:
         popExpressionAppend();
-        exprAppendText(")");
+        exprAppendText(callKind == 2 && textOrFalse(globalFunctionRow(calleeIndex)) ? "))" : ")");
         break;
     }
     referenceAccessKind = 2;
@@ -653,6 +653,10 @@ void finishMemberCall(CallScope& call)
                 methodTable.checkMethodArguments(call.row);
                 currentType = builtinTable[call.row].result;
                 referenceAccessKind = 2;
+                if (textOrFalse(builtinTable[call.row])) {
+                    exprInsertAt(0, "strval(");
+                    exprAppendText(")");
+                }
             }
             break;
         case 5:

@@ -1,5 +1,7 @@
 #include "semantic/builtins.h"
 
+#include <string_view>
+
 #include <algorithm>
 
 #include "emit/state.h"
@@ -252,6 +254,19 @@ MethodTable methodTable;
 const BuiltinEntry& globalFunctionRow(int i) {
     if (i < 0 || i >= globalFunctionCount) return builtinTable[builtinRowCount - 1];
     return builtinTable[methodCount + 1 + i];
+}
+
+bool textOrFalse(const BuiltinEntry& row) {
+    static const char* const names[] = {"fgets", "fread", "readdir", "key", "getcwd",
+                                        "filetype"};
+    if (row.result != 10)
+        return false;
+    std::string_view name = row.phpName;
+    name = name.substr(0, name.find(','));
+    for (const char* n : names)
+        if (name == n)
+            return true;
+    return false;
 }
 
 MethodTable::MethodTable() : found(-1) {

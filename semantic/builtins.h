@@ -31,6 +31,12 @@ extern int globalFunctionCount;  // rows between the separators (55)
 // Global-function row i, counted from firstGlobalFunctionRow.
 const BuiltinEntry& globalFunctionRow(int i);
 
+// Whether the row is typed text but its PHP function gives false (or null)
+// at the end of its input: readline, read, readdir, key, getcwd, filetype.
+// Its call is written strval(...), so that the value compares as a text
+// ("!=" writes "!==": `line != ""` must end a loop over readline).
+bool textOrFalse(const BuiltinEntry& row);
+
 class MethodTable {
 public:
     int startIndex[32];  // first method row per receiver type (0 when none)

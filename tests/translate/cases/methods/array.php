@@ -12,7 +12,7 @@ rsort($a);
 echo implode(",",$a), " ", implode(",",array_reverse($a)), " ", count(array_values(array_unique($a))), "\n";
 array_splice($a,1,0,9);
 echo implode(",",$a), " ", implode(",",array_slice($a,1,2)), " ", implode(",",array_values($a)), "\n";
-echo var_export(reset($a),true), " ", var_export(next($a),true), " ", var_export(current($a),true), " ", key($a), " ", key($a), " ", var_export(end($a),true), " ", var_export(prev($a),true), "\n";
+echo var_export(reset($a),true), " ", var_export(next($a),true), " ", var_export(current($a),true), " ", key($a), " ", strval(key($a)), " ", var_export(end($a),true), " ", var_export(prev($a),true), "\n";
 $b=array_merge($a,array(7,8));
 echo implode(",",$b), "\n";
 array_splice($a,0,2);
