@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -85,20 +86,31 @@ TEST(PreparePageLine, ManyBlocksOnOneLineInLinearTime) {
          "|}< script language=velandro>print 1< /script >{|"},
     };
     for (const Kind& k : kinds) {
-        std::string line, expected;
-        for (int i = 0; i < 150000; ++i) {
-            line += k.block;
-            expected += k.stream;
-        }
-        resetCommentState();
-        int state = 0;
-        std::clock_t start = std::clock();
-        std::string stream = preparePageLine(line + "\n", state);
-        double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-        EXPECT_EQ(state, 0);
-        EXPECT_TRUE(stream == expected + "|}\n{|") << stream.substr(0, 150);
-        // about a hundredth of a second; cut from the front, seconds
-        EXPECT_LT(seconds, 1.0) << k.block;
+        // processor seconds for a line of n blocks, the best of three runs
+        auto secondsFor = [&k](int n) {
+            std::string line, expected;
+            for (int i = 0; i < n; ++i) {
+                line += k.block;
+                expected += k.stream;
+            }
+            double best = 1e9;
+            for (int run = 0; run < 3; ++run) {
+                resetCommentState();
+                int state = 0;
+                std::clock_t start = std::clock();
+                std::string stream = preparePageLine(line + "\n", state);
+                best = std::min(best, static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
+                EXPECT_EQ(state, 0);
+                EXPECT_TRUE(stream == expected + "|}\n{|") << stream.substr(0, 150);
+            }
+            return best;
+        };
+        // eight times the blocks: about eight times the time when linear,
+        // sixty-four when quadratic (cutting blocks off the front took 4 s
+        // at 80,000); whatever the ratio, a fifth of a second is linear enough
+        double small = secondsFor(10000), large = secondsFor(80000);
+        EXPECT_TRUE(large < 24 * small || large < 0.2)
+            << k.block << ": " << small << " s, then " << large;
     }
 }
 
