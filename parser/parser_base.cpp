@@ -1,0 +1,379 @@
+#include "parser/parser_base.h"
+
+#include <iostream>
+
+#include <antlr/NoViableAltException.hpp>
+
+#include "emit/emit.h"
+#include "emit/xml.h"
+#include "parser/class_actions.h"
+#include "parser/file_actions.h"
+#include "parser/nesting.h"
+#include "parser/state.h"
+#include "parser/statement_actions.h"
+#include "semantic/semantic.h"
+
+namespace {
+using T = VelandroTokenTypes;
+}
+
+void ParserBase::reportError(const antlr::RecognitionException& ex)
+{
+    // What the rules around a too deep operand find missing at the end of
+    // its line is the same error, reported once.
+    if (atTooDeepStop())
+        return;
+    antlr::LLkParser::reportError(ex);
+    ++errorCount;
+}
+
+void ParserBase::skipLineIfStuck(const antlr::RefToken& first)
+{
+    if (LT(1).get() != first.get())
+        return;
+    if (LA(1) == T::Q_COMMENT) {
+        // the comment itself is the stuck token: it goes, with its line end
+        ++lineNumber;
+        consume();
+        return;
+    }
+    skipRestOfLine();
+}
+
+void ParserBase::recover(const antlr::RecognitionException&,
+                             const antlr::BitSet& follow)
+{
+    if (atTooDeepStop()) {
+        // The rest of the line is gone already; its end stays for the
+        // statement. Back at the statement's level the stop is spent.
+        if (expressionNesting == 0)
+            tooDeepStop = antlr::RefToken();
+        return;
+    }
+    int skipped = 0;
+    // "/class" stays for the class it ends, whatever failed inside it.
+    if (LA(1) != antlr::Token::EOF_TYPE && !(inClass && LA(1) == T::SLASHCLASS)) {
+        skipped = LA(1);
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+    skipUntil(follow, skipped);
+}
+
+// Recovery skips tokens: the line ends they hold still count, and a "#"
+// comment, which holds the line's end, ends the skip so that the next
+// line is read again.
+void ParserBase::consumeUntil(const antlr::BitSet& follow)
+{
+    skipUntil(follow, 0);
+}
+
+// A literal or "@" begins a statement only where a statement can begin:
+// inside a line it is part of what is skipped.
+void ParserBase::skipUntil(const antlr::BitSet& follow, int previous)
+{
+    while (LA(1) != antlr::Token::EOF_TYPE && LA(1) != T::Q_COMMENT &&
+           !(inClass && LA(1) == T::SLASHCLASS)) {
+        if (follow.member(LA(1))) {
+            bool statementStartOnly = LA(1) == T::REAL_LITERAL || LA(1) == T::INTEGER ||
+                                      LA(1) == T::STRING_LITERAL || LA(1) == T::ATCHAR;
+            if (!statementStartOnly || previous == 0 || previous == T::EOL || previous == T::SEMI)
+                return;
+        }
+        previous = LA(1);
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+}
+
+// Up to the line end, which a "#" comment holds: the comment is left to be
+// read as the line's end. Line ends inside skipped tokens are counted.
+void ParserBase::skipRestOfLine()
+{
+    while (LA(1) != T::EOL && LA(1) != T::Q_COMMENT && LA(1) != T::CLOSEVEL &&
+           LA(1) != antlr::Token::EOF_TYPE) {
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+}
+
+// The rest of a bad line of an extern block or class: up to its line end,
+// a "#" comment, the end of the code or a closing keyword, which stay. A
+// bad item that consumed nothing loses its first token, so that the
+// caller's loop goes on.
+void ParserBase::skipExternLine(const antlr::RefToken& first)
+{
+    bool stuck = LT(1).get() == first.get();
+    for (;;) {
+        switch (LA(1)) {
+        case T::EOL: case T::Q_COMMENT:
+            if (stuck) {
+                // the bad item is this very token: it goes, with its line end
+                lineNumber += countLineEnds(LT(1)->getText());
+                consume();
+            }
+            return;
+        case T::CLOSEVEL: case T::SLASHEXTERN: case T::SLASHCLASS: case T::SLASHENUM:
+        case antlr::Token::EOF_TYPE:
+            return;
+        case T::SEMI:
+            consume();
+            return;
+        default:
+            stuck = false;
+            lineNumber += countLineEnds(LT(1)->getText());
+            consume();
+        }
+    }
+}
+
+void ParserBase::reportStrayToken(const antlr::RefToken& token)
+{
+    reportError(antlr::NoViableAltException(token, getFilename()));
+    int lineEnds = countLineEnds(token->getText());
+    lineNumber += lineEnds;
+    // a "#" comment ends its line itself
+    if (lineEnds == 0)
+        skipExternLine(token);
+}
+
+// After a syntax error in an enumeration block: the rest of the bad line,
+// then what can still be items, up to and with its "/enum". Anything else
+// stays for the top-level items.
+void ParserBase::skipToEnumEnd()
+{
+    skipExternLine(LT(1));
+    for (;;) {
+        switch (LA(1)) {
+        case T::SLASHENUM:
+            consume();
+            return;
+        case T::ID: case T::INTEGER: case T::REAL_LITERAL: case T::STRING_LITERAL: case T::COMMA:
+        case T::EQUAL: case T::COLON: case T::EOL: case T::SEMI:
+            lineNumber += countLineEnds(LT(1)->getText());
+            consume();
+            break;
+        default:
+            return;
+        }
+    }
+}
+
+void ParserBase::closeBrokenXmlLiteral()
+{
+    int depth = xmlOpenDepth();
+    xmlCloseOpenElements();
+    endStatement();
+    while (depth > 0) {
+        switch (LA(1)) {
+        case T::CLOSEVEL: case antlr::Token::EOF_TYPE:
+            return;
+        case T::XOPEN:
+            ++depth;
+            break;
+        case T::XCLOSE:
+            --depth;
+            break;
+        default:
+            break;
+        }
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+}
+
+bool ParserBase::singleValueInParentheses()
+{
+    int depth = 0;
+    for (unsigned int i = 2;; ++i) {
+        switch (LA(i)) {
+        case T::LEFTPAR: case T::LEFTSQUARE: case T::LEFTCURLY:
+            // deeper than any operand can nest: the parse fails there anyway
+            if (++depth > maxExpressionNesting)
+                return true;
+            break;
+        case T::RIGHTPAR: case T::RIGHTSQUARE: case T::RIGHTCURLY:
+            if (depth == 0)
+                return LA(i) == T::RIGHTPAR;
+            --depth;
+            break;
+        case T::COMMA:
+            if (depth == 0)
+                return false;
+            break;
+        case antlr::Token::EOF_TYPE:
+            return true;
+        default:
+            break;
+        }
+    }
+}
+
+bool ParserBase::firstBadCallHere()
+{
+    if (atTooDeepStop() || (badCallStop && LT(1).get() == badCallStop.get()))
+        return false;
+    badCallStop = LT(1);
+    return true;
+}
+
+bool ParserBase::memberCallAhead()
+{
+    unsigned int i = 1;
+    bool segment = false;
+    while (LA(i) == T::ID) {
+        if (segment && LA(i + 1) == T::LEFTPAR)
+            return true;
+        ++i;
+        while (LA(i) == T::LEFTSQUARE) {
+            int depth = 0;
+            for (;; ++i) {
+                int token = LA(i);
+                if (token == T::LEFTSQUARE || token == T::LEFTPAR || token == T::LEFTCURLY) {
+                    // deeper than any operand can nest: the parse fails there anyway
+                    if (++depth > maxExpressionNesting)
+                        return false;
+                } else if (token == T::RIGHTSQUARE || token == T::RIGHTPAR || token == T::RIGHTCURLY) {
+                    if (--depth == 0)
+                        break;
+                } else if (token == T::EOL || token == T::SEMI || token == T::CLOSEVEL ||
+                           token == antlr::Token::EOF_TYPE) {
+                    return false;
+                }
+            }
+            ++i;
+        }
+        if (LA(i) != T::DOT)
+            return false;
+        ++i;
+        segment = true;
+    }
+    return false;
+}
+
+bool ParserBase::codeEndsHere()
+{
+    return LA(1) == T::CLOSEVEL || LA(1) == antlr::Token::EOF_TYPE
+        || (LA(1) == T::LESSER && LA(2) == T::SLASHSCRIPT);
+}
+
+bool ParserBase::assignmentAhead()
+{
+    if (LA(1) != T::ID && LA(1) != T::PHPID)
+        return false;
+    switch (LA(2)) {
+    case T::EQUAL: case T::EQIF: case T::COMMA: case T::DOT: case T::LEFTSQUARE: case T::PLUS: case T::MINUS:
+    case T::MUL: case T::DIV: case T::LITERAL_mod: case T::OR_BIN: case T::XOR_BIN: case T::AND_BIN:
+    case T::SHIFT_LEFT: case T::SHIFT_RIGHT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const TokenPeek* ParserBase::tokensAhead()
+{
+    tokenPeek_.source = this;
+    tokenPeek_.type = &ParserBase::peekType;
+    tokenPeek_.text = &ParserBase::peekText;
+    return &tokenPeek_;
+}
+
+int ParserBase::peekType(void* parser, int i)
+{
+    ParserBase* self = static_cast<ParserBase*>(parser);
+    // guessing: the token queue turns a lexical error into a recognition one
+    ++self->inputState->guessing;
+    int type = -1;
+    try {
+        type = self->LA(static_cast<unsigned int>(i));
+    } catch (const antlr::ANTLRException&) {
+        type = -1;
+    }
+    --self->inputState->guessing;
+    return type;
+}
+
+std::string ParserBase::peekText(void* parser, int i)
+{
+    return static_cast<ParserBase*>(parser)->LT(static_cast<unsigned int>(i))->getText();
+}
+
+TokenCursor ParserBase::tokenCursor()
+{
+    TokenCursor tokens;
+    tokens.la = [this](int i) { return LA(static_cast<unsigned int>(i)); };
+    tokens.consume = [this]() { consume(); };
+    tokens.lineEnds = [this]() { return countLineEnds(LT(1)->getText()); };
+    return tokens;
+}
+
+void ParserBase::skipBadLine(const antlr::RefToken& first)
+{
+    if (LT(1).get() == first.get())
+        skipLineIfStuck(first);
+    else if (LT(1)->getLine() == first->getLine())
+        skipRestOfLine();
+}
+
+void ParserBase::skipBadStatement(const antlr::RefToken& first)
+{
+    reportedToken = LT(1);
+    if (LT(1)->getLine() != first->getLine()) {
+        // inside a later line of the statement (a test line, a tail): the
+        // rest of that line; at a line's start the token stays
+        if (partStart && LT(1).get() != partStart.get()
+            && LT(1)->getLine() == partStart->getLine()) {
+            if (partInBlock)
+                skipBlockAfterHeader(tokenCursor(), first->getType());
+            else
+                skipRestOfLine();
+        }
+        return;
+    }
+    if (headerOneLine || lineHoldsOneLineBody(tokenCursor()))
+        skipRestOfLine();
+    else
+        skipBlockAfterHeader(tokenCursor(), first->getType());
+}
+
+void ParserBase::skipBadCase(const antlr::RefToken& first)
+{
+    if (LT(1)->getLine() == first->getLine())
+        skipCaseBlock(tokenCursor());
+}
+
+void ParserBase::throwTooDeep()
+{
+    antlr::RecognitionException ex(
+        "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+    if (inputState->guessing == 0) {
+        // Reported here, once; the rest of the line, closers and all, goes.
+        reportError(ex);
+        skipRestOfLine();
+        tooDeepStop = LT(1);
+    }
+    throw ex;
+}
+
+void ParserBase::translateFile(bool page)
+{
+    try {
+        if (page)
+            webPage();
+        else
+            sourceFile();
+    } catch (const antlr::TokenStreamException& ex) {
+        // Met while a handler recovered, outside the start rule's own
+        // handler: it ends the file all the same.
+        inputState->guessing = 0;
+        reportTokenStreamError(ex);
+    }
+    checkClassParents();
+}
+
+void ParserBase::reportTokenStreamError(const antlr::TokenStreamException& ex)
+{
+    std::cerr << ex.toString() << std::endl;
+    ++errorCount;
+}
