@@ -116,6 +116,84 @@ TEST(ParserFrame, HandlerThatConsumedNothingSkipsTheLine)
     EXPECT_EQ(parser.LA(1), VelandroTokenTypes::INTEGER);
 }
 
+// A file whose input ends inside a class, a function or a block (the
+// start rule's handler ends it there) leaves nothing half done for the next
+// file: that one translates as it does first in a fresh run. The cut files
+// declare names of their own, which the run keeps on purpose.
+TEST(StartRules, FileCutShortLeavesNothingForTheNext)
+{
+    const std::string next = "class Point\n"
+                             "   int x = 1\n"
+                             "   int sum() return x + 2\n"
+                             "/class\n"
+                             "int triple(int n)\n"
+                             "   int m = n * 3\n"
+                             "   return m\n"
+                             "Point p\n"
+                             "int i = 0\n"
+                             "while i < 2\n"
+                             "   i = i + 1\n"
+                             "   if i + 1\n"
+                             "   = 2\n"
+                             "      print \"one\"\n"
+                             "   else\n"
+                             "      array a = [i, 2]\n"
+                             "      print triple(p.sum()), a[0]\n"
+                             "   /if\n"
+                             "/while\n"
+                             "for i in 1 .. 2 ? echo i, \" \"\n"
+                             "print\n";
+    struct Case {
+        const char* where;
+        const char* text;   // the whole input of the first file
+    };
+    // Each construct twice: cut between two tokens, where the rules'
+    // handlers close what they opened, and inside a text, where the
+    // lexer's error leaves every rule at once.
+    const Case cases[] = {
+        {"class head", "class Shape is"},
+        {"class body", "class Shape\n   int side = 2\n"},
+        {"class body, in a text", "class Shape\n   text s = \"ab"},
+        {"method", "class Shape\n   int side = 2\n   int area()\n      int a = side\n"},
+        {"method, in a text", "class Shape\n   int side = 2\n   int area()\n      text a = \"ab"},
+        {"extern class", "extern class Remote\n   text name()\n"},
+        {"extern class, in a text", "extern class Remote\n   text name(text a = \"x"},
+        {"function head", "int twice(int n,"},
+        {"function body", "int twice(int n)\n   int m = n * 2\n"},
+        {"function body, in a text", "int twice(int n)\n   text m = \"x"},
+        {"expression", "int twice(int n)\n   return n * (2 + [n,"},
+        {"expression, in a text", "int twice(int n)\n   return n * (2 + [n, \"x"},
+        {"call", "void show(int n)\n   print twice(n, "},
+        {"if block", "int k = 3\nif k > 1\n   print k\n"},
+        {"if block, in a text", "int k = 3\nif k > 1\n   print \"k"},
+        {"if in a while, in a text", "int k = 3\nwhile k > 1\n   if k = 2\n      print \"k"},
+        {"composite if", "int k = 3\nif k + 1\n= 4\n   print k\n"},
+        {"composite if, in a text", "int k = 3\nif k + 1\n= 4\n   print \"k"},
+        {"while block", "int w = 0\nwhile w < 3\n   w = w + 1\n"},
+        {"for block, in a text", "int f\nfor f in 1 .. 3\n   echo \"f"},
+        {"do block", "int d = 0\ndo\n   d = d + 1\n"},
+        {"case block, in a text", "int d = 0\ndo\ncase d = 0\n   print \"d"},
+        {"xml literal, in a text", "<doc kind=\"memo\">\n<e>\"x"},
+    };
+
+    startRun();
+    Translation alone = translate(next, "next.vel");
+    ASSERT_EQ(alone.errors, 0) << alone.out << alone.err;
+    ASSERT_TRUE(alone.closed);
+
+    for (const Case& c : cases) {
+        startRun();
+        Translation cut = translate(c.text, "cut.vel");
+        EXPECT_FALSE(cut.escaped) << c.where;
+        Translation after = translate(next, "next.vel");
+        EXPECT_EQ(after.php, alone.php) << c.where;
+        EXPECT_EQ(after.out, alone.out) << c.where;
+        EXPECT_EQ(after.err, alone.err) << c.where;
+        EXPECT_EQ(after.errors, alone.errors) << c.where;
+        EXPECT_EQ(after.lines, alone.lines) << c.where;
+    }
+}
+
 // Recovery counts the line ends it skips, and a "#" comment (which holds its
 // line end) ends the skip: the lines after a bad one are read again, and
 // reported with their own numbers.
