@@ -13,7 +13,10 @@
 #include "driver/page.h"
 #include "driver/state.h"
 #include "emit/output.h"
+#include "emit/reset.h"
+#include "parser/reset.h"
 #include "semantic/messages.h"
+#include "semantic/reset.h"
 
 namespace {
 
@@ -30,6 +33,16 @@ std::string directoryOf(const std::string& name) {
 }
 
 }  // namespace
+
+void startRun() {
+    resetParserRun();
+    resetEmitRun();
+    resetSemanticRun();
+    upToDate = 1 - rebuildAll;
+    hasRun = 0;
+    totalErrors = 0;
+    sourceFiles = IncludeGraph();
+}
 
 int runDriver(int argc, char** argv, const CompileLoops& loops) {
     if (argc < 2)
@@ -77,11 +90,7 @@ int runDriver(int argc, char** argv, const CompileLoops& loops) {
         const std::string runCommand = buildRunCommand(targetFileName, arguments);
         readConfigFile("velp.ini");
 
-        upToDate = 1 - rebuildAll;
-        hasRun = 0;
-        totalErrors = 0;
-        unwrittenTargets = 0;
-        sourceFiles = IncludeGraph();
+        startRun();
         if (webMode)
             analyzeWebPage(sourceDirectory);
         else

@@ -12,6 +12,11 @@ struct CompileLoops {
     int (*pages)();
 };
 
+// What a new run starts from, once the options and the names are read:
+// each layer's run reset, the parser's first (the model frees the records
+// last), then the driver's own counts and the files of the run.
+void startRun();
+
 // Runs the compiler on the command line; returns the exit code: the errors
 // of every file compiled, at most 255.
 int runDriver(int argc, char** argv, const CompileLoops& loops);

@@ -292,6 +292,8 @@ bool hasGeneratedConstructor(const std::string& className)
     return generatedConstructors.count(className) != 0;
 }
 
+void forgetGeneratedConstructors() { generatedConstructors.clear(); }
+
 bool runsGeneratedConstructor(std::string name)
 {
     return nearestConstructor(std::move(name)) == Constructor::generated;

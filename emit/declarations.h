@@ -25,6 +25,8 @@ void emitGeneratedConstructor(SymbolTable& table);
 // (declared, generated, or an extern class's).
 bool classHasConstructor(std::string name);
 bool hasGeneratedConstructor(const std::string& className);
+// A new run: no class has a generated constructor yet.
+void forgetGeneratedConstructors();
 // Whether the constructor the class `name` runs is a generated one (its own
 // or the nearest parent's).
 bool runsGeneratedConstructor(std::string name);

@@ -11,3 +11,4 @@
 #include "emit/declarations.h"
 #include "emit/functions.h"
 #include "emit/statements.h"
+#include "emit/reset.h"

@@ -19,6 +19,20 @@ std::vector<ExpressionState> expressionStates;
 std::vector<int> leftTypeStack;
 std::vector<std::string> savedOperandTexts;
 
+void resetExpressionLevels()
+{
+    exprText.assign(initialLevels, std::string());
+    exprType.assign(initialLevels, 0);
+    exprLevel = 0;
+    operandMark = 0;
+    operatorMark = 0;
+    conversionTarget = 0;
+    exprStateDepth = 0;
+    expressionStates.clear();
+    leftTypeStack.clear();
+    savedOperandTexts.clear();
+}
+
 // Makes sure the level `level` exists in both arrays.
 static void reserveLevel(int level)
 {

@@ -23,6 +23,9 @@ extern std::vector<ExpressionState> expressionStates;
 extern std::vector<int> leftTypeStack;
 extern std::vector<std::string> savedOperandTexts;
 
+// A new run: the levels as they are at the start, each empty, of type 0.
+void resetExpressionLevels();
+
 void exprAppend(const std::string& text);
 void exprAppend(std::string&& text);
 void exprAppendText(const char* text);

@@ -359,6 +359,12 @@ void restoreReferenceDepth(size_t depth)
         popReference();
 }
 
+void forgetSavedContexts()
+{
+    referenceStack.clear();
+    blockStateCount = 0;
+}
+
 // --- Plain stacks: their callers pop only what they pushed; an empty pop
 // gives a neutral value instead of reading outside the stack.
 

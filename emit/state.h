@@ -157,6 +157,10 @@ size_t referenceDepth();
 // Pops the contexts saved since the depth was taken, restoring the oldest.
 void restoreReferenceDepth(size_t depth);
 
+// No reference context and no block state saved. The block states' storage
+// keeps its values, for an underflow to fall back on.
+void forgetSavedContexts();
+
 extern std::vector<int> intStack;
 void pushInt(int value);
 int popInt();

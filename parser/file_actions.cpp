@@ -1,61 +1,17 @@
 #include "parser/file_actions.h"
 
 #include "emit/emit.h"
-#include "parser/class_actions.h"
-#include "parser/declaration_actions.h"
-#include "parser/expression_actions.h"
-#include "parser/function_actions.h"
-#include "parser/nesting.h"
+#include "parser/reset.h"
 #include "parser/state.h"
-#include "parser/statement_actions.h"
 #include "semantic/semantic.h"
 
 // --- Start rules
 
 void resetFileState()
 {
-    lineNumber = 1;
-    errorCount = 0;
-    symbolTable.beginFile();
-    blockDepth = -1;
-
-    // What a rule that was left by an exception may have left half done.
-    indentLevel = 0;
-    newlineState = 0;
-    inClass = 0;
-    inFunction = 0;
-    resetClassState();
-    resetFunctionState();
-    inBlockScope = 0;
-    callDepth = 0;
-    currentArgumentCount = 0;
-    currentCallStack.clear();
-    resetExpressions();
-    leftTypeStack.clear();
-    savedOperandTexts.clear();
-    listOperatorStack.clear();
-    notInFlagStack.clear();
-    notInFlag = 0;
-    identifierIndex = 0;
-    indiceIdentifierStack.clear();
-    indiceMemberStack.clear();
-    indiceCodeStack.clear();
-    nestingCounterIndex = 0;
-    loopKindStack.clear();
-    intStack.clear();
-    pointerStack.clear();
-    stringStack.clear();
-    assignTargetMode = 0;
-    silentCall = 0;
-    staticModifier = 0;
-    bitwiseOperand = 0;
-    expressionNesting = 0;
-    expressionOperators = 0;
-    expressionTempCounter = 0;
-    modifierText.clear();
-    referenceSegmentCount = 0;
-    sliceSeen = 0;
-    resetSkipState();
+    resetSemanticFile();
+    resetEmitFile();
+    resetParserFile();
 }
 
 bool openTargetFile()

@@ -7,7 +7,8 @@
 #include <cstdio>
 
 // --- Start rules
-// Resets everything a file's translation starts from; an aborted earlier
+// Resets everything a file's translation starts from, each layer its own
+// (resetSemanticFile, resetEmitFile, resetParserFile); an aborted earlier
 // file leaves nothing behind. Sets lineNumber 1, errorCount 0, blockDepth -1.
 void resetFileState();
 // Opens targetFileName as the output file; a target that cannot be opened is

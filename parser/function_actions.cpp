@@ -51,8 +51,6 @@ void resetFunctionState()
     functionBodyOpen = 0;
     headWritten = 0;
     inConstructor = 0;
-    staticMethodMarker = 0;
-    inParameterList = 0;
     parameters.clear();
     parentConstructorCalled = false;
 }

@@ -260,6 +260,11 @@ void endExternClass()
     }
 }
 
+void forgetExternClasses()
+{
+    openExternClasses.clear();
+}
+
 int externClassDepth()
 {
     return static_cast<int>(openExternClasses.size());

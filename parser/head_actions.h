@@ -52,6 +52,8 @@ void declareExternClass();
 void setExternParent(const std::string& name);
 void reportExtraParent();
 void endExternClass();
+// A new file: no extern class open, none interrupted.
+void forgetExternClasses();
 // Whether an extern class is open (its "/class" not met yet).
 int externClassDepth();
 

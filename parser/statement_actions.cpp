@@ -24,6 +24,8 @@ void closePhpBlocks(int count)
         phpClosers.pop_back();
 }
 
+void forgetPhpBlocks() { phpClosers.clear(); }
+
 void openIfBlock()
 {
     emitIfHead();

@@ -19,6 +19,8 @@ void openElseBlock();   // emitElseHead
 void closeBlock();      // emitCloseBrace
 void openPhpBlock(const std::string& closer);
 void closePhpBlocks(int count);
+// A new file: no PHP block open.
+void forgetPhpBlocks();
 
 // What a compound statement opens: a handler that leaves the statement
 // half done gives all of it back, so that the lines after it keep their

@@ -166,6 +166,8 @@ void reportCycle(const std::vector<const ClassRecord*>& chain, const std::string
 
 }  // namespace
 
+void forgetReportedCycles() { cyclicClasses.clear(); }
+
 void SymbolTable::beginClass(const std::string& name) {
     inClass = 1;
     constructorWritten = 0;

@@ -52,3 +52,6 @@ private:
 };
 
 extern ClassTable classTable;
+
+// A new run: no parent cycle reported yet.
+void forgetReportedCycles();

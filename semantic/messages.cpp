@@ -254,6 +254,13 @@ void substituteArgument(const std::string& text) {
 
 void substituteTypeName(int type) { substituteArgument(typeName(type)); }
 
+void resetReporters() {
+    pendingMessage.clear();
+    pendingPosition = 0;
+    lastFilled.clear();
+    reportedFile.clear();
+}
+
 void reportOperatorTypeError(int word, int left, int right) {
     startTemplate(80);
     substituteArgument(messageText(word));

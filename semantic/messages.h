@@ -42,6 +42,10 @@ void reportCallTypeError(int code, const std::string& name, int expected, int fo
 void reportArgumentCount(const std::string& name, int expected, int found);
 void reportReturnCount(const std::string& name, int declared, int returned);
 
+// A new run: no template being filled, no file whose undeclared names were
+// reported.
+void resetReporters();
+
 void dumpErrorMessages();
 void loadErrorMessages();
 

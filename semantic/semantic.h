@@ -6,6 +6,7 @@
 #include "semantic/file_names.h"
 #include "semantic/messages.h"
 #include "semantic/named_values.h"
+#include "semantic/reset.h"
 #include "semantic/symbol_table.h"
 #include "semantic/symbols.h"
 #include "semantic/text_util.h"

@@ -9,28 +9,12 @@ protected:
     void SetUp() override
     {
         EmitTest::SetUp();
-        symbolTable.globals.clear();
-        symbolTable.locals.clear();
-        symbolTable.functionGlobals.clear();
-        symbolTable.blockScopes[0].clear();
-        symbolTable.blockCaches[0].clear();
-        symbolTable.currentClass = nullptr;
-        symbolTable.constructorLines.clear();
-        symbolTable.parentClassName.clear();
-        classTable.clear();
-        symbolTable.classes = &classTable;
-        blockDepth = -1;
-        inBlockScope = inClass = inFunction = 0;
         currentKind = 1;
-        currentClassIndex = 0;
-        ownerClassIndex = -1;
-        staticFlag = 0;
     }
 
     void TearDown() override
     {
-        inBlockScope = inClass = inFunction = 0;
-        blockDepth = -1;
+        resetSemanticFile();
         EmitTest::TearDown();
     }
 

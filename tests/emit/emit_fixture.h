@@ -17,26 +17,13 @@ protected:
     void SetUp() override
     {
         closeStream();
+        resetEmitRun();
+        resetSemanticRun();
         outputFile = open_memstream(&buffer_, &size_);
-        newlineState = 0;
-        indentLevel = 0;
-        resetExpressions();
-        exprType[0] = 0;
-        leftTypeStack.clear();
-        savedOperandTexts.clear();
-        listOperatorStack.clear();
-        resetAssignLists();
-        rvalueFlag = lvalueFlag = 0;
-        referenceAccessKind = 1;
-        indexedContainerType = 0;
-        generatorCounter = 0;
-        currentType = 0;
-        assignOperator = '=';
-        codeBuffer.clear();
         sourceFileName = "t.vel";
-        lineNumber = 1;
-        errorCount = 0;
-        staticModifier = 0;
+        // as after a statement, and a reference read by its name
+        resetAssignLists();
+        referenceAccessKind = 1;
     }
 
     void TearDown() override { closeStream(); }

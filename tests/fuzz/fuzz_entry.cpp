@@ -7,15 +7,12 @@
 #include <unistd.h>
 
 #include "driver/page.h"
+#include "driver/run.h"
 #include "driver/strip.h"
 #include "emit/output.h"
-#include "emit/state.h"
 #include "parser/parser_stack.h"
 #include "semantic/file_names.h"
 #include "semantic/messages.h"
-#include "semantic/named_values.h"
-#include "semantic/run_records.h"
-#include "semantic/symbol_table.h"
 
 namespace {
 
@@ -29,23 +26,6 @@ const std::string& outputFolder()
         return std::string(made ? made : "/tmp");
     }();
     return folder;
-}
-
-// What a new run of the compiler starts from.
-void startRun()
-{
-    closeOutputFile();
-    symbolTable = SymbolTable();
-    classTable.clear();
-    namedValueTable = NamedValueTable();
-    namedValueIndex = -1;
-    namedValue = nullptr;
-    currentCall = nullptr;
-    currentFunction = nullptr;
-    generatorCounter = 0;
-    setAssignOperator('=');
-    // Nothing names a record of the last input any more.
-    releaseRunRecords();
 }
 
 // The source's lines with their comments removed, as the driver prepares it.
@@ -90,6 +70,7 @@ FuzzResult compileFuzzInput(const uint8_t* data, size_t size)
     bool page = size > 0 && (data[0] & 1);
     std::string text = size > 0 ? std::string(reinterpret_cast<const char*>(data) + 1, size - 1)
                                  : std::string();
+    // every input starts as a new run of velp would
     startRun();
     sourceFileName = "fuzz.vel";
     targetFileName = outputFolder() + "/fuzz.php";

@@ -15,34 +15,12 @@
 class SemanticTest : public ::testing::Test {
 public:
     void SetUp() override {
-        symbolTable = SymbolTable();
-        classTable.clear();
-        symbolTable.beginFile();
-        namedValueTable = NamedValueTable();
-        namedValueIndex = -1;
-        namedValue = nullptr;
+        resetEmitRun();
+        resetSemanticRun();
         outputFile = open_memstream(&buffer_, &size_);
-        newlineState = 0;
-        indentLevel = 0;
         sourceFileName = "t.vel";
-        lineNumber = 1;
-        errorCount = 0;
-        currentType = currentKind = currentClassIndex = 0;
-        assignedFlag = staticFlag = specialObjectFlag = 0;
-        currentIdentifier.clear();
-        memberName.clear();
-        codeBuffer.clear();
-        assignOperator = '=';
-        inLvalue = 0;
-        staticModifier = 0;
-        currentCall = nullptr;
-        currentFunction = nullptr;
+        // as after a statement
         resetAssignLists();
-        returnValueIndex = 0;
-        assignTargetCount = 0;
-        generatorCounter = 0;
-        intStack.clear();
-        pointerStack.clear();
     }
 
     void TearDown() override {
@@ -50,8 +28,7 @@ public:
         outputFile = nullptr;
         std::free(buffer_);
         buffer_ = nullptr;
-        inClass = inFunction = inBlockScope = 0;
-        blockDepth = -1;
+        resetSemanticFile();
     }
 
     // Everything written to the output file so far.

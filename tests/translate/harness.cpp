@@ -16,11 +16,8 @@
 #include "VelandroParser.hpp"
 #include "semantic/file_names.h"
 #include "emit/output.h"
-#include "emit/state.h"
 #include "parser/parser_stack.h"
 #include "semantic/messages.h"
-#include "semantic/named_values.h"
-#include "semantic/symbol_table.h"
 
 namespace {
 
@@ -93,17 +90,6 @@ void writeFile(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary);
     out << text;
-}
-
-void startRun()
-{
-    symbolTable = SymbolTable();
-    classTable.clear();
-    namedValueTable = NamedValueTable();
-    namedValueIndex = -1;
-    namedValue = nullptr;
-    generatorCounter = 0;
-    setAssignOperator('=');
 }
 
 Translation translate(const std::string& text, const std::string& name, StartRule rule,

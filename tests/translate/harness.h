@@ -6,6 +6,11 @@
 
 #include <string>
 
+// startRun() begins a new run of the compiler as velp does: the names,
+// functions, classes and named values of the files translated before are
+// gone, as in a new process (one run keeps them from file to file).
+#include "driver/run.h"
+
 struct Translation {
     std::string php;     // the PHP file as written ("" when none was written)
     bool written = false;
@@ -24,11 +29,6 @@ enum class StartRule { sourceFile, webPage };
 // `target`, or to a fresh temporary file when `target` is empty.
 Translation translate(const std::string& text, const std::string& name = "test.vel",
                       StartRule rule = StartRule::sourceFile, const std::string& target = "");
-
-// Starts a new run of the compiler: the names, functions, classes and
-// named values of the files translated before are gone, as in a new process
-// (one run keeps them from file to file).
-void startRun();
 
 // A fresh temporary folder; the caller removes it.
 std::string makeTempFolder();
