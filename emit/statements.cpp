@@ -183,18 +183,6 @@ std::string loopJumpText(bool isContinue, int kind)
     return isContinue ? jump.continueText : jump.breakText;
 }
 
-std::string rangeComparison(int inclusive, int descending)
-{
-    return rangeComparisons[inclusive ? 1 : 0][descending ? 1 : 0];
-}
-
-std::string rangeUpdate(const std::string& step, int descending)
-{
-    if (!step.empty())
-        return "+=" + step;
-    return descending ? "+=-1" : "++";
-}
-
 // for-in over a range:  for int i in lo .. hi [step st]
 // writes: for($i=lo;$i<=hi;$i++) (the comparison and update by the table and
 // the constant bounds and step); with a step that is no constant the step's
@@ -251,12 +239,6 @@ bool constantRangeDescends(const std::string& start, const std::string& end)
 {
     double from = 0, to = 0;
     return constantValue(start, from) && constantValue(end, to) && to < from;
-}
-
-bool isPositiveConstant(const std::string& step)
-{
-    double value = 0;
-    return constantValue(step, value) && value > 0;
 }
 
 std::string negatedStep(const std::string& step)

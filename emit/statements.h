@@ -14,11 +14,6 @@ constexpr int doLoop = 2;
 std::string loopJumpText(bool isContinue, int kind);
 
 // --- Range loops
-// The comparison of the loop variable with the end bound.
-std::string rangeComparison(int inclusive, int descending);
-// The update of the loop variable: the step when one is given, else one up
-// or one down.
-std::string rangeUpdate(const std::string& step, int descending);
 // "for(V=start;V<cmp>end;V<update>)" and the opening brace.
 void emitRangeHeader(const std::string& variable, const std::string& start,
                      const std::string& end, int inclusive, int descending,
@@ -32,8 +27,6 @@ bool constantValue(const std::string& text, double& value);
 // Whether the constant bounds count down (start above end); false when
 // either bound is not constant.
 bool constantRangeDescends(const std::string& start, const std::string& end);
-// Whether a step text is a constant above zero.
-bool isPositiveConstant(const std::string& step);
 // The step counting down by the same amount: "-" before it, parenthesized
 // unless it is a plain number.
 std::string negatedStep(const std::string& step);

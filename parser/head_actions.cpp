@@ -265,11 +265,6 @@ void forgetExternClasses()
     openExternClasses.clear();
 }
 
-int externClassDepth()
-{
-    return static_cast<int>(openExternClasses.size());
-}
-
 // --- Qualified class names
 
 void setJavaClassName(const std::string& prefix, const std::string& name)

@@ -54,8 +54,6 @@ void reportExtraParent();
 void endExternClass();
 // A new file: no extern class open, none interrupted.
 void forgetExternClasses();
-// Whether an extern class is open (its "/class" not met yet).
-int externClassDepth();
 
 // --- Qualified class names
 void setJavaClassName(const std::string& prefix, const std::string& name);

@@ -410,8 +410,3 @@ int MethodTable::checkMethodArguments(int i) {
     if (i < 0 || i >= methodCount) return 0;
     return checkRowArguments(builtinTable[i], 2);
 }
-
-void MethodTable::reportBadArguments() {
-    std::string name = currentCall ? currentCall->name : "";
-    reportErrorName(40, name.empty() ? "virtual method " : name);
-}

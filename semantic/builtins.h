@@ -50,7 +50,6 @@ public:
     int checkFunctionArguments(int i);
     int checkMethodArguments(int i);
     int findDictMethod(const std::string& name);
-    void reportBadArguments();
 
 private:
     // Global-function rows by the length of their name (the last bucket

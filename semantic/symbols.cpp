@@ -264,12 +264,6 @@ FunctionRecord* FunctionRecord::functionParameterAt() {
     return new FunctionRecord();
 }
 
-int FunctionRecord::returnedTypeAt() const { return atIndex(returnedTypes, cursor); }
-
-int FunctionRecord::argumentTypeAt() const { return atIndex(argumentTypes, cursor); }
-
-int FunctionRecord::parameterNamedTypeAt() const { return atIndex(parameterTypes, cursor) & 128; }
-
 bool FunctionRecord::sameParameters(const FunctionRecord& other) const {
     if (parameterTypes.size() != other.parameterTypes.size()) return false;
     for (size_t i = 0; i < parameterTypes.size(); ++i) {

@@ -192,9 +192,6 @@ struct FunctionRecord : RunRecord<FunctionRecord> {
     void copyArgumentsFrom(FunctionRecord* other) const;
     void makeOverloadName(const std::string& baseName);
     FunctionRecord* functionParameterAt();
-    int returnedTypeAt() const;
-    int argumentTypeAt() const;
-    int parameterNamedTypeAt() const;
     bool sameParameters(const FunctionRecord& other) const;
     bool matchSignature(FunctionRecord& other);
 };

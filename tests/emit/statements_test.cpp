@@ -92,10 +92,6 @@ TEST_F(ControlStatements, RangeDirectionOfConstantBounds)
     // undecided: counts up
     EXPECT_FALSE(constantRangeDescends("$n", "1"));
     EXPECT_FALSE(constantRangeDescends("10", "$n"));
-    EXPECT_TRUE(isPositiveConstant("3"));
-    EXPECT_TRUE(isPositiveConstant("2*2"));
-    EXPECT_FALSE(isPositiveConstant("-3"));
-    EXPECT_FALSE(isPositiveConstant("$n"));
     EXPECT_EQ(negatedStep("3"), "-3");
     EXPECT_EQ(negatedStep("0x10"), "-0x10");
     EXPECT_EQ(negatedStep("2*2"), "-(2*2)");

@@ -246,7 +246,6 @@ TEST_F(Records, ResultTypeAndCursorAccessors) {
     EXPECT_EQ(function("g", {}, {12})->resultType(), 12);
     f->cursor = 1;
     EXPECT_EQ(f->parameterTypeAt(), 15);
-    EXPECT_EQ(f->parameterNamedTypeAt(), 128);
     EXPECT_EQ(f->returnTypeAt(), 10);
     f->cursor = 2;
     EXPECT_EQ(f->parameterTypeAt(), 0);
