@@ -76,7 +76,7 @@ options { defaultErrorHandler = true; }
                 closeOutputFile();
             }
             exception
-            catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+            catch [antlr::TokenStreamException& ex] {
                 reportTokenStreamError(ex);
             }
         )
@@ -115,7 +115,7 @@ options { defaultErrorHandler = true; }
             EOF
             { closeOutputFile(); }
             exception
-            catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+            catch [antlr::TokenStreamException& ex] {
                 reportTokenStreamError(ex);
             }
         )
@@ -252,7 +252,7 @@ options { defaultErrorHandler = true; }
     |   ( ATCHAR ID ) => atCallStatement statementEnd
     |   superConstructorCall statementEnd
         // a "/class" with no class open: reported, and the file goes on
-    |   { reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename())); }
+    |   { reportError(antlr::NoViableAltException(LT(1), getFilename())); }
         SLASHCLASS
     |   ( Q_COMMENT ) => comment
     |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
@@ -267,7 +267,7 @@ strayClosingLine
     :   strayCloser
     |   {
             if (!alreadyReported(LT(1)))
-                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
+                reportError(antlr::NoViableAltException(LT(1), getFilename()));
         }
         ( "else" | "case" | "always" | "until" | "catch" | "let" )
         { skipRestOfLine(); }
@@ -277,7 +277,7 @@ strayClosingLine
 strayCloser
     :   {
             if (!alreadyReported(LT(1)))
-                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
+                reportError(antlr::NoViableAltException(LT(1), getFilename()));
         }
         ( SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY )
         { skipRestOfLine(); }
@@ -432,7 +432,7 @@ enumBlock
         SLASHENUM
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -469,12 +469,12 @@ enumItem
 // One entry of an extern block; a syntax error in it costs the rest of its
 // line only.
 externBlockItem
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   externDeclaration
     |   defineDeclaration
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -505,7 +505,7 @@ externDeclaration
 // A syntax error costs the rest of the prototype's line, never the next
 // line nor a closing keyword.
 externFunctionDeclaration
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   { beginExternFunction(); }
         (   comma
             typeSpec
@@ -517,7 +517,7 @@ externFunctionDeclaration
         { registerExternFunction(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -564,7 +564,7 @@ externClassDeclaration
     bool begun = false;
     NestingGuard nesting;
     if (nesting.tooDeep())
-        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+        throw antlr::RecognitionException(
             "extern classes nested too deeply", getFilename(), LT(1)->getLine(),
             LT(1)->getColumn());
 }
@@ -612,7 +612,7 @@ externClassHead returns [bool begun = false]
         blockStart
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -620,11 +620,11 @@ externClassHead returns [bool begun = false]
     }
 
 externClassMember
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   externDeclaration
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -636,7 +636,7 @@ externClassEnd
     :   SLASHCLASS
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -744,7 +744,7 @@ typedDeclaration
         )
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportBadSyntax(68);
@@ -761,7 +761,7 @@ typedKeywordDeclaration
             { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
                               || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
                               || LA(2) == LESSER
-                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
+                              || LA(2) == antlr::Token::EOF_TYPE) }?
             variableDeclarationList
         )
     ;
@@ -771,7 +771,7 @@ typedClassDeclaration
         (   { functionAhead() }? { emitIndent(); } functionDefinition
         |   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
                               || LA(2) == CLOSEVEL || LA(2) == LESSER
-                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
+                              || LA(2) == antlr::Token::EOF_TYPE) }?
             instanceDeclaration
         )
     ;
@@ -834,14 +834,14 @@ classDeclaration
         classHead
         { openClassBody(); }
         (   // the end of the input ends the class (no "/class")
-            { LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE }?
+            { LA(1) != antlr::Token::EOF_TYPE }?
             classBodyElement
         )*
         SLASHCLASS
         { closeClass(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -867,7 +867,7 @@ classHead
         )
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -905,7 +905,7 @@ classBodyElement
 // A line of a class body that no member begins: reported, skipped up to
 // its line end.
 strayClassLine
-    :   { reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename())); }
+    :   { reportError(antlr::NoViableAltException(LT(1), getFilename())); }
         ~(  SLASHCLASS | EOL | Q_COMMENT | ID | "static" | "private" | "protected"
          |  "volatile" | "const" | "java" | "javax" | "string" | "void" | "bool"
          |  "boolean" | "byte" | "number" | "int" | "real" | "integer" | "natural"
@@ -952,7 +952,7 @@ functionDefinition
         { closeFunction(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -971,14 +971,14 @@ functionHead
         { finishParameters(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
         // up to the ")" or to what begins the body
         while (LA(1) != RIGHTPAR && LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL
                && LA(1) != LITERAL_return && LA(1) != LITERAL_let && LA(1) != QUESTION
-               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
+               && LA(1) != antlr::Token::EOF_TYPE) {
             lineNumber += countLineEnds(LT(1)->getText());
             consume();
         }
@@ -1031,7 +1031,7 @@ superConstructorCall
         { finishSuperCall(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -1042,7 +1042,7 @@ superConstructorCall
 // "return" with no value, one value, or several, then the statement end.
 // A syntax error in it is reported and the rest of its line skipped.
 returnStatement
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   "return"
         { checkReturnPlace(); }
         (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
@@ -1062,7 +1062,7 @@ returnStatement
         statementEnd
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -1286,13 +1286,13 @@ xmlStatement
         { endStatement(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
         closeBrokenXmlLiteral();
     }
-    catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
+    catch [antlr::TokenStreamException& ex] {
         // the file ends here: what the literal opened is closed first
         if (inputState->guessing == 0) {
             xmlCloseOpenElements();
@@ -1306,7 +1306,7 @@ xmlDeclaration
     // reported by the literal's statement, which skips the elements
     NestingGuard nesting;
     if (nesting.tooDeep())
-        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+        throw antlr::RecognitionException(
             "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
 }
     :   open:XOPEN { xmlElementHead(open->getText()); }
@@ -1412,7 +1412,7 @@ inputStatement
 // most one empty line is written) or a lone ";". A line that is no
 // statement is reported and skipped; the block goes on with the next line.
 statementOrLineEnd
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   statement
     |   EOL
         {
@@ -1422,7 +1422,7 @@ statementOrLineEnd
     |   SEMI
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         reportError(ex);
@@ -1447,7 +1447,7 @@ loopJump
         {
             // nothing is written for a statement that does not end here
             if (LA(1) != EOL && LA(1) != SEMI && !codeEndsHere())
-                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
+                throw antlr::NoViableAltException(LT(1), getFilename());
             written = writeLoopJump(isContinue);
         }
         loopJumpEnd[written]
@@ -1520,7 +1520,7 @@ nestedBlock
 
 ifStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
     if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
@@ -1529,7 +1529,7 @@ ifStatement
     OpenStatement open(SLASHIF);
     OpenedState opened = saveOpened();
     headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    partStart = antlr::RefToken();
 }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
@@ -1539,11 +1539,11 @@ ifStatement
         { popCounter(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
             throw;
         reportBadSyntax(65);
         skipBadStatement(first);
@@ -1669,7 +1669,7 @@ elsePart
 // gets the same wrapper.
 whileStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
     if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
@@ -1678,7 +1678,7 @@ whileStatement
     OpenStatement open(SLASHWHILE);
     OpenedState opened = saveOpened();
     headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    partStart = antlr::RefToken();
     bool wrapped = false;
 }
     :   "while"
@@ -1744,7 +1744,7 @@ whileStatement
         }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
@@ -1754,7 +1754,7 @@ whileStatement
 
 doStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
     if (inputState->guessing == 0 && blocksTooDeep(2)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
@@ -1763,7 +1763,7 @@ doStatement
     OpenStatement open(SLASHDO);
     OpenedState opened = saveOpened();
     headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    partStart = antlr::RefToken();
 }
     :   "do"
         { beginDoStatement(); }
@@ -1838,11 +1838,11 @@ doStatement
         { endDoStatement(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
             throw;
         reportBadSyntax(66);
         skipBadStatement(first);
@@ -1862,11 +1862,11 @@ doCaseBody
         ( alwaysClause )?
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
             throw;
         ::reportError(7);
     }
@@ -1875,7 +1875,7 @@ doCaseBody
 // next case; the do statement goes on with it.
 firstCase
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
     OpenedState opened = saveOpened();
 }
     :   "case"
@@ -1892,12 +1892,12 @@ firstCase
         nestedBlock
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
         writeEmptyCase();   // what follows in the chain attaches to it
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
             throw;
         ::reportError(7);
         skipBadCase(first);
@@ -1905,7 +1905,7 @@ firstCase
 
 caseClause
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
     OpenedState opened = saveOpened();
 }
     :   "case"
@@ -1925,13 +1925,13 @@ caseClause
         { incCounter(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
         writeEmptyCase();
         incCounter();
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
             throw;
         ::reportError(8);
         skipBadCase(first);
@@ -1947,11 +1947,11 @@ alwaysClause
         )*
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
+        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
             throw;
         ::reportError(9);
     }
@@ -1960,7 +1960,7 @@ alwaysClause
 // sets.
 errorStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
     if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
@@ -1969,7 +1969,7 @@ errorStatement
     OpenStatement open(SLASHERROR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    partStart = antlr::RefToken();
 }
     :   "error"
         { beginErrorStatement(); }
@@ -1990,7 +1990,7 @@ errorStatement
         }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
@@ -2002,7 +2002,7 @@ errorStatement
 
 tryStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
     if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
@@ -2011,7 +2011,7 @@ tryStatement
     OpenStatement open(SLASHTRY);
     OpenedState opened = saveOpened();
     headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    partStart = antlr::RefToken();
     bool caught = false;
 }
     :   "try"
@@ -2042,7 +2042,7 @@ tryStatement
         SLASHTRY
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
@@ -2055,7 +2055,7 @@ globalStatement
     :   "global" name:ID
         {
             if (LA(1) != EOL && LA(1) != SEMI && LA(1) != Q_COMMENT && !codeEndsHere())
-                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
+                throw antlr::NoViableAltException(LT(1), getFilename());
             writeGlobalStatement(name->getText());
         }
     ;
@@ -2066,7 +2066,7 @@ globalStatement
 // variable declared in the header.
 forStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
     if (inputState->guessing == 0 && blocksTooDeep(1)) {
         reportBlocksTooDeep();
         skipCompoundStatement(tokenCursor());
@@ -2075,7 +2075,7 @@ forStatement
     OpenStatement open(SLASHFOR);
     OpenedState opened = saveOpened();
     headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    partStart = antlr::RefToken();
 }
     :   "for"
         { beginForStatement(); }
@@ -2103,7 +2103,7 @@ forStatement
         { endForStatement(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
+    catch [antlr::RecognitionException& ex] {
         if (inputState->guessing != 0)
             throw;
         restoreOpened(opened);
@@ -2536,7 +2536,7 @@ functionCall
     if (nesting.tooDeep())
         throwTooDeep();
     CallScope call;
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
 }
     :   { beginFunctionCall(call); }
         functionName
@@ -2548,7 +2548,7 @@ functionCall
         { finishFunctionCall(call); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
         abandonCall(call, firstBadCallHere());
@@ -2650,7 +2650,7 @@ memberElement
 {
     // its nesting is counted by the chain, step by step
     CallScope call;
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
+    antlr::RefToken first = LT(1);
 }
     :   name:ID { beginMemberCall(call, name->getText()); }
         leftParen
@@ -2660,7 +2660,7 @@ memberElement
         { finishMemberCall(call); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
+    catch [antlr::ANTLRException& ex] {
         if (inputState->guessing > 0)
             throw;
         abandonCall(call, firstBadCallHere());
