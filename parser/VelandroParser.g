@@ -140,12 +140,6 @@ options { defaultErrorHandler = true; }
         ( topLevelItem )*
     ;
 
-// Steps the start rules perform inline.
-velKeyword : "vel" ;
-lessThan : LESSER { emitText("<"); } ;
-scriptKeyword : "script" { emitText("script "); } ;
-greaterThan : GREATER { emitText(">"); } ;
-
 // ---------------------------------------------------------------------------
 // Header items, top-level items and statements
 
@@ -153,16 +147,8 @@ headerItem
 options { defaultErrorHandler = true; }
     :   "import" importPath
     |   "include" includePath
-    |   "using" ID EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
-    |   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    |   "using" ID newLine
+    |   newLine
     |   comment
     |   defineDeclaration
     |   "extern"
@@ -188,11 +174,7 @@ importPath
         path:STRING_LITERAL
         ( RIGHTPAR )?
         { translateImport(path->getText()); }
-        (   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        (   newLine
         |   SEMI
         )
     ;
@@ -208,11 +190,7 @@ includePath
             ( ID | MINUS | INTEGER | REAL_LITERAL | DIV | DOT | BACKSLASH )*
             GREATER
         )
-        (   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        (   newLine
         |   SEMI
         )
     ;
@@ -220,11 +198,7 @@ includePath
 topLevelItem
 options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
-    :   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    :   newLine
     |   SEMI
     |   enumDeclaration
     |   defineDeclaration
@@ -335,23 +309,15 @@ statementEnd
     ;
 
 blockStart
-    :   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    :   newLine
     |   COLON
     ;
 
-newLine
-    :   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
-    ;
+// A line end, written as one (never a second empty line).
+newLine : EOL { ++lineNumber; emitNewlineOnce(); } ;
 
-returnKeyword : "return" ;
+// A line end that writes nothing: counted only.
+lineEnd : EOL { ++lineNumber; } ;
 
 // A "#" comment, its line end included, as a PHP "//" comment.
 comment
@@ -375,7 +341,7 @@ options { defaultErrorHandler = true; }
 // COMMA and an optional line end, written nowhere.
 comma
     :   COMMA
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
     ;
@@ -408,7 +374,7 @@ options { defaultErrorHandler = true; }
         |   enumeratorList
         |   ( "let" | QUESTION )
             (   enumeratorList
-            |   EOL { ++lineNumber; }
+            |   lineEnd
                 enumeratorList
             )
         )
@@ -416,18 +382,10 @@ options { defaultErrorHandler = true; }
 
 // A syntax error inside the block keeps its "/enum".
 enumBlock
-    :   (   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+    :   (   newLine
         )*
         enumeratorList
-        (   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        (   newLine
         )*
         SLASHENUM
     ;
@@ -443,11 +401,7 @@ enumeratorList
     :   { beginEnumeratorList(); }
         enumItem
         (   COMMA
-            (   EOL
-                {
-                    ++lineNumber;
-                    emitNewlineOnce();
-                }
+            (   newLine
             )*
             enumItem
         )*
@@ -491,13 +445,13 @@ externDeclaration
         )?
         typeSpec
         (   MUL
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
         )?
         (   { functionAhead() }? externFunctionDeclaration
         |   name:ID { declareExternVariable(name->getText()); }
         )
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |   SEMI
         )
     ;
@@ -602,7 +556,7 @@ externClassHead returns [bool begun = false]
             identifierName
             { setExternParent(currentIdentifier); }
             (   COMMA
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 )?
                 identifierName
                 { reportExtraParent(); }
@@ -725,7 +679,7 @@ identifierName
 // COMMA and an optional line end; "," written.
 emittedComma
     :   COMMA
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
         { emitComma(); }
@@ -797,12 +751,12 @@ instanceDeclaration
         { beginInstance(); }
         (   ( EQUAL ( EOL )? "null" ) =>
             EQUAL
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
             "null"
             { instanceNullValue(); }
         |   EQUAL { beginInstanceValue(); }
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
             initializerValue
             { finishInstanceValue(); }
@@ -818,7 +772,7 @@ instanceEnd
         return;
 }
     :   SEMI
-    |   EOL { ++lineNumber; }
+    |   lineEnd
         // Never taken (the init action takes these tokens).
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
@@ -893,11 +847,7 @@ classBodyElement
     :   { beginDeclaration(); }
         ( modifier )*
         typedDeclaration
-    |   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    |   newLine
     |   comment
     |   strayClassLine
     ;
@@ -927,11 +877,7 @@ functionDefinition
         { nameFunction(); }
         functionHead
         (   (   COLON { emitNewline(); }
-            |   EOL
-                {
-                    ++lineNumber;
-                    emitNewlineOnce();
-                }
+            |   newLine
             )
             { openFunctionBlock(); }
             (   statementOrLineEnd
@@ -941,7 +887,7 @@ functionDefinition
             { emitIndent(); }
             returnStatement
         |   ( "let" | QUESTION )
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             |   { LA(1) == LITERAL_return }?
             )
             { openOneLineBody(); }
@@ -1086,7 +1032,7 @@ variableDeclarationList
                 emitIndent();
             }
             COMMA
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
             variableDeclarator
         )*
@@ -1099,11 +1045,7 @@ declarationEnd
         return;
 }
     :   SEMI { emitNewline(); }
-    |   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    |   newLine
         // Never taken (the init action takes these tokens).
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
@@ -1113,7 +1055,7 @@ variableDeclarator
         identifierName
         { declareDeclarator(); }
         (   EQUAL
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
             constantDefinition
         |   { errorCatchingDeclaration = 1; }
@@ -1209,7 +1151,7 @@ options { defaultErrorHandler = true; }
         )*
         (   (   assignOperator
             |   compoundAssignOperator
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 )?
             )
             { initializerTargetType = currentType; }
@@ -1241,7 +1183,7 @@ assignmentEnd
     if (codeEndsHere())
         return;
 }
-    :   EOL { ++lineNumber; }
+    :   lineEnd
     |   SEMI
         // Never taken (the init action takes these tokens).
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
@@ -1249,7 +1191,7 @@ assignmentEnd
 
 assignOperator
     :   EQUAL
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         )?
         { setAssignOperator('='); }
     ;
@@ -1269,7 +1211,7 @@ compoundAssignOperator
 
 eqifSeparator
     :   EQIF
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         )?
     ;
 
@@ -1317,18 +1259,10 @@ xmlDeclaration
         (   literalValue { xmlContentLiteral(); }
         |   content:TEMPLATE { xmlContentTemplate(content->getText()); }
         |   xmlDeclaration
-        |   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        |   newLine
         )*
         close:XCLOSE { xmlElementClose(close->getText()); }
-        EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+        newLine
     ;
 
 xmlAttribute
@@ -1414,11 +1348,7 @@ inputStatement
 statementOrLineEnd
 { antlr::RefToken first = LT(1); }
     :   statement
-    |   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    |   newLine
     |   SEMI
     ;
     exception
@@ -1464,11 +1394,7 @@ loopJumpEnd[bool written]
     if (codeEndsHere())
         return;
 }
-    :   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    :   newLine
     |   SEMI
         // Never taken (the init action takes these tokens).
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
@@ -1603,7 +1529,7 @@ compositeIf
         bitOrExpression
         { fillEmptyCondition(); }
         blockStart
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         )*
         { setCompositeTestedValue(); }
         compositeTestLine
@@ -1768,11 +1694,7 @@ doStatement
     :   "do"
         { beginDoStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
-        :   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        :   newLine
         )*
         (   doCaseBody
         |   { indentMore(); }
@@ -2237,19 +2159,6 @@ options { defaultErrorHandler = true; }
         }
     ;
 
-// An expression on a level of its own, appended to the enclosing level.
-subExpression
-    :   { pushExpression(); }
-        expression
-        { popExpressionAppend(); }
-    ;
-
-innerExpression
-    :   { pushExpression(); }
-        expression
-        { popExpressionAppend(); }
-    ;
-
 comparisonOperator
     :   equalOperator
     |   notEqualOperator
@@ -2331,7 +2240,7 @@ bitOrExpression
                         throwTooDeep();
                 }
                 AND_BIN
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitAndLevel); }
@@ -2340,7 +2249,7 @@ bitOrExpression
                         throwTooDeep();
                 }
                 XOR_BIN
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitXorLevel); }
@@ -2349,7 +2258,7 @@ bitOrExpression
                         throwTooDeep();
                 }
                 OR_BIN
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitOrLevel); }
@@ -2423,64 +2332,64 @@ unaryExpression
 // Operator rules: the token, an optional line end (the expression goes on
 // on the next line), and the PHP operator.
 orOperator
-    :   "or" ( EOL { ++lineNumber; } | )
+    :   "or" ( lineEnd | )
         { exprAppendText("||"); }
     ;
 
 andOperator
-    :   "and" ( EOL { ++lineNumber; } | )
+    :   "and" ( lineEnd | )
         { exprAppendText("&&"); }
     ;
 
 shiftLeftOperator
-    :   SHIFT_LEFT ( EOL { ++lineNumber; } | )
+    :   SHIFT_LEFT ( lineEnd | )
         { exprAppendText("<<"); }
     ;
 
 shiftRightOperator
-    :   SHIFT_RIGHT ( EOL { ++lineNumber; } | )
+    :   SHIFT_RIGHT ( lineEnd | )
         { exprAppendText(">>"); }
     ;
 
 plusOperator
-    :   PLUS ( EOL { ++lineNumber; } | )
+    :   PLUS ( lineEnd | )
         { appendSign('+'); }
     ;
 
 minusOperator
-    :   MINUS ( EOL { ++lineNumber; } | )
+    :   MINUS ( lineEnd | )
         { appendSign('-'); }
     ;
 
 mulOperator
-    :   MUL ( EOL { ++lineNumber; } | )
+    :   MUL ( lineEnd | )
         { exprAppendText("*"); }
     ;
 
 divOperator
-    :   DIV ( EOL { ++lineNumber; } | )
+    :   DIV ( lineEnd | )
         { exprAppendText("/"); }
     ;
 
 modOperator
-    :   "mod" ( EOL { ++lineNumber; } | )
+    :   "mod" ( lineEnd | )
         { exprAppendText("%"); }
     ;
 
 bitNotOperator
-    :   NOT_BIN ( EOL { ++lineNumber; } | )
+    :   NOT_BIN ( lineEnd | )
         { exprAppendText("~"); }
     ;
 
 notOperator
-    :   "not" ( EOL { ++lineNumber; } | )
+    :   "not" ( lineEnd | )
         { exprAppendText("!"); }
     ;
 
 // An opening parenthesis and an optional line end; the callers write "(".
 leftParen
     :   LEFTPAR
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
     ;
@@ -2731,7 +2640,7 @@ phpReference
 
 indexOpen
     :   LEFTSQUARE
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
         { exprAppendChar('['); }
@@ -2743,7 +2652,7 @@ indexClose
 
 commaSeparator
     :   COMMA
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
         { exprAppendComma(); }
@@ -2975,7 +2884,7 @@ arrayParenList
         leftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
-            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? lineEnd
             )?
         |
         )
@@ -2996,7 +2905,7 @@ arraySquareList
         leftSquare
         (   arrayElement
             ( commaSeparator arrayElement )*
-            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? lineEnd
             )?
         |
         )
@@ -3018,7 +2927,7 @@ arrayElement
 
 leftSquare
     :   LEFTSQUARE
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
     ;
@@ -3035,7 +2944,7 @@ dictParenList
         leftParen
         (   dictPair
             ( commaSeparator dictPair )*
-            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? lineEnd
             )?
         |
         )
@@ -3051,7 +2960,7 @@ dictCurlyList
         leftCurly
         (   dictPair
             ( commaSeparator dictPair )*
-            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? lineEnd
             )?
         |
         )
@@ -3080,7 +2989,7 @@ dictPair
 
 leftCurly
     :   LEFTCURLY
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
     ;
