@@ -390,12 +390,7 @@ enumBlock
         SLASHENUM
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipToEnumEnd();
-    }
+    catch [antlr::RecognitionException& ex] { reportSyntaxError(ex); skipToEnumEnd(); }
 
 enumeratorList
     :   { beginEnumeratorList(); }
@@ -428,12 +423,7 @@ externBlockItem
     |   defineDeclaration
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipExternLine(first);
-    }
+    catch [antlr::RecognitionException& ex] { recoverExternLine(ex, first); }
 
 // A variable, a prototype or a class that the PHP program provides.
 externDeclaration
@@ -471,12 +461,7 @@ externFunctionDeclaration
         { registerExternFunction(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipExternLine(first);
-    }
+    catch [antlr::RecognitionException& ex] { recoverExternLine(ex, first); }
 
 externParameterList
     :   externParameter
@@ -566,35 +551,21 @@ externClassHead returns [bool begun = false]
         blockStart
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipExternLine(LT(1));
-    }
+    catch [antlr::RecognitionException& ex] { recoverExternLine(ex); }
 
 externClassMember
 { antlr::RefToken first = LT(1); }
     :   externDeclaration
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipExternLine(first);
-    }
+    catch [antlr::RecognitionException& ex] { recoverExternLine(ex, first); }
 
 // "/class"; without it the class ends all the same.
 externClassEnd
     :   SLASHCLASS
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-    }
+    catch [antlr::RecognitionException& ex] { reportSyntaxError(ex); }
 
 externClassName
     :   (   ( ( "java" | "javax" ) DOT ) => javaClassName
@@ -698,12 +669,7 @@ typedDeclaration
         )
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportBadSyntax(68);
-        skipRestOfLine();
-    }
+    catch [antlr::ANTLRException& ex] { abandonDeclaration(ex); }
 
 typedKeywordDeclaration
     :   keywordType
@@ -795,13 +761,7 @@ classDeclaration
         { closeClass(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        closeClassAfterError();
-        skipRestOfLine();
-    }
+    catch [antlr::RecognitionException& ex] { abandonClass(ex); }
 
 // The name and the parents of a class.
 classHead
@@ -821,18 +781,7 @@ classHead
         )
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        openClassIfNot();
-        skipRestOfLine();
-        if (LA(1) == EOL) {
-            consume();
-            ++lineNumber;
-            emitNewlineOnce();
-        }
-    }
+    catch [antlr::RecognitionException& ex] { abandonClassHead(ex); }
 
 className
     :   name:ID
@@ -898,14 +847,7 @@ functionDefinition
         { closeFunction(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        closeFunctionAfterError();
-        if (LA(1) != SLASHCLASS || !inClass)
-            skipRestOfLine();
-    }
+    catch [antlr::RecognitionException& ex] { abandonFunction(ex); }
 
 // The parameters in parentheses. A syntax error there is reported and the
 // rest of the list skipped, so that the body still follows.
@@ -917,21 +859,7 @@ functionHead
         { finishParameters(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        // up to the ")" or to what begins the body
-        while (LA(1) != RIGHTPAR && LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL
-               && LA(1) != LITERAL_return && LA(1) != LITERAL_let && LA(1) != QUESTION
-               && LA(1) != antlr::Token::EOF_TYPE) {
-            lineNumber += countLineEnds(LT(1)->getText());
-            consume();
-        }
-        if (LA(1) == RIGHTPAR)
-            consume();
-        finishParameters();
-    }
+    catch [antlr::RecognitionException& ex] { abandonParameters(ex); }
 
 functionParameterList
     :   functionParameter
@@ -977,13 +905,7 @@ superConstructorCall
         { finishSuperCall(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        abandonSuperCall();
-        skipRestOfLine();
-    }
+    catch [antlr::RecognitionException& ex] { abandonSuperConstructorCall(ex); }
 
 // "return" with no value, one value, or several, then the statement end.
 // A syntax error in it is reported and the rest of its line skipped.
@@ -1008,19 +930,7 @@ returnStatement
         statementEnd
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        // "/class" stays for its class: the function ends without a return
-        if (LA(1) != SLASHCLASS || !inClass)
-            skipBadLine(first);
-        if (LA(1) == EOL) {
-            consume();
-            ++lineNumber;
-        }
-        emitNewlineOnce();
-    }
+    catch [antlr::RecognitionException& ex] { abandonReturn(ex, first); }
 
 
 // One PHP statement per name, each on a line of its own.
@@ -1228,20 +1138,8 @@ xmlStatement
         { endStatement(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        closeBrokenXmlLiteral();
-    }
-    catch [antlr::TokenStreamException& ex] {
-        // the file ends here: what the literal opened is closed first
-        if (inputState->guessing == 0) {
-            xmlCloseOpenElements();
-            endStatement();
-        }
-        throw;
-    }
+    catch [antlr::RecognitionException& ex] { abandonXmlLiteral(ex); }
+    catch [antlr::TokenStreamException& ex] { closeXmlLiteralAtFileEnd(); }
 
 xmlDeclaration
 {
@@ -1352,12 +1250,7 @@ statementOrLineEnd
     |   SEMI
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipBadLine(first);
-    }
+    catch [antlr::RecognitionException& ex] { recoverBadLine(ex, first); }
 
 // One statement of a block or a loop body.
 loopBodyStatement
@@ -1367,19 +1260,12 @@ loopBodyStatement
     ;
 
 // "break" or "continue", written by the innermost loop's kind; with no
-// loop open, reported and not written.
+// loop open, reported and not written. Nothing is written for one that
+// does not end its statement.
 loopJump
-{
-    bool isContinue = LA(1) == LITERAL_continue;
-    bool written = false;
-}
+{ bool isContinue = LA(1) == LITERAL_continue; bool written = false; }
     :   ( "break" | "continue" )
-        {
-            // nothing is written for a statement that does not end here
-            if (LA(1) != EOL && LA(1) != SEMI && !codeEndsHere())
-                throw antlr::NoViableAltException(LT(1), getFilename());
-            written = writeLoopJump(isContinue);
-        }
+        { requireStatementEnd(false); written = writeLoopJump(isContinue); }
         loopJumpEnd[written]
     ;
 
@@ -1387,12 +1273,8 @@ loopJump
 // jump was not.
 loopJumpEnd[bool written]
 {
-    if (written) {
-        statementEnd();
-        return;
-    }
-    if (codeEndsHere())
-        return;
+    if (written) { statementEnd(); return; }
+    if (codeEndsHere()) return;
 }
     :   newLine
     |   SEMI
@@ -1402,10 +1284,7 @@ loopJumpEnd[bool written]
 
 // The body on a header's line, one level deeper.
 oneLineBody
-    :   {
-            indentMore();
-            emitIndent();
-        }
+    :   { indentOneLineBody(); }
         (   inlineStatement
         |   ( "let" | QUESTION ) singleStatement
         )
@@ -1427,35 +1306,20 @@ inlineStatement
 
 // A block scope, its statements, its closing brace.
 nestedBlock
-    :   {
-            enterBlock();
-            indentMore();
-        }
+    :   { openNestedBlock(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
         |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
-        {
-            leaveBlock();
-            indentLess();
-            closeBlock();
-        }
+        { closeNestedBlock(); }
     ;
 
 // --- If
 
 ifStatement
 {
-    antlr::RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHIF);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = antlr::RefToken();
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHIF);
 }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
@@ -1465,15 +1329,7 @@ ifStatement
         { popCounter(); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
-            throw;
-        reportBadSyntax(65);
-        skipBadStatement(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, 65); }
 
 compositeTestOperator
     :   LESSER | EQUAL | GREATER | LESS_EQUAL | GREAT_EQUAL | "in" | "match"
@@ -1485,34 +1341,15 @@ compositeTestOperator
 ifBody
     :   { resetExpressions(); }
         expression
-        {
-            fillEmptyCondition();
-            openIfBlock();
-        }
-        (   {
-                headerOneLine = true;
-                enterBlock();
-            }
+        { openConditionBlock(); }
+        (   { beginOneLineIfBody(); }
             oneLineBody
-            {
-                closeBlock();
-                leaveBlock();
-            }
+            { closeBlockScope(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   ( COLON | "else" )
-                {
-                    enterBlock();
-                    emitIndent();
-                    openElseBlock();
-                    indentMore();
-                    emitIndent();
-                }
+                { openOneLineElse(); }
                 singleStatement
-                {
-                    indentLess();
-                    closeBlock();
-                    leaveBlock();
-                }
+                { closeOneLineElse(); }
             |
             )
         |   blockStart
@@ -1533,34 +1370,17 @@ compositeIf
         )*
         { setCompositeTestedValue(); }
         compositeTestLine
-        (   {
-                emitIndent();
-                openElseBlock();
-                indentMore();
-            }
+        (   { openNextTestLine(); }
             compositeTestLine
-            {
-                indentLess();
-                incCounter();
-            }
+            { closeNextTestLine(); }
         )*
         ( elsePart )?
-        {
-            closeCountedBraces();
-            decGenerator();
-        }
+        { closeCompositeIf(); }
         SLASHIF
     ;
 
 compositeTestLine
-{
-    int operatorAt = 0;
-    int valueAt = 0;
-    if (inputState->guessing == 0) {
-        partStart = LT(1);
-        partInBlock = true;
-    }
-}
+{ int operatorAt = 0; int valueAt = 0; startPart(true); }
     :   { emitIndent(); }
         (   { operatorAt = beginCompositeComparison(); }
             comparisonOperator
@@ -1569,10 +1389,7 @@ compositeTestLine
             { completeCompositeComparison(operatorAt, valueAt); }
         |   "in" inTest
         )
-        {
-            openIfBlock();
-            nextIdentifierSlot();
-        }
+        { openTestLineBlock(); }
         blockStart
         nestedBlock
         { popIdentifierSlot(); }
@@ -1580,10 +1397,7 @@ compositeTestLine
 
 elsePart
     :   "else"
-        {
-            emitIndent();
-            openElseBlock();
-        }
+        { openElsePart(); }
         ( COLON )?
         nestedBlock
     ;
@@ -1595,58 +1409,26 @@ elsePart
 // gets the same wrapper.
 whileStatement
 {
-    antlr::RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHWHILE);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = antlr::RefToken();
-    bool wrapped = false;
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHWHILE);
 }
     :   "while"
-        {
-            resetExpressions();
-            beginLoop(whileLoop);
-        }
+        { beginWhileStatement(); }
         (   expression
-            {
-                fillEmptyCondition();
-                writeWhileHead(false);
-            }
+            { writeWhileCondition(); }
         |   "forever" { writeWhileHead(true); }
         )
-        (   {
-                wrapped = LA(1) == LITERAL_break || LA(1) == LITERAL_continue
-                    || ((LA(1) == LITERAL_let || LA(1) == QUESTION)
-                        && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
-                if (wrapped)
-                    beginWhileWrapper();
-                headerOneLine = true;
-            }
+        (   { statement.wrapped = openOneLineWhileBody(); }
             oneLineBody
-            {
-                if (wrapped)
-                    endWhileWrapper();
-                whileStepCount = 0;
-            }
+            { closeOneLineWhileBody(statement.wrapped); }
         |   { beginWhileWrapper(); }
             blockStart
-            {
-                indentMore();
-            }
+            { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
             |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
-            {
-                indentLess();
-                endWhileWrapper();
-                whileStepCount = 0;
-            }
+            { closeWhileBlock(); }
             (   { emitIndent(); }
                 "let"
                 expressionStatement
@@ -1661,35 +1443,15 @@ whileStatement
             { ++whileStepCount; }
         |
         )
-        {
-            indentLess();
-            closeBlock();
-            leaveBlock();
-            checkWhileSteps();
-            endLoop();
-        }
+        { endWhileStatement(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        reportError(ex);
-        skipBadStatement(first);
-    }
+    catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
 doStatement
 {
-    antlr::RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(2)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHDO);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = antlr::RefToken();
+    if (skippedAsTooDeep(2)) return;
+    CompoundStatement statement(*this, SLASHDO);
 }
     :   "do"
         { beginDoStatement(); }
@@ -1704,71 +1466,32 @@ doStatement
             )*
             { indentLess(); }
         )
-        {
-            indentLess();
-            closeBlock();
-            openPhpBlock("while(false);");   // the tail to come
-            partStart = LT(1);
-            partInBlock = false;
-        }
+        { closeDoBody(); startPart(false); }
         (   "until"
-            {
-                emitIndented("while(!(");
-                resetExpressions();
-            }
+            { beginDoUntil(); }
             expression
-            {
-                fillEmptyCondition();
-                emitCurrentExpression();
-                emitText("))");
-            }
+            { writeDoUntilCondition(); }
         |   SLASHDO
             (   { emitIndented("while(false)"); }
             |   "forever" { emitIndented("while(true)"); }
             |   "until"
-                {
-                    emitIndented("while(!(");
-                    resetExpressions();
-                }
+                { beginDoUntil(); }
                 expression
-                {
-                    fillEmptyCondition();
-                    emitCurrentExpression();
-                    emitText("))");
-                }
+                { writeDoUntilCondition(); }
             |   "while"
-                {
-                    emitIndented("while (");
-                    resetExpressions();
-                }
+                { beginDoWhile(); }
                 (   expression
-                    {
-                        fillEmptyCondition();
-                        emitCurrentExpression();
-                        emitCloseParen();
-                    }
+                    { writeDoWhileCondition(); }
                 |   "forever" { emitText("true)"); }
                 )
             )
         )
-        {
-            // the tail is written: only its ";" is to come
-            closePhpBlocks(1);
-            openPhpBlock(";");
-        }
+        { closeDoTail(); }
         statementEnd
         { endDoStatement(); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
-            throw;
-        reportBadSyntax(66);
-        skipBadStatement(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, 66); }
 
 // The case form of a do body: if and else on each case, the braces of the
 // else branches closed together, then the always statements.
@@ -1777,87 +1500,39 @@ doCaseBody
     :   firstCase
         ( caseClause )*
         ( elsePart )?
-        {
-            closeCountedBraces();
-            emitNewline();
-        }
+        { closeCaseChain(); }
         ( alwaysClause )?
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
-            throw;
-        ::reportError(7);
-    }
+    catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, 7); }
 
 // A case whose line is bad is reported, and its block skipped up to the
 // next case; the do statement goes on with it.
 firstCase
-{
-    antlr::RefToken first = LT(1);
-    OpenedState opened = saveOpened();
-}
+{ CasePart part(*this); }
     :   "case"
-        {
-            resetExpressions();
-            emitIndent();
-        }
+        { beginFirstCase(); }
         expression
-        {
-            fillEmptyCondition();
-            openIfBlock();
-        }
+        { openConditionBlock(); }
         blockStart
         nestedBlock
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        writeEmptyCase();   // what follows in the chain attaches to it
-        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
-            throw;
-        ::reportError(7);
-        skipBadCase(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonFirstCase(ex, part); }
 
+// A later case: its else stays for the chain.
 caseClause
-{
-    antlr::RefToken first = LT(1);
-    OpenedState opened = saveOpened();
-}
+{ CasePart part(*this); }
     :   "case"
-        {
-            emitIndent();
-            openElseBlock();
-            emitIndent();
-            opened = saveOpened();   // the else stays for the chain
-        }
+        { part.opened = openLaterCase(); }
         expression
-        {
-            fillEmptyCondition();
-            openIfBlock();
-        }
+        { openConditionBlock(); }
         blockStart
         nestedBlock
         { incCounter(); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        writeEmptyCase();
-        incCounter();
-        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
-            throw;
-        ::reportError(8);
-        skipBadCase(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonLaterCase(ex, part); }
 
 alwaysClause
 { OpenedState opened = saveOpened(); }
@@ -1869,29 +1544,14 @@ alwaysClause
         )*
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        if (dynamic_cast<antlr::TokenStreamException*>(&ex))
-            throw;
-        ::reportError(9);
-    }
+    catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, 9); }
 
 // A block under the test of $error, which the error-catching assignment
 // sets.
 errorStatement
 {
-    antlr::RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHERROR);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = antlr::RefToken();
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHERROR);
 }
     :   "error"
         { beginErrorStatement(); }
@@ -1906,35 +1566,17 @@ errorStatement
             { indentLess(); }
             SLASHERROR
         )
-        {
-            closeBlock();
-            leaveBlock();
-        }
+        { closeBlockScope(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        reportError(ex);
-        skipBadStatement(first);
-    }
+    catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
 // --- Try and global
 
 tryStatement
 {
-    antlr::RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHTRY);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = antlr::RefToken();
-    bool caught = false;
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHTRY);
 }
     :   "try"
         { beginTryStatement(); }
@@ -1943,43 +1585,27 @@ tryStatement
         |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
         (   "catch"
-            {
-                beginCatch();
-                caught = true;
-            }
+            { beginCatch(); statement.caught = true; }
             leftParen
             classType
             identifierName
             RIGHTPAR
-            {
-                writeCaughtVariable();
-                beginCatchBlock();
-            }
+            { writeCaughtVariable(); beginCatchBlock(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
             |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
         )?
-        { closeTryStatement(caught); }
+        { closeTryStatement(statement.caught); }
         SLASHTRY
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        reportError(ex);
-        skipBadStatement(first);
-    }
+    catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
 // One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        {
-            if (LA(1) != EOL && LA(1) != SEMI && LA(1) != Q_COMMENT && !codeEndsHere())
-                throw antlr::NoViableAltException(LT(1), getFilename());
-            writeGlobalStatement(name->getText());
-        }
+        { requireStatementEnd(true); writeGlobalStatement(name->getText()); }
     ;
 
 // --- For
@@ -1988,16 +1614,8 @@ globalStatement
 // variable declared in the header.
 forStatement
 {
-    antlr::RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHFOR);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = antlr::RefToken();
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHFOR);
 }
     :   "for"
         { beginForStatement(); }
@@ -2025,13 +1643,7 @@ forStatement
         { endForStatement(); }
     ;
     exception
-    catch [antlr::RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        reportError(ex);
-        skipBadStatement(first);
-    }
+    catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
 // A loop variable: a declared name, or a type and a new name.
 forVariable[bool second]
@@ -2079,10 +1691,7 @@ forHeaderEnd
 forIn
     :   { beginCollectionLoop(); }
         bitOrExpression
-        {
-            fillEmptyCondition();
-            writeCollectionHeader();
-        }
+        { fillEmptyCondition(); writeCollectionHeader(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2457,12 +2066,7 @@ functionCall
         { finishFunctionCall(call); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing > 0)
-            throw;
-        abandonCall(call, firstBadCallHere());
-        skipLineIfStuck(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
 
 functionName
     :   name:ID { nameCalledFunction(name->getText()); }
@@ -2569,12 +2173,7 @@ memberElement
         { finishMemberCall(call); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] {
-        if (inputState->guessing > 0)
-            throw;
-        abandonCall(call, firstBadCallHere());
-        skipLineIfStuck(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
 
 primaryExpression
 {

@@ -3,11 +3,13 @@
 #include <iostream>
 
 #include <antlr/NoViableAltException.hpp>
+#include <antlr/TokenStreamException.hpp>
 
 #include "emit/emit.h"
 #include "emit/xml.h"
 #include "parser/class_actions.h"
 #include "parser/file_actions.h"
+#include "parser/function_actions.h"
 #include "parser/nesting.h"
 #include "parser/state.h"
 #include "parser/statement_actions.h"
@@ -376,4 +378,224 @@ void ParserBase::reportTokenStreamError(const antlr::TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;
     ++errorCount;
+}
+
+void ParserBase::refuseIfTooDeep(const NestingGuard& nesting, const char* what)
+{
+    if (nesting.tooDeep())
+        throw antlr::RecognitionException(what, getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+}
+
+bool ParserBase::skippedAsTooDeep(int blocks)
+{
+    if (inputState->guessing != 0 || !blocksTooDeep(blocks))
+        return false;
+    reportBlocksTooDeep();
+    skipCompoundStatement(tokenCursor());
+    return true;
+}
+
+void ParserBase::requireStatementEnd(bool commentEnds)
+{
+    if (LA(1) != T::EOL && LA(1) != T::SEMI && !(commentEnds && LA(1) == T::Q_COMMENT)
+        && !codeEndsHere())
+        throw antlr::NoViableAltException(LT(1), getFilename());
+}
+
+bool ParserBase::openOneLineWhileBody()
+{
+    bool wrapped = LA(1) == T::LITERAL_break || LA(1) == T::LITERAL_continue
+        || ((LA(1) == T::LITERAL_let || LA(1) == T::QUESTION)
+            && (LA(2) == T::LITERAL_break || LA(2) == T::LITERAL_continue));
+    if (wrapped)
+        beginWhileWrapper();
+    headerOneLine = true;
+    return wrapped;
+}
+
+void ParserBase::reportStrayLine()
+{
+    if (!alreadyReported(LT(1)))
+        reportUnexpectedToken();
+}
+
+void ParserBase::reportUnexpectedToken()
+{
+    reportError(antlr::NoViableAltException(LT(1), getFilename()));
+}
+
+void ParserBase::reportSyntaxError(const antlr::RecognitionException& ex)
+{
+    if (inputState->guessing != 0)
+        throw;
+    reportError(ex);
+}
+
+void ParserBase::recoverExternLine(const antlr::RecognitionException& ex, const antlr::RefToken& first)
+{
+    reportSyntaxError(ex);
+    skipExternLine(first);
+}
+
+void ParserBase::recoverExternLine(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    skipExternLine(LT(1));
+}
+
+void ParserBase::recoverBadLine(const antlr::RecognitionException& ex, const antlr::RefToken& first)
+{
+    reportSyntaxError(ex);
+    skipBadLine(first);
+}
+
+void ParserBase::abandonStatement(const antlr::RecognitionException& ex,
+                                  const CompoundStatement& statement)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(statement.opened);
+    reportError(ex);
+    skipBadStatement(statement.first);
+}
+
+void ParserBase::abandonStatement(const antlr::ANTLRException& ex,
+                                  const CompoundStatement& statement, int word)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(statement.opened);
+    if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
+        throw;
+    reportBadSyntax(word);
+    skipBadStatement(statement.first);
+}
+
+void ParserBase::abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, int code)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(opened);
+    if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
+        throw;
+    ::reportError(code);
+}
+
+void ParserBase::abandonFirstCase(const antlr::ANTLRException& ex, const CasePart& part)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(part.opened);
+    writeEmptyCase();   // what follows in the chain attaches to it
+    if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
+        throw;
+    ::reportError(7);
+    skipBadCase(part.first);
+}
+
+void ParserBase::abandonLaterCase(const antlr::ANTLRException& ex, const CasePart& part)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(part.opened);
+    writeEmptyCase();
+    incCounter();
+    if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
+        throw;
+    ::reportError(8);
+    skipBadCase(part.first);
+}
+
+// A lexical error is reported as a bad declaration too.
+void ParserBase::abandonDeclaration(const antlr::ANTLRException&)
+{
+    if (inputState->guessing != 0)
+        throw;
+    reportBadSyntax(68);
+    skipRestOfLine();
+}
+
+void ParserBase::abandonClass(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    closeClassAfterError();
+    skipRestOfLine();
+}
+
+void ParserBase::abandonClassHead(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    openClassIfNot();
+    skipRestOfLine();
+    if (LA(1) == T::EOL) {
+        consume();
+        ++lineNumber;
+        emitNewlineOnce();
+    }
+}
+
+void ParserBase::abandonFunction(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    closeFunctionAfterError();
+    if (LA(1) != T::SLASHCLASS || !inClass)
+        skipRestOfLine();
+}
+
+void ParserBase::abandonParameters(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    // up to the ")" or to what begins the body
+    while (LA(1) != T::RIGHTPAR && LA(1) != T::EOL && LA(1) != T::Q_COMMENT && LA(1) != T::CLOSEVEL
+           && LA(1) != T::LITERAL_return && LA(1) != T::LITERAL_let && LA(1) != T::QUESTION
+           && LA(1) != antlr::Token::EOF_TYPE) {
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+    if (LA(1) == T::RIGHTPAR)
+        consume();
+    finishParameters();
+}
+
+void ParserBase::abandonSuperConstructorCall(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    abandonSuperCall();
+    skipRestOfLine();
+}
+
+void ParserBase::abandonReturn(const antlr::RecognitionException& ex, const antlr::RefToken& first)
+{
+    reportSyntaxError(ex);
+    // "/class" stays for its class: the function ends without a return
+    if (LA(1) != T::SLASHCLASS || !inClass)
+        skipBadLine(first);
+    if (LA(1) == T::EOL) {
+        consume();
+        ++lineNumber;
+    }
+    emitNewlineOnce();
+}
+
+void ParserBase::abandonXmlLiteral(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    closeBrokenXmlLiteral();
+}
+
+void ParserBase::closeXmlLiteralAtFileEnd()
+{
+    if (inputState->guessing == 0) {
+        xmlCloseOpenElements();
+        endStatement();
+    }
+    throw;
+}
+
+void ParserBase::abandonBadCall(CallScope& call, const antlr::RefToken& first)
+{
+    if (inputState->guessing > 0)
+        throw;
+    ::abandonCall(call, firstBadCallHere());
+    skipLineIfStuck(first);
 }

@@ -14,7 +14,10 @@
 #include <antlr/TokenStreamException.hpp>
 
 #include "VelandroTokenTypes.hpp"
+#include "emit/emit.h"
+#include "parser/call_actions.h"
 #include "parser/class_actions.h"
+#include "parser/nesting.h"
 #include "parser/statement_actions.h"
 #include "parser/token_queue.h"
 
@@ -144,4 +147,122 @@ protected:
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const antlr::TokenStreamException& ex);
+
+    // --- Guards the rules call in their actions
+    // An operand step, a sign or a chain level that nests too deeply ends
+    // the operand (throwTooDeep).
+    void stopIfTooDeep(bool tooDeep)
+    {
+        if (tooDeep)
+            throwTooDeep();
+    }
+    // The same for what a statement's handler reports and skips whole (an
+    // XML literal, an extern class): a plain syntax error at LT(1).
+    void refuseIfTooDeep(const NestingGuard& nesting, const char* what);
+    // A compound statement whose blocks do not fit the block-scope table:
+    // reported, skipped whole, and true (the rule returns). Never while
+    // guessing.
+    bool skippedAsTooDeep(int blocks);
+    // A statement end the code's end stands for (page code): its ";"
+    // written, and true (the rule returns).
+    bool codeEndedStatement()
+    {
+        if (!codeEndsHere())
+            return false;
+        if (inputState->guessing == 0)
+            emitSemicolon();
+        return true;
+    }
+    // "break", "continue" and "global" end their statement: anything but
+    // the line's end after them is a syntax error there.
+    void requireStatementEnd(bool commentEnds);
+    // The line of a statement part (a test line, a do tail) starts at LT(1);
+    // `inBlock`: its block and the closer still follow.
+    void startPart(bool inBlock)
+    {
+        if (inputState->guessing == 0) {
+            partStart = LT(1);
+            partInBlock = inBlock;
+        }
+    }
+    // The one-line body of a while: a bare "break" or "continue" (after
+    // "let" or "?" too) goes in the wrapper the block form has; true then.
+    bool openOneLineWhileBody();
+    // A syntax error the runtime reports where a statement's closing
+    // keyword or part stands alone (unless a handler just reported it).
+    void reportStrayLine();
+    // A syntax error at LT(1), reported in the runtime's form.
+    void reportUnexpectedToken();
+
+    // --- The handlers written in the grammar. Each rethrows while the
+    // parser is guessing (a failed trial is no error), and a lexical error
+    // that the rule catches (as an ANTLRException) goes on to the start rule.
+    void reportSyntaxError(const antlr::RecognitionException& ex);
+    // An item of an extern block or an extern class: the rest of its line.
+    void recoverExternLine(const antlr::RecognitionException& ex, const antlr::RefToken& first);
+    void recoverExternLine(const antlr::RecognitionException& ex);   // from LT(1)
+    // A line of a block or a body (skipBadLine).
+    void recoverBadLine(const antlr::RecognitionException& ex, const antlr::RefToken& first);
+    // A compound statement: what it opened given back, reported, skipped
+    // (skipBadStatement); with a word, reported as a bad statement of it.
+    void abandonStatement(const antlr::RecognitionException& ex, const struct CompoundStatement& statement);
+    void abandonStatement(const antlr::ANTLRException& ex, const struct CompoundStatement& statement,
+                          int word);
+    // A part of a do statement's case form (the cases, the always part):
+    // what it opened given back, reported by code.
+    void abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, int code);
+    // A case: an empty case written in its place, so that the chain goes
+    // on, and its block skipped up to the next case. A later case counts
+    // its else branch.
+    void abandonFirstCase(const antlr::ANTLRException& ex, const struct CasePart& part);
+    void abandonLaterCase(const antlr::ANTLRException& ex, const struct CasePart& part);
+    // A declaration at file level or in a class body: a bad declaration,
+    // the rest of its line skipped.
+    void abandonDeclaration(const antlr::ANTLRException& ex);
+    // A class: what it opened closed, the rest of the line skipped.
+    void abandonClass(const antlr::RecognitionException& ex);
+    // A class head: the class opened all the same, its line skipped with
+    // its line end.
+    void abandonClassHead(const antlr::RecognitionException& ex);
+    // A function: closed; the rest of the line skipped, except the
+    // "/class" of its class.
+    void abandonFunction(const antlr::RecognitionException& ex);
+    // A parameter list: skipped up to its ")" or to what begins the body.
+    void abandonParameters(const antlr::RecognitionException& ex);
+    // A super-constructor call: given back, the rest of the line skipped.
+    void abandonSuperConstructorCall(const antlr::RecognitionException& ex);
+    // A return statement: the rest of its line, with its line end.
+    void abandonReturn(const antlr::RecognitionException& ex, const antlr::RefToken& first);
+    // An XML literal: its elements closed (closeBrokenXmlLiteral); at the
+    // end of the file, closed before the lexical error goes on.
+    void abandonXmlLiteral(const antlr::RecognitionException& ex);
+    [[noreturn]] void closeXmlLiteralAtFileEnd();
+    // A call: given back (reported by the innermost of calls stopped at one
+    // token), the line skipped when the call consumed nothing.
+    void abandonBadCall(CallScope& call, const antlr::RefToken& first);
+};
+
+// What a compound statement keeps while it is parsed: its first token, its
+// place among the open statements, and what it opened, for its handler.
+// Built after the check of the block-scope table; it starts a new statement
+// (no one-line form, no part yet).
+struct CompoundStatement {
+    CompoundStatement(ParserBase& parser, int closer)
+        : first(parser.LT(1)), open(closer), opened(saveOpened())
+    {
+        headerOneLine = false;
+        parser.partStart = antlr::RefToken();
+    }
+    antlr::RefToken first;
+    OpenStatement open;
+    OpenedState opened;
+    bool wrapped = false;   // while: its one-line body is in the wrapper
+    bool caught = false;    // try: it has a catch part
+};
+
+// A case of a do statement: its first token and what was open before it.
+struct CasePart {
+    explicit CasePart(ParserBase& parser) : first(parser.LT(1)), opened(saveOpened()) {}
+    antlr::RefToken first;
+    OpenedState opened;
 };
