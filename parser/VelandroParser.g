@@ -57,67 +57,38 @@ options {
 sourceFile
 options { defaultErrorHandler = true; }
 { OutputFileScope outputScope; }
-    :   (   {
-                resetFileState();
-                if (!openTargetFile())
-                    return;
-                emitText("<?php\n");
-            }
+    :   (   { if (!beginSourceFile()) return; }
             (   sourceBody EOF
-            |   OPENVEL "vel"
-                {
-                    std::fputs("Use rather the -web option\n", stdout);
-                    std::fflush(stdout);
-                    ++errorCount;
-                }
+            |   OPENVEL "vel" { reportPageCodeInSource(); }
             )
-            {
-                emitText("\n?>\n");
-                closeOutputFile();
-            }
+            { endSourceFile(); }
             exception
-            catch [antlr::TokenStreamException& ex] {
-                reportTokenStreamError(ex);
-            }
+            catch [antlr::TokenStreamException& ex] { reportTokenStreamError(ex); }
         )
     ;
 
 webPage
 options { defaultErrorHandler = true; }
 { OutputFileScope outputScope; }
-    :   (   {
-                resetFileState();
-                if (!openTargetFile())
-                    return;
-            }
+    :   (   { if (!beginPage()) return; }
             (   OPENVEL "vel" { emitText("<?php "); }
                 sourceBody
                 CLOSEVEL { emitText(" ?>"); }
                 // A velandro script element: PHP no longer runs a script
                 // element, so its code goes between PHP tags like a code block.
             |   LESSER "script"
-                attribute:ID
-                {
-                    if (!equalsIgnoreCase(attribute->getText(), "language"))
-                        syntaxError();
-                }
+                attribute:ID { checkLanguageAttribute(attribute->getText()); }
                 EQUAL languageValue
                 GREATER { emitText("<?php "); }
                 sourceBody
                 LESSER SLASHSCRIPT GREATER { emitText(" ?>"); }
-            |   block:HTML { emitString(pageText(block->getText())); }
-            |   EOL
-                {
-                    emitNewline();
-                    ++lineNumber;
-                }
+            |   block:HTML { writePageText(block->getText()); }
+            |   EOL { writePageLineEnd(); }
             )+
             EOF
             { closeOutputFile(); }
             exception
-            catch [antlr::TokenStreamException& ex] {
-                reportTokenStreamError(ex);
-            }
+            catch [antlr::TokenStreamException& ex] { reportTokenStreamError(ex); }
         )
     ;
 
@@ -156,12 +127,7 @@ options { defaultErrorHandler = true; }
         |   blockStart
             (   options { greedy = true; generateAmbigWarnings = false; }
             :   externBlockItem
-            |   EOL
-                {
-                    ++lineNumber;
-                    emitNewlineOnce();
-                    ++newlineState;
-                }
+            |   blankExternLine
             |   bad:~( SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
             )+
             SLASHEXTERN
@@ -226,10 +192,10 @@ options { defaultErrorHandler = true; }
     |   ( ATCHAR ID ) => atCallStatement statementEnd
     |   superConstructorCall statementEnd
         // a "/class" with no class open: reported, and the file goes on
-    |   { reportError(antlr::NoViableAltException(LT(1), getFilename())); }
+    |   { reportUnexpectedToken(); }
         SLASHCLASS
     |   ( Q_COMMENT ) => comment
-    |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
+    |   ( NATIVECODE ) => nativeCode
     |   statement { newlineState = 0; }
     |   strayClosingLine
     ;
@@ -239,30 +205,20 @@ options { defaultErrorHandler = true; }
 // line skipped, and the file read on.
 strayClosingLine
     :   strayCloser
-    |   {
-            if (!alreadyReported(LT(1)))
-                reportError(antlr::NoViableAltException(LT(1), getFilename()));
-        }
+    |   { reportStrayLine(); }
         ( "else" | "case" | "always" | "until" | "catch" | "let" )
         { skipRestOfLine(); }
     ;
 
 // The same for a closing keyword inside a block, which goes on after it.
 strayCloser
-    :   {
-            if (!alreadyReported(LT(1)))
-                reportError(antlr::NoViableAltException(LT(1), getFilename()));
-        }
+    :   { reportStrayLine(); }
         ( SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY )
         { skipRestOfLine(); }
     ;
 
 statement
-    :   {
-            // A target left half parsed by a syntax error ends here.
-            assignTargetMode = 0;
-            emitIndent();
-        }
+    :   { beginStatement(); }
         (   comment
         |   forStatement
         |   doStatement
@@ -275,7 +231,7 @@ statement
         |   whileStatement
         |   echoStatement
         |   loopJump
-        |   nativeCode { emitString(rawText); }
+        |   nativeCode
         |   xmlStatement
         |   { !indexedNameAhead() }? ( ( modifier )* typeSpec ID ) => declaration
         |   expressionStatement
@@ -286,23 +242,9 @@ statement
 // tag of a script element or at the end of the input, where only the ";" is
 // written.
 statementEnd
-{
-    if (codeEndsHere()) {
-        if (inputState->guessing == 0)
-            emitSemicolon();
-        return;
-    }
-}
-    :   EOL
-        {
-            endStatement();
-            ++lineNumber;
-        }
-    |   SEMI
-        {
-            emitSemicolon();
-            emitNewline();
-        }
+{ if (codeEndedStatement()) return; }
+    :   EOL { endStatementLine(); }
+    |   SEMI { endStatementAtSemicolon(); }
         // Never taken (the init action above takes these tokens); it tells
         // the callers' decisions that a statement may end there.
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
@@ -319,23 +261,18 @@ newLine : EOL { ++lineNumber; emitNewlineOnce(); } ;
 // A line end that writes nothing: counted only.
 lineEnd : EOL { ++lineNumber; } ;
 
+// An empty line of an extern block or class, which writes no PHP line.
+blankExternLine : EOL { ++lineNumber; emitNewlineOnce(); ++newlineState; } ;
+
 // A "#" comment, its line end included, as a PHP "//" comment.
 comment
-    :   c:Q_COMMENT
-        {
-            emitString(phpComment(c->getText()));
-            ++lineNumber;
-        }
+    :   c:Q_COMMENT { writeComment(c->getText()); }
     ;
 
-// PHP text between "~~" marks, left in rawText for the caller to write.
+// PHP text between "~~" marks, written as it stands.
 nativeCode
 options { defaultErrorHandler = true; }
-    :   n:NATIVECODE
-        {
-            takeNativeCode(n->getText());
-            lineNumber += countLineEnds(n->getText());
-        }
+    :   n:NATIVECODE { writeNativeCode(n->getText()); }
     ;
 
 // COMMA and an optional line end, written nowhere.
@@ -356,13 +293,10 @@ defineDeclaration
         |   "as" { defineWithoutSignature(); }
         |   { defineWithoutSignature(); }
         )
-        (   EOL
-            {
-                ++lineNumber;
-                defineName(name->getText());
-            }
-        |   SEMI { defineName(name->getText()); }
+        (   lineEnd
+        |   SEMI
         )
+        { defineName(name->getText()); }
     ;
 
 // Named constants: one line of items, or a block closed by "/enum".
@@ -501,22 +435,13 @@ externParameter
 externClassDeclaration
 {
     bool begun = false;
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throw antlr::RecognitionException(
-            "extern classes nested too deeply", getFilename(), LT(1)->getLine(),
-            LT(1)->getColumn());
+    NestingGuard nesting; refuseIfTooDeep(nesting, "extern classes nested too deeply");
 }
     :   "class"
         begun = externClassHead
         (   options { greedy = true; generateAmbigWarnings = false; }
         :   externClassMember
-        |   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-                ++newlineState;
-            }
+        |   blankExternLine
         |   bad:~( SLASHCLASS | SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
         )*
         externClassEnd
@@ -571,8 +496,7 @@ externClassName
     :   (   ( ( "java" | "javax" ) DOT ) => javaClassName
         |   "java" name:ID { qualifiedClassName = name->getText(); }
         )
-        (   DOT part:ID { appendQualifiedName(part->getText()); }
-        )*
+        ( qualifiedNamePart )*
         { takeExternClassName(); }
     ;
 
@@ -590,9 +514,14 @@ javaClassName
 typeSpec
     :   classType
     |   declarationType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
+        ( arrayPair )*
     ;
+
+// "[]" after a type: the array of it.
+arrayPair : LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); } ;
+
+// ". name" of a dotted class name.
+qualifiedNamePart : DOT part:ID { appendQualifiedName(part->getText()); } ;
 
 // A class type; a dotted name is looked up once all of it is read. "string"
 // is the text type, as a keyword.
@@ -600,19 +529,16 @@ classType
     :   { currentType = 15; }
         (   javaClassName
             { currentClassIndex = -4; }
-            (   DOT javaPart:ID { appendQualifiedName(javaPart->getText()); }
-            )*
+            ( qualifiedNamePart )*
             classArrayPairs
             { finishClassType(); }
         |   name:ID { qualifiedClassName = name->getText(); }
-            (   DOT part:ID { appendQualifiedName(part->getText()); }
-            )*
+            ( qualifiedNamePart )*
             { classTypeName(qualifiedClassName); }
             classArrayPairs
             { finishClassType(); }
         |   "string" { textTypeName(); }
-            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-            )*
+            ( arrayPair )*
         )
     ;
 
@@ -628,11 +554,7 @@ classArrayPairs
     ;
 
 modifier
-    :   "static"
-        {
-            staticModifier = 128;
-            writeModifier("static ");
-        }
+    :   "static" { writeStaticModifier(); }
     |   "const" { currentKind = 4; }
     |   "protected" { writeModifier("protected "); }
     |   "volatile"
@@ -640,11 +562,7 @@ modifier
     ;
 
 identifierName
-    :   name:ID
-        {
-            currentIdentifier = name->getText();
-            setCodeBuffer(currentIdentifier);
-        }
+    :   name:ID { takeIdentifierName(name->getText()); }
     ;
 
 // COMMA and an optional line end; "," written.
@@ -673,26 +591,17 @@ typedDeclaration
 
 typedKeywordDeclaration
     :   keywordType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
+        ( arrayPair )*
         { emitIndent(); }
         (   { functionAhead() }? functionDefinition
-        |   // (page code may end the declaration at "?>" or a script end tag)
-            { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
-                              || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
-                              || LA(2) == LESSER
-                              || LA(2) == antlr::Token::EOF_TYPE) }?
-            variableDeclarationList
+        |   { variablesAhead() }? variableDeclarationList
         )
     ;
 
 typedClassDeclaration
     :   classType
         (   { functionAhead() }? { emitIndent(); } functionDefinition
-        |   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
-                              || LA(2) == CLOSEVEL || LA(2) == LESSER
-                              || LA(2) == antlr::Token::EOF_TYPE) }?
-            instanceDeclaration
+        |   { instanceAhead() }? instanceDeclaration
         )
     ;
 
@@ -702,8 +611,7 @@ declaration
         ( modifier )*
         (   options { generateAmbigWarnings = false; }
         :   keywordType
-            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-            )*
+            ( arrayPair )*
             variableDeclarationList
         |   classType
             instanceDeclaration
@@ -784,12 +692,7 @@ classHead
     catch [antlr::RecognitionException& ex] { abandonClassHead(ex); }
 
 className
-    :   name:ID
-        {
-            currentIdentifier = name->getText();
-            emitText(currentIdentifier);
-            setCodeBuffer(currentIdentifier);
-        }
+    :   name:ID { writeClassName(name->getText()); }
     ;
 
 classBodyElement
@@ -804,7 +707,7 @@ classBodyElement
 // A line of a class body that no member begins: reported, skipped up to
 // its line end.
 strayClassLine
-    :   { reportError(antlr::NoViableAltException(LT(1), getFilename())); }
+    :   { reportUnexpectedToken(); }
         ~(  SLASHCLASS | EOL | Q_COMMENT | ID | "static" | "private" | "protected"
          |  "volatile" | "const" | "java" | "javax" | "string" | "void" | "bool"
          |  "boolean" | "byte" | "number" | "int" | "real" | "integer" | "natural"
@@ -876,8 +779,7 @@ functionParameter
         (   "alias" { aliasParameter(); }
         )?
         (   variableType
-            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-            )*
+            ( arrayPair )*
         |   classType { classParameterType(); }
         )
         { parameterType(); }
@@ -913,7 +815,7 @@ returnStatement
 { antlr::RefToken first = LT(1); }
     :   "return"
         { checkReturnPlace(); }
-        (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
+        (   { statementEndAhead() }?
             { returnNothing(); }
         |   { beginReturnValue(); }
             expression
@@ -937,10 +839,7 @@ returnStatement
 variableDeclarationList
     :   { beginDeclarationList(); }
         variableDeclarator
-        (   {
-                emitNewline();
-                emitIndent();
-            }
+        (   { beginNextDeclarator(); }
             COMMA
             (   lineEnd
             )?
@@ -1007,7 +906,7 @@ expressionStatement
 // Call statements: a call on a line of its own, written as it stands.
 
 callStatement
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameScope frame(translating()); }
     :   { beginCallStatement(); }
         functionCall
         { emitCurrentExpression(); }
@@ -1015,26 +914,21 @@ callStatement
 
 // A call written with PHP's "@", which silences its warnings.
 atCallStatement
-{ CallFrameScope frame(inputState->guessing == 0); }
-    :   ATCHAR
-        {
-            markSilentCall();
-            emitIndent();
-            beginCallStatement();
-        }
+{ CallFrameScope frame(translating()); }
+    :   ATCHAR { beginSilentCallStatement(); }
         functionCall
         { emitCurrentExpression(); }
     ;
 
 literalMethodStatement
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameScope frame(translating()); }
     :   { resetExpressions(); }
         literalMethodCall
         { emitCurrentExpression(); }
     ;
 
 memberCallStatement
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameScope frame(translating()); }
     :   { resetExpressions(); }
         objectMemberChain
         { emitCurrentExpression(); }
@@ -1047,17 +941,11 @@ options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   { beginAssignment(); }
         lvalue
-        {
-            addLvalueExpr();
-            initializerTargetType = currentType;
-        }
+        { addFirstTarget(); }
         (   comma
             { resetExpressions(); }
             lvalue
-            {
-                addLvalueExpr();
-                ++assignTargetCount;
-            }
+            { addNextTarget(); }
         )*
         (   (   assignOperator
             |   compoundAssignOperator
@@ -1071,10 +959,7 @@ options { defaultErrorHandler = true; }
             )*
             { translateAssignment(); }
         |   eqifSeparator
-            {
-                setAssignOperator('=');
-                setValueTargetType();
-            }
+            { beginErrorCatchingValue(); }
             initializerValue
             { translateErrorAssign(); }
         )
@@ -1107,7 +992,7 @@ assignOperator
     ;
 
 compoundAssignOperator
-    :   PLUS { setAssignOperator(currentType == 10 || currentType == 22 ? '.' : '+'); }
+    :   PLUS { setAddAssignOperator(); }
     |   MINUS { setAssignOperator('-'); }
     |   MUL { setAssignOperator('*'); }
     |   DIV { setAssignOperator('/'); }
@@ -1179,23 +1064,10 @@ options { defaultErrorHandler = true; }
     :   "print"
         (   { resetExpressions(); }
             expression
-            {
-                fillNilValue(0);
-                setExprType();
-            }
-            (   comma
-                { pushExpression(); }
-                expression
-                {
-                    fillNilValue(0);
-                    setExprType();
-                }
-            )*
+            { takePrintValue(); }
+            ( nextPrintValue )*
             { writePrintList(); }
-        |   {
-                emitText("echo \"\\n\"");
-                resetRvalues();
-            }
+        |   { writeEmptyPrint(); }
         )
         statementEnd
     ;
@@ -1205,20 +1077,18 @@ options { defaultErrorHandler = true; }
     :   "echo"
         { resetExpressions(); }
         expression
-        {
-            fillNilValue(0);
-            setExprType();
-        }
-        (   comma
-            { pushExpression(); }
-            expression
-            {
-                fillNilValue(0);
-                setExprType();
-            }
-        )*
+        { takePrintValue(); }
+        ( nextPrintValue )*
         { emitEcho(false); }
         statementEnd
+    ;
+
+// A value of print or echo after the first.
+nextPrintValue
+    :   comma
+        { pushExpression(); }
+        expression
+        { takePrintValue(); }
     ;
 
 inputStatement
@@ -1705,67 +1575,39 @@ forIn
 // them. The subject of "in" is the operand before it, not the whole level.
 expression
 options { defaultErrorHandler = true; }
-{
-    ExpressionLevelScope levels;   // the handler leaves no level behind
-    TestChain chain;
-    startOperatorCount();
-}
+{ ExpressionChain chain; }   // with its levels: the handler leaves none behind
     :   { chain.open(); }
         bitOrExpression
         { notInFlag = 0; }
         (   // "<" before "/script" ends a statement of a script element;
             // before an operand it is a comparison.
             options { warnWhenFollowAmbig = false; }
-        :   {
-                if (chain.beginOr())
-                    throwTooDeep();
-            }
+        :   { stopIfTooDeep(chain.beginOr()); }
             orOperator
             { chain.openOrOperand(); }
             bitOrExpression
             { notInFlag = 0; }
-        |   {
-                if (chain.beginAnd())
-                    throwTooDeep();
-            }
+        |   { stopIfTooDeep(chain.beginAnd()); }
             andOperator
             { chain.openAndOperand(); }
             bitOrExpression
             { notInFlag = 0; }
-        |   {
-                if (chain.beginComparison())
-                    throwTooDeep();
-            }
+        |   { stopIfTooDeep(chain.beginComparison()); }
             comparisonOperator
             { chain.takeComparisonOperator(); }
             bitOrExpression
-            {
-                if (chain.completeComparison())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(chain.completeComparison()); }
         |   { chain.takeSubject(); }
             "in"
             inTest
-            {
-                if (chain.completeTest())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(chain.completeTest()); }
         |   notKeyword
-            {
-                notInFlag = 1;
-                chain.takeSubject();
-            }
+            { notInFlag = 1; chain.takeSubject(); }
             "in"
             inTest
-            {
-                if (chain.completeTest())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(chain.completeTest()); }
         )*
-        {
-            if (chain.close())
-                throwTooDeep();
-        }
+        { stopIfTooDeep(chain.close()); }
     ;
 
 comparisonOperator
@@ -1790,23 +1632,15 @@ notKeyword : "not" ;
 // The part of a membership test after "in": a range, or a list or a text.
 // The subject waits in the current identifier slot.
 inTest
-{
-    std::string subject;
-    int subjectType = 0;
-}
-    :   {
-            subject = identifierSlotName();
-            subjectType = identifierSlotType();
-            leftOperandText = subject;
-            clearExpression();
-        }
+{ TestSubject subject; }
+    :   { subject = takeMembershipSubject(); }
         (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
             { pushNotInFlag(); }
             rangeBounds
-            { completeRangeTest(subject, subjectType); }
+            { completeRangeTest(subject.name, subject.type); }
         |   { pushNotInFlag(); }
             bitOrExpression
-            { completeListTest(subject, subjectType); }
+            { completeListTest(subject.name, subject.type); }
         )
     ;
 
@@ -1823,49 +1657,34 @@ bitOrExpression
         |   postfixExpression
         )
         (   (   { chain.beginProduct(); }
-                (   mulOperator { operatorWord = 59; }
-                |   divOperator { operatorWord = 60; }
-                |   modOperator { operatorWord = 61; }
+                (   mulOperator
+                |   divOperator
+                |   modOperator
                 )
                 { chain.takeProductOperator(); }
-            |   {
-                    if (chain.beginSum())
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginSum()); }
                 (   plusOperator
                 |   minusOperator
                 )
                 { chain.openRightOperand(additiveLevel); }
-            |   {
-                    if (chain.beginShift())
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginShift()); }
                 (   shiftLeftOperator
                 |   shiftRightOperator
                 )
                 { chain.openRightOperand(shiftLevel); }
-            |   {
-                    if (chain.beginListOperator(bitAndLevel))
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginListOperator(bitAndLevel)); }
                 AND_BIN
                 (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitAndLevel); }
-            |   {
-                    if (chain.beginListOperator(bitXorLevel))
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginListOperator(bitXorLevel)); }
                 XOR_BIN
                 (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitXorLevel); }
-            |   {
-                    if (chain.beginListOperator(bitOrLevel))
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginListOperator(bitOrLevel)); }
                 OR_BIN
                 (   lineEnd
                 |
@@ -1876,15 +1695,9 @@ bitOrExpression
             |   unaryExpression
             |   postfixExpression
             )
-            {
-                if (chain.completeRightOperand())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(chain.completeRightOperand()); }
         )*
-        {
-            if (chain.close())
-                throwTooDeep();
-        }
+        { stopIfTooDeep(chain.close()); }
     ;
 
 // An operand with its signs, "~" or "not" before it. The operand chains
@@ -1900,38 +1713,22 @@ signedOperand
     :   (   (   plusOperator
             |   minusOperator
             )
-            {
-                if (signs.add())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(signs.add()); }
         )+
         { start = exprLength(); }
         (   unaryExpression
         |   postfixExpression
         )
-        {
-            // A bare nil stays empty for the operator that takes it; after a
-            // sign it needs a text.
-            fillNilValue(start);
-            checkSignOperand(false, start);
-        }
+        { completeSignedOperand(start); }
     ;
 
+// "not" and "~" nest without a primary operand in between: each counts.
 unaryExpression
-{
-    int start = 0;
-    // "not" and "~" nest without a primary operand in between
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
-}
+{ int start = 0; NestingGuard nesting; stopIfTooDeep(nesting.tooDeep()); }
     :   bitNotOperator
         { start = exprLength(); }
         signExpression
-        {
-            fillNilBitNot(start);
-            checkSignOperand(true, start);
-        }
+        { completeBitNot(start); }
     |   notOperator
         { start = exprLength(); }
         signExpression
@@ -1972,17 +1769,17 @@ minusOperator
 
 mulOperator
     :   MUL ( lineEnd | )
-        { exprAppendText("*"); }
+        { appendProductOperator("*", 59); }
     ;
 
 divOperator
     :   DIV ( lineEnd | )
-        { exprAppendText("/"); }
+        { appendProductOperator("/", 60); }
     ;
 
 modOperator
     :   "mod" ( lineEnd | )
-        { exprAppendText("%"); }
+        { appendProductOperator("%", 61); }
     ;
 
 bitNotOperator
@@ -2024,22 +1821,22 @@ postfixExpression
 // Calls. Each call operand has a call frame of its own.
 
 callOperand
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameScope frame(translating()); }
     :   functionCall
     ;
 
 literalMethodOperand
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameScope frame(translating()); }
     :   literalMethodCall
     ;
 
 memberCallOperand
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameScope frame(translating()); }
     :   objectMemberChain
     ;
 
 silentCallOperand
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameScope frame(translating()); }
     :   ATCHAR { markSilentCall(); }
         functionCall
     ;
@@ -2049,13 +1846,7 @@ silentCallOperand
 // unknown name written as called. A bad call is reported and gives back
 // what it changed.
 functionCall
-{
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
-    CallScope call;
-    antlr::RefToken first = LT(1);
-}
+{ NestedOperand operand(*this); CallScope call; antlr::RefToken first = LT(1); }
     :   { beginFunctionCall(call); }
         functionName
         { findCallee(call, tokensAhead()); }
@@ -2096,20 +1887,13 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{
-    ChainScope chain(inputState->guessing == 0);
-    // each step encloses the text before it
-    NestingSteps steps;
-}
+{ ChainScope chain(translating()); NestingSteps steps; }   // each step encloses the text before it
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
         :   DOT
-            {
-                if (steps.add())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(steps.add()); }
             memberElement
         )+
         { finishCallChain(); }
@@ -2118,38 +1902,21 @@ literalMethodCall
 // Segments of a reference, then the methods called on it and the
 // attributes read from their results; each step is the next one's receiver.
 objectMemberChain
-{
-    ChainScope chain(inputState->guessing == 0);
-    // each step encloses the text before it
-    NestingSteps steps;
-}
+{ ChainScope chain(translating()); NestingSteps steps; }   // each step encloses the text before it
     :   { beginObjectChain(); }
         identifierReference
-        {
-            if (steps.add(segmentSteps))
-                throwTooDeep();
-        }
+        { stopIfTooDeep(steps.add(segmentSteps)); }
         DOT
         (   { joinChainSegment(); }
             identifierReference
-            {
-                if (steps.add(1 + segmentSteps))
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(steps.add(1 + segmentSteps)); }
             DOT
         )*
-        {
-            beginChainCalls();
-            if (steps.add())
-                throwTooDeep();
-        }
+        { beginChainCalls(); stopIfTooDeep(steps.add()); }
         memberElement
         (   options { greedy = true; }
         :   DOT
-            {
-                if (steps.add())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(steps.add()); }
             (   { LA(2) == LEFTPAR }? memberElement
             |   attribute:ID { readResultAttribute(attribute->getText()); }
             )
@@ -2160,11 +1927,7 @@ objectMemberChain
 // One method call of a chain, on the receiver in codeBuffer; its text is
 // left there.
 memberElement
-{
-    // its nesting is counted by the chain, step by step
-    CallScope call;
-    antlr::RefToken first = LT(1);
-}
+{ CallScope call; antlr::RefToken first = LT(1); }   // its nesting: the chain counts it
     :   name:ID { beginMemberCall(call, name->getText()); }
         leftParen
         { openMemberCall(call, tokensAhead()); }
@@ -2176,11 +1939,7 @@ memberElement
     catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
 
 primaryExpression
-{
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
-}
+{ NestedOperand operand(*this); }
     :   literal
     |   "true" { appendKeywordValue("true", 3); }
     |   "false" { appendKeywordValue("false", 3); }
@@ -2195,10 +1954,7 @@ primaryExpression
         leftParen
         expression
         RIGHTPAR
-        {
-            fillNilValue(0);
-            popExpressionParenthesized();
-        }
+        { closeParenthesizedOperand(); }
         // The literal predicates look at tokens only: a predicate that
         // parsed the first element would parse nested literals again at
         // every level, in time exponential in the nesting.
@@ -2213,25 +1969,14 @@ primaryExpression
 
 // A name written between "$(" and ")": the bare name, an integer.
 phpConstant
-    :   c:PHPCONSTANT
-        {
-            std::string text = c->getText();
-            exprAppend(text.substr(2, text.size() - 3));
-            currentType = 5;
-        }
+    :   c:PHPCONSTANT { appendPhpConstant(c->getText()); }
     ;
 
 // A PHP variable written as such, with its indexes; no lookup, type var.
 phpReference
-{
-    // each index encloses the text before it
-    NestingSteps steps;
-}
+{ NestingSteps steps; }   // each index encloses the text before it
     :   p:PHPID { exprAppend(p->getText()); }
-        (   {
-                if (steps.add())
-                    throwTooDeep();
-            }
+        (   { stopIfTooDeep(steps.add()); }
             indexOpen boundExpression indexClose
         )*
         { currentType = 16; }
@@ -2260,22 +2005,12 @@ commaSeparator
 // The target of an assignment or an input: a member chain (with indexes,
 // slices and "[]" in their assignment forms), a name or a PHP name.
 lvalue
-    :   {
-            assignTargetMode = 1;
-            referenceAccessKind = 1;
-        }
+    :   { beginAssignTarget(); }
         (   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) => memberChain
-        |   memberName
-            {
-                if (isArrayKind(currentType))
-                    referenceAccessKind = 4;
-            }
+        |   memberName { markWholeArrayTarget(); }
         |   phpReference
         )
-        {
-            lvalueFlag = currentType;
-            assignTargetMode = 0;
-        }
+        { finishAssignTarget(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2283,124 +2018,49 @@ lvalue
 
 // Segments joined by "->", or by "::" after a class name.
 memberChain
-{
-    // each join and each segment's brackets enclose the text before them
-    NestingSteps steps;
-}
-    :   {
-            setCodeBuffer("");
-            referenceSegmentCount = 0;
-            lastJoinStatic = 0;
-            ownerClassIndex = -1;
-        }
+{ NestingSteps steps; }   // each join and each segment's brackets enclose the text before them
+    :   { beginMemberChain(); }
         identifierReference
-        {
-            if (steps.add(segmentSteps))
-                throwTooDeep();
-        }
-        (   {
-                lastJoinStatic = staticAccess;
-                appendCodeBuffer(staticAccess ? "::" : "->");
-            }
+        { stopIfTooDeep(steps.add(segmentSteps)); }
+        (   { joinMemberChain(); }
             DOT
             identifierReference
-            {
-                if (steps.add(1 + segmentSteps))
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(steps.add(1 + segmentSteps)); }
         )*
-        {
-            if (lastJoinStatic)
-                checkStaticAttribute();
-            exprAppend(codeBuffer);
-        }
+        { finishMemberChain(); }
     ;
 
 // A name alone.
 memberName
-    :   name:ID
-        {
-            currentIdentifier = name->getText();
-            setCodeBuffer(currentIdentifier);
-            lookupIdentifierInExpression();
-            prefixNameText();
-            exprAppend(codeBuffer);
-        }
+    :   name:ID { appendMemberName(name->getText()); }
     ;
 
 // One segment of a reference: a name and its brackets (index, slice,
 // current element), built in codeBuffer. A bound is built on a level of
 // its own, with the segment's state saved around it.
 identifierReference
-{
-    SegmentState segment;
-    std::string bound;
-    int boundType = 0;
-    NestingSteps wraps;
-}
+{ SegmentState segment; NestingSteps wraps; }
     :   name:ID { beginSegment(name->getText()); }
         (   { !plainSliceAhead() }? ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
-            {
-                if (wraps.add())
-                    throwTooDeep();
-                segment.save();
-                pushExpression();
-                pushIndiceContext();
-            }
+            { stopIfTooDeep(wraps.add()); openSegmentBound(segment); }
             LEFTSQUARE boundExpression RIGHTSQUARE
-            {
-                bound = currentExpression();
-                boundType = currentType;
-                popExpression();
-                popIndiceContext();
-                segment.restore();
-                checkIndexBound(boundType);
-                finishIndex(cutFraction(bound, boundType));
-            }
+            { closeIndexBound(segment); }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
-            {
-                if (wraps.add())
-                    throwTooDeep();
-                segment.save();
-                pushExpression();
-                pushIndiceContext();
-            }
+            { stopIfTooDeep(wraps.add()); openSegmentBound(segment); }
             LEFTSQUARE
             (   rangeOperator { sliceStart = ""; }
-            |   boundExpression
-                {
-                    checkIntervalBound();
-                    sliceStart = cutFraction(currentExpression(), currentType);
-                    clearExpression();
-                }
+            |   boundExpression { takeSliceStart(); }
                 rangeOperator
             )
-            (   boundExpression
-                {
-                    checkIntervalBound();
-                    sliceEnd = cutFraction(currentExpression(), currentType);
-                    clearExpression();
-                }
+            (   boundExpression { takeSliceEnd(); }
             |   { sliceEnd = ""; }
             )
             RIGHTSQUARE
-            {
-                popExpression();
-                popIndiceContext();
-                segment.restore();
-                finishSlice();
-            }
+            { closeSliceBound(segment); }
         |   LEFTSQUARE RIGHTSQUARE
-            {
-                if (wraps.add())
-                    throwTooDeep();
-                finishCurrentElement();
-            }
+            { stopIfTooDeep(wraps.add()); finishCurrentElement(); }
         )*
-        {
-            finishReference();
-            segmentSteps = wraps.count();
-        }
+        { finishSegment(wraps.count()); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2412,12 +2072,7 @@ literal
         |   stringLiteral
             (   // Strings on consecutive lines are one text.
                 options { greedy = true; generateAmbigWarnings = false; }
-            :   EOL
-                {
-                    ++lineNumber;
-                    emitNewlineOnce();
-                    exprAppendText(".");
-                }
+            :   newLine { exprAppendText("."); }
                 stringLiteral
             )*
         |   templateLiteral { exprAppend(rawText); }
@@ -2488,15 +2143,7 @@ arrayParenList
         |
         )
         RIGHTPAR
-        {
-            // array(v) of a typed array v is v itself; with more elements the
-            // list keeps its wrapper, or they would become arguments.
-            if (elements == 1 && isTypedArray(currentType))
-                popExpressionAppend();
-            else
-                wrapArrayLiteral();
-            currentType = 11;
-        }
+        { closeArrayParenList(elements); }
     ;
 
 arraySquareList
@@ -2509,19 +2156,13 @@ arraySquareList
         |
         )
         RIGHTSQUARE
-        {
-            wrapArrayLiteral();
-            currentType = 11;
-        }
+        { closeArrayLiteral(); }
     ;
 
 arrayElement
     :   { pushExpression(); }
         expression
-        {
-            fillNilValue(0);
-            popExpressionAppend();
-        }
+        { appendNestedValue(); }
     ;
 
 leftSquare
@@ -2548,10 +2189,7 @@ dictParenList
         |
         )
         RIGHTPAR
-        {
-            wrapArrayLiteral();
-            currentType = 12;
-        }
+        { closeDictLiteral(); }
     ;
 
 dictCurlyList
@@ -2564,26 +2202,17 @@ dictCurlyList
         |
         )
         RIGHTCURLY
-        {
-            wrapArrayLiteral();
-            currentType = 12;
-        }
+        { closeDictLiteral(); }
     ;
 
 dictPair
 { int start = exprLength(); }
     :   primaryExpression
-        {
-            fillNilValue(start);
-            exprAppendText("=>");
-        }
+        { appendDictKey(start); }
         COLON
         { pushExpression(); }
         expression
-        {
-            fillNilValue(0);
-            popExpressionAppend();
-        }
+        { appendNestedValue(); }
     ;
 
 leftCurly
@@ -2598,85 +2227,38 @@ leftCurly
 typeConversion
     :   { pushExpressionLevel(); }
         variableType
-        {
-            clearExpression();
-            conversionTarget = currentType;
-        }
+        { beginConversion(); }
         (   LEFTPAR RIGHTPAR
-            {
-                // An empty list: the typed array of the keyword, when it has one.
-                exprAppendText("array()");
-                objectConversion = 1;
-            }
+            { writeEmptyConversionList(); }
             // One value up to the closing parenthesis (a token scan, not a
             // trial parse, for the same reason as the literal predicates).
         |   { singleValueInParentheses() }?
             LEFTPAR conversionCall RIGHTPAR
         |   LEFTPAR arrayConstructorArgs RIGHTPAR
         )
-        {
-            std::string text = currentExpression();
-            popExpressionLevel();
-            exprAppend(text);
-            if (objectConversion) {
-                setArrayOfType(conversionTarget);
-                // a list of a type that has no typed array is an array all
-                // the same (var keeps its own type)
-                if (!isArrayType(currentType) && currentType != typeVar)
-                    currentType = typeArray;
-            }
-        }
+        { finishConversion(); }
     ;
 
 // A conversion inside the value sets the list flag for itself: the flag
 // this conversion chose comes back after the value.
 conversionCall
 { int listResult = 0; }
-    :   {
-            openConversionCall();
-            listResult = objectConversion;
-        }
-        { pushExpression(); }
+    :   { listResult = openConversionValue(); }
         expression
-        {
-            fillNilValue(0);
-            checkConversionValue();
-            popExpressionAppend();
-            objectConversion = listResult;
-            currentType = conversionTarget;
-            exprAppendCloseParen();
-        }
+        { closeConversionValue(listResult); }
     ;
 
 arrayConstructorArgs
-    :   {
-            exprAppendText("array(");
-            objectConversion = 1;
-            pushInt(currentType);
-        }
-        { pushExpression(); }
+    :   { openTypedArrayValues(); }
         expression
-        {
-            fillNilValue(0);
-            popExpressionAppend();
-            checkAssignable(conversionTarget, currentType);
-        }
+        { appendTypedArrayValue(); }
         (   { exprAppendComma(); }
             comma
             { pushExpression(); }
             expression
-            {
-                fillNilValue(0);
-                popExpressionAppend();
-                checkAssignable(conversionTarget, currentType);
-            }
+            { appendTypedArrayValue(); }
         )+
-        {
-            // (a conversion among the values has cleared it)
-            objectConversion = 1;
-            currentType = popInt();
-            exprAppendCloseParen();
-        }
+        { closeTypedArrayValues(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2698,9 +2280,9 @@ boundTerm
 { int word = 0; }
     :   boundOperand
         (   { pushLeftType(); }
-            (   mulOperator { operatorWord = 59; }
-            |   divOperator { operatorWord = 60; }
-            |   modOperator { operatorWord = 61; }
+            (   mulOperator
+            |   divOperator
+            |   modOperator
             )
             { word = operatorWord; }
             boundOperand

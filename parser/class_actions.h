@@ -95,3 +95,7 @@ void beginInstanceValue();
 void finishInstanceValue();
 void instanceDefaultValue();
 void finishInstance();
+
+// --- The steps of the class rules
+// The name of a class head or parent: written, and the current identifier.
+void writeClassName(const std::string& name);

@@ -26,6 +26,15 @@ class ParserBase : public BufferParser {
 
 public:
     using BufferParser::BufferParser;
+    // Whether the actions run: the parser is not guessing.
+    bool translating() const { return inputState->guessing == 0; }
+    // An operand, a step or a chain level that nests too deeply ends the
+    // operand (throwTooDeep).
+    void stopIfTooDeep(bool tooDeep)
+    {
+        if (tooDeep)
+            throwTooDeep();
+    }
     // The start rule of a source (or of a page), with a lexical error that
     // ends the file reported and counted wherever the parse met it.
     void translateFile(bool page);
@@ -125,9 +134,26 @@ protected:
     {
         return (LA(1) == T::ID && LA(2) == T::LEFTPAR) || LA(1) == T::COMMA;
     }
+    // Whether a name and what may follow it in a declaration of variables
+    // of a keyword type (or of one object of a class type) starts at LA(1);
+    // page code may end the declaration at "?>" or a script end tag.
+    bool variablesAhead()
+    {
+        return LA(1) == T::ID && (LA(2) == T::EQUAL || LA(2) == T::EOL || LA(2) == T::SEMI
+                                  || LA(2) == T::COMMA || LA(2) == T::EQIF || LA(2) == T::CLOSEVEL
+                                  || LA(2) == T::LESSER || LA(2) == antlr::Token::EOF_TYPE);
+    }
+    bool instanceAhead()
+    {
+        return LA(1) == T::ID && (LA(2) == T::EQUAL || LA(2) == T::EOL || LA(2) == T::SEMI
+                                  || LA(2) == T::CLOSEVEL || LA(2) == T::LESSER
+                                  || LA(2) == antlr::Token::EOF_TYPE);
+    }
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
     bool codeEndsHere();
+    // A statement end (or the code's end) at LA(1).
+    bool statementEndAhead() { return LA(1) == T::EOL || LA(1) == T::SEMI || codeEndsHere(); }
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
@@ -148,14 +174,6 @@ protected:
     // counted; the start rule then returns.
     void reportTokenStreamError(const antlr::TokenStreamException& ex);
 
-    // --- Guards the rules call in their actions
-    // An operand step, a sign or a chain level that nests too deeply ends
-    // the operand (throwTooDeep).
-    void stopIfTooDeep(bool tooDeep)
-    {
-        if (tooDeep)
-            throwTooDeep();
-    }
     // The same for what a statement's handler reports and skips whole (an
     // XML literal, an extern class): a plain syntax error at LT(1).
     void refuseIfTooDeep(const NestingGuard& nesting, const char* what);
@@ -258,6 +276,13 @@ struct CompoundStatement {
     OpenedState opened;
     bool wrapped = false;   // while: its one-line body is in the wrapper
     bool caught = false;    // try: it has a catch part
+};
+
+// One more level of operand nesting while a rule runs: an operand deeper
+// than the parser's stack allows ends there (throwTooDeep).
+struct NestedOperand {
+    explicit NestedOperand(ParserBase& parser) { parser.stopIfTooDeep(nesting.tooDeep()); }
+    NestingGuard nesting;
 };
 
 // A case of a do statement: its first token and what was open before it.

@@ -947,3 +947,28 @@ OpenedState openLaterCase()
     emitIndent();
     return saveOpened();
 }
+
+// statement: any statement, before its first token
+// writes: the statement's indentation
+void beginStatement()
+{
+    // A target left half parsed by a syntax error ends here.
+    assignTargetMode = 0;
+    emitIndent();
+}
+
+// statementEnd: EOL
+// writes: ;   and the line end
+void endStatementLine()
+{
+    endStatement();
+    ++lineNumber;
+}
+
+// statementEnd: SEMI
+// writes: ;   and a line end
+void endStatementAtSemicolon()
+{
+    emitSemicolon();
+    emitNewline();
+}

@@ -200,3 +200,7 @@ void closeCaseChain();
 void beginFirstCase();
 // The else of a later case, written; what is open then, for its handler.
 OpenedState openLaterCase();
+// Any statement.
+void beginStatement();
+void endStatementLine();
+void endStatementAtSemicolon();
