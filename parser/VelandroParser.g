@@ -991,17 +991,20 @@ assignOperator
         { setAssignOperator('='); }
     ;
 
+// "+" joins texts, and adds anything else.
 compoundAssignOperator
-    :   PLUS { setAddAssignOperator(); }
-    |   MINUS { setAssignOperator('-'); }
-    |   MUL { setAssignOperator('*'); }
-    |   DIV { setAssignOperator('/'); }
-    |   "mod" { setAssignOperator('%'); }
-    |   AND_BIN { setAssignOperator('&'); }
-    |   OR_BIN { setAssignOperator('|'); }
-    |   XOR_BIN { setAssignOperator('^'); }
-    |   SHIFT_LEFT { setAssignOperator('<'); }
-    |   SHIFT_RIGHT { setAssignOperator('>'); }
+    :   { setCompoundAssignOperator(); }
+        (   PLUS
+        |   MINUS
+        |   MUL
+        |   DIV
+        |   "mod"
+        |   AND_BIN
+        |   OR_BIN
+        |   XOR_BIN
+        |   SHIFT_LEFT
+        |   SHIFT_RIGHT
+        )
     ;
 
 eqifSeparator
@@ -1026,14 +1029,10 @@ xmlStatement
     catch [antlr::RecognitionException& ex] { abandonXmlLiteral(ex); }
     catch [antlr::TokenStreamException& ex] { closeXmlLiteralAtFileEnd(); }
 
+// Nested too deeply, it is reported by the literal's statement, which
+// skips the elements.
 xmlDeclaration
-{
-    // reported by the literal's statement, which skips the elements
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throw antlr::RecognitionException(
-            "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
-}
+{ NestingGuard nesting; refuseIfTooDeep(nesting, "expression nested too deeply"); }
     :   open:XOPEN { xmlElementHead(open->getText()); }
         (   xmlAttribute
         |   EOL { xmlAttributeLineEnd(); }
@@ -1610,23 +1609,18 @@ options { defaultErrorHandler = true; }
         { stopIfTooDeep(chain.close()); }
     ;
 
+// "=" is written "===", "!=" and "<>" "!==".
 comparisonOperator
-    :   equalOperator
-    |   notEqualOperator
-    |   pasdiffOperator
-    |   lessOperator
-    |   greaterOperator
-    |   lessEqualOperator
-    |   greatEqualOperator
+    :   { appendComparisonOperator(); }
+        (   EQUAL
+        |   NOT_EQUAL
+        |   PASDIFF
+        |   LESSER
+        |   GREATER
+        |   LESS_EQUAL
+        |   GREAT_EQUAL
+        )
     ;
-
-equalOperator : EQUAL { exprAppendText("==="); } ;
-notEqualOperator : NOT_EQUAL { exprAppendText("!=="); } ;
-pasdiffOperator : PASDIFF { exprAppendText("!=="); } ;
-lessOperator : LESSER { exprAppendText("<"); } ;
-greaterOperator : GREATER { exprAppendText(">"); } ;
-lessEqualOperator : LESS_EQUAL { exprAppendText("<="); } ;
-greatEqualOperator : GREAT_EQUAL { exprAppendText(">="); } ;
 notKeyword : "not" ;
 
 // The part of a membership test after "in": a range, or a list or a text.
@@ -2291,12 +2285,7 @@ boundTerm
     ;
 
 boundOperand
-{
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
-    NestingSteps steps;   // the joins of a member access
-}
+{ NestedOperand operand(*this); NestingSteps steps; }   // steps: the joins of a member access
     :   minusOperator boundOperand
     |   plusOperator boundOperand
     |   { pushExpression(); }
@@ -2314,12 +2303,7 @@ boundOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
         first:ID { beginMemberAccess(first->getText()); }
-        (   DOT member:ID
-            {
-                if (steps.add())
-                    throwTooDeep();
-                memberAccessStep(member->getText());
-            }
+        (   DOT member:ID { stopIfTooDeep(steps.add()); memberAccessStep(member->getText()); }
         )+
         { exprAppend(codeBuffer); }
     |   memberName
@@ -2347,54 +2331,55 @@ rangeBounds
 // ---------------------------------------------------------------------------
 // Type keywords
 
+// The type keywords: the type code of each is the keyword's, from the
+// table that the method heads read too (keywordTypeCode).
 declarationType
-    :   { beginTypeName(); }
-        (   "void" { currentType = 1; }
-        |   "byte" { currentType = 2; }
+    :   { beginKeywordType(false); }
+        (   "void"
+        |   "byte"
         |   booleanType
-        |   "number" { currentType = 4; }
-        |   "int" { currentType = 5; }
-        |   "integer" { currentType = 5; }
-        |   "real" { currentType = 7; }
-        |   "natural" { currentType = 8; }
-        |   "text" { currentType = 10; }
-        |   "array" { currentType = 11; }
-        |   "dict" { currentType = 12; }
-        |   "file" { currentType = 13; }
-        |   "dir" { currentType = 14; }
-        |   "object" { currentType = 15; }
-        |   "var" { currentType = 16; }
-        |   "function" { currentType = 21; }
-        |   "cstring" { currentType = 22; }
-        |   "char" { currentType = 22; }
+        |   "number"
+        |   "int"
+        |   "integer"
+        |   "real"
+        |   "natural"
+        |   "text"
+        |   "array"
+        |   "dict"
+        |   "file"
+        |   "dir"
+        |   "object"
+        |   "var"
+        |   "function"
+        |   "cstring"
+        |   "char"
         )
     ;
 
+// The same without "char", which is no parameter type.
 variableType
-    :   { beginTypeName(); }
-        (   "void" { currentType = 1; }
-        |   "byte" { currentType = 2; }
+    :   { beginKeywordType(true); }
+        (   "void"
+        |   "byte"
         |   booleanType
-        |   "number" { currentType = 4; }
-        |   "int" { currentType = 5; }
-        |   "integer" { currentType = 5; }
-        |   "real" { currentType = 7; }
-        |   "natural" { currentType = 8; }
-        |   "text" { currentType = 10; }
-        |   "array" { currentType = 11; }
-        |   "dict" { currentType = 12; }
-        |   "file" { currentType = 13; }
-        |   "dir" { currentType = 14; }
-        |   "object" { currentType = 15; }
-        |   "var" { currentType = 16; }
-        |   "function" { currentType = 21; }
-        |   "cstring" { currentType = 22; }
+        |   "number"
+        |   "int"
+        |   "integer"
+        |   "real"
+        |   "natural"
+        |   "text"
+        |   "array"
+        |   "dict"
+        |   "file"
+        |   "dir"
+        |   "object"
+        |   "var"
+        |   "function"
+        |   "cstring"
         )
     ;
 
 booleanType
-    :   (   "bool"
-        |   "boolean"
-        )
-        { currentType = 3; }
+    :   "bool"
+    |   "boolean"
     ;

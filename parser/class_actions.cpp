@@ -761,3 +761,7 @@ void writeClassName(const std::string& name)
     emitText(currentIdentifier);
     setCodeBuffer(currentIdentifier);
 }
+
+// declarationType, variableType: a type keyword
+// writes: nothing; the keyword's type code, from the table the heads read
+int keywordType(int token, bool parameter) { return keywordTypeCode(token, parameter); }

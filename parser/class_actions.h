@@ -99,3 +99,6 @@ void finishInstance();
 // --- The steps of the class rules
 // The name of a class head or parent: written, and the current identifier.
 void writeClassName(const std::string& name);
+// The type code of a type keyword token, 0 for any other token ("char" is
+// no parameter type).
+int keywordType(int token, bool parameter);

@@ -8,6 +8,7 @@
 #include "emit/emit.h"
 #include "emit/xml.h"
 #include "parser/class_actions.h"
+#include "parser/declaration_actions.h"
 #include "parser/file_actions.h"
 #include "parser/function_actions.h"
 #include "parser/nesting.h"
@@ -598,4 +599,41 @@ void ParserBase::abandonBadCall(CallScope& call, const antlr::RefToken& first)
         throw;
     ::abandonCall(call, firstBadCallHere());
     skipLineIfStuck(first);
+}
+
+void ParserBase::beginKeywordType(bool parameter)
+{
+    beginTypeName();
+    if (int type = keywordType(LA(1), parameter))
+        currentType = type;
+}
+
+void ParserBase::setCompoundAssignOperator()
+{
+    switch (LA(1)) {
+    case T::PLUS: setAssignOperator(currentType == 10 || currentType == 22 ? '.' : '+'); break;
+    case T::MINUS: setAssignOperator('-'); break;
+    case T::MUL: setAssignOperator('*'); break;
+    case T::DIV: setAssignOperator('/'); break;
+    case T::LITERAL_mod: setAssignOperator('%'); break;
+    case T::AND_BIN: setAssignOperator('&'); break;
+    case T::OR_BIN: setAssignOperator('|'); break;
+    case T::XOR_BIN: setAssignOperator('^'); break;
+    case T::SHIFT_LEFT: setAssignOperator('<'); break;
+    case T::SHIFT_RIGHT: setAssignOperator('>'); break;
+    default: break;
+    }
+}
+
+void ParserBase::appendComparisonOperator()
+{
+    switch (LA(1)) {
+    case T::EQUAL: exprAppendText("==="); break;
+    case T::NOT_EQUAL: case T::PASDIFF: exprAppendText("!=="); break;
+    case T::LESSER: exprAppendText("<"); break;
+    case T::GREATER: exprAppendText(">"); break;
+    case T::LESS_EQUAL: exprAppendText("<="); break;
+    case T::GREAT_EQUAL: exprAppendText(">="); break;
+    default: break;
+    }
 }

@@ -211,6 +211,12 @@ protected:
     void reportStrayLine();
     // A syntax error at LT(1), reported in the runtime's form.
     void reportUnexpectedToken();
+    // The operator rules, by the operator at LA(1): a type keyword's type
+    // (a parameter's type has no "char"), an assignment operator, the PHP
+    // text of a comparison.
+    void beginKeywordType(bool parameter);
+    void setCompoundAssignOperator();
+    void appendComparisonOperator();
 
     // --- The handlers written in the grammar. Each rethrows while the
     // parser is guessing (a failed trial is no error), and a lexical error

@@ -477,10 +477,3 @@ void beginErrorCatchingValue()
     setAssignOperator('=');
     setValueTargetType();
 }
-
-// compoundAssignOperator: PLUS
-// writes: nothing yet; "+" joins texts as ".", else adds
-void setAddAssignOperator()
-{
-    setAssignOperator(currentType == 10 || currentType == 22 ? '.' : '+');
-}

@@ -77,4 +77,3 @@ void appendPhpConstant(const std::string& token);
 void addFirstTarget();
 void addNextTarget();
 void beginErrorCatchingValue();
-void setAddAssignOperator();
