@@ -170,8 +170,7 @@ options { defaultErrorHandler = true; }
     |   defineDeclaration
     |   { emitIndent(); }
         "return"
-        (   { resetExpressions(); }
-            expression ( COMMA expression )*
+        (   newExpression ( COMMA expression )*
         |
         )
         statementEnd
@@ -340,9 +339,10 @@ enumItem
     :   name:ID { beginEnumItem(name->getText()); }
         (   EQUAL given:INTEGER { enumGivenValue(given->getText()); }
         |   COLON
-            (   r:REAL_LITERAL { enumRealValue(r->getText()); }
-            |   i:INTEGER { enumIntegerValue(i->getText()); }
-            |   s:STRING_LITERAL { enumTextValue(s->getText()); }
+            { takeEnumLiteral(); }
+            (   REAL_LITERAL
+            |   INTEGER
+            |   STRING_LITERAL
             )
         |   { enumCountedValue(); }
         )
@@ -365,8 +365,7 @@ externDeclaration
     |   { beginExternDeclaration(); }
         (   "static" { staticModifier = 128; }
         )?
-        (   "const" { currentKind = 4; }
-        )?
+        ( constModifier )?
         typeSpec
         (   MUL
             (   lineEnd
@@ -405,20 +404,19 @@ externParameterList
     |
     ;
 
+externAlias : "alias" { setExternParameterAlias(); } ;
+
 externParameter
     :   { beginExternParameter(); }
-        (   "const" { currentKind = 4; }
-        )?
-        (   "alias" { setExternParameterAlias(); }
-        )?
+        ( constModifier )?
+        ( externAlias )?
         typeSpec
         (   MUL
             (   MUL
             )?
         )?
         { takeExternParameterType(); }
-        (   "alias" { setExternParameterAlias(); }
-        )?
+        ( externAlias )?
         (   ID
             (   LEFTSQUARE RIGHTSQUARE
             )*
@@ -553,13 +551,19 @@ classArrayPairs
         )*
     ;
 
+// "static", "protected" and "private" are written; "const" makes a
+// constant; "volatile" changes nothing.
 modifier
-    :   "static" { writeStaticModifier(); }
-    |   "const" { currentKind = 4; }
-    |   "protected" { writeModifier("protected "); }
-    |   "volatile"
-    |   "private" { writeModifier("private "); }
+    :   { takeModifier(); }
+        (   "static"
+        |   "const"
+        |   "protected"
+        |   "volatile"
+        |   "private"
+        )
     ;
+
+constModifier : "const" { currentKind = 4; } ;
 
 identifierName
     :   name:ID { takeIdentifierName(name->getText()); }
@@ -772,19 +776,18 @@ functionParameterList
     |
     ;
 
+parameterAlias : "alias" { aliasParameter(); } ;
+
 functionParameter
     :   { beginParameter(); }
-        (   "const" { currentKind = 4; }
-        )?
-        (   "alias" { aliasParameter(); }
-        )?
+        ( constModifier )?
+        ( parameterAlias )?
         (   variableType
             ( arrayPair )*
         |   classType { classParameterType(); }
         )
         { parameterType(); }
-        (   "alias" { aliasParameter(); }
-        )?
+        ( parameterAlias )?
         identifierName
         (   LEFTSQUARE RIGHTSQUARE
         )*
@@ -822,8 +825,7 @@ returnStatement
             (   { returnOneValue(); }
             |   { returnFirstOfSeveral(); }
                 (   emittedComma
-                    { resetExpressions(); }
-                    expression
+                    newExpression
                     { returnNextValue(); }
                 )+
                 { finishSeveralValues(); }
@@ -882,10 +884,21 @@ constantDefinition
         { finishConstantDefinition(); }
     ;
 
-// One value: an entry of the value list.
-initializerValue
+// An expression that starts the statement's expression state anew.
+newExpression
     :   { resetExpressions(); }
         expression
+    ;
+
+// An expression on a level of its own.
+innerExpression
+    :   { pushExpression(); }
+        expression
+    ;
+
+// One value: an entry of the value list.
+initializerValue
+    :   newExpression
         { addInitializerValue(); }
     ;
 
@@ -906,7 +919,7 @@ expressionStatement
 // Call statements: a call on a line of its own, written as it stands.
 
 callStatement
-{ CallFrameScope frame(translating()); }
+{ CallFrameGuard frame(*this); }
     :   { beginCallStatement(); }
         functionCall
         { emitCurrentExpression(); }
@@ -914,21 +927,21 @@ callStatement
 
 // A call written with PHP's "@", which silences its warnings.
 atCallStatement
-{ CallFrameScope frame(translating()); }
+{ CallFrameGuard frame(*this); }
     :   ATCHAR { beginSilentCallStatement(); }
         functionCall
         { emitCurrentExpression(); }
     ;
 
 literalMethodStatement
-{ CallFrameScope frame(translating()); }
+{ CallFrameGuard frame(*this); }
     :   { resetExpressions(); }
         literalMethodCall
         { emitCurrentExpression(); }
     ;
 
 memberCallStatement
-{ CallFrameScope frame(translating()); }
+{ CallFrameGuard frame(*this); }
     :   { resetExpressions(); }
         objectMemberChain
         { emitCurrentExpression(); }
@@ -1049,9 +1062,10 @@ xmlDeclaration
 
 xmlAttribute
     :   name:ID EQUAL
-        (   r:REAL_LITERAL { xmlAttributeEntry(name->getText(), r->getText(), typeReal); }
-        |   i:INTEGER { xmlAttributeEntry(name->getText(), i->getText(), typeInteger); }
-        |   s:STRING_LITERAL { xmlAttributeEntry(name->getText(), s->getText(), typeText); }
+        { addXmlAttribute(name->getText()); }
+        (   REAL_LITERAL
+        |   INTEGER
+        |   STRING_LITERAL
         )
     ;
 
@@ -1061,8 +1075,7 @@ xmlAttribute
 printStatement
 options { defaultErrorHandler = true; }
     :   "print"
-        (   { resetExpressions(); }
-            expression
+        (   newExpression
             { takePrintValue(); }
             ( nextPrintValue )*
             { writePrintList(); }
@@ -1074,8 +1087,7 @@ options { defaultErrorHandler = true; }
 echoStatement
 options { defaultErrorHandler = true; }
     :   "echo"
-        { resetExpressions(); }
-        expression
+        newExpression
         { takePrintValue(); }
         ( nextPrintValue )*
         { emitEcho(false); }
@@ -1085,8 +1097,7 @@ options { defaultErrorHandler = true; }
 // A value of print or echo after the first.
 nextPrintValue
     :   comma
-        { pushExpression(); }
-        expression
+        innerExpression
         { takePrintValue(); }
     ;
 
@@ -1208,8 +1219,7 @@ compositeTestOperator
 // A plain if: a condition, then a one-line body with an optional one-line
 // else, or a block with an optional else block and "/if".
 ifBody
-    :   { resetExpressions(); }
-        expression
+    :   newExpression
         { openConditionBlock(); }
         (   { beginOneLineIfBody(); }
             oneLineBody
@@ -1815,22 +1825,22 @@ postfixExpression
 // Calls. Each call operand has a call frame of its own.
 
 callOperand
-{ CallFrameScope frame(translating()); }
+{ CallFrameGuard frame(*this); }
     :   functionCall
     ;
 
 literalMethodOperand
-{ CallFrameScope frame(translating()); }
+{ CallFrameGuard frame(*this); }
     :   literalMethodCall
     ;
 
 memberCallOperand
-{ CallFrameScope frame(translating()); }
+{ CallFrameGuard frame(*this); }
     :   objectMemberChain
     ;
 
 silentCallOperand
-{ CallFrameScope frame(translating()); }
+{ CallFrameGuard frame(*this); }
     :   ATCHAR { markSilentCall(); }
         functionCall
     ;
@@ -1935,11 +1945,7 @@ memberElement
 primaryExpression
 { NestedOperand operand(*this); }
     :   literal
-    |   "true" { appendKeywordValue("true", 3); }
-    |   "false" { appendKeywordValue("false", 3); }
-    |   "null" { appendKeywordValue("null", 15); }
-    |   "nil" { appendKeywordValue("", 24); }
-    |   "zero" { appendKeywordValue("0", 4); }
+    |   keywordValue
     |   "this" { appendThis(); }
     |   memberName
     |   phpReference
@@ -1959,6 +1965,17 @@ primaryExpression
     |   ( variableType LEFTPAR ) => typeConversion
     |   LEFTSQUARE RIGHTSQUARE { appendKeywordValue("array()", 11); }
     |   LEFTCURLY RIGHTCURLY { appendKeywordValue("array()", 12); }
+    ;
+
+// "true", "false", "null", "nil" (no text) and "zero", with their types.
+keywordValue
+    :   { appendKeywordConstant(); }
+        (   "true"
+        |   "false"
+        |   "null"
+        |   "nil"
+        |   "zero"
+        )
     ;
 
 // A name written between "$(" and ")": the bare name, an integer.
@@ -2094,9 +2111,11 @@ options { defaultErrorHandler = true; }
 
 // A literal taken as a value: its text in currentIdentifier, nothing written.
 literalValue
-    :   r:REAL_LITERAL { takeLiteralValue(r->getText(), typeReal); }
-    |   i:INTEGER { takeLiteralValue(i->getText(), typeInteger); }
-    |   s:STRING_LITERAL { takeLiteralValue(s->getText(), typeText); }
+    :   { takeLiteralToken(); }
+        (   REAL_LITERAL
+        |   INTEGER
+        |   STRING_LITERAL
+        )
     ;
 
 literalToken
@@ -2154,8 +2173,7 @@ arraySquareList
     ;
 
 arrayElement
-    :   { pushExpression(); }
-        expression
+    :   innerExpression
         { appendNestedValue(); }
     ;
 
@@ -2204,8 +2222,7 @@ dictPair
     :   primaryExpression
         { appendDictKey(start); }
         COLON
-        { pushExpression(); }
-        expression
+        innerExpression
         { appendNestedValue(); }
     ;
 
@@ -2248,8 +2265,7 @@ arrayConstructorArgs
         { appendTypedArrayValue(); }
         (   { exprAppendComma(); }
             comma
-            { pushExpression(); }
-            expression
+            innerExpression
             { appendTypedArrayValue(); }
         )+
         { closeTypedArrayValues(); }

@@ -11,9 +11,12 @@
 #include "parser/declaration_actions.h"
 #include "parser/file_actions.h"
 #include "parser/function_actions.h"
+#include "parser/head_actions.h"
+#include "parser/literal_actions.h"
 #include "parser/nesting.h"
 #include "parser/state.h"
 #include "parser/statement_actions.h"
+#include "parser/xml_actions.h"
 #include "semantic/semantic.h"
 
 namespace {
@@ -634,6 +637,64 @@ void ParserBase::appendComparisonOperator()
     case T::GREATER: exprAppendText(">"); break;
     case T::LESS_EQUAL: exprAppendText("<="); break;
     case T::GREAT_EQUAL: exprAppendText(">="); break;
+    default: break;
+    }
+}
+
+void ParserBase::appendKeywordConstant()
+{
+    switch (LA(1)) {
+    case T::LITERAL_true: appendKeywordValue("true", 3); break;
+    case T::LITERAL_false: appendKeywordValue("false", 3); break;
+    case T::LITERAL_null: appendKeywordValue("null", 15); break;
+    case T::LITERAL_nil: appendKeywordValue("", 24); break;
+    case T::LITERAL_zero: appendKeywordValue("0", 4); break;
+    default: break;
+    }
+}
+
+void ParserBase::takeModifier()
+{
+    switch (LA(1)) {
+    case T::LITERAL_static: writeStaticModifier(); break;
+    case T::LITERAL_const: currentKind = 4; break;
+    case T::LITERAL_protected: writeModifier("protected "); break;
+    case T::LITERAL_private: writeModifier("private "); break;
+    default: break;
+    }
+}
+
+namespace {
+// The type of a literal token, 0 for any other token.
+int literalTokenType(int token)
+{
+    switch (token) {
+    case T::REAL_LITERAL: return typeReal;
+    case T::INTEGER: return typeInteger;
+    case T::STRING_LITERAL: return typeText;
+    default: return 0;
+    }
+}
+}
+
+void ParserBase::takeLiteralToken()
+{
+    if (int type = literalTokenType(LA(1)))
+        takeLiteralValue(LT(1)->getText(), type);
+}
+
+void ParserBase::addXmlAttribute(const std::string& name)
+{
+    if (int type = literalTokenType(LA(1)))
+        xmlAttributeEntry(name, LT(1)->getText(), type);
+}
+
+void ParserBase::takeEnumLiteral()
+{
+    switch (LA(1)) {
+    case T::REAL_LITERAL: enumRealValue(LT(1)->getText()); break;
+    case T::INTEGER: enumIntegerValue(LT(1)->getText()); break;
+    case T::STRING_LITERAL: enumTextValue(LT(1)->getText()); break;
     default: break;
     }
 }

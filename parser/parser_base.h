@@ -217,6 +217,14 @@ protected:
     void beginKeywordType(bool parameter);
     void setCompoundAssignOperator();
     void appendComparisonOperator();
+    // The same for the keyword values, the modifiers, and the literal
+    // tokens of a value, an XML attribute and an enumeration item; nothing
+    // for any other token (the rule then fails as it stands).
+    void appendKeywordConstant();
+    void takeModifier();
+    void takeLiteralToken();
+    void addXmlAttribute(const std::string& name);
+    void takeEnumLiteral();
 
     // --- The handlers written in the grammar. Each rethrows while the
     // parser is guessing (a failed trial is no error), and a lexical error
@@ -289,6 +297,12 @@ struct CompoundStatement {
 struct NestedOperand {
     explicit NestedOperand(ParserBase& parser) { parser.stopIfTooDeep(nesting.tooDeep()); }
     NestingGuard nesting;
+};
+
+// The call frame of a call operand or a call statement, while not guessing.
+struct CallFrameGuard {
+    explicit CallFrameGuard(ParserBase& parser) : scope(parser.translating()) {}
+    CallFrameScope scope;
 };
 
 // A case of a do statement: its first token and what was open before it.
