@@ -6,8 +6,8 @@
 //
 // Error handling, three kinds: the generated default handler (report through
 // the runtime, resynchronise on the rule's follow set) is switched on rule by
-// rule; a few rules have a handler written here; every other rule passes its
-// exceptions to its caller.
+// rule; a few rules have a handler written here, one call of ParserBase's
+// each; every other rule passes its exceptions to its caller.
 
 // The recovery, the look-ahead scans and the guards the rules call are
 // ParserBase's (parser/parser_base.h).
@@ -16,9 +16,6 @@ header "post_include_hpp" {
 }
 
 header "post_include_cpp" {
-#include <cstdio>
-#include <iostream>
-
 #include "emit/emit.h"
 #include "emit/xml.h"
 #include "parser/call_actions.h"

@@ -2,9 +2,11 @@
 // VelandroParser.g as a class derived from this one: the recovery after a
 // syntax error (resynchronising, skipping the rest of a line, a statement or
 // a block), the scans of the tokens ahead that the rules test in their
-// predicates, and the guards of a too deep operand or a bad call. What it
-// keeps is the parse's own (the tokens a recovery stopped at); the
-// translation state is the process-wide state of the rules' helpers.
+// predicates, the guards of a too deep operand or a bad call, the rules'
+// handlers, and the steps that go by the token at LA(1). What it keeps is
+// the parse's own (the tokens a recovery stopped at); the translation state
+// is the process-wide state of the rules' helpers. The scopes after the
+// class are what a rule's init action builds.
 #pragma once
 
 #include <string>
