@@ -2330,15 +2330,9 @@ rangeOperator
 rangeBounds
     :   boundExpression
         rangeOperator
-        {
-            rangeStart = currentExpression();
-            clearExpression();
-        }
+        { takeTestRangeStart(); }
         boundExpression
-        {
-            rangeEnd = currentExpression();
-            clearExpression();
-        }
+        { takeTestRangeEnd(); }
     ;
 
 // ---------------------------------------------------------------------------

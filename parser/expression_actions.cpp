@@ -721,3 +721,19 @@ void closeParenthesizedOperand()
     fillNilValue(0);
     popExpressionParenthesized();
 }
+
+// rangeBounds: boundExpression rangeOperator boundExpression
+// writes: nothing yet; the range's start is kept for the test
+void takeTestRangeStart()
+{
+    rangeStart = currentExpression();
+    clearExpression();
+}
+
+// rangeBounds: after the end bound
+// writes: nothing yet; the range's end is kept for the test
+void takeTestRangeEnd()
+{
+    rangeEnd = currentExpression();
+    clearExpression();
+}

@@ -196,3 +196,6 @@ void completeSignedOperand(int start);
 void completeBitNot(int start);
 // After the expression of an operand in parentheses.
 void closeParenthesizedOperand();
+// The bounds of a range test ("x in lo .. hi"), each after its expression.
+void takeTestRangeStart();
+void takeTestRangeEnd();
