@@ -73,14 +73,14 @@ private:
 
 // --- Blanks, line ends, single characters --------------------------------
 
-WS_ : ( ' ' | '\t' | '\f' ) { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); } ;
+WS_ : ( ' ' | '\t' | '\f' ) { $setType(antlr::Token::SKIP); } ;
 
 // Line ends are tokens: statements end with them. Also called from the
 // comment rules and the closing-keyword trials, where no token is made.
 EOL : ( '\n' | '\r' ( '\n' )? ) { newline(); } ;
 
 // The control character 0x17 is dropped like a blank.
-EOF : '\u0017' { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); } ;
+EOF : '\u0017' { $setType(antlr::Token::SKIP); } ;
 
 // ORDER SINGLE-TOKENS: the direct path's `singles` in buffer_lexer.cpp
 // reads these too, LEFTPAR to ATCHAR.
@@ -108,14 +108,14 @@ Q_COMMENT
     :   '#' ( { !codeBlockEndsHere() }? ~('\n'|'\r') )* EOL
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)NoViableAltForCharException& ex] {
+    catch [antlr::NoViableAltForCharException& ex] {
         if (!codeBlockEndsHere())
             throw;
     }
 
 SL_COMMENT
     :   "//" ( ~('\n'|'\r') )* EOL
-        { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); }
+        { $setType(antlr::Token::SKIP); }
     ;
 
 ML_COMMENT
@@ -127,7 +127,7 @@ ML_COMMENT
         |   '\n' { newline(); }
         )*
         "*/"
-        { $setType(ANTLR_USE_NAMESPACE(antlr)Token::SKIP); }
+        { $setType(antlr::Token::SKIP); }
     ;
 
 // --- Strings ---------------------------------------------------------------
@@ -195,7 +195,7 @@ NATIVECODE
         "~~"
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)MismatchedCharException& ex] {
+    catch [antlr::MismatchedCharException& ex] {
         if (!codeBlockEndsHere())
             throw;
     }
@@ -211,7 +211,7 @@ TEMPLATE
         '`'
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)MismatchedCharException& ex] {
+    catch [antlr::MismatchedCharException& ex] {
         if (!codeBlockEndsHere())
             throw;
     }

@@ -7,9 +7,9 @@
 
 #include "VelandroTokenTypes.hpp"
 
-using ANTLR_USE_NAMESPACE(antlr)InputBuffer;
-using ANTLR_USE_NAMESPACE(antlr)RefToken;
-using ANTLR_USE_NAMESPACE(antlr)TokenRef;
+using antlr::InputBuffer;
+using antlr::RefToken;
+using antlr::TokenRef;
 
 void PoolToken::setText(const std::string& s)
 {
@@ -121,7 +121,7 @@ BufferLexer::BufferLexer(InputBuffer& input, bool caseSensitive)
     attach(input);
 }
 
-BufferLexer::BufferLexer(const ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState& state,
+BufferLexer::BufferLexer(const antlr::LexerSharedInputState& state,
                          bool caseSensitive)
     : CharScanner(state, caseSensitive)
 {
@@ -570,20 +570,20 @@ stop:
     return n;
 }
 
-void BufferLexer::match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b)
+void BufferLexer::match(const antlr::BitSet& b)
 {
     int la = LA(1);
     if (!b.member(la))
-        throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, b, false, this);
+        throw antlr::MismatchedCharException(la, b, false, this);
     consume();
 }
 
 void BufferLexer::mismatch(int la, int c, bool inverted)
 {
-    throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c, inverted, this);
+    throw antlr::MismatchedCharException(la, c, inverted, this);
 }
 
 void BufferLexer::mismatchRange(int la, int c1, int c2)
 {
-    throw ANTLR_USE_NAMESPACE(antlr)MismatchedCharException(la, c1, c2, false, this);
+    throw antlr::MismatchedCharException(la, c1, c2, false, this);
 }

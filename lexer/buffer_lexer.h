@@ -22,7 +22,7 @@
 
 // The characters of one input, read once. Also a complete InputBuffer, for
 // whatever in the runtime reaches the input through the shared state.
-class MemoryInput : public ANTLR_USE_NAMESPACE(antlr)InputBuffer {
+class MemoryInput : public antlr::InputBuffer {
 public:
     // Zero bytes after the end, so that a scan may look a little past it:
     // a zero ends every name, blank and number run, and a 16-byte read
@@ -34,7 +34,7 @@ public:
         reset();
     }
     // Everything the buffer delivers, until its end.
-    static std::unique_ptr<MemoryInput> drain(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input);
+    static std::unique_ptr<MemoryInput> drain(antlr::InputBuffer& input);
 
     // The character i ahead (1 is the next), EOF past the end.
     int at(unsigned int i) const {
@@ -109,7 +109,7 @@ protected:
 // buffer can go (settle). The generated rules then set the text they
 // collected, which is empty since the lexer collects none: that one setting
 // is skipped.
-class PoolToken final : public ANTLR_USE_NAMESPACE(antlr)CommonToken {
+class PoolToken final : public antlr::CommonToken {
 public:
     void reuse(int type, int line, int column, const char* from, size_t n) {
         setType(type);
@@ -150,7 +150,7 @@ public:
     ~TokenPool();
     // A token of that type and position whose text is the n characters at
     // text.
-    const ANTLR_USE_NAMESPACE(antlr)RefToken& take(int type, int line, int column,
+    const antlr::RefToken& take(int type, int line, int column,
                                                    const char* text, size_t n) {
         Slot& slot = slots_[next_];
         next_ = (next_ + 1) & (kSlots - 1);
@@ -169,8 +169,8 @@ private:
     // is copied out: a token is free when nothing else holds it.
     struct Slot {
         PoolToken* token;
-        ANTLR_USE_NAMESPACE(antlr)TokenRef* ref;
-        ANTLR_USE_NAMESPACE(antlr)RefToken handle;
+        antlr::TokenRef* ref;
+        antlr::RefToken handle;
     };
     // Enough slots that a token comes round again only after the parser
     // has long consumed it; a held one is left to its holders.
@@ -183,13 +183,13 @@ private:
 
 #define VELP_INLINE inline __attribute__((always_inline))
 
-class BufferLexer : public ANTLR_USE_NAMESPACE(antlr)CharScanner {
+class BufferLexer : public antlr::CharScanner {
 public:
     // The constructors the generated lexer calls: an input other than a
     // MemoryInput is read whole first.
-    BufferLexer(ANTLR_USE_NAMESPACE(antlr)InputBuffer* input, bool caseSensitive);
-    BufferLexer(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input, bool caseSensitive);
-    BufferLexer(const ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState& state, bool caseSensitive);
+    BufferLexer(antlr::InputBuffer* input, bool caseSensitive);
+    BufferLexer(antlr::InputBuffer& input, bool caseSensitive);
+    BufferLexer(const antlr::LexerSharedInputState& state, bool caseSensitive);
 
     VELP_INLINE int LA(unsigned int i) final {
         int c = input_->at(i);
@@ -217,7 +217,7 @@ public:
     // that one (errors included). Returns how many it read.
     size_t quickTokens(QuickToken* out, size_t max);
     // The token object for a quick token, from the pool.
-    const ANTLR_USE_NAMESPACE(antlr)RefToken& tokenFor(const QuickToken& token) {
+    const antlr::RefToken& tokenFor(const QuickToken& token) {
         return pool_.take(token.type, token.line, token.column, token.text, token.length);
     }
     void holdQuickTokens(QuickTokenHolder* holder) { holder_ = holder; }
@@ -242,7 +242,7 @@ public:
         }
         return false;
     }
-    void setInputState(ANTLR_USE_NAMESPACE(antlr)LexerSharedInputState state) final {
+    void setInputState(antlr::LexerSharedInputState state) final {
         if (holder_)
             holder_->inputChanging();
         CharScanner::setInputState(state);
@@ -274,7 +274,7 @@ public:
             mismatch(la, c, false);
         consume();
     }
-    void match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b) final;
+    void match(const antlr::BitSet& b) final;
     VELP_INLINE void match(const char* s) final {
         while (*s != '\0') {
             int la = LA(1), c = (*s++ & 0xFF);
@@ -309,7 +309,7 @@ public:
     }
     int testLiteralsTable(int type) const final { return keyword(tokenText(), type); }
     int testLiteralsTable(const std::string& s, int type) const final { return keyword(s, type); }
-    ANTLR_USE_NAMESPACE(antlr)RefToken makeToken(int type) final {
+    antlr::RefToken makeToken(int type) final {
         std::string_view text = tokenText();
         return pool_.take(type, state_->tokenStartLine, state_->tokenStartColumn, text.data(),
                           text.size());
@@ -319,7 +319,7 @@ private:
     std::string_view tokenText() const { return input_->slice(tokenStart_); }
     [[noreturn]] void mismatch(int la, int c, bool inverted);
     [[noreturn]] void mismatchRange(int la, int c1, int c2);
-    void attach(ANTLR_USE_NAMESPACE(antlr)InputBuffer& input);
+    void attach(antlr::InputBuffer& input);
     int keyword(std::string_view s, int type) const {
         return keyword(s.data(), static_cast<unsigned int>(s.size()), type);
     }
@@ -329,7 +329,7 @@ private:
     MemoryInput* input_ = nullptr;
     unsigned int tokenStart_ = 0;
     // The shared state, held by the scanner for its whole life.
-    ANTLR_USE_NAMESPACE(antlr)LexerInputState* state_ = nullptr;
+    antlr::LexerInputState* state_ = nullptr;
     std::unique_ptr<MemoryInput> owned_;
     TokenPool pool_;
     QuickTokenHolder* holder_ = nullptr;

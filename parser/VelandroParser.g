@@ -6,8 +6,8 @@
 //
 // Error handling, three kinds: the generated default handler (report through
 // the runtime, resynchronise on the rule's follow set) is switched on rule by
-// rule; a few rules have a handler written here; every other rule passes its
-// exceptions to its caller.
+// rule; a few rules have a handler written here, one call of ParserBase's
+// each; every other rule passes its exceptions to its caller.
 
 // The recovery, the look-ahead scans and the guards the rules call are
 // ParserBase's (parser/parser_base.h).
@@ -16,9 +16,6 @@ header "post_include_hpp" {
 }
 
 header "post_include_cpp" {
-#include <cstdio>
-#include <iostream>
-
 #include "emit/emit.h"
 #include "emit/xml.h"
 #include "parser/call_actions.h"
@@ -57,67 +54,38 @@ options {
 sourceFile
 options { defaultErrorHandler = true; }
 { OutputFileScope outputScope; }
-    :   (   {
-                resetFileState();
-                if (!openTargetFile())
-                    return;
-                emitText("<?php\n");
-            }
+    :   (   { if (!beginSourceFile()) return; }
             (   sourceBody EOF
-            |   OPENVEL "vel"
-                {
-                    std::fputs("Use rather the -web option\n", stdout);
-                    std::fflush(stdout);
-                    ++errorCount;
-                }
+            |   OPENVEL "vel" { reportPageCodeInSource(); }
             )
-            {
-                emitText("\n?>\n");
-                closeOutputFile();
-            }
+            { endSourceFile(); }
             exception
-            catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
-                reportTokenStreamError(ex);
-            }
+            catch [antlr::TokenStreamException& ex] { reportTokenStreamError(ex); }
         )
     ;
 
 webPage
 options { defaultErrorHandler = true; }
 { OutputFileScope outputScope; }
-    :   (   {
-                resetFileState();
-                if (!openTargetFile())
-                    return;
-            }
+    :   (   { if (!beginPage()) return; }
             (   OPENVEL "vel" { emitText("<?php "); }
                 sourceBody
                 CLOSEVEL { emitText(" ?>"); }
                 // A velandro script element: PHP no longer runs a script
                 // element, so its code goes between PHP tags like a code block.
             |   LESSER "script"
-                attribute:ID
-                {
-                    if (!equalsIgnoreCase(attribute->getText(), "language"))
-                        syntaxError();
-                }
+                attribute:ID { checkLanguageAttribute(attribute->getText()); }
                 EQUAL languageValue
                 GREATER { emitText("<?php "); }
                 sourceBody
                 LESSER SLASHSCRIPT GREATER { emitText(" ?>"); }
-            |   block:HTML { emitString(pageText(block->getText())); }
-            |   EOL
-                {
-                    emitNewline();
-                    ++lineNumber;
-                }
+            |   block:HTML { writePageText(block->getText()); }
+            |   EOL { writePageLineEnd(); }
             )+
             EOF
             { closeOutputFile(); }
             exception
-            catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
-                reportTokenStreamError(ex);
-            }
+            catch [antlr::TokenStreamException& ex] { reportTokenStreamError(ex); }
         )
     ;
 
@@ -140,12 +108,6 @@ options { defaultErrorHandler = true; }
         ( topLevelItem )*
     ;
 
-// Steps the start rules perform inline.
-velKeyword : "vel" ;
-lessThan : LESSER { emitText("<"); } ;
-scriptKeyword : "script" { emitText("script "); } ;
-greaterThan : GREATER { emitText(">"); } ;
-
 // ---------------------------------------------------------------------------
 // Header items, top-level items and statements
 
@@ -153,16 +115,8 @@ headerItem
 options { defaultErrorHandler = true; }
     :   "import" importPath
     |   "include" includePath
-    |   "using" ID EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
-    |   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    |   "using" ID newLine
+    |   newLine
     |   comment
     |   defineDeclaration
     |   "extern"
@@ -170,12 +124,7 @@ options { defaultErrorHandler = true; }
         |   blockStart
             (   options { greedy = true; generateAmbigWarnings = false; }
             :   externBlockItem
-            |   EOL
-                {
-                    ++lineNumber;
-                    emitNewlineOnce();
-                    ++newlineState;
-                }
+            |   blankExternLine
             |   bad:~( SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
             )+
             SLASHEXTERN
@@ -188,11 +137,7 @@ importPath
         path:STRING_LITERAL
         ( RIGHTPAR )?
         { translateImport(path->getText()); }
-        (   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        (   newLine
         |   SEMI
         )
     ;
@@ -208,11 +153,7 @@ includePath
             ( ID | MINUS | INTEGER | REAL_LITERAL | DIV | DOT | BACKSLASH )*
             GREATER
         )
-        (   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        (   newLine
         |   SEMI
         )
     ;
@@ -220,18 +161,13 @@ includePath
 topLevelItem
 options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
-    :   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    :   newLine
     |   SEMI
     |   enumDeclaration
     |   defineDeclaration
     |   { emitIndent(); }
         "return"
-        (   { resetExpressions(); }
-            expression ( COMMA expression )*
+        (   newExpression ( COMMA expression )*
         |
         )
         statementEnd
@@ -252,10 +188,10 @@ options { defaultErrorHandler = true; }
     |   ( ATCHAR ID ) => atCallStatement statementEnd
     |   superConstructorCall statementEnd
         // a "/class" with no class open: reported, and the file goes on
-    |   { reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename())); }
+    |   { reportUnexpectedToken(); }
         SLASHCLASS
     |   ( Q_COMMENT ) => comment
-    |   ( NATIVECODE ) => nativeCode { emitString(rawText); }
+    |   ( NATIVECODE ) => nativeCode
     |   statement { newlineState = 0; }
     |   strayClosingLine
     ;
@@ -265,30 +201,20 @@ options { defaultErrorHandler = true; }
 // line skipped, and the file read on.
 strayClosingLine
     :   strayCloser
-    |   {
-            if (!alreadyReported(LT(1)))
-                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
-        }
+    |   { reportStrayLine(); }
         ( "else" | "case" | "always" | "until" | "catch" | "let" )
         { skipRestOfLine(); }
     ;
 
 // The same for a closing keyword inside a block, which goes on after it.
 strayCloser
-    :   {
-            if (!alreadyReported(LT(1)))
-                reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename()));
-        }
+    :   { reportStrayLine(); }
         ( SLASHIF | SLASHFOR | SLASHWHILE | SLASHDO | SLASHERROR | SLASHTRY )
         { skipRestOfLine(); }
     ;
 
 statement
-    :   {
-            // A target left half parsed by a syntax error ends here.
-            assignTargetMode = 0;
-            emitIndent();
-        }
+    :   { beginStatement(); }
         (   comment
         |   forStatement
         |   doStatement
@@ -301,7 +227,7 @@ statement
         |   whileStatement
         |   echoStatement
         |   loopJump
-        |   nativeCode { emitString(rawText); }
+        |   nativeCode
         |   xmlStatement
         |   { !indexedNameAhead() }? ( ( modifier )* typeSpec ID ) => declaration
         |   expressionStatement
@@ -312,70 +238,43 @@ statement
 // tag of a script element or at the end of the input, where only the ";" is
 // written.
 statementEnd
-{
-    if (codeEndsHere()) {
-        if (inputState->guessing == 0)
-            emitSemicolon();
-        return;
-    }
-}
-    :   EOL
-        {
-            endStatement();
-            ++lineNumber;
-        }
-    |   SEMI
-        {
-            emitSemicolon();
-            emitNewline();
-        }
+{ if (codeEndedStatement()) return; }
+    :   EOL { endStatementLine(); }
+    |   SEMI { endStatementAtSemicolon(); }
         // Never taken (the init action above takes these tokens); it tells
         // the callers' decisions that a statement may end there.
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
 
 blockStart
-    :   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    :   newLine
     |   COLON
     ;
 
-newLine
-    :   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
-    ;
+// A line end, written as one (never a second empty line).
+newLine : EOL { ++lineNumber; emitNewlineOnce(); } ;
 
-returnKeyword : "return" ;
+// A line end that writes nothing: counted only.
+lineEnd : EOL { ++lineNumber; } ;
+
+// An empty line of an extern block or class, which writes no PHP line.
+blankExternLine : EOL { ++lineNumber; emitNewlineOnce(); ++newlineState; } ;
 
 // A "#" comment, its line end included, as a PHP "//" comment.
 comment
-    :   c:Q_COMMENT
-        {
-            emitString(phpComment(c->getText()));
-            ++lineNumber;
-        }
+    :   c:Q_COMMENT { writeComment(c->getText()); }
     ;
 
-// PHP text between "~~" marks, left in rawText for the caller to write.
+// PHP text between "~~" marks, written as it stands.
 nativeCode
 options { defaultErrorHandler = true; }
-    :   n:NATIVECODE
-        {
-            takeNativeCode(n->getText());
-            lineNumber += countLineEnds(n->getText());
-        }
+    :   n:NATIVECODE { writeNativeCode(n->getText()); }
     ;
 
 // COMMA and an optional line end, written nowhere.
 comma
     :   COMMA
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
     ;
@@ -390,13 +289,10 @@ defineDeclaration
         |   "as" { defineWithoutSignature(); }
         |   { defineWithoutSignature(); }
         )
-        (   EOL
-            {
-                ++lineNumber;
-                defineName(name->getText());
-            }
-        |   SEMI { defineName(name->getText()); }
+        (   lineEnd
+        |   SEMI
         )
+        { defineName(name->getText()); }
     ;
 
 // Named constants: one line of items, or a block closed by "/enum".
@@ -408,7 +304,7 @@ options { defaultErrorHandler = true; }
         |   enumeratorList
         |   ( "let" | QUESTION )
             (   enumeratorList
-            |   EOL { ++lineNumber; }
+            |   lineEnd
                 enumeratorList
             )
         )
@@ -416,38 +312,21 @@ options { defaultErrorHandler = true; }
 
 // A syntax error inside the block keeps its "/enum".
 enumBlock
-    :   (   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+    :   (   newLine
         )*
         enumeratorList
-        (   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        (   newLine
         )*
         SLASHENUM
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipToEnumEnd();
-    }
+    catch [antlr::RecognitionException& ex] { reportSyntaxError(ex); skipToEnumEnd(); }
 
 enumeratorList
     :   { beginEnumeratorList(); }
         enumItem
         (   COMMA
-            (   EOL
-                {
-                    ++lineNumber;
-                    emitNewlineOnce();
-                }
+            (   newLine
             )*
             enumItem
         )*
@@ -457,9 +336,10 @@ enumItem
     :   name:ID { beginEnumItem(name->getText()); }
         (   EQUAL given:INTEGER { enumGivenValue(given->getText()); }
         |   COLON
-            (   r:REAL_LITERAL { enumRealValue(r->getText()); }
-            |   i:INTEGER { enumIntegerValue(i->getText()); }
-            |   s:STRING_LITERAL { enumTextValue(s->getText()); }
+            { takeEnumLiteral(); }
+            (   REAL_LITERAL
+            |   INTEGER
+            |   STRING_LITERAL
             )
         |   { enumCountedValue(); }
         )
@@ -469,17 +349,12 @@ enumItem
 // One entry of an extern block; a syntax error in it costs the rest of its
 // line only.
 externBlockItem
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   externDeclaration
     |   defineDeclaration
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipExternLine(first);
-    }
+    catch [antlr::RecognitionException& ex] { recoverExternLine(ex, first); }
 
 // A variable, a prototype or a class that the PHP program provides.
 externDeclaration
@@ -487,17 +362,16 @@ externDeclaration
     |   { beginExternDeclaration(); }
         (   "static" { staticModifier = 128; }
         )?
-        (   "const" { currentKind = 4; }
-        )?
+        ( constModifier )?
         typeSpec
         (   MUL
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
         )?
         (   { functionAhead() }? externFunctionDeclaration
         |   name:ID { declareExternVariable(name->getText()); }
         )
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |   SEMI
         )
     ;
@@ -505,7 +379,7 @@ externDeclaration
 // A syntax error costs the rest of the prototype's line, never the next
 // line nor a closing keyword.
 externFunctionDeclaration
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   { beginExternFunction(); }
         (   comma
             typeSpec
@@ -517,12 +391,7 @@ externFunctionDeclaration
         { registerExternFunction(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipExternLine(first);
-    }
+    catch [antlr::RecognitionException& ex] { recoverExternLine(ex, first); }
 
 externParameterList
     :   externParameter
@@ -532,20 +401,19 @@ externParameterList
     |
     ;
 
+externAlias : "alias" { setExternParameterAlias(); } ;
+
 externParameter
     :   { beginExternParameter(); }
-        (   "const" { currentKind = 4; }
-        )?
-        (   "alias" { setExternParameterAlias(); }
-        )?
+        ( constModifier )?
+        ( externAlias )?
         typeSpec
         (   MUL
             (   MUL
             )?
         )?
         { takeExternParameterType(); }
-        (   "alias" { setExternParameterAlias(); }
-        )?
+        ( externAlias )?
         (   ID
             (   LEFTSQUARE RIGHTSQUARE
             )*
@@ -562,22 +430,13 @@ externParameter
 externClassDeclaration
 {
     bool begun = false;
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
-            "extern classes nested too deeply", getFilename(), LT(1)->getLine(),
-            LT(1)->getColumn());
+    NestingGuard nesting; refuseIfTooDeep(nesting, "extern classes nested too deeply");
 }
     :   "class"
         begun = externClassHead
         (   options { greedy = true; generateAmbigWarnings = false; }
         :   externClassMember
-        |   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-                ++newlineState;
-            }
+        |   blankExternLine
         |   bad:~( SLASHCLASS | SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
         )*
         externClassEnd
@@ -602,7 +461,7 @@ externClassHead returns [bool begun = false]
             identifierName
             { setExternParent(currentIdentifier); }
             (   COMMA
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 )?
                 identifierName
                 { reportExtraParent(); }
@@ -612,42 +471,27 @@ externClassHead returns [bool begun = false]
         blockStart
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipExternLine(LT(1));
-    }
+    catch [antlr::RecognitionException& ex] { recoverExternLine(ex); }
 
 externClassMember
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   externDeclaration
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipExternLine(first);
-    }
+    catch [antlr::RecognitionException& ex] { recoverExternLine(ex, first); }
 
 // "/class"; without it the class ends all the same.
 externClassEnd
     :   SLASHCLASS
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-    }
+    catch [antlr::RecognitionException& ex] { reportSyntaxError(ex); }
 
 externClassName
     :   (   ( ( "java" | "javax" ) DOT ) => javaClassName
         |   "java" name:ID { qualifiedClassName = name->getText(); }
         )
-        (   DOT part:ID { appendQualifiedName(part->getText()); }
-        )*
+        ( qualifiedNamePart )*
         { takeExternClassName(); }
     ;
 
@@ -665,9 +509,14 @@ javaClassName
 typeSpec
     :   classType
     |   declarationType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
+        ( arrayPair )*
     ;
+
+// "[]" after a type: the array of it.
+arrayPair : LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); } ;
+
+// ". name" of a dotted class name.
+qualifiedNamePart : DOT part:ID { appendQualifiedName(part->getText()); } ;
 
 // A class type; a dotted name is looked up once all of it is read. "string"
 // is the text type, as a keyword.
@@ -675,19 +524,16 @@ classType
     :   { currentType = 15; }
         (   javaClassName
             { currentClassIndex = -4; }
-            (   DOT javaPart:ID { appendQualifiedName(javaPart->getText()); }
-            )*
+            ( qualifiedNamePart )*
             classArrayPairs
             { finishClassType(); }
         |   name:ID { qualifiedClassName = name->getText(); }
-            (   DOT part:ID { appendQualifiedName(part->getText()); }
-            )*
+            ( qualifiedNamePart )*
             { classTypeName(qualifiedClassName); }
             classArrayPairs
             { finishClassType(); }
         |   "string" { textTypeName(); }
-            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-            )*
+            ( arrayPair )*
         )
     ;
 
@@ -702,30 +548,28 @@ classArrayPairs
         )*
     ;
 
+// "static", "protected" and "private" are written; "const" makes a
+// constant; "volatile" changes nothing.
 modifier
-    :   "static"
-        {
-            staticModifier = 128;
-            writeModifier("static ");
-        }
-    |   "const" { currentKind = 4; }
-    |   "protected" { writeModifier("protected "); }
-    |   "volatile"
-    |   "private" { writeModifier("private "); }
+    :   { takeModifier(); }
+        (   "static"
+        |   "const"
+        |   "protected"
+        |   "volatile"
+        |   "private"
+        )
     ;
 
+constModifier : "const" { currentKind = 4; } ;
+
 identifierName
-    :   name:ID
-        {
-            currentIdentifier = name->getText();
-            setCodeBuffer(currentIdentifier);
-        }
+    :   name:ID { takeIdentifierName(name->getText()); }
     ;
 
 // COMMA and an optional line end; "," written.
 emittedComma
     :   COMMA
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
         { emitComma(); }
@@ -744,35 +588,21 @@ typedDeclaration
         )
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportBadSyntax(68);
-        skipRestOfLine();
-    }
+    catch [antlr::ANTLRException& ex] { abandonDeclaration(ex); }
 
 typedKeywordDeclaration
     :   keywordType
-        (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-        )*
+        ( arrayPair )*
         { emitIndent(); }
         (   { functionAhead() }? functionDefinition
-        |   // (page code may end the declaration at "?>" or a script end tag)
-            { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
-                              || LA(2) == COMMA || LA(2) == EQIF || LA(2) == CLOSEVEL
-                              || LA(2) == LESSER
-                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
-            variableDeclarationList
+        |   { variablesAhead() }? variableDeclarationList
         )
     ;
 
 typedClassDeclaration
     :   classType
         (   { functionAhead() }? { emitIndent(); } functionDefinition
-        |   { LA(1) == ID && (LA(2) == EQUAL || LA(2) == EOL || LA(2) == SEMI
-                              || LA(2) == CLOSEVEL || LA(2) == LESSER
-                              || LA(2) == ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) }?
-            instanceDeclaration
+        |   { instanceAhead() }? instanceDeclaration
         )
     ;
 
@@ -782,8 +612,7 @@ declaration
         ( modifier )*
         (   options { generateAmbigWarnings = false; }
         :   keywordType
-            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-            )*
+            ( arrayPair )*
             variableDeclarationList
         |   classType
             instanceDeclaration
@@ -797,12 +626,12 @@ instanceDeclaration
         { beginInstance(); }
         (   ( EQUAL ( EOL )? "null" ) =>
             EQUAL
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
             "null"
             { instanceNullValue(); }
         |   EQUAL { beginInstanceValue(); }
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
             initializerValue
             { finishInstanceValue(); }
@@ -818,7 +647,7 @@ instanceEnd
         return;
 }
     :   SEMI
-    |   EOL { ++lineNumber; }
+    |   lineEnd
         // Never taken (the init action takes these tokens).
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
@@ -834,20 +663,14 @@ classDeclaration
         classHead
         { openClassBody(); }
         (   // the end of the input ends the class (no "/class")
-            { LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE }?
+            { LA(1) != antlr::Token::EOF_TYPE }?
             classBodyElement
         )*
         SLASHCLASS
         { closeClass(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        closeClassAfterError();
-        skipRestOfLine();
-    }
+    catch [antlr::RecognitionException& ex] { abandonClass(ex); }
 
 // The name and the parents of a class.
 classHead
@@ -867,37 +690,17 @@ classHead
         )
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        openClassIfNot();
-        skipRestOfLine();
-        if (LA(1) == EOL) {
-            consume();
-            ++lineNumber;
-            emitNewlineOnce();
-        }
-    }
+    catch [antlr::RecognitionException& ex] { abandonClassHead(ex); }
 
 className
-    :   name:ID
-        {
-            currentIdentifier = name->getText();
-            emitText(currentIdentifier);
-            setCodeBuffer(currentIdentifier);
-        }
+    :   name:ID { writeClassName(name->getText()); }
     ;
 
 classBodyElement
     :   { beginDeclaration(); }
         ( modifier )*
         typedDeclaration
-    |   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    |   newLine
     |   comment
     |   strayClassLine
     ;
@@ -905,7 +708,7 @@ classBodyElement
 // A line of a class body that no member begins: reported, skipped up to
 // its line end.
 strayClassLine
-    :   { reportError(ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename())); }
+    :   { reportUnexpectedToken(); }
         ~(  SLASHCLASS | EOL | Q_COMMENT | ID | "static" | "private" | "protected"
          |  "volatile" | "const" | "java" | "javax" | "string" | "void" | "bool"
          |  "boolean" | "byte" | "number" | "int" | "real" | "integer" | "natural"
@@ -927,11 +730,7 @@ functionDefinition
         { nameFunction(); }
         functionHead
         (   (   COLON { emitNewline(); }
-            |   EOL
-                {
-                    ++lineNumber;
-                    emitNewlineOnce();
-                }
+            |   newLine
             )
             { openFunctionBlock(); }
             (   statementOrLineEnd
@@ -941,7 +740,7 @@ functionDefinition
             { emitIndent(); }
             returnStatement
         |   ( "let" | QUESTION )
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             |   { LA(1) == LITERAL_return }?
             )
             { openOneLineBody(); }
@@ -952,14 +751,7 @@ functionDefinition
         { closeFunction(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        closeFunctionAfterError();
-        if (LA(1) != SLASHCLASS || !inClass)
-            skipRestOfLine();
-    }
+    catch [antlr::RecognitionException& ex] { abandonFunction(ex); }
 
 // The parameters in parentheses. A syntax error there is reported and the
 // rest of the list skipped, so that the body still follows.
@@ -971,21 +763,7 @@ functionHead
         { finishParameters(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        // up to the ")" or to what begins the body
-        while (LA(1) != RIGHTPAR && LA(1) != EOL && LA(1) != Q_COMMENT && LA(1) != CLOSEVEL
-               && LA(1) != LITERAL_return && LA(1) != LITERAL_let && LA(1) != QUESTION
-               && LA(1) != ANTLR_USE_NAMESPACE(antlr)Token::EOF_TYPE) {
-            lineNumber += countLineEnds(LT(1)->getText());
-            consume();
-        }
-        if (LA(1) == RIGHTPAR)
-            consume();
-        finishParameters();
-    }
+    catch [antlr::RecognitionException& ex] { abandonParameters(ex); }
 
 functionParameterList
     :   functionParameter
@@ -995,20 +773,18 @@ functionParameterList
     |
     ;
 
+parameterAlias : "alias" { aliasParameter(); } ;
+
 functionParameter
     :   { beginParameter(); }
-        (   "const" { currentKind = 4; }
-        )?
-        (   "alias" { aliasParameter(); }
-        )?
+        ( constModifier )?
+        ( parameterAlias )?
         (   variableType
-            (   LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); }
-            )*
+            ( arrayPair )*
         |   classType { classParameterType(); }
         )
         { parameterType(); }
-        (   "alias" { aliasParameter(); }
-        )?
+        ( parameterAlias )?
         identifierName
         (   LEFTSQUARE RIGHTSQUARE
         )*
@@ -1031,29 +807,22 @@ superConstructorCall
         { finishSuperCall(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        abandonSuperCall();
-        skipRestOfLine();
-    }
+    catch [antlr::RecognitionException& ex] { abandonSuperConstructorCall(ex); }
 
 // "return" with no value, one value, or several, then the statement end.
 // A syntax error in it is reported and the rest of its line skipped.
 returnStatement
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   "return"
         { checkReturnPlace(); }
-        (   { LA(1) == EOL || LA(1) == SEMI || codeEndsHere() }?
+        (   { statementEndAhead() }?
             { returnNothing(); }
         |   { beginReturnValue(); }
             expression
             (   { returnOneValue(); }
             |   { returnFirstOfSeveral(); }
                 (   emittedComma
-                    { resetExpressions(); }
-                    expression
+                    newExpression
                     { returnNextValue(); }
                 )+
                 { finishSeveralValues(); }
@@ -1062,31 +831,16 @@ returnStatement
         statementEnd
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        // "/class" stays for its class: the function ends without a return
-        if (LA(1) != SLASHCLASS || !inClass)
-            skipBadLine(first);
-        if (LA(1) == EOL) {
-            consume();
-            ++lineNumber;
-        }
-        emitNewlineOnce();
-    }
+    catch [antlr::RecognitionException& ex] { abandonReturn(ex, first); }
 
 
 // One PHP statement per name, each on a line of its own.
 variableDeclarationList
     :   { beginDeclarationList(); }
         variableDeclarator
-        (   {
-                emitNewline();
-                emitIndent();
-            }
+        (   { beginNextDeclarator(); }
             COMMA
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
             variableDeclarator
         )*
@@ -1099,11 +853,7 @@ declarationEnd
         return;
 }
     :   SEMI { emitNewline(); }
-    |   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    |   newLine
         // Never taken (the init action takes these tokens).
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
@@ -1113,7 +863,7 @@ variableDeclarator
         identifierName
         { declareDeclarator(); }
         (   EQUAL
-            (   EOL { ++lineNumber; }
+            (   lineEnd
             )?
             constantDefinition
         |   { errorCatchingDeclaration = 1; }
@@ -1131,10 +881,21 @@ constantDefinition
         { finishConstantDefinition(); }
     ;
 
-// One value: an entry of the value list.
-initializerValue
+// An expression that starts the statement's expression state anew.
+newExpression
     :   { resetExpressions(); }
         expression
+    ;
+
+// An expression on a level of its own.
+innerExpression
+    :   { pushExpression(); }
+        expression
+    ;
+
+// One value: an entry of the value list.
+initializerValue
+    :   newExpression
         { addInitializerValue(); }
     ;
 
@@ -1155,7 +916,7 @@ expressionStatement
 // Call statements: a call on a line of its own, written as it stands.
 
 callStatement
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameGuard frame(*this); }
     :   { beginCallStatement(); }
         functionCall
         { emitCurrentExpression(); }
@@ -1163,26 +924,21 @@ callStatement
 
 // A call written with PHP's "@", which silences its warnings.
 atCallStatement
-{ CallFrameScope frame(inputState->guessing == 0); }
-    :   ATCHAR
-        {
-            markSilentCall();
-            emitIndent();
-            beginCallStatement();
-        }
+{ CallFrameGuard frame(*this); }
+    :   ATCHAR { beginSilentCallStatement(); }
         functionCall
         { emitCurrentExpression(); }
     ;
 
 literalMethodStatement
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameGuard frame(*this); }
     :   { resetExpressions(); }
         literalMethodCall
         { emitCurrentExpression(); }
     ;
 
 memberCallStatement
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameGuard frame(*this); }
     :   { resetExpressions(); }
         objectMemberChain
         { emitCurrentExpression(); }
@@ -1195,21 +951,15 @@ options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   { beginAssignment(); }
         lvalue
-        {
-            addLvalueExpr();
-            initializerTargetType = currentType;
-        }
+        { addFirstTarget(); }
         (   comma
             { resetExpressions(); }
             lvalue
-            {
-                addLvalueExpr();
-                ++assignTargetCount;
-            }
+            { addNextTarget(); }
         )*
         (   (   assignOperator
             |   compoundAssignOperator
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 )?
             )
             { initializerTargetType = currentType; }
@@ -1219,10 +969,7 @@ options { defaultErrorHandler = true; }
             )*
             { translateAssignment(); }
         |   eqifSeparator
-            {
-                setAssignOperator('=');
-                setValueTargetType();
-            }
+            { beginErrorCatchingValue(); }
             initializerValue
             { translateErrorAssign(); }
         )
@@ -1241,7 +988,7 @@ assignmentEnd
     if (codeEndsHere())
         return;
 }
-    :   EOL { ++lineNumber; }
+    :   lineEnd
     |   SEMI
         // Never taken (the init action takes these tokens).
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
@@ -1249,27 +996,30 @@ assignmentEnd
 
 assignOperator
     :   EQUAL
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         )?
         { setAssignOperator('='); }
     ;
 
+// "+" joins texts, and adds anything else.
 compoundAssignOperator
-    :   PLUS { setAssignOperator(currentType == 10 || currentType == 22 ? '.' : '+'); }
-    |   MINUS { setAssignOperator('-'); }
-    |   MUL { setAssignOperator('*'); }
-    |   DIV { setAssignOperator('/'); }
-    |   "mod" { setAssignOperator('%'); }
-    |   AND_BIN { setAssignOperator('&'); }
-    |   OR_BIN { setAssignOperator('|'); }
-    |   XOR_BIN { setAssignOperator('^'); }
-    |   SHIFT_LEFT { setAssignOperator('<'); }
-    |   SHIFT_RIGHT { setAssignOperator('>'); }
+    :   { setCompoundAssignOperator(); }
+        (   PLUS
+        |   MINUS
+        |   MUL
+        |   DIV
+        |   "mod"
+        |   AND_BIN
+        |   OR_BIN
+        |   XOR_BIN
+        |   SHIFT_LEFT
+        |   SHIFT_RIGHT
+        )
     ;
 
 eqifSeparator
     :   EQIF
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         )?
     ;
 
@@ -1286,29 +1036,13 @@ xmlStatement
         { endStatement(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        closeBrokenXmlLiteral();
-    }
-    catch [ANTLR_USE_NAMESPACE(antlr)TokenStreamException& ex] {
-        // the file ends here: what the literal opened is closed first
-        if (inputState->guessing == 0) {
-            xmlCloseOpenElements();
-            endStatement();
-        }
-        throw;
-    }
+    catch [antlr::RecognitionException& ex] { abandonXmlLiteral(ex); }
+    catch [antlr::TokenStreamException& ex] { closeXmlLiteralAtFileEnd(); }
 
+// Nested too deeply, it is reported by the literal's statement, which
+// skips the elements.
 xmlDeclaration
-{
-    // reported by the literal's statement, which skips the elements
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
-            "expression nested too deeply", getFilename(), LT(1)->getLine(), LT(1)->getColumn());
-}
+{ NestingGuard nesting; refuseIfTooDeep(nesting, "expression nested too deeply"); }
     :   open:XOPEN { xmlElementHead(open->getText()); }
         (   xmlAttribute
         |   EOL { xmlAttributeLineEnd(); }
@@ -1317,25 +1051,18 @@ xmlDeclaration
         (   literalValue { xmlContentLiteral(); }
         |   content:TEMPLATE { xmlContentTemplate(content->getText()); }
         |   xmlDeclaration
-        |   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        |   newLine
         )*
         close:XCLOSE { xmlElementClose(close->getText()); }
-        EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+        newLine
     ;
 
 xmlAttribute
     :   name:ID EQUAL
-        (   r:REAL_LITERAL { xmlAttributeEntry(name->getText(), r->getText(), typeReal); }
-        |   i:INTEGER { xmlAttributeEntry(name->getText(), i->getText(), typeInteger); }
-        |   s:STRING_LITERAL { xmlAttributeEntry(name->getText(), s->getText(), typeText); }
+        { addXmlAttribute(name->getText()); }
+        (   REAL_LITERAL
+        |   INTEGER
+        |   STRING_LITERAL
         )
     ;
 
@@ -1345,25 +1072,11 @@ xmlAttribute
 printStatement
 options { defaultErrorHandler = true; }
     :   "print"
-        (   { resetExpressions(); }
-            expression
-            {
-                fillNilValue(0);
-                setExprType();
-            }
-            (   comma
-                { pushExpression(); }
-                expression
-                {
-                    fillNilValue(0);
-                    setExprType();
-                }
-            )*
+        (   newExpression
+            { takePrintValue(); }
+            ( nextPrintValue )*
             { writePrintList(); }
-        |   {
-                emitText("echo \"\\n\"");
-                resetRvalues();
-            }
+        |   { writeEmptyPrint(); }
         )
         statementEnd
     ;
@@ -1371,22 +1084,18 @@ options { defaultErrorHandler = true; }
 echoStatement
 options { defaultErrorHandler = true; }
     :   "echo"
-        { resetExpressions(); }
-        expression
-        {
-            fillNilValue(0);
-            setExprType();
-        }
-        (   comma
-            { pushExpression(); }
-            expression
-            {
-                fillNilValue(0);
-                setExprType();
-            }
-        )*
+        newExpression
+        { takePrintValue(); }
+        ( nextPrintValue )*
         { emitEcho(false); }
         statementEnd
+    ;
+
+// A value of print or echo after the first.
+nextPrintValue
+    :   comma
+        innerExpression
+        { takePrintValue(); }
     ;
 
 inputStatement
@@ -1412,22 +1121,13 @@ inputStatement
 // most one empty line is written) or a lone ";". A line that is no
 // statement is reported and skipped; the block goes on with the next line.
 statementOrLineEnd
-{ ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1); }
+{ antlr::RefToken first = LT(1); }
     :   statement
-    |   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    |   newLine
     |   SEMI
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        reportError(ex);
-        skipBadLine(first);
-    }
+    catch [antlr::RecognitionException& ex] { recoverBadLine(ex, first); }
 
 // One statement of a block or a loop body.
 loopBodyStatement
@@ -1437,19 +1137,12 @@ loopBodyStatement
     ;
 
 // "break" or "continue", written by the innermost loop's kind; with no
-// loop open, reported and not written.
+// loop open, reported and not written. Nothing is written for one that
+// does not end its statement.
 loopJump
-{
-    bool isContinue = LA(1) == LITERAL_continue;
-    bool written = false;
-}
+{ bool isContinue = LA(1) == LITERAL_continue; bool written = false; }
     :   ( "break" | "continue" )
-        {
-            // nothing is written for a statement that does not end here
-            if (LA(1) != EOL && LA(1) != SEMI && !codeEndsHere())
-                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
-            written = writeLoopJump(isContinue);
-        }
+        { requireStatementEnd(false); written = writeLoopJump(isContinue); }
         loopJumpEnd[written]
     ;
 
@@ -1457,18 +1150,10 @@ loopJump
 // jump was not.
 loopJumpEnd[bool written]
 {
-    if (written) {
-        statementEnd();
-        return;
-    }
-    if (codeEndsHere())
-        return;
+    if (written) { statementEnd(); return; }
+    if (codeEndsHere()) return;
 }
-    :   EOL
-        {
-            ++lineNumber;
-            emitNewlineOnce();
-        }
+    :   newLine
     |   SEMI
         // Never taken (the init action takes these tokens).
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
@@ -1476,10 +1161,7 @@ loopJumpEnd[bool written]
 
 // The body on a header's line, one level deeper.
 oneLineBody
-    :   {
-            indentMore();
-            emitIndent();
-        }
+    :   { indentOneLineBody(); }
         (   inlineStatement
         |   ( "let" | QUESTION ) singleStatement
         )
@@ -1501,35 +1183,20 @@ inlineStatement
 
 // A block scope, its statements, its closing brace.
 nestedBlock
-    :   {
-            enterBlock();
-            indentMore();
-        }
+    :   { openNestedBlock(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
         |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
-        {
-            leaveBlock();
-            indentLess();
-            closeBlock();
-        }
+        { closeNestedBlock(); }
     ;
 
 // --- If
 
 ifStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHIF);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHIF);
 }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
@@ -1539,15 +1206,7 @@ ifStatement
         { popCounter(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
-            throw;
-        reportBadSyntax(65);
-        skipBadStatement(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, 65); }
 
 compositeTestOperator
     :   LESSER | EQUAL | GREATER | LESS_EQUAL | GREAT_EQUAL | "in" | "match"
@@ -1557,36 +1216,16 @@ compositeTestOperator
 // A plain if: a condition, then a one-line body with an optional one-line
 // else, or a block with an optional else block and "/if".
 ifBody
-    :   { resetExpressions(); }
-        expression
-        {
-            fillEmptyCondition();
-            openIfBlock();
-        }
-        (   {
-                headerOneLine = true;
-                enterBlock();
-            }
+    :   newExpression
+        { openConditionBlock(); }
+        (   { beginOneLineIfBody(); }
             oneLineBody
-            {
-                closeBlock();
-                leaveBlock();
-            }
+            { closeBlockScope(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   ( COLON | "else" )
-                {
-                    enterBlock();
-                    emitIndent();
-                    openElseBlock();
-                    indentMore();
-                    emitIndent();
-                }
+                { openOneLineElse(); }
                 singleStatement
-                {
-                    indentLess();
-                    closeBlock();
-                    leaveBlock();
-                }
+                { closeOneLineElse(); }
             |
             )
         |   blockStart
@@ -1603,38 +1242,21 @@ compositeIf
         bitOrExpression
         { fillEmptyCondition(); }
         blockStart
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         )*
         { setCompositeTestedValue(); }
         compositeTestLine
-        (   {
-                emitIndent();
-                openElseBlock();
-                indentMore();
-            }
+        (   { openNextTestLine(); }
             compositeTestLine
-            {
-                indentLess();
-                incCounter();
-            }
+            { closeNextTestLine(); }
         )*
         ( elsePart )?
-        {
-            closeCountedBraces();
-            decGenerator();
-        }
+        { closeCompositeIf(); }
         SLASHIF
     ;
 
 compositeTestLine
-{
-    int operatorAt = 0;
-    int valueAt = 0;
-    if (inputState->guessing == 0) {
-        partStart = LT(1);
-        partInBlock = true;
-    }
-}
+{ int operatorAt = 0; int valueAt = 0; startPart(true); }
     :   { emitIndent(); }
         (   { operatorAt = beginCompositeComparison(); }
             comparisonOperator
@@ -1643,10 +1265,7 @@ compositeTestLine
             { completeCompositeComparison(operatorAt, valueAt); }
         |   "in" inTest
         )
-        {
-            openIfBlock();
-            nextIdentifierSlot();
-        }
+        { openTestLineBlock(); }
         blockStart
         nestedBlock
         { popIdentifierSlot(); }
@@ -1654,10 +1273,7 @@ compositeTestLine
 
 elsePart
     :   "else"
-        {
-            emitIndent();
-            openElseBlock();
-        }
+        { openElsePart(); }
         ( COLON )?
         nestedBlock
     ;
@@ -1669,58 +1285,26 @@ elsePart
 // gets the same wrapper.
 whileStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHWHILE);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
-    bool wrapped = false;
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHWHILE);
 }
     :   "while"
-        {
-            resetExpressions();
-            beginLoop(whileLoop);
-        }
+        { beginWhileStatement(); }
         (   expression
-            {
-                fillEmptyCondition();
-                writeWhileHead(false);
-            }
+            { writeWhileCondition(); }
         |   "forever" { writeWhileHead(true); }
         )
-        (   {
-                wrapped = LA(1) == LITERAL_break || LA(1) == LITERAL_continue
-                    || ((LA(1) == LITERAL_let || LA(1) == QUESTION)
-                        && (LA(2) == LITERAL_break || LA(2) == LITERAL_continue));
-                if (wrapped)
-                    beginWhileWrapper();
-                headerOneLine = true;
-            }
+        (   { statement.wrapped = openOneLineWhileBody(); }
             oneLineBody
-            {
-                if (wrapped)
-                    endWhileWrapper();
-                whileStepCount = 0;
-            }
+            { closeOneLineWhileBody(statement.wrapped); }
         |   { beginWhileWrapper(); }
             blockStart
-            {
-                indentMore();
-            }
+            { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
             |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
-            {
-                indentLess();
-                endWhileWrapper();
-                whileStepCount = 0;
-            }
+            { closeWhileBlock(); }
             (   { emitIndent(); }
                 "let"
                 expressionStatement
@@ -1735,44 +1319,20 @@ whileStatement
             { ++whileStepCount; }
         |
         )
-        {
-            indentLess();
-            closeBlock();
-            leaveBlock();
-            checkWhileSteps();
-            endLoop();
-        }
+        { endWhileStatement(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        reportError(ex);
-        skipBadStatement(first);
-    }
+    catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
 doStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(2)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHDO);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    if (skippedAsTooDeep(2)) return;
+    CompoundStatement statement(*this, SLASHDO);
 }
     :   "do"
         { beginDoStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
-        :   EOL
-            {
-                ++lineNumber;
-                emitNewlineOnce();
-            }
+        :   newLine
         )*
         (   doCaseBody
         |   { indentMore(); }
@@ -1782,71 +1342,32 @@ doStatement
             )*
             { indentLess(); }
         )
-        {
-            indentLess();
-            closeBlock();
-            openPhpBlock("while(false);");   // the tail to come
-            partStart = LT(1);
-            partInBlock = false;
-        }
+        { closeDoBody(); startPart(false); }
         (   "until"
-            {
-                emitIndented("while(!(");
-                resetExpressions();
-            }
+            { beginDoUntil(); }
             expression
-            {
-                fillEmptyCondition();
-                emitCurrentExpression();
-                emitText("))");
-            }
+            { writeDoUntilCondition(); }
         |   SLASHDO
             (   { emitIndented("while(false)"); }
             |   "forever" { emitIndented("while(true)"); }
             |   "until"
-                {
-                    emitIndented("while(!(");
-                    resetExpressions();
-                }
+                { beginDoUntil(); }
                 expression
-                {
-                    fillEmptyCondition();
-                    emitCurrentExpression();
-                    emitText("))");
-                }
+                { writeDoUntilCondition(); }
             |   "while"
-                {
-                    emitIndented("while (");
-                    resetExpressions();
-                }
+                { beginDoWhile(); }
                 (   expression
-                    {
-                        fillEmptyCondition();
-                        emitCurrentExpression();
-                        emitCloseParen();
-                    }
+                    { writeDoWhileCondition(); }
                 |   "forever" { emitText("true)"); }
                 )
             )
         )
-        {
-            // the tail is written: only its ";" is to come
-            closePhpBlocks(1);
-            openPhpBlock(";");
-        }
+        { closeDoTail(); }
         statementEnd
         { endDoStatement(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
-            throw;
-        reportBadSyntax(66);
-        skipBadStatement(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, 66); }
 
 // The case form of a do body: if and else on each case, the braces of the
 // else branches closed together, then the always statements.
@@ -1855,87 +1376,39 @@ doCaseBody
     :   firstCase
         ( caseClause )*
         ( elsePart )?
-        {
-            closeCountedBraces();
-            emitNewline();
-        }
+        { closeCaseChain(); }
         ( alwaysClause )?
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
-            throw;
-        ::reportError(7);
-    }
+    catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, 7); }
 
 // A case whose line is bad is reported, and its block skipped up to the
 // next case; the do statement goes on with it.
 firstCase
-{
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    OpenedState opened = saveOpened();
-}
+{ CasePart part(*this); }
     :   "case"
-        {
-            resetExpressions();
-            emitIndent();
-        }
+        { beginFirstCase(); }
         expression
-        {
-            fillEmptyCondition();
-            openIfBlock();
-        }
+        { openConditionBlock(); }
         blockStart
         nestedBlock
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        writeEmptyCase();   // what follows in the chain attaches to it
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
-            throw;
-        ::reportError(7);
-        skipBadCase(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonFirstCase(ex, part); }
 
+// A later case: its else stays for the chain.
 caseClause
-{
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    OpenedState opened = saveOpened();
-}
+{ CasePart part(*this); }
     :   "case"
-        {
-            emitIndent();
-            openElseBlock();
-            emitIndent();
-            opened = saveOpened();   // the else stays for the chain
-        }
+        { part.opened = openLaterCase(); }
         expression
-        {
-            fillEmptyCondition();
-            openIfBlock();
-        }
+        { openConditionBlock(); }
         blockStart
         nestedBlock
         { incCounter(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        writeEmptyCase();
-        incCounter();
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
-            throw;
-        ::reportError(8);
-        skipBadCase(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonLaterCase(ex, part); }
 
 alwaysClause
 { OpenedState opened = saveOpened(); }
@@ -1947,29 +1420,14 @@ alwaysClause
         )*
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        if (dynamic_cast<ANTLR_USE_NAMESPACE(antlr)TokenStreamException*>(&ex))
-            throw;
-        ::reportError(9);
-    }
+    catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, 9); }
 
 // A block under the test of $error, which the error-catching assignment
 // sets.
 errorStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHERROR);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHERROR);
 }
     :   "error"
         { beginErrorStatement(); }
@@ -1984,35 +1442,17 @@ errorStatement
             { indentLess(); }
             SLASHERROR
         )
-        {
-            closeBlock();
-            leaveBlock();
-        }
+        { closeBlockScope(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        reportError(ex);
-        skipBadStatement(first);
-    }
+    catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
 // --- Try and global
 
 tryStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHTRY);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
-    bool caught = false;
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHTRY);
 }
     :   "try"
         { beginTryStatement(); }
@@ -2021,43 +1461,27 @@ tryStatement
         |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
         (   "catch"
-            {
-                beginCatch();
-                caught = true;
-            }
+            { beginCatch(); statement.caught = true; }
             leftParen
             classType
             identifierName
             RIGHTPAR
-            {
-                writeCaughtVariable();
-                beginCatchBlock();
-            }
+            { writeCaughtVariable(); beginCatchBlock(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
             |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
         )?
-        { closeTryStatement(caught); }
+        { closeTryStatement(statement.caught); }
         SLASHTRY
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        reportError(ex);
-        skipBadStatement(first);
-    }
+    catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
 // One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        {
-            if (LA(1) != EOL && LA(1) != SEMI && LA(1) != Q_COMMENT && !codeEndsHere())
-                throw ANTLR_USE_NAMESPACE(antlr)NoViableAltException(LT(1), getFilename());
-            writeGlobalStatement(name->getText());
-        }
+        { requireStatementEnd(true); writeGlobalStatement(name->getText()); }
     ;
 
 // --- For
@@ -2066,16 +1490,8 @@ globalStatement
 // variable declared in the header.
 forStatement
 {
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-    if (inputState->guessing == 0 && blocksTooDeep(1)) {
-        reportBlocksTooDeep();
-        skipCompoundStatement(tokenCursor());
-        return;
-    }
-    OpenStatement open(SLASHFOR);
-    OpenedState opened = saveOpened();
-    headerOneLine = false;
-    partStart = ANTLR_USE_NAMESPACE(antlr)RefToken();
+    if (skippedAsTooDeep(1)) return;
+    CompoundStatement statement(*this, SLASHFOR);
 }
     :   "for"
         { beginForStatement(); }
@@ -2103,13 +1519,7 @@ forStatement
         { endForStatement(); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)RecognitionException& ex] {
-        if (inputState->guessing != 0)
-            throw;
-        restoreOpened(opened);
-        reportError(ex);
-        skipBadStatement(first);
-    }
+    catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
 // A loop variable: a declared name, or a type and a new name.
 forVariable[bool second]
@@ -2157,10 +1567,7 @@ forHeaderEnd
 forIn
     :   { beginCollectionLoop(); }
         bitOrExpression
-        {
-            fillEmptyCondition();
-            writeCollectionHeader();
-        }
+        { fillEmptyCondition(); writeCollectionHeader(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2174,121 +1581,67 @@ forIn
 // them. The subject of "in" is the operand before it, not the whole level.
 expression
 options { defaultErrorHandler = true; }
-{
-    ExpressionLevelScope levels;   // the handler leaves no level behind
-    TestChain chain;
-    startOperatorCount();
-}
+{ ExpressionChain chain; }   // with its levels: the handler leaves none behind
     :   { chain.open(); }
         bitOrExpression
         { notInFlag = 0; }
         (   // "<" before "/script" ends a statement of a script element;
             // before an operand it is a comparison.
             options { warnWhenFollowAmbig = false; }
-        :   {
-                if (chain.beginOr())
-                    throwTooDeep();
-            }
+        :   { stopIfTooDeep(chain.beginOr()); }
             orOperator
             { chain.openOrOperand(); }
             bitOrExpression
             { notInFlag = 0; }
-        |   {
-                if (chain.beginAnd())
-                    throwTooDeep();
-            }
+        |   { stopIfTooDeep(chain.beginAnd()); }
             andOperator
             { chain.openAndOperand(); }
             bitOrExpression
             { notInFlag = 0; }
-        |   {
-                if (chain.beginComparison())
-                    throwTooDeep();
-            }
+        |   { stopIfTooDeep(chain.beginComparison()); }
             comparisonOperator
             { chain.takeComparisonOperator(); }
             bitOrExpression
-            {
-                if (chain.completeComparison())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(chain.completeComparison()); }
         |   { chain.takeSubject(); }
             "in"
             inTest
-            {
-                if (chain.completeTest())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(chain.completeTest()); }
         |   notKeyword
-            {
-                notInFlag = 1;
-                chain.takeSubject();
-            }
+            { notInFlag = 1; chain.takeSubject(); }
             "in"
             inTest
-            {
-                if (chain.completeTest())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(chain.completeTest()); }
         )*
-        {
-            if (chain.close())
-                throwTooDeep();
-        }
+        { stopIfTooDeep(chain.close()); }
     ;
 
-// An expression on a level of its own, appended to the enclosing level.
-subExpression
-    :   { pushExpression(); }
-        expression
-        { popExpressionAppend(); }
-    ;
-
-innerExpression
-    :   { pushExpression(); }
-        expression
-        { popExpressionAppend(); }
-    ;
-
+// "=" is written "===", "!=" and "<>" "!==".
 comparisonOperator
-    :   equalOperator
-    |   notEqualOperator
-    |   pasdiffOperator
-    |   lessOperator
-    |   greaterOperator
-    |   lessEqualOperator
-    |   greatEqualOperator
+    :   { appendComparisonOperator(); }
+        (   EQUAL
+        |   NOT_EQUAL
+        |   PASDIFF
+        |   LESSER
+        |   GREATER
+        |   LESS_EQUAL
+        |   GREAT_EQUAL
+        )
     ;
-
-equalOperator : EQUAL { exprAppendText("==="); } ;
-notEqualOperator : NOT_EQUAL { exprAppendText("!=="); } ;
-pasdiffOperator : PASDIFF { exprAppendText("!=="); } ;
-lessOperator : LESSER { exprAppendText("<"); } ;
-greaterOperator : GREATER { exprAppendText(">"); } ;
-lessEqualOperator : LESS_EQUAL { exprAppendText("<="); } ;
-greatEqualOperator : GREAT_EQUAL { exprAppendText(">="); } ;
 notKeyword : "not" ;
 
 // The part of a membership test after "in": a range, or a list or a text.
 // The subject waits in the current identifier slot.
 inTest
-{
-    std::string subject;
-    int subjectType = 0;
-}
-    :   {
-            subject = identifierSlotName();
-            subjectType = identifierSlotType();
-            leftOperandText = subject;
-            clearExpression();
-        }
+{ TestSubject subject; }
+    :   { subject = takeMembershipSubject(); }
         (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
             { pushNotInFlag(); }
             rangeBounds
-            { completeRangeTest(subject, subjectType); }
+            { completeRangeTest(subject.name, subject.type); }
         |   { pushNotInFlag(); }
             bitOrExpression
-            { completeListTest(subject, subjectType); }
+            { completeListTest(subject.name, subject.type); }
         )
     ;
 
@@ -2305,51 +1658,36 @@ bitOrExpression
         |   postfixExpression
         )
         (   (   { chain.beginProduct(); }
-                (   mulOperator { operatorWord = 59; }
-                |   divOperator { operatorWord = 60; }
-                |   modOperator { operatorWord = 61; }
+                (   mulOperator
+                |   divOperator
+                |   modOperator
                 )
                 { chain.takeProductOperator(); }
-            |   {
-                    if (chain.beginSum())
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginSum()); }
                 (   plusOperator
                 |   minusOperator
                 )
                 { chain.openRightOperand(additiveLevel); }
-            |   {
-                    if (chain.beginShift())
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginShift()); }
                 (   shiftLeftOperator
                 |   shiftRightOperator
                 )
                 { chain.openRightOperand(shiftLevel); }
-            |   {
-                    if (chain.beginListOperator(bitAndLevel))
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginListOperator(bitAndLevel)); }
                 AND_BIN
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitAndLevel); }
-            |   {
-                    if (chain.beginListOperator(bitXorLevel))
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginListOperator(bitXorLevel)); }
                 XOR_BIN
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitXorLevel); }
-            |   {
-                    if (chain.beginListOperator(bitOrLevel))
-                        throwTooDeep();
-                }
+            |   { stopIfTooDeep(chain.beginListOperator(bitOrLevel)); }
                 OR_BIN
-                (   EOL { ++lineNumber; }
+                (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitOrLevel); }
@@ -2358,15 +1696,9 @@ bitOrExpression
             |   unaryExpression
             |   postfixExpression
             )
-            {
-                if (chain.completeRightOperand())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(chain.completeRightOperand()); }
         )*
-        {
-            if (chain.close())
-                throwTooDeep();
-        }
+        { stopIfTooDeep(chain.close()); }
     ;
 
 // An operand with its signs, "~" or "not" before it. The operand chains
@@ -2382,38 +1714,22 @@ signedOperand
     :   (   (   plusOperator
             |   minusOperator
             )
-            {
-                if (signs.add())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(signs.add()); }
         )+
         { start = exprLength(); }
         (   unaryExpression
         |   postfixExpression
         )
-        {
-            // A bare nil stays empty for the operator that takes it; after a
-            // sign it needs a text.
-            fillNilValue(start);
-            checkSignOperand(false, start);
-        }
+        { completeSignedOperand(start); }
     ;
 
+// "not" and "~" nest without a primary operand in between: each counts.
 unaryExpression
-{
-    int start = 0;
-    // "not" and "~" nest without a primary operand in between
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
-}
+{ int start = 0; NestingGuard nesting; stopIfTooDeep(nesting.tooDeep()); }
     :   bitNotOperator
         { start = exprLength(); }
         signExpression
-        {
-            fillNilBitNot(start);
-            checkSignOperand(true, start);
-        }
+        { completeBitNot(start); }
     |   notOperator
         { start = exprLength(); }
         signExpression
@@ -2423,64 +1739,64 @@ unaryExpression
 // Operator rules: the token, an optional line end (the expression goes on
 // on the next line), and the PHP operator.
 orOperator
-    :   "or" ( EOL { ++lineNumber; } | )
+    :   "or" ( lineEnd | )
         { exprAppendText("||"); }
     ;
 
 andOperator
-    :   "and" ( EOL { ++lineNumber; } | )
+    :   "and" ( lineEnd | )
         { exprAppendText("&&"); }
     ;
 
 shiftLeftOperator
-    :   SHIFT_LEFT ( EOL { ++lineNumber; } | )
+    :   SHIFT_LEFT ( lineEnd | )
         { exprAppendText("<<"); }
     ;
 
 shiftRightOperator
-    :   SHIFT_RIGHT ( EOL { ++lineNumber; } | )
+    :   SHIFT_RIGHT ( lineEnd | )
         { exprAppendText(">>"); }
     ;
 
 plusOperator
-    :   PLUS ( EOL { ++lineNumber; } | )
+    :   PLUS ( lineEnd | )
         { appendSign('+'); }
     ;
 
 minusOperator
-    :   MINUS ( EOL { ++lineNumber; } | )
+    :   MINUS ( lineEnd | )
         { appendSign('-'); }
     ;
 
 mulOperator
-    :   MUL ( EOL { ++lineNumber; } | )
-        { exprAppendText("*"); }
+    :   MUL ( lineEnd | )
+        { appendProductOperator("*", 59); }
     ;
 
 divOperator
-    :   DIV ( EOL { ++lineNumber; } | )
-        { exprAppendText("/"); }
+    :   DIV ( lineEnd | )
+        { appendProductOperator("/", 60); }
     ;
 
 modOperator
-    :   "mod" ( EOL { ++lineNumber; } | )
-        { exprAppendText("%"); }
+    :   "mod" ( lineEnd | )
+        { appendProductOperator("%", 61); }
     ;
 
 bitNotOperator
-    :   NOT_BIN ( EOL { ++lineNumber; } | )
+    :   NOT_BIN ( lineEnd | )
         { exprAppendText("~"); }
     ;
 
 notOperator
-    :   "not" ( EOL { ++lineNumber; } | )
+    :   "not" ( lineEnd | )
         { exprAppendText("!"); }
     ;
 
 // An opening parenthesis and an optional line end; the callers write "(".
 leftParen
     :   LEFTPAR
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
     ;
@@ -2506,22 +1822,22 @@ postfixExpression
 // Calls. Each call operand has a call frame of its own.
 
 callOperand
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameGuard frame(*this); }
     :   functionCall
     ;
 
 literalMethodOperand
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameGuard frame(*this); }
     :   literalMethodCall
     ;
 
 memberCallOperand
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameGuard frame(*this); }
     :   objectMemberChain
     ;
 
 silentCallOperand
-{ CallFrameScope frame(inputState->guessing == 0); }
+{ CallFrameGuard frame(*this); }
     :   ATCHAR { markSilentCall(); }
         functionCall
     ;
@@ -2531,13 +1847,7 @@ silentCallOperand
 // unknown name written as called. A bad call is reported and gives back
 // what it changed.
 functionCall
-{
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
-    CallScope call;
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-}
+{ NestedOperand operand(*this); CallScope call; antlr::RefToken first = LT(1); }
     :   { beginFunctionCall(call); }
         functionName
         { findCallee(call, tokensAhead()); }
@@ -2548,12 +1858,7 @@ functionCall
         { finishFunctionCall(call); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing > 0)
-            throw;
-        abandonCall(call, firstBadCallHere());
-        skipLineIfStuck(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
 
 functionName
     :   name:ID { nameCalledFunction(name->getText()); }
@@ -2583,20 +1888,13 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{
-    ChainScope chain(inputState->guessing == 0);
-    // each step encloses the text before it
-    NestingSteps steps;
-}
+{ ChainScope chain(translating()); NestingSteps steps; }   // each step encloses the text before it
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
         :   DOT
-            {
-                if (steps.add())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(steps.add()); }
             memberElement
         )+
         { finishCallChain(); }
@@ -2605,38 +1903,21 @@ literalMethodCall
 // Segments of a reference, then the methods called on it and the
 // attributes read from their results; each step is the next one's receiver.
 objectMemberChain
-{
-    ChainScope chain(inputState->guessing == 0);
-    // each step encloses the text before it
-    NestingSteps steps;
-}
+{ ChainScope chain(translating()); NestingSteps steps; }   // each step encloses the text before it
     :   { beginObjectChain(); }
         identifierReference
-        {
-            if (steps.add(segmentSteps))
-                throwTooDeep();
-        }
+        { stopIfTooDeep(steps.add(segmentSteps)); }
         DOT
         (   { joinChainSegment(); }
             identifierReference
-            {
-                if (steps.add(1 + segmentSteps))
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(steps.add(1 + segmentSteps)); }
             DOT
         )*
-        {
-            beginChainCalls();
-            if (steps.add())
-                throwTooDeep();
-        }
+        { beginChainCalls(); stopIfTooDeep(steps.add()); }
         memberElement
         (   options { greedy = true; }
         :   DOT
-            {
-                if (steps.add())
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(steps.add()); }
             (   { LA(2) == LEFTPAR }? memberElement
             |   attribute:ID { readResultAttribute(attribute->getText()); }
             )
@@ -2647,11 +1928,7 @@ objectMemberChain
 // One method call of a chain, on the receiver in codeBuffer; its text is
 // left there.
 memberElement
-{
-    // its nesting is counted by the chain, step by step
-    CallScope call;
-    ANTLR_USE_NAMESPACE(antlr)RefToken first = LT(1);
-}
+{ CallScope call; antlr::RefToken first = LT(1); }   // its nesting: the chain counts it
     :   name:ID { beginMemberCall(call, name->getText()); }
         leftParen
         { openMemberCall(call, tokensAhead()); }
@@ -2660,25 +1937,12 @@ memberElement
         { finishMemberCall(call); }
     ;
     exception
-    catch [ANTLR_USE_NAMESPACE(antlr)ANTLRException& ex] {
-        if (inputState->guessing > 0)
-            throw;
-        abandonCall(call, firstBadCallHere());
-        skipLineIfStuck(first);
-    }
+    catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
 
 primaryExpression
-{
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
-}
+{ NestedOperand operand(*this); }
     :   literal
-    |   "true" { appendKeywordValue("true", 3); }
-    |   "false" { appendKeywordValue("false", 3); }
-    |   "null" { appendKeywordValue("null", 15); }
-    |   "nil" { appendKeywordValue("", 24); }
-    |   "zero" { appendKeywordValue("0", 4); }
+    |   keywordValue
     |   "this" { appendThis(); }
     |   memberName
     |   phpReference
@@ -2687,10 +1951,7 @@ primaryExpression
         leftParen
         expression
         RIGHTPAR
-        {
-            fillNilValue(0);
-            popExpressionParenthesized();
-        }
+        { closeParenthesizedOperand(); }
         // The literal predicates look at tokens only: a predicate that
         // parsed the first element would parse nested literals again at
         // every level, in time exponential in the nesting.
@@ -2703,27 +1964,27 @@ primaryExpression
     |   LEFTCURLY RIGHTCURLY { appendKeywordValue("array()", 12); }
     ;
 
+// "true", "false", "null", "nil" (no text) and "zero", with their types.
+keywordValue
+    :   { appendKeywordConstant(); }
+        (   "true"
+        |   "false"
+        |   "null"
+        |   "nil"
+        |   "zero"
+        )
+    ;
+
 // A name written between "$(" and ")": the bare name, an integer.
 phpConstant
-    :   c:PHPCONSTANT
-        {
-            std::string text = c->getText();
-            exprAppend(text.substr(2, text.size() - 3));
-            currentType = 5;
-        }
+    :   c:PHPCONSTANT { appendPhpConstant(c->getText()); }
     ;
 
 // A PHP variable written as such, with its indexes; no lookup, type var.
 phpReference
-{
-    // each index encloses the text before it
-    NestingSteps steps;
-}
+{ NestingSteps steps; }   // each index encloses the text before it
     :   p:PHPID { exprAppend(p->getText()); }
-        (   {
-                if (steps.add())
-                    throwTooDeep();
-            }
+        (   { stopIfTooDeep(steps.add()); }
             indexOpen boundExpression indexClose
         )*
         { currentType = 16; }
@@ -2731,7 +1992,7 @@ phpReference
 
 indexOpen
     :   LEFTSQUARE
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
         { exprAppendChar('['); }
@@ -2743,7 +2004,7 @@ indexClose
 
 commaSeparator
     :   COMMA
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
         { exprAppendComma(); }
@@ -2752,22 +2013,12 @@ commaSeparator
 // The target of an assignment or an input: a member chain (with indexes,
 // slices and "[]" in their assignment forms), a name or a PHP name.
 lvalue
-    :   {
-            assignTargetMode = 1;
-            referenceAccessKind = 1;
-        }
+    :   { beginAssignTarget(); }
         (   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) => memberChain
-        |   memberName
-            {
-                if (isArrayKind(currentType))
-                    referenceAccessKind = 4;
-            }
+        |   memberName { markWholeArrayTarget(); }
         |   phpReference
         )
-        {
-            lvalueFlag = currentType;
-            assignTargetMode = 0;
-        }
+        { finishAssignTarget(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2775,124 +2026,49 @@ lvalue
 
 // Segments joined by "->", or by "::" after a class name.
 memberChain
-{
-    // each join and each segment's brackets enclose the text before them
-    NestingSteps steps;
-}
-    :   {
-            setCodeBuffer("");
-            referenceSegmentCount = 0;
-            lastJoinStatic = 0;
-            ownerClassIndex = -1;
-        }
+{ NestingSteps steps; }   // each join and each segment's brackets enclose the text before them
+    :   { beginMemberChain(); }
         identifierReference
-        {
-            if (steps.add(segmentSteps))
-                throwTooDeep();
-        }
-        (   {
-                lastJoinStatic = staticAccess;
-                appendCodeBuffer(staticAccess ? "::" : "->");
-            }
+        { stopIfTooDeep(steps.add(segmentSteps)); }
+        (   { joinMemberChain(); }
             DOT
             identifierReference
-            {
-                if (steps.add(1 + segmentSteps))
-                    throwTooDeep();
-            }
+            { stopIfTooDeep(steps.add(1 + segmentSteps)); }
         )*
-        {
-            if (lastJoinStatic)
-                checkStaticAttribute();
-            exprAppend(codeBuffer);
-        }
+        { finishMemberChain(); }
     ;
 
 // A name alone.
 memberName
-    :   name:ID
-        {
-            currentIdentifier = name->getText();
-            setCodeBuffer(currentIdentifier);
-            lookupIdentifierInExpression();
-            prefixNameText();
-            exprAppend(codeBuffer);
-        }
+    :   name:ID { appendMemberName(name->getText()); }
     ;
 
 // One segment of a reference: a name and its brackets (index, slice,
 // current element), built in codeBuffer. A bound is built on a level of
 // its own, with the segment's state saved around it.
 identifierReference
-{
-    SegmentState segment;
-    std::string bound;
-    int boundType = 0;
-    NestingSteps wraps;
-}
+{ SegmentState segment; NestingSteps wraps; }
     :   name:ID { beginSegment(name->getText()); }
         (   { !plainSliceAhead() }? ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
-            {
-                if (wraps.add())
-                    throwTooDeep();
-                segment.save();
-                pushExpression();
-                pushIndiceContext();
-            }
+            { stopIfTooDeep(wraps.add()); openSegmentBound(segment); }
             LEFTSQUARE boundExpression RIGHTSQUARE
-            {
-                bound = currentExpression();
-                boundType = currentType;
-                popExpression();
-                popIndiceContext();
-                segment.restore();
-                checkIndexBound(boundType);
-                finishIndex(cutFraction(bound, boundType));
-            }
+            { closeIndexBound(segment); }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
-            {
-                if (wraps.add())
-                    throwTooDeep();
-                segment.save();
-                pushExpression();
-                pushIndiceContext();
-            }
+            { stopIfTooDeep(wraps.add()); openSegmentBound(segment); }
             LEFTSQUARE
             (   rangeOperator { sliceStart = ""; }
-            |   boundExpression
-                {
-                    checkIntervalBound();
-                    sliceStart = cutFraction(currentExpression(), currentType);
-                    clearExpression();
-                }
+            |   boundExpression { takeSliceStart(); }
                 rangeOperator
             )
-            (   boundExpression
-                {
-                    checkIntervalBound();
-                    sliceEnd = cutFraction(currentExpression(), currentType);
-                    clearExpression();
-                }
+            (   boundExpression { takeSliceEnd(); }
             |   { sliceEnd = ""; }
             )
             RIGHTSQUARE
-            {
-                popExpression();
-                popIndiceContext();
-                segment.restore();
-                finishSlice();
-            }
+            { closeSliceBound(segment); }
         |   LEFTSQUARE RIGHTSQUARE
-            {
-                if (wraps.add())
-                    throwTooDeep();
-                finishCurrentElement();
-            }
+            { stopIfTooDeep(wraps.add()); finishCurrentElement(); }
         )*
-        {
-            finishReference();
-            segmentSteps = wraps.count();
-        }
+        { finishSegment(wraps.count()); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2904,12 +2080,7 @@ literal
         |   stringLiteral
             (   // Strings on consecutive lines are one text.
                 options { greedy = true; generateAmbigWarnings = false; }
-            :   EOL
-                {
-                    ++lineNumber;
-                    emitNewlineOnce();
-                    exprAppendText(".");
-                }
+            :   newLine { exprAppendText("."); }
                 stringLiteral
             )*
         |   templateLiteral { exprAppend(rawText); }
@@ -2937,9 +2108,11 @@ options { defaultErrorHandler = true; }
 
 // A literal taken as a value: its text in currentIdentifier, nothing written.
 literalValue
-    :   r:REAL_LITERAL { takeLiteralValue(r->getText(), typeReal); }
-    |   i:INTEGER { takeLiteralValue(i->getText(), typeInteger); }
-    |   s:STRING_LITERAL { takeLiteralValue(s->getText(), typeText); }
+    :   { takeLiteralToken(); }
+        (   REAL_LITERAL
+        |   INTEGER
+        |   STRING_LITERAL
+        )
     ;
 
 literalToken
@@ -2975,20 +2148,12 @@ arrayParenList
         leftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
-            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? lineEnd
             )?
         |
         )
         RIGHTPAR
-        {
-            // array(v) of a typed array v is v itself; with more elements the
-            // list keeps its wrapper, or they would become arguments.
-            if (elements == 1 && isTypedArray(currentType))
-                popExpressionAppend();
-            else
-                wrapArrayLiteral();
-            currentType = 11;
-        }
+        { closeArrayParenList(elements); }
     ;
 
 arraySquareList
@@ -2996,29 +2161,22 @@ arraySquareList
         leftSquare
         (   arrayElement
             ( commaSeparator arrayElement )*
-            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? lineEnd
             )?
         |
         )
         RIGHTSQUARE
-        {
-            wrapArrayLiteral();
-            currentType = 11;
-        }
+        { closeArrayLiteral(); }
     ;
 
 arrayElement
-    :   { pushExpression(); }
-        expression
-        {
-            fillNilValue(0);
-            popExpressionAppend();
-        }
+    :   innerExpression
+        { appendNestedValue(); }
     ;
 
 leftSquare
     :   LEFTSQUARE
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
     ;
@@ -3035,15 +2193,12 @@ dictParenList
         leftParen
         (   dictPair
             ( commaSeparator dictPair )*
-            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? lineEnd
             )?
         |
         )
         RIGHTPAR
-        {
-            wrapArrayLiteral();
-            currentType = 12;
-        }
+        { closeDictLiteral(); }
     ;
 
 dictCurlyList
@@ -3051,36 +2206,26 @@ dictCurlyList
         leftCurly
         (   dictPair
             ( commaSeparator dictPair )*
-            (   { !atTooDeepStop() }? EOL { ++lineNumber; }
+            (   { !atTooDeepStop() }? lineEnd
             )?
         |
         )
         RIGHTCURLY
-        {
-            wrapArrayLiteral();
-            currentType = 12;
-        }
+        { closeDictLiteral(); }
     ;
 
 dictPair
 { int start = exprLength(); }
     :   primaryExpression
-        {
-            fillNilValue(start);
-            exprAppendText("=>");
-        }
+        { appendDictKey(start); }
         COLON
-        { pushExpression(); }
-        expression
-        {
-            fillNilValue(0);
-            popExpressionAppend();
-        }
+        innerExpression
+        { appendNestedValue(); }
     ;
 
 leftCurly
     :   LEFTCURLY
-        (   EOL { ++lineNumber; }
+        (   lineEnd
         |
         )
     ;
@@ -3090,85 +2235,37 @@ leftCurly
 typeConversion
     :   { pushExpressionLevel(); }
         variableType
-        {
-            clearExpression();
-            conversionTarget = currentType;
-        }
+        { beginConversion(); }
         (   LEFTPAR RIGHTPAR
-            {
-                // An empty list: the typed array of the keyword, when it has one.
-                exprAppendText("array()");
-                objectConversion = 1;
-            }
+            { writeEmptyConversionList(); }
             // One value up to the closing parenthesis (a token scan, not a
             // trial parse, for the same reason as the literal predicates).
         |   { singleValueInParentheses() }?
             LEFTPAR conversionCall RIGHTPAR
         |   LEFTPAR arrayConstructorArgs RIGHTPAR
         )
-        {
-            std::string text = currentExpression();
-            popExpressionLevel();
-            exprAppend(text);
-            if (objectConversion) {
-                setArrayOfType(conversionTarget);
-                // a list of a type that has no typed array is an array all
-                // the same (var keeps its own type)
-                if (!isArrayType(currentType) && currentType != typeVar)
-                    currentType = typeArray;
-            }
-        }
+        { finishConversion(); }
     ;
 
 // A conversion inside the value sets the list flag for itself: the flag
 // this conversion chose comes back after the value.
 conversionCall
 { int listResult = 0; }
-    :   {
-            openConversionCall();
-            listResult = objectConversion;
-        }
-        { pushExpression(); }
+    :   { listResult = openConversionValue(); }
         expression
-        {
-            fillNilValue(0);
-            checkConversionValue();
-            popExpressionAppend();
-            objectConversion = listResult;
-            currentType = conversionTarget;
-            exprAppendCloseParen();
-        }
+        { closeConversionValue(listResult); }
     ;
 
 arrayConstructorArgs
-    :   {
-            exprAppendText("array(");
-            objectConversion = 1;
-            pushInt(currentType);
-        }
-        { pushExpression(); }
+    :   { openTypedArrayValues(); }
         expression
-        {
-            fillNilValue(0);
-            popExpressionAppend();
-            checkAssignable(conversionTarget, currentType);
-        }
+        { appendTypedArrayValue(); }
         (   { exprAppendComma(); }
             comma
-            { pushExpression(); }
-            expression
-            {
-                fillNilValue(0);
-                popExpressionAppend();
-                checkAssignable(conversionTarget, currentType);
-            }
+            innerExpression
+            { appendTypedArrayValue(); }
         )+
-        {
-            // (a conversion among the values has cleared it)
-            objectConversion = 1;
-            currentType = popInt();
-            exprAppendCloseParen();
-        }
+        { closeTypedArrayValues(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -3190,9 +2287,9 @@ boundTerm
 { int word = 0; }
     :   boundOperand
         (   { pushLeftType(); }
-            (   mulOperator { operatorWord = 59; }
-            |   divOperator { operatorWord = 60; }
-            |   modOperator { operatorWord = 61; }
+            (   mulOperator
+            |   divOperator
+            |   modOperator
             )
             { word = operatorWord; }
             boundOperand
@@ -3201,12 +2298,7 @@ boundTerm
     ;
 
 boundOperand
-{
-    NestingGuard nesting;
-    if (nesting.tooDeep())
-        throwTooDeep();
-    NestingSteps steps;   // the joins of a member access
-}
+{ NestedOperand operand(*this); NestingSteps steps; }   // steps: the joins of a member access
     :   minusOperator boundOperand
     |   plusOperator boundOperand
     |   { pushExpression(); }
@@ -3224,12 +2316,7 @@ boundOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
         first:ID { beginMemberAccess(first->getText()); }
-        (   DOT member:ID
-            {
-                if (steps.add())
-                    throwTooDeep();
-                memberAccessStep(member->getText());
-            }
+        (   DOT member:ID { stopIfTooDeep(steps.add()); memberAccessStep(member->getText()); }
         )+
         { exprAppend(codeBuffer); }
     |   memberName
@@ -3243,68 +2330,63 @@ rangeOperator
 rangeBounds
     :   boundExpression
         rangeOperator
-        {
-            rangeStart = currentExpression();
-            clearExpression();
-        }
+        { takeTestRangeStart(); }
         boundExpression
-        {
-            rangeEnd = currentExpression();
-            clearExpression();
-        }
+        { takeTestRangeEnd(); }
     ;
 
 // ---------------------------------------------------------------------------
 // Type keywords
 
+// The type keywords: the type code of each is the keyword's, from the
+// table that the method heads read too (keywordTypeCode).
 declarationType
-    :   { beginTypeName(); }
-        (   "void" { currentType = 1; }
-        |   "byte" { currentType = 2; }
+    :   { beginKeywordType(false); }
+        (   "void"
+        |   "byte"
         |   booleanType
-        |   "number" { currentType = 4; }
-        |   "int" { currentType = 5; }
-        |   "integer" { currentType = 5; }
-        |   "real" { currentType = 7; }
-        |   "natural" { currentType = 8; }
-        |   "text" { currentType = 10; }
-        |   "array" { currentType = 11; }
-        |   "dict" { currentType = 12; }
-        |   "file" { currentType = 13; }
-        |   "dir" { currentType = 14; }
-        |   "object" { currentType = 15; }
-        |   "var" { currentType = 16; }
-        |   "function" { currentType = 21; }
-        |   "cstring" { currentType = 22; }
-        |   "char" { currentType = 22; }
+        |   "number"
+        |   "int"
+        |   "integer"
+        |   "real"
+        |   "natural"
+        |   "text"
+        |   "array"
+        |   "dict"
+        |   "file"
+        |   "dir"
+        |   "object"
+        |   "var"
+        |   "function"
+        |   "cstring"
+        |   "char"
         )
     ;
 
+// The same without "char", which is no parameter type.
 variableType
-    :   { beginTypeName(); }
-        (   "void" { currentType = 1; }
-        |   "byte" { currentType = 2; }
+    :   { beginKeywordType(true); }
+        (   "void"
+        |   "byte"
         |   booleanType
-        |   "number" { currentType = 4; }
-        |   "int" { currentType = 5; }
-        |   "integer" { currentType = 5; }
-        |   "real" { currentType = 7; }
-        |   "natural" { currentType = 8; }
-        |   "text" { currentType = 10; }
-        |   "array" { currentType = 11; }
-        |   "dict" { currentType = 12; }
-        |   "file" { currentType = 13; }
-        |   "dir" { currentType = 14; }
-        |   "object" { currentType = 15; }
-        |   "var" { currentType = 16; }
-        |   "function" { currentType = 21; }
-        |   "cstring" { currentType = 22; }
+        |   "number"
+        |   "int"
+        |   "integer"
+        |   "real"
+        |   "natural"
+        |   "text"
+        |   "array"
+        |   "dict"
+        |   "file"
+        |   "dir"
+        |   "object"
+        |   "var"
+        |   "function"
+        |   "cstring"
         )
     ;
 
 booleanType
-    :   (   "bool"
-        |   "boolean"
-        )
-        { currentType = 3; }
+    :   "bool"
+    |   "boolean"
     ;

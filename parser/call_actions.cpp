@@ -733,3 +733,14 @@ void beginCallStatement()
     resetExpressions();
     callStatementPending = true;
 }
+
+// --- The steps of the call rules
+
+// atCallStatement: ATCHAR functionCall
+// writes: @   before the call (its indentation first)
+void beginSilentCallStatement()
+{
+    markSilentCall();
+    emitIndent();
+    beginCallStatement();
+}

@@ -105,3 +105,7 @@ void markSilentCall();
 // The next function call is a statement of its own (swap may stand only
 // there).
 void beginCallStatement();
+
+// --- The steps of the call rules
+// "@" before a call statement.
+void beginSilentCallStatement();

@@ -750,3 +750,18 @@ const MethodHead* laterMethodOfClass(const std::string& className, const std::st
         return nullptr;
     return methodDefinedLater(name, tokens);
 }
+
+// --- The steps of the class rules
+
+// className: ID
+// writes: the name; it is the current identifier and in codeBuffer
+void writeClassName(const std::string& name)
+{
+    currentIdentifier = name;
+    emitText(currentIdentifier);
+    setCodeBuffer(currentIdentifier);
+}
+
+// declarationType, variableType: a type keyword
+// writes: nothing; the keyword's type code, from the table the heads read
+int keywordType(int token, bool parameter) { return keywordTypeCode(token, parameter); }

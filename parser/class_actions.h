@@ -95,3 +95,10 @@ void beginInstanceValue();
 void finishInstanceValue();
 void instanceDefaultValue();
 void finishInstance();
+
+// --- The steps of the class rules
+// The name of a class head or parent: written, and the current identifier.
+void writeClassName(const std::string& name);
+// The type code of a type keyword token, 0 for any other token ("char" is
+// no parameter type).
+int keywordType(int token, bool parameter);

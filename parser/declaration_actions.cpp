@@ -245,3 +245,29 @@ void addInitializerValue()
     rvalueList.entries[static_cast<size_t>(rvalueList.count - 1)].scalar = scalar;
     rvalueList.entries[static_cast<size_t>(rvalueList.count - 1)].wrapped = wrapped;
 }
+
+// --- The steps of the declaration rules
+
+// modifier: "static"
+// writes: static   (the declaration is static)
+void writeStaticModifier()
+{
+    staticModifier = 128;
+    writeModifier("static ");
+}
+
+// identifierName: ID
+// writes: nothing; the name is the current identifier and in codeBuffer
+void takeIdentifierName(const std::string& name)
+{
+    currentIdentifier = name;
+    setCodeBuffer(currentIdentifier);
+}
+
+// variableDeclarationList: variableDeclarator ( COMMA variableDeclarator )*
+// writes: a line end and the next declarator's indentation
+void beginNextDeclarator()
+{
+    emitNewline();
+    emitIndent();
+}

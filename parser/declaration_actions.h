@@ -42,3 +42,10 @@ void finishConstantDefinition();
 void finishDeclarator();
 // The value just parsed, as a value entry of the assignment lists.
 void addInitializerValue();
+
+// --- The steps of the declaration rules
+void writeStaticModifier();
+// The name just read is the current identifier and the code buffer's text.
+void takeIdentifierName(const std::string& name);
+// Before a declarator after the first: a PHP statement of its own.
+void beginNextDeclarator();

@@ -671,3 +671,69 @@ bool TestChain::completeTest()
     bitwiseOperand = 0;
     return countOperator();
 }
+
+// --- The steps of the expression rules
+
+// inTest: the part after "in" or "not in"
+// writes: nothing; the subject is taken from the identifier slot, the
+// level's text cleared for the test
+TestSubject takeMembershipSubject()
+{
+    TestSubject subject;
+    subject.name = identifierSlotName();
+    subject.type = identifierSlotType();
+    leftOperandText = subject.name;
+    clearExpression();
+    return subject;
+}
+
+// mulOperator, divOperator, modOperator: ( MUL | DIV | "mod" ) [EOL]
+// writes: *   /   %
+void appendProductOperator(const char* text, int word)
+{
+    exprAppendText(text);
+    operatorWord = word;
+}
+
+// signedOperand: ( plusOperator | minusOperator )+ operand
+// writes: nothing more; a nil operand gets a text (checks: the sign fits
+// the operand's type)
+void completeSignedOperand(int start)
+{
+    // A bare nil stays empty for the operator that takes it; after a
+    // sign it needs a text.
+    fillNilValue(start);
+    checkSignOperand(false, start);
+}
+
+// unaryExpression: bitNotOperator signExpression
+// writes: 0 for a nil operand (checks: "~" fits the operand's type)
+void completeBitNot(int start)
+{
+    fillNilBitNot(start);
+    checkSignOperand(true, start);
+}
+
+// primaryExpression: leftParen expression RIGHTPAR
+// writes: (expression)   (null for a nil one)
+void closeParenthesizedOperand()
+{
+    fillNilValue(0);
+    popExpressionParenthesized();
+}
+
+// rangeBounds: boundExpression rangeOperator boundExpression
+// writes: nothing yet; the range's start is kept for the test
+void takeTestRangeStart()
+{
+    rangeStart = currentExpression();
+    clearExpression();
+}
+
+// rangeBounds: after the end bound
+// writes: nothing yet; the range's end is kept for the test
+void takeTestRangeEnd()
+{
+    rangeEnd = currentExpression();
+    clearExpression();
+}

@@ -170,3 +170,32 @@ private:
     std::string before_;      // the text before a membership test's subject
     NestingSteps wraps_;      // each parenthesized left operand nests in PHP
 };
+
+// --- The steps of the expression rules
+// What one expression rule keeps: its test chain, and the levels it found
+// on entry, left as they were when its handler ends it. A new expression
+// of a statement counts its operators from zero.
+class ExpressionChain : public TestChain {
+public:
+    ExpressionChain() { startOperatorCount(); }
+
+private:
+    ExpressionLevelScope levels_;
+};
+// The subject of a membership test, from the identifier slot.
+struct TestSubject {
+    std::string name;
+    int type = 0;
+};
+TestSubject takeMembershipSubject();
+// "*", "/" and "mod": the PHP operator, and its operator word.
+void appendProductOperator(const char* text, int word);
+// After the operand of signs, and of "~"; the operand's text begins at
+// `start`.
+void completeSignedOperand(int start);
+void completeBitNot(int start);
+// After the expression of an operand in parentheses.
+void closeParenthesizedOperand();
+// The bounds of a range test ("x in lo .. hi"), each after its expression.
+void takeTestRangeStart();
+void takeTestRangeEnd();

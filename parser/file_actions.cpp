@@ -126,3 +126,78 @@ void takeNativeCode(const std::string& token)
     }
     rawText.erase(rawText.size() - 2);
 }
+
+// --- The steps of the start rules and of the file's own lines
+
+// sourceFile: ( sourceBody EOF | OPENVEL "vel" )
+// writes: <?php   (false, nothing written, when the target cannot be opened)
+bool beginSourceFile()
+{
+    resetFileState();
+    if (!openTargetFile())
+        return false;
+    emitText("<?php\n");
+    return true;
+}
+
+// webPage: ( code block | script element | HTML | EOL )+ EOF
+// writes: nothing yet (false when the target cannot be opened)
+bool beginPage()
+{
+    resetFileState();
+    return openTargetFile();
+}
+
+// sourceFile: at the end of the input
+// writes: ?>   and closes the file
+void endSourceFile()
+{
+    emitText("\n?>\n");
+    closeOutputFile();
+}
+
+// sourceFile: OPENVEL "vel"
+// checks: a page's code in a source file, reported and counted
+void reportPageCodeInSource()
+{
+    std::fputs("Use rather the -web option\n", stdout);
+    std::fflush(stdout);
+    ++errorCount;
+}
+
+// webPage: LESSER "script" ID EQUAL languageValue GREATER
+// checks: the attribute is "language" (any case), else a syntax error
+void checkLanguageAttribute(const std::string& attribute)
+{
+    if (!equalsIgnoreCase(attribute, "language"))
+        syntaxError();
+}
+
+// webPage: HTML
+// writes: the page text as PHP prints it unchanged
+void writePageText(const std::string& block) { emitString(pageText(block)); }
+
+// webPage: EOL
+// writes: a line end
+void writePageLineEnd()
+{
+    emitNewline();
+    ++lineNumber;
+}
+
+// comment: Q_COMMENT
+// writes: //text   with its line end
+void writeComment(const std::string& commentToken)
+{
+    emitString(phpComment(commentToken));
+    ++lineNumber;
+}
+
+// nativeCode: NATIVECODE
+// writes: the PHP text between the "~~" marks, as it stands
+void writeNativeCode(const std::string& token)
+{
+    takeNativeCode(token);
+    lineNumber += countLineEnds(token);
+    emitString(rawText);
+}

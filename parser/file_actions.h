@@ -45,3 +45,18 @@ std::string phpComment(const std::string& commentToken);
 // Sets rawText from a native-code token (text between the "~~" marks);
 // reports a malformed token as a syntax error.
 void takeNativeCode(const std::string& token);
+
+// --- The steps of the start rules and of the file's own lines
+// Resets the file's state and opens its target; false when it cannot be
+// opened (the rule returns).
+bool beginSourceFile();
+bool beginPage();
+void endSourceFile();
+// Page code ("<?vel") in a source file: reported, counted.
+void reportPageCodeInSource();
+// A script element's attribute must be its language.
+void checkLanguageAttribute(const std::string& attribute);
+void writePageText(const std::string& block);
+void writePageLineEnd();
+void writeComment(const std::string& commentToken);
+void writeNativeCode(const std::string& token);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "emit/emit.h"
+#include "parser/expression_actions.h"
 #include "parser/file_actions.h"
 #include "parser/reference_actions.h"
 #include "parser/state.h"
@@ -544,4 +545,135 @@ void openConversionCall()
         // var included: PHP has no conversion function for it
         exprAppendText("(");
     }
+}
+
+// --- The steps of the literal rules
+
+// arrayParenList: "array" leftParen ( arrayElement ( "," arrayElement )* )? RIGHTPAR
+// writes: array(e1,e2)   (array(v) of a typed array v: v)
+void closeArrayParenList(int elements)
+{
+    // array(v) of a typed array v is v itself; with more elements the
+    // list keeps its wrapper, or they would become arguments.
+    if (elements == 1 && isTypedArray(currentType))
+        popExpressionAppend();
+    else
+        wrapArrayLiteral();
+    currentType = 11;
+}
+
+// arraySquareList: leftSquare ( arrayElement ( "," arrayElement )* )? RIGHTSQUARE
+// writes: array(e1,e2)
+void closeArrayLiteral()
+{
+    wrapArrayLiteral();
+    currentType = 11;
+}
+
+// dictParenList, dictCurlyList: ( dictPair ( "," dictPair )* )? and the closer
+// writes: array(k1=>v1,k2=>v2)
+void closeDictLiteral()
+{
+    wrapArrayLiteral();
+    currentType = 12;
+}
+
+// arrayElement, dictPair: the value's expression
+// writes: the value   (null for a nil one)
+void appendNestedValue()
+{
+    fillNilValue(0);
+    popExpressionAppend();
+}
+
+// dictPair: primaryExpression COLON expression
+// writes: key=>   (null for a nil key)
+void appendDictKey(int start)
+{
+    fillNilValue(start);
+    exprAppendText("=>");
+}
+
+// typeConversion: variableType LEFTPAR values RIGHTPAR
+// writes: nothing yet; the keyword's type is the conversion's target
+void beginConversion()
+{
+    clearExpression();
+    conversionTarget = currentType;
+}
+
+// typeConversion: variableType LEFTPAR RIGHTPAR
+// writes: array()
+void writeEmptyConversionList()
+{
+    // An empty list: the typed array of the keyword, when it has one.
+    exprAppendText("array()");
+    objectConversion = 1;
+}
+
+// typeConversion: after the values
+// writes: the conversion, on the enclosing level
+void finishConversion()
+{
+    std::string text = currentExpression();
+    popExpressionLevel();
+    exprAppend(text);
+    if (objectConversion) {
+        setArrayOfType(conversionTarget);
+        // a list of a type that has no typed array is an array all
+        // the same (var keeps its own type)
+        if (!isArrayType(currentType) && currentType != typeVar)
+            currentType = typeArray;
+    }
+}
+
+// conversionCall: expression, the one value of a conversion
+// writes: the conversion's call up to its "(" (openConversionCall)
+int openConversionValue()
+{
+    openConversionCall();
+    int listResult = objectConversion;
+    pushExpression();
+    return listResult;
+}
+
+// conversionCall: after the value
+// writes: value)   (checks: an array converted to a scalar type)
+void closeConversionValue(int listResult)
+{
+    fillNilValue(0);
+    checkConversionValue();
+    popExpressionAppend();
+    objectConversion = listResult;
+    currentType = conversionTarget;
+    exprAppendCloseParen();
+}
+
+// arrayConstructorArgs: expression ( comma expression )+
+// writes: array(
+void openTypedArrayValues()
+{
+    exprAppendText("array(");
+    objectConversion = 1;
+    pushInt(currentType);
+    pushExpression();
+}
+
+// arrayConstructorArgs: after each value
+// writes: the value   (checks: it fits the keyword's type)
+void appendTypedArrayValue()
+{
+    fillNilValue(0);
+    popExpressionAppend();
+    checkAssignable(conversionTarget, currentType);
+}
+
+// arrayConstructorArgs: after the last value
+// writes: )
+void closeTypedArrayValues()
+{
+    // (a conversion among the values has cleared it)
+    objectConversion = 1;
+    currentType = popInt();
+    exprAppendCloseParen();
 }

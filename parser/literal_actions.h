@@ -42,3 +42,26 @@ void appendThis();
 // Reports an array converted to a scalar type.
 void checkConversionValue();
 void openConversionCall();
+
+// --- The steps of the literal rules
+// Array and dict literals, after their closer: the list wrapped; array(v)
+// of a typed array v is v itself.
+void closeArrayParenList(int elements);
+void closeArrayLiteral();
+void closeDictLiteral();
+// An element, or a pair's value, after its expression on a level of its own.
+void appendNestedValue();
+// A pair's key, its text from `start`.
+void appendDictKey(int start);
+// A type keyword applied to values in parentheses.
+void beginConversion();
+void writeEmptyConversionList();
+void finishConversion();
+// One value converted; the list flag the conversion chose is returned by
+// the first and given back to the second.
+int openConversionValue();
+void closeConversionValue(int listResult);
+// Several values: a typed array of them.
+void openTypedArrayValues();
+void appendTypedArrayValue();
+void closeTypedArrayValues();

@@ -3,14 +3,20 @@
 #include <iostream>
 
 #include <antlr/NoViableAltException.hpp>
+#include <antlr/TokenStreamException.hpp>
 
 #include "emit/emit.h"
 #include "emit/xml.h"
 #include "parser/class_actions.h"
+#include "parser/declaration_actions.h"
 #include "parser/file_actions.h"
+#include "parser/function_actions.h"
+#include "parser/head_actions.h"
+#include "parser/literal_actions.h"
 #include "parser/nesting.h"
 #include "parser/state.h"
 #include "parser/statement_actions.h"
+#include "parser/xml_actions.h"
 #include "semantic/semantic.h"
 
 namespace {
@@ -376,4 +382,319 @@ void ParserBase::reportTokenStreamError(const antlr::TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;
     ++errorCount;
+}
+
+void ParserBase::refuseIfTooDeep(const NestingGuard& nesting, const char* what)
+{
+    if (nesting.tooDeep())
+        throw antlr::RecognitionException(what, getFilename(), LT(1)->getLine(), LT(1)->getColumn());
+}
+
+bool ParserBase::skippedAsTooDeep(int blocks)
+{
+    if (inputState->guessing != 0 || !blocksTooDeep(blocks))
+        return false;
+    reportBlocksTooDeep();
+    skipCompoundStatement(tokenCursor());
+    return true;
+}
+
+void ParserBase::requireStatementEnd(bool commentEnds)
+{
+    if (LA(1) != T::EOL && LA(1) != T::SEMI && !(commentEnds && LA(1) == T::Q_COMMENT)
+        && !codeEndsHere())
+        throw antlr::NoViableAltException(LT(1), getFilename());
+}
+
+bool ParserBase::openOneLineWhileBody()
+{
+    bool wrapped = LA(1) == T::LITERAL_break || LA(1) == T::LITERAL_continue
+        || ((LA(1) == T::LITERAL_let || LA(1) == T::QUESTION)
+            && (LA(2) == T::LITERAL_break || LA(2) == T::LITERAL_continue));
+    if (wrapped)
+        beginWhileWrapper();
+    headerOneLine = true;
+    return wrapped;
+}
+
+void ParserBase::reportStrayLine()
+{
+    if (!alreadyReported(LT(1)))
+        reportUnexpectedToken();
+}
+
+void ParserBase::reportUnexpectedToken()
+{
+    reportError(antlr::NoViableAltException(LT(1), getFilename()));
+}
+
+void ParserBase::reportSyntaxError(const antlr::RecognitionException& ex)
+{
+    if (inputState->guessing != 0)
+        throw;
+    reportError(ex);
+}
+
+void ParserBase::recoverExternLine(const antlr::RecognitionException& ex, const antlr::RefToken& first)
+{
+    reportSyntaxError(ex);
+    skipExternLine(first);
+}
+
+void ParserBase::recoverExternLine(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    skipExternLine(LT(1));
+}
+
+void ParserBase::recoverBadLine(const antlr::RecognitionException& ex, const antlr::RefToken& first)
+{
+    reportSyntaxError(ex);
+    skipBadLine(first);
+}
+
+void ParserBase::abandonStatement(const antlr::RecognitionException& ex,
+                                  const CompoundStatement& statement)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(statement.opened);
+    reportError(ex);
+    skipBadStatement(statement.first);
+}
+
+void ParserBase::abandonStatement(const antlr::ANTLRException& ex,
+                                  const CompoundStatement& statement, int word)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(statement.opened);
+    if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
+        throw;
+    reportBadSyntax(word);
+    skipBadStatement(statement.first);
+}
+
+void ParserBase::abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, int code)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(opened);
+    if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
+        throw;
+    ::reportError(code);
+}
+
+void ParserBase::abandonFirstCase(const antlr::ANTLRException& ex, const CasePart& part)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(part.opened);
+    writeEmptyCase();   // what follows in the chain attaches to it
+    if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
+        throw;
+    ::reportError(7);
+    skipBadCase(part.first);
+}
+
+void ParserBase::abandonLaterCase(const antlr::ANTLRException& ex, const CasePart& part)
+{
+    if (inputState->guessing != 0)
+        throw;
+    restoreOpened(part.opened);
+    writeEmptyCase();
+    incCounter();
+    if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
+        throw;
+    ::reportError(8);
+    skipBadCase(part.first);
+}
+
+// A lexical error is reported as a bad declaration too.
+void ParserBase::abandonDeclaration(const antlr::ANTLRException&)
+{
+    if (inputState->guessing != 0)
+        throw;
+    reportBadSyntax(68);
+    skipRestOfLine();
+}
+
+void ParserBase::abandonClass(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    closeClassAfterError();
+    skipRestOfLine();
+}
+
+void ParserBase::abandonClassHead(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    openClassIfNot();
+    skipRestOfLine();
+    if (LA(1) == T::EOL) {
+        consume();
+        ++lineNumber;
+        emitNewlineOnce();
+    }
+}
+
+void ParserBase::abandonFunction(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    closeFunctionAfterError();
+    if (LA(1) != T::SLASHCLASS || !inClass)
+        skipRestOfLine();
+}
+
+void ParserBase::abandonParameters(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    // up to the ")" or to what begins the body
+    while (LA(1) != T::RIGHTPAR && LA(1) != T::EOL && LA(1) != T::Q_COMMENT && LA(1) != T::CLOSEVEL
+           && LA(1) != T::LITERAL_return && LA(1) != T::LITERAL_let && LA(1) != T::QUESTION
+           && LA(1) != antlr::Token::EOF_TYPE) {
+        lineNumber += countLineEnds(LT(1)->getText());
+        consume();
+    }
+    if (LA(1) == T::RIGHTPAR)
+        consume();
+    finishParameters();
+}
+
+void ParserBase::abandonSuperConstructorCall(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    abandonSuperCall();
+    skipRestOfLine();
+}
+
+void ParserBase::abandonReturn(const antlr::RecognitionException& ex, const antlr::RefToken& first)
+{
+    reportSyntaxError(ex);
+    // "/class" stays for its class: the function ends without a return
+    if (LA(1) != T::SLASHCLASS || !inClass)
+        skipBadLine(first);
+    if (LA(1) == T::EOL) {
+        consume();
+        ++lineNumber;
+    }
+    emitNewlineOnce();
+}
+
+void ParserBase::abandonXmlLiteral(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    closeBrokenXmlLiteral();
+}
+
+void ParserBase::closeXmlLiteralAtFileEnd()
+{
+    if (inputState->guessing == 0) {
+        xmlCloseOpenElements();
+        endStatement();
+    }
+    throw;
+}
+
+void ParserBase::abandonBadCall(CallScope& call, const antlr::RefToken& first)
+{
+    if (inputState->guessing > 0)
+        throw;
+    ::abandonCall(call, firstBadCallHere());
+    skipLineIfStuck(first);
+}
+
+void ParserBase::beginKeywordType(bool parameter)
+{
+    beginTypeName();
+    if (int type = keywordType(LA(1), parameter))
+        currentType = type;
+}
+
+void ParserBase::setCompoundAssignOperator()
+{
+    switch (LA(1)) {
+    case T::PLUS: setAssignOperator(currentType == 10 || currentType == 22 ? '.' : '+'); break;
+    case T::MINUS: setAssignOperator('-'); break;
+    case T::MUL: setAssignOperator('*'); break;
+    case T::DIV: setAssignOperator('/'); break;
+    case T::LITERAL_mod: setAssignOperator('%'); break;
+    case T::AND_BIN: setAssignOperator('&'); break;
+    case T::OR_BIN: setAssignOperator('|'); break;
+    case T::XOR_BIN: setAssignOperator('^'); break;
+    case T::SHIFT_LEFT: setAssignOperator('<'); break;
+    case T::SHIFT_RIGHT: setAssignOperator('>'); break;
+    default: break;
+    }
+}
+
+void ParserBase::appendComparisonOperator()
+{
+    switch (LA(1)) {
+    case T::EQUAL: exprAppendText("==="); break;
+    case T::NOT_EQUAL: case T::PASDIFF: exprAppendText("!=="); break;
+    case T::LESSER: exprAppendText("<"); break;
+    case T::GREATER: exprAppendText(">"); break;
+    case T::LESS_EQUAL: exprAppendText("<="); break;
+    case T::GREAT_EQUAL: exprAppendText(">="); break;
+    default: break;
+    }
+}
+
+void ParserBase::appendKeywordConstant()
+{
+    switch (LA(1)) {
+    case T::LITERAL_true: appendKeywordValue("true", 3); break;
+    case T::LITERAL_false: appendKeywordValue("false", 3); break;
+    case T::LITERAL_null: appendKeywordValue("null", 15); break;
+    case T::LITERAL_nil: appendKeywordValue("", 24); break;
+    case T::LITERAL_zero: appendKeywordValue("0", 4); break;
+    default: break;
+    }
+}
+
+void ParserBase::takeModifier()
+{
+    switch (LA(1)) {
+    case T::LITERAL_static: writeStaticModifier(); break;
+    case T::LITERAL_const: currentKind = 4; break;
+    case T::LITERAL_protected: writeModifier("protected "); break;
+    case T::LITERAL_private: writeModifier("private "); break;
+    default: break;
+    }
+}
+
+namespace {
+// The type of a literal token, 0 for any other token.
+int literalTokenType(int token)
+{
+    switch (token) {
+    case T::REAL_LITERAL: return typeReal;
+    case T::INTEGER: return typeInteger;
+    case T::STRING_LITERAL: return typeText;
+    default: return 0;
+    }
+}
+}
+
+void ParserBase::takeLiteralToken()
+{
+    if (int type = literalTokenType(LA(1)))
+        takeLiteralValue(LT(1)->getText(), type);
+}
+
+void ParserBase::addXmlAttribute(const std::string& name)
+{
+    if (int type = literalTokenType(LA(1)))
+        xmlAttributeEntry(name, LT(1)->getText(), type);
+}
+
+void ParserBase::takeEnumLiteral()
+{
+    switch (LA(1)) {
+    case T::REAL_LITERAL: enumRealValue(LT(1)->getText()); break;
+    case T::INTEGER: enumIntegerValue(LT(1)->getText()); break;
+    case T::STRING_LITERAL: enumTextValue(LT(1)->getText()); break;
+    default: break;
+    }
 }

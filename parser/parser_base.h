@@ -2,9 +2,11 @@
 // VelandroParser.g as a class derived from this one: the recovery after a
 // syntax error (resynchronising, skipping the rest of a line, a statement or
 // a block), the scans of the tokens ahead that the rules test in their
-// predicates, and the guards of a too deep operand or a bad call. What it
-// keeps is the parse's own (the tokens a recovery stopped at); the
-// translation state is the process-wide state of the rules' helpers.
+// predicates, the guards of a too deep operand or a bad call, the rules'
+// handlers, and the steps that go by the token at LA(1). What it keeps is
+// the parse's own (the tokens a recovery stopped at); the translation state
+// is the process-wide state of the rules' helpers. The scopes after the
+// class are what a rule's init action builds.
 #pragma once
 
 #include <string>
@@ -14,7 +16,10 @@
 #include <antlr/TokenStreamException.hpp>
 
 #include "VelandroTokenTypes.hpp"
+#include "emit/emit.h"
+#include "parser/call_actions.h"
 #include "parser/class_actions.h"
+#include "parser/nesting.h"
 #include "parser/statement_actions.h"
 #include "parser/token_queue.h"
 
@@ -23,6 +28,15 @@ class ParserBase : public BufferParser {
 
 public:
     using BufferParser::BufferParser;
+    // Whether the actions run: the parser is not guessing.
+    bool translating() const { return inputState->guessing == 0; }
+    // An operand, a step or a chain level that nests too deeply ends the
+    // operand (throwTooDeep).
+    void stopIfTooDeep(bool tooDeep)
+    {
+        if (tooDeep)
+            throwTooDeep();
+    }
     // The start rule of a source (or of a page), with a lexical error that
     // ends the file reported and counted wherever the parse met it.
     void translateFile(bool page);
@@ -122,9 +136,26 @@ protected:
     {
         return (LA(1) == T::ID && LA(2) == T::LEFTPAR) || LA(1) == T::COMMA;
     }
+    // Whether a name and what may follow it in a declaration of variables
+    // of a keyword type (or of one object of a class type) starts at LA(1);
+    // page code may end the declaration at "?>" or a script end tag.
+    bool variablesAhead()
+    {
+        return LA(1) == T::ID && (LA(2) == T::EQUAL || LA(2) == T::EOL || LA(2) == T::SEMI
+                                  || LA(2) == T::COMMA || LA(2) == T::EQIF || LA(2) == T::CLOSEVEL
+                                  || LA(2) == T::LESSER || LA(2) == antlr::Token::EOF_TYPE);
+    }
+    bool instanceAhead()
+    {
+        return LA(1) == T::ID && (LA(2) == T::EQUAL || LA(2) == T::EOL || LA(2) == T::SEMI
+                                  || LA(2) == T::CLOSEVEL || LA(2) == T::LESSER
+                                  || LA(2) == antlr::Token::EOF_TYPE);
+    }
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
     bool codeEndsHere();
+    // A statement end (or the code's end) at LA(1).
+    bool statementEndAhead() { return LA(1) == T::EOL || LA(1) == T::SEMI || codeEndsHere(); }
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
@@ -144,4 +175,141 @@ protected:
     // A lexical error ends the file: reported in the runtime's form,
     // counted; the start rule then returns.
     void reportTokenStreamError(const antlr::TokenStreamException& ex);
+
+    // The same for what a statement's handler reports and skips whole (an
+    // XML literal, an extern class): a plain syntax error at LT(1).
+    void refuseIfTooDeep(const NestingGuard& nesting, const char* what);
+    // A compound statement whose blocks do not fit the block-scope table:
+    // reported, skipped whole, and true (the rule returns). Never while
+    // guessing.
+    bool skippedAsTooDeep(int blocks);
+    // A statement end the code's end stands for (page code): its ";"
+    // written, and true (the rule returns).
+    bool codeEndedStatement()
+    {
+        if (!codeEndsHere())
+            return false;
+        if (inputState->guessing == 0)
+            emitSemicolon();
+        return true;
+    }
+    // "break", "continue" and "global" end their statement: anything but
+    // the line's end after them is a syntax error there.
+    void requireStatementEnd(bool commentEnds);
+    // The line of a statement part (a test line, a do tail) starts at LT(1);
+    // `inBlock`: its block and the closer still follow.
+    void startPart(bool inBlock)
+    {
+        if (inputState->guessing == 0) {
+            partStart = LT(1);
+            partInBlock = inBlock;
+        }
+    }
+    // The one-line body of a while: a bare "break" or "continue" (after
+    // "let" or "?" too) goes in the wrapper the block form has; true then.
+    bool openOneLineWhileBody();
+    // A syntax error the runtime reports where a statement's closing
+    // keyword or part stands alone (unless a handler just reported it).
+    void reportStrayLine();
+    // A syntax error at LT(1), reported in the runtime's form.
+    void reportUnexpectedToken();
+    // The operator rules, by the operator at LA(1): a type keyword's type
+    // (a parameter's type has no "char"), an assignment operator, the PHP
+    // text of a comparison.
+    void beginKeywordType(bool parameter);
+    void setCompoundAssignOperator();
+    void appendComparisonOperator();
+    // The same for the keyword values, the modifiers, and the literal
+    // tokens of a value, an XML attribute and an enumeration item; nothing
+    // for any other token (the rule then fails as it stands).
+    void appendKeywordConstant();
+    void takeModifier();
+    void takeLiteralToken();
+    void addXmlAttribute(const std::string& name);
+    void takeEnumLiteral();
+
+    // --- The handlers written in the grammar. Each rethrows while the
+    // parser is guessing (a failed trial is no error), and a lexical error
+    // that the rule catches (as an ANTLRException) goes on to the start rule.
+    void reportSyntaxError(const antlr::RecognitionException& ex);
+    // An item of an extern block or an extern class: the rest of its line.
+    void recoverExternLine(const antlr::RecognitionException& ex, const antlr::RefToken& first);
+    void recoverExternLine(const antlr::RecognitionException& ex);   // from LT(1)
+    // A line of a block or a body (skipBadLine).
+    void recoverBadLine(const antlr::RecognitionException& ex, const antlr::RefToken& first);
+    // A compound statement: what it opened given back, reported, skipped
+    // (skipBadStatement); with a word, reported as a bad statement of it.
+    void abandonStatement(const antlr::RecognitionException& ex, const struct CompoundStatement& statement);
+    void abandonStatement(const antlr::ANTLRException& ex, const struct CompoundStatement& statement,
+                          int word);
+    // A part of a do statement's case form (the cases, the always part):
+    // what it opened given back, reported by code.
+    void abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, int code);
+    // A case: an empty case written in its place, so that the chain goes
+    // on, and its block skipped up to the next case. A later case counts
+    // its else branch.
+    void abandonFirstCase(const antlr::ANTLRException& ex, const struct CasePart& part);
+    void abandonLaterCase(const antlr::ANTLRException& ex, const struct CasePart& part);
+    // A declaration at file level or in a class body: a bad declaration,
+    // the rest of its line skipped.
+    void abandonDeclaration(const antlr::ANTLRException& ex);
+    // A class: what it opened closed, the rest of the line skipped.
+    void abandonClass(const antlr::RecognitionException& ex);
+    // A class head: the class opened all the same, its line skipped with
+    // its line end.
+    void abandonClassHead(const antlr::RecognitionException& ex);
+    // A function: closed; the rest of the line skipped, except the
+    // "/class" of its class.
+    void abandonFunction(const antlr::RecognitionException& ex);
+    // A parameter list: skipped up to its ")" or to what begins the body.
+    void abandonParameters(const antlr::RecognitionException& ex);
+    // A super-constructor call: given back, the rest of the line skipped.
+    void abandonSuperConstructorCall(const antlr::RecognitionException& ex);
+    // A return statement: the rest of its line, with its line end.
+    void abandonReturn(const antlr::RecognitionException& ex, const antlr::RefToken& first);
+    // An XML literal: its elements closed (closeBrokenXmlLiteral); at the
+    // end of the file, closed before the lexical error goes on.
+    void abandonXmlLiteral(const antlr::RecognitionException& ex);
+    [[noreturn]] void closeXmlLiteralAtFileEnd();
+    // A call: given back (reported by the innermost of calls stopped at one
+    // token), the line skipped when the call consumed nothing.
+    void abandonBadCall(CallScope& call, const antlr::RefToken& first);
+};
+
+// What a compound statement keeps while it is parsed: its first token, its
+// place among the open statements, and what it opened, for its handler.
+// Built after the check of the block-scope table; it starts a new statement
+// (no one-line form, no part yet).
+struct CompoundStatement {
+    CompoundStatement(ParserBase& parser, int closer)
+        : first(parser.LT(1)), open(closer), opened(saveOpened())
+    {
+        headerOneLine = false;
+        parser.partStart = antlr::RefToken();
+    }
+    antlr::RefToken first;
+    OpenStatement open;
+    OpenedState opened;
+    bool wrapped = false;   // while: its one-line body is in the wrapper
+    bool caught = false;    // try: it has a catch part
+};
+
+// One more level of operand nesting while a rule runs: an operand deeper
+// than the parser's stack allows ends there (throwTooDeep).
+struct NestedOperand {
+    explicit NestedOperand(ParserBase& parser) { parser.stopIfTooDeep(nesting.tooDeep()); }
+    NestingGuard nesting;
+};
+
+// The call frame of a call operand or a call statement, while not guessing.
+struct CallFrameGuard {
+    explicit CallFrameGuard(ParserBase& parser) : scope(parser.translating()) {}
+    CallFrameScope scope;
+};
+
+// A case of a do statement: its first token and what was open before it.
+struct CasePart {
+    explicit CasePart(ParserBase& parser) : first(parser.LT(1)), opened(saveOpened()) {}
+    antlr::RefToken first;
+    OpenedState opened;
 };

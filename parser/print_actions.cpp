@@ -1,6 +1,7 @@
 #include "parser/print_actions.h"
 
 #include "emit/emit.h"
+#include "parser/expression_actions.h"
 #include "parser/literal_actions.h"
 #include "parser/state.h"
 #include "semantic/semantic.h"
@@ -53,4 +54,22 @@ void translateInput()
     else if (targetType == typeReal || targetType == typeNumber)
         line = "floatval(" + line + ")";
     emitIndented(target + "=" + line);
+}
+
+// --- The steps of the print rules
+
+// printStatement, echoStatement: expression ( comma expression )*
+// writes: nothing yet; the value, null for a nil one, and its type are kept
+void takePrintValue()
+{
+    fillNilValue(0);
+    setExprType();
+}
+
+// printStatement: "print" alone
+// writes: echo "\n"
+void writeEmptyPrint()
+{
+    emitText("echo \"\\n\"");
+    resetRvalues();
 }

@@ -8,3 +8,9 @@ extern std::string inputPrompt;  // prompt of the input statement, as written, o
 // --- Print, echo, input
 void writePrintList();
 void translateInput();
+
+// --- The steps of the print rules
+// A value of print or echo, after its expression: nil stands as null.
+void takePrintValue();
+// A print with no value.
+void writeEmptyPrint();

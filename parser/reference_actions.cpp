@@ -5,6 +5,7 @@
 
 #include "emit/emit.h"
 #include "parser/declaration_actions.h"
+#include "parser/nesting.h"
 #include "parser/state.h"
 #include "semantic/php_names.h"
 #include "semantic/semantic.h"
@@ -321,4 +322,158 @@ std::string templateNameText(const std::string& name)
     assignedFlag = savedAssigned;
     staticFlag = savedStatic;
     return text;
+}
+
+// --- The steps of the reference rules
+
+// lvalue: ( memberChain | memberName | phpReference )
+// writes: nothing yet; the target is read in its assignment form
+void beginAssignTarget()
+{
+    assignTargetMode = 1;
+    referenceAccessKind = 1;
+}
+
+// lvalue: memberName
+// writes: nothing; a name of an array kind is the whole array
+void markWholeArrayTarget()
+{
+    if (isArrayKind(currentType))
+        referenceAccessKind = 4;
+}
+
+// lvalue: after the target
+// writes: nothing; the target's type is the lvalue's
+void finishAssignTarget()
+{
+    lvalueFlag = currentType;
+    assignTargetMode = 0;
+}
+
+// memberChain: identifierReference ( DOT identifierReference )*
+// writes: nothing yet; the chain is built in codeBuffer
+void beginMemberChain()
+{
+    setCodeBuffer("");
+    referenceSegmentCount = 0;
+    lastJoinStatic = 0;
+    ownerClassIndex = -1;
+}
+
+// memberChain: DOT identifierReference
+// writes: ->   (::  after a class name)
+void joinMemberChain()
+{
+    lastJoinStatic = staticAccess;
+    appendCodeBuffer(staticAccess ? "::" : "->");
+}
+
+// memberChain: after the last segment
+// writes: the chain   (checks: a static attribute the class has)
+void finishMemberChain()
+{
+    if (lastJoinStatic)
+        checkStaticAttribute();
+    exprAppend(codeBuffer);
+}
+
+// memberName: ID
+// writes: $name, $this->name, self::$name or the bare name (prefixNameText)
+void appendMemberName(const std::string& name)
+{
+    currentIdentifier = name;
+    setCodeBuffer(currentIdentifier);
+    lookupIdentifierInExpression();
+    prefixNameText();
+    exprAppend(codeBuffer);
+}
+
+// identifierReference: ID ( LEFTSQUARE bound RIGHTSQUARE | slice )*
+// writes: nothing yet; the bound is read on a level of its own
+void openSegmentBound(SegmentState& segment)
+{
+    segment.save();
+    pushExpression();
+    pushIndiceContext();
+}
+
+// identifierReference: LEFTSQUARE boundExpression RIGHTSQUARE
+// writes: [bound]   (a real bound cut to an integer)
+void closeIndexBound(const SegmentState& segment)
+{
+    std::string bound = currentExpression();
+    int boundType = currentType;
+    popExpression();
+    popIndiceContext();
+    segment.restore();
+    checkIndexBound(boundType);
+    finishIndex(cutFraction(bound, boundType));
+}
+
+// identifierReference: LEFTSQUARE boundExpression rangeOperator ...
+// writes: nothing yet; the slice's start is kept
+void takeSliceStart()
+{
+    checkIntervalBound();
+    sliceStart = cutFraction(currentExpression(), currentType);
+    clearExpression();
+}
+
+// identifierReference: ... rangeOperator boundExpression RIGHTSQUARE
+// writes: nothing yet; the slice's end is kept
+void takeSliceEnd()
+{
+    checkIntervalBound();
+    sliceEnd = cutFraction(currentExpression(), currentType);
+    clearExpression();
+}
+
+// identifierReference: a slice, after its RIGHTSQUARE
+// writes: the slice of the segment (finishSlice)
+void closeSliceBound(const SegmentState& segment)
+{
+    popExpression();
+    popIndiceContext();
+    segment.restore();
+    finishSlice();
+}
+
+// identifierReference: after the segment's brackets
+// writes: nothing more; the segment is complete, its brackets counted
+void finishSegment(int steps)
+{
+    finishReference();
+    segmentSteps = steps;
+}
+
+// phpConstant: PHPCONSTANT
+// writes: name   (the text between "$(" and ")"), an integer
+void appendPhpConstant(const std::string& token)
+{
+    exprAppend(token.substr(2, token.size() - 3));
+    currentType = 5;
+}
+
+// assignmentStatement: lvalue ( comma lvalue )* operator values
+// writes: nothing yet; the first target, its type the values' target type
+void addFirstTarget()
+{
+    addLvalueExpr();
+    initializerTargetType = currentType;
+}
+
+// assignmentStatement: comma lvalue
+// writes: nothing yet; one more target
+void addNextTarget()
+{
+    addLvalueExpr();
+    ++assignTargetCount;
+}
+
+// assignmentStatement: lvalue eqifSeparator initializerValue
+// writes: nothing yet; "=" is the operator of the error-catching form
+void beginErrorCatchingValue()
+{
+    setAssignOperator('=');
+    setValueTargetType();
 }

@@ -49,3 +49,31 @@ void memberAccessStep(const std::string& name);
 // written in an expression: $this->name, self::$name, a global declared
 // global in a function. A name nothing declares stays "$name".
 std::string templateNameText(const std::string& name);
+
+// --- The steps of the reference rules
+// An assignment or input target: read in its assignment form, a name of
+// an array kind as a whole array.
+void beginAssignTarget();
+void markWholeArrayTarget();
+void finishAssignTarget();
+// A member chain: its segments in codeBuffer, joined, then appended.
+void beginMemberChain();
+void joinMemberChain();
+void finishMemberChain();
+// A name alone: looked up, appended as memberName writes it.
+void appendMemberName(const std::string& name);
+// A bracketed bound of a segment, on a level of its own with the
+// segment's state saved around it.
+void openSegmentBound(SegmentState& segment);
+void closeIndexBound(const SegmentState& segment);
+void takeSliceStart();
+void takeSliceEnd();
+void closeSliceBound(const SegmentState& segment);
+// After the segment's brackets, `steps` of them.
+void finishSegment(int steps);
+// "$(name)": the bare name, an integer.
+void appendPhpConstant(const std::string& token);
+// An assignment's targets, and its operators.
+void addFirstTarget();
+void addNextTarget();
+void beginErrorCatchingValue();

@@ -715,3 +715,262 @@ void endForStatement()
     endLoop();
     leaveBlock();
 }
+
+// --- The steps of the statement rules
+
+// oneLineBody: the statement on the header's line
+// writes: the indentation one level deeper
+void indentOneLineBody()
+{
+    indentMore();
+    emitIndent();
+}
+
+// nestedBlock: the block's statements, in a block scope of their own
+// writes: nothing yet; the body one level deeper
+void openNestedBlock()
+{
+    enterBlock();
+    indentMore();
+}
+
+// nestedBlock: after the block's statements
+// writes: }
+void closeNestedBlock()
+{
+    leaveBlock();
+    indentLess();
+    closeBlock();
+}
+
+// ifBody, errorStatement: after a one-line body (or the whole body)
+// writes: }
+void closeBlockScope()
+{
+    closeBlock();
+    leaveBlock();
+}
+
+// ifBody, firstCase, caseClause: after the condition
+// writes: if(condition) {   (null for an empty condition)
+void openConditionBlock()
+{
+    fillEmptyCondition();
+    openIfBlock();
+}
+
+// ifBody: a one-line body after the condition
+// writes: nothing; the body's block scope opens
+void beginOneLineIfBody()
+{
+    headerOneLine = true;
+    enterBlock();
+}
+
+// ifBody: ( ":" | "else" ) singleStatement after a one-line body
+// writes: else {   and the statement's indentation one level deeper
+void openOneLineElse()
+{
+    enterBlock();
+    emitIndent();
+    openElseBlock();
+    indentMore();
+    emitIndent();
+}
+
+// ifBody: after the one-line else statement
+// writes: }
+void closeOneLineElse()
+{
+    indentLess();
+    closeBlock();
+    leaveBlock();
+}
+
+// elsePart: "else" [":"] nestedBlock
+// writes: else {
+void openElsePart()
+{
+    emitIndent();
+    openElseBlock();
+}
+
+// compositeIf: a test line after the first
+// writes: else {   (the next test's if goes inside it)
+void openNextTestLine()
+{
+    emitIndent();
+    openElseBlock();
+    indentMore();
+}
+
+// compositeIf: after a later test line; its else is closed at the end
+// writes: nothing
+void closeNextTestLine()
+{
+    indentLess();
+    incCounter();
+}
+
+// compositeTestLine: after the comparison or "in" test
+// writes: if(test) {
+void openTestLineBlock()
+{
+    openIfBlock();
+    nextIdentifierSlot();
+}
+
+// compositeIf: before "/if"
+// writes: the closing braces of the else branches
+void closeCompositeIf()
+{
+    closeCountedBraces();
+    decGenerator();
+}
+
+// whileStatement: "while" ( expression | "forever" ) ...
+// writes: nothing; a while loop begins
+void beginWhileStatement()
+{
+    resetExpressions();
+    beginLoop(whileLoop);
+}
+
+// whileStatement: "while" expression
+// writes: while(condition) {   (null for an empty condition)
+void writeWhileCondition()
+{
+    fillEmptyCondition();
+    writeWhileHead(false);
+}
+
+// whileStatement: after a one-line body
+// writes: } while(false);   when the body was wrapped
+void closeOneLineWhileBody(bool wrapped)
+{
+    if (wrapped)
+        endWhileWrapper();
+    whileStepCount = 0;
+}
+
+// whileStatement: after the block's statements
+// writes: } while(false);
+void closeWhileBlock()
+{
+    indentLess();
+    endWhileWrapper();
+    whileStepCount = 0;
+}
+
+// whileStatement: after the body and its "let" steps
+// writes: }   (more than one step is reported, code 6)
+void endWhileStatement()
+{
+    indentLess();
+    closeBlock();
+    leaveBlock();
+    checkWhileSteps();
+    endLoop();
+}
+
+// doStatement: after the body, before its tail
+// writes: }
+void closeDoBody()
+{
+    indentLess();
+    closeBlock();
+    openPhpBlock("while(false);");   // the tail to come
+}
+
+// doStatement: "until" expression, or "/do" "until" expression
+// writes: while(!(
+void beginDoUntil()
+{
+    emitIndented("while(!(");
+    resetExpressions();
+}
+
+// doStatement: after the until condition
+// writes: condition))   (null for an empty condition)
+void writeDoUntilCondition()
+{
+    fillEmptyCondition();
+    emitCurrentExpression();
+    emitText("))");
+}
+
+// doStatement: "/do" "while" ( expression | "forever" )
+// writes: while (
+void beginDoWhile()
+{
+    emitIndented("while (");
+    resetExpressions();
+}
+
+// doStatement: after the while condition
+// writes: condition)   (null for an empty condition)
+void writeDoWhileCondition()
+{
+    fillEmptyCondition();
+    emitCurrentExpression();
+    emitCloseParen();
+}
+
+// doStatement: after the tail, before the statement end
+// writes: nothing; only the tail's ";" is to come
+void closeDoTail()
+{
+    closePhpBlocks(1);
+    openPhpBlock(";");
+}
+
+// doCaseBody: after the cases and the else part
+// writes: the closing braces of the else branches, a line end
+void closeCaseChain()
+{
+    closeCountedBraces();
+    emitNewline();
+}
+
+// firstCase: "case" expression blockStart nestedBlock
+// writes: the indentation of the case's if
+void beginFirstCase()
+{
+    resetExpressions();
+    emitIndent();
+}
+
+// caseClause: "case" expression blockStart nestedBlock
+// writes: else {   and the indentation of the case's if
+OpenedState openLaterCase()
+{
+    emitIndent();
+    openElseBlock();
+    emitIndent();
+    return saveOpened();
+}
+
+// statement: any statement, before its first token
+// writes: the statement's indentation
+void beginStatement()
+{
+    // A target left half parsed by a syntax error ends here.
+    assignTargetMode = 0;
+    emitIndent();
+}
+
+// statementEnd: EOL
+// writes: ;   and the line end
+void endStatementLine()
+{
+    endStatement();
+    ++lineNumber;
+}
+
+// statementEnd: SEMI
+// writes: ;   and a line end
+void endStatementAtSemicolon()
+{
+    emitSemicolon();
+    emitNewline();
+}

@@ -168,3 +168,41 @@ void writeRangeHeader();
 void beginCollectionLoop();
 void writeCollectionHeader();
 void endForStatement();
+
+// --- The steps of the statement rules
+// One-line bodies and nested blocks.
+void indentOneLineBody();
+void openNestedBlock();
+void closeNestedBlock();
+void closeBlockScope();
+// If and its parts.
+void openConditionBlock();
+void beginOneLineIfBody();
+void openOneLineElse();
+void closeOneLineElse();
+void openElsePart();
+void openNextTestLine();
+void closeNextTestLine();
+void openTestLineBlock();
+void closeCompositeIf();
+// While.
+void beginWhileStatement();
+void writeWhileCondition();
+void closeOneLineWhileBody(bool wrapped);
+void closeWhileBlock();
+void endWhileStatement();
+// Do and its cases.
+void closeDoBody();
+void beginDoUntil();
+void writeDoUntilCondition();
+void beginDoWhile();
+void writeDoWhileCondition();
+void closeDoTail();
+void closeCaseChain();
+void beginFirstCase();
+// The else of a later case, written; what is open then, for its handler.
+OpenedState openLaterCase();
+// Any statement.
+void beginStatement();
+void endStatementLine();
+void endStatementAtSemicolon();

@@ -6,9 +6,9 @@
 #include <antlr/RecognitionException.hpp>
 #include <antlr/TokenStreamRecognitionException.hpp>
 
-using ANTLR_USE_NAMESPACE(antlr)RefToken;
-using ANTLR_USE_NAMESPACE(antlr)TokenBuffer;
-using ANTLR_USE_NAMESPACE(antlr)TokenStream;
+using antlr::RefToken;
+using antlr::TokenBuffer;
+using antlr::TokenStream;
 
 namespace {
 
@@ -52,7 +52,7 @@ void TokenQueue::fill(size_t at)
             before = lexer_->position();
         try {
             token = source_->nextToken();
-        } catch (ANTLR_USE_NAMESPACE(antlr)TokenStreamRecognitionException& ex) {
+        } catch (antlr::TokenStreamRecognitionException& ex) {
             // A syntactic predicate catches recognition errors only: a
             // lexical error met while it guesses would leave the parser
             // guessing for good, and every handler would pass it on. For
@@ -61,7 +61,7 @@ void TokenQueue::fill(size_t at)
             if (guessing) {
                 if (lexer_)
                     lexer_->moveTo(before);
-                throw ANTLR_USE_NAMESPACE(antlr)RecognitionException(
+                throw antlr::RecognitionException(
                     ex.getMessage(), ex.getFilename(), ex.getLine(), ex.getColumn());
             }
             throw;
@@ -119,13 +119,13 @@ void TokenQueue::compact()
 
 void BufferParser::mismatch(int t, bool inverted)
 {
-    throw ANTLR_USE_NAMESPACE(antlr)MismatchedTokenException(getTokenNames(), getNumTokens(), LT(1),
+    throw antlr::MismatchedTokenException(getTokenNames(), getNumTokens(), LT(1),
                                                              t, inverted, getFilename());
 }
 
-void BufferParser::mismatch(const ANTLR_USE_NAMESPACE(antlr)BitSet& b)
+void BufferParser::mismatch(const antlr::BitSet& b)
 {
-    throw ANTLR_USE_NAMESPACE(antlr)MismatchedTokenException(getTokenNames(), getNumTokens(), LT(1),
+    throw antlr::MismatchedTokenException(getTokenNames(), getNumTokens(), LT(1),
                                                              b, false, getFilename());
 }
 
@@ -141,7 +141,7 @@ BufferParser::BufferParser(TokenBuffer& tokens, int k)
     queue_.watchGuessing(&inputState->guessing);
 }
 
-BufferParser::BufferParser(const ANTLR_USE_NAMESPACE(antlr)ParserSharedInputState& state, int k)
+BufferParser::BufferParser(const antlr::ParserSharedInputState& state, int k)
     : LLkParser(state, k), adapter_(new BufferStream(inputState->getInput())), queue_(*adapter_)
 {
     queue_.watchGuessing(&inputState->guessing);

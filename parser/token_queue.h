@@ -18,7 +18,7 @@
 
 class TokenQueue : private QuickTokenHolder {
 public:
-    explicit TokenQueue(ANTLR_USE_NAMESPACE(antlr)TokenStream& source)
+    explicit TokenQueue(antlr::TokenStream& source)
         : source_(&source), lexer_(dynamic_cast<BufferLexer*>(&source)) {
         if (lexer_)
             lexer_->holdQuickTokens(this);
@@ -41,7 +41,7 @@ public:
     }
     // The token object, made when first asked for: the same one for as long
     // as the queue holds the token.
-    VELP_INLINE const ANTLR_USE_NAMESPACE(antlr)RefToken& token(unsigned int i) {
+    VELP_INLINE const antlr::RefToken& token(unsigned int i) {
         size_t at = head_ + i - 1;
         if (at >= size_)
             fill(at);
@@ -91,11 +91,11 @@ private:
     void release(size_t at);
     void inputChanging() override;
 
-    ANTLR_USE_NAMESPACE(antlr)TokenStream* source_;
+    antlr::TokenStream* source_;
     BufferLexer* lexer_;  // the source, when it is the buffer lexer
     const int* guessing_ = nullptr;
     std::vector<QuickToken> quick_;
-    std::vector<ANTLR_USE_NAMESPACE(antlr)RefToken> objects_;
+    std::vector<antlr::RefToken> objects_;
     size_t size_ = 0;
     size_t head_ = 0;
     unsigned int marks_ = 0;
@@ -105,16 +105,16 @@ private:
     std::vector<size_t> heldBehind_;
 };
 
-class BufferParser : public ANTLR_USE_NAMESPACE(antlr)LLkParser {
+class BufferParser : public antlr::LLkParser {
 public:
     // The constructors the generated parser calls.
-    BufferParser(ANTLR_USE_NAMESPACE(antlr)TokenStream& lexer, int k);
-    BufferParser(ANTLR_USE_NAMESPACE(antlr)TokenBuffer& tokens, int k);
-    BufferParser(const ANTLR_USE_NAMESPACE(antlr)ParserSharedInputState& state, int k);
+    BufferParser(antlr::TokenStream& lexer, int k);
+    BufferParser(antlr::TokenBuffer& tokens, int k);
+    BufferParser(const antlr::ParserSharedInputState& state, int k);
     ~BufferParser() override;
 
     VELP_INLINE int LA(unsigned int i) final { return queue_.type(i); }
-    ANTLR_USE_NAMESPACE(antlr)RefToken LT(unsigned int i) final { return queue_.token(i); }
+    antlr::RefToken LT(unsigned int i) final { return queue_.token(i); }
     VELP_INLINE void consume() final { queue_.consume(); }
     unsigned int mark() final { return queue_.mark(); }
     void rewind(unsigned int pos) final { queue_.rewind(pos); }
@@ -131,7 +131,7 @@ public:
             mismatch(t, true);
         queue_.consume();
     }
-    void match(const ANTLR_USE_NAMESPACE(antlr)BitSet& b) final {
+    void match(const antlr::BitSet& b) final {
         if (!b.member(queue_.type(1)))
             mismatch(b);
         queue_.consume();
@@ -139,9 +139,9 @@ public:
 
 private:
     [[noreturn]] void mismatch(int t, bool inverted);
-    [[noreturn]] void mismatch(const ANTLR_USE_NAMESPACE(antlr)BitSet& b);
+    [[noreturn]] void mismatch(const antlr::BitSet& b);
     // A token buffer read as a stream, for the constructors given one.
-    std::unique_ptr<ANTLR_USE_NAMESPACE(antlr)TokenStream> adapter_;
+    std::unique_ptr<antlr::TokenStream> adapter_;
     TokenQueue queue_;
 };
 
