@@ -44,7 +44,7 @@ void beginXmlLiteral()
 
 // xmlDeclaration: XOPEN (xmlAttribute | EOL)* ">"
 // writes: $tag=[ for the outermost element (declaring $tag a dict), "tag"=>[ inside
-// checks: the outermost tag is no reserved PHP variable (code 74)
+// checks: the outermost tag is no variable PHP keeps ("already declared in builtins")
 void xmlElementHead(const std::string& token)
 {
     std::string name = token.substr(1);
