@@ -60,6 +60,7 @@ void bracketArguments(CallScope& call, FunctionRecord* record)
     call.bracketed = record;
 }
 
+// functionCall, memberElement: ... ")", the callee's own argument list closes
 void endBracket(CallScope& call)
 {
     if (call.bracketed) {
