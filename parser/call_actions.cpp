@@ -20,6 +20,7 @@ bool uncheckedObjectResult = false;
 
 enum class Receiver { none, rejected, object, java, className, predefined };
 
+// memberElement: which methods a receiver of this type has
 Receiver receiverOf(int type)
 {
     if (isTypedArray(type))
@@ -42,6 +43,7 @@ Receiver receiverOf(int type)
     }
 }
 
+// functionCall, memberElement: what a bad call gives back
 void beginScope(CallScope& call, bool memberStep)
 {
     call.active = true;
@@ -50,12 +52,15 @@ void beginScope(CallScope& call, bool memberStep)
     call.references = referenceDepth();
 }
 
+// functionCall, memberElement: a user callee keeps its own argument list
+// while a call in its arguments is checked
 void bracketArguments(CallScope& call, FunctionRecord* record)
 {
     record->beginArguments();
     call.bracketed = record;
 }
 
+// functionCall, memberElement: ... ")", the callee's own argument list closes
 void endBracket(CallScope& call)
 {
     if (call.bracketed) {
@@ -64,6 +69,7 @@ void endBracket(CallScope& call)
     }
 }
 
+// functionCall, memberElement: ... ")" of a user function or method
 // A user function's or method's check: its argument count and types, and
 // what its result is.
 void checkUserCall()
@@ -75,6 +81,7 @@ void checkUserCall()
     currentType = currentCall->resultType();
 }
 
+// functionCall, memberElement: ... ")" of a method read ahead
 // A call of a method defined further down, checked against its head when
 // all its parameters were read; the class's end checks it once more.
 void checkLaterMethodCall(const MethodHead& head)
@@ -87,6 +94,7 @@ void checkLaterMethodCall(const MethodHead& head)
     currentType = currentCall->resultType();
 }
 
+// argument: the text is a bare $name (a function passed so is written "name")
 bool isPlainVariableName(const std::string& text)
 {
     if (text.size() < 2 || text[0] != '$')
@@ -100,6 +108,7 @@ bool isPlainVariableName(const std::string& text)
     return true;
 }
 
+// memberElement: ... ")", for the chain's next step
 // The class a member chain goes on in after a call of `record`: that of its
 // object result when it is a class declared in the program.
 int resultClassOf(const FunctionRecord* record)
@@ -110,6 +119,7 @@ int resultClassOf(const FunctionRecord* record)
     return classTable[static_cast<size_t>(index)]->typeCode == typeClass ? index : -1;
 }
 
+// argument: the callee takes this one by reference ("alias")
 bool isAliasParameter()
 {
     if (!currentCall || currentCall->cursor < 0 ||
@@ -120,6 +130,8 @@ bool isAliasParameter()
 
 }  // namespace
 
+// callStatement, atCallStatement, literalMethodStatement: held for the
+// statement, so that its call frame is given back however it ends
 CallFrameScope::CallFrameScope(bool active) : active_(active)
 {
     if (active_)
@@ -132,6 +144,8 @@ CallFrameScope::~CallFrameScope()
         popCallFrame();
 }
 
+// literalMethodCall, objectMemberChain: held for the chain, so that a broken
+// one leaves no expression levels behind
 ChainScope::ChainScope(bool active) : active_(active), level_(exprLevel) {}
 
 ChainScope::~ChainScope()
@@ -144,6 +158,8 @@ ChainScope::~ChainScope()
 
 // --- Function calls
 
+// functionCall: functionName "(" argumentList ")", before the name
+// writes nothing; opens an expression level for the call
 void beginFunctionCall(CallScope& call)
 {
     beginScope(call, false);
@@ -152,6 +168,8 @@ void beginFunctionCall(CallScope& call)
     pushExpression();
 }
 
+// functionName: ID
+// writes nothing; takes the name
 void nameCalledFunction(const std::string& name)
 {
     literalReceiver = 0;
@@ -160,6 +178,9 @@ void nameCalledFunction(const std::string& name)
     callPrefix = "";
 }
 
+// functionCall: functionName, before "("
+// writes nothing; finds what the name calls: a predefined function (its PHP
+// name), a class (new C), a user function, $this->m or self::m, or an unknown name
 void findCallee(CallScope& call, const TokenPeek* ahead)
 {
     callForm = 0;
@@ -218,6 +239,8 @@ void findCallee(CallScope& call, const TokenPeek* ahead)
     }
 }
 
+// functionCall: functionName "(", before argumentList
+// writes: name(, new C(, $this->m(, $f( for a function variable, @ first after "@"
 void openCallArguments(CallScope&)
 {
     clearExpression();
@@ -241,6 +264,9 @@ void openCallArguments(CallScope&)
     leadingComma = 0;
 }
 
+// functionCall: ... argumentList ")"
+// writes: ), or the inline form (swap: $_I1=$a;$a=$b;$b=$_I1;, sign, plural);
+// checks: the arguments fit the callee; swap only as a statement (code 5)
 void finishFunctionCall(CallScope& call)
 {
     popReference();
@@ -314,6 +340,9 @@ void finishFunctionCall(CallScope& call)
     silentCall = 0;
 }
 
+// functionCall, memberElement: after a syntax error in the call
+// writes: null in place of a function call; reports "bad call syntax" once for
+// the token where the nested calls broke
 void abandonCall(CallScope& call, bool report)
 {
     if (report)
@@ -337,6 +366,8 @@ void abandonCall(CallScope& call, bool report)
 
 // --- Arguments
 
+// argumentList: argument (commaSeparator argument)*
+// writes: "," after a receiver written first; no argument types yet
 void beginArgumentList()
 {
     if (leadingComma)
@@ -347,6 +378,8 @@ void beginArgumentList()
     }
 }
 
+// argumentList: (empty)
+// writes nothing; no argument types
 void emptyArgumentList()
 {
     if (currentCall) {
@@ -356,14 +389,20 @@ void emptyArgumentList()
     leadingComma = 0;
 }
 
+// argumentList: ... at its end
 void endArgumentList() { leadingComma = 0; }
 
+// argument: ("alias")? expression, before the expression
+// writes nothing; opens a level, typed by the parameter it stands for
 void beginArgument()
 {
     pushExpression();
     lvalueFlag = currentCall ? currentCall->parameterTypeAt() : 0;
 }
 
+// argument: ("alias")? expression
+// writes: the argument, intVal(a) for an integer parameter, "f" for a function
+// passed by name; checks: an alias argument is a variable ("bad argument in")
 void finishArgument(bool alias)
 {
     int parameter = currentCall ? currentCall->parameterTypeAt() : 0;
@@ -392,6 +431,8 @@ void finishArgument(bool alias)
 
 // --- Member calls
 
+// literalMethodCall: literalValue ("." memberElement)+, after the literal
+// writes nothing; the receiver is the literal's PHP text
 void beginLiteralChain()
 {
     uncheckedObjectResult = false;
@@ -402,6 +443,8 @@ void beginLiteralChain()
     setCodeBuffer(phpLiteralText(currentIdentifier, currentType));
 }
 
+// objectMemberChain: identifierReference "." ..., before the first reference
+// writes nothing; opens a level for the chain, with an empty receiver
 void beginObjectChain()
 {
     uncheckedObjectResult = false;
@@ -413,20 +456,27 @@ void beginObjectChain()
     ownerClassIndex = -1;
 }
 
+// objectMemberChain: identifierReference "." identifierReference
+// writes: -> between the segments, or :: after a class name
 void joinChainSegment() { appendCodeBuffer(staticAccess ? "::" : "->"); }
 
+// objectMemberChain: ... "." memberElement, before the first call
 void beginChainCalls()
 {
     currentIdentifier = memberName;
     clearExpression();
 }
 
+// literalMethodCall, objectMemberChain: at the end of the chain
+// writes: the chain's text, into the level below
 void finishCallChain()
 {
     popExpression();
     exprAppend(codeBuffer);
 }
 
+// memberElement: ID "(" argumentList ")", the ID
+// writes nothing; takes the method's name, no arguments yet
 void beginMemberCall(CallScope& call, const std::string& name)
 {
     beginScope(call, true);
@@ -435,6 +485,9 @@ void beginMemberCall(CallScope& call, const std::string& name)
     clearCallArguments();
 }
 
+// memberElement: ID "(", before argumentList
+// writes: $o->m(, C::m(, or the predefined method's PHP opening (strtoupper($s
+// and the like); checks: the receiver's type or class has the method (code 33)
 void openMemberCall(CallScope& call, const TokenPeek* ahead)
 {
     int type = currentType;
@@ -557,12 +610,16 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
     pushReference();
 }
 
+// memberElement: a predefined method that stores into its receiver
 // The text of a form that stores into its receiver, without the store.
 std::string storeForm(const CallScope& call, const std::string& text)
 {
     return call.storesInReceiver ? text : withoutStore(text, call.receiver);
 }
 
+// memberElement: ... argumentList ")"
+// writes: ), or the predefined method's closing form (strval(...) for a result
+// that may be false); checks: the arguments fit the method
 void finishMemberCall(CallScope& call)
 {
     popReference();
@@ -679,6 +736,9 @@ void finishMemberCall(CallScope& call)
     call.active = false;
 }
 
+// objectMemberChain: ... "." ID, an attribute of a call's result
+// writes: ->name, or ::$name for a static one; checks: the class has the
+// attribute and it may be reached from here; the receiver is an object
 void readResultAttribute(const std::string& name)
 {
     // the receiver is what the step before named
@@ -726,8 +786,12 @@ void readResultAttribute(const std::string& name)
 
 // --- Call operands and statements
 
+// atCallStatement: "@" functionCall
+// writes nothing; the call is written with "@" before it
 void markSilentCall() { silentCall = 1; }
 
+// callStatement, atCallStatement: functionCall as a statement of its own
+// writes nothing; the next call knows it is a statement
 void beginCallStatement()
 {
     resetExpressions();

@@ -45,6 +45,7 @@ struct FileClass {
 };
 std::vector<FileClass> fileClasses;
 
+// classDeclaration: the entry of the class being declared, if any
 FileClass* openFileClass()
 {
     if (fileClasses.empty() || fileClasses.back().record != symbolTable.currentClass)
@@ -52,6 +53,7 @@ FileClass* openFileClass()
     return &fileClasses.back();
 }
 
+// classHead: the class enters the file's list, with its line
 void noteFileClass()
 {
     fileClasses.push_back({symbolTable.currentClass, lineNumber});
@@ -60,6 +62,8 @@ void noteFileClass()
 
 // --- Classes
 
+// sourceFile, webPage: at the start, no class open
+// writes nothing; forgets the classes and the heads read ahead
 void resetClassState()
 {
     classOpen = 0;
@@ -68,12 +72,17 @@ void resetClassState()
     fileClasses.clear();
 }
 
+// classDeclaration: "class" classHead ...
+// writes: a line end and "class "
 void beginClassHead()
 {
     currentType = typeClass;
     emitText("\nclass ");
 }
 
+// classHead: className, before ("is" className)?
+// writes nothing; declares the class and opens its record (no parent yet);
+// checks: PHP has no class or word of that name ("already declared in builtins")
 void openClass()
 {
     if (isPhpOwnClassName(currentIdentifier))
@@ -88,6 +97,8 @@ void openClass()
     classBodyOpen = 0;
 }
 
+// classHead: after a syntax error in it
+// writes nothing; opens the class record unless openClass did
 void openClassIfNot()
 {
     if (classOpen)
@@ -100,6 +111,9 @@ void openClassIfNot()
     classBodyOpen = 0;
 }
 
+// classHead: "is" className
+// writes nothing (the rule wrote " extends Parent"); records the parent,
+// and marks one not declared yet for the check at the file's end
 void setClassParent()
 {
     // A parent declared further down is no error here: the file's end
@@ -112,6 +126,8 @@ void setClassParent()
         entry->parentLater = true;
 }
 
+// superConstructorCall, functionDefinition: the open class's parent comes
+// further down the file, and is checked at its end
 bool parentDeclaredLater()
 {
     FileClass* entry = openFileClass();
@@ -119,12 +135,16 @@ bool parentDeclaredLater()
            !symbolTable.isClassName(entry->record->parentName);
 }
 
+// functionDefinition: a constructor of a class whose parent comes later
+// writes nothing; keeps its line for the check at the file's end
 void noteConstructorBeforeParent(int line)
 {
     if (FileClass* entry = openFileClass())
         entry->constructorLine = line;
 }
 
+// superConstructorCall: "super" "(" argumentList ")", the parent coming later
+// writes nothing; keeps the argument types for the check at the file's end
 void noteSuperCallBeforeParent(const std::vector<int>& argumentTypes)
 {
     if (FileClass* entry = openFileClass()) {
@@ -133,6 +153,8 @@ void noteSuperCallBeforeParent(const std::vector<int>& argumentTypes)
     }
 }
 
+// classDeclaration: classHead, then the members
+// writes: a line end and {, one indent deeper
 void openClassBody()
 {
     emitText("\n{\n");
@@ -140,6 +162,9 @@ void openClassBody()
     classBodyOpen = 1;
 }
 
+// classDeclaration: ... "/class"
+// writes: } and then the static attribute lines the class left after it;
+// checks: the calls of methods defined further down
 void closeClass()
 {
     checkCallsOfMethodsDefinedLater();
@@ -152,6 +177,8 @@ void closeClass()
     classBodyOpen = 0;
 }
 
+// classDeclaration: after a syntax error in it
+// writes: { where the body was not opened, then closes the class
 void closeClassAfterError()
 {
     if (!classOpen)
@@ -163,6 +190,8 @@ void closeClassAfterError()
 
 // --- Instance declarations
 
+// instanceDeclaration: identifierName, before the value
+// writes nothing; declares the object and opens a call frame for the constructor
 void beginInstance()
 {
     declareVariable(64);
@@ -176,12 +205,16 @@ void beginInstance()
     resetExpressions();
 }
 
+// instanceDeclaration: identifierName "=" "null"
+// writes nothing; the value is null
 void instanceNullValue()
 {
     currentType = typeObject;
     instanceValue = "null";
 }
 
+// instanceDeclaration: identifierName "=" initializerValue, before the value
+// writes nothing; the object is the one target of the assignment
 void beginInstanceValue()
 {
     instanceValue.clear();
@@ -192,6 +225,8 @@ void beginInstanceValue()
     addLvalue();
 }
 
+// instanceDeclaration: identifierName "=" initializerValue
+// writes: $o=value; as an assignment does, and checks the value fits
 void finishInstanceValue()
 {
     rewindLvalues();
@@ -199,6 +234,9 @@ void finishInstanceValue()
     translateMultipleAssignment();
 }
 
+// instanceDeclaration: identifierName, with no value
+// writes nothing; the value is new C(), new Java("x.Y"), array(), or null for
+// an object of its own class in a class body
 void instanceDefaultValue()
 {
     ClassRecord* owner = symbolTable.currentClass;
@@ -217,6 +255,9 @@ void instanceDefaultValue()
         instanceValue = std::string(newPrefix) + qualifiedClassName + "()";
 }
 
+// instanceDeclaration: ... instanceEnd
+// writes: $o=value; or, in a class body, var $o=value; (a value PHP takes as
+// no constant is set by the constructor)
 void finishInstance()
 {
     std::string value = instanceValue + currentExpression();
@@ -241,6 +282,7 @@ constexpr int maxHeadLookahead = 200000;
 
 // TYPE-KEYWORDS: twin of declarationType and variableType in
 // parser/VelandroParser.g ("char" is no parameter type).
+// (read ahead) the type code of a keyword type
 int keywordTypeCode(int token, bool parameter)
 {
     switch (token) {
@@ -405,6 +447,7 @@ private:
     int at_;
 };
 
+// (read ahead) modifier: "static" | "private" | "protected" | "volatile" | "const"
 bool isModifier(int token)
 {
     return token == T::LITERAL_static || token == T::LITERAL_private ||
@@ -412,6 +455,7 @@ bool isModifier(int token)
            token == T::LITERAL_const;
 }
 
+// (read ahead) functionDefinition: (modifier)* typeSpec (comma typeSpec)* ID "(" ...
 // A head at the start of a line; false when the line begins none.
 bool readHead(HeadReader& reader, MethodHead& head)
 {
@@ -481,6 +525,8 @@ std::vector<BareCall> bareCalls;
 
 }  // namespace
 
+// (read ahead) the method heads of the open class, from the next token up to
+// its "/class", so that a method can be called above its definition
 MethodHeads readMethodHeads(const TokenPeek& tokens)
 {
     MethodHeads heads;
@@ -517,6 +563,9 @@ MethodHeads readMethodHeads(const TokenPeek& tokens)
     return heads;
 }
 
+// functionCall: a bare call, in a method, of one of the open class's methods
+// defined further down
+// writes nothing; reads the heads ahead once a class (again when they were cut)
 const MethodHead* methodDefinedLater(const std::string& name, const TokenPeek* tokens)
 {
     ClassRecord* owner = symbolTable.currentClass;
@@ -543,17 +592,22 @@ const MethodHead* methodDefinedLater(const std::string& name, const TokenPeek* t
     return head == laterMethodsByName.end() ? nullptr : head->second;
 }
 
+// functionCall, memberElement: a call of a method defined further down
+// writes nothing; keeps its argument types for the check at "/class"
 void noteCallOfMethodDefinedLater(const MethodHead& head, int line)
 {
     laterCalls.push_back({head, head.record->argumentTypes, line});
 }
 
+// functionCall: a bare call, in a method, of a name nothing defines yet
+// writes nothing; checked at "/class" against the class's own methods
 void noteBareCallInClass(const std::string& name, int line)
 {
     bareCalls.push_back({name, line});
 }
 
 namespace {
+// The checks of a call made against a head read ahead still hold.
 bool sameSignature(const FunctionRecord& a, const FunctionRecord& b)
 {
     return a.parameterTypes == b.parameterTypes && a.returnTypes == b.returnTypes &&
@@ -561,6 +615,9 @@ bool sameSignature(const FunctionRecord& a, const FunctionRecord& b)
 }
 }
 
+// classDeclaration: at "/class"
+// checks: each method called before its definition exists (code 33) and takes
+// the call's arguments; a bare call of a method ("cannot be used here", 49)
 void checkCallsOfMethodsDefinedLater()
 {
     ClassRecord* owner = symbolTable.currentClass;
@@ -602,6 +659,7 @@ void checkCallsOfMethodsDefinedLater()
     forgetMethodsDefinedLater();
 }
 
+// classDeclaration: at "/class", and at the file's start
 void forgetMethodsDefinedLater()
 {
     laterCalls.clear();
@@ -663,6 +721,7 @@ bool declaredWhenCompiled(const ClassRecord* record,
     return false;
 }
 
+// (file's end) a member of a class PHP fixes ("already declared in builtins")
 void reportPhpMember(const std::string& name)
 {
     std::string saved = codeBuffer;
@@ -671,6 +730,8 @@ void reportPhpMember(const std::string& name)
     setCodeBuffer(saved);
 }
 
+// (file's end) checks: the parent exists (29) and is declared when PHP needs it,
+// the members, constructor and super calls it makes PHP refuse (49, 74)
 // A class whose parent came further down the file, now that the file is
 // read: see checkClassParents.
 void checkLaterParent(const FileClass& entry,
@@ -722,6 +783,8 @@ void checkLaterParent(const FileClass& entry,
 }
 }  // namespace
 
+// sourceFile, webPage: at the file's end
+// checks: each class whose parent came further down (see checkLaterParent)
 void checkClassParents()
 {
     bool any = false;
@@ -739,6 +802,8 @@ void checkClassParents()
     lineNumber = line;
 }
 
+// memberElement: o.m() or C.m(), o of the open class or C it, m defined further down
+// writes nothing; the head read ahead, or none
 const MethodHead* laterMethodOfClass(const std::string& className, const std::string& name,
                                      const TokenPeek* tokens)
 {

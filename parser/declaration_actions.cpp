@@ -10,6 +10,8 @@ int declaredType = 0;
 int namedTypeFlag = 0;
 std::string modifierText;
 
+// topLevelItem, declaration, classBodyElement: (modifier)* before the declaration
+// writes nothing; a plain public variable, no static mark, no modifiers yet
 void beginDeclaration()
 {
     assignTargetMode = 0;   // a target left half parsed by a syntax error ends here
@@ -19,11 +21,14 @@ void beginDeclaration()
     memberVisibility = visibilityPublic;
 }
 
+// A declaration stands in a class body, outside its methods and blocks.
 bool atClassLevel()
 {
     return inClass && !inFunction && !inBlockScope;
 }
 
+// modifier: "static" | "protected" | "private"
+// writes: "static ", "protected " or "private " in a class body, else nothing
 void writeModifier(const char* text)
 {
     modifierText += text;
@@ -33,6 +38,9 @@ void writeModifier(const char* text)
         emitText(text);
 }
 
+// classType: ID ("." ID)*
+// writes nothing; finds the class (or a defined type name);
+// checks: the class is declared ("class not defined")
 void classTypeName(const std::string& name)
 {
     qualifiedClassName = name;
@@ -44,6 +52,8 @@ void classTypeName(const std::string& name)
     }
 }
 
+// classType: ... classArrayPairs, at its end
+// writes nothing; the declared type is the class's (object for an unknown one)
 void finishClassType()
 {
     if (!symbolTable.isClassName(qualifiedClassName)) {
@@ -54,12 +64,16 @@ void finishClassType()
     qualifiedClassName = symbolTable.foundClassName();
 }
 
+// declarationType, variableType: before the type keyword
+// writes nothing; no class and no array-of mark yet
 void beginTypeName()
 {
     currentClassIndex = -3;
     arrayElementsMark = 0;
 }
 
+// classType, keywordType: "string"
+// writes nothing; the declared type is text
 void textTypeName()
 {
     arrayElementsMark = 0;
@@ -82,6 +96,8 @@ int declaratorHasValue = 0;
 std::string declaratorValue;   // the value's text as written
 }
 
+// variableDeclarationList: variableDeclarator ("," variableDeclarator)*
+// writes nothing; keeps the list's type, kind and class for each declarator
 void beginDeclarationList()
 {
     listType = currentType;
@@ -90,6 +106,8 @@ void beginDeclarationList()
     declaratorIndex = 0;
 }
 
+// variableDeclarator: identifierName ...
+// writes nothing; the declarator starts with the list's type and no value
 void beginDeclarator()
 {
     currentType = listType;
@@ -103,6 +121,8 @@ void beginDeclarator()
     declaratorHasValue = 0;
 }
 
+// variableDeclarator: identifierName, before the value
+// writes nothing; declares the variable (a class field is never a constant)
 void declareDeclarator()
 {
     if (atClassLevel()) {
@@ -115,6 +135,8 @@ void declareDeclarator()
     lvalueText = currentIdentifier;
 }
 
+// variableDeclarator: identifierName, with no value
+// writes: $x=0, $x="" or $x=array() by the type; define("X",0) for a constant
 void defaultDeclaratorValue()
 {
     int type = currentType;
@@ -131,6 +153,8 @@ void defaultDeclaratorValue()
         deferredText = dollarName(lvalueText) + "=" + value;
 }
 
+// constantDefinition: initializerValue, before it
+// writes nothing; the declarator is the one target of a plain "=" assignment
 void beginConstantDefinition()
 {
     declaratorHasValue = 1;
@@ -142,6 +166,9 @@ void beginConstantDefinition()
     setAssignOperator('=');
 }
 
+// constantDefinition: initializerValue, after it
+// writes: $x=value, $x=@value after "?=", or define("X",value for a constant;
+// a nil value as the type's default, a real for an integer in intVal(...)
 void finishConstantDefinition()
 {
     rewindLvalues();
@@ -183,6 +210,9 @@ void finishConstantDefinition()
     translateMultipleAssignment();
 }
 
+// variableDeclarator: identifierName ("=" constantDefinition | ...)?, at its end
+// writes: the declarator and ";" (a field as var $x=v; or after its modifiers),
+// then $error=$x; after "?="; checks: no static outside a class, no "?=" in one (code 5)
 void finishDeclarator()
 {
     if (declarationKind == 4 && declaratorHasValue)
@@ -217,6 +247,9 @@ void finishDeclarator()
     ++declaratorIndex;
 }
 
+// initializerValue: expression
+// writes nothing; enters the value into the value list, a scalar for an array
+// target as array(value)
 void addInitializerValue()
 {
     // The level's text is read in place; only a wrapped scalar is rebuilt.

@@ -10,6 +10,8 @@ int bitwiseOperand = 0;
 
 // --- Signs and nil
 
+// plusOperator: PLUS, minusOperator: MINUS
+// writes: + or -, after a blank where the same sign stands before ("- -1")
 void appendSign(char sign)
 {
     const std::string& text = exprText[exprLevel];
@@ -18,6 +20,7 @@ void appendSign(char sign)
     exprAppendChar(sign);
 }
 
+// signedOperand, unaryExpression: the operand's type takes the sign or "~"
 // PHP takes a sign as a product with -1 or 1, and "~" on numbers and texts
 // only: what else they meet throws at run time.
 static bool signOperandOk(int type, bool bitNot)
@@ -57,6 +60,9 @@ static size_t levelPosition(int position)
     return static_cast<size_t>(position) < size ? static_cast<size_t>(position) : size;
 }
 
+// signedOperand: ("+" | "-")+ operand, unaryExpression: "~" signExpression
+// writes: a real operand of "~" cut to an integer; checks: a number or text
+// for a sign, no boolean for "~" ("integer required, found ...")
 void checkSignOperand(bool bitNot, int start)
 {
     if (bitNot && isFractional(currentType)) {
@@ -71,24 +77,32 @@ void checkSignOperand(bool bitNot, int start)
     currentType = typeInteger;
 }
 
+// printStatement, echoStatement, signedOperand, ...: a nil that stands alone
+// writes: null where the nil left no text
 void fillNilValue(int start)
 {
     if (currentType == typeNil && exprLength() == start)
         exprAppendText("null");
 }
 
+// unaryExpression: "not" signExpression
+// writes: null for a bare nil (the rule wrote "!"); the result is a boolean
 void completeNot(int start)
 {
     fillNilValue(start);
     currentType = typeBoolean;
 }
 
+// unaryExpression: "~" signExpression
+// writes: 0 for a bare nil after the "~"
 void fillNilBitNot(int start)
 {
     if (currentType == typeNil && exprLength() == start)
         exprAppendText("0");
 }
 
+// expression, bitOrExpression: a nil operand of a binary operator
+// writes: the other operand's default value in place of the nil
 void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int right)
 {
     if (right == typeNil && exprLength() == rightAt)
@@ -99,6 +113,8 @@ void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int r
 
 // --- Operator completions
 
+// expression: bitOrExpression ("and" | "or") bitOrExpression
+// writes: a nil operand as its default (the rule wrote && or ||); checks the types
 void completeLogical(int leftStart, int operatorAt, int rightAt)
 {
     int left = popLeftType();
@@ -107,6 +123,9 @@ void completeLogical(int leftStart, int operatorAt, int rightAt)
     checkLogical(left, right);
 }
 
+// bitOrExpression: operand ("*" | "/" | "mod" | "<<" | ">>") operand
+// writes: a real operand of "%", "<<" or ">>" cut to an integer;
+// checks: no array operand (they throw in PHP), the operator's types
 void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
 {
     int left = popLeftType();
@@ -143,6 +162,7 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
     checkArithmetic(left, right, word);
 }
 
+// bitOrExpression: operand ("+" | "-") operand, a scalar added to an array
 // The right operand, which starts right after the operator character, as
 // a one-element array.
 static void wrapRightOperand()
@@ -154,6 +174,7 @@ static void wrapRightOperand()
     exprAppendCloseParen();
 }
 
+// bitOrExpression: array ("+" | "-") operand
 // "+" and "-" on arrays: the operator becomes "," and the function that
 // does the work encloses everything from the first operand on:
 //   a + b  array_merge($a,$b), on a dict array_replace($d,$e) (its keys kept)
@@ -193,6 +214,7 @@ static void arrayOperation(int resultType, int right, char op, int key, bool che
     currentType = resultType;
 }
 
+// bitOrExpression: a + b - c on texts
 // PHP 8 ranks "." below "+" and "-": a join followed by "-" in one chain
 // is put in parentheses, so that the chain still works from the left.
 static bool enclosePreviousJoin(bool& joined, char op)
@@ -206,6 +228,9 @@ static bool enclosePreviousJoin(bool& joined, char op)
     return true;
 }
 
+// bitOrExpression: operand ("+" | "-") operand
+// writes: . for "+" on texts, array_merge/array_replace/array_diff on arrays
+// ((a.b)-c for a join before "-"); checks: the operand types
 bool completeAdditive(int rightAt, bool& joined)
 {
     int left = popLeftType();
@@ -267,6 +292,8 @@ bool completeAdditive(int rightAt, bool& joined)
     return enclosedJoin;
 }
 
+// bitOrExpression: operand ("&" | "^" | "|") operand
+// writes: the bit operator, or the set operation on arrays; true for numbers
 bool completeListOperator()
 {
     int left = leftTypeStack.empty() ? 0 : leftTypeStack.back();
@@ -281,6 +308,8 @@ bool completeListOperator()
            key == typeNatural;
 }
 
+// expression, bitOrExpression: an operand PHP would rank otherwise
+// writes: ( before the operand at `position` and ) after it
 void wrapExpressionFrom(int position)
 {
     exprText[exprLevel].insert(levelPosition(position), "(");
@@ -289,6 +318,8 @@ void wrapExpressionFrom(int position)
 
 // --- Comparisons and membership
 
+// expression: bitOrExpression comparisonOperator ..., before the operator
+// writes: (left) for a comparison or a bit operation as the left operand
 void prepareComparisonLeft(int start, bool compared)
 {
     if (compared || bitwiseOperand)
@@ -296,6 +327,7 @@ void prepareComparisonLeft(int start, bool compared)
 }
 
 namespace {
+// expression: an operand of a comparison compared by value when real
 bool isNumberType(int type)
 {
     return type == typeByte || type == typeNumber || type == typeInteger || type == typeReal ||
@@ -303,6 +335,7 @@ bool isNumberType(int type)
 }
 }
 
+// expression: bitOrExpression ("=" | "!=" | "<>") bitOrExpression
 // "=", "!=" and "<>" once both operand types are known: written "===" and
 // "!==" at `operatorAt`, they become
 //   a = b, a != b on arrays (arrays set):       " ==", "!="
@@ -328,6 +361,9 @@ void settleEquality(int operatorAt, int left, int right, bool arrays)
     }
 }
 
+// expression: bitOrExpression comparisonOperator bitOrExpression
+// writes: a nil operand as the other's default, the settled equality operator;
+// checks: the operand types compare
 void completeComparison(int start, int operatorAt, int rightAt)
 {
     int left = popLeftType();
@@ -343,6 +379,9 @@ void completeComparison(int start, int operatorAt, int rightAt)
     checkRelational(left, right);
 }
 
+// expression: bitOrExpression ("not")? "in" inTest, before "in"
+// writes nothing; takes the subject off the level (null for a nil, (x) after a
+// comparison or bit operation)
 std::string takeTestSubject(int start, bool compared)
 {
     std::string& text = exprText[exprLevel];
@@ -356,11 +395,15 @@ std::string takeTestSubject(int start, bool compared)
     return before;
 }
 
+// expression: ... "in" inTest, after the test
+// writes: what stood before the subject, back in front of the test
 void restoreBeforeTest(const std::string& before)
 {
     exprText[exprLevel].insert(0, before);
 }
 
+// inTest: rangeBounds
+// writes: ($x>=lo&&$x<=hi) ("<" for "--"), !(...) after "not"; checks the subject
 void completeRangeTest(const std::string& subject, int subjectType)
 {
     // the bounds may hold tests and calls of their own
@@ -374,6 +417,9 @@ void completeRangeTest(const std::string& subject, int subjectType)
     checkOperandForOperator(subjectType, typeVar);
 }
 
+// inTest: bitOrExpression
+// writes: in_array(x,list), (strpos(t,x)!==false) for a text, ! first after
+// "not"; checks: no array, object or nil looked for in a text (code 38)
 void completeListTest(const std::string& subject, int subjectType)
 {
     rightOperandText = currentExpression();
@@ -408,6 +454,7 @@ namespace {
 const int listOperatorCodes[] = {2, 3, 1};
 }
 
+// bitOrExpression: operand (operator operand)*, before the first operand
 // A new chain: its state is every level's initial one already.
 void TermChain::open()
 {
@@ -417,6 +464,8 @@ void TermChain::open()
     operandMark = 0;
 }
 
+// bitOrExpression: at its end
+// writes: the operations still open, completed, into the level below
 // With no operator waiting the levels close at once.
 bool TermChain::close()
 {
@@ -430,6 +479,7 @@ bool TermChain::close()
     return false;
 }
 
+// bitOrExpression: the levels from `level` on are opened for an operand
 void TermChain::openFrom(int level)
 {
     pending_ &= ~(~0u << level);
@@ -456,6 +506,8 @@ void TermChain::openFrom(int level)
     }
 }
 
+// bitOrExpression: the operations above `level` are completed before an
+// operator of lower precedence
 bool TermChain::closeAbove(int level)
 {
     for (int top = productLevel; top > level; --top)
@@ -464,6 +516,7 @@ bool TermChain::closeAbove(int level)
     return false;
 }
 
+// bitOrExpression: one level closes, and completes the operation below it
 bool TermChain::closeLevel(int level)
 {
     switch (level) {
@@ -485,6 +538,9 @@ bool TermChain::closeLevel(int level)
     return level > bitOrLevel && completeOperand(level - 1);
 }
 
+// bitOrExpression: the right operand at `level` is complete
+// writes: the operation's PHP form (completeListOperator, completeArithmetic,
+// completeAdditive); true when the chain is nested too deeply
 bool TermChain::completeOperand(int level)
 {
     if (level == shiftLevel)
@@ -516,12 +572,14 @@ bool TermChain::completeOperand(int level)
     return countOperator();
 }
 
+// bitOrExpression: operand ("*" | "/" | "mod"), before the operator
 void TermChain::beginProduct()
 {
     productOperatorAt_ = exprLength();
     pushLeftType();
 }
 
+// bitOrExpression: ("*" | "/" | "mod") operand, after the operator
 void TermChain::takeProductOperator()
 {
     productWord_ = operatorWord;
@@ -529,6 +587,7 @@ void TermChain::takeProductOperator()
     pending_ |= 1u << productLevel;
 }
 
+// bitOrExpression: operand ("*" | "/" | "mod") operand
 bool TermChain::completeProduct()
 {
     pending_ &= ~(1u << productLevel);
@@ -536,6 +595,7 @@ bool TermChain::completeProduct()
     return countOperator();
 }
 
+// bitOrExpression: operand ("+" | "-"), before the operator
 bool TermChain::beginSum()
 {
     if (closeAbove(additiveLevel))
@@ -545,6 +605,8 @@ bool TermChain::beginSum()
     return false;
 }
 
+// bitOrExpression: operand ("<<" | ">>"), before the operator
+// writes: (left) for a left operand that ends in a join of texts
 bool TermChain::beginShift()
 {
     if (closeAbove(shiftLevel))
@@ -556,6 +618,7 @@ bool TermChain::beginShift()
     return false;
 }
 
+// bitOrExpression: operand ("&" | "^" | "|"), before the operator
 bool TermChain::beginListOperator(TermLevel level)
 {
     if (closeAbove(level))
@@ -565,6 +628,7 @@ bool TermChain::beginListOperator(TermLevel level)
     return false;
 }
 
+// bitOrExpression: operator operand, after the operator
 void TermChain::openRightOperand(TermLevel level)
 {
     if (level == shiftLevel)
@@ -575,6 +639,7 @@ void TermChain::openRightOperand(TermLevel level)
     pending_ |= 1u << level;
 }
 
+// expression: bitOrExpression "and" bitOrExpression
 bool TestChain::completeAnd()
 {
     if (!andPending_)
@@ -584,6 +649,7 @@ bool TestChain::completeAnd()
     return countOperator();
 }
 
+// expression: bitOrExpression "or" bitOrExpression
 bool TestChain::completeOr()
 {
     if (!orPending_)
@@ -593,6 +659,7 @@ bool TestChain::completeOr()
     return countOperator();
 }
 
+// expression: before "and" or "or"
 // The comparisons' level closes; so does its operand of an "and".
 bool TestChain::closeComparisons()
 {
@@ -600,6 +667,7 @@ bool TestChain::closeComparisons()
     return completeAnd();
 }
 
+// expression: ... "or", before the operator
 bool TestChain::beginOr()
 {
     if (closeComparisons() || completeOr())
@@ -609,6 +677,7 @@ bool TestChain::beginOr()
     return false;
 }
 
+// expression: ... "and", before the operator
 bool TestChain::beginAnd()
 {
     if (closeComparisons())
@@ -618,6 +687,7 @@ bool TestChain::beginAnd()
     return false;
 }
 
+// expression: "or" bitOrExpression, before the operand
 void TestChain::openOrOperand()
 {
     orRightAt_ = exprLength();
@@ -626,6 +696,7 @@ void TestChain::openOrOperand()
     compared_ = false;
 }
 
+// expression: "and" bitOrExpression, before the operand
 void TestChain::openAndOperand()
 {
     andRightAt_ = exprLength();
@@ -634,6 +705,8 @@ void TestChain::openAndOperand()
     compared_ = false;
 }
 
+// expression: bitOrExpression comparisonOperator, before the operator
+// writes: (left) for a comparison or a bit operation as the left operand
 bool TestChain::beginComparison()
 {
     if ((compared_ || bitwiseOperand) && wraps_.add())
@@ -645,11 +718,14 @@ bool TestChain::beginComparison()
     return false;
 }
 
+// expression: comparisonOperator bitOrExpression, after the operator
 void TestChain::takeComparisonOperator()
 {
     rightAt_ = exprLength();
 }
 
+// expression: bitOrExpression comparisonOperator bitOrExpression
+// writes: (right) for a bit operation, then as ::completeComparison
 bool TestChain::completeComparison()
 {
     if (bitwiseOperand)
@@ -659,11 +735,13 @@ bool TestChain::completeComparison()
     return countOperator();
 }
 
+// expression: bitOrExpression ("not")? "in" inTest, before "in"
 void TestChain::takeSubject()
 {
     before_ = takeTestSubject(start_, compared_);
 }
 
+// expression: ... "in" inTest, after the test
 bool TestChain::completeTest()
 {
     restoreBeforeTest(before_);

@@ -7,6 +7,8 @@
 
 // --- Start rules
 
+// sourceFile, webPage: at the start, before the target is opened
+// writes nothing; sets line 1, no errors, no block, and clears every state
 void resetFileState()
 {
     resetSemanticFile();
@@ -14,6 +16,8 @@ void resetFileState()
     resetParserFile();
 }
 
+// sourceFile, webPage: at the start
+// writes nothing; opens the target .php file, or reports it can't be opened
 bool openTargetFile()
 {
     if (openOutputFile(targetFileName))
@@ -22,16 +26,23 @@ bool openTargetFile()
     return false;
 }
 
+// sourceFile, webPage (and the driver): the target could not be opened
+// writes nothing; reports: "target" can't be opened for writing
 void reportTargetNotWritable()
 {
     reportErrorText("\"" + targetFileName + "\" can't be opened for writing");
 }
 
+// sourceFile, webPage: held for the whole file, so that the target is
+// closed however the rule is left
 OutputFileScope::~OutputFileScope()
 {
     closeOutputFile();
 }
 
+// webPage: HTML, a text block of the page
+// writes: the block's text without its "{|" and "|}" marks, each "<?" in it
+// broken by an empty PHP block so that PHP shows it as text
 std::string pageText(const std::string& block)
 {
     if (block.size() < 4)
@@ -39,6 +50,8 @@ std::string pageText(const std::string& block)
     return inlinePageText(block.substr(2, block.size() - 4));
 }
 
+// nativeCode: NATIVECODE, and functionHead: the lines a token spans
+// writes nothing; counts \n, \r and \r\n as one line end each
 int countLineEnds(const std::string& text)
 {
     int count = 0;
@@ -56,6 +69,7 @@ int countLineEnds(const std::string& text)
 
 // --- Imports and includes
 
+// importPath: STRING_LITERAL, the path as require_once takes it
 // A path inside a PHP double-quoted string: nothing in it may end the
 // string or interpolate.
 static std::string doubleQuotedPath(const std::string& path)
@@ -69,6 +83,8 @@ static std::string doubleQuotedPath(const std::string& path)
     return text + "\"";
 }
 
+// importPath: ("(")? STRING_LITERAL (")")?
+// writes: require_once("path"); or, for a .js file, //require(path);
 void translateImport(const std::string& token)
 {
     newlineState = 0;
@@ -85,6 +101,9 @@ void translateImport(const std::string& token)
     endCallStatement();
 }
 
+// includePath: ("(")? STRING_LITERAL (")")?
+// writes: include_once("name.php"); for a .vel file, include_once('x.php'); for
+// a .php file as written, and nothing for any other file
 void translateInclude(const std::string& token)
 {
     newlineState = 0;
@@ -99,6 +118,8 @@ void translateInclude(const std::string& token)
 
 // --- Comments and native code
 
+// comment: Q_COMMENT
+// writes: //text for #text, with a blank inside each "?>" so PHP goes on
 std::string phpComment(const std::string& commentToken)
 {
     std::string text = "//";
@@ -110,6 +131,9 @@ std::string phpComment(const std::string& commentToken)
     return text;
 }
 
+// nativeCode: NATIVECODE
+// writes nothing; leaves the text between the "~~" marks in rawText;
+// checks: both marks are there (a syntax error, and no text, else)
 void takeNativeCode(const std::string& token)
 {
     rawText = token;

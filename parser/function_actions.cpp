@@ -25,6 +25,7 @@ bool parentConstructorCalled = false;
 // The line of the function's head.
 int functionLine = 0;
 
+// functionParameter: a name PHP keeps for a superglobal array
 bool isSuperglobalName(const std::string& name)
 {
     static const char* const names[] = {"GLOBALS", "_SERVER", "_GET", "_POST", "_FILES",
@@ -36,16 +37,20 @@ bool isSuperglobalName(const std::string& name)
 }
 }
 
+// functionDefinition: a name PHP has as a function or reserved word already
 bool isPhpOwnFunctionName(const std::string& name)
 {
     return isPhpFunctionName(name) || isPhpReservedWord(name);
 }
 
+// classHeader: a name PHP has as a class or reserved word already
 bool isPhpOwnClassName(const std::string& name)
 {
     return isPhpClassName(name) || isPhpReservedClassName(name) || isPhpReservedWord(name);
 }
 
+// sourceFile, webPage: at the start, no function open
+// writes nothing; clears what a function left half done
 void resetFunctionState()
 {
     functionBodyOpen = 0;
@@ -57,6 +62,8 @@ void resetFunctionState()
 
 // --- Head
 
+// functionDefinition: typeSpec, then (comma typeSpec)* identifierName functionHead ...
+// writes: "function "; opens the function's record and its local scope
 void beginFunction()
 {
     emitText("function ");
@@ -84,11 +91,16 @@ void beginFunction()
     parentConstructorCalled = false;
 }
 
+// functionDefinition: (comma typeSpec)*
+// writes nothing; adds a further result type
 void addResultType()
 {
     currentFunction->addReturnType(currentType);
 }
 
+// functionDefinition: identifierName, after the result types
+// writes: the name, or __construct for a constructor; checks: no PHP function
+// or fixed PHP method of that name ("already declared in builtins")
 void nameFunction()
 {
     const std::string name = currentIdentifier;
@@ -110,12 +122,16 @@ void nameFunction()
 
 // --- Parameters
 
+// functionHead: "(" functionParameterList ")", before it
+// writes nothing; no parameters yet
 void beginParameters()
 {
     deferredText.clear();
     parameters.clear();
 }
 
+// functionParameter: ("const")? ("alias")? (variableType | classType) ...
+// writes nothing; a plain parameter with no marks to start with
 void beginParameter()
 {
     aliasMark = 0;
@@ -125,23 +141,32 @@ void beginParameter()
     parameter = ParameterText();
 }
 
+// functionParameter: "alias", before or after the type
+// writes nothing; the parameter is written &$name, passed by reference
 void aliasParameter()
 {
     aliasMark = 1;
     parameterFlags |= 256;
 }
 
+// functionParameter: classType
+// writes nothing; a defined type name makes the parameter a function
 void classParameterType()
 {
     if (namedTypeFlag)
         currentType = typeFunction;
 }
 
+// functionParameter: (variableType ("[" "]")* | classType)
+// writes nothing; keeps the parameter's type
 void parameterType()
 {
     declaredType = currentType;
 }
 
+// functionParameter: identifierName ("[" "]")*
+// writes nothing; the parameter is $name (&$name), declared as a local;
+// checks: it is no superglobal of PHP ("already declared in builtins")
 void parameterName()
 {
     parameter.name = std::string(aliasMark ? "&" : "") + "$" + currentIdentifier;
@@ -156,6 +181,7 @@ void parameterName()
         locals.back()->setPhpText("$" + currentIdentifier);
 }
 
+// functionParameter: "=" expression, before the expression
 void beginParameterDefault()
 {
     // A global named in a default gets no "global" line: it would stand
@@ -163,6 +189,9 @@ void beginParameterDefault()
     inParameterList = 1;
 }
 
+// functionParameter: "=" expression
+// writes nothing; keeps =value for the head (nil as null or array());
+// checks: a constant value PHP takes (code 5) that fits the type
 void parameterDefault()
 {
     inParameterList = 0;
@@ -181,6 +210,8 @@ void parameterDefault()
     checkAssignment(declaredType, currentType);
 }
 
+// functionParameter: at its end
+// writes nothing; adds the parameter (in a constructor "= 0" when it has no default)
 void finishParameter()
 {
     inParameterList = 0;
@@ -194,6 +225,8 @@ void finishParameter()
     parameters.push_back(parameter);
 }
 
+// functionParameterList: functionParameter (comma functionParameter)*
+// writes nothing; the head's deferred text gets ","
 void nextParameter()
 {
     deferredText += ",";
@@ -226,6 +259,8 @@ bool overridesCompatibly(const FunctionRecord& method, const FunctionRecord& inh
     return true;
 }
 
+// functionHead: ")" of a method
+// checks: the method can stand for the parent's ("already declared", code 35)
 void checkOverride()
 {
     std::string owner;
@@ -238,6 +273,9 @@ void checkOverride()
 }
 }
 
+// functionHead: "(" functionParameterList ")", or after a syntax error in it
+// writes: ($a,$b="x"), a default dropped when a required parameter follows;
+// checks: a method is not declared twice in its class (code 35)
 void finishParameters()
 {
     inParameterList = 0;
@@ -263,6 +301,9 @@ void finishParameters()
 // --- Body
 
 namespace {
+// functionDefinition: the body of a constructor
+// writes: parent::__construct(); for a generated parent constructor, then the
+// lines that give the attributes their values
 // A constructor starts with the parent's when that one is generated: it
 // creates the parent's attributes, which nothing else would.
 void beginConstructorBody()
@@ -278,6 +319,8 @@ void beginConstructorBody()
 }
 }
 
+// functionDefinition: functionHead (":" | EOL), a body on lines of its own
+// writes: { and a line end, then a constructor's first lines
 void openFunctionBlock()
 {
     emitIndented("{");
@@ -288,6 +331,8 @@ void openFunctionBlock()
         beginConstructorBody();
 }
 
+// functionDefinition: functionHead (("let" | "?") EOL?)? returnStatement
+// writes: a line end and { on a line of its own, then the indent of the return
 void openOneLineBody()
 {
     emitOpenBrace();
@@ -300,6 +345,8 @@ void openOneLineBody()
     emitIndent();
 }
 
+// functionDefinition: ... returnStatement, at its end
+// writes: } on its own line; leaves the function's scope
 void closeFunction()
 {
     indentLess();
@@ -316,6 +363,8 @@ void closeFunction()
     functionBodyOpen = 0;
 }
 
+// functionDefinition: after a syntax error in it
+// writes: () and { where the head or the body was not written, then }
 void closeFunctionAfterError()
 {
     if (!headWritten) {
@@ -335,6 +384,7 @@ void closeFunctionAfterError()
 // --- Return statements
 
 namespace {
+// returnStatement: the values returned so far are forgotten
 void clearReturned()
 {
     currentFunction->returnedTypes.clear();
@@ -342,6 +392,8 @@ void clearReturned()
 }
 }
 
+// returnStatement: "return"
+// checks: a function is open ("return misplaced", code 13)
 void checkReturnPlace()
 {
     // Outside a function there is nothing to return to.
@@ -349,6 +401,8 @@ void checkReturnPlace()
         reportError(13);
 }
 
+// returnStatement: "return", with no value
+// writes: return; checks: the function returns void
 void returnNothing()
 {
     emitText("return");
@@ -359,6 +413,7 @@ void returnNothing()
     currentFunction->checkReturnedValues();
 }
 
+// returnStatement: "return" expression, before the expression
 void beginReturnValue()
 {
     resetExpressions();
@@ -367,6 +422,7 @@ void beginReturnValue()
 }
 
 namespace {
+// returnStatement: expression ...
 // The record a return is checked against: none outside a function.
 FunctionRecord* returnedFunction()
 {
@@ -374,6 +430,7 @@ FunctionRecord* returnedFunction()
 }
 }
 
+// returnStatement: "return" expression
 // return with one value:  return v
 // writes: return v; and for nil the declared result type's empty value,
 // "" for a text, array() for an array (as a variable of that type compares
@@ -402,6 +459,9 @@ void returnOneValue()
     currentFunction->checkReturnedValues();
 }
 
+// returnStatement: "return" expression (emittedComma expression)+, the first value
+// writes: return array( and the first value, nil as its default, intVal(v) for
+// an integer result
 void returnFirstOfSeveral()
 {
     emitText("return array(");
@@ -413,6 +473,8 @@ void returnFirstOfSeveral()
     emitReturnValue();
 }
 
+// returnStatement: emittedComma expression, a further value
+// writes: the value (after the "," the rule wrote), nil as its default
 void returnNextValue()
 {
     if (returnedFunction())
@@ -421,6 +483,8 @@ void returnNextValue()
         emitCurrentExpression();
 }
 
+// returnStatement: (emittedComma expression)+, at its end
+// writes: ); checks: the values match the result types
 void finishSeveralValues()
 {
     emitText(")");
@@ -435,6 +499,9 @@ int superLevel = 0;
 bool superOpen = false;
 }
 
+// superConstructorCall: "super" "(" argumentList ")", before the arguments
+// writes nothing; opens a call frame for the parent's constructor;
+// checks: directly in a method of a class with a parent ("cannot be used here")
 void beginSuperCall()
 {
     clearExpression();
@@ -456,6 +523,9 @@ void beginSuperCall()
         currentCall->name = parent;
 }
 
+// superConstructorCall: "super" "(" argumentList ")"
+// writes: parent::__construct(args) when the parent chain has a constructor;
+// checks: the arguments fit the parent's constructor
 void finishSuperCall()
 {
     superOpen = false;
@@ -474,6 +544,8 @@ void finishSuperCall()
         emitString("parent::__construct(" + arguments + ")");
 }
 
+// superConstructorCall: after a syntax error in it
+// writes nothing; drops the call frame and the levels the call opened
 void abandonSuperCall()
 {
     if (!superOpen)

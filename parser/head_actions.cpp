@@ -13,6 +13,9 @@
 
 // --- Define declarations
 
+// defineDeclaration: "define" ID "=" STRING_LITERAL
+// writes nothing; records the named function's signature for the type name;
+// checks: the function is declared ("function not defined", code 30)
 void defineSignatureOf(const std::string& quotedName)
 {
     std::string name = stripQuotes(quotedName);
@@ -22,11 +25,15 @@ void defineSignatureOf(const std::string& quotedName)
     namedValueTable.addValue(record);
 }
 
+// defineDeclaration: "define" ID ("as")?
+// writes nothing; records a type name with no signature
 void defineWithoutSignature()
 {
     namedValueTable.addValue(nullptr);
 }
 
+// defineDeclaration: "define" ID ... (EOL | ";")
+// writes nothing; enters the name into the named-value table
 void defineName(const std::string& name)
 {
     namedValueTable.add(name);
@@ -39,24 +46,32 @@ std::string enumValueText;
 // The counter left the 64-bit range: the next counted item has no value.
 bool enumCounterPast = false;
 
+// enumItem: reports the item's name "not a valid indice" (code 51)
 void reportEnumRange()
 {
     reportErrorName(51, currentIdentifier);
 }
 }
 
+// enumeratorList: enumItem ("," enumItem)*
+// writes nothing; the counter starts again at 0
 void beginEnumeratorList()
 {
     enumCounter = 0;
     enumCounterPast = false;
 }
 
+// enumItem: ID
+// writes nothing; takes the item's name
 void beginEnumItem(const std::string& name)
 {
     currentIdentifier = name;
     setCodeBuffer(name);
 }
 
+// enumItem: ID "=" INTEGER
+// writes nothing; the item is the integer, and the counter goes on from it;
+// checks: the value fits 64 bits (code 51)
 void enumGivenValue(const std::string& token)
 {
     enumValueText = phpIntegerText(token);
@@ -69,6 +84,8 @@ void enumGivenValue(const std::string& token)
         enumCounter = value;
 }
 
+// enumItem: ID ":" INTEGER
+// writes nothing; the item is the integer, the counter stays; checks: it fits 64 bits
 void enumIntegerValue(const std::string& token)
 {
     enumValueText = phpIntegerText(token);
@@ -78,18 +95,24 @@ void enumIntegerValue(const std::string& token)
         reportEnumRange();
 }
 
+// enumItem: ID ":" REAL_LITERAL
+// writes nothing; the item is the real as PHP writes it, the counter stays
 void enumRealValue(const std::string& token)
 {
     enumValueText = phpRealText(token);
     currentType = typeReal;
 }
 
+// enumItem: ID ":" STRING_LITERAL
+// writes nothing; the item is the PHP string, the counter stays
 void enumTextValue(const std::string& token)
 {
     enumValueText = phpStringLiteral(token);
     currentType = typeText;
 }
 
+// enumItem: ID, with no value
+// writes nothing; the item is the counter; checks: the counter is in range (code 51)
 void enumCountedValue()
 {
     currentType = typeInteger;
@@ -101,6 +124,9 @@ void enumCountedValue()
     enumValueText = std::to_string(enumCounter);
 }
 
+// enumItem: ID (...)?, at its end
+// writes nothing; declares a constant global whose uses write its value;
+// checks: a new name ("duplicate name") and no PHP constant ("in builtins")
 void declareEnumItem()
 {
     if (!enumCounterPast) {
@@ -125,12 +151,16 @@ int externParameterFlags = 0;
 int externParameterClass = 0;
 }
 
+// externDeclaration: ("static")? ("const")? typeSpec ...
+// writes nothing; a plain variable's kind and no static mark to start with
 void beginExternDeclaration()
 {
     currentKind = 1;
     staticModifier = 0;
 }
 
+// externDeclaration: typeSpec ("*")? ID
+// writes nothing; declares the PHP program's variable, global or an attribute
 void declareExternVariable(const std::string& name)
 {
     Symbol* symbol = new Symbol(name,
@@ -142,17 +172,24 @@ void declareExternVariable(const std::string& name)
         symbolTable.globals.push_back(symbol);
 }
 
+// externFunctionDeclaration: typeSpec, before (comma typeSpec)* identifierName
+// writes nothing; starts the prototype's record with its first return type
 void beginExternFunction()
 {
     currentFunction = new FunctionRecord();
     currentFunction->addReturnType(currentType);
 }
 
+// externFunctionDeclaration: (comma typeSpec)*
+// writes nothing; adds a further return type
 void addExternReturnType()
 {
     currentFunction->addReturnType(currentType);
 }
 
+// externFunctionDeclaration: identifierName "(" ...
+// writes nothing; names the prototype (a class's main outside the main file
+// becomes _main_<base>); checks: a global one is new and no predefined function
 void settleExternFunctionName()
 {
     if (inClass) {
@@ -166,6 +203,8 @@ void settleExternFunctionName()
     currentFunction->name = currentIdentifier;
 }
 
+// externFunctionDeclaration: ... "(" externParameterList ")"
+// writes nothing; adds the prototype to the current class or the global functions
 void registerExternFunction()
 {
     if (inClass && symbolTable.currentClass)
@@ -174,28 +213,38 @@ void registerExternFunction()
         symbolTable.addFunction(currentFunction);
 }
 
+// externParameter: ("const")? ("alias")? typeSpec ...
+// writes nothing; the parameter has no marks to start with
 void beginExternParameter()
 {
     externParameterFlags = 0;
 }
 
+// externParameter: "alias", before or after typeSpec
+// writes nothing; marks the parameter passed by reference
 void setExternParameterAlias()
 {
     externParameterFlags |= 0x100;
 }
 
+// externParameter: typeSpec ("*" ("*")?)?
+// writes nothing; keeps the parameter's type and class
 void takeExternParameterType()
 {
     declaredType = currentType;
     externParameterClass = currentClassIndex;
 }
 
+// externParameter: ... "=" expression
+// writes nothing; marks the parameter optional; checks: the default fits its type
 void checkExternParameterDefault()
 {
     externParameterFlags |= 64;
     checkAssignment(declaredType, currentType);
 }
 
+// externParameter: at its end
+// writes nothing; adds the parameter to the prototype
 void addExternParameter()
 {
     currentClassIndex = externParameterClass;
@@ -213,6 +262,8 @@ struct OpenClass {
 std::vector<OpenClass> openExternClasses;
 }
 
+// externClassHead: (externClassName | identifierName)
+// writes nothing; a class type, a plain kind and no static mark to start with
 void beginExternClass()
 {
     currentType = typeClass;
@@ -221,12 +272,17 @@ void beginExternClass()
     staticModifier = 0;
 }
 
+// externClassName: ("java" | "javax") "." ID ("." ID)*
+// writes nothing; the class is named by the dotted name, with the java type
 void takeExternClassName()
 {
     currentIdentifier = qualifiedClassName;
     currentType = typeJava;
 }
 
+// externClassHead: (externClassName | identifierName), after the name
+// writes nothing; declares the class name and opens its record, keeping the
+// class it interrupts; checks: the name is new
 void declareExternClass()
 {
     int type = currentType;
@@ -237,16 +293,22 @@ void declareExternClass()
     symbolTable.currentClass->typeCode = type;
 }
 
+// externClassHead: "is" identifierName
+// writes nothing; records the parent class
 void setExternParent(const std::string& name)
 {
     symbolTable.setParentClass(name);
 }
 
+// externClassHead: "is" identifierName ("," identifierName)*
+// checks: one parent only ("multiple inheritance not yet available", code 20)
 void reportExtraParent()
 {
     reportError(20);
 }
 
+// externClassDeclaration: "class" externClassHead ... externClassEnd
+// writes nothing; closes the class record and goes back to the class it interrupted
 void endExternClass()
 {
     symbolTable.endClass();
@@ -260,6 +322,7 @@ void endExternClass()
     }
 }
 
+// A new file: no extern class open (writes nothing)
 void forgetExternClasses()
 {
     openExternClasses.clear();
@@ -267,11 +330,15 @@ void forgetExternClasses()
 
 // --- Qualified class names
 
+// javaClassName: "java" "." "text" "." ID | "java" "." ID | "javax" "." ID
+// writes nothing; the qualified name starts as java.text.X, java.X or javax.X
 void setJavaClassName(const std::string& prefix, const std::string& name)
 {
     qualifiedClassName = prefix + name;
 }
 
+// externClassName, classType: "." ID
+// writes nothing; adds ".part" to the qualified name
 void appendQualifiedName(const std::string& part)
 {
     qualifiedClassName += "." + part;

@@ -15,12 +15,14 @@ int objectConversion = 0;
 // --- "$" in PHP double-quoted strings
 
 namespace {
+// A character a PHP variable name may begin with.
 bool isLabelStart(char c)
 {
     return std::isalpha(static_cast<unsigned char>(c)) || c == '_' ||
            static_cast<unsigned char>(c) >= 0x80;
 }
 
+// A character a PHP variable name may go on with.
 bool isLabelChar(char c)
 {
     return isLabelStart(c) || std::isdigit(static_cast<unsigned char>(c));
@@ -204,6 +206,7 @@ private:
 };
 }
 
+// stringLiteral, templateLiteral: a "$" before a "{" of the text
 // A "$" left at the end of `out` would make the "{" written next a "${":
 // it gets a backslash (when it has none).
 static void escapeTrailingDollar(std::string& out)
@@ -217,6 +220,7 @@ static void escapeTrailingDollar(std::string& out)
         out.insert(out.size() - 1, "\\");
 }
 
+// stringLiteral, templateLiteral: the "$" of a double-quoted text
 // PHP reads "$name", "$name[index]", "{$...}" and "${...}" in a double-quoted
 // string as variables, and a malformed one ("${" or "{$" left open, "$a[" or
 // "$a[ 1]", "{$x[$0]}") is a parse error of the whole file. Such a "$" gets a
@@ -286,6 +290,7 @@ static std::string guardStringVariables(const std::string& body)
     return out;
 }
 
+// templateLiteral: TEMPLATE with no name in it
 // The text between the backquotes as one PHP double-quoted string: a bare
 // double quote would end it and a final lone backslash would escape the
 // closing quote, so both get a backslash; escape pairs stay as written.
@@ -309,16 +314,21 @@ static std::string quotedTemplate(const std::string& inner)
     return "\"" + guardStringVariables(out.substr(1)) + "\"";
 }
 
+// templateLiteral, xmlDeclaration: TEMPLATE
+// writes: "text" as quotedTemplate makes it, the backquotes dropped
 std::string phpTemplateText(const std::string& token)
 {
     return quotedTemplate(stripQuotes(token));
 }
 
+// templateLiteral, xmlDeclaration: TEMPLATE ends with its backquote (a page's
+// code block may cut it short)
 bool templateClosed(const std::string& token)
 {
     return token.size() >= 2 && token.back() == '`';
 }
 
+// templateLiteral: TEMPLATE
 // a template literal:  `Hello $name!`
 // writes: "Hello ".$name."!" with each name as an expression writes it
 // ($this->name in a method, a global declared global in a function), or
@@ -349,6 +359,8 @@ void takeTemplate(const std::string& token)
 
 // --- Literals
 
+// integerLiteral, literalValue: INTEGER
+// writes: the digits without the n, L or l suffix
 std::string phpIntegerLiteral(const std::string& token)
 {
     std::string text = token;
@@ -358,6 +370,8 @@ std::string phpIntegerLiteral(const std::string& token)
     return text;
 }
 
+// realLiteral, literalValue: REAL_LITERAL
+// writes: the number without its r, f or F suffix
 std::string phpRealLiteral(const std::string& token)
 {
     std::string text = stripRealSuffix(token);
@@ -367,6 +381,7 @@ std::string phpRealLiteral(const std::string& token)
 }
 
 namespace {
+// integerLiteral: INTEGER ends with n, L or l
 bool hasIntegerSuffix(const std::string& token)
 {
     return !token.empty() && (token.back() == 'n' || token.back() == 'L' || token.back() == 'l');
@@ -382,6 +397,8 @@ std::string_view integerDigits(const std::string& token)
 }
 }
 
+// integerLiteral, literalValue: INTEGER
+// checks: the value fits PHP's integer (PHP would make it a float)
 bool integerLiteralFits(const std::string& token)
 {
     std::string_view digits = integerDigits(token);
@@ -417,6 +434,9 @@ bool integerLiteralFits(const std::string& token)
     return true;
 }
 
+// integerLiteral: INTEGER
+// writes: 42 (0x10, 017, 0b101 as written, no suffix); a natural for 3n;
+// checks: it fits 64 bits ("bad integer syntax")
 void appendIntegerLiteral(const std::string& token)
 {
     if (!integerLiteralFits(token))
@@ -428,6 +448,8 @@ void appendIntegerLiteral(const std::string& token)
         exprAppend(token);
 }
 
+// realLiteral: REAL_LITERAL
+// writes: 2.5, without the suffix
 void appendRealLiteral(const std::string& token)
 {
     exprAppend(phpRealLiteral(token));
@@ -444,6 +466,8 @@ bool isPlainStringLiteral(const std::string& token)
 }
 }
 
+// stringLiteral, and each text written from a STRING_LITERAL
+// writes: 'as written', and "text" with each "$" PHP would misread as \$
 std::string phpStringLiteral(const std::string& token)
 {
     if (isPlainStringLiteral(token))
@@ -453,6 +477,8 @@ std::string phpStringLiteral(const std::string& token)
     return token;
 }
 
+// stringLiteral: STRING_LITERAL
+// writes: the text as phpStringLiteral makes it
 void appendStringLiteral(const std::string& token)
 {
     if (isPlainStringLiteral(token))
@@ -462,6 +488,9 @@ void appendStringLiteral(const std::string& token)
     currentType = typeText;
 }
 
+// literalValue: REAL_LITERAL | INTEGER | STRING_LITERAL
+// writes nothing; the token goes to currentIdentifier (3n as the natural 3);
+// checks: an integer fits 64 bits
 void takeLiteralValue(const std::string& token, int type)
 {
     if (type == typeInteger && !integerLiteralFits(token))
@@ -474,6 +503,7 @@ void takeLiteralValue(const std::string& token, int type)
     }
 }
 
+// literalMethodCall, literalValue: a literal's PHP text by its type
 std::string phpLiteralText(const std::string& text, int type)
 {
     if (type == typeReal)
@@ -483,12 +513,16 @@ std::string phpLiteralText(const std::string& text, int type)
     return phpIntegerLiteral(text);
 }
 
+// primaryExpression: "true" | "false" | "null" | "nil" | "zero" | "[" "]" | "{" "}"
+// writes: the keyword's PHP value (true, false, null, 0, array(); nil nothing)
 void appendKeywordValue(const char* text, int type)
 {
     exprAppendText(text);
     currentType = type;
 }
 
+// primaryExpression: "this"
+// writes: $this; checks: inside a class (code 5)
 void appendThis()
 {
     // PHP has no $this outside an object
@@ -499,6 +533,8 @@ void appendThis()
 
 // --- Conversions
 
+// conversionCall: expression, after the value
+// checks: no array for a byte, boolean, text or dir ("can't assign to ...")
 void checkConversionValue()
 {
     // strval and dir take no array, and the conversions written "(...)"
@@ -514,6 +550,7 @@ void checkConversionValue()
     }
 }
 
+// conversionCall: expression, in typeConversion: variableType "(" conversionCall ")"
 // the conversion of one value:  int(x), bool(z), text(n) ...
 // writes: intval($x), boolval($z), strval($n) ... and "(" for a type PHP has
 // no conversion function for

@@ -23,6 +23,8 @@ namespace {
 using T = VelandroTokenTypes;
 }
 
+// Every rule's handler: the runtime's report of a syntax error
+// writes nothing; prints the runtime's report and counts the error
 void ParserBase::reportError(const antlr::RecognitionException& ex)
 {
     // What the rules around a too deep operand find missing at the end of
@@ -33,6 +35,8 @@ void ParserBase::reportError(const antlr::RecognitionException& ex)
     ++errorCount;
 }
 
+// functionCall, memberElement: after a bad call that consumed nothing
+// writes nothing; skips the rest of the line (a stuck "#" comment with it)
 void ParserBase::skipLineIfStuck(const antlr::RefToken& first)
 {
     if (LT(1).get() != first.get())
@@ -46,6 +50,8 @@ void ParserBase::skipLineIfStuck(const antlr::RefToken& first)
     skipRestOfLine();
 }
 
+// The generated handlers (defaultErrorHandler): after a syntax error
+// writes nothing; drops the bad token and skips to the rule's follow set
 void ParserBase::recover(const antlr::RecognitionException&,
                              const antlr::BitSet& follow)
 {
@@ -66,6 +72,7 @@ void ParserBase::recover(const antlr::RecognitionException&,
     skipUntil(follow, skipped);
 }
 
+// The runtime's resynchronisation, as skipUntil from a statement's start
 // Recovery skips tokens: the line ends they hold still count, and a "#"
 // comment, which holds the line's end, ends the skip so that the next
 // line is read again.
@@ -74,6 +81,7 @@ void ParserBase::consumeUntil(const antlr::BitSet& follow)
     skipUntil(follow, 0);
 }
 
+// recover, consumeUntil: up to a token of `follow`, the "#" comment or the end
 // A literal or "@" begins a statement only where a statement can begin:
 // inside a line it is part of what is skipped.
 void ParserBase::skipUntil(const antlr::BitSet& follow, int previous)
@@ -92,6 +100,8 @@ void ParserBase::skipUntil(const antlr::BitSet& follow, int previous)
     }
 }
 
+// typedDeclaration, classDeclaration, classHead, functionDefinition,
+// superConstructorCall, strayCloser ...: after a syntax error on the line
 // Up to the line end, which a "#" comment holds: the comment is left to be
 // read as the line's end. Line ends inside skipped tokens are counted.
 void ParserBase::skipRestOfLine()
@@ -103,6 +113,8 @@ void ParserBase::skipRestOfLine()
     }
 }
 
+// externBlockItem, externFunctionDeclaration, externClassHead,
+// externClassMember: after a syntax error in the line
 // The rest of a bad line of an extern block or class: up to its line end,
 // a "#" comment, the end of the code or a closing keyword, which stay. A
 // bad item that consumed nothing loses its first token, so that the
@@ -133,6 +145,9 @@ void ParserBase::skipExternLine(const antlr::RefToken& first)
     }
 }
 
+// headerItem ("extern" block), externClassDeclaration: bad:~(...), a token
+// that begins no item
+// writes nothing; reports the token and skips the rest of its line
 void ParserBase::reportStrayToken(const antlr::RefToken& token)
 {
     reportError(antlr::NoViableAltException(token, getFilename()));
@@ -143,6 +158,7 @@ void ParserBase::reportStrayToken(const antlr::RefToken& token)
         skipExternLine(token);
 }
 
+// enumBlock: its handler, before the items' "/enum"
 // After a syntax error in an enumeration block: the rest of the bad line,
 // then what can still be items, up to and with its "/enum". Anything else
 // stays for the top-level items.
@@ -165,6 +181,9 @@ void ParserBase::skipToEnumEnd()
     }
 }
 
+// xmlStatement: after a syntax error inside the literal
+// writes: ] for each element left open and the statement's end; skips the rest
+// of the outermost element
 void ParserBase::closeBrokenXmlLiteral()
 {
     int depth = xmlOpenDepth();
@@ -188,6 +207,8 @@ void ParserBase::closeBrokenXmlLiteral()
     }
 }
 
+// typeConversion: variableType "(" conversionCall ")", the predicate
+// writes nothing; true when one value stands up to the ")" (no "," at its level)
 bool ParserBase::singleValueInParentheses()
 {
     int depth = 0;
@@ -215,6 +236,8 @@ bool ParserBase::singleValueInParentheses()
     }
 }
 
+// functionCall, memberElement: after a bad call
+// writes nothing; true once for the token where nested calls broke
 bool ParserBase::firstBadCallHere()
 {
     if (atTooDeepStop() || (badCallStop && LT(1).get() == badCallStop.get()))
@@ -223,6 +246,8 @@ bool ParserBase::firstBadCallHere()
     return true;
 }
 
+// expressionStatement, postfixExpression: the predicate of a member call
+// writes nothing; true for ID ("[" ... "]")* ("." ID ...)* "." ID "("
 bool ParserBase::memberCallAhead()
 {
     unsigned int i = 1;
@@ -257,12 +282,16 @@ bool ParserBase::memberCallAhead()
     return false;
 }
 
+// statementEnd, declarationEnd, assignmentEnd, returnStatement ...: the code
+// ends here ("?>", the end of the input, or "<" "/script" of a page)
 bool ParserBase::codeEndsHere()
 {
     return LA(1) == T::CLOSEVEL || LA(1) == antlr::Token::EOF_TYPE
         || (LA(1) == T::LESSER && LA(2) == T::SLASHSCRIPT);
 }
 
+// expressionStatement: { assignmentAhead() }? assignmentStatement
+// writes nothing; true for a name followed by what begins an assignment
 bool ParserBase::assignmentAhead()
 {
     if (LA(1) != T::ID && LA(1) != T::PHPID)
@@ -277,6 +306,7 @@ bool ParserBase::assignmentAhead()
     }
 }
 
+// functionCall, memberElement: findCallee and openMemberCall read heads ahead
 const TokenPeek* ParserBase::tokensAhead()
 {
     tokenPeek_.source = this;
@@ -285,6 +315,7 @@ const TokenPeek* ParserBase::tokensAhead()
     return &tokenPeek_;
 }
 
+// tokensAhead: the type of the i-th token ahead, -1 for a lexical error
 int ParserBase::peekType(void* parser, int i)
 {
     ParserBase* self = static_cast<ParserBase*>(parser);
@@ -300,11 +331,14 @@ int ParserBase::peekType(void* parser, int i)
     return type;
 }
 
+// tokensAhead: the text of the i-th token ahead
 std::string ParserBase::peekText(void* parser, int i)
 {
     return static_cast<ParserBase*>(parser)->LT(static_cast<unsigned int>(i))->getText();
 }
 
+// ifStatement, whileStatement, doStatement, errorStatement, tryStatement,
+// forStatement: the token stream for skipCompoundStatement
 TokenCursor ParserBase::tokenCursor()
 {
     TokenCursor tokens;
@@ -314,6 +348,7 @@ TokenCursor ParserBase::tokenCursor()
     return tokens;
 }
 
+// statementOrLineEnd, returnStatement: after a syntax error in the statement
 void ParserBase::skipBadLine(const antlr::RefToken& first)
 {
     if (LT(1).get() == first.get())
@@ -322,6 +357,8 @@ void ParserBase::skipBadLine(const antlr::RefToken& first)
         skipRestOfLine();
 }
 
+// ifStatement, whileStatement, doStatement, errorStatement, tryStatement,
+// forStatement: after a syntax error in the statement
 void ParserBase::skipBadStatement(const antlr::RefToken& first)
 {
     reportedToken = LT(1);
@@ -343,12 +380,16 @@ void ParserBase::skipBadStatement(const antlr::RefToken& first)
         skipBlockAfterHeader(tokenCursor(), first->getType());
 }
 
+// firstCase, caseClause: after a syntax error on the case's line
+// writes nothing; skips the case's block up to the next case
 void ParserBase::skipBadCase(const antlr::RefToken& first)
 {
     if (LT(1)->getLine() == first->getLine())
         skipCaseBlock(tokenCursor());
 }
 
+// bitOrExpression, functionCall, identifierReference, primaryExpression ...:
+// an operand nested too deeply; reports it once and skips the rest of the line
 void ParserBase::throwTooDeep()
 {
     antlr::RecognitionException ex(
@@ -362,6 +403,8 @@ void ParserBase::throwTooDeep()
     throw ex;
 }
 
+// sourceFile | webPage, run by the driver for one file
+// writes nothing more; then checks the classes whose parent came later
 void ParserBase::translateFile(bool page)
 {
     try {
@@ -378,6 +421,8 @@ void ParserBase::translateFile(bool page)
     checkClassParents();
 }
 
+// sourceFile, webPage: a lexical error that ends the file
+// writes nothing; prints the runtime's message and counts the error
 void ParserBase::reportTokenStreamError(const antlr::TokenStreamException& ex)
 {
     std::cerr << ex.toString() << std::endl;

@@ -10,6 +10,8 @@ std::string inputPrompt;
 
 // --- Print, echo, input
 
+// printStatement: "print" expression (comma expression)*
+// writes: print_r(a);echo "\n" for a lone array, else echo a, " ", b, "\n"
 void writePrintList()
 {
     if (exprLevel == 0 && isArrayType(exprTypeAt(0))) {
@@ -22,6 +24,9 @@ void writePrintList()
     }
 }
 
+// inputStatement: "input" (STRING_LITERAL comma)? lvalue
+// writes: echo "prompt"; $fp=STDIN; target=rtrim(fgets($fp,65536)), in intVal()
+// or floatval() for a number target; checks: input can fill the target (code 2)
 void translateInput()
 {
     int targetType = currentType;

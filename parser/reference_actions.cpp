@@ -12,6 +12,8 @@
 
 // --- Assignment statements
 
+// assignmentStatement: lvalue (comma lvalue)* ..., before the first target
+// writes nothing; empty target and value lists
 void beginAssignment()
 {
     resetAssignLists();
@@ -21,6 +23,8 @@ void beginAssignment()
     returnedValueIndex = 0;
 }
 
+// assignedValue: initializerValue, and assignmentStatement: "?=" initializerValue
+// writes nothing; the value is typed by the target at its position
 void setValueTargetType()
 {
     if (lvalueList.count <= 0)
@@ -31,6 +35,8 @@ void setValueTargetType()
 
 // --- References
 
+// identifierReference: "[" bound "]", before the bound
+// writes nothing; keeps the segment's state while the bound is built
 void SegmentState::save()
 {
     containerType = sliceContainerType;
@@ -47,6 +53,7 @@ void SegmentState::save()
     assignTargetMode = 0;
 }
 
+// identifierReference: "[" bound "]", after the bound
 void SegmentState::restore() const
 {
     sliceContainerType = containerType;
@@ -113,6 +120,9 @@ void prefixLookedUpName(int instanceMember)
 }
 }
 
+// identifierReference: ID, one segment of a reference
+// writes (in the code buffer): $name, $this->name, a constant's bare name, a
+// class name, then ->name or Class::$name for a further segment
 void beginSegment(const std::string& name)
 {
     sliceSeen = 0;
@@ -152,6 +162,7 @@ void beginSegment(const std::string& name)
     sliceContainerType = currentType;
 }
 
+// identifierReference: a text, or a char pointer
 static bool isTextType(int type) { return type == typeText || type == typeCharPtr; }
 
 // What "[i]" and slices may stand after: PHP throws when an index or a
@@ -161,6 +172,9 @@ static bool isIndexable(int type)
     return type == 0 || type == typeVar || isTextType(type) || isArrayType(type);
 }
 
+// identifierReference: ID "[" boundExpression "]"
+// writes: [i] after the segment; checks: an array or text there (16), no index
+// after a slice (17)
 void finishIndex(const std::string& bound)
 {
     // Texts too take "[i]": the brace form is gone from PHP 8.
@@ -187,6 +201,8 @@ void finishIndex(const std::string& bound)
     sliceContainerType = currentType;
 }
 
+// identifierReference: "[" boundExpression? (".." | "--") boundExpression? "]"
+// checks: a slice bound is no text or array ("not a valid indice", code 51)
 void checkIntervalBound()
 {
     // PHP takes no array for a bound or an offset: it throws.
@@ -194,6 +210,8 @@ void checkIntervalBound()
         reportError(51);
 }
 
+// identifierReference: "[" boundExpression "]"
+// checks: no text index on a text, no array index (code 51)
 void checkIndexBound(int boundType)
 {
     indexedByText = isTextType(boundType);
@@ -201,6 +219,9 @@ void checkIndexBound(int boundType)
         reportError(51);
 }
 
+// identifierReference: "[" a? (".." | "--") b? "]"
+// writes: array_slice(...) or substr(...) when read, array_splice(...) or the
+// rebuilt text when assigned; checks: a container that takes one (code 16)
 void finishSlice()
 {
     // A slice is array_slice or substr: PHP throws on any other container.
@@ -215,6 +236,8 @@ void finishSlice()
     sliceSeen = 1;
 }
 
+// identifierReference: ID "[" "]", the current element
+// writes: current($a) when read, $a[key($a)] when assigned; checks: an array (16)
 void finishCurrentElement()
 {
     // current() and key() take an array only: PHP throws on a text or a
@@ -247,6 +270,8 @@ void finishCurrentElement()
         reportError(17);
 }
 
+// identifierReference: at its end
+// writes nothing; a read reference gives its type as the value's
 void finishReference()
 {
     elementsAreArrays = 0;
@@ -254,11 +279,15 @@ void finishReference()
         rvalueFlag = currentType;
 }
 
+// memberName: ID, a name alone
+// writes (in the code buffer): $name, $this->name, or a constant's bare name
 void prefixNameText()
 {
     prefixLookedUpName(isConstantKind(currentKind) ? 0 : isInstanceMember(currentIdentifier));
 }
 
+// boundOperand: ID ("." ID)+, the first name
+// writes (in the code buffer): $name, $this->name, or the class name
 void beginMemberAccess(const std::string& name)
 {
     codeBuffer.clear();
@@ -279,6 +308,9 @@ void beginMemberAccess(const std::string& name)
     ownerClassIndex = -1;
 }
 
+// boundOperand: "." ID, a further member
+// writes (in the code buffer): ->name, or ::$name for a static one; checks: the
+// member is declared and a static one is reached as one
 void memberAccessStep(const std::string& name)
 {
     // A static member is a class property: Counter::$total.
@@ -290,6 +322,7 @@ void memberAccessStep(const std::string& name)
     checkStaticAttribute();
 }
 
+// TEMPLATE (literal, xmlDeclaration): a $name inside the template
 // A name of a template ($name): the text the same name has in an
 // expression. Only a name something declares here is looked up; any other
 // (a PHP variable such as $_GET) stands as written. The state the lookup

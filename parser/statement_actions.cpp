@@ -16,38 +16,52 @@ namespace {
 std::vector<std::string> phpClosers;   // of the PHP blocks open, innermost last
 }
 
+// Compound statements: a PHP block is open that `closer` ends (what a
+// syntax error inside it closes)
 void openPhpBlock(const std::string& closer) { phpClosers.push_back(closer); }
 
+// Compound statements: the innermost `count` PHP blocks are closed
 void closePhpBlocks(int count)
 {
     for (; count > 0 && !phpClosers.empty(); --count)
         phpClosers.pop_back();
 }
 
+// A new file: no PHP block open (writes nothing)
 void forgetPhpBlocks() { phpClosers.clear(); }
 
+// ifBody, compositeTestLine, firstCase, caseClause: the test, before the body
+// writes: if(test) and { on the next line
 void openIfBlock()
 {
     emitIfHead();
     openPhpBlock("}");
 }
 
+// ifBody, compositeIf, elsePart, caseClause: "else" (or the next test line)
+// writes: else and { on the next line
 void openElseBlock()
 {
     emitElseHead();
     openPhpBlock("}");
 }
 
+// nestedBlock, ifBody, whileStatement, doStatement, errorStatement, forStatement
+// writes: } on its own line
 void closeBlock()
 {
     emitCloseBrace();
     closePhpBlocks(1);
 }
 
+// nestedBlock and the compound statements: a block scope opens
 void enterBlock() { symbolTable.enterBlockScope(); }
 
+// nestedBlock and the compound statements: the block scope closes
 void leaveBlock() { symbolTable.leaveBlockScope(); }
 
+// Compound statements, firstCase, caseClause: at the start, what the handler
+// gives back after a syntax error
 OpenedState saveOpened()
 {
     OpenedState opened;
@@ -62,6 +76,9 @@ OpenedState saveOpened()
     return opened;
 }
 
+// Compound statements, firstCase, caseClause: after a syntax error
+// writes: a line end for a half-written line, then the closer of each PHP block
+// the statement opened ("}", "} while(false);" ...)
 void restoreOpened(const OpenedState& opened)
 {
     while (blockDepth > opened.blockDepth)
@@ -91,6 +108,8 @@ std::vector<int> openClosers;
 bool isCloserType(int type);
 }
 
+// ifStatement, whileStatement, doStatement, errorStatement, tryStatement,
+// forStatement: held for the statement, whose closing keyword is then no stray
 OpenStatement::OpenStatement(int closer) : depth_(openClosers.size())
 {
     openClosers.push_back(closer);
@@ -98,6 +117,8 @@ OpenStatement::OpenStatement(int closer) : depth_(openClosers.size())
 
 OpenStatement::~OpenStatement() { openClosers.resize(depth_); }
 
+// nestedBlock and the compound statements' bodies: a closing keyword that no
+// open statement takes ({ strayCloserAhead(LA(1)) }? strayCloser)
 bool strayCloserAhead(int type)
 {
     if (!isCloserType(type))
@@ -110,11 +131,13 @@ bool strayCloserAhead(int type)
 
 // --- Nesting
 
+// Compound statements: the blocks would not fit the block-scope table
 bool blocksTooDeep(int blocks)
 {
     return blockDepth + blocks >= maxBlockDepth;
 }
 
+// Compound statements: reports "too many nested blocks"
 void reportBlocksTooDeep() { reportErrorText("too many nested blocks"); }
 
 bool headerOneLine = false;
@@ -134,6 +157,7 @@ constexpr int maxSkipLookahead = 200000;
 constexpr int shortSkipLookahead = 1024;
 bool lookedToTheEnd = false;
 
+// (skip) a token that begins a one-line body on a header's line
 bool isOneLineStart(int type)
 {
     switch (type) {
@@ -145,11 +169,13 @@ bool isOneLineStart(int type)
     }
 }
 
+// (skip) a token that ends a line of code
 bool endsLine(int type)
 {
     return type == T::EOL || type == T::Q_COMMENT || type == T::CLOSEVEL || type == endOfInput;
 }
 
+// (skip) ifStatement ... "/if", whileStatement ... "/while", and the others
 // The closing keyword of a compound statement's block form, 0 for a token
 // that begins none.
 int closerOf(int keyword)
@@ -169,14 +195,17 @@ int closerOf(int keyword)
 
 namespace {
 
+// (skip) "/if", "/while", "/for", "/error", "/do" or "/try"
 bool isCloserType(int type)
 {
     return type == T::SLASHIF || type == T::SLASHWHILE || type == T::SLASHFOR
         || type == T::SLASHERROR || type == T::SLASHDO || type == T::SLASHTRY;
 }
 
+// (skip) as isCloserType
 bool isCloser(int type) { return isCloserType(type); }
 
+// (skip) a compound statement's header
 // Whether the compound statement at LA(1) has the block form: do and try
 // always; the others unless a one-line body stands on the header's line
 // before any ":". `decidedAt` is left at the offset of the token that
@@ -198,6 +227,7 @@ bool opensBlock(const TokenCursor& tokens, int offset, int& decidedAt)
     return true;
 }
 
+// (skip) doCaseBody: "case", "else", "always", "until" or "/do"
 // What ends the block of a case of a do statement.
 bool isCaseEnd(int type)
 {
@@ -205,6 +235,7 @@ bool isCaseEnd(int type)
         || type == T::LITERAL_until || type == T::SLASHDO;
 }
 
+// (skip) one token, its line ends counted
 void skipToken(const TokenCursor& tokens)
 {
     lineNumber += tokens.lineEnds();
@@ -213,10 +244,13 @@ void skipToken(const TokenCursor& tokens)
 
 }  // namespace
 
+// sourceFile, webPage: at the start; a skip may look to the end again
 void resetSkipState() { lookedToTheEnd = false; }
 
 namespace {
 
+// (skip) the compound statements, when the handlers skip what a syntax error
+// or a nesting too deep left
 // The skip from a position where `closers` are open; `statementStart` when
 // the next token may begin a statement. Without `consume` it only looks
 // ahead. True when the statement closed; false at the end of the input or
@@ -296,6 +330,7 @@ bool skipFrom(const TokenCursor& tokens, std::vector<int> closers, bool statemen
     }
 }
 
+// (skip) up to the end of the line, its end left
 void skipRestOfLine(const TokenCursor& tokens)
 {
     while (!endsLine(tokens.la(1)))
@@ -304,6 +339,7 @@ void skipRestOfLine(const TokenCursor& tokens)
 
 }  // namespace
 
+// Compound statements: nested too deeply (blocksTooDeep)
 // A statement nested too deeply holds every statement nested in it: one
 // pass to its end takes them all, so each of them is neither reported nor
 // looked at again.
@@ -312,6 +348,7 @@ void skipCompoundStatement(const TokenCursor& tokens)
     skipFrom(tokens, {}, true, true);
 }
 
+// skipBadStatement: the header's line holds a one-line body
 bool lineHoldsOneLineBody(const TokenCursor& tokens)
 {
     for (int i = 1; i < maxSkipLookahead; ++i) {
@@ -324,6 +361,7 @@ bool lineHoldsOneLineBody(const TokenCursor& tokens)
     return false;
 }
 
+// firstCase, caseClause (skipBadCase): the block of a bad case, up to the next case
 void skipCaseBlock(const TokenCursor& tokens)
 {
     if (skipFrom(tokens, {}, false, false, true))
@@ -332,6 +370,7 @@ void skipCaseBlock(const TokenCursor& tokens)
         skipRestOfLine(tokens);
 }
 
+// skipBadStatement: the rest of a compound statement whose header is bad
 void skipBlockAfterHeader(const TokenCursor& tokens, int keyword)
 {
     std::vector<int> closers;
@@ -345,6 +384,9 @@ void skipBlockAfterHeader(const TokenCursor& tokens, int keyword)
 
 // --- Break and continue
 
+// loopJump: ("break" | "continue") statementEnd
+// writes: break or continue; in a while, whose body stands in do {} while(false),
+// break 2 for break and break for continue; checks: a loop is open (code 5)
 bool writeLoopJump(bool isContinue)
 {
     if (loopKindStack.empty()) {
@@ -357,16 +399,20 @@ bool writeLoopJump(bool isContinue)
 
 // --- Loops
 
+// whileStatement, forStatement (and doStatement): a loop of `kind` opens
 void beginLoop(int kind)
 {
     pushLoopKind();
     loopKind = kind;
 }
 
+// whileStatement, forStatement, doStatement: the loop closes
 void endLoop() { popLoopKind(); }
 
 // --- Conditions
 
+// ifBody, compositeIf, whileStatement, doStatement, firstCase, caseClause, forIn:
+// writes: null for a test that left no text
 void fillEmptyCondition()
 {
     if (currentExpression().empty())
@@ -375,6 +421,8 @@ void fillEmptyCondition()
 
 // --- If
 
+// compositeIf: bitOrExpression blockStart, before the test lines
+// writes: $_I1=value; for a value that is no variable, tested as $_I1 after it
 void setCompositeTestedValue()
 {
     std::string tested = currentExpression();
@@ -391,6 +439,7 @@ void setCompositeTestedValue()
 }
 
 namespace {
+// compositeTestLine: comparisonOperator expression
 // Whether the text is one parenthesized whole: its first "(" closes at its
 // end (quoted texts skipped).
 bool isParenthesized(const std::string& text)
@@ -414,12 +463,15 @@ bool isParenthesized(const std::string& text)
 }
 }
 
+// compositeTestLine: comparisonOperator expression, before the operator
+// writes: the tested value
 int beginCompositeComparison()
 {
     exprAppend(identifierSlotName());
     return exprLength();
 }
 
+// compositeTestLine: comparisonOperator expression, after the operator
 int beginCompositeValue()
 {
     // the value's operators are counted from here
@@ -427,6 +479,7 @@ int beginCompositeValue()
     return exprLength();
 }
 
+// compositeTestLine: comparisonOperator expression
 // a composite if's test line:  if x / = a or b
 // writes: $x===($a||$b)  (a value with operators in parentheses, unless it
 // stands in them already: PHP ranks "===" above "&&", "||" and the bit
@@ -444,6 +497,8 @@ void completeCompositeComparison(int operatorAt, int valueAt)
     checkRelational(tested, currentType);
 }
 
+// compositeIf, doCaseBody: at the end of the chain of else and if
+// writes: one } for each else the chain opened
 void closeCountedBraces()
 {
     int braces = getCounter();
@@ -455,6 +510,8 @@ void closeCountedBraces()
 
 // --- While
 
+// whileStatement: "while" (expression | "forever")
+// writes: while(test) or while(true), then { on the next line
 void writeWhileHead(bool forever)
 {
     if (forever)
@@ -467,6 +524,8 @@ void writeWhileHead(bool forever)
     enterBlock();
 }
 
+// whileStatement: a block body, or a one-line break or continue
+// writes: do and { on the next line, the body's wrapper
 void beginWhileWrapper()
 {
     emitIndented("do");
@@ -474,6 +533,8 @@ void beginWhileWrapper()
     openPhpBlock("} while(false);");
 }
 
+// whileStatement: after the wrapped body, before the step
+// writes: } while(false);
 void endWhileWrapper()
 {
     emitIndent();
@@ -482,6 +543,8 @@ void endWhileWrapper()
     closePhpBlocks(1);
 }
 
+// whileStatement: ... ("let" expressionStatement)?, at its end
+// checks: one step at most ("bad while, let used twice", code 6)
 void checkWhileSteps()
 {
     if (whileStepCount >= 2)
@@ -490,6 +553,8 @@ void checkWhileSteps()
 
 // --- Do
 
+// firstCase, caseClause: after a syntax error in the case
+// writes: if(false) { }, so that the chain of else goes on
 void writeEmptyCase()
 {
     resetExpressions();
@@ -499,6 +564,8 @@ void writeEmptyCase()
     closeBlock();
 }
 
+// doStatement: "do" (doCaseBody | body) ...
+// writes: do and { on the next line; opens the loop and its block scope
 void beginDoStatement()
 {
     enterBlock();
@@ -511,6 +578,8 @@ void beginDoStatement()
     indentMore();
 }
 
+// doStatement: ... statementEnd
+// writes nothing (the rule wrote the tail while(...);); closes the loop
 void endDoStatement()
 {
     closePhpBlocks(1);
@@ -521,6 +590,8 @@ void endDoStatement()
 
 // --- Error
 
+// errorStatement: "error" (oneLineBody | blockStart ... "/error")
+// writes: if($error===false) and { on the next line
 void beginErrorStatement()
 {
     emitText("if($error===false)");
@@ -531,6 +602,8 @@ void beginErrorStatement()
 
 // --- Try
 
+// tryStatement: "try" statementOrLineEnd* ...
+// writes: try and { on the next line
 void beginTryStatement()
 {
     emitText("try");
@@ -543,6 +616,8 @@ void beginTryStatement()
     resetExpressions();
 }
 
+// tryStatement: "catch", before "(" classType identifierName ")"
+// writes: } for the try block, then catch(
 void beginCatch()
 {
     leaveBlock();   // the try block's
@@ -552,6 +627,8 @@ void beginCatch()
     emitIndented("catch(");
 }
 
+// tryStatement: "catch" "(" classType identifierName ")"
+// writes: Class $e) and a line end; declares $e in the scope around the try
 void writeCaughtVariable()
 {
     emitString(qualifiedClassName + " $");
@@ -564,6 +641,8 @@ void writeCaughtVariable()
     emitNewline();
 }
 
+// tryStatement: "catch" "(" ... ")" statementOrLineEnd*
+// writes: { on its own line
 void beginCatchBlock()
 {
     emitIndented("{");
@@ -574,6 +653,8 @@ void beginCatchBlock()
     resetExpressions();
 }
 
+// tryStatement: ... "/try"
+// writes: }, or } finally {} for a try without a catch
 void closeTryStatement(bool caught)
 {
     leaveBlock();
@@ -585,6 +666,8 @@ void closeTryStatement(bool caught)
 
 // --- Global
 
+// globalStatement: "global" ID
+// writes: global $name;
 void writeGlobalStatement(const std::string& name)
 {
     emitText("global $");
@@ -595,6 +678,8 @@ void writeGlobalStatement(const std::string& name)
 
 // --- For
 
+// forStatement: "for" forVariable ("," forVariable)? "in" ...
+// writes nothing; opens the loop and its block scope
 void beginForStatement()
 {
     enterBlock();
@@ -603,6 +688,9 @@ void beginForStatement()
     beginLoop(forLoop);
 }
 
+// forVariable: identifierName | variableType identifierName
+// writes nothing; the loop variable (or the value variable after ","), declared
+// or looked up
 void takeForVariable(bool declared, bool second)
 {
     if (declared) {
@@ -621,12 +709,16 @@ void takeForVariable(bool declared, bool second)
     }
 }
 
+// forStatement: ... "in" forRange
+// checks: the loop variable takes an integer ("sequence required, found ...")
 void checkRangeVariable()
 {
     if (typeMatrix[currentType][typeInteger] == 0)
         reportRequiredType(2);   // "sequence"
 }
 
+// forRangeSpec: forRangeBounds ("step" ...)?
+// writes nothing; counts up with no step to start with
 void beginRangeSpec()
 {
     rangeDescending = 0;
@@ -635,12 +727,16 @@ void beginRangeSpec()
     resetExpressions();
 }
 
+// forRangeBounds: boundExpression rangeOperator
+// writes nothing; keeps the start
 void takeRangeStart()
 {
     rangeStart = currentExpression();
     resetExpressions();
 }
 
+// forRangeBounds: ... boundExpression
+// writes nothing; keeps the end; constant bounds that count down count down
 void takeRangeEnd()
 {
     rangeEnd = currentExpression();
@@ -650,6 +746,7 @@ void takeRangeEnd()
 
 namespace {
 
+// forRangeSpec: "step" ..., a constant step
 // A positive constant step on bounds that count down counts down too; a
 // negative constant one makes the loop count down.
 void directStep()
@@ -667,6 +764,8 @@ void directStep()
 
 }  // namespace
 
+// forRangeSpec: "step" ("-" | "+")? INTEGER
+// writes nothing; keeps the step without its suffix; a negative one counts down
 void takeLiteralStep(bool negative, const std::string& digits)
 {
     std::string number = digits;
@@ -683,20 +782,29 @@ void takeLiteralStep(bool negative, const std::string& digits)
     directStep();
 }
 
+// forRangeSpec: "step" boundExpression
+// writes nothing; keeps the step
 void takeExpressionStep()
 {
     rangeStep = currentExpression();
     directStep();
 }
 
+// forRange: forRangeSpec
+// writes: for($i=lo;$i<=hi;$i++) and {, with "<", ">=" or ">", $i+=-1 or
+// $i+=step as the range and its step say
 void writeRangeHeader()
 {
     emitRangeHeader(forVariable, rangeStart, rangeEnd, rangeInclusive, rangeDescending, rangeStep);
     openPhpBlock("}");
 }
 
+// forIn: bitOrExpression, before the collection
 void beginCollectionLoop() { resetExpressions(); }
 
+// forIn: bitOrExpression
+// writes: foreach($a as $v) or foreach($d as $k => $v), for a text
+// $_L1=strlen($s); for($__1 = 0; $__1 < $_L1; $__1++) and $c=$s[$__1];
 void writeCollectionHeader()
 {
     std::string collection = currentExpression();
@@ -709,6 +817,8 @@ void writeCollectionHeader()
     openPhpBlock("}");
 }
 
+// forStatement: ... (oneLineBody | blockStart ... "/for")
+// writes: }; closes the loop and its block scope
 void endForStatement()
 {
     closeBlock();

@@ -9,6 +9,8 @@
 #include "semantic/php_names.h"
 #include "semantic/semantic.h"
 
+// xmlStatement: held for the whole literal, so that a broken one leaves no
+// tag names on the name stack
 XmlLiteralScope::XmlLiteralScope() : openNames(stringStack.size()) {}
 
 XmlLiteralScope::~XmlLiteralScope()
@@ -29,6 +31,8 @@ std::string literalText(const std::string& text, int type)
 }
 }
 
+// xmlStatement: xmlDeclaration (before the outermost element)
+// writes nothing; clears the expression levels and the open-element state
 void beginXmlLiteral()
 {
     resetExpressions();
@@ -38,6 +42,9 @@ void beginXmlLiteral()
     xmlBeginLiteral();
 }
 
+// xmlDeclaration: XOPEN (xmlAttribute | EOL)* ">"
+// writes: $tag=[ for the outermost element (declaring $tag a dict), "tag"=>[ inside
+// checks: the outermost tag is no variable PHP keeps ("already declared in builtins")
 void xmlElementHead(const std::string& token)
 {
     std::string name = token.substr(1);
@@ -65,12 +72,16 @@ void xmlElementHead(const std::string& token)
     xmlTopLevel = 0;
 }
 
+// xmlAttribute: ID "=" (REAL_LITERAL | INTEGER | STRING_LITERAL)
+// writes: "name"=>value, after a "," when the element has entries already
 void xmlAttributeEntry(const std::string& name, const std::string& token, int type)
 {
     xmlAttributeWritten = 1;
     xmlWriteAttribute(name, literalText(token, type));
 }
 
+// xmlDeclaration: XOPEN (xmlAttribute | EOL)*, the EOL between attributes
+// writes: a line end and " ", and counts the line
 void xmlAttributeLineEnd()
 {
     ++lineNumber;
@@ -78,11 +89,15 @@ void xmlAttributeLineEnd()
     xmlWriteAttributeBreak();
 }
 
+// xmlDeclaration: ">" (literalValue | ...)* XCLOSE, a literal content
+// writes: "data"=>value for the first content, the value alone after it
 void xmlContentLiteral()
 {
     xmlWriteContent(literalText(currentIdentifier, currentType));
 }
 
+// xmlDeclaration: ">" (TEMPLATE | ...)* XCLOSE, a template content
+// writes: "data"=>"text" as the template's PHP string; checks: it is closed
 void xmlContentTemplate(const std::string& token)
 {
     if (templateClosed(token))
@@ -92,6 +107,8 @@ void xmlContentTemplate(const std::string& token)
     lineNumber += countLineEnds(token);
 }
 
+// xmlDeclaration: ... XCLOSE EOL
+// writes: ]; checks: the closing tag names the open one (code 90)
 // Reported on the closing tag's own line; its line end is counted after.
 void xmlElementClose(const std::string& token)
 {
