@@ -229,7 +229,7 @@ void translateAssignLoop()
         }
         std::string line;
         if (lvalueAccessKind() == 3) {
-            reportError(12);
+            reportError(Msg::illegalInterval);
             line = stripDollar(currentLvalue());
         } else {
             line = dollarName(stripDollar(currentLvalue()));
@@ -253,20 +253,20 @@ bool hasArrayForm(char op)
 }
 
 // Message word of an operator that arrays do not support.
-int operatorWordOf(char op)
+Msg operatorWordOf(char op)
 {
     switch (op) {
     case '*':
-        return 59;
+        return Msg::wordMultiply;
     case '/':
-        return 60;
+        return Msg::wordDivide;
     case '%':
-        return 61;
+        return Msg::wordModulo;
     case '<':
     case '>':
-        return 57;
+        return Msg::wordShift;
     default:
-        return 56;
+        return Msg::wordArray;
     }
 }
 
@@ -432,14 +432,14 @@ void translateArrayAssignOp()
             if (target.containerType == 12 || target.textKey)
                 translateArrayRemoveValue(std::string(text));
             else if (character)
-                reportError(16);   // a character of a text cannot be removed
+                reportError(Msg::arraysRequired);   // a character of a text cannot be removed
             else
                 translateArrayRemoveAt(std::string(text));
             return;
         }
         // PHP refuses every compound assignment to a character of a text
         if (character && op != '=')
-            reportError(19);
+            reportError(Msg::onlyEqualHere);
         if (l == 10 && op == '+')
             setAssignOperator('.');
         writePlainAssignment(target.text, value, l, r);

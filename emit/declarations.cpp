@@ -32,7 +32,7 @@ void checkRedeclaredAttribute(const Symbol& attribute)
         return;
     if ((inherited->flags & 128) != (attribute.flags & 128) ||
         visibilityRank(attribute.visibility) > visibilityRank(inherited->visibility))
-        reportErrorName(35, name);
+        reportErrorName(Msg::alreadyDeclared, name);
 }
 }
 
@@ -49,31 +49,31 @@ int declareVariable(int extraFlags)
     // to it; an attribute or a constant may take the name
     bool variable = currentKind == 1 || currentKind == 2;
     if (variable && std::string_view(name) == "GLOBALS" && (inFunction || !inClass))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     // define() keeps PHP's own value of a constant PHP has, with a warning
     if (currentKind == 4 && isPhpConstantName(name))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     if (inBlockScope) {
         if (table.findIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(69 + table.foundScope);
+            reportAlreadyDeclaredIn(scopeWordOf(table.foundScope));
         } else {
             table.blockScopes[blockDepth].push_back(symbol);
             added = true;
         }
     } else if (inFunction && !inClass) {
         if (table.findLocalIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(73);
+            reportAlreadyDeclaredIn(Msg::scopeFunction);
         } else if (table.findGlobalIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(70);
+            reportAlreadyDeclaredIn(Msg::scopeGlobal);
         } else {
             table.locals.push_back(symbol);
             added = true;
         }
     } else if (inFunction) {
         if (table.findLocalIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(73);
+            reportAlreadyDeclaredIn(Msg::scopeFunction);
         } else if (table.currentClass && table.currentClass->findAttributeIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(71);
+            reportAlreadyDeclaredIn(Msg::scopeClass);
         } else {
             table.locals.push_back(symbol);
             added = true;
@@ -83,7 +83,7 @@ int declareVariable(int extraFlags)
             symbol->visibility = memberVisibility;
             // PHP's own class fixes its members' kinds and types
             if (table.inheritsPhpAttribute(table.currentClass, *symbol))
-                reportAlreadyDeclaredIn(74);
+                reportAlreadyDeclaredIn(Msg::scopeBuiltins);
             checkRedeclaredAttribute(*symbol);
             table.currentClass->addAttribute(symbol);
             added = true;
@@ -192,7 +192,7 @@ int isInstanceMember(const std::string& name)
     // In a method the method's own mark counts: the body's declarations
     // reset the modifier.
     if (inFunction ? staticMethodMarker : staticModifier)
-        reportError(18);
+        reportError(Msg::staticUsesDynamicAttribute);
     return 1;
 }
 
@@ -236,7 +236,7 @@ int loadClassAttribute(const std::string& name)
         return 0;
     // A parent's private attribute is no attribute of the subclass.
     if (attribute->visibility == visibilityPrivate)
-        reportErrorName(28, name);
+        reportErrorName(Msg::notAccessibleFromClass, name);
     loadAttribute(attribute);
     if (attribute->flags & 128)
         codeBuffer = "self::$" + stripDollar(std::string(attribute->phpText()));
@@ -355,6 +355,6 @@ void emitClassAttribute(const std::string& name, const std::string& value, bool 
     }
     // The constructor is written: a line queued now would never be.
     if (table.constructorWritten)
-        reportError(24);
+        reportError(Msg::declarationAfterConstructor);
     table.constructorLines.push_back("$this->" + name + "=" + value + ";\n");
 }

@@ -198,7 +198,7 @@ void findCallee(CallScope& call, const TokenPeek* ahead)
             bool isStatic = later->record->staticMark != 0;
             // as for a method known already (isInstanceMember)
             if (!isStatic && staticMethodMarker)
-                reportError(18);
+                reportError(Msg::staticUsesDynamicAttribute);
             callPrefix = isStatic ? "self::" : "$this->";
             currentCall = later->record;
             call.laterMethod = later;
@@ -256,10 +256,10 @@ void finishFunctionCall(CallScope& call)
         clearExpression();
         if (!call.asStatement) {
             // three assignments are no value
-            reportError(5);
+            reportError(Msg::featureNotHere);
             exprAppendText("null");
         } else if (callArgumentCount() == 2 && (!isVariableText(first) || !isVariableText(second))) {
-            reportErrorName(40, "swap");
+            reportErrorName(Msg::badArguments, "swap");
         } else {
             incGenerator();
             exprAppend(swapText(newTempName(), first, second));
@@ -317,7 +317,7 @@ void finishFunctionCall(CallScope& call)
 void abandonCall(CallScope& call, bool report)
 {
     if (report)
-        reportBadSyntax(67);
+        reportBadSyntax(Msg::wordCall);
     silentCall = 0;
     leadingComma = 0;
     if (!call.active)
@@ -370,7 +370,7 @@ void finishArgument(bool alias)
     std::string text = currentExpression();
     bool aliasParameter = isAliasParameter();
     if ((alias || aliasParameter) && !isVariableText(text))
-        reportErrorName(44, currentCall->name);
+        reportErrorName(Msg::badArgumentIn, currentCall->name);
     // A reference is the parameter's: PHP takes the variable as it is.
     if (!alias && !aliasParameter) {
         if (currentType == typeFunction && isPlainVariableName(text)) {
@@ -453,7 +453,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
     calleeIndex = -1;
     switch (receiver) {
     case Receiver::rejected:
-        reportErrorName(33, currentIdentifier);
+        reportErrorName(Msg::methodNotFound, currentIdentifier);
         receiver = Receiver::none;
         currentCall = new FunctionRecord();
         break;
@@ -488,7 +488,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
             currentCall = symbolTable.findMethod(currentIdentifier, memberName, true);
         }
         if (currentCall->name != unknownName && !currentCall->staticMark)
-            reportError(18);
+            reportError(Msg::staticUsesDynamicAttribute);
         break;
     }
     case Receiver::predefined:
@@ -509,7 +509,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         callKind = receiver == Receiver::java ? 5 : 1;
         text = call.receiver + "->" + memberName;
     } else if (calleeIndex < 0 || calleeIndex >= methodCount) {
-        reportErrorName(33, memberName);
+        reportErrorName(Msg::methodNotFound, memberName);
         text = call.receiver;
     } else {
         callKind = 3;
@@ -535,7 +535,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         // A literal takes no method that changes it; PHP stores into, or
         // passes by reference, only a variable.
         if ((literalReceiver && row.modifies) || (needsVariable && !call.receiverIsVariable)) {
-            reportError(10);
+            reportError(Msg::literalNotAllowed);
             call.storesInReceiver = false;
             text = withoutStore(text, call.receiver);
         } else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)

@@ -77,7 +77,7 @@ void beginClassHead()
 void openClass()
 {
     if (isPhpOwnClassName(currentIdentifier))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     declareVariable(0);
     symbolTable.beginClass(currentIdentifier);
     noteFileClass();
@@ -574,7 +574,7 @@ void checkCallsOfMethodsDefinedLater()
         lineNumber = call.line;
         auto found = methods.find(call.head.record->name);
         if (found == methods.end()) {
-            reportErrorName(33, call.head.record->name);
+            reportErrorName(Msg::methodNotFound, call.head.record->name);
             continue;
         }
         FunctionRecord* method = found->second;
@@ -596,7 +596,7 @@ void checkCallsOfMethodsDefinedLater()
             continue;
         }
         lineNumber = call.line;
-        reportErrorName(49, call.name);
+        reportErrorName(Msg::cannotBeUsedHere, call.name);
     }
     lineNumber = line;
     forgetMethodsDefinedLater();
@@ -667,7 +667,7 @@ void reportPhpMember(const std::string& name)
 {
     std::string saved = codeBuffer;
     setCodeBuffer(name);
-    reportAlreadyDeclaredIn(74);
+    reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     setCodeBuffer(saved);
 }
 
@@ -681,11 +681,11 @@ void checkLaterParent(const FileClass& entry,
     lineNumber = entry.line;
     int index = classTable.indexOf(parent);
     if (index < 0) {
-        reportErrorName(29, parent);
+        reportErrorName(Msg::classNotDefined, parent);
         return;
     }
     if (!declaredWhenCompiled(classTable[static_cast<size_t>(index)], positions)) {
-        reportErrorName(49, parent);
+        reportErrorName(Msg::cannotBeUsedHere, parent);
         return;
     }
     for (const Symbol* attribute : record->attributes)
@@ -697,12 +697,12 @@ void checkLaterParent(const FileClass& entry,
     // the parent's generated constructor, which a constructor begins with
     if (entry.constructorLine && !entry.constructorCallsSuper && runsGeneratedConstructor(parent)) {
         lineNumber = entry.constructorLine;
-        reportErrorName(49, parent);
+        reportErrorName(Msg::cannotBeUsedHere, parent);
     }
     for (const FileClass::SuperCall& call : entry.superCalls) {
         lineNumber = call.line;
         if (!classHasConstructor(parent)) {
-            reportErrorName(49, parent);
+            reportErrorName(Msg::cannotBeUsedHere, parent);
             continue;
         }
         FunctionRecord* constructor = symbolTable.findConstructor(parent);
@@ -717,7 +717,7 @@ void checkLaterParent(const FileClass& entry,
         if (!chainHasMethod(record, call.name))
             continue;
         lineNumber = call.line;
-        reportErrorName(49, call.name);
+        reportErrorName(Msg::cannotBeUsedHere, call.name);
     }
 }
 }  // namespace

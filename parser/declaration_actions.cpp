@@ -190,7 +190,7 @@ void finishDeclarator()
     deferredText += ";";
     bool classLevel = atClassLevel();
     if (staticModifier && !classLevel) {
-        reportError(5);
+        reportError(Msg::featureNotHere);
     } else if (classLevel) {
         // The modifiers of a field stand in place of "var"; the first
         // declarator had them written by the modifier rule.
@@ -198,7 +198,7 @@ void finishDeclarator()
             emitString(modifierText);
         if (errorCatchingDeclaration) {
             // the "$error" line cannot stand in a class body
-            reportError(5);
+            reportError(Msg::featureNotHere);
             emitString((modifierText.empty() ? "var $" : "$") + lvalueText + ";");
         } else if (declaratorHasValue) {
             emitClassAttribute(lvalueText, declaratorValue, staticModifier != 0,

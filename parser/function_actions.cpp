@@ -95,13 +95,13 @@ void nameFunction()
 {
     const std::string name = currentIdentifier;
     if (methodTable.findGlobalFunction(name) || (!inClass && isPhpOwnFunctionName(name)))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     currentFunction->name = name;
     if (inClass) {
         inConstructor = symbolTable.isConstructor(currentFunction) ? 1 : 0;
         // PHP's own class fixes its methods' signatures, and makes some final
         if (!inConstructor && symbolTable.inheritsPhpMethod(symbolTable.currentClass, name))
-            reportAlreadyDeclaredIn(74);
+            reportAlreadyDeclaredIn(Msg::scopeBuiltins);
         emitText(inConstructor ? "__construct" : name);
     } else {
         declareFunctionName();
@@ -149,7 +149,7 @@ void parameterName()
     parameter.name = std::string(aliasMark ? "&" : "") + "$" + currentIdentifier;
     // PHP refuses a parameter that would replace one of its own arrays.
     if (isSuperglobalName(currentIdentifier) && currentIdentifier != "GLOBALS")
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     currentType = declaredType;
     declareVariable(64);
     // A "const" parameter is read-only, and still a PHP variable.
@@ -175,7 +175,7 @@ void parameterDefault()
         // the value failed to parse, and was reported
     } else if (!isConstantExpressionText(text)) {
         // PHP takes only a constant expression there.
-        reportError(5);
+        reportError(Msg::featureNotHere);
     } else {
         parameter.defaultText = "=" + text;
     }
@@ -236,7 +236,7 @@ void checkOverride()
         return;
     // PHP refuses a method that cannot stand for the parent's.
     if (!overridesCompatibly(*currentFunction, *inherited, parameters))
-        reportErrorName(35, currentFunction->name);
+        reportErrorName(Msg::alreadyDeclared, currentFunction->name);
 }
 }
 
@@ -252,7 +252,7 @@ void finishParameters()
         ClassRecord* owner = symbolTable.currentClass;
         if (owner && owner->findMethodIgnoreCase(currentFunction->name) >= 0)
             // PHP cannot declare a method twice, whatever the case.
-            reportErrorName(35, currentFunction->name);
+            reportErrorName(Msg::alreadyDeclared, currentFunction->name);
         else if (owner) {
             checkOverride();
             owner->addMethod(currentFunction);
@@ -348,7 +348,7 @@ void checkReturnPlace()
 {
     // Outside a function there is nothing to return to.
     if (!inFunction)
-        reportError(13);
+        reportError(Msg::returnMisplaced);
 }
 
 void returnNothing()
@@ -446,7 +446,7 @@ void beginSuperCall()
     const std::string& parent = symbolTable.parentClassName;
     // Only directly in a method of a class that has a parent.
     if (!inClass || !inFunction || inBlockScope || parent.empty())
-        reportErrorName(49, ": super");
+        reportErrorName(Msg::cannotBeUsedHere, ": super");
     if (parentDeclaredLater()) {
         // checked at the end of the file, once the parent is known
         currentCall = new FunctionRecord(parent);

@@ -18,7 +18,7 @@ void defineSignatureOf(const std::string& quotedName)
     std::string name = stripQuotes(quotedName);
     FunctionRecord* record = symbolTable.findFunction(name);
     if (record->name == "?")
-        reportErrorName(30, name);
+        reportErrorName(Msg::functionNotDefined, name);
     namedValueTable.addValue(record);
 }
 
@@ -41,7 +41,7 @@ bool enumCounterPast = false;
 
 void reportEnumRange()
 {
-    reportErrorName(51, currentIdentifier);
+    reportErrorName(Msg::invalidIndex, currentIdentifier);
 }
 }
 
@@ -112,7 +112,7 @@ void declareEnumItem()
     if (symbolTable.findGlobalIgnoreCase(currentIdentifier) != -1)
         duplicateNameError();
     if (isPhpConstantName(currentIdentifier))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     symbolTable.globals.push_back(new Symbol(currentIdentifier, enumValueText,
                                              static_cast<uint32_t>(currentType | 64), 3,
                                              currentClassIndex));
@@ -160,7 +160,7 @@ void settleExternFunctionName()
             currentIdentifier = "_main_" + baseName;
     } else {
         if (methodTable.findGlobalFunction(currentIdentifier))
-            reportAlreadyDeclaredIn(74);
+            reportAlreadyDeclaredIn(Msg::scopeBuiltins);
         declareFunctionName();
     }
     currentFunction->name = currentIdentifier;
@@ -244,7 +244,7 @@ void setExternParent(const std::string& name)
 
 void reportExtraParent()
 {
-    reportError(20);
+    reportError(Msg::multipleInheritance);
 }
 
 void endExternClass()

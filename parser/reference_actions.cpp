@@ -179,9 +179,9 @@ void finishIndex(const std::string& bound)
     indexedContainerType = container;
     referenceAccessKind = 2;
     if (sliceSeen)
-        reportError(17);
+        reportError(Msg::indexOnRange);
     else if (!isIndexable(container))
-        reportError(16);
+        reportError(Msg::arraysRequired);
     // a further bracket stands after this element
     sliceContainerType = currentType;
 }
@@ -190,21 +190,21 @@ void checkIntervalBound()
 {
     // PHP takes no array for a bound or an offset: it throws.
     if (isTextType(currentType) || isArrayType(currentType))
-        reportError(51);
+        reportError(Msg::invalidIndex);
 }
 
 void checkIndexBound(int boundType)
 {
     indexedByText = isTextType(boundType);
     if ((isTextType(sliceContainerType) && isTextType(boundType)) || isArrayType(boundType))
-        reportError(51);
+        reportError(Msg::invalidIndex);
 }
 
 void finishSlice()
 {
     // A slice is array_slice or substr: PHP throws on any other container.
     if (!isIndexable(sliceContainerType))
-        reportError(16);
+        reportError(Msg::arraysRequired);
     if (assignTargetMode)
         translateIntervalAssign(assignInterval);
     else
@@ -219,12 +219,12 @@ void finishCurrentElement()
     // current() and key() take an array only: PHP throws on a text or a
     // number, and an object is deprecated there.
     if (currentType != 0 && currentType != typeVar && !isArrayType(currentType))
-        reportError(16);
+        reportError(Msg::arraysRequired);
     if (assignTargetMode) {
         // The target stands twice, and a target cannot be a temporary: a
         // chain of "[]" long enough to double it out of bounds is refused.
         if (codeBuffer.size() > longRepeatedText)
-            reportError(5);
+            reportError(Msg::featureNotHere);
         else
             codeBuffer += "[key(" + codeBuffer + ")]";
     } else {
@@ -243,7 +243,7 @@ void finishCurrentElement()
     sliceContainerType = currentType;
     referenceAccessKind = 2;
     if (sliceSeen)
-        reportError(17);
+        reportError(Msg::indexOnRange);
 }
 
 void finishReference()

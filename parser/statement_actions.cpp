@@ -346,7 +346,7 @@ void skipBlockAfterHeader(const TokenCursor& tokens, int keyword)
 bool writeLoopJump(bool isContinue)
 {
     if (loopKindStack.empty()) {
-        ::reportError(5);
+        ::reportError(Msg::featureNotHere);
         return false;
     }
     emitString(loopJumpText(isContinue, loopKind));
@@ -483,7 +483,7 @@ void endWhileWrapper()
 void checkWhileSteps()
 {
     if (whileStepCount >= 2)
-        ::reportError(6);
+        ::reportError(Msg::letUsedTwice);
 }
 
 // --- Do
@@ -622,7 +622,7 @@ void takeForVariable(bool declared, bool second)
 void checkRangeVariable()
 {
     if (typeMatrix[currentType][typeInteger] == 0)
-        reportRequiredType(2);   // "sequence"
+        reportRequiredType(Msg::requiredSequence);   // "sequence"
 }
 
 void beginRangeSpec()

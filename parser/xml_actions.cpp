@@ -53,7 +53,7 @@ void xmlElementHead(const std::string& token)
         staticModifier = 0;
         currentClassIndex = -3;
         if (reserved)
-            reportAlreadyDeclaredIn(74);
+            reportAlreadyDeclaredIn(Msg::scopeBuiltins);
         else
             declareVariable(64);
         xmlWriteHead(name, true, !reserved);
@@ -99,7 +99,7 @@ void xmlElementClose(const std::string& token)
     std::string name = token.size() >= 3 ? token.substr(2, token.size() - 3) : "";
     std::string open = popString();
     if (name != open)
-        reportError(90);
+        reportError(Msg::unbalancedXmlTag);
     emitNewlineOnce();
     xmlWriteClose();
     xmlElementClosed = 1;

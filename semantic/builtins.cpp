@@ -397,7 +397,7 @@ int MethodTable::checkRowArguments(const BuiltinEntry& row, int positions) {
     if (position < 1 || position > positions) return 1;
     int declared = row.argumentTypes[position - 1] & 127;
     if (typeMatrix[declared][currentCall->argumentTypes[position - 1]] != 0) return 1;
-    reportErrorName(40, callName(row));
+    reportErrorName(Msg::badArguments, callName(row));
     return 0;
 }
 
@@ -413,5 +413,5 @@ int MethodTable::checkMethodArguments(int i) {
 
 void MethodTable::reportBadArguments() {
     std::string name = currentCall ? currentCall->name : "";
-    reportErrorName(40, name.empty() ? "virtual method " : name);
+    reportErrorName(Msg::badArguments, name.empty() ? "virtual method " : name);
 }

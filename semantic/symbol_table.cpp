@@ -301,7 +301,7 @@ int SymbolTable::indexedFunction(const std::string& name, bool ignoreCase) {
 void SymbolTable::addFunction(FunctionRecord* record, bool noCheck) {
     if (!record) return;
     if (!noCheck && indexedFunction(record->name, false) >= 0)
-        reportErrorName(35, record->name);
+        reportErrorName(Msg::alreadyDeclared, record->name);
     functions.push_back(record);
 }
 
@@ -333,7 +333,7 @@ FunctionRecord* SymbolTable::findFunction(const std::string& name) {
 
 void declareFunctionName() {
     if (symbolTable.findGlobalIgnoreCase(currentIdentifier) >= 0) {
-        reportErrorName(42, codeBuffer);
+        reportErrorName(Msg::duplicateName, codeBuffer);
         return;
     }
     symbolTable.globals.push_back(new Symbol(currentIdentifier, 85, 0, 0));
@@ -380,7 +380,7 @@ Symbol* classAttribute() {
 }
 
 void checkAssigned() {
-    if (assignedFlag == 0) reportErrorName(36, currentIdentifier);
+    if (assignedFlag == 0) reportErrorName(Msg::usedBeforeAssignment, currentIdentifier);
 }
 
 bool isEnumItem(const Symbol* symbol) { return symbol->kind == 3; }
@@ -489,7 +489,7 @@ bool readGlobalFromClass(const std::string& name) {
     if (isEnumItem(symbol))
         checkAssigned();
     else
-        reportErrorName(28, name);
+        reportErrorName(Msg::notAccessibleFromClass, name);
     return true;
 }
 
@@ -498,7 +498,7 @@ bool readGlobalFromClass(const std::string& name) {
 void lookupIdentifier() {
     if (!findTarget()) return;
     if (currentKind >= 3 && currentKind <= 5) {
-        reportErrorName(39, currentIdentifier);
+        reportErrorName(Msg::constantAssigned, currentIdentifier);
         // an enumeration item's text is its value: "$5=..." would not parse
         codeBuffer = currentIdentifier;
     }
@@ -530,7 +530,7 @@ void lookupIdentifierInExpression() {
             return;
         }
         if (readGlobalFromClass(name)) return;
-        reportErrorName(37, name);
+        reportErrorName(Msg::unknownScope, name);
         return;
     }
     if (!inBlock) {
@@ -589,7 +589,7 @@ void lookupIdentifierInExpression() {
         }
         if ((symbol = symbolIn(table.globals, name))) {
             use(symbol);
-            if (!isEnumItem(symbol)) reportErrorName(28, name);
+            if (!isEnumItem(symbol)) reportErrorName(Msg::notAccessibleFromClass, name);
             return;
         }
         return reportNotDeclared(name);

@@ -218,7 +218,7 @@ int FunctionRecord::checkArguments(bool report) {
         int argument = argumentTypes[i];
         if (typeMatrix[parameter][argument] != 0) continue;
         if (argument == typeObject && atIndex(parameterAcceptsObject, i) != 0) continue;
-        if (report) reportCallTypeError(44, name, parameter, argument);
+        if (report) reportCallTypeError(Msg::badArgumentIn, name, parameter, argument);
         return 0;
     }
     return 1;
@@ -233,7 +233,7 @@ int FunctionRecord::checkReturnedValues() {
     }
     for (int i = 0; i < declared; ++i) {
         if (typeMatrix[returnTypes[i]][returnedTypes[i]] == 0) {
-            reportCallTypeError(45, name, returnTypes[i], returnedTypes[i]);
+            reportCallTypeError(Msg::badReturnTypeIn, name, returnTypes[i], returnedTypes[i]);
             return 0;
         }
     }
