@@ -7,6 +7,7 @@
 #include <vector>
 
 struct FunctionRecord;
+enum class FunctionForm : int;  // semantic/builtins.h
 
 // --- Current-declaration state
 extern int currentType;                 // type code of what was just analysed
@@ -64,7 +65,7 @@ extern int lastJoinStatic;
 extern std::string callPrefix;
 extern int literalReceiver;
 extern int leadingComma;
-extern int callForm;
+extern FunctionForm callForm;   // form of the predefined function being called
 
 void setAssignOperator(char op);
 char getAssignOperator();

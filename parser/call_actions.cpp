@@ -162,7 +162,7 @@ void nameCalledFunction(const std::string& name)
 
 void findCallee(CallScope& call, const TokenPeek* ahead)
 {
-    callForm = 0;
+    callForm = FunctionForm::plain;
     currentType = typeVar;
     currentIdentifier = "?";
     symbolTable.functionVariable = 0;
@@ -228,15 +228,15 @@ void openCallArguments(CallScope&)
         symbolTable.functionVariable = 0;
         text = silent + (callPrefix.empty() ? "$" + memberName : "(" + callPrefix + memberName + ")") +
                "(";
-    } else if (callForm == 2 || callForm == 3 || callForm == 7) {
+    } else if (builtFromArguments(callForm)) {
         // written whole from the arguments after the list
-    } else if (callForm == 6) {
+    } else if (callForm == FunctionForm::callOpenedByName) {
         text = silent + memberName;
     } else {
         text = silent + callPrefix + memberName + "(";
     }
     exprAppend(text);
-    argumentIndex = callForm;
+    argumentIndex = static_cast<int>(callForm);
     pushReference();
     leadingComma = 0;
 }
@@ -244,15 +244,15 @@ void openCallArguments(CallScope&)
 void finishFunctionCall(CallScope& call)
 {
     popReference();
-    callForm = argumentIndex;
+    callForm = static_cast<FunctionForm>(argumentIndex);
     // The inline forms are built from the arguments as the frame stores them.
     std::string first, second;
-    if (callForm == 2 || callForm == 3 || callForm == 7) {
+    if (builtFromArguments(callForm)) {
         first = callArgument(0);
         second = callArgument(1);
     }
     switch (callForm) {
-    case 2:
+    case FunctionForm::swapByTemporary:
         clearExpression();
         if (!call.asStatement) {
             // three assignments are no value
@@ -267,12 +267,12 @@ void finishFunctionCall(CallScope& call)
         }
         popExpressionAppend();
         break;
-    case 7:
+    case FunctionForm::signOfValue:
         clearExpression();
         popExpressionAppend();
         exprAppend(signText(first));
         break;
-    case 3:
+    case FunctionForm::pluralSuffix:
         clearExpression();
         popExpressionAppend();
         exprAppend(pluralText(first));
@@ -524,7 +524,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         bool needsVariable = false;
         if (!call.form) {
             text = call.receiver;
-            unknownActionError(call.receiver, row.kind);
+            unknownActionError(call.receiver, static_cast<int>(row.kind));
         } else {
             bool ok = true;
             text = memberCallOpening(*call.form, row.phpName, call.receiver, ok);
@@ -552,7 +552,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         exprAppend(call.receiver);
         leadingComma = 1;
     }
-    argumentIndex = (form ? form->form : 0) + (form && form->receiverLast ? 32 : 0) +
+    argumentIndex = (form ? static_cast<int>(form->form) : 0) + (form && form->receiverLast ? 32 : 0) +
                     (form && form->suffix ? 64 : 0);
     pushReference();
 }
