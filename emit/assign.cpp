@@ -31,7 +31,7 @@ void resetAssignLists()
 {
     lvalueList.count = lvalueList.cursor = 0;
     rvalueList.count = rvalueList.cursor = 0;
-    assignedFlag = 64;
+    assignedFlag = symbolAssigned;
 }
 
 void resetRvalues() { rvalueList.count = rvalueList.cursor = 0; }

@@ -30,7 +30,7 @@ void checkRedeclaredAttribute(const Symbol& attribute)
     Symbol* inherited = inheritedAttribute(name);
     if (!inherited || inherited->visibility == visibilityPrivate)
         return;
-    if ((inherited->flags & 128) != (attribute.flags & 128) ||
+    if ((inherited->flags & symbolStatic) != (attribute.flags & symbolStatic) ||
         visibilityRank(attribute.visibility) > visibilityRank(inherited->visibility))
         reportErrorName(Msg::alreadyDeclared, name);
 }
@@ -171,7 +171,7 @@ int isInstanceMember(const std::string& name)
         return 0;
     int attribute = current->findAttribute(name);
     if (attribute >= 0) {
-        if (current->attributes[attribute]->flags & 128)
+        if (current->attributes[attribute]->flags & symbolStatic)
             return 0;
     } else if (isStaticMethodName(name)) {
         // a static method is called through the class
@@ -185,7 +185,7 @@ int isInstanceMember(const std::string& name)
         // An inherited static attribute is a class member, not an instance one.
         if (inheritedAttributeFound) {
             Symbol* symbol = inheritedAttribute(name);
-            if (symbol && (symbol->flags & 128))
+            if (symbol && (symbol->flags & symbolStatic))
                 return 0;
         }
     }
@@ -198,9 +198,9 @@ int isInstanceMember(const std::string& name)
 
 static void loadAttribute(const Symbol* attribute)
 {
-    currentType = static_cast<int>(attribute->flags & 63);
-    assignedFlag = static_cast<int>(attribute->flags & 64);
-    staticFlag = static_cast<int>(attribute->flags & 128);
+    currentType = static_cast<int>(attribute->flags & symbolTypeMask);
+    assignedFlag = static_cast<int>(attribute->flags & symbolAssigned);
+    staticFlag = static_cast<int>(attribute->flags & symbolStatic);
     currentKind = static_cast<int>(attribute->kind);
     currentClassIndex = attribute->classIndex;
 }
@@ -238,7 +238,7 @@ int loadClassAttribute(const std::string& name)
     if (attribute->visibility == visibilityPrivate)
         reportErrorName(Msg::notAccessibleFromClass, name);
     loadAttribute(attribute);
-    if (attribute->flags & 128)
+    if (attribute->flags & symbolStatic)
         codeBuffer = "self::$" + stripDollar(std::string(attribute->phpText()));
     return 1;
 }

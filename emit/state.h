@@ -17,10 +17,10 @@ extern std::string ownerClassName;      // class of a member access
 extern int ownerClassIndex;             // class index of ownerClassName, -1 when unknown
 extern int currentKind;                 // 1 declaration, 2 assignment, 3 enum item, 4 constant
 extern int currentClassIndex;
-extern int assignedFlag;                // 64 mark of the symbol last used
-extern int staticFlag;                  // 128 mark of the symbol last used
-extern int specialObjectFlag;           // 256 mark of the symbol last used
-extern unsigned arrayElementsMark;      // 512 when the type being declared holds arrays (int[][])
+extern int assignedFlag;                // symbolAssigned mark of the symbol last used
+extern int staticFlag;                  // symbolStatic mark of the symbol last used
+extern int specialObjectFlag;           // symbolSpecialObject mark of the symbol last used
+extern unsigned arrayElementsMark;      // symbolArrayElements while the declared type holds arrays
 extern int elementsAreArrays;           // the name last used holds arrays, until its first index
 extern FunctionRecord* currentCall;     // record of the call being checked
 extern FunctionRecord* currentFunction; // record of the function being defined
@@ -44,7 +44,7 @@ extern int notInFlag;
 extern int blockStateValue;
 
 // Set by the parser's actions, read by the declaration and slice emitters.
-extern int staticModifier;            // 128 while the declaration carries "static", else 0
+extern int staticModifier;            // symbolStatic while the declaration carries "static", else 0
 extern int loopKind;                  // 0 for, 1 while, 2 do
 extern int rangeInclusive;            // 1 after "..", 0 after "--"
 extern std::string sliceStart;        // slice bound texts, empty when omitted

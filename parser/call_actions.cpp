@@ -539,7 +539,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
             call.storesInReceiver = false;
             text = withoutStore(text, call.receiver);
         } else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)
-            symbolTable.foundSymbol->flags |= 64;
+            symbolTable.foundSymbol->flags |= symbolAssigned;
     }
     if (callKind == 1)
         bracketArguments(call, currentCall);
@@ -709,11 +709,11 @@ void readResultAttribute(const std::string& name)
             currentType = 0;
         } else {
             symbolTable.checkMemberAccess(ownerName, attribute->visibility, name);
-            currentType = static_cast<int>(attribute->flags & 63);
+            currentType = static_cast<int>(attribute->flags & symbolTypeMask);
             if (currentType == typeObject)
                 ownerClassIndex = attribute->classIndex;
             // PHP reads a static attribute through the object's class
-            if (attribute->flags & 128)
+            if (attribute->flags & symbolStatic)
                 join = "::$";
         }
     } else if (receiverType != typeVar && receiverType != 0) {

@@ -418,7 +418,7 @@ bool readHead(HeadReader& reader, MethodHead& head)
     uint32_t staticMark = 0;
     while (isModifier(reader.type())) {
         if (reader.type() == T::LITERAL_static)
-            staticMark = 128;
+            staticMark = symbolStatic;
         reader.next();
     }
     int code = 0, classIndex = -3, named = 0;

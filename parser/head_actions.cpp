@@ -114,7 +114,7 @@ void declareEnumItem()
     if (isPhpConstantName(currentIdentifier))
         reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     symbolTable.globals.push_back(new Symbol(currentIdentifier, enumValueText,
-                                             static_cast<uint32_t>(currentType | 64), 3,
+                                             static_cast<uint32_t>(currentType | symbolAssigned), 3,
                                              currentClassIndex));
 }
 
@@ -134,7 +134,7 @@ void beginExternDeclaration()
 void declareExternVariable(const std::string& name)
 {
     Symbol* symbol = new Symbol(name,
-                                static_cast<uint32_t>(currentType | staticModifier | 64),
+                                static_cast<uint32_t>(currentType | staticModifier | symbolAssigned),
                                 static_cast<uint32_t>(currentKind), currentClassIndex);
     if (inClass && symbolTable.currentClass)
         symbolTable.currentClass->addAttribute(symbol);

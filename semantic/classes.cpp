@@ -317,7 +317,7 @@ std::string walkClassChain(SymbolTable& table, std::string className, Visit visi
 FunctionRecord* uncheckedRecord(const std::string& name, int result, bool isStatic) {
     FunctionRecord* record = new FunctionRecord(name);
     record->unchecked = true;
-    record->staticMark = isStatic ? 128 : 0;
+    record->staticMark = isStatic ? symbolStatic : 0;
     record->addReturnType(result);
     return record;
 }

@@ -214,7 +214,7 @@ int SymbolTable::findWorkingIgnoreCase(const std::string& name) {
 int SymbolTable::findWorkingTyped(const std::string& name, int type) {
     for (size_t i = 0; i < workingScope.size(); ++i) {
         Symbol* symbol = workingScope[i];
-        if (symbol && symbol->name == name && static_cast<int>(symbol->flags & 63) == type)
+        if (symbol && symbol->name == name && static_cast<int>(symbol->flags & symbolTypeMask) == type)
             return found = static_cast<int>(i);
     }
     return found = -1;
@@ -231,11 +231,11 @@ int SymbolTable::findGlobalIgnoreCase(const std::string& name) {
 void SymbolTable::useFoundSymbol() {
     if (!foundSymbol) return;
     currentClassIndex = foundSymbol->classIndex;
-    assignedFlag = foundSymbol->flags & 64;
-    staticFlag = foundSymbol->flags & 128;
-    specialObjectFlag = foundSymbol->flags & 256;
+    assignedFlag = foundSymbol->flags & symbolAssigned;
+    staticFlag = foundSymbol->flags & symbolStatic;
+    specialObjectFlag = foundSymbol->flags & symbolSpecialObject;
     elementsAreArrays = (foundSymbol->flags & symbolArrayElements) != 0;
-    currentType = foundSymbol->flags & 63;
+    currentType = foundSymbol->flags & symbolTypeMask;
     currentKind = static_cast<int>(foundSymbol->kind);
     // A name's text is usually the name, which the caller has just put in
     // codeBuffer: comparing costs less than copying it again.
@@ -247,7 +247,7 @@ void SymbolTable::useFoundSymbol() {
 
 int SymbolTable::foundSymbolType(const std::string& name) {
     if (find(name) < 0) return 0;
-    int type = foundSymbol->flags & 63;
+    int type = foundSymbol->flags & symbolTypeMask;
     if (type == typeFunction) functionVariable = 1;
     return type;
 }
@@ -256,7 +256,7 @@ int SymbolTable::hasLocalNamed(const std::string& name) { return locals.indexOf(
 
 bool SymbolTable::isLocalVar(const std::string& name) {
     for (Symbol* symbol : locals)
-        if (symbol && symbol->name == name && (symbol->flags & 63) == typeVar) return true;
+        if (symbol && symbol->name == name && (symbol->flags & symbolTypeMask) == typeVar) return true;
     return false;
 }
 
@@ -327,7 +327,7 @@ FunctionRecord* SymbolTable::findFunction(const std::string& name) {
     }
     int index = indexedFunction(name, false);
     if (index >= 0) return functions[static_cast<size_t>(index)];
-    if (find(name) >= 0 && (foundSymbol->flags & 63) == typeFunction) functionVariable = 1;
+    if (find(name) >= 0 && (foundSymbol->flags & symbolTypeMask) == typeFunction) functionVariable = 1;
     return new FunctionRecord();
 }
 
@@ -348,12 +348,12 @@ void use(Symbol* symbol) {
     symbolTable.useFoundSymbol();
 }
 
-void mark(Symbol* symbol) { symbol->flags |= 64; }
+void mark(Symbol* symbol) { symbol->flags |= symbolAssigned; }
 
 // A static attribute of the current class is written self::$name: it is a
 // class property, not a global.
 void useStaticAttributeText(Symbol* symbol) {
-    if (symbol->flags & 128) codeBuffer = "self::$" + stripDollar(std::string(symbol->phpText()));
+    if (symbol->flags & symbolStatic) codeBuffer = "self::$" + stripDollar(std::string(symbol->phpText()));
 }
 
 void cache(unsigned flags) {
@@ -419,7 +419,7 @@ bool findTarget() {
             if ((symbol = classAttribute())) {
                 use(symbol);
                 mark(symbol);
-                if (symbol->flags & 128)
+                if (symbol->flags & symbolStatic)
                     useStaticAttributeText(symbol);
                 else
                     table.functionGlobals.push_back(symbol);
@@ -431,7 +431,7 @@ bool findTarget() {
         if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name), false;
         use(symbol);
         emitGlobalDeclaration();
-        assignedFlag = 64;
+        assignedFlag = symbolAssigned;
         mark(symbol);
         table.functionGlobals.push_back(symbol);
         return true;
@@ -449,7 +449,7 @@ bool findTarget() {
     }
     if ((symbol = outerBlockEntry())) {
         use(symbol);
-        if (!(symbol->flags & 64)) cache(currentType | 64);
+        if (!(symbol->flags & symbolAssigned)) cache(currentType | symbolAssigned);
         return true;
     }
     if (inFunction) {
@@ -459,7 +459,7 @@ bool findTarget() {
         }
         if ((symbol = symbolIn(table.locals, name))) {
             use(symbol);
-            if (!(symbol->flags & 64)) cache(currentType | 64);
+            if (!(symbol->flags & symbolAssigned)) cache(currentType | symbolAssigned);
             return true;
         }
     }
@@ -467,7 +467,7 @@ bool findTarget() {
         if ((symbol = classAttribute())) {
             use(symbol);
             if (inFunction) useStaticAttributeText(symbol);
-            if (!(symbol->flags & 64)) cache(currentType | staticFlag);
+            if (!(symbol->flags & symbolAssigned)) cache(currentType | staticFlag);
             return true;
         }
         if (loadClassAttribute(name)) return true;
@@ -475,7 +475,7 @@ bool findTarget() {
     }
     if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name), false;
     use(symbol);
-    cache(currentType | 64);
+    cache(currentType | symbolAssigned);
     if (inFunction) emitGlobalDeclaration();
     return true;
 }
@@ -543,7 +543,7 @@ void lookupIdentifierInExpression() {
         if (inClass) {
             if ((symbol = classAttribute())) {
                 use(symbol);
-                if (symbol->flags & 128)
+                if (symbol->flags & symbolStatic)
                     useStaticAttributeText(symbol);
                 else
                     table.functionGlobals.push_back(symbol);

@@ -57,8 +57,7 @@ struct Symbol {
     const SymbolName name;  // the PHP text is usually this
     int classIndex;
     const uint32_t hash;   // of the name with its case folded, as lists index it
-    uint16_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object,
-                           // 512 elements are arrays (semantic/types.h)
+    uint16_t flags;        // type code (symbolTypeMask) and the symbol marks of semantic/types.h
     uint8_t kind;          // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
     uint8_t visibility = 0;  // of an attribute: visibilityPublic, Private or Protected
 
