@@ -47,11 +47,11 @@ int declareVariable(int extraFlags)
     bool added = false;
     // PHP keeps $GLOBALS for itself and refuses to compile an assignment
     // to it; an attribute or a constant may take the name
-    bool variable = currentKind == 1 || currentKind == 2;
+    bool variable = currentKind == kindDeclaration || currentKind == kindAssignment;
     if (variable && std::string_view(name) == "GLOBALS" && (inFunction || !inClass))
         reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     // define() keeps PHP's own value of a constant PHP has, with a warning
-    if (currentKind == 4 && isPhpConstantName(name))
+    if (currentKind == kindConstant && isPhpConstantName(name))
         reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     if (inBlockScope) {
         if (table.findIgnoreCase(name) != -1) {

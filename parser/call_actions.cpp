@@ -71,7 +71,7 @@ void checkUserCall()
     // a method not found was reported: its empty record checks nothing
     if (currentCall->name != unknownName)
         currentCall->checkArguments(true);
-    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
+    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? accessMultiValueCall : accessElementOrCall;
     currentType = currentCall->resultType();
 }
 
@@ -83,7 +83,7 @@ void checkLaterMethodCall(const MethodHead& head)
         checkUserCall();
         return;
     }
-    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
+    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? accessMultiValueCall : accessElementOrCall;
     currentType = currentCall->resultType();
 }
 
@@ -115,7 +115,7 @@ bool isAliasParameter()
     if (!currentCall || currentCall->cursor < 0 ||
         currentCall->cursor >= static_cast<int>(currentCall->parameterTypes.size()))
         return false;
-    return (currentCall->parameterTypes[static_cast<size_t>(currentCall->cursor)] & 256) != 0;
+    return (currentCall->parameterTypes[static_cast<size_t>(currentCall->cursor)] & parameterAlias) != 0;
 }
 
 }  // namespace
@@ -282,7 +282,7 @@ void finishFunctionCall(CallScope& call)
         exprAppendText(callKind == 2 && textOrFalse(globalFunctionRow(calleeIndex)) ? "))" : ")");
         break;
     }
-    referenceAccessKind = 2;
+    referenceAccessKind = accessElementOrCall;
     switch (callKind) {
     case 0:
         if (call.laterMethod) {
@@ -652,7 +652,7 @@ void finishMemberCall(CallScope& call)
             } else {
                 methodTable.checkMethodArguments(call.row);
                 currentType = builtinTable[call.row].result;
-                referenceAccessKind = 2;
+                referenceAccessKind = accessElementOrCall;
                 if (textOrFalse(builtinTable[call.row])) {
                     exprInsertAt(0, "strval(");
                     exprAppendText(")");
@@ -661,7 +661,7 @@ void finishMemberCall(CallScope& call)
             break;
         case 5:
             currentType = typeVar;
-            referenceAccessKind = 2;
+            referenceAccessKind = accessElementOrCall;
             break;
         default:
             break;
@@ -694,7 +694,7 @@ void readResultAttribute(const std::string& name)
     ownerClassIndex = -1;
     ownerClassName.clear();
     staticAccess = 0;
-    referenceAccessKind = 1;
+    referenceAccessKind = accessName;
     const char* join = "->";
     if (uncheckedObject) {
         // an object of a class not known here: so is what it holds

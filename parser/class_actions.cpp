@@ -165,7 +165,7 @@ void closeClassAfterError()
 
 void beginInstance()
 {
-    declareVariable(64);
+    declareVariable(symbolAssigned);
     instanceName = currentIdentifier;
     instanceAtClassLevel = atClassLevel();
     instanceValue.clear();
@@ -186,7 +186,7 @@ void beginInstanceValue()
 {
     instanceValue.clear();
     lvalueText = instanceName;
-    referenceAccessKind = 1;
+    referenceAccessKind = accessName;
     initializerTargetType = currentType;
     resetAssignLists();
     addLvalue();
@@ -337,7 +337,7 @@ public:
             int savedIndex = namedValueIndex;
             if (namedValueTable.find(name)) {
                 classIndex = -5;
-                named = 128;
+                named = parameterNamedType;
             } else {
                 classIndex = classTable.indexOf(name);
             }
@@ -357,20 +357,20 @@ public:
         int flags = 0;
         take(T::LITERAL_const);
         if (take(T::LITERAL_alias))
-            flags |= 256;
+            flags |= parameterAlias;
         int code = 0, classIndex = -3, named = 0;
         if (!readType(true, code, classIndex, named))
             return false;
         if (named)
             code = typeFunction;
         if (take(T::LITERAL_alias))
-            flags |= 256;
+            flags |= parameterAlias;
         if (!take(T::ID))
             return false;
         while (type() == T::LEFTSQUARE && type(1) == T::RIGHTSQUARE)
             next(2);
         if (take(T::EQUAL)) {
-            flags |= 64;
+            flags |= parameterDefaulted;
             if (!skipDefault())
                 return false;
         }

@@ -13,7 +13,7 @@ std::string modifierText;
 void beginDeclaration()
 {
     assignTargetMode = 0;   // a target left half parsed by a syntax error ends here
-    currentKind = 1;
+    currentKind = kindDeclaration;
     staticModifier = 0;
     modifierText.clear();
     memberVisibility = visibilityPublic;
@@ -38,7 +38,7 @@ void classTypeName(const std::string& name)
     qualifiedClassName = name;
     if (namedValueTable.find(name)) {
         currentClassIndex = -5;
-        namedTypeFlag = 128;
+        namedTypeFlag = parameterNamedType;
     } else {
         currentClassIndex = symbolTable.classIndexOrError(name);
     }
@@ -106,12 +106,12 @@ void beginDeclarator()
 void declareDeclarator()
 {
     if (atClassLevel()) {
-        currentKind = 1;
-        declarationKind = 1;
+        currentKind = kindDeclaration;
+        declarationKind = kindDeclaration;
     } else {
         declarationKind = currentKind;
     }
-    declareVariable(64);
+    declareVariable(symbolAssigned);
     lvalueText = currentIdentifier;
 }
 
@@ -125,7 +125,7 @@ void defaultDeclaratorValue()
         value = "\"\"";
     // A constant without a value is still a constant: its uses are written
     // as the bare name.
-    if (declarationKind == 4)
+    if (declarationKind == kindConstant)
         deferredText = "define(\"" + lvalueText + "\"," + value + ")";
     else
         deferredText = dollarName(lvalueText) + "=" + value;
@@ -148,7 +148,7 @@ void finishConstantDefinition()
     rewindRvalues();
     int target = lvalueType();
     int value = rvalueType();
-    if (declarationKind == 4) {
+    if (declarationKind == kindConstant) {
         deferredText += "define(\"";
         deferredText += lvalueText;
         deferredText += "\",";
@@ -185,7 +185,7 @@ void finishConstantDefinition()
 
 void finishDeclarator()
 {
-    if (declarationKind == 4 && declaratorHasValue)
+    if (declarationKind == kindConstant && declaratorHasValue)
         deferredText += ")";
     deferredText += ";";
     bool classLevel = atClassLevel();
@@ -211,7 +211,7 @@ void finishDeclarator()
     }
     if (errorCatchingDeclaration && !staticModifier && !classLevel) {
         emitNewline();
-        emitString("$error=" + (declarationKind == 4 ? lvalueText : "$" + lvalueText));
+        emitString("$error=" + (declarationKind == kindConstant ? lvalueText : "$" + lvalueText));
         emitSemicolonNewline();
     }
     ++declaratorIndex;

@@ -121,7 +121,7 @@ void beginParameters()
 void beginParameter()
 {
     aliasMark = 0;
-    currentKind = 1;
+    currentKind = kindDeclaration;
     namedTypeFlag = 0;
     parameterFlags = 0;
     parameter = ParameterText();
@@ -130,7 +130,7 @@ void beginParameter()
 void aliasParameter()
 {
     aliasMark = 1;
-    parameterFlags |= 256;
+    parameterFlags |= parameterAlias;
 }
 
 void classParameterType()
@@ -151,10 +151,10 @@ void parameterName()
     if (isSuperglobalName(currentIdentifier) && currentIdentifier != "GLOBALS")
         reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     currentType = declaredType;
-    declareVariable(64);
+    declareVariable(symbolAssigned);
     // A "const" parameter is read-only, and still a PHP variable.
     SymbolList& locals = symbolTable.locals;
-    if (currentKind == 4 && !locals.empty() && locals.back()->name == currentIdentifier)
+    if (currentKind == kindConstant && !locals.empty() && locals.back()->name == currentIdentifier)
         locals.back()->setPhpText("$" + currentIdentifier);
 }
 
@@ -179,14 +179,14 @@ void parameterDefault()
     } else {
         parameter.defaultText = "=" + text;
     }
-    parameterFlags |= 64;
+    parameterFlags |= parameterDefaulted;
     checkAssignment(declaredType, currentType);
 }
 
 void finishParameter()
 {
     inParameterList = 0;
-    if (!(parameterFlags & 64) && inConstructor)
+    if (!(parameterFlags & parameterDefaulted) && inConstructor)
         parameter.defaultText = "= 0";
     currentFunction->addParameter(declaredType, namedTypeFlag | parameterFlags, 0);
     if (namedTypeFlag && namedValue)
@@ -220,7 +220,7 @@ bool overridesCompatibly(const FunctionRecord& method, const FunctionRecord& inh
     if (own < theirs)
         return false;
     for (size_t i = 0; i < theirs; ++i)
-        if ((method.parameterTypes[i] & 256) != (inherited.parameterTypes[i] & 256))
+        if ((method.parameterTypes[i] & parameterAlias) != (inherited.parameterTypes[i] & parameterAlias))
             return false;
     for (size_t i = theirs; i < own; ++i)
         if (i >= texts.size() || texts[i].defaultText.empty())

@@ -127,7 +127,7 @@ int externParameterClass = 0;
 
 void beginExternDeclaration()
 {
-    currentKind = 1;
+    currentKind = kindDeclaration;
     staticModifier = 0;
 }
 
@@ -181,7 +181,7 @@ void beginExternParameter()
 
 void setExternParameterAlias()
 {
-    externParameterFlags |= 0x100;
+    externParameterFlags |= parameterAlias;
 }
 
 void takeExternParameterType()
@@ -192,7 +192,7 @@ void takeExternParameterType()
 
 void checkExternParameterDefault()
 {
-    externParameterFlags |= 64;
+    externParameterFlags |= parameterDefaulted;
     checkAssignment(declaredType, currentType);
 }
 
@@ -217,7 +217,7 @@ void beginExternClass()
 {
     currentType = typeClass;
     // what an earlier declaration of the head left does not carry over
-    currentKind = 1;
+    currentKind = kindDeclaration;
     staticModifier = 0;
 }
 

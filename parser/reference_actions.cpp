@@ -15,7 +15,7 @@ void beginAssignment()
 {
     resetAssignLists();
     resetExpressions();
-    currentKind = 2;
+    currentKind = kindAssignment;
     assignTargetCount = 1;
     returnedValueIndex = 0;
 }
@@ -117,7 +117,7 @@ void beginSegment(const std::string& name)
     sliceSeen = 0;
     elementsAreArrays = 0;
     memberName = name;
-    referenceAccessKind = 1;
+    referenceAccessKind = accessName;
     rvalueFlag = 0;
     if (referenceSegmentCount < 1) {
         codeBuffer += memberName;
@@ -177,7 +177,7 @@ void finishIndex(const std::string& bound)
         currentType = typeVar;
     elementsAreArrays = 0;
     indexedContainerType = container;
-    referenceAccessKind = 2;
+    referenceAccessKind = accessElementOrCall;
     if (sliceSeen)
         reportError(Msg::indexOnRange);
     else if (!isIndexable(container))
@@ -210,7 +210,7 @@ void finishSlice()
     else
         translateIntervalRead(readInterval);
     currentType = sliceContainerType;
-    referenceAccessKind = 3;
+    referenceAccessKind = accessSlice;
     sliceSeen = 1;
 }
 
@@ -241,7 +241,7 @@ void finishCurrentElement()
         currentType = typeVar;
     elementsAreArrays = 0;
     sliceContainerType = currentType;
-    referenceAccessKind = 2;
+    referenceAccessKind = accessElementOrCall;
     if (sliceSeen)
         reportError(Msg::indexOnRange);
 }

@@ -554,9 +554,9 @@ void writeCaughtVariable()
 {
     emitString(qualifiedClassName + " $");
     // a variable, whatever kind the last declaration or lookup left
-    currentKind = 1;
+    currentKind = kindDeclaration;
     staticModifier = 0;
-    declareVariable(64);
+    declareVariable(symbolAssigned);
     emitString(currentIdentifier);
     emitCloseParen();
     emitNewline();
@@ -604,9 +604,9 @@ void beginForStatement()
 void takeForVariable(bool declared, bool second)
 {
     if (declared) {
-        currentKind = 1;
+        currentKind = kindDeclaration;
         staticModifier = 0;
-        declareVariable(64);
+        declareVariable(symbolAssigned);
     } else {
         lookupIdentifier();
     }

@@ -49,13 +49,13 @@ void xmlElementHead(const std::string& token)
         currentIdentifier = name;
         setCodeBuffer(name);
         // the tag's variable is an ordinary one, whatever the last lookup left
-        currentKind = 1;
+        currentKind = kindDeclaration;
         staticModifier = 0;
         currentClassIndex = -3;
         if (reserved)
             reportAlreadyDeclaredIn(Msg::scopeBuiltins);
         else
-            declareVariable(64);
+            declareVariable(symbolAssigned);
         xmlWriteHead(name, true, !reserved);
     } else {
         xmlWriteHead(name, false, true);

@@ -64,8 +64,8 @@ namespace {
 bool sameSignature(const FunctionRecord& added, const FunctionRecord& existing) {
     if (added.parameterTypes.size() != existing.parameterTypes.size()) return false;
     for (size_t i = 0; i < added.parameterTypes.size(); ++i) {
-        int mine = added.parameterTypes[i] & 63;
-        int theirs = existing.parameterTypes[i] & 63;
+        int mine = added.parameterTypes[i] & symbolTypeMask;
+        int theirs = existing.parameterTypes[i] & symbolTypeMask;
         if (typeMatrix[mine][theirs] == 0) return false;
         if (mine == typeObject) {
             if (theirs != typeObject) return false;

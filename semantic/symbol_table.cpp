@@ -383,7 +383,7 @@ void checkAssigned() {
     if (assignedFlag == 0) reportErrorName(Msg::usedBeforeAssignment, currentIdentifier);
 }
 
-bool isEnumItem(const Symbol* symbol) { return symbol->kind == 3; }
+bool isEnumItem(const Symbol* symbol) { return symbol->kind == kindEnumItem; }
 
 // Lookup steps for a target; false when the lookup ended early (no
 // constant check).
@@ -497,7 +497,7 @@ bool readGlobalFromClass(const std::string& name) {
 
 void lookupIdentifier() {
     if (!findTarget()) return;
-    if (currentKind >= 3 && currentKind <= 5) {
+    if (currentKind >= kindEnumItem && currentKind <= lastConstantKind) {
         reportErrorName(Msg::constantAssigned, currentIdentifier);
         // an enumeration item's text is its value: "$5=..." would not parse
         codeBuffer = currentIdentifier;

@@ -140,6 +140,11 @@ private:
     uint32_t mask = 0;   // slots - 1, 0 while there is no table
 };
 
+// Marks kept in a parameter type beside its type code (symbolTypeMask).
+constexpr int parameterDefaulted = 64;   // a default value is given
+constexpr int parameterNamedType = 128;  // typed by a named value's define
+constexpr int parameterAlias = 256;      // passed by reference ("alias")
+
 struct FunctionRecord : RunRecord<FunctionRecord> {
     std::string name;
     std::string phpName;
@@ -160,7 +165,7 @@ struct FunctionRecord : RunRecord<FunctionRecord> {
     // so any arguments pass.
     bool unchecked = false;
     std::vector<int> returnedTypes;
-    std::vector<int> parameterTypes;   // type | 64 default given | 128 named type | 256 alias
+    std::vector<int> parameterTypes;   // type code | the parameter marks above
     std::vector<int> argumentTypes;
     std::vector<int> parameterClassIndex;
     std::vector<int> parameterAcceptsObject;
