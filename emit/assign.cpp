@@ -31,7 +31,7 @@ void resetAssignLists()
 {
     lvalueList.count = lvalueList.cursor = 0;
     rvalueList.count = rvalueList.cursor = 0;
-    assignedFlag = 64;
+    assignedFlag = symbolAssigned;
 }
 
 void resetRvalues() { rvalueList.count = rvalueList.cursor = 0; }
@@ -55,7 +55,7 @@ static void appendLvalue(const std::string& text)
     entry.containerType = indexedContainerType;
     entry.textKey = indexedByText != 0;
     // Only a slice target reads its interval.
-    if (referenceAccessKind == 3)
+    if (referenceAccessKind == accessSlice)
         entry.interval = assignInterval;
 }
 
@@ -214,7 +214,7 @@ void translateAssignLoop()
             copy = temp + "[0]";
         else if (value.scalar && !value.wrapped && isArrayType(lvalueType()))
             copy = "array(" + temp + ")";
-        if (assignOperator != '=' && lvalueAccessKind() != 3) {
+        if (assignOperator != '=' && lvalueAccessKind() != accessSlice) {
             // a compound operator takes the checks and array forms it has
             // with a value of its own
             emitIndent();
@@ -228,8 +228,8 @@ void translateAssignLoop()
             continue;
         }
         std::string line;
-        if (lvalueAccessKind() == 3) {
-            reportError(12);
+        if (lvalueAccessKind() == accessSlice) {
+            reportError(Msg::illegalInterval);
             line = stripDollar(currentLvalue());
         } else {
             line = dollarName(stripDollar(currentLvalue()));
@@ -253,20 +253,20 @@ bool hasArrayForm(char op)
 }
 
 // Message word of an operator that arrays do not support.
-int operatorWordOf(char op)
+Msg operatorWordOf(char op)
 {
     switch (op) {
     case '*':
-        return 59;
+        return Msg::wordMultiply;
     case '/':
-        return 60;
+        return Msg::wordDivide;
     case '%':
-        return 61;
+        return Msg::wordModulo;
     case '<':
     case '>':
-        return 57;
+        return Msg::wordShift;
     default:
-        return 56;
+        return Msg::wordArray;
     }
 }
 
@@ -415,40 +415,41 @@ void translateArrayAssignOp()
     // A compound operator on an array-typed target works on the whole array,
     // and so does one that has an array form with an array value on a var
     // target, as in an expression.
-    if (op != '=' && (kind == 1 || kind == 2) &&
+    if (op != '=' && (kind == accessName || kind == accessElementOrCall) &&
         (isArrayType(l) || (l == 16 && isArrayType(r) && hasArrayForm(op))))
-        kind = 4;
+        kind = accessWholeArray;
     // Any other operator on a var target throws on an array value.
-    if (op != '=' && op != '.' && (kind == 1 || kind == 2) && l == 16 && isArrayType(r)) {
+    if (op != '=' && op != '.' && (kind == accessName || kind == accessElementOrCall) && l == 16 &&
+        isArrayType(r)) {
         reportOperatorTypeError(operatorWordOf(op), l, r);
         return;
     }
 
     switch (kind) {
-    case 2: {
+    case accessElementOrCall: {
         bool character = target.containerType == 10 || target.containerType == 22;
         if (r == 24 && op == '=') {
             // a key names the element: array_splice takes positions only
             if (target.containerType == 12 || target.textKey)
                 translateArrayRemoveValue(std::string(text));
             else if (character)
-                reportError(16);   // a character of a text cannot be removed
+                reportError(Msg::arraysRequired);   // a character of a text cannot be removed
             else
                 translateArrayRemoveAt(std::string(text));
             return;
         }
         // PHP refuses every compound assignment to a character of a text
         if (character && op != '=')
-            reportError(19);
+            reportError(Msg::onlyEqualHere);
         if (l == 10 && op == '+')
             setAssignOperator('.');
         writePlainAssignment(target.text, value, l, r);
         return;
     }
-    case 1:
+    case accessName:
         writePlainAssignment(target.text, value, l, r);
         return;
-    case 4:
+    case accessWholeArray:
         if (op == '=') {
             writePlainAssignment(target.text, r == 24 ? "array()" : value, l, r);
         } else if (hasArrayForm(op)) {
@@ -458,7 +459,7 @@ void translateArrayAssignOp()
             reportOperatorTypeError(operatorWordOf(op), l, r);
         }
         return;
-    case 3:
+    case accessSlice:
         // The slice this target recorded: a later slice target of the same
         // statement has filled assignInterval again since.
         assignInterval = target.interval;
@@ -492,7 +493,7 @@ void translateErrorAssign()
     int l = lvalueType();
     int r = rvalueType();
     std::string target = currentLvalue();
-    if (lvalueAccessKind() != 3)
+    if (lvalueAccessKind() != accessSlice)
         target = dollarName(target);
     std::string value;
     if (r == 24)

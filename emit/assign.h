@@ -11,7 +11,7 @@
 struct LvalueEntry {
     std::string text;     // PHP text of the target as the rule built it
     int type = 0;         // target type code
-    int accessKind = 0;   // 1 name, 2 element, 3 slice, 4 whole array, 5 call
+    int accessKind = 0;   // referenceAccessKind of the target (emit/state.h)
     int flag = 0;         // lvalueFlag when added
     int containerType = 0;   // indexedContainerType when added (element targets)
     bool textKey = false;    // indexedByText when added: the element is named by a key

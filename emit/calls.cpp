@@ -8,29 +8,30 @@
 
 namespace {
 
+using F = CallForm;
 using O = CallOpening;
 using C = CallClosing;
 
 // One row per call form of the predefined methods.
 const MemberCallForm memberCallForms[] = {
-    // form  opening           first  last   suffix error  closing          assigns
-    {1,  O::phpName,         true,  false, false, false, C::common,      false},
-    {2,  O::phpName,         false, true,  false, false, C::common,      false},
-    {4,  O::nothing,         false, false, false, false, C::arrayInsert, true},
-    {6,  O::assignPhpName,   false, false, false, false, C::common,      true},
-    {7,  O::assignPhpName,   false, false, false, true,  C::common,      true},
-    {8,  O::phpNameToComma,  true,  false, true,  false, C::common,      false},
-    {9,  O::nothing,         false, false, false, false, C::conversion,  false},
-    {11, O::nothing,         false, false, false, false, C::arrayStore,  false},
-    {13, O::nothing,         false, false, false, false, C::arrayPack,   true},
-    {15, O::assignPhpName,   false, true,  false, false, C::common,      true},
-    {16, O::nothing,         false, false, false, false, C::textInsert,  true},
-    {17, O::receiver,        false, false, false, false, C::textReserve, true},
-    {20, O::nothing,         false, false, false, false, C::dictUnshift, true},
-    {21, O::nothing,         false, false, false, false, C::textSearch,  false},
-    {22, O::nothing,         false, false, false, false, C::nonEmptyArray, false},
-    {23, O::nothing,         false, false, false, false, C::asText,      false},
-    {24, O::nothing,         false, false, false, false, C::listValues,  false},
+    // form                    opening            first  last   suffix error  closing      assigns
+    {F::receiverFirst,         O::phpName,        true,  false, false, false, C::common,      false},
+    {F::receiverLast,          O::phpName,        false, true,  false, false, C::common,      false},
+    {F::arraySplice,           O::nothing,        false, false, false, false, C::arrayInsert, true},
+    {F::assignResult,          O::assignPhpName,  false, false, false, false, C::common,      true},
+    {F::assignResultCaught,    O::assignPhpName,  false, false, false, true,  C::common,      true},
+    {F::receiverFirstNameTail, O::phpNameToComma, true,  false, true,  false, C::common,      false},
+    {F::receiverAsIs,          O::nothing,        false, false, false, false, C::conversion,  false},
+    {F::filePutLines,          O::nothing,        false, false, false, false, C::arrayStore,  false},
+    {F::spliceFromStart,       O::nothing,        false, false, false, false, C::arrayPack,   true},
+    {F::assignReceiverLast,    O::assignPhpName,  false, true,  false, false, C::common,      true},
+    {F::substrReplace,         O::nothing,        false, false, false, false, C::textInsert,  true},
+    {F::strRepeatZero,         O::receiver,       false, false, false, false, C::textReserve, true},
+    {F::prependPair,           O::nothing,        false, false, false, false, C::dictUnshift, true},
+    {F::searchInText,          O::nothing,        false, false, false, false, C::textSearch,  false},
+    {F::nonEmptyOrFalse,       O::nothing,        false, false, false, false, C::nonEmptyArray, false},
+    {F::strvalOfCall,          O::nothing,        false, false, false, false, C::asText,      false},
+    {F::renumbered,            O::nothing,        false, false, false, false, C::listValues,  false},
 };
 
 bool isNameStart(char c)
@@ -88,7 +89,7 @@ bool isPlainOperand(const std::string& text)
 
 }  // namespace
 
-const MemberCallForm* memberCallForm(int kind)
+const MemberCallForm* memberCallForm(CallForm kind)
 {
     for (const MemberCallForm& form : memberCallForms)
         if (form.form == kind)
@@ -201,7 +202,7 @@ std::string memberCallClosing(const MemberCallForm& form, const std::string& php
 std::string arrayInsertText(const std::string& receiver, const std::string& index,
                             const std::string& value, int valueType)
 {
-    bool spread = isArrayType(valueType) || valueType == 15 || valueType == 16;
+    bool spread = isArrayType(valueType) || valueType == typeObject || valueType == typeVar;
     return "array_splice(" + receiver + "," + index + ",0," +
            (spread ? "array(" + value + ")" : value) + ")";
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "semantic/builtins.h"
+
 // Before the name of a class whose object a call makes.
 constexpr const char* newPrefix = "new ";
 
@@ -34,7 +36,7 @@ enum class CallClosing {
 };
 
 struct MemberCallForm {
-    int form;
+    CallForm form;
     CallOpening opening;
     bool receiverFirst;   // the receiver is the first argument
     bool receiverLast;    // "," and the receiver follow the arguments
@@ -45,7 +47,7 @@ struct MemberCallForm {
 };
 
 // The form of a method row's kind; null for a kind no form has.
-const MemberCallForm* memberCallForm(int kind);
+const MemberCallForm* memberCallForm(CallForm kind);
 
 // Whether the PHP function takes its first argument by reference, so that
 // the receiver written there must be a variable.

@@ -30,9 +30,9 @@ void checkRedeclaredAttribute(const Symbol& attribute)
     Symbol* inherited = inheritedAttribute(name);
     if (!inherited || inherited->visibility == visibilityPrivate)
         return;
-    if ((inherited->flags & 128) != (attribute.flags & 128) ||
+    if ((inherited->flags & symbolStatic) != (attribute.flags & symbolStatic) ||
         visibilityRank(attribute.visibility) > visibilityRank(inherited->visibility))
-        reportErrorName(35, name);
+        reportErrorName(Msg::alreadyDeclared, name);
 }
 }
 
@@ -47,33 +47,33 @@ int declareVariable(int extraFlags)
     bool added = false;
     // PHP keeps $GLOBALS for itself and refuses to compile an assignment
     // to it; an attribute or a constant may take the name
-    bool variable = currentKind == 1 || currentKind == 2;
+    bool variable = currentKind == kindDeclaration || currentKind == kindAssignment;
     if (variable && std::string_view(name) == "GLOBALS" && (inFunction || !inClass))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     // define() keeps PHP's own value of a constant PHP has, with a warning
-    if (currentKind == 4 && isPhpConstantName(name))
-        reportAlreadyDeclaredIn(74);
+    if (currentKind == kindConstant && isPhpConstantName(name))
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     if (inBlockScope) {
         if (table.findIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(69 + table.foundScope);
+            reportAlreadyDeclaredIn(scopeWordOf(table.foundScope));
         } else {
             table.blockScopes[blockDepth].push_back(symbol);
             added = true;
         }
     } else if (inFunction && !inClass) {
         if (table.findLocalIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(73);
+            reportAlreadyDeclaredIn(Msg::scopeFunction);
         } else if (table.findGlobalIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(70);
+            reportAlreadyDeclaredIn(Msg::scopeGlobal);
         } else {
             table.locals.push_back(symbol);
             added = true;
         }
     } else if (inFunction) {
         if (table.findLocalIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(73);
+            reportAlreadyDeclaredIn(Msg::scopeFunction);
         } else if (table.currentClass && table.currentClass->findAttributeIgnoreCase(name) != -1) {
-            reportAlreadyDeclaredIn(71);
+            reportAlreadyDeclaredIn(Msg::scopeClass);
         } else {
             table.locals.push_back(symbol);
             added = true;
@@ -83,7 +83,7 @@ int declareVariable(int extraFlags)
             symbol->visibility = memberVisibility;
             // PHP's own class fixes its members' kinds and types
             if (table.inheritsPhpAttribute(table.currentClass, *symbol))
-                reportAlreadyDeclaredIn(74);
+                reportAlreadyDeclaredIn(Msg::scopeBuiltins);
             checkRedeclaredAttribute(*symbol);
             table.currentClass->addAttribute(symbol);
             added = true;
@@ -171,7 +171,7 @@ int isInstanceMember(const std::string& name)
         return 0;
     int attribute = current->findAttribute(name);
     if (attribute >= 0) {
-        if (current->attributes[attribute]->flags & 128)
+        if (current->attributes[attribute]->flags & symbolStatic)
             return 0;
     } else if (isStaticMethodName(name)) {
         // a static method is called through the class
@@ -185,22 +185,22 @@ int isInstanceMember(const std::string& name)
         // An inherited static attribute is a class member, not an instance one.
         if (inheritedAttributeFound) {
             Symbol* symbol = inheritedAttribute(name);
-            if (symbol && (symbol->flags & 128))
+            if (symbol && (symbol->flags & symbolStatic))
                 return 0;
         }
     }
     // In a method the method's own mark counts: the body's declarations
     // reset the modifier.
     if (inFunction ? staticMethodMarker : staticModifier)
-        reportError(18);
+        reportError(Msg::staticUsesDynamicAttribute);
     return 1;
 }
 
 static void loadAttribute(const Symbol* attribute)
 {
-    currentType = static_cast<int>(attribute->flags & 63);
-    assignedFlag = static_cast<int>(attribute->flags & 64);
-    staticFlag = static_cast<int>(attribute->flags & 128);
+    currentType = static_cast<int>(attribute->flags & symbolTypeMask);
+    assignedFlag = static_cast<int>(attribute->flags & symbolAssigned);
+    staticFlag = static_cast<int>(attribute->flags & symbolStatic);
     currentKind = static_cast<int>(attribute->kind);
     currentClassIndex = attribute->classIndex;
 }
@@ -236,9 +236,9 @@ int loadClassAttribute(const std::string& name)
         return 0;
     // A parent's private attribute is no attribute of the subclass.
     if (attribute->visibility == visibilityPrivate)
-        reportErrorName(28, name);
+        reportErrorName(Msg::notAccessibleFromClass, name);
     loadAttribute(attribute);
-    if (attribute->flags & 128)
+    if (attribute->flags & symbolStatic)
         codeBuffer = "self::$" + stripDollar(std::string(attribute->phpText()));
     return 1;
 }
@@ -357,6 +357,6 @@ void emitClassAttribute(const std::string& name, const std::string& value, bool 
     }
     // The constructor is written: a line queued now would never be.
     if (table.constructorWritten)
-        reportError(24);
+        reportError(Msg::declarationAfterConstructor);
     table.constructorLines.push_back("$this->" + name + "=" + value + ";\n");
 }

@@ -8,6 +8,7 @@
 #include "emit/slices.h"
 #include "emit/state.h"
 #include "emit/translators.h"
+#include "semantic/builtins.h"
 #include "semantic/symbols.h"
 
 void resetEmitRun()
@@ -59,7 +60,7 @@ void resetEmitRun()
     callPrefix.clear();
     literalReceiver = 0;
     leadingComma = 0;
-    callForm = 0;
+    callForm = FunctionForm::plain;
     memberVisibility = visibilityPublic;
 
     codeBuffer.clear();

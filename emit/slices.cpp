@@ -149,7 +149,7 @@ void parseTextToBound(Interval& in, int inc)
     long long v = boundValue(text);
     in.upperValue = static_cast<int>(v);
     if (v < 0 && inc == 0)
-        reportError(11);
+        reportError(Msg::rangeSymbolMisused);
     if (reachesEnd(v, inc)) {
         in.upperKind = 0;
         return;
@@ -178,7 +178,7 @@ void parseTextAssignBound(Interval& in, int inc)
     in.upperValue = static_cast<int>(v);
     if (v < 0) {
         if (inc == 0)
-            reportError(11);
+            reportError(Msg::rangeSymbolMisused);
         if (reachesEnd(v, inc)) {
             in.upperKind = 0;
             return;
@@ -316,7 +316,7 @@ std::string translateInterval(Interval& interval)
             return translateTextRange(interval);
         return translateCountBound(interval, false);
     }
-    reportError(12);
+    reportError(Msg::illegalInterval);
     return std::string();
 }
 
@@ -365,7 +365,7 @@ std::string translateCountBound(Interval& in, bool read)
             text += "-1";
         break;
     default:
-        reportError(12);
+        reportError(Msg::illegalInterval);
         break;
     }
     if (!read && in.valueText != "false")
@@ -433,7 +433,7 @@ std::string translateTextIndex(Interval& in)
         text += "," + in.upperText;
         break;
     default:
-        reportError(12);
+        reportError(Msg::illegalInterval);
         break;
     }
     return text + ")";
@@ -475,7 +475,7 @@ std::string translateTextRange(Interval& in)
             head = "substr(" + k + ",0,0)";
         break;
     default:
-        reportError(12);
+        reportError(Msg::illegalInterval);
         break;
     }
 

@@ -57,7 +57,7 @@ int lastJoinStatic = 0;
 std::string callPrefix;
 int literalReceiver = 0;
 int leadingComma = 0;
-int callForm = 0;
+FunctionForm callForm = FunctionForm::plain;
 
 void setAssignOperator(char op) { assignOperator = op; }
 char getAssignOperator() { return assignOperator; }

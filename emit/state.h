@@ -7,19 +7,28 @@
 #include <vector>
 
 struct FunctionRecord;
+enum class FunctionForm : int;  // semantic/builtins.h
 
 // --- Current-declaration state
+// currentKind, and the kind a symbol keeps. The kinds from kindEnumItem to
+// lastConstantKind are read-only.
+constexpr int kindDeclaration = 1;
+constexpr int kindAssignment = 2;
+constexpr int kindEnumItem = 3;
+constexpr int kindConstant = 4;
+constexpr int lastConstantKind = 5;
+
 extern int currentType;                 // type code of what was just analysed
 extern std::string currentIdentifier;   // name just declared or referenced
 extern std::string memberName;          // name after a class or object, or the called name
 extern std::string ownerClassName;      // class of a member access
 extern int ownerClassIndex;             // class index of ownerClassName, -1 when unknown
-extern int currentKind;                 // 1 declaration, 2 assignment, 3 enum item, 4 constant
+extern int currentKind;                 // how the name was declared: one of the kinds below
 extern int currentClassIndex;
-extern int assignedFlag;                // 64 mark of the symbol last used
-extern int staticFlag;                  // 128 mark of the symbol last used
-extern int specialObjectFlag;           // 256 mark of the symbol last used
-extern unsigned arrayElementsMark;      // 512 when the type being declared holds arrays (int[][])
+extern int assignedFlag;                // symbolAssigned mark of the symbol last used
+extern int staticFlag;                  // symbolStatic mark of the symbol last used
+extern int specialObjectFlag;           // symbolSpecialObject mark of the symbol last used
+extern unsigned arrayElementsMark;      // symbolArrayElements while the declared type holds arrays
 extern int elementsAreArrays;           // the name last used holds arrays, until its first index
 extern FunctionRecord* currentCall;     // record of the call being checked
 extern FunctionRecord* currentFunction; // record of the function being defined
@@ -43,14 +52,20 @@ extern int notInFlag;
 extern int blockStateValue;
 
 // Set by the parser's actions, read by the declaration and slice emitters.
-extern int staticModifier;            // 128 while the declaration carries "static", else 0
+extern int staticModifier;            // symbolStatic while the declaration carries "static", else 0
 extern int loopKind;                  // 0 for, 1 while, 2 do
 extern int rangeInclusive;            // 1 after "..", 0 after "--"
 extern std::string sliceStart;        // slice bound texts, empty when omitted
 extern std::string sliceEnd;
 
 // --- Reference, assignment-target and call-rule state
-extern int referenceAccessKind;   // 1 name, 2 element or call, 3 slice, 4 whole array, 5 multi-value call
+// What the reference just translated reaches: one of the access kinds below.
+extern int referenceAccessKind;
+constexpr int accessName = 1;
+constexpr int accessElementOrCall = 2;
+constexpr int accessSlice = 3;
+constexpr int accessWholeArray = 4;
+constexpr int accessMultiValueCall = 5;   // a call returning several values
 extern std::string lvalueText;    // text of the target addLvalue stores
 extern int lvalueFlag;            // type the context expects (target or parameter type)
 extern int rvalueFlag;            // type of the last read reference
@@ -64,7 +79,7 @@ extern int lastJoinStatic;
 extern std::string callPrefix;
 extern int literalReceiver;
 extern int leadingComma;
-extern int callForm;
+extern FunctionForm callForm;   // form of the predefined function being called
 
 void setAssignOperator(char op);
 char getAssignOperator();

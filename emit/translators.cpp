@@ -359,7 +359,7 @@ void translateListOperator()
         arrays = true;
     }
     if (!arrays) {
-        reportOperatorTypeError(62, left, currentType);
+        reportOperatorTypeError(Msg::wordSuch, left, currentType);
         // Keep the saved text and code paired with their type.
         restoreLeftOperandText();
         popListOperator();
@@ -384,7 +384,7 @@ void translateListOperator()
     if (isArrayKind(currentType))
         translateListSetOp(code, isListType(left));
     else
-        reportError(26);
+        reportError(Msg::needsBooleansOrArrays);
     exprAppend(setOperationText);
 }
 
@@ -394,5 +394,5 @@ void applyListOperator()
     if (isArrayKind(currentType))
         translateListSetOp(code);
     else
-        reportError(26);
+        reportError(Msg::needsBooleansOrArrays);
 }

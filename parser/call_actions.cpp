@@ -77,7 +77,7 @@ void checkUserCall()
     // a method not found was reported: its empty record checks nothing
     if (currentCall->name != unknownName)
         currentCall->checkArguments(true);
-    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
+    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? accessMultiValueCall : accessElementOrCall;
     currentType = currentCall->resultType();
 }
 
@@ -90,7 +90,7 @@ void checkLaterMethodCall(const MethodHead& head)
         checkUserCall();
         return;
     }
-    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? 5 : 2;
+    referenceAccessKind = currentCall->returnTypes.size() >= 2 ? accessMultiValueCall : accessElementOrCall;
     currentType = currentCall->resultType();
 }
 
@@ -125,7 +125,7 @@ bool isAliasParameter()
     if (!currentCall || currentCall->cursor < 0 ||
         currentCall->cursor >= static_cast<int>(currentCall->parameterTypes.size()))
         return false;
-    return (currentCall->parameterTypes[static_cast<size_t>(currentCall->cursor)] & 256) != 0;
+    return (currentCall->parameterTypes[static_cast<size_t>(currentCall->cursor)] & parameterAlias) != 0;
 }
 
 }  // namespace
@@ -183,7 +183,7 @@ void nameCalledFunction(const std::string& name)
 // name), a class (new C), a user function, $this->m or self::m, or an unknown name
 void findCallee(CallScope& call, const TokenPeek* ahead)
 {
-    callForm = 0;
+    callForm = FunctionForm::plain;
     currentType = typeVar;
     currentIdentifier = "?";
     symbolTable.functionVariable = 0;
@@ -219,7 +219,7 @@ void findCallee(CallScope& call, const TokenPeek* ahead)
             bool isStatic = later->record->staticMark != 0;
             // as for a method known already (isInstanceMember)
             if (!isStatic && staticMethodMarker)
-                reportError(18);
+                reportError(Msg::staticUsesDynamicAttribute);
             callPrefix = isStatic ? "self::" : "$this->";
             currentCall = later->record;
             call.laterMethod = later;
@@ -251,15 +251,15 @@ void openCallArguments(CallScope&)
         symbolTable.functionVariable = 0;
         text = silent + (callPrefix.empty() ? "$" + memberName : "(" + callPrefix + memberName + ")") +
                "(";
-    } else if (callForm == 2 || callForm == 3 || callForm == 7) {
+    } else if (builtFromArguments(callForm)) {
         // written whole from the arguments after the list
-    } else if (callForm == 6) {
+    } else if (callForm == FunctionForm::callOpenedByName) {
         text = silent + memberName;
     } else {
         text = silent + callPrefix + memberName + "(";
     }
     exprAppend(text);
-    argumentIndex = callForm;
+    argumentIndex = static_cast<int>(callForm);
     pushReference();
     leadingComma = 0;
 }
@@ -270,22 +270,22 @@ void openCallArguments(CallScope&)
 void finishFunctionCall(CallScope& call)
 {
     popReference();
-    callForm = argumentIndex;
+    callForm = static_cast<FunctionForm>(argumentIndex);
     // The inline forms are built from the arguments as the frame stores them.
     std::string first, second;
-    if (callForm == 2 || callForm == 3 || callForm == 7) {
+    if (builtFromArguments(callForm)) {
         first = callArgument(0);
         second = callArgument(1);
     }
     switch (callForm) {
-    case 2:
+    case FunctionForm::swapByTemporary:
         clearExpression();
         if (!call.asStatement) {
             // three assignments are no value
-            reportError(5);
+            reportError(Msg::featureNotHere);
             exprAppendText("null");
         } else if (callArgumentCount() == 2 && (!isVariableText(first) || !isVariableText(second))) {
-            reportErrorName(40, "swap");
+            reportErrorName(Msg::badArguments, "swap");
         } else {
             incGenerator();
             exprAppend(swapText(newTempName(), first, second));
@@ -293,12 +293,12 @@ void finishFunctionCall(CallScope& call)
         }
         popExpressionAppend();
         break;
-    case 7:
+    case FunctionForm::signOfValue:
         clearExpression();
         popExpressionAppend();
         exprAppend(signText(first));
         break;
-    case 3:
+    case FunctionForm::pluralSuffix:
         clearExpression();
         popExpressionAppend();
         exprAppend(pluralText(first));
@@ -308,7 +308,7 @@ void finishFunctionCall(CallScope& call)
         exprAppendText(callKind == 2 && textOrFalse(globalFunctionRow(calleeIndex)) ? "))" : ")");
         break;
     }
-    referenceAccessKind = 2;
+    referenceAccessKind = accessElementOrCall;
     switch (callKind) {
     case 0:
         if (call.laterMethod) {
@@ -346,7 +346,7 @@ void finishFunctionCall(CallScope& call)
 void abandonCall(CallScope& call, bool report)
 {
     if (report)
-        reportBadSyntax(67);
+        reportBadSyntax(Msg::wordCall);
     silentCall = 0;
     leadingComma = 0;
     if (!call.active)
@@ -409,7 +409,7 @@ void finishArgument(bool alias)
     std::string text = currentExpression();
     bool aliasParameter = isAliasParameter();
     if ((alias || aliasParameter) && !isVariableText(text))
-        reportErrorName(44, currentCall->name);
+        reportErrorName(Msg::badArgumentIn, currentCall->name);
     // A reference is the parameter's: PHP takes the variable as it is.
     if (!alias && !aliasParameter) {
         if (currentType == typeFunction && isPlainVariableName(text)) {
@@ -506,7 +506,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
     calleeIndex = -1;
     switch (receiver) {
     case Receiver::rejected:
-        reportErrorName(33, currentIdentifier);
+        reportErrorName(Msg::methodNotFound, currentIdentifier);
         receiver = Receiver::none;
         currentCall = new FunctionRecord();
         break;
@@ -541,7 +541,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
             currentCall = symbolTable.findMethod(currentIdentifier, memberName, true);
         }
         if (currentCall->name != unknownName && !currentCall->staticMark)
-            reportError(18);
+            reportError(Msg::staticUsesDynamicAttribute);
         break;
     }
     case Receiver::predefined:
@@ -562,7 +562,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         callKind = receiver == Receiver::java ? 5 : 1;
         text = call.receiver + "->" + memberName;
     } else if (calleeIndex < 0 || calleeIndex >= methodCount) {
-        reportErrorName(33, memberName);
+        reportErrorName(Msg::methodNotFound, memberName);
         text = call.receiver;
     } else {
         callKind = 3;
@@ -577,7 +577,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         bool needsVariable = false;
         if (!call.form) {
             text = call.receiver;
-            unknownActionError(call.receiver, row.kind);
+            unknownActionError(call.receiver, static_cast<int>(row.kind));
         } else {
             bool ok = true;
             text = memberCallOpening(*call.form, row.phpName, call.receiver, ok);
@@ -588,11 +588,11 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         // A literal takes no method that changes it; PHP stores into, or
         // passes by reference, only a variable.
         if ((literalReceiver && row.modifies) || (needsVariable && !call.receiverIsVariable)) {
-            reportError(10);
+            reportError(Msg::literalNotAllowed);
             call.storesInReceiver = false;
             text = withoutStore(text, call.receiver);
         } else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)
-            symbolTable.foundSymbol->flags |= 64;
+            symbolTable.foundSymbol->flags |= symbolAssigned;
     }
     if (callKind == 1)
         bracketArguments(call, currentCall);
@@ -605,7 +605,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         exprAppend(call.receiver);
         leadingComma = 1;
     }
-    argumentIndex = (form ? form->form : 0) + (form && form->receiverLast ? 32 : 0) +
+    argumentIndex = (form ? static_cast<int>(form->form) : 0) + (form && form->receiverLast ? 32 : 0) +
                     (form && form->suffix ? 64 : 0);
     pushReference();
 }
@@ -709,7 +709,7 @@ void finishMemberCall(CallScope& call)
             } else {
                 methodTable.checkMethodArguments(call.row);
                 currentType = builtinTable[call.row].result;
-                referenceAccessKind = 2;
+                referenceAccessKind = accessElementOrCall;
                 if (textOrFalse(builtinTable[call.row])) {
                     exprInsertAt(0, "strval(");
                     exprAppendText(")");
@@ -718,7 +718,7 @@ void finishMemberCall(CallScope& call)
             break;
         case 5:
             currentType = typeVar;
-            referenceAccessKind = 2;
+            referenceAccessKind = accessElementOrCall;
             break;
         default:
             break;
@@ -754,7 +754,7 @@ void readResultAttribute(const std::string& name)
     ownerClassIndex = -1;
     ownerClassName.clear();
     staticAccess = 0;
-    referenceAccessKind = 1;
+    referenceAccessKind = accessName;
     const char* join = "->";
     if (uncheckedObject) {
         // an object of a class not known here: so is what it holds
@@ -769,11 +769,11 @@ void readResultAttribute(const std::string& name)
             currentType = 0;
         } else {
             symbolTable.checkMemberAccess(ownerName, attribute->visibility, name);
-            currentType = static_cast<int>(attribute->flags & 63);
+            currentType = static_cast<int>(attribute->flags & symbolTypeMask);
             if (currentType == typeObject)
                 ownerClassIndex = attribute->classIndex;
             // PHP reads a static attribute through the object's class
-            if (attribute->flags & 128)
+            if (attribute->flags & symbolStatic)
                 join = "::$";
         }
     } else if (receiverType != typeVar && receiverType != 0) {

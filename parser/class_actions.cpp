@@ -86,7 +86,7 @@ void beginClassHead()
 void openClass()
 {
     if (isPhpOwnClassName(currentIdentifier))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     declareVariable(0);
     symbolTable.beginClass(currentIdentifier);
     noteFileClass();
@@ -194,7 +194,7 @@ void closeClassAfterError()
 // writes nothing; declares the object and opens a call frame for the constructor
 void beginInstance()
 {
-    declareVariable(64);
+    declareVariable(symbolAssigned);
     instanceName = currentIdentifier;
     instanceAtClassLevel = atClassLevel();
     instanceValue.clear();
@@ -219,7 +219,7 @@ void beginInstanceValue()
 {
     instanceValue.clear();
     lvalueText = instanceName;
-    referenceAccessKind = 1;
+    referenceAccessKind = accessName;
     initializerTargetType = currentType;
     resetAssignLists();
     addLvalue();
@@ -379,7 +379,7 @@ public:
             int savedIndex = namedValueIndex;
             if (namedValueTable.find(name)) {
                 classIndex = -5;
-                named = 128;
+                named = parameterNamedType;
             } else {
                 classIndex = classTable.indexOf(name);
             }
@@ -399,20 +399,20 @@ public:
         int flags = 0;
         take(T::LITERAL_const);
         if (take(T::LITERAL_alias))
-            flags |= 256;
+            flags |= parameterAlias;
         int code = 0, classIndex = -3, named = 0;
         if (!readType(true, code, classIndex, named))
             return false;
         if (named)
             code = typeFunction;
         if (take(T::LITERAL_alias))
-            flags |= 256;
+            flags |= parameterAlias;
         if (!take(T::ID))
             return false;
         while (type() == T::LEFTSQUARE && type(1) == T::RIGHTSQUARE)
             next(2);
         if (take(T::EQUAL)) {
-            flags |= 64;
+            flags |= parameterDefaulted;
             if (!skipDefault())
                 return false;
         }
@@ -462,7 +462,7 @@ bool readHead(HeadReader& reader, MethodHead& head)
     uint32_t staticMark = 0;
     while (isModifier(reader.type())) {
         if (reader.type() == T::LITERAL_static)
-            staticMark = 128;
+            staticMark = symbolStatic;
         reader.next();
     }
     int code = 0, classIndex = -3, named = 0;
@@ -631,7 +631,7 @@ void checkCallsOfMethodsDefinedLater()
         lineNumber = call.line;
         auto found = methods.find(call.head.record->name);
         if (found == methods.end()) {
-            reportErrorName(33, call.head.record->name);
+            reportErrorName(Msg::methodNotFound, call.head.record->name);
             continue;
         }
         FunctionRecord* method = found->second;
@@ -653,7 +653,7 @@ void checkCallsOfMethodsDefinedLater()
             continue;
         }
         lineNumber = call.line;
-        reportErrorName(49, call.name);
+        reportErrorName(Msg::cannotBeUsedHere, call.name);
     }
     lineNumber = line;
     forgetMethodsDefinedLater();
@@ -726,7 +726,7 @@ void reportPhpMember(const std::string& name)
 {
     std::string saved = codeBuffer;
     setCodeBuffer(name);
-    reportAlreadyDeclaredIn(74);
+    reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     setCodeBuffer(saved);
 }
 
@@ -742,11 +742,11 @@ void checkLaterParent(const FileClass& entry,
     lineNumber = entry.line;
     int index = classTable.indexOf(parent);
     if (index < 0) {
-        reportErrorName(29, parent);
+        reportErrorName(Msg::classNotDefined, parent);
         return;
     }
     if (!declaredWhenCompiled(classTable[static_cast<size_t>(index)], positions)) {
-        reportErrorName(49, parent);
+        reportErrorName(Msg::cannotBeUsedHere, parent);
         return;
     }
     for (const Symbol* attribute : record->attributes)
@@ -758,12 +758,12 @@ void checkLaterParent(const FileClass& entry,
     // the parent's generated constructor, which a constructor begins with
     if (entry.constructorLine && !entry.constructorCallsSuper && runsGeneratedConstructor(parent)) {
         lineNumber = entry.constructorLine;
-        reportErrorName(49, parent);
+        reportErrorName(Msg::cannotBeUsedHere, parent);
     }
     for (const FileClass::SuperCall& call : entry.superCalls) {
         lineNumber = call.line;
         if (!classHasConstructor(parent)) {
-            reportErrorName(49, parent);
+            reportErrorName(Msg::cannotBeUsedHere, parent);
             continue;
         }
         FunctionRecord* constructor = symbolTable.findConstructor(parent);
@@ -778,7 +778,7 @@ void checkLaterParent(const FileClass& entry,
         if (!chainHasMethod(record, call.name))
             continue;
         lineNumber = call.line;
-        reportErrorName(49, call.name);
+        reportErrorName(Msg::cannotBeUsedHere, call.name);
     }
 }
 }  // namespace

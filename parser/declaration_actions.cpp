@@ -15,7 +15,7 @@ std::string modifierText;
 void beginDeclaration()
 {
     assignTargetMode = 0;   // a target left half parsed by a syntax error ends here
-    currentKind = 1;
+    currentKind = kindDeclaration;
     staticModifier = 0;
     modifierText.clear();
     memberVisibility = visibilityPublic;
@@ -46,7 +46,7 @@ void classTypeName(const std::string& name)
     qualifiedClassName = name;
     if (namedValueTable.find(name)) {
         currentClassIndex = -5;
-        namedTypeFlag = 128;
+        namedTypeFlag = parameterNamedType;
     } else {
         currentClassIndex = symbolTable.classIndexOrError(name);
     }
@@ -126,12 +126,12 @@ void beginDeclarator()
 void declareDeclarator()
 {
     if (atClassLevel()) {
-        currentKind = 1;
-        declarationKind = 1;
+        currentKind = kindDeclaration;
+        declarationKind = kindDeclaration;
     } else {
         declarationKind = currentKind;
     }
-    declareVariable(64);
+    declareVariable(symbolAssigned);
     lvalueText = currentIdentifier;
 }
 
@@ -147,7 +147,7 @@ void defaultDeclaratorValue()
         value = "\"\"";
     // A constant without a value is still a constant: its uses are written
     // as the bare name.
-    if (declarationKind == 4)
+    if (declarationKind == kindConstant)
         deferredText = "define(\"" + lvalueText + "\"," + value + ")";
     else
         deferredText = dollarName(lvalueText) + "=" + value;
@@ -175,7 +175,7 @@ void finishConstantDefinition()
     rewindRvalues();
     int target = lvalueType();
     int value = rvalueType();
-    if (declarationKind == 4) {
+    if (declarationKind == kindConstant) {
         deferredText += "define(\"";
         deferredText += lvalueText;
         deferredText += "\",";
@@ -215,12 +215,12 @@ void finishConstantDefinition()
 // then $error=$x; after "?="; checks: no static outside a class, no "?=" in one (code 5)
 void finishDeclarator()
 {
-    if (declarationKind == 4 && declaratorHasValue)
+    if (declarationKind == kindConstant && declaratorHasValue)
         deferredText += ")";
     deferredText += ";";
     bool classLevel = atClassLevel();
     if (staticModifier && !classLevel) {
-        reportError(5);
+        reportError(Msg::featureNotHere);
     } else if (classLevel) {
         // The modifiers of a field stand in place of "var"; the first
         // declarator had them written by the modifier rule.
@@ -228,7 +228,7 @@ void finishDeclarator()
             emitString(modifierText);
         if (errorCatchingDeclaration) {
             // the "$error" line cannot stand in a class body
-            reportError(5);
+            reportError(Msg::featureNotHere);
             emitString((modifierText.empty() ? "var $" : "$") + lvalueText + ";");
         } else if (declaratorHasValue) {
             emitClassAttribute(lvalueText, declaratorValue, staticModifier != 0,
@@ -241,7 +241,7 @@ void finishDeclarator()
     }
     if (errorCatchingDeclaration && !staticModifier && !classLevel) {
         emitNewline();
-        emitString("$error=" + (declarationKind == 4 ? lvalueText : "$" + lvalueText));
+        emitString("$error=" + (declarationKind == kindConstant ? lvalueText : "$" + lvalueText));
         emitSemicolonNewline();
     }
     ++declaratorIndex;

@@ -3,9 +3,11 @@
 
 #include <string>
 
+#include "emit/state.h"
+
 // --- Types and modifiers
 extern int declaredType;     // type of the declared object of a class-typed type
-extern int namedTypeFlag;    // 128 after a class type named by a define
+extern int namedTypeFlag;    // parameterNamedType after a class type named by a define
 // The PHP words of the current declaration's modifiers ("private static ").
 // They are written only where PHP accepts them: in a class body, outside
 // every function and block.
@@ -24,9 +26,9 @@ void beginTypeName();
 void textTypeName();
 
 // --- Variable declarations
-// Kinds 3 to 5 declare constants (enumeration items among them).
-inline bool isConstantKind(int kind) { return kind >= 3 && kind <= 5; }
-extern int declarationKind;            // 1 class field or ordinary, 4 constant
+// The read-only kinds declare constants (enumeration items among them).
+inline bool isConstantKind(int kind) { return kind >= kindEnumItem && kind <= lastConstantKind; }
+extern int declarationKind;            // kindDeclaration (a field or ordinary), kindConstant
 extern int errorCatchingDeclaration;   // the value came after ":="
 // A declaration list keeps its type, kind and class for every declarator:
 // the value of one declarator must not change the next one's type.

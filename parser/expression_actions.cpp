@@ -73,7 +73,7 @@ void checkSignOperand(bool bitNot, int start)
     }
     if (signOperandOk(currentType, bitNot))
         return;
-    reportRequiredType(3);
+    reportRequiredType(Msg::requiredInteger);
     currentType = typeInteger;
 }
 
@@ -126,7 +126,7 @@ void completeLogical(int leftStart, int operatorAt, int rightAt)
 // bitOrExpression: operand ("*" | "/" | "mod" | "<<" | ">>") operand
 // writes: a real operand of "%", "<<" or ">>" cut to an integer;
 // checks: no array operand (they throw in PHP), the operator's types
-void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
+void completeArithmetic(int leftStart, int operatorAt, int rightAt, Msg word)
 {
     int left = popLeftType();
     int right = currentType;
@@ -141,7 +141,7 @@ void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word)
     }
     // "%", "<<" and ">>" work on integers: a real operand is cut (the right
     // one first, which leaves the left one's positions as they are)
-    if (word == 61 || word == 57) {
+    if (word == Msg::wordModulo || word == Msg::wordShift) {
         std::string& text = exprText[exprLevel];
         size_t from = levelPosition(leftStart), to = levelPosition(operatorAt);
         size_t rightFrom = levelPosition(rightAt);
@@ -254,7 +254,7 @@ bool completeAdditive(int rightAt, bool& joined)
         }
         if (rightNil)
             exprAppend(defaultValueOf(left));
-        checkArithmetic(left, right, 58);
+        checkArithmetic(left, right, Msg::wordAddSubtract);
     } else if (key == typeArray || key == typeDict) {
         arrayOperation(left, right, op, key, false);
         return true;
@@ -287,7 +287,7 @@ bool completeAdditive(int rightAt, bool& joined)
             arrayOperation(right, right, op, right, true);
             return true;
         }
-        checkArithmetic(left, right, 58);
+        checkArithmetic(left, right, Msg::wordAddSubtract);
     }
     return enclosedJoin;
 }
@@ -440,7 +440,7 @@ void completeListTest(const std::string& subject, int subjectType)
     // to look for, and deprecates null
     if (container == typeText &&
         (isArrayType(subjectType) || subjectType == typeObject || subjectType == typeNil)) {
-        reportErrorName(38, typeName(container));
+        reportErrorName(Msg::operatorMismatch, typeName(container));
         currentType = 0;
         return;
     }
@@ -562,7 +562,7 @@ bool TermChain::completeOperand(int level)
     case shiftLevel:
         if (shiftJoined_)
             wrapExpressionFrom(shiftRightAt_);
-        completeArithmetic(shiftStart_, shiftOperatorAt_, shiftRightAt_, 57);
+        completeArithmetic(shiftStart_, shiftOperatorAt_, shiftRightAt_, Msg::wordShift);
         break;
     default:   // additiveLevel
         if (completeAdditive(sumRightAt_, sumJoined_) && sumWraps_.add())
@@ -582,7 +582,7 @@ void TermChain::beginProduct()
 // bitOrExpression: ("*" | "/" | "mod") operand, after the operator
 void TermChain::takeProductOperator()
 {
-    productWord_ = operatorWord;
+    productWord_ = static_cast<Msg>(operatorWord);
     productRightAt_ = exprLength();
     pending_ |= 1u << productLevel;
 }

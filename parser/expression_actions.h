@@ -6,6 +6,7 @@
 
 #include "emit/expr_levels.h"
 #include "parser/nesting.h"
+#include "semantic/messages.h"
 
 // The operand an operator rule just finished holds a bit operation at its top
 // level ("a&b"), so PHP needs it parenthesized as a comparison operand.
@@ -32,7 +33,7 @@ void fillNilOperands(int leftStart, int operatorAt, int rightAt, int left, int r
 
 // --- Operator completions (right operand parsed, left type still pushed)
 void completeLogical(int leftStart, int operatorAt, int rightAt);
-void completeArithmetic(int leftStart, int operatorAt, int rightAt, int word);
+void completeArithmetic(int leftStart, int operatorAt, int rightAt, Msg word);
 // True when the operands were enclosed in an array function or the join
 // before them in parentheses. `joined` is the chain's own: set when "+" was
 // written as a join of texts.
@@ -125,7 +126,8 @@ private:
     int sumRightAt_ = 0;
     bool sumJoined_ = false;   // the chain's last "+" joined texts
     NestingSteps sumWraps_;
-    int productStart_ = 0, productOperatorAt_ = 0, productRightAt_ = 0, productWord_ = 0;
+    int productStart_ = 0, productOperatorAt_ = 0, productRightAt_ = 0;
+    Msg productWord_ = Msg::unknownError;
 };
 
 class TestChain {

@@ -105,13 +105,13 @@ void nameFunction()
 {
     const std::string name = currentIdentifier;
     if (methodTable.findGlobalFunction(name) || (!inClass && isPhpOwnFunctionName(name)))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     currentFunction->name = name;
     if (inClass) {
         inConstructor = symbolTable.isConstructor(currentFunction) ? 1 : 0;
         // PHP's own class fixes its methods' signatures, and makes some final
         if (!inConstructor && symbolTable.inheritsPhpMethod(symbolTable.currentClass, name))
-            reportAlreadyDeclaredIn(74);
+            reportAlreadyDeclaredIn(Msg::scopeBuiltins);
         emitText(inConstructor ? "__construct" : name);
     } else {
         declareFunctionName();
@@ -135,7 +135,7 @@ void beginParameters()
 void beginParameter()
 {
     aliasMark = 0;
-    currentKind = 1;
+    currentKind = kindDeclaration;
     namedTypeFlag = 0;
     parameterFlags = 0;
     parameter = ParameterText();
@@ -146,7 +146,7 @@ void beginParameter()
 void aliasParameter()
 {
     aliasMark = 1;
-    parameterFlags |= 256;
+    parameterFlags |= parameterAlias;
 }
 
 // functionParameter: classType
@@ -172,12 +172,12 @@ void parameterName()
     parameter.name = std::string(aliasMark ? "&" : "") + "$" + currentIdentifier;
     // PHP refuses a parameter that would replace one of its own arrays.
     if (isSuperglobalName(currentIdentifier) && currentIdentifier != "GLOBALS")
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     currentType = declaredType;
-    declareVariable(64);
+    declareVariable(symbolAssigned);
     // A "const" parameter is read-only, and still a PHP variable.
     SymbolList& locals = symbolTable.locals;
-    if (currentKind == 4 && !locals.empty() && locals.back()->name == currentIdentifier)
+    if (currentKind == kindConstant && !locals.empty() && locals.back()->name == currentIdentifier)
         locals.back()->setPhpText("$" + currentIdentifier);
 }
 
@@ -202,11 +202,11 @@ void parameterDefault()
         // the value failed to parse, and was reported
     } else if (!isConstantExpressionText(text)) {
         // PHP takes only a constant expression there.
-        reportError(5);
+        reportError(Msg::featureNotHere);
     } else {
         parameter.defaultText = "=" + text;
     }
-    parameterFlags |= 64;
+    parameterFlags |= parameterDefaulted;
     checkAssignment(declaredType, currentType);
 }
 
@@ -215,7 +215,7 @@ void parameterDefault()
 void finishParameter()
 {
     inParameterList = 0;
-    if (!(parameterFlags & 64) && inConstructor)
+    if (!(parameterFlags & parameterDefaulted) && inConstructor)
         parameter.defaultText = "= 0";
     currentFunction->addParameter(declaredType, namedTypeFlag | parameterFlags, 0);
     if (namedTypeFlag && namedValue)
@@ -251,7 +251,7 @@ bool overridesCompatibly(const FunctionRecord& method, const FunctionRecord& inh
     if (own < theirs)
         return false;
     for (size_t i = 0; i < theirs; ++i)
-        if ((method.parameterTypes[i] & 256) != (inherited.parameterTypes[i] & 256))
+        if ((method.parameterTypes[i] & parameterAlias) != (inherited.parameterTypes[i] & parameterAlias))
             return false;
     for (size_t i = theirs; i < own; ++i)
         if (i >= texts.size() || texts[i].defaultText.empty())
@@ -269,7 +269,7 @@ void checkOverride()
         return;
     // PHP refuses a method that cannot stand for the parent's.
     if (!overridesCompatibly(*currentFunction, *inherited, parameters))
-        reportErrorName(35, currentFunction->name);
+        reportErrorName(Msg::alreadyDeclared, currentFunction->name);
 }
 }
 
@@ -288,7 +288,7 @@ void finishParameters()
         ClassRecord* owner = symbolTable.currentClass;
         if (owner && owner->findMethodIgnoreCase(currentFunction->name) >= 0)
             // PHP cannot declare a method twice, whatever the case.
-            reportErrorName(35, currentFunction->name);
+            reportErrorName(Msg::alreadyDeclared, currentFunction->name);
         else if (owner) {
             checkOverride();
             owner->addMethod(currentFunction);
@@ -398,7 +398,7 @@ void checkReturnPlace()
 {
     // Outside a function there is nothing to return to.
     if (!inFunction)
-        reportError(13);
+        reportError(Msg::returnMisplaced);
 }
 
 // returnStatement: "return", with no value
@@ -511,7 +511,7 @@ void beginSuperCall()
     const std::string& parent = symbolTable.parentClassName;
     // Only directly in a method of a class that has a parent.
     if (!inClass || !inFunction || inBlockScope || parent.empty())
-        reportErrorName(49, ": super");
+        reportErrorName(Msg::cannotBeUsedHere, ": super");
     if (parentDeclaredLater()) {
         // checked at the end of the file, once the parent is known
         currentCall = new FunctionRecord(parent);

@@ -21,7 +21,7 @@ void defineSignatureOf(const std::string& quotedName)
     std::string name = stripQuotes(quotedName);
     FunctionRecord* record = symbolTable.findFunction(name);
     if (record->name == "?")
-        reportErrorName(30, name);
+        reportErrorName(Msg::functionNotDefined, name);
     namedValueTable.addValue(record);
 }
 
@@ -49,7 +49,7 @@ bool enumCounterPast = false;
 // enumItem: reports the item's name "not a valid indice" (code 51)
 void reportEnumRange()
 {
-    reportErrorName(51, currentIdentifier);
+    reportErrorName(Msg::invalidIndex, currentIdentifier);
 }
 }
 
@@ -138,9 +138,9 @@ void declareEnumItem()
     if (symbolTable.findGlobalIgnoreCase(currentIdentifier) != -1)
         duplicateNameError();
     if (isPhpConstantName(currentIdentifier))
-        reportAlreadyDeclaredIn(74);
+        reportAlreadyDeclaredIn(Msg::scopeBuiltins);
     symbolTable.globals.push_back(new Symbol(currentIdentifier, enumValueText,
-                                             static_cast<uint32_t>(currentType | 64), 3,
+                                             static_cast<uint32_t>(currentType | symbolAssigned), 3,
                                              currentClassIndex));
 }
 
@@ -155,7 +155,7 @@ int externParameterClass = 0;
 // writes nothing; a plain variable's kind and no static mark to start with
 void beginExternDeclaration()
 {
-    currentKind = 1;
+    currentKind = kindDeclaration;
     staticModifier = 0;
 }
 
@@ -164,7 +164,7 @@ void beginExternDeclaration()
 void declareExternVariable(const std::string& name)
 {
     Symbol* symbol = new Symbol(name,
-                                static_cast<uint32_t>(currentType | staticModifier | 64),
+                                static_cast<uint32_t>(currentType | staticModifier | symbolAssigned),
                                 static_cast<uint32_t>(currentKind), currentClassIndex);
     if (inClass && symbolTable.currentClass)
         symbolTable.currentClass->addAttribute(symbol);
@@ -197,7 +197,7 @@ void settleExternFunctionName()
             currentIdentifier = "_main_" + baseName;
     } else {
         if (methodTable.findGlobalFunction(currentIdentifier))
-            reportAlreadyDeclaredIn(74);
+            reportAlreadyDeclaredIn(Msg::scopeBuiltins);
         declareFunctionName();
     }
     currentFunction->name = currentIdentifier;
@@ -224,7 +224,7 @@ void beginExternParameter()
 // writes nothing; marks the parameter passed by reference
 void setExternParameterAlias()
 {
-    externParameterFlags |= 0x100;
+    externParameterFlags |= parameterAlias;
 }
 
 // externParameter: typeSpec ("*" ("*")?)?
@@ -239,7 +239,7 @@ void takeExternParameterType()
 // writes nothing; marks the parameter optional; checks: the default fits its type
 void checkExternParameterDefault()
 {
-    externParameterFlags |= 64;
+    externParameterFlags |= parameterDefaulted;
     checkAssignment(declaredType, currentType);
 }
 
@@ -268,7 +268,7 @@ void beginExternClass()
 {
     currentType = typeClass;
     // what an earlier declaration of the head left does not carry over
-    currentKind = 1;
+    currentKind = kindDeclaration;
     staticModifier = 0;
 }
 
@@ -304,7 +304,7 @@ void setExternParent(const std::string& name)
 // checks: one parent only ("multiple inheritance not yet available", code 20)
 void reportExtraParent()
 {
-    reportError(20);
+    reportError(Msg::multipleInheritance);
 }
 
 // externClassDeclaration: "class" externClassHead ... externClassEnd

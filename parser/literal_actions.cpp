@@ -440,7 +440,7 @@ bool integerLiteralFits(const std::string& token)
 void appendIntegerLiteral(const std::string& token)
 {
     if (!integerLiteralFits(token))
-        reportBadSyntax(78);
+        reportBadSyntax(Msg::requiredInteger);
     currentType = !token.empty() && token.back() == 'n' ? typeNatural : typeInteger;
     if (hasIntegerSuffix(token))
         exprAppend(phpIntegerLiteral(token));
@@ -494,7 +494,7 @@ void appendStringLiteral(const std::string& token)
 void takeLiteralValue(const std::string& token, int type)
 {
     if (type == typeInteger && !integerLiteralFits(token))
-        reportBadSyntax(78);
+        reportBadSyntax(Msg::requiredInteger);
     currentIdentifier = token;
     currentType = type;
     if (type == typeInteger && !token.empty() && token.back() == 'n') {
@@ -527,7 +527,7 @@ void appendThis()
 {
     // PHP has no $this outside an object
     if (!inClass)
-        reportError(5);
+        reportError(Msg::featureNotHere);
     appendKeywordValue("$this", typeObject);
 }
 

@@ -22,6 +22,8 @@
 #include "parser/nesting.h"
 #include "parser/statement_actions.h"
 #include "parser/token_queue.h"
+#include "semantic/messages.h"
+#include "semantic/types.h"
 
 class ParserBase : public BufferParser {
     using T = VelandroTokenTypes;
@@ -313,3 +315,12 @@ struct CasePart {
     antlr::RefToken first;
     OpenedState opened;
 };
+
+// The grammar's actions pass some message codes as numbers; these take them
+// there. Everywhere else a code is a Msg.
+inline void reportError(int code) { reportError(static_cast<Msg>(code)); }
+inline void reportBadSyntax(int word) { reportBadSyntax(static_cast<Msg>(word)); }
+inline void checkArithmetic(int left, int right, int word)
+{
+    checkArithmetic(left, right, static_cast<Msg>(word));
+}

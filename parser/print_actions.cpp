@@ -35,7 +35,7 @@ void translateInput()
     case typeText: case typeBytePtr:
         break;
     default:
-        reportError(2);
+        reportError(Msg::semanticError);
     }
     // The target as the target rule wrote it (a PHP name leaves no code buffer).
     std::string target = currentExpression();

@@ -18,7 +18,7 @@ void beginAssignment()
 {
     resetAssignLists();
     resetExpressions();
-    currentKind = 2;
+    currentKind = kindAssignment;
     assignTargetCount = 1;
     returnedValueIndex = 0;
 }
@@ -128,7 +128,7 @@ void beginSegment(const std::string& name)
     sliceSeen = 0;
     elementsAreArrays = 0;
     memberName = name;
-    referenceAccessKind = 1;
+    referenceAccessKind = accessName;
     rvalueFlag = 0;
     if (referenceSegmentCount < 1) {
         codeBuffer += memberName;
@@ -192,11 +192,11 @@ void finishIndex(const std::string& bound)
         currentType = typeVar;
     elementsAreArrays = 0;
     indexedContainerType = container;
-    referenceAccessKind = 2;
+    referenceAccessKind = accessElementOrCall;
     if (sliceSeen)
-        reportError(17);
+        reportError(Msg::indexOnRange);
     else if (!isIndexable(container))
-        reportError(16);
+        reportError(Msg::arraysRequired);
     // a further bracket stands after this element
     sliceContainerType = currentType;
 }
@@ -207,7 +207,7 @@ void checkIntervalBound()
 {
     // PHP takes no array for a bound or an offset: it throws.
     if (isTextType(currentType) || isArrayType(currentType))
-        reportError(51);
+        reportError(Msg::invalidIndex);
 }
 
 // identifierReference: "[" boundExpression "]"
@@ -216,7 +216,7 @@ void checkIndexBound(int boundType)
 {
     indexedByText = isTextType(boundType);
     if ((isTextType(sliceContainerType) && isTextType(boundType)) || isArrayType(boundType))
-        reportError(51);
+        reportError(Msg::invalidIndex);
 }
 
 // identifierReference: "[" a? (".." | "--") b? "]"
@@ -226,13 +226,13 @@ void finishSlice()
 {
     // A slice is array_slice or substr: PHP throws on any other container.
     if (!isIndexable(sliceContainerType))
-        reportError(16);
+        reportError(Msg::arraysRequired);
     if (assignTargetMode)
         translateIntervalAssign(assignInterval);
     else
         translateIntervalRead(readInterval);
     currentType = sliceContainerType;
-    referenceAccessKind = 3;
+    referenceAccessKind = accessSlice;
     sliceSeen = 1;
 }
 
@@ -243,12 +243,12 @@ void finishCurrentElement()
     // current() and key() take an array only: PHP throws on a text or a
     // number, and an object is deprecated there.
     if (currentType != 0 && currentType != typeVar && !isArrayType(currentType))
-        reportError(16);
+        reportError(Msg::arraysRequired);
     if (assignTargetMode) {
         // The target stands twice, and a target cannot be a temporary: a
         // chain of "[]" long enough to double it out of bounds is refused.
         if (codeBuffer.size() > longRepeatedText)
-            reportError(5);
+            reportError(Msg::featureNotHere);
         else
             codeBuffer += "[key(" + codeBuffer + ")]";
     } else {
@@ -265,9 +265,9 @@ void finishCurrentElement()
         currentType = typeVar;
     elementsAreArrays = 0;
     sliceContainerType = currentType;
-    referenceAccessKind = 2;
+    referenceAccessKind = accessElementOrCall;
     if (sliceSeen)
-        reportError(17);
+        reportError(Msg::indexOnRange);
 }
 
 // identifierReference: at its end

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "emit/state.h"
+#include "semantic/messages.h"
 
 extern unsigned char silentCall;      // the next call is written with "@"
 extern std::string rawText;           // last native-code block or interpolated template
@@ -12,7 +13,12 @@ extern int staticAccess;              // the current reference segment names a c
 extern std::string qualifiedClassName;
 extern int inConstructor;
 extern long long enumCounter;   // next counted enumeration value
-extern int operatorWord;              // 59 multiply, 60 divide, 61 modulo
+// The message word of the product operator just read: one of the three
+// below (int, as the grammar's actions set it).
+extern int operatorWord;
+constexpr int operatorMultiply = messageCode(Msg::wordMultiply);
+constexpr int operatorDivide = messageCode(Msg::wordDivide);
+constexpr int operatorModulo = messageCode(Msg::wordModulo);
 extern int whileStepCount;
 extern int forKeyValue;
 extern int rangeDescending;

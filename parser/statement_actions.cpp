@@ -390,7 +390,7 @@ void skipBlockAfterHeader(const TokenCursor& tokens, int keyword)
 bool writeLoopJump(bool isContinue)
 {
     if (loopKindStack.empty()) {
-        ::reportError(5);
+        ::reportError(Msg::featureNotHere);
         return false;
     }
     emitString(loopJumpText(isContinue, loopKind));
@@ -548,7 +548,7 @@ void endWhileWrapper()
 void checkWhileSteps()
 {
     if (whileStepCount >= 2)
-        ::reportError(6);
+        ::reportError(Msg::letUsedTwice);
 }
 
 // --- Do
@@ -633,9 +633,9 @@ void writeCaughtVariable()
 {
     emitString(qualifiedClassName + " $");
     // a variable, whatever kind the last declaration or lookup left
-    currentKind = 1;
+    currentKind = kindDeclaration;
     staticModifier = 0;
-    declareVariable(64);
+    declareVariable(symbolAssigned);
     emitString(currentIdentifier);
     emitCloseParen();
     emitNewline();
@@ -694,9 +694,9 @@ void beginForStatement()
 void takeForVariable(bool declared, bool second)
 {
     if (declared) {
-        currentKind = 1;
+        currentKind = kindDeclaration;
         staticModifier = 0;
-        declareVariable(64);
+        declareVariable(symbolAssigned);
     } else {
         lookupIdentifier();
     }
@@ -714,7 +714,7 @@ void takeForVariable(bool declared, bool second)
 void checkRangeVariable()
 {
     if (typeMatrix[currentType][typeInteger] == 0)
-        reportRequiredType(2);   // "sequence"
+        reportRequiredType(Msg::requiredSequence);   // "sequence"
 }
 
 // forRangeSpec: forRangeBounds ("step" ...)?

@@ -56,13 +56,13 @@ void xmlElementHead(const std::string& token)
         currentIdentifier = name;
         setCodeBuffer(name);
         // the tag's variable is an ordinary one, whatever the last lookup left
-        currentKind = 1;
+        currentKind = kindDeclaration;
         staticModifier = 0;
         currentClassIndex = -3;
         if (reserved)
-            reportAlreadyDeclaredIn(74);
+            reportAlreadyDeclaredIn(Msg::scopeBuiltins);
         else
-            declareVariable(64);
+            declareVariable(symbolAssigned);
         xmlWriteHead(name, true, !reserved);
     } else {
         xmlWriteHead(name, false, true);
@@ -116,7 +116,7 @@ void xmlElementClose(const std::string& token)
     std::string name = token.size() >= 3 ? token.substr(2, token.size() - 3) : "";
     std::string open = popString();
     if (name != open)
-        reportError(90);
+        reportError(Msg::unbalancedXmlTag);
     emitNewlineOnce();
     xmlWriteClose();
     xmlElementClosed = 1;

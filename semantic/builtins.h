@@ -5,17 +5,69 @@
 #include <string>
 #include <vector>
 
+// The PHP a predefined method's call writes (P its PHP name, R the
+// receiver, a0 and a1 the arguments); emit/calls.cpp has one row per form.
+enum class CallForm : int {
+    none = 0,                  // no form: reported as an unknown action
+    receiverFirst = 1,         // P(R,args)
+    receiverLast = 2,          // P(args,R)
+    arraySplice = 4,           // array_splice(R,a0,0,a1)
+    assignResult = 6,          // R=P(args)
+    assignResultCaught = 7,    // $error=(R=P(args))
+    receiverFirstNameTail = 8, // P up to its comma, (R,args, then P from its comma)
+    receiverAsIs = 9,          // R unchanged, typed as the row's result
+    filePutLines = 11,         // file_put_contents(a0,implode("\n",R))
+    spliceFromStart = 13,      // array_splice(R,0,0)
+    assignReceiverLast = 15,   // R=P(args,R)
+    substrReplace = 16,        // R=substr_replace(R,a1,a0,0)
+    strRepeatZero = 17,        // R=str_repeat(0,a0)
+    prependPair = 20,          // R=array(a0=>a1)+R
+    searchInText = 21,         // P(R,a0), or with an offset a1 checked against strlen(R)
+    nonEmptyOrFalse = 22,      // (R?P(R):false)
+    strvalOfCall = 23,         // strval(P(a0,R))
+    renumbered = 24,           // array_values(P(R)) on a list, P(R) otherwise
+};
+
+// How the call rule writes a predefined function.
+enum class FunctionForm : int {
+    plain = 0,             // P(args)
+    swapByTemporary = 2,   // $t=a0;a0=a1;a1=$t
+    pluralSuffix = 3,      // (a0>1?"s":"")
+    callOpenedByName = 6,  // P opens the call with its first arguments: P,args)
+    signOfValue = 7,       // ((a0)?(a0)/abs(a0):0)
+};
+
+// The forms the call rule writes whole from the arguments, after the list.
+constexpr bool builtFromArguments(FunctionForm form)
+{
+    return form == FunctionForm::swapByTemporary || form == FunctionForm::pluralSuffix ||
+           form == FunctionForm::signOfValue;
+}
+
+// Argument types of a row: a TypeCode, noArgument where there is none, and
+// optionalArgument added to the type of one that may be left out.
+constexpr int noArgument = 0;
+constexpr int optionalArgument = 128;
+constexpr int argumentTypeMask = optionalArgument - 1;
+
+// Method rows: whether the method changes its receiver.
+constexpr int keepsReceiver = 0;
+constexpr int changesReceiver = 1;
+
+// The number in a separator row (every number of the final one).
+constexpr int separatorNumber = 65535;
+
 // One row of builtinTable. Method rows use receiver, modifies, kind,
 // argumentCount, argumentTypes[0..1] and result; global-function rows use
-// special, argumentCount, argumentTypes[0..3] and result. An argument type
-// of 0 is absent, type + 128 is optional; an argument count of -1 is any.
+// special, argumentCount, argumentTypes[0..3] and result. An argument count
+// of -1 is any.
 struct BuiltinEntry {
     const char* name;
     const char* phpName;
-    int receiver;       // method rows: receiver TypeCode (65535 on separators)
-    int modifies;       // method rows: 1 when the method changes its receiver
-    int kind;           // method rows: form of the PHP call
-    int special;        // function rows: 0 plain, 2 swap, 3 plural, 6 localtime, 7 sign
+    int receiver;          // method rows: receiver TypeCode (separatorNumber on separators)
+    int modifies;          // method rows: keepsReceiver or changesReceiver
+    CallForm kind;         // method rows
+    FunctionForm special;  // function rows
     int argumentCount;
     int argumentTypes[4];
     int result;

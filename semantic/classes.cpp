@@ -52,7 +52,8 @@ int ClassRecord::findNextMethod(const std::string& methodName) {
 }
 
 void ClassRecord::addAttribute(Symbol* symbol) {
-    if (findAttributeIgnoreCase(symbol->name.str()) >= 0) reportErrorName(35, symbol->name.str());
+    if (findAttributeIgnoreCase(symbol->name.str()) >= 0)
+        reportErrorName(Msg::alreadyDeclared, symbol->name.str());
     attributes.push_back(symbol);
 }
 
@@ -63,8 +64,8 @@ namespace {
 bool sameSignature(const FunctionRecord& added, const FunctionRecord& existing) {
     if (added.parameterTypes.size() != existing.parameterTypes.size()) return false;
     for (size_t i = 0; i < added.parameterTypes.size(); ++i) {
-        int mine = added.parameterTypes[i] & 63;
-        int theirs = existing.parameterTypes[i] & 63;
+        int mine = added.parameterTypes[i] & symbolTypeMask;
+        int theirs = existing.parameterTypes[i] & symbolTypeMask;
         if (typeMatrix[mine][theirs] == 0) return false;
         if (mine == typeObject) {
             if (theirs != typeObject) return false;
@@ -88,7 +89,7 @@ void ClassRecord::addMethod(FunctionRecord* record) {
         found = static_cast<int>(i);
         overloaded = true;
         if (sameSignature(*record, *existing)) {
-            reportErrorName(35, record->name);
+            reportErrorName(Msg::alreadyDeclared, record->name);
             return;
         }
     }
@@ -130,7 +131,7 @@ void ClassTable::checkAmbiguous(int i) const {
     if (i < 0 || i >= static_cast<int>(size())) return;
     for (size_t j = i + 1; j < size(); ++j) {
         if ((*this)[j]->name == (*this)[i]->name) {
-            reportErrorName(43, (*this)[i]->name);
+            reportErrorName(Msg::ambiguous, (*this)[i]->name);
             return;
         }
     }
@@ -161,7 +162,7 @@ void reportCycle(const std::vector<const ClassRecord*>& chain, const std::string
         if (std::find(cyclicClasses.begin(), cyclicClasses.end(), record) != cyclicClasses.end())
             return;
     cyclicClasses.insert(cyclicClasses.end(), chain.begin(), chain.end());
-    reportErrorName(49, parentName);
+    reportErrorName(Msg::cannotBeUsedHere, parentName);
 }
 
 }  // namespace
@@ -216,7 +217,7 @@ bool SymbolTable::isConstructor(const FunctionRecord* record) {
     if (!record || !currentClass) return false;
     if (record->name == currentClass->name) return true;
     if (equalsIgnoreCaseBytes(record->name, currentClass->name))
-        reportErrorName(52, record->name + " and " + currentClass->name);
+        reportErrorName(Msg::differentCase, record->name + " and " + currentClass->name);
     return false;
 }
 
@@ -232,7 +233,7 @@ int SymbolTable::isClassName(const std::string& name) {
 
 int SymbolTable::classIndexOrError(const std::string& name) {
     int index = classList().indexOf(name);
-    if (index == -1) reportErrorName(29, name);
+    if (index == -1) reportErrorName(Msg::classNotDefined, name);
     return index;
 }
 
@@ -268,7 +269,7 @@ const std::string& SymbolTable::classNameOfInstance(const std::string& name, boo
         const ClassRecord* record = classAt(foundSymbol->classIndex);
         return record ? record->name : unknownName;
     }
-    if (report) reportErrorName(32, name);
+    if (report) reportErrorName(Msg::notDeclaredInstance, name);
     return unknownName;
 }
 
@@ -292,7 +293,7 @@ std::string walkClassChain(SymbolTable& table, std::string className, Visit visi
         int index = table.classes ? table.classes->indexOf(className) : classTable.indexOf(className);
         if (index < 0) {
             if (isPhpExtendableClass(className)) return className;
-            reportErrorName(29, className);
+            reportErrorName(Msg::classNotDefined, className);
             if (emptyOnUnknown) {
                 table.foundClass = new ClassRecord();
                 visit(table.foundClass);
@@ -318,7 +319,7 @@ std::string walkClassChain(SymbolTable& table, std::string className, Visit visi
 FunctionRecord* uncheckedRecord(const std::string& name, int result, bool isStatic) {
     FunctionRecord* record = new FunctionRecord(name);
     record->unchecked = true;
-    record->staticMark = isStatic ? 128 : 0;
+    record->staticMark = isStatic ? symbolStatic : 0;
     record->addReturnType(result);
     return record;
 }
@@ -354,7 +355,7 @@ FunctionRecord* SymbolTable::findMethod(const std::string& className, const std:
         PhpMethod found = findPhpMethod(phpClass, method);
         if (found.found) return phpMethodRecord(method, found);
     }
-    if (report) reportErrorName(33, method);
+    if (report) reportErrorName(Msg::methodNotFound, method);
     return new FunctionRecord();
 }
 
@@ -372,7 +373,7 @@ FunctionRecord* SymbolTable::findStaticMethod(const std::string& className,
         PhpMethod found = findPhpMethod(phpClass, method);
         if (found.found && found.isStatic) return phpMethodRecord(method, found);
     }
-    reportErrorName(33, method);
+    reportErrorName(Msg::methodNotFound, method);
     return new FunctionRecord();
 }
 
@@ -494,7 +495,7 @@ bool SymbolTable::isParentClassName(const std::string& name) const {
 ClassRecord* SymbolTable::findClass(const std::string& name) {
     int index = classList().indexOf(name);
     if (index < 0) {
-        reportErrorName(29, name);
+        reportErrorName(Msg::classNotDefined, name);
         return new ClassRecord();
     }
     return classList()[index];
@@ -538,7 +539,7 @@ void SymbolTable::checkMemberAccess(const std::string& ownerName, int visibility
         else
             allowed = isClassOrParent(ownerName);
     }
-    if (!allowed) reportErrorName(28, name);
+    if (!allowed) reportErrorName(Msg::notAccessibleFromClass, name);
 }
 
 int SymbolTable::foundClassIndex(const std::string& name) {

@@ -14,6 +14,7 @@
 #include "semantic/symbol_table.h"
 #include "semantic/types.h"
 
+// ORDER MESSAGES: one entry per enumerator of Msg (semantic/messages.h).
 const char* errorMessages[errorMessageCount + 1] = {
     "unknown error",  // 0
     "syntax error",  // 1
@@ -129,7 +130,9 @@ const char* messageText(int code) {
     return errorMessages[code];
 }
 
-void startTemplate(int code) {
+const char* messageText(Msg code) { return messageText(messageCode(code)); }
+
+void startTemplate(Msg code) {
     pendingMessage = messageText(code);
     pendingPosition = 0;
     lastFilled = pendingMessage;
@@ -172,7 +175,7 @@ void printLocation() {
     fputs(locationPrefix().c_str(), stdout);
 }
 
-void reportError(int code) {
+void reportError(Msg code) {
     reportErrorText(messageText(code));
 }
 
@@ -183,7 +186,7 @@ void reportErrorText(const std::string& text) {
     ++errorCount;
 }
 
-void reportErrorName(int code, const std::string& name) {
+void reportErrorName(Msg code, const std::string& name) {
     startReportLine();
     reportLine += '"';
     reportLine += name;
@@ -217,12 +220,12 @@ void unknownActionError(const std::string& text, int number) {
     reportErrorText("unknown action #" + intToText(number) + " on " + text);
 }
 
-void syntaxError() { reportError(1); }
+void syntaxError() { reportError(Msg::syntaxError); }
 
-void alreadyDeclaredError(const std::string& name) { reportErrorName(35, name); }
+void alreadyDeclaredError(const std::string& name) { reportErrorName(Msg::alreadyDeclared, name); }
 
 int duplicateNameError() {
-    reportErrorName(42, codeBuffer);
+    reportErrorName(Msg::duplicateName, codeBuffer);
     return 0;
 }
 
@@ -237,7 +240,7 @@ void reportNotDeclared(const std::string& name) {
     }
     NameSet& reported = inClass ? symbolTable.reportedClassNames : symbolTable.reportedNames;
     if (!reported.insert(name)) return;
-    reportErrorName(46, name);
+    reportErrorName(Msg::notDeclared, name);
 }
 
 void substituteArgument(const std::string& text) {
@@ -261,57 +264,57 @@ void resetReporters() {
     reportedFile.clear();
 }
 
-void reportOperatorTypeError(int word, int left, int right) {
-    startTemplate(80);
+void reportOperatorTypeError(Msg word, int left, int right) {
+    startTemplate(Msg::cantSolveExpression);
     substituteArgument(messageText(word));
     substituteTypeName(left);
     substituteTypeName(right);
     reportErrorText(pendingMessage);
 }
 
-void reportRequiredType(int n) {
-    startTemplate(81);
-    substituteArgument(messageText(75 + n));
+void reportRequiredType(Msg kindWord) {
+    startTemplate(Msg::requiredFound);
+    substituteArgument(messageText(kindWord));
     substituteTypeName(currentType);
     reportErrorText(pendingMessage);
 }
 
-void reportAlreadyDeclaredIn(int scopeWord) {
-    startTemplate(82);
+void reportAlreadyDeclaredIn(Msg scopeWord) {
+    startTemplate(Msg::alreadyDeclaredScope);
     substituteArgument(codeBuffer);
     substituteArgument(messageText(scopeWord));
     reportErrorText(pendingMessage);
 }
 
 void reportCantAssign(int target, int value) {
-    startTemplate(83);
+    startTemplate(Msg::cantAssign);
     substituteTypeName(target);
     substituteTypeName(value);
     reportErrorText(pendingMessage);
 }
 
 void reportAssignCount(int targets, int values) {
-    startTemplate(84);
+    startTemplate(Msg::assignCount);
     substituteArgument(intToText(targets));
     substituteArgument(intToText(values));
     reportErrorText(pendingMessage);
 }
 
-void reportBadSyntax(int word) {
-    startTemplate(85);
+void reportBadSyntax(Msg word) {
+    startTemplate(Msg::badSyntax);
     substituteArgument(messageText(word));
     reportErrorText(pendingMessage);
 }
 
 void reportInstanceRequired(const std::string& a, const std::string& b) {
-    startTemplate(86);
+    startTemplate(Msg::instanceRequired);
     substituteArgument(a);
     substituteArgument(b);
     reportErrorText(pendingMessage);
 }
 
-void reportCallTypeError(int code, const std::string& name, int expected, int found) {
-    startTemplate(87);
+void reportCallTypeError(Msg code, const std::string& name, int expected, int found) {
+    startTemplate(Msg::callTypeMismatch);
     substituteArgument(messageText(code));
     substituteArgument(name);
     substituteTypeName(expected);
@@ -320,7 +323,7 @@ void reportCallTypeError(int code, const std::string& name, int expected, int fo
 }
 
 void reportArgumentCount(const std::string& name, int expected, int found) {
-    startTemplate(88);
+    startTemplate(Msg::argumentCount);
     substituteArgument(name);
     substituteArgument(intToText(expected));
     substituteArgument(expected >= 2 ? "s" : "");
@@ -329,7 +332,7 @@ void reportArgumentCount(const std::string& name, int expected, int found) {
 }
 
 void reportReturnCount(const std::string& name, int declared, int returned) {
-    startTemplate(89);
+    startTemplate(Msg::returnCount);
     substituteArgument(name);
     substituteArgument(intToText(declared));
     substituteArgument(intToText(returned));
@@ -362,9 +365,9 @@ void loadErrorMessages() {
     fflush(stdout);
 }
 
-void semanticError() { reportError(2); }
+void semanticError() { reportError(Msg::semanticError); }
 
-void notAStatementError() { reportError(3); }
+void notAStatementError() { reportError(Msg::notAStatement); }
 
 void reportPendingMessage() { reportErrorText(pendingMessage); }
 
@@ -374,6 +377,6 @@ int checkIndexType() {
     if (currentType == typeInteger || currentType == typeNatural ||
         currentType == typeText || currentType == typeCharPtr)
         return currentType;
-    reportErrorName(51, currentExpression());
+    reportErrorName(Msg::invalidIndex, currentExpression());
     return currentType;
 }

@@ -214,7 +214,7 @@ int SymbolTable::findWorkingIgnoreCase(const std::string& name) {
 int SymbolTable::findWorkingTyped(const std::string& name, int type) {
     for (size_t i = 0; i < workingScope.size(); ++i) {
         Symbol* symbol = workingScope[i];
-        if (symbol && symbol->name == name && static_cast<int>(symbol->flags & 63) == type)
+        if (symbol && symbol->name == name && static_cast<int>(symbol->flags & symbolTypeMask) == type)
             return found = static_cast<int>(i);
     }
     return found = -1;
@@ -231,11 +231,11 @@ int SymbolTable::findGlobalIgnoreCase(const std::string& name) {
 void SymbolTable::useFoundSymbol() {
     if (!foundSymbol) return;
     currentClassIndex = foundSymbol->classIndex;
-    assignedFlag = foundSymbol->flags & 64;
-    staticFlag = foundSymbol->flags & 128;
-    specialObjectFlag = foundSymbol->flags & 256;
+    assignedFlag = foundSymbol->flags & symbolAssigned;
+    staticFlag = foundSymbol->flags & symbolStatic;
+    specialObjectFlag = foundSymbol->flags & symbolSpecialObject;
     elementsAreArrays = (foundSymbol->flags & symbolArrayElements) != 0;
-    currentType = foundSymbol->flags & 63;
+    currentType = foundSymbol->flags & symbolTypeMask;
     currentKind = static_cast<int>(foundSymbol->kind);
     // A name's text is usually the name, which the caller has just put in
     // codeBuffer: comparing costs less than copying it again.
@@ -247,7 +247,7 @@ void SymbolTable::useFoundSymbol() {
 
 int SymbolTable::foundSymbolType(const std::string& name) {
     if (find(name) < 0) return 0;
-    int type = foundSymbol->flags & 63;
+    int type = foundSymbol->flags & symbolTypeMask;
     if (type == typeFunction) functionVariable = 1;
     return type;
 }
@@ -256,7 +256,7 @@ int SymbolTable::hasLocalNamed(const std::string& name) { return locals.indexOf(
 
 bool SymbolTable::isLocalVar(const std::string& name) {
     for (Symbol* symbol : locals)
-        if (symbol && symbol->name == name && (symbol->flags & 63) == typeVar) return true;
+        if (symbol && symbol->name == name && (symbol->flags & symbolTypeMask) == typeVar) return true;
     return false;
 }
 
@@ -301,7 +301,7 @@ int SymbolTable::indexedFunction(const std::string& name, bool ignoreCase) {
 void SymbolTable::addFunction(FunctionRecord* record, bool noCheck) {
     if (!record) return;
     if (!noCheck && indexedFunction(record->name, false) >= 0)
-        reportErrorName(35, record->name);
+        reportErrorName(Msg::alreadyDeclared, record->name);
     functions.push_back(record);
 }
 
@@ -327,13 +327,13 @@ FunctionRecord* SymbolTable::findFunction(const std::string& name) {
     }
     int index = indexedFunction(name, false);
     if (index >= 0) return functions[static_cast<size_t>(index)];
-    if (find(name) >= 0 && (foundSymbol->flags & 63) == typeFunction) functionVariable = 1;
+    if (find(name) >= 0 && (foundSymbol->flags & symbolTypeMask) == typeFunction) functionVariable = 1;
     return new FunctionRecord();
 }
 
 void declareFunctionName() {
     if (symbolTable.findGlobalIgnoreCase(currentIdentifier) >= 0) {
-        reportErrorName(42, codeBuffer);
+        reportErrorName(Msg::duplicateName, codeBuffer);
         return;
     }
     symbolTable.globals.push_back(new Symbol(currentIdentifier, 85, 0, 0));
@@ -348,12 +348,12 @@ void use(Symbol* symbol) {
     symbolTable.useFoundSymbol();
 }
 
-void mark(Symbol* symbol) { symbol->flags |= 64; }
+void mark(Symbol* symbol) { symbol->flags |= symbolAssigned; }
 
 // A static attribute of the current class is written self::$name: it is a
 // class property, not a global.
 void useStaticAttributeText(Symbol* symbol) {
-    if (symbol->flags & 128) codeBuffer = "self::$" + stripDollar(std::string(symbol->phpText()));
+    if (symbol->flags & symbolStatic) codeBuffer = "self::$" + stripDollar(std::string(symbol->phpText()));
 }
 
 void cache(unsigned flags) {
@@ -380,10 +380,10 @@ Symbol* classAttribute() {
 }
 
 void checkAssigned() {
-    if (assignedFlag == 0) reportErrorName(36, currentIdentifier);
+    if (assignedFlag == 0) reportErrorName(Msg::usedBeforeAssignment, currentIdentifier);
 }
 
-bool isEnumItem(const Symbol* symbol) { return symbol->kind == 3; }
+bool isEnumItem(const Symbol* symbol) { return symbol->kind == kindEnumItem; }
 
 // Lookup steps for a target; false when the lookup ended early (no
 // constant check).
@@ -419,7 +419,7 @@ bool findTarget() {
             if ((symbol = classAttribute())) {
                 use(symbol);
                 mark(symbol);
-                if (symbol->flags & 128)
+                if (symbol->flags & symbolStatic)
                     useStaticAttributeText(symbol);
                 else
                     table.functionGlobals.push_back(symbol);
@@ -431,7 +431,7 @@ bool findTarget() {
         if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name), false;
         use(symbol);
         emitGlobalDeclaration();
-        assignedFlag = 64;
+        assignedFlag = symbolAssigned;
         mark(symbol);
         table.functionGlobals.push_back(symbol);
         return true;
@@ -449,7 +449,7 @@ bool findTarget() {
     }
     if ((symbol = outerBlockEntry())) {
         use(symbol);
-        if (!(symbol->flags & 64)) cache(currentType | 64);
+        if (!(symbol->flags & symbolAssigned)) cache(currentType | symbolAssigned);
         return true;
     }
     if (inFunction) {
@@ -459,7 +459,7 @@ bool findTarget() {
         }
         if ((symbol = symbolIn(table.locals, name))) {
             use(symbol);
-            if (!(symbol->flags & 64)) cache(currentType | 64);
+            if (!(symbol->flags & symbolAssigned)) cache(currentType | symbolAssigned);
             return true;
         }
     }
@@ -467,7 +467,7 @@ bool findTarget() {
         if ((symbol = classAttribute())) {
             use(symbol);
             if (inFunction) useStaticAttributeText(symbol);
-            if (!(symbol->flags & 64)) cache(currentType | staticFlag);
+            if (!(symbol->flags & symbolAssigned)) cache(currentType | staticFlag);
             return true;
         }
         if (loadClassAttribute(name)) return true;
@@ -475,7 +475,7 @@ bool findTarget() {
     }
     if (!(symbol = symbolIn(table.globals, name))) return reportNotDeclared(name), false;
     use(symbol);
-    cache(currentType | 64);
+    cache(currentType | symbolAssigned);
     if (inFunction) emitGlobalDeclaration();
     return true;
 }
@@ -489,7 +489,7 @@ bool readGlobalFromClass(const std::string& name) {
     if (isEnumItem(symbol))
         checkAssigned();
     else
-        reportErrorName(28, name);
+        reportErrorName(Msg::notAccessibleFromClass, name);
     return true;
 }
 
@@ -497,8 +497,8 @@ bool readGlobalFromClass(const std::string& name) {
 
 void lookupIdentifier() {
     if (!findTarget()) return;
-    if (currentKind >= 3 && currentKind <= 5) {
-        reportErrorName(39, currentIdentifier);
+    if (currentKind >= kindEnumItem && currentKind <= lastConstantKind) {
+        reportErrorName(Msg::constantAssigned, currentIdentifier);
         // an enumeration item's text is its value: "$5=..." would not parse
         codeBuffer = currentIdentifier;
     }
@@ -530,7 +530,7 @@ void lookupIdentifierInExpression() {
             return;
         }
         if (readGlobalFromClass(name)) return;
-        reportErrorName(37, name);
+        reportErrorName(Msg::unknownScope, name);
         return;
     }
     if (!inBlock) {
@@ -543,7 +543,7 @@ void lookupIdentifierInExpression() {
         if (inClass) {
             if ((symbol = classAttribute())) {
                 use(symbol);
-                if (symbol->flags & 128)
+                if (symbol->flags & symbolStatic)
                     useStaticAttributeText(symbol);
                 else
                     table.functionGlobals.push_back(symbol);
@@ -589,7 +589,7 @@ void lookupIdentifierInExpression() {
         }
         if ((symbol = symbolIn(table.globals, name))) {
             use(symbol);
-            if (!isEnumItem(symbol)) reportErrorName(28, name);
+            if (!isEnumItem(symbol)) reportErrorName(Msg::notAccessibleFromClass, name);
             return;
         }
         return reportNotDeclared(name);

@@ -171,7 +171,9 @@ int atIndex(const std::vector<int>& values, int index) {
 
 int FunctionRecord::returnTypeAt() const { return atIndex(returnTypes, cursor); }
 
-int FunctionRecord::parameterTypeAt() const { return atIndex(parameterTypes, cursor) & 63; }
+int FunctionRecord::parameterTypeAt() const {
+    return atIndex(parameterTypes, cursor) & symbolTypeMask;
+}
 
 int FunctionRecord::resultType() const {
     if (returnTypes.empty()) return 0;
@@ -206,19 +208,19 @@ int FunctionRecord::checkArguments(bool report) {
     int total = static_cast<int>(parameterTypes.size());
     int required = 0;
     for (int parameter : parameterTypes)
-        if (!(parameter & 64)) ++required;
+        if (!(parameter & parameterDefaulted)) ++required;
     int given = static_cast<int>(argumentTypes.size());
     if (given > total || given < required) {
         if (report) reportArgumentCount(name, total, given);
         return 0;
     }
     for (int i = 0; i < given; ++i) {
-        if (parameterTypes[i] & 64) continue;
-        int parameter = parameterTypes[i] & 63;
+        if (parameterTypes[i] & parameterDefaulted) continue;
+        int parameter = parameterTypes[i] & symbolTypeMask;
         int argument = argumentTypes[i];
         if (typeMatrix[parameter][argument] != 0) continue;
         if (argument == typeObject && atIndex(parameterAcceptsObject, i) != 0) continue;
-        if (report) reportCallTypeError(44, name, parameter, argument);
+        if (report) reportCallTypeError(Msg::badArgumentIn, name, parameter, argument);
         return 0;
     }
     return 1;
@@ -233,7 +235,7 @@ int FunctionRecord::checkReturnedValues() {
     }
     for (int i = 0; i < declared; ++i) {
         if (typeMatrix[returnTypes[i]][returnedTypes[i]] == 0) {
-            reportCallTypeError(45, name, returnTypes[i], returnedTypes[i]);
+            reportCallTypeError(Msg::badReturnTypeIn, name, returnTypes[i], returnedTypes[i]);
             return 0;
         }
     }
@@ -267,8 +269,8 @@ FunctionRecord* FunctionRecord::functionParameterAt() {
 bool FunctionRecord::sameParameters(const FunctionRecord& other) const {
     if (parameterTypes.size() != other.parameterTypes.size()) return false;
     for (size_t i = 0; i < parameterTypes.size(); ++i) {
-        int mine = parameterTypes[i] & 63;
-        int theirs = other.parameterTypes[i] & 63;
+        int mine = parameterTypes[i] & symbolTypeMask;
+        int theirs = other.parameterTypes[i] & symbolTypeMask;
         if (typeMatrix[mine][theirs] == 0) return false;
         if (mine == typeObject || theirs == typeObject) {
             if (mine != theirs) return false;
@@ -286,7 +288,7 @@ bool FunctionRecord::matchSignature(FunctionRecord& other) {
     other.cursor = 0;
     bool returnsMatch = checkReturnedValues() != 0;
     argumentTypes.clear();
-    for (int parameter : other.parameterTypes) argumentTypes.push_back(parameter & 63);
+    for (int parameter : other.parameterTypes) argumentTypes.push_back(parameter & symbolTypeMask);
     bool argumentsMatch = checkArguments() != 0;
     return returnsMatch && argumentsMatch;
 }

@@ -57,8 +57,7 @@ struct Symbol {
     const SymbolName name;  // the PHP text is usually this
     int classIndex;
     const uint32_t hash;   // of the name with its case folded, as lists index it
-    uint16_t flags;        // type code (low six bits), 64 assigned, 128 static, 256 special object,
-                           // 512 elements are arrays (semantic/types.h)
+    uint16_t flags;        // type code (symbolTypeMask) and the symbol marks of semantic/types.h
     uint8_t kind;          // 1 declaration, 2 assignment, 3 enum item, 4 constant (3..5 read-only)
     uint8_t visibility = 0;  // of an attribute: visibilityPublic, Private or Protected
 
@@ -141,6 +140,11 @@ private:
     uint32_t mask = 0;   // slots - 1, 0 while there is no table
 };
 
+// Marks kept in a parameter type beside its type code (symbolTypeMask).
+constexpr int parameterDefaulted = 64;   // a default value is given
+constexpr int parameterNamedType = 128;  // typed by a named value's define
+constexpr int parameterAlias = 256;      // passed by reference ("alias")
+
 struct FunctionRecord : RunRecord<FunctionRecord> {
     std::string name;
     std::string phpName;
@@ -161,7 +165,7 @@ struct FunctionRecord : RunRecord<FunctionRecord> {
     // so any arguments pass.
     bool unchecked = false;
     std::vector<int> returnedTypes;
-    std::vector<int> parameterTypes;   // type | 64 default given | 128 named type | 256 alias
+    std::vector<int> parameterTypes;   // type code | the parameter marks above
     std::vector<int> argumentTypes;
     std::vector<int> parameterClassIndex;
     std::vector<int> parameterAcceptsObject;

@@ -152,7 +152,7 @@ void checkAssignment(int target, int value) {
         if (!compoundOperator()) {
             if (typeMatrix[element][value] == 0) reportCantAssign(target, value);
         } else if (!isAssignable(element, value)) {
-            reportOperatorTypeError(56, target, value);
+            reportOperatorTypeError(Msg::wordArray, target, value);
         }
         return;
     }
@@ -166,22 +166,22 @@ void checkAssignable(int element, int value) {
 void checkElementAssign(int container, int value) {
     int element = elementType(container);
     if (element != value && !isAssignable(element, value))
-        reportOperatorTypeError(56, container, value);
+        reportOperatorTypeError(Msg::wordArray, container, value);
 }
 
-void checkArithmetic(int left, int right, int word) {
+void checkArithmetic(int left, int right, Msg word) {
     int result = typeMatrix[left][right];
     if (result == 0) {
         reportOperatorTypeError(word, left, right);
         currentType = 0;
         return;
     }
-    currentType = (word == 60 && left == typeInteger) ? typeNumber : result;
+    currentType = (word == Msg::wordDivide && left == typeInteger) ? typeNumber : result;
 }
 
 void checkLogical(int left, int right) {
     if (typeMatrix[left][typeBoolean] == 0 || typeMatrix[right][typeBoolean] == 0)
-        reportOperatorTypeError(53, left, right);
+        reportOperatorTypeError(Msg::wordBoolean, left, right);
     currentType = typeBoolean;
 }
 
@@ -201,12 +201,12 @@ void checkBitwise(int left, int right) {
         currentType = left;
         return;
     }
-    reportOperatorTypeError(54, left, right);
+    reportOperatorTypeError(Msg::wordBinary, left, right);
     currentType = typeBoolean;
 }
 
 void checkRelational(int left, int right) {
-    if (typeMatrix[left][right] == 0) reportOperatorTypeError(55, left, right);
+    if (typeMatrix[left][right] == 0) reportOperatorTypeError(Msg::wordRelational, left, right);
     currentType = typeBoolean;
 }
 
@@ -221,7 +221,7 @@ void checkOperandForOperator(int value, int container) {
         currentType = typeBoolean;
         return;
     }
-    reportErrorName(38, typeName(container));
+    reportErrorName(Msg::operatorMismatch, typeName(container));
     currentType = 0;
 }
 
@@ -244,27 +244,27 @@ void checkArrayOperand(int left, int right) {
         currentType = left;
         return;
     }
-    reportOperatorTypeError(56, left, right);
+    reportOperatorTypeError(Msg::wordArray, left, right);
     currentType = typeList;
 }
 
 void checkSameArrayType(int left, int right) {
     if (left == right) return;
-    reportOperatorTypeError(56, left, right);
+    reportOperatorTypeError(Msg::wordArray, left, right);
     currentType = typeList;
 }
 
 void requireSequence() {
-    if (typeMatrix[typeSequence][currentType] == 0) reportRequiredType(1);
+    if (typeMatrix[typeSequence][currentType] == 0) reportRequiredType(Msg::requiredDynamicList);
 }
 
 void requireList() {
-    if (typeMatrix[typeList][currentType] == 0) reportRequiredType(1);
+    if (typeMatrix[typeList][currentType] == 0) reportRequiredType(Msg::requiredDynamicList);
 }
 
 void checkStaticAttribute() {
     if (symbolTable.isClassName(currentIdentifier) && staticFlag == 0)
-        reportErrorName(31, memberName);
+        reportErrorName(Msg::notStaticAttribute, memberName);
 }
 
 int lvalueType() { return lvalueList.atCursor().type; }
@@ -288,7 +288,7 @@ FunctionRecord* spreadFunction(bool report) {
         }
         int index = symbolTable.findGlobalFunctionIgnoreCase(called);
         if (index >= 0) return symbolTable.functions[index];
-        if (report) reportErrorName(30, called);
+        if (report) reportErrorName(Msg::functionNotDefined, called);
         return nullptr;
     }
     FunctionRecord* record;

@@ -8,6 +8,8 @@
 
 typedef int TypeCode;
 
+enum class Msg : int;  // semantic/messages.h
+
 constexpr int typeCodeCount = 36;
 
 // Codes used by name in the checks.
@@ -67,7 +69,7 @@ bool isAssignable(int element, int value);
 void checkAssignment(int target, int value);
 void checkAssignable(int element, int value);
 void checkElementAssign(int container, int value);
-void checkArithmetic(int left, int right, int word);
+void checkArithmetic(int left, int right, Msg word);
 void checkLogical(int left, int right);
 void checkBitwise(int left, int right);
 void checkRelational(int left, int right);

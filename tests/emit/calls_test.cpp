@@ -19,33 +19,35 @@ TEST(CallForms, VariableTexts)
 
 TEST(CallForms, OpeningAndClosingByForm)
 {
+    using F = CallForm;
     struct Case {
-        int kind;
+        CallForm kind;
         const char* phpName;
         bool hasArguments;
         const char* opening;
         const char* closing;
     } cases[] = {
-        {1, "strlen", false, "strlen", ")"},
-        {2, "implode", true, "implode", ",$r)"},
-        {2, "implode", false, "implode", "$r)"},
-        {6, "file", true, "$r=file", ")"},
-        {7, "fopen", true, "$r=fopen", "))"},
-        {8, "fgets,65536", false, "fgets", ",65536)"},
-        {15, "str_replace", true, "$r=str_replace", ",$r)"},
+        {F::receiverFirst, "strlen", false, "strlen", ")"},
+        {F::receiverLast, "implode", true, "implode", ",$r)"},
+        {F::receiverLast, "implode", false, "implode", "$r)"},
+        {F::assignResult, "file", true, "$r=file", ")"},
+        {F::assignResultCaught, "fopen", true, "$r=fopen", "))"},
+        {F::receiverFirstNameTail, "fgets,65536", false, "fgets", ",65536)"},
+        {F::assignReceiverLast, "str_replace", true, "$r=str_replace", ",$r)"},
     };
     for (const Case& c : cases) {
         const MemberCallForm* form = memberCallForm(c.kind);
-        ASSERT_NE(form, nullptr) << c.kind;
+        ASSERT_NE(form, nullptr) << c.phpName;
         bool ok = false;
-        EXPECT_EQ(memberCallOpening(*form, c.phpName, "$r", ok), c.opening) << c.kind;
+        EXPECT_EQ(memberCallOpening(*form, c.phpName, "$r", ok), c.opening) << c.phpName;
         EXPECT_TRUE(ok);
-        EXPECT_EQ(memberCallClosing(*form, c.phpName, "$r", c.hasArguments), c.closing) << c.kind;
+        EXPECT_EQ(memberCallClosing(*form, c.phpName, "$r", c.hasArguments), c.closing) << c.phpName;
     }
     bool ok = true;
-    memberCallOpening(*memberCallForm(8), "fgets", "$r", ok);
+    memberCallOpening(*memberCallForm(F::receiverFirstNameTail), "fgets", "$r", ok);
     EXPECT_FALSE(ok);
-    EXPECT_EQ(memberCallForm(3), nullptr);
+    EXPECT_EQ(memberCallForm(CallForm::none), nullptr);
+    EXPECT_EQ(memberCallForm(static_cast<CallForm>(3)), nullptr);
 }
 
 TEST(CallForms, InlineForms)

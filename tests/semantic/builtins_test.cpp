@@ -18,11 +18,11 @@ void expectRow(int row, const char* name, const char* php, std::vector<int> numb
     EXPECT_STREQ(e.phpName, php) << row;
     std::vector<int> actual;
     if (row < methodCount)
-        actual = {e.receiver, e.modifies, e.kind, e.argumentCount, e.argumentTypes[0],
-                  e.argumentTypes[1], e.result};
+        actual = {e.receiver, e.modifies, static_cast<int>(e.kind), e.argumentCount,
+                  e.argumentTypes[0], e.argumentTypes[1], e.result};
     else
-        actual = {e.special, e.argumentCount, e.argumentTypes[0], e.argumentTypes[1],
-                  e.argumentTypes[2], e.argumentTypes[3], e.result};
+        actual = {static_cast<int>(e.special), e.argumentCount, e.argumentTypes[0],
+                  e.argumentTypes[1], e.argumentTypes[2], e.argumentTypes[3], e.result};
     EXPECT_EQ(actual, numbers) << row;
 }
 
@@ -80,9 +80,9 @@ TEST_F(Builtins, RowsChangedSoPhpAcceptsTheCalls) {
     expectRow(106, "tointeger", "intval", {16, 0, 1, 0, 0, 0, 5});
     expectRow(126, "exists", "is_resource", {13, 0, 1, 0, 0, 0, 3});
     expectRow(151, "isList", "is_array", {0, 1, 16, 0, 0, 0, 3});
-    EXPECT_EQ(builtinTable[93].kind, 1);
-    EXPECT_EQ(builtinTable[124].kind, 1);
-    EXPECT_EQ(builtinTable[125].kind, 1);
+    EXPECT_EQ(builtinTable[93].kind, CallForm::receiverFirst);
+    EXPECT_EQ(builtinTable[124].kind, CallForm::receiverFirst);
+    EXPECT_EQ(builtinTable[125].kind, CallForm::receiverFirst);
     EXPECT_EQ(builtinTable[170].argumentTypes[0], 16);
 }
 
@@ -184,7 +184,7 @@ TEST_F(Builtins, ArgumentChecks) {
 }
 
 // The PHP text of a member call in the forms that plain PHP calls take:
-// 1 receiver first, 2 receiver last, 6 and 15 assigned back to the receiver,
+// receiver first or last, assigned back to the receiver,
 // and the forms built whole from the receiver and the arguments (an offset
 // after the first "," of the arguments; the receiver taken as an array).
 std::string memberCall(int row, const std::string& receiver, const std::string& arguments) {
@@ -193,16 +193,18 @@ std::string memberCall(int row, const std::string& receiver, const std::string& 
     std::string comma = arguments.empty() ? "" : ",";
     size_t split = arguments.find(',');
     switch (e.kind) {
-    case 1: return php + "(" + receiver + comma + arguments + ")";
-    case 2: return php + "(" + arguments + comma + receiver + ")";
-    case 6: return receiver + "=" + php + "(" + arguments + ")";
-    case 15: return receiver + "=" + php + "(" + arguments + comma + receiver + ")";
-    case 21:
+    case CallForm::receiverFirst: return php + "(" + receiver + comma + arguments + ")";
+    case CallForm::receiverLast: return php + "(" + arguments + comma + receiver + ")";
+    case CallForm::assignResult: return receiver + "=" + php + "(" + arguments + ")";
+    case CallForm::assignReceiverLast:
+        return receiver + "=" + php + "(" + arguments + comma + receiver + ")";
+    case CallForm::searchInText:
         return textSearchText(php, receiver, arguments.substr(0, split),
                               split == std::string::npos ? "" : arguments.substr(split + 1));
-    case 22: return nonEmptyArrayText(php, receiver);
-    case 23: return asTextText(php, receiver, arguments);
-    case 24: return listValuesText(php, receiver, 11);
+    case CallForm::nonEmptyOrFalse: return nonEmptyArrayText(php, receiver);
+    case CallForm::strvalOfCall: return asTextText(php, receiver, arguments);
+    case CallForm::renumbered: return listValuesText(php, receiver, typeArray);
+    default: break;
     }
     return "unexpected form";
 }
@@ -231,10 +233,15 @@ TEST_F(Builtins, EveryPlainRowNamesAFunctionPhpHas) {
     std::string program = "<?php\n$missing = [];\n";
     for (int row = 0; row < builtinRowCount; ++row) {
         const BuiltinEntry& e = builtinTable[row];
-        bool plain = row < methodCount ? (e.kind == 1 || e.kind == 2 || e.kind == 6 || e.kind == 7 ||
-                                          e.kind == 15 || (e.kind >= 21 && e.kind <= 24))
-                                       : (row > methodCount && row < builtinRowCount - 1 &&
-                                          e.special == 0);
+        using F = CallForm;
+        bool plain = row < methodCount
+                         ? (e.kind == F::receiverFirst || e.kind == F::receiverLast ||
+                            e.kind == F::assignResult || e.kind == F::assignResultCaught ||
+                            e.kind == F::assignReceiverLast || e.kind == F::searchInText ||
+                            e.kind == F::nonEmptyOrFalse || e.kind == F::strvalOfCall ||
+                            e.kind == F::renumbered)
+                         : (row > methodCount && row < builtinRowCount - 1 &&
+                            e.special == FunctionForm::plain);
         std::string php = e.phpName;
         if (!plain || php.empty() || php[0] == '(') continue;
         program += "if (!function_exists('" + php + "') && !in_array('" + php +

@@ -36,10 +36,10 @@ TEST_F(Reporters, PlainReportersWriteOneCountedLine) {
         const char* line;
     };
     const Case cases[] = {
-        {"code", [] { reportError(7); }, "a.vel L12: case expected\n"},
+        {"code", [] { reportError(Msg::caseExpected); }, "a.vel L12: case expected\n"},
         {"text", [] { reportErrorText("ERROR_EQUAL"); }, "a.vel L12: ERROR_EQUAL\n"},
-        {"name", [] { reportErrorName(46, "x"); }, "a.vel L12: \"x\" not declared\n"},
-        {"empty word", [] { reportErrorName(69, "x"); }, "a.vel L12: \"x\" \n"},
+        {"name", [] { reportErrorName(Msg::notDeclared, "x"); }, "a.vel L12: \"x\" not declared\n"},
+        {"empty word", [] { reportErrorName(Msg::scopeNone, "x"); }, "a.vel L12: \"x\" \n"},
         {"internal", [] { internalError(5001); }, "Internal error [5001] line 12\n"},
         {"unknown action", [] { unknownActionError("$s", 3); },
          "a.vel L12: unknown action #3 on $s\n"},
@@ -47,8 +47,8 @@ TEST_F(Reporters, PlainReportersWriteOneCountedLine) {
         {"already declared", [] { alreadyDeclaredError("f"); },
          "a.vel L12: \"f\" already declared\n"},
         {"what is", [] { reportWhatIs("x"); }, "a.vel L12: what is x?\n"},
-        {"bad syntax", [] { reportBadSyntax(67); }, "a.vel L12: bad call syntax\n"},
-        {"operator", [] { reportOperatorTypeError(53, 10, 5); },
+        {"bad syntax", [] { reportBadSyntax(Msg::wordCall); }, "a.vel L12: bad call syntax\n"},
+        {"operator", [] { reportOperatorTypeError(Msg::wordBoolean, 10, 5); },
          "a.vel L12: can't solve boolean expression on text and integer\n"},
         {"cant assign", [] { reportCantAssign(29, 10); },
          "a.vel L12: can't assign to int array, from text\n"},
@@ -56,7 +56,7 @@ TEST_F(Reporters, PlainReportersWriteOneCountedLine) {
          "a.vel L12: 3 required, attempting to assign 2 values\n"},
         {"instance", [] { reportInstanceRequired("n", "integer"); },
          "a.vel L12: n is integer, instance required\n"},
-        {"call type", [] { reportCallTypeError(44, "f", 5, 10); },
+        {"call type", [] { reportCallTypeError(Msg::badArgumentIn, "f", 5, 10); },
          "a.vel L12: bad argument in \"f\" call, integer expected, text found\n"},
         {"one argument", [] { reportArgumentCount("f", 1, 3); },
          "a.vel L12: \"f\" requires 1 argument, 3 found\n"},
@@ -76,10 +76,10 @@ TEST_F(Reporters, PlainReportersWriteOneCountedLine) {
 
 TEST_F(Reporters, DollarInsideInsertedTextIsNoPlaceholder) {
     codeBuffer = "$x";
-    EXPECT_EQ(captured([] { reportAlreadyDeclaredIn(70); }),
+    EXPECT_EQ(captured([] { reportAlreadyDeclaredIn(Msg::scopeGlobal); }),
               "a.vel L12: \"$x\" already declared as global\n");
     codeBuffer = "$";
-    EXPECT_EQ(captured([] { reportCallTypeError(45, "$$", 5, 10); }),
+    EXPECT_EQ(captured([] { reportCallTypeError(Msg::badReturnTypeIn, "$$", 5, 10); }),
               "a.vel L12: bad return type in \"$$\" call, integer expected, text found\n");
 }
 
@@ -94,7 +94,8 @@ TEST_F(Reporters, ExtraFillsChangeNothing) {
 
 TEST_F(Reporters, RequiredTypeNamesTheCurrentType) {
     currentType = 3;
-    EXPECT_EQ(captured([] { reportRequiredType(2); }), "a.vel L12: sequence required, found boolean\n");
+    EXPECT_EQ(captured([] { reportRequiredType(Msg::requiredSequence); }),
+              "a.vel L12: sequence required, found boolean\n");
 }
 
 TEST_F(Reporters, StackUnderflowWritesTwoLinesAndCountsTwo) {
@@ -165,7 +166,8 @@ TEST_F(Reporters, LoadedMessagesReplaceTheirCodesOnly) {
     EXPECT_STREQ(errorMessages[7], "cas attendu");
     EXPECT_STREQ(errorMessages[8], "case block expected");
     EXPECT_EQ(errorMessages[91], nullptr);
-    EXPECT_EQ(captured([] { reportErrorName(46, "x"); }), "a.vel L12: \"x\" non déclaré\n");
+    EXPECT_EQ(captured([] { reportErrorName(Msg::notDeclared, "x"); }),
+              "a.vel L12: \"x\" non déclaré\n");
     std::copy(saved, saved + errorMessageCount + 1, errorMessages);
 }
 

@@ -90,11 +90,11 @@ void runChecks(const std::vector<CheckCase>& cases) {
 
 TEST_F(Types, OperatorChecksSetResultTypeAndReport) {
     runChecks({
-        {"int * int", [] { checkArithmetic(5, 5, 59); }, 5, ""},
-        {"int / int", [] { checkArithmetic(5, 5, 60); }, 4, ""},
-        {"real / int", [] { checkArithmetic(7, 5, 60); }, 7, ""},
-        {"number + int", [] { checkArithmetic(4, 5, 58); }, 4, ""},
-        {"text - int", [] { checkArithmetic(10, 5, 58); }, 0,
+        {"int * int", [] { checkArithmetic(5, 5, Msg::wordMultiply); }, 5, ""},
+        {"int / int", [] { checkArithmetic(5, 5, Msg::wordDivide); }, 4, ""},
+        {"real / int", [] { checkArithmetic(7, 5, Msg::wordDivide); }, 7, ""},
+        {"number + int", [] { checkArithmetic(4, 5, Msg::wordAddSubtract); }, 4, ""},
+        {"text - int", [] { checkArithmetic(10, 5, Msg::wordAddSubtract); }, 0,
          "can't solve add or substract expression on text and integer"},
         {"bool and bool", [] { checkLogical(3, 3); }, 3, ""},
         {"text and bool", [] { checkLogical(10, 3); }, 3,
