@@ -51,29 +51,6 @@ size_t nameEnd(const std::string& text, size_t at)
     return at;
 }
 
-// Past the bracket that opens at `at`, quoted texts skipped; npos when it
-// does not close.
-size_t bracketEnd(const std::string& text, size_t at)
-{
-    int depth = 0;
-    for (size_t i = at; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\'' || c == '"') {
-            for (++i; i < text.size() && text[i] != c; ++i)
-                if (text[i] == '\\')
-                    ++i;
-            if (i >= text.size())
-                return std::string::npos;
-        } else if (c == '[' || c == '(') {
-            ++depth;
-        } else if (c == ']' || c == ')') {
-            if (--depth == 0)
-                return i + 1;
-        }
-    }
-    return std::string::npos;
-}
-
 bool isPlainOperand(const std::string& text)
 {
     if (text.empty())

@@ -277,28 +277,37 @@ std::string inArrayText(const std::string& subject, const std::string& container
 
 bool isListType(int type) { return type == 11 || type == 18 || (type >= 29 && type <= 35); }
 
+size_t bracketEnd(const std::string& text, size_t at)
+{
+    int depth = 0;
+    for (size_t i = at; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\'' || c == '"') {
+            for (++i; i < text.size() && text[i] != c; ++i)
+                if (text[i] == '\\')
+                    ++i;
+            if (i >= text.size())
+                return std::string::npos;
+        } else if (c == '[' || c == '(') {
+            ++depth;
+        } else if (c == ']' || c == ')') {
+            if (--depth == 0)
+                return i + 1;
+        }
+    }
+    return std::string::npos;
+}
+
 namespace {
 // The text inside an array_values(...) that encloses all of it; the text
 // itself otherwise.
 std::string withoutListValues(const std::string& text)
 {
     static const std::string head = "array_values(";
-    if (text.compare(0, head.size(), head) != 0 || text.back() != ')')
+    if (text.compare(0, head.size(), head) != 0 || text.back() != ')' ||
+        bracketEnd(text, head.size() - 1) != text.size())
         return text;
-    int depth = 0;
-    for (size_t i = head.size() - 1; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\'' || c == '"') {
-            for (++i; i < text.size() && text[i] != c; ++i)
-                if (text[i] == '\\')
-                    ++i;
-        } else if (c == '(') {
-            ++depth;
-        } else if (c == ')' && --depth == 0) {
-            return i + 1 == text.size() ? text.substr(head.size(), i - head.size()) : text;
-        }
-    }
-    return text;
+    return text.substr(head.size(), text.size() - 1 - head.size());
 }
 }
 

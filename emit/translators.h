@@ -13,6 +13,9 @@ extern std::string leftOperandText;
 extern std::string rightOperandText;
 extern std::string setOperationText;
 
+// Past the bracket ("(" or "[") that opens at `at`, quoted texts skipped;
+// npos when it does not close.
+size_t bracketEnd(const std::string& text, size_t at);
 std::string includeTarget(const std::string& literal);
 std::string toDoubleQuoted(const std::string& literal);
 std::string toSingleQuoted(const std::string& text);

@@ -444,22 +444,7 @@ namespace {
 // end (quoted texts skipped).
 bool isParenthesized(const std::string& text)
 {
-    if (text.size() < 2 || text[0] != '(')
-        return false;
-    int depth = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\'' || c == '"') {
-            for (++i; i < text.size() && text[i] != c; ++i)
-                if (text[i] == '\\')
-                    ++i;
-        } else if (c == '(') {
-            ++depth;
-        } else if (c == ')' && --depth == 0) {
-            return i + 1 == text.size();
-        }
-    }
-    return false;
+    return text.size() >= 2 && text[0] == '(' && bracketEnd(text, 0) == text.size();
 }
 }
 
