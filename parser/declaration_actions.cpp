@@ -285,7 +285,7 @@ void addInitializerValue()
 // writes: static   (the declaration is static)
 void writeStaticModifier()
 {
-    staticModifier = 128;
+    staticModifier = symbolStatic;
     writeModifier("static ");
 }
 

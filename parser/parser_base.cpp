@@ -538,7 +538,7 @@ void ParserBase::abandonFirstCase(const antlr::ANTLRException& ex, const CasePar
     writeEmptyCase();   // what follows in the chain attaches to it
     if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
         throw;
-    ::reportError(7);
+    ::reportError(Msg::caseExpected);
     skipBadCase(part.first);
 }
 
@@ -551,7 +551,7 @@ void ParserBase::abandonLaterCase(const antlr::ANTLRException& ex, const CasePar
     incCounter();
     if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
         throw;
-    ::reportError(8);
+    ::reportError(Msg::caseBlockExpected);
     skipBadCase(part.first);
 }
 
@@ -560,7 +560,7 @@ void ParserBase::abandonDeclaration(const antlr::ANTLRException&)
 {
     if (inputState->guessing != 0)
         throw;
-    reportBadSyntax(68);
+    reportBadSyntax(Msg::wordDeclaration);
     skipRestOfLine();
 }
 
@@ -702,7 +702,7 @@ void ParserBase::takeModifier()
 {
     switch (LA(1)) {
     case T::LITERAL_static: writeStaticModifier(); break;
-    case T::LITERAL_const: currentKind = 4; break;
+    case T::LITERAL_const: currentKind = kindConstant; break;
     case T::LITERAL_protected: writeModifier("protected "); break;
     case T::LITERAL_private: writeModifier("private "); break;
     default: break;

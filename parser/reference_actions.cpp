@@ -364,7 +364,7 @@ std::string templateNameText(const std::string& name)
 void beginAssignTarget()
 {
     assignTargetMode = 1;
-    referenceAccessKind = 1;
+    referenceAccessKind = accessName;
 }
 
 // lvalue: memberName
@@ -372,7 +372,7 @@ void beginAssignTarget()
 void markWholeArrayTarget()
 {
     if (isArrayKind(currentType))
-        referenceAccessKind = 4;
+        referenceAccessKind = accessWholeArray;
 }
 
 // lvalue: after the target
