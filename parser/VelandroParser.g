@@ -737,8 +737,7 @@ functionDefinition
             |   superConstructorCall
                 statementEnd
             )*
-            { emitIndent(); }
-            returnStatement
+            indentedReturn
         |   ( "let" | QUESTION )
             (   lineEnd
             |   { LA(1) == LITERAL_return }?
@@ -916,31 +915,27 @@ expressionStatement
 // Call statements: a call on a line of its own, written as it stands.
 
 callStatement
-{ CallFrameGuard frame(*this); }
     :   { beginCallStatement(); }
-        functionCall
+        callOperand
         { emitCurrentExpression(); }
     ;
 
 // A call written with PHP's "@", which silences its warnings.
 atCallStatement
-{ CallFrameGuard frame(*this); }
     :   ATCHAR { beginSilentCallStatement(); }
-        functionCall
+        callOperand
         { emitCurrentExpression(); }
     ;
 
 literalMethodStatement
-{ CallFrameGuard frame(*this); }
     :   { resetExpressions(); }
-        literalMethodCall
+        literalMethodOperand
         { emitCurrentExpression(); }
     ;
 
 memberCallStatement
-{ CallFrameGuard frame(*this); }
     :   { resetExpressions(); }
-        objectMemberChain
+        memberCallOperand
         { emitCurrentExpression(); }
     ;
 
@@ -1131,9 +1126,15 @@ statementOrLineEnd
 
 // One statement of a block or a loop body.
 loopBodyStatement
-    :   { emitIndent(); } returnStatement
+    :   indentedReturn
     |   superConstructorCall statementEnd
     |   statementOrLineEnd
+    ;
+
+// A return statement on a line of its own.
+indentedReturn
+    :   { emitIndent(); }
+        returnStatement
     ;
 
 // "break" or "continue", written by the innermost loop's kind; with no
@@ -1189,6 +1190,27 @@ nestedBlock
         |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
         { closeNestedBlock(); }
+    ;
+
+// The statements of a for or an error block, one level deeper. (A body
+// followed by other tokens has a rule of its own: a stray closer is told
+// from the body's end by the token after it.)
+indentedBody
+    :   { indentMore(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayCloser
+        )*
+        { indentLess(); }
+    ;
+
+// The statements of a do body or of its always part, up to "until" or
+// "/do".
+doBody
+    :   (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayCloser
+        )*
     ;
 
 // --- If
@@ -1305,17 +1327,13 @@ whileStatement
             |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
             { closeWhileBlock(); }
-            (   { emitIndent(); }
-                "let"
-                expressionStatement
+            (   whileStep
                 { whileStepCount = 1; }
             |   SLASHWHILE
             )
         )
         (   options { greedy = true; warnWhenFollowAmbig = false; }
-        :   { emitIndent(); }
-            "let"
-            expressionStatement
+        :   whileStep
             { ++whileStepCount; }
         |
         )
@@ -1323,6 +1341,13 @@ whileStatement
     ;
     exception
     catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
+
+// A step of a while: a statement run after the body.
+whileStep
+    :   { emitIndent(); }
+        "let"
+        expressionStatement
+    ;
 
 doStatement
 {
@@ -1336,10 +1361,7 @@ doStatement
         )*
         (   doCaseBody
         |   { indentMore(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
-            :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayCloser
-            )*
+            doBody
             { indentLess(); }
         )
         { closeDoBody(); startPart(false); }
@@ -1414,10 +1436,7 @@ alwaysClause
 { OpenedState opened = saveOpened(); }
     :   "always"
         ( COLON )?
-        (   options { greedy = true; warnWhenFollowAmbig = false; }
-        :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayCloser
-        )*
+        doBody
     ;
     exception
     catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, 9); }
@@ -1434,12 +1453,7 @@ errorStatement
         (   { headerOneLine = true; }
             oneLineBody
         |   blockStart
-            { indentMore(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
-            :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayCloser
-            )*
-            { indentLess(); }
+            indentedBody
             SLASHERROR
         )
         { closeBlockScope(); }
@@ -1508,12 +1522,7 @@ forStatement
         (   { headerOneLine = true; }
             oneLineBody
         |   blockStart
-            { indentMore(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
-            :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayCloser
-            )*
-            { indentLess(); }
+            indentedBody
             SLASHFOR
         )
         { endForStatement(); }
