@@ -68,16 +68,16 @@ webPage
 options { defaultErrorHandler = true; }
 { OutputFileScope outputScope; }
     :   (   { if (!beginPage()) return; }
-            (   OPENVEL "vel" { emitText("<?php "); }
-                sourceBody
+            (   OPENVEL "vel"
+                pageCode
                 CLOSEVEL { emitText(" ?>"); }
                 // A velandro script element: PHP no longer runs a script
                 // element, so its code goes between PHP tags like a code block.
             |   LESSER "script"
                 attribute:ID { checkLanguageAttribute(attribute->getText()); }
                 EQUAL languageValue
-                GREATER { emitText("<?php "); }
-                sourceBody
+                GREATER
+                pageCode
                 LESSER SLASHSCRIPT GREATER { emitText(" ?>"); }
             |   block:HTML { writePageText(block->getText()); }
             |   EOL { writePageLineEnd(); }
@@ -87,6 +87,13 @@ options { defaultErrorHandler = true; }
             exception
             catch [antlr::TokenStreamException& ex] { reportTokenStreamError(ex); }
         )
+    ;
+
+// The code of a code block or a script element, after the PHP tag that
+// opens it.
+pageCode
+    :   { emitText("<?php "); }
+        sourceBody
     ;
 
 // The value of a script element's language attribute: velandro, as written
@@ -418,8 +425,7 @@ externParameter
             (   LEFTSQUARE RIGHTSQUARE
             )*
         )?
-        (   { resetExpressions(); }
-            EQUAL expression
+        (   EQUAL newExpression
             { checkExternParameterDefault(); }
         )?
         { addExternParameter(); }
@@ -788,8 +794,8 @@ functionParameter
         (   LEFTSQUARE RIGHTSQUARE
         )*
         { parameterName(); }
-        (   EQUAL { resetExpressions(); beginParameterDefault(); }
-            expression
+        (   EQUAL { beginParameterDefault(); }
+            newExpression
             { parameterDefault(); }
         |
         )
@@ -886,6 +892,12 @@ newExpression
         expression
     ;
 
+// A target that starts the statement's expression state anew.
+newLvalue
+    :   { resetExpressions(); }
+        lvalue
+    ;
+
 // An expression on a level of its own.
 innerExpression
     :   { pushExpression(); }
@@ -948,8 +960,7 @@ options { defaultErrorHandler = true; }
         lvalue
         { addFirstTarget(); }
         (   comma
-            { resetExpressions(); }
-            lvalue
+            newLvalue
             { addNextTarget(); }
         )*
         (   (   assignOperator
@@ -1100,8 +1111,7 @@ inputStatement
             { inputPrompt = prompt->getText(); }
         |
         )
-        { resetExpressions(); }
-        lvalue
+        newLvalue
         { translateInput(); }
         statementEnd
     ;
@@ -1810,6 +1820,12 @@ leftParen
         )
     ;
 
+// The same, opening an expression level for what it encloses.
+innerLeftParen
+    :   { pushExpression(); }
+        leftParen
+    ;
+
 // ---------------------------------------------------------------------------
 // Operands
 
@@ -1956,8 +1972,7 @@ primaryExpression
     |   memberName
     |   phpReference
     |   phpConstant
-    |   { pushExpression(); }
-        leftParen
+    |   innerLeftParen
         expression
         RIGHTPAR
         { closeParenthesizedOperand(); }
@@ -2153,8 +2168,7 @@ options { defaultErrorHandler = true; }
 
 arrayParenList
 { int elements = 0; }
-    :   { pushExpression(); }
-        leftParen
+    :   innerLeftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
             (   { !atTooDeepStop() }? lineEnd
@@ -2198,8 +2212,7 @@ options { defaultErrorHandler = true; }
     ;
 
 dictParenList
-    :   { pushExpression(); }
-        leftParen
+    :   innerLeftParen
         (   dictPair
             ( commaSeparator dictPair )*
             (   { !atTooDeepStop() }? lineEnd
@@ -2310,8 +2323,7 @@ boundOperand
 { NestedOperand operand(*this); NestingSteps steps; }   // steps: the joins of a member access
     :   minusOperator boundOperand
     |   plusOperator boundOperand
-    |   { pushExpression(); }
-        leftParen
+    |   innerLeftParen
         boundExpression
         RIGHTPAR
         { popExpressionParenthesized(); }
