@@ -68,16 +68,16 @@ webPage
 options { defaultErrorHandler = true; }
 { OutputFileScope outputScope; }
     :   (   { if (!beginPage()) return; }
-            (   OPENVEL "vel" { emitText("<?php "); }
-                sourceBody
+            (   OPENVEL "vel"
+                pageCode
                 CLOSEVEL { emitText(" ?>"); }
                 // A velandro script element: PHP no longer runs a script
                 // element, so its code goes between PHP tags like a code block.
             |   LESSER "script"
                 attribute:ID { checkLanguageAttribute(attribute->getText()); }
                 EQUAL languageValue
-                GREATER { emitText("<?php "); }
-                sourceBody
+                GREATER
+                pageCode
                 LESSER SLASHSCRIPT GREATER { emitText(" ?>"); }
             |   block:HTML { writePageText(block->getText()); }
             |   EOL { writePageLineEnd(); }
@@ -87,6 +87,13 @@ options { defaultErrorHandler = true; }
             exception
             catch [antlr::TokenStreamException& ex] { reportTokenStreamError(ex); }
         )
+    ;
+
+// The code of a code block or a script element, after the PHP tag that
+// opens it.
+pageCode
+    :   { emitText("<?php "); }
+        sourceBody
     ;
 
 // The value of a script element's language attribute: velandro, as written
@@ -418,8 +425,7 @@ externParameter
             (   LEFTSQUARE RIGHTSQUARE
             )*
         )?
-        (   { resetExpressions(); }
-            EQUAL expression
+        (   EQUAL newExpression
             { checkExternParameterDefault(); }
         )?
         { addExternParameter(); }
@@ -737,8 +743,7 @@ functionDefinition
             |   superConstructorCall
                 statementEnd
             )*
-            { emitIndent(); }
-            returnStatement
+            indentedReturn
         |   ( "let" | QUESTION )
             (   lineEnd
             |   { LA(1) == LITERAL_return }?
@@ -789,8 +794,8 @@ functionParameter
         (   LEFTSQUARE RIGHTSQUARE
         )*
         { parameterName(); }
-        (   EQUAL { resetExpressions(); beginParameterDefault(); }
-            expression
+        (   EQUAL { beginParameterDefault(); }
+            newExpression
             { parameterDefault(); }
         |
         )
@@ -887,6 +892,12 @@ newExpression
         expression
     ;
 
+// A target that starts the statement's expression state anew.
+newLvalue
+    :   { resetExpressions(); }
+        lvalue
+    ;
+
 // An expression on a level of its own.
 innerExpression
     :   { pushExpression(); }
@@ -916,31 +927,27 @@ expressionStatement
 // Call statements: a call on a line of its own, written as it stands.
 
 callStatement
-{ CallFrameGuard frame(*this); }
     :   { beginCallStatement(); }
-        functionCall
+        callOperand
         { emitCurrentExpression(); }
     ;
 
 // A call written with PHP's "@", which silences its warnings.
 atCallStatement
-{ CallFrameGuard frame(*this); }
     :   ATCHAR { beginSilentCallStatement(); }
-        functionCall
+        callOperand
         { emitCurrentExpression(); }
     ;
 
 literalMethodStatement
-{ CallFrameGuard frame(*this); }
     :   { resetExpressions(); }
-        literalMethodCall
+        literalMethodOperand
         { emitCurrentExpression(); }
     ;
 
 memberCallStatement
-{ CallFrameGuard frame(*this); }
     :   { resetExpressions(); }
-        objectMemberChain
+        memberCallOperand
         { emitCurrentExpression(); }
     ;
 
@@ -953,8 +960,7 @@ options { defaultErrorHandler = true; }
         lvalue
         { addFirstTarget(); }
         (   comma
-            { resetExpressions(); }
-            lvalue
+            newLvalue
             { addNextTarget(); }
         )*
         (   (   assignOperator
@@ -1105,8 +1111,7 @@ inputStatement
             { inputPrompt = prompt->getText(); }
         |
         )
-        { resetExpressions(); }
-        lvalue
+        newLvalue
         { translateInput(); }
         statementEnd
     ;
@@ -1131,9 +1136,15 @@ statementOrLineEnd
 
 // One statement of a block or a loop body.
 loopBodyStatement
-    :   { emitIndent(); } returnStatement
+    :   indentedReturn
     |   superConstructorCall statementEnd
     |   statementOrLineEnd
+    ;
+
+// A return statement on a line of its own.
+indentedReturn
+    :   { emitIndent(); }
+        returnStatement
     ;
 
 // "break" or "continue", written by the innermost loop's kind; with no
@@ -1189,6 +1200,27 @@ nestedBlock
         |   { strayCloserAhead(LA(1)) }? strayCloser
         )*
         { closeNestedBlock(); }
+    ;
+
+// The statements of a for or an error block, one level deeper. (A body
+// followed by other tokens has a rule of its own: a stray closer is told
+// from the body's end by the token after it.)
+indentedBody
+    :   { indentMore(); }
+        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayCloser
+        )*
+        { indentLess(); }
+    ;
+
+// The statements of a do body or of its always part, up to "until" or
+// "/do".
+doBody
+    :   (   options { greedy = true; warnWhenFollowAmbig = false; }
+        :   loopBodyStatement
+        |   { strayCloserAhead(LA(1)) }? strayCloser
+        )*
     ;
 
 // --- If
@@ -1305,17 +1337,13 @@ whileStatement
             |   { strayCloserAhead(LA(1)) }? strayCloser
             )*
             { closeWhileBlock(); }
-            (   { emitIndent(); }
-                "let"
-                expressionStatement
+            (   whileStep
                 { whileStepCount = 1; }
             |   SLASHWHILE
             )
         )
         (   options { greedy = true; warnWhenFollowAmbig = false; }
-        :   { emitIndent(); }
-            "let"
-            expressionStatement
+        :   whileStep
             { ++whileStepCount; }
         |
         )
@@ -1323,6 +1351,13 @@ whileStatement
     ;
     exception
     catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
+
+// A step of a while: a statement run after the body.
+whileStep
+    :   { emitIndent(); }
+        "let"
+        expressionStatement
+    ;
 
 doStatement
 {
@@ -1336,10 +1371,7 @@ doStatement
         )*
         (   doCaseBody
         |   { indentMore(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
-            :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayCloser
-            )*
+            doBody
             { indentLess(); }
         )
         { closeDoBody(); startPart(false); }
@@ -1414,10 +1446,7 @@ alwaysClause
 { OpenedState opened = saveOpened(); }
     :   "always"
         ( COLON )?
-        (   options { greedy = true; warnWhenFollowAmbig = false; }
-        :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayCloser
-        )*
+        doBody
     ;
     exception
     catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, 9); }
@@ -1434,12 +1463,7 @@ errorStatement
         (   { headerOneLine = true; }
             oneLineBody
         |   blockStart
-            { indentMore(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
-            :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayCloser
-            )*
-            { indentLess(); }
+            indentedBody
             SLASHERROR
         )
         { closeBlockScope(); }
@@ -1508,12 +1532,7 @@ forStatement
         (   { headerOneLine = true; }
             oneLineBody
         |   blockStart
-            { indentMore(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
-            :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayCloser
-            )*
-            { indentLess(); }
+            indentedBody
             SLASHFOR
         )
         { endForStatement(); }
@@ -1801,6 +1820,12 @@ leftParen
         )
     ;
 
+// The same, opening an expression level for what it encloses.
+innerLeftParen
+    :   { pushExpression(); }
+        leftParen
+    ;
+
 // ---------------------------------------------------------------------------
 // Operands
 
@@ -1947,8 +1972,7 @@ primaryExpression
     |   memberName
     |   phpReference
     |   phpConstant
-    |   { pushExpression(); }
-        leftParen
+    |   innerLeftParen
         expression
         RIGHTPAR
         { closeParenthesizedOperand(); }
@@ -2144,8 +2168,7 @@ options { defaultErrorHandler = true; }
 
 arrayParenList
 { int elements = 0; }
-    :   { pushExpression(); }
-        leftParen
+    :   innerLeftParen
         (   arrayElement { ++elements; }
             ( commaSeparator arrayElement { ++elements; } )*
             (   { !atTooDeepStop() }? lineEnd
@@ -2189,8 +2212,7 @@ options { defaultErrorHandler = true; }
     ;
 
 dictParenList
-    :   { pushExpression(); }
-        leftParen
+    :   innerLeftParen
         (   dictPair
             ( commaSeparator dictPair )*
             (   { !atTooDeepStop() }? lineEnd
@@ -2301,8 +2323,7 @@ boundOperand
 { NestedOperand operand(*this); NestingSteps steps; }   // steps: the joins of a member access
     :   minusOperator boundOperand
     |   plusOperator boundOperand
-    |   { pushExpression(); }
-        leftParen
+    |   innerLeftParen
         boundExpression
         RIGHTPAR
         { popExpressionParenthesized(); }
