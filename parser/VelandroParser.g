@@ -178,7 +178,7 @@ options { defaultErrorHandler = true; }
         |
         )
         statementEnd
-        { ::reportError(13); }
+        { ::reportError(Msg::returnMisplaced); }
         // A declaration: modifiers, then a class, or one or more types and
         // a name.
     |   { !indexedNameAhead() }?
@@ -367,7 +367,7 @@ externBlockItem
 externDeclaration
     :   externClassDeclaration
     |   { beginExternDeclaration(); }
-        (   "static" { staticModifier = 128; }
+        (   "static" { staticModifier = symbolStatic; }
         )?
         ( constModifier )?
         typeSpec
@@ -527,7 +527,7 @@ qualifiedNamePart : DOT part:ID { appendQualifiedName(part->getText()); } ;
 // A class type; a dotted name is looked up once all of it is read. "string"
 // is the text type, as a keyword.
 classType
-    :   { currentType = 15; }
+    :   { currentType = typeObject; }
         (   javaClassName
             { currentClassIndex = -4; }
             ( qualifiedNamePart )*
@@ -550,7 +550,7 @@ keywordType
     ;
 
 classArrayPairs
-    :   (   LEFTSQUARE RIGHTSQUARE { currentType = 34; }
+    :   (   LEFTSQUARE RIGHTSQUARE { currentType = typeObjectArray; }
         )*
     ;
 
@@ -566,7 +566,7 @@ modifier
         )
     ;
 
-constModifier : "const" { currentKind = 4; } ;
+constModifier : "const" { currentKind = kindConstant; } ;
 
 identifierName
     :   name:ID { takeIdentifierName(name->getText()); }
@@ -627,7 +627,7 @@ declaration
 
 // One object of a class type: its value, null, or a new object.
 instanceDeclaration
-    :   { currentKind = 1; }
+    :   { currentKind = kindDeclaration; }
         identifierName
         { beginInstance(); }
         (   ( EQUAL ( EOL )? "null" ) =>
@@ -687,7 +687,7 @@ classHead
             { setClassParent(); }
             (   emittedComma
                 className
-                { ::reportError(20); }
+                { ::reportError(Msg::multipleInheritance); }
             )*
         |
         )
@@ -1238,7 +1238,7 @@ ifStatement
         { popCounter(); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, 65); }
+    catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, Msg::wordIf); }
 
 compositeTestOperator
     :   LESSER | EQUAL | GREATER | LESS_EQUAL | GREAT_EQUAL | "in" | "match"
@@ -1399,7 +1399,7 @@ doStatement
         { endDoStatement(); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, 66); }
+    catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, Msg::wordDoWhile); }
 
 // The case form of a do body: if and else on each case, the braces of the
 // else branches closed together, then the always statements.
@@ -1412,7 +1412,7 @@ doCaseBody
         ( alwaysClause )?
     ;
     exception
-    catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, 7); }
+    catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, Msg::caseExpected); }
 
 // A case whose line is bad is reported, and its block skipped up to the
 // next case; the do statement goes on with it.
@@ -1449,7 +1449,7 @@ alwaysClause
         doBody
     ;
     exception
-    catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, 9); }
+    catch [antlr::ANTLRException& ex] { abandonCasePart(ex, opened, Msg::alwaysBlockExpected); }
 
 // A block under the test of $error, which the error-catching assignment
 // sets.
@@ -1789,17 +1789,17 @@ minusOperator
 
 mulOperator
     :   MUL ( lineEnd | )
-        { appendProductOperator("*", 59); }
+        { appendProductOperator("*", operatorMultiply); }
     ;
 
 divOperator
     :   DIV ( lineEnd | )
-        { appendProductOperator("/", 60); }
+        { appendProductOperator("/", operatorDivide); }
     ;
 
 modOperator
     :   "mod" ( lineEnd | )
-        { appendProductOperator("%", 61); }
+        { appendProductOperator("%", operatorModulo); }
     ;
 
 bitNotOperator
@@ -1984,8 +1984,8 @@ primaryExpression
     |   ( LEFTCURLY ( EOL )? primaryStartToken ) => dictLiteral
     |   ( "dict" LEFTPAR ) => dictLiteral
     |   ( variableType LEFTPAR ) => typeConversion
-    |   LEFTSQUARE RIGHTSQUARE { appendKeywordValue("array()", 11); }
-    |   LEFTCURLY RIGHTCURLY { appendKeywordValue("array()", 12); }
+    |   LEFTSQUARE RIGHTSQUARE { appendKeywordValue("array()", typeArray); }
+    |   LEFTCURLY RIGHTCURLY { appendKeywordValue("array()", typeDict); }
     ;
 
 // "true", "false", "null", "nil" (no text) and "zero", with their types.
@@ -2011,7 +2011,7 @@ phpReference
         (   { stopIfTooDeep(steps.add()); }
             indexOpen boundExpression indexClose
         )*
-        { currentType = 16; }
+        { currentType = typeVar; }
     ;
 
 indexOpen
@@ -2163,7 +2163,7 @@ arrayLiteral
 options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   arraySquareList
-    |   "array" { currentType = 11; } arrayParenList
+    |   "array" { currentType = typeArray; } arrayParenList
     ;
 
 arrayParenList
@@ -2208,7 +2208,7 @@ dictLiteral
 options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   dictCurlyList
-    |   "dict" { currentType = 12; } dictParenList
+    |   "dict" { currentType = typeDict; } dictParenList
     ;
 
 dictParenList
@@ -2301,19 +2301,19 @@ boundExpression
             |   plusOperator
             )
             boundTerm
-            { checkArithmetic(popLeftType(), currentType, 58); }
+            { checkArithmetic(popLeftType(), currentType, Msg::wordAddSubtract); }
         )*
     ;
 
 boundTerm
-{ int word = 0; }
+{ Msg word = Msg::unknownError; }
     :   boundOperand
         (   { pushLeftType(); }
             (   mulOperator
             |   divOperator
             |   modOperator
             )
-            { word = operatorWord; }
+            { word = static_cast<Msg>(operatorWord); }
             boundOperand
             { checkArithmetic(popLeftType(), currentType, word); }
         )*
@@ -2330,7 +2330,7 @@ boundOperand
     |   integerLiteral { assignedFlag = 1; }
     |   stringLiteral { assignedFlag = 1; }
     |   phpReference
-    |   "zero" { appendKeywordValue("0", 4); }
+    |   "zero" { appendKeywordValue("0", typeNumber); }
     |   ( ID LEFTPAR ) => callOperand
     |   ( literalToken DOT ) => literalMethodOperand
     |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand

@@ -509,7 +509,7 @@ void ParserBase::abandonStatement(const antlr::RecognitionException& ex,
 }
 
 void ParserBase::abandonStatement(const antlr::ANTLRException& ex,
-                                  const CompoundStatement& statement, int word)
+                                  const CompoundStatement& statement, Msg word)
 {
     if (inputState->guessing != 0)
         throw;
@@ -520,7 +520,7 @@ void ParserBase::abandonStatement(const antlr::ANTLRException& ex,
     skipBadStatement(statement.first);
 }
 
-void ParserBase::abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, int code)
+void ParserBase::abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, Msg code)
 {
     if (inputState->guessing != 0)
         throw;
@@ -689,11 +689,11 @@ void ParserBase::appendComparisonOperator()
 void ParserBase::appendKeywordConstant()
 {
     switch (LA(1)) {
-    case T::LITERAL_true: appendKeywordValue("true", 3); break;
-    case T::LITERAL_false: appendKeywordValue("false", 3); break;
-    case T::LITERAL_null: appendKeywordValue("null", 15); break;
-    case T::LITERAL_nil: appendKeywordValue("", 24); break;
-    case T::LITERAL_zero: appendKeywordValue("0", 4); break;
+    case T::LITERAL_true: appendKeywordValue("true", typeBoolean); break;
+    case T::LITERAL_false: appendKeywordValue("false", typeBoolean); break;
+    case T::LITERAL_null: appendKeywordValue("null", typeObject); break;
+    case T::LITERAL_nil: appendKeywordValue("", typeNil); break;
+    case T::LITERAL_zero: appendKeywordValue("0", typeNumber); break;
     default: break;
     }
 }

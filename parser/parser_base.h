@@ -243,10 +243,10 @@ protected:
     // (skipBadStatement); with a word, reported as a bad statement of it.
     void abandonStatement(const antlr::RecognitionException& ex, const struct CompoundStatement& statement);
     void abandonStatement(const antlr::ANTLRException& ex, const struct CompoundStatement& statement,
-                          int word);
+                          Msg word);
     // A part of a do statement's case form (the cases, the always part):
     // what it opened given back, reported by code.
-    void abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, int code);
+    void abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, Msg code);
     // A case: an empty case written in its place, so that the chain goes
     // on, and its block skipped up to the next case. A later case counts
     // its else branch.
@@ -316,11 +316,3 @@ struct CasePart {
     OpenedState opened;
 };
 
-// The grammar's actions pass some message codes as numbers; these take them
-// there. Everywhere else a code is a Msg.
-inline void reportError(int code) { reportError(static_cast<Msg>(code)); }
-inline void reportBadSyntax(int word) { reportBadSyntax(static_cast<Msg>(word)); }
-inline void checkArithmetic(int left, int right, int word)
-{
-    checkArithmetic(left, right, static_cast<Msg>(word));
-}
