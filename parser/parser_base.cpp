@@ -659,7 +659,7 @@ void ParserBase::beginKeywordType(bool parameter)
 void ParserBase::setCompoundAssignOperator()
 {
     switch (LA(1)) {
-    case T::PLUS: setAssignOperator(currentType == 10 || currentType == 22 ? '.' : '+'); break;
+    case T::PLUS: setAssignOperator(currentType == typeText || currentType == typeCharPtr ? '.' : '+'); break;
     case T::MINUS: setAssignOperator('-'); break;
     case T::MUL: setAssignOperator('*'); break;
     case T::DIV: setAssignOperator('/'); break;
