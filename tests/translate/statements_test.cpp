@@ -98,10 +98,12 @@ TEST(ControlNesting, StatementsOfABlockCountTheirOperatorsEachAlone)
 struct Tokens {
     std::vector<int> types;
     size_t at = 0;
+    long long looked = 0;   // the cursor's looks ahead, for the tests of their cost
     TokenCursor cursor()
     {
         TokenCursor c;
         c.la = [this](int i) {
+            ++looked;
             size_t k = at + static_cast<size_t>(i) - 1;
             return k < types.size() ? types[k] : 1;
         };
@@ -171,17 +173,10 @@ TEST(ControlNesting, SkipIsOnePassOverAnyLength)
         types.insert(types.end(), {T::SLASHWHILE, T::EOL});
     types.insert(types.end(), {T::SLASHIF, T::EOL, T::ID});
     Tokens tokens{types};
-    long long looked = 0;
-    TokenCursor cursor = tokens.cursor();
-    auto la = cursor.la;
-    cursor.la = [&looked, la](int i) {
-        ++looked;
-        return la(i);
-    };
-    skipCompoundStatement(cursor);
+    skipCompoundStatement(tokens.cursor());
     EXPECT_EQ(tokens.at, types.size() - 2);
     // a few looks a token, not a look over the rest for every header
-    EXPECT_LT(looked, 10 * static_cast<long long>(types.size()));
+    EXPECT_LT(tokens.looked, 10 * static_cast<long long>(types.size()));
 }
 
 // Faulty headers whose blocks never close: each one's skip finds no end
@@ -195,13 +190,7 @@ TEST(ControlNesting, SkipsOfManyUnclosedStatementsStayLinear)
     for (int i = 0; i < headers; ++i)
         types.insert(types.end(), {T::LITERAL_if, T::ID, T::EOL});
     Tokens tokens{types};
-    long long looked = 0;
     TokenCursor cursor = tokens.cursor();
-    auto la = cursor.la;
-    cursor.la = [&looked, la](int i) {
-        ++looked;
-        return la(i);
-    };
     resetSkipState();
     for (int i = 0; i < headers; ++i) {
         cursor.consume();   // the header's keyword, read by the statement
@@ -209,7 +198,7 @@ TEST(ControlNesting, SkipsOfManyUnclosedStatementsStayLinear)
         ASSERT_EQ(tokens.at, static_cast<size_t>(3 * i + 2));
         cursor.consume();   // the line end, read by the caller
     }
-    EXPECT_LT(looked, 10000LL * headers);
+    EXPECT_LT(tokens.looked, 10000LL * headers);
 }
 
 TEST(ControlNesting, CaseSkipStopsAtTheNextCase)
