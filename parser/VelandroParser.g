@@ -1600,39 +1600,39 @@ forIn
 // them. The subject of "in" is the operand before it, not the whole level.
 expression
 options { defaultErrorHandler = true; }
-{ ExpressionChain chain; }   // with its levels: the handler leaves none behind
+{ ExpressionChain chain(*this); }   // with its levels: the handler leaves none behind
     :   { chain.open(); }
         bitOrExpression
         { notInFlag = 0; }
         (   // "<" before "/script" ends a statement of a script element;
             // before an operand it is a comparison.
             options { warnWhenFollowAmbig = false; }
-        :   { stopIfTooDeep(chain.beginOr()); }
+        :   { chain.beginOr(); }
             orOperator
             { chain.openOrOperand(); }
             bitOrExpression
             { notInFlag = 0; }
-        |   { stopIfTooDeep(chain.beginAnd()); }
+        |   { chain.beginAnd(); }
             andOperator
             { chain.openAndOperand(); }
             bitOrExpression
             { notInFlag = 0; }
-        |   { stopIfTooDeep(chain.beginComparison()); }
+        |   { chain.beginComparison(); }
             comparisonOperator
             { chain.takeComparisonOperator(); }
             bitOrExpression
-            { stopIfTooDeep(chain.completeComparison()); }
+            { chain.completeComparison(); }
         |   { chain.takeSubject(); }
             "in"
             inTest
-            { stopIfTooDeep(chain.completeTest()); }
+            { chain.completeTest(); }
         |   notKeyword
             { notInFlag = 1; chain.takeSubject(); }
             "in"
             inTest
-            { stopIfTooDeep(chain.completeTest()); }
+            { chain.completeTest(); }
         )*
-        { stopIfTooDeep(chain.close()); }
+        { chain.close(); }
     ;
 
 // "=" is written "===", "!=" and "<>" "!==".
@@ -1670,7 +1670,7 @@ inTest
 // parentheses. The operator word of "*", "/" and "mod" is kept per
 // operation: an operand in parentheses has operators of its own.
 bitOrExpression
-{ TermChain chain; }
+{ TermChain chain(*this); }
     :   { chain.open(); }
         (   signedOperand
         |   unaryExpression
@@ -1682,29 +1682,29 @@ bitOrExpression
                 |   modOperator
                 )
                 { chain.takeProductOperator(); }
-            |   { stopIfTooDeep(chain.beginSum()); }
+            |   { chain.beginSum(); }
                 (   plusOperator
                 |   minusOperator
                 )
                 { chain.openRightOperand(additiveLevel); }
-            |   { stopIfTooDeep(chain.beginShift()); }
+            |   { chain.beginShift(); }
                 (   shiftLeftOperator
                 |   shiftRightOperator
                 )
                 { chain.openRightOperand(shiftLevel); }
-            |   { stopIfTooDeep(chain.beginListOperator(bitAndLevel)); }
+            |   { chain.beginListOperator(bitAndLevel); }
                 AND_BIN
                 (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitAndLevel); }
-            |   { stopIfTooDeep(chain.beginListOperator(bitXorLevel)); }
+            |   { chain.beginListOperator(bitXorLevel); }
                 XOR_BIN
                 (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitXorLevel); }
-            |   { stopIfTooDeep(chain.beginListOperator(bitOrLevel)); }
+            |   { chain.beginListOperator(bitOrLevel); }
                 OR_BIN
                 (   lineEnd
                 |
@@ -1715,9 +1715,9 @@ bitOrExpression
             |   unaryExpression
             |   postfixExpression
             )
-            { stopIfTooDeep(chain.completeRightOperand()); }
+            { chain.completeRightOperand(); }
         )*
-        { stopIfTooDeep(chain.close()); }
+        { chain.close(); }
     ;
 
 // An operand with its signs, "~" or "not" before it. The operand chains
@@ -1729,11 +1729,11 @@ signExpression
     ;
 
 signedOperand
-{ int start = 0; NestingSteps signs; }
+{ int start = 0; RuleSteps signs(*this); }
     :   (   (   plusOperator
             |   minusOperator
             )
-            { stopIfTooDeep(signs.add()); }
+            { signs.add(); }
         )+
         { start = exprLength(); }
         (   unaryExpression
@@ -1744,7 +1744,7 @@ signedOperand
 
 // "not" and "~" nest without a primary operand in between: each counts.
 unaryExpression
-{ int start = 0; NestingGuard nesting; stopIfTooDeep(nesting.tooDeep()); }
+{ int start = 0; NestedOperand operand(*this); }
     :   bitNotOperator
         { start = exprLength(); }
         signExpression
@@ -1913,13 +1913,13 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{ ChainScope chain(translating()); NestingSteps steps; }   // each step encloses the text before it
+{ ChainScope chain(translating()); RuleSteps steps(*this); }   // each step encloses the text before it
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
         :   DOT
-            { stopIfTooDeep(steps.add()); }
+            { steps.add(); }
             memberElement
         )+
         { finishCallChain(); }
@@ -1928,21 +1928,21 @@ literalMethodCall
 // Segments of a reference, then the methods called on it and the
 // attributes read from their results; each step is the next one's receiver.
 objectMemberChain
-{ ChainScope chain(translating()); NestingSteps steps; }   // each step encloses the text before it
+{ ChainScope chain(translating()); RuleSteps steps(*this); }   // each step encloses the text before it
     :   { beginObjectChain(); }
         identifierReference
-        { stopIfTooDeep(steps.add(segmentSteps)); }
+        { steps.add(segmentSteps); }
         DOT
         (   { joinChainSegment(); }
             identifierReference
-            { stopIfTooDeep(steps.add(1 + segmentSteps)); }
+            { steps.add(1 + segmentSteps); }
             DOT
         )*
-        { beginChainCalls(); stopIfTooDeep(steps.add()); }
+        { beginChainCalls(); steps.add(); }
         memberElement
         (   options { greedy = true; }
         :   DOT
-            { stopIfTooDeep(steps.add()); }
+            { steps.add(); }
             (   { LA(2) == LEFTPAR }? memberElement
             |   attribute:ID { readResultAttribute(attribute->getText()); }
             )
@@ -2006,9 +2006,9 @@ phpConstant
 
 // A PHP variable written as such, with its indexes; no lookup, type var.
 phpReference
-{ NestingSteps steps; }   // each index encloses the text before it
+{ RuleSteps steps(*this); }   // each index encloses the text before it
     :   p:PHPID { exprAppend(p->getText()); }
-        (   { stopIfTooDeep(steps.add()); }
+        (   { steps.add(); }
             indexOpen boundExpression indexClose
         )*
         { currentType = typeVar; }
@@ -2050,14 +2050,14 @@ lvalue
 
 // Segments joined by "->", or by "::" after a class name.
 memberChain
-{ NestingSteps steps; }   // each join and each segment's brackets enclose the text before them
+{ RuleSteps steps(*this); }   // each join and each segment's brackets enclose the text before them
     :   { beginMemberChain(); }
         identifierReference
-        { stopIfTooDeep(steps.add(segmentSteps)); }
+        { steps.add(segmentSteps); }
         (   { joinMemberChain(); }
             DOT
             identifierReference
-            { stopIfTooDeep(steps.add(1 + segmentSteps)); }
+            { steps.add(1 + segmentSteps); }
         )*
         { finishMemberChain(); }
     ;
@@ -2071,14 +2071,14 @@ memberName
 // current element), built in codeBuffer. A bound is built on a level of
 // its own, with the segment's state saved around it.
 identifierReference
-{ SegmentState segment; NestingSteps wraps; }
+{ SegmentState segment; RuleSteps wraps(*this); }
     :   name:ID { beginSegment(name->getText()); }
         (   { !plainSliceAhead() }? ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
-            { stopIfTooDeep(wraps.add()); openSegmentBound(segment); }
+            { wraps.add(); openSegmentBound(segment); }
             LEFTSQUARE boundExpression RIGHTSQUARE
             { closeIndexBound(segment); }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
-            { stopIfTooDeep(wraps.add()); openSegmentBound(segment); }
+            { wraps.add(); openSegmentBound(segment); }
             LEFTSQUARE
             (   rangeOperator { sliceStart = ""; }
             |   boundExpression { takeSliceStart(); }
@@ -2090,7 +2090,7 @@ identifierReference
             RIGHTSQUARE
             { closeSliceBound(segment); }
         |   LEFTSQUARE RIGHTSQUARE
-            { stopIfTooDeep(wraps.add()); finishCurrentElement(); }
+            { wraps.add(); finishCurrentElement(); }
         )*
         { finishSegment(wraps.count()); }
     ;
@@ -2320,7 +2320,7 @@ boundTerm
     ;
 
 boundOperand
-{ NestedOperand operand(*this); NestingSteps steps; }   // steps: the joins of a member access
+{ NestedOperand operand(*this); RuleSteps steps(*this); }   // steps: the joins of a member access
     :   minusOperator boundOperand
     |   plusOperator boundOperand
     |   innerLeftParen
@@ -2337,7 +2337,7 @@ boundOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
         first:ID { beginMemberAccess(first->getText()); }
-        (   DOT member:ID { stopIfTooDeep(steps.add()); memberAccessStep(member->getText()); }
+        (   DOT member:ID { steps.add(); memberAccessStep(member->getText()); }
         )+
         { exprAppend(codeBuffer); }
     |   memberName

@@ -25,7 +25,7 @@
 #include "semantic/messages.h"
 #include "semantic/types.h"
 
-class ParserBase : public BufferParser {
+class ParserBase : public BufferParser, public NestingStop {
     using T = VelandroTokenTypes;
 
 public:
@@ -164,7 +164,7 @@ protected:
     // syntax error at the current token, reported there; the rest of its
     // line is skipped, and the handlers that meet the line's end on the way
     // out report nothing more (tooDeepStop).
-    void throwTooDeep();
+    [[noreturn]] void throwTooDeep() override;
     antlr::RefToken tooDeepStop;
     // The parser stands at the line end a too deep operand was cut at; a
     // list's optional line end before its closer is then not taken.
