@@ -643,19 +643,8 @@ instanceDeclaration
             { finishInstanceValue(); }
         |   { instanceDefaultValue(); }
         )
-        instanceEnd
+        assignmentEnd
         { finishInstance(); }
-    ;
-
-instanceEnd
-{
-    if (codeEndsHere())
-        return;
-}
-    :   SEMI
-    |   lineEnd
-        // Never taken (the init action takes these tokens).
-    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
 
 // ---------------------------------------------------------------------------
@@ -989,11 +978,10 @@ assignedValue
         initializerValue
     ;
 
+// The end of an assignment or an instance declaration, which write their
+// line end themselves.
 assignmentEnd
-{
-    if (codeEndsHere())
-        return;
-}
+{ if (codeEndsHere()) return; }
     :   lineEnd
     |   SEMI
         // Never taken (the init action takes these tokens).
@@ -1197,7 +1185,7 @@ nestedBlock
     :   { openNestedBlock(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayCloser
+        |   { strayCloserAhead() }? strayCloser
         )*
         { closeNestedBlock(); }
     ;
@@ -1209,7 +1197,7 @@ indentedBody
     :   { indentMore(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayCloser
+        |   { strayCloserAhead() }? strayCloser
         )*
         { indentLess(); }
     ;
@@ -1219,7 +1207,7 @@ indentedBody
 doBody
     :   (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayCloser
+        |   { strayCloserAhead() }? strayCloser
         )*
     ;
 
@@ -1334,7 +1322,7 @@ whileStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayCloser
+            |   { strayCloserAhead() }? strayCloser
             )*
             { closeWhileBlock(); }
             (   whileStep
@@ -1482,7 +1470,7 @@ tryStatement
         { beginTryStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   statementOrLineEnd
-        |   { strayCloserAhead(LA(1)) }? strayCloser
+        |   { strayCloserAhead() }? strayCloser
         )*
         (   "catch"
             { beginCatch(); statement.caught = true; }
@@ -1493,7 +1481,7 @@ tryStatement
             { writeCaughtVariable(); beginCatchBlock(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
-            |   { strayCloserAhead(LA(1)) }? strayCloser
+            |   { strayCloserAhead() }? strayCloser
             )*
         )?
         { closeTryStatement(statement.caught); }

@@ -158,6 +158,8 @@ protected:
     bool codeEndsHere();
     // A statement end (or the code's end) at LA(1).
     bool statementEndAhead() { return LA(1) == T::EOL || LA(1) == T::SEMI || codeEndsHere(); }
+    // A closing keyword ahead that no open statement takes.
+    bool strayCloserAhead() { return ::strayCloserAhead(LA(1)); }
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
