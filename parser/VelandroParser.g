@@ -74,12 +74,12 @@ options { defaultErrorHandler = true; }
                 // A velandro script element: PHP no longer runs a script
                 // element, so its code goes between PHP tags like a code block.
             |   LESSER "script"
-                attribute:ID { checkLanguageAttribute(attribute->getText()); }
+                attribute:ID { checkLanguageAttribute(text(attribute)); }
                 EQUAL languageValue
                 GREATER
                 pageCode
                 LESSER SLASHSCRIPT GREATER { emitText(" ?>"); }
-            |   block:HTML { writePageText(block->getText()); }
+            |   block:HTML { writePageText(text(block)); }
             |   EOL { writePageLineEnd(); }
             )+
             EOF
@@ -143,7 +143,7 @@ importPath
     :   ( LEFTPAR )?
         path:STRING_LITERAL
         ( RIGHTPAR )?
-        { translateImport(path->getText()); }
+        { translateImport(text(path)); }
         (   newLine
         |   SEMI
         )
@@ -155,7 +155,7 @@ includePath
     :   (   ( LEFTPAR )?
             path:STRING_LITERAL
             ( RIGHTPAR )?
-            { translateInclude(path->getText()); }
+            { translateInclude(text(path)); }
         |   LESSER ID
             ( ID | MINUS | INTEGER | REAL_LITERAL | DIV | DOT | BACKSLASH )*
             GREATER
@@ -269,13 +269,13 @@ blankExternLine : EOL { ++lineNumber; emitNewlineOnce(); ++newlineState; } ;
 
 // A "#" comment, its line end included, as a PHP "//" comment.
 comment
-    :   c:Q_COMMENT { writeComment(c->getText()); }
+    :   c:Q_COMMENT { writeComment(text(c)); }
     ;
 
 // PHP text between "~~" marks, written as it stands.
 nativeCode
 options { defaultErrorHandler = true; }
-    :   n:NATIVECODE { writeNativeCode(n->getText()); }
+    :   n:NATIVECODE { writeNativeCode(text(n)); }
     ;
 
 // COMMA and an optional line end, written nowhere.
@@ -292,14 +292,14 @@ comma
 // A type name for the signature of a function declared before, or for none.
 defineDeclaration
     :   "define" name:ID
-        (   EQUAL function:STRING_LITERAL { defineSignatureOf(function->getText()); }
+        (   EQUAL function:STRING_LITERAL { defineSignatureOf(text(function)); }
         |   "as" { defineWithoutSignature(); }
         |   { defineWithoutSignature(); }
         )
         (   lineEnd
         |   SEMI
         )
-        { defineName(name->getText()); }
+        { defineName(text(name)); }
     ;
 
 // Named constants: one line of items, or a block closed by "/enum".
@@ -340,8 +340,8 @@ enumeratorList
     ;
 
 enumItem
-    :   name:ID { beginEnumItem(name->getText()); }
-        (   EQUAL given:INTEGER { enumGivenValue(given->getText()); }
+    :   name:ID { beginEnumItem(text(name)); }
+        (   EQUAL given:INTEGER { enumGivenValue(text(given)); }
         |   COLON
             { takeEnumLiteral(); }
             (   REAL_LITERAL
@@ -376,7 +376,7 @@ externDeclaration
             )?
         )?
         (   { functionAhead() }? externFunctionDeclaration
-        |   name:ID { declareExternVariable(name->getText()); }
+        |   name:ID { declareExternVariable(text(name)); }
         )
         (   lineEnd
         |   SEMI
@@ -495,7 +495,7 @@ externClassEnd
 
 externClassName
     :   (   ( ( "java" | "javax" ) DOT ) => javaClassName
-        |   "java" name:ID { qualifiedClassName = name->getText(); }
+        |   "java" name:ID { qualifiedClassName = text(name); }
         )
         ( qualifiedNamePart )*
         { takeExternClassName(); }
@@ -503,9 +503,9 @@ externClassName
 
 javaClassName
     :   ( "java" DOT "text" ) =>
-        "java" DOT "text" DOT textClass:ID { setJavaClassName("java.text.", textClass->getText()); }
-    |   "java" DOT javaClass:ID { setJavaClassName("java.", javaClass->getText()); }
-    |   "javax" DOT javaxClass:ID { setJavaClassName("javax.", javaxClass->getText()); }
+        "java" DOT "text" DOT textClass:ID { setJavaClassName("java.text.", text(textClass)); }
+    |   "java" DOT javaClass:ID { setJavaClassName("java.", text(javaClass)); }
+    |   "javax" DOT javaxClass:ID { setJavaClassName("javax.", text(javaxClass)); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -522,7 +522,7 @@ typeSpec
 arrayPair : LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); } ;
 
 // ". name" of a dotted class name.
-qualifiedNamePart : DOT part:ID { appendQualifiedName(part->getText()); } ;
+qualifiedNamePart : DOT part:ID { appendQualifiedName(text(part)); } ;
 
 // A class type; a dotted name is looked up once all of it is read. "string"
 // is the text type, as a keyword.
@@ -533,7 +533,7 @@ classType
             ( qualifiedNamePart )*
             classArrayPairs
             { finishClassType(); }
-        |   name:ID { qualifiedClassName = name->getText(); }
+        |   name:ID { qualifiedClassName = text(name); }
             ( qualifiedNamePart )*
             { classTypeName(qualifiedClassName); }
             classArrayPairs
@@ -569,7 +569,7 @@ modifier
 constModifier : "const" { currentKind = kindConstant; } ;
 
 identifierName
-    :   name:ID { takeIdentifierName(name->getText()); }
+    :   name:ID { takeIdentifierName(text(name)); }
     ;
 
 // COMMA and an optional line end; "," written.
@@ -688,7 +688,7 @@ classHead
     catch [antlr::RecognitionException& ex] { abandonClassHead(ex); }
 
 className
-    :   name:ID { writeClassName(name->getText()); }
+    :   name:ID { writeClassName(text(name)); }
     ;
 
 classBodyElement
@@ -1037,23 +1037,23 @@ xmlStatement
 // skips the elements.
 xmlDeclaration
 { NestingGuard nesting; refuseIfTooDeep(nesting, "expression nested too deeply"); }
-    :   open:XOPEN { xmlElementHead(open->getText()); }
+    :   open:XOPEN { xmlElementHead(text(open)); }
         (   xmlAttribute
         |   EOL { xmlAttributeLineEnd(); }
         )*
         GREATER
         (   literalValue { xmlContentLiteral(); }
-        |   content:TEMPLATE { xmlContentTemplate(content->getText()); }
+        |   content:TEMPLATE { xmlContentTemplate(text(content)); }
         |   xmlDeclaration
         |   newLine
         )*
-        close:XCLOSE { xmlElementClose(close->getText()); }
+        close:XCLOSE { xmlElementClose(text(close)); }
         newLine
     ;
 
 xmlAttribute
     :   name:ID EQUAL
-        { addXmlAttribute(name->getText()); }
+        { addXmlAttribute(text(name)); }
         (   REAL_LITERAL
         |   INTEGER
         |   STRING_LITERAL
@@ -1096,7 +1096,7 @@ inputStatement
     :   "input"
         { inputPrompt = ""; }
         (   prompt:STRING_LITERAL comma
-            { inputPrompt = prompt->getText(); }
+            { inputPrompt = text(prompt); }
         |
         )
         newLvalue
@@ -1493,7 +1493,7 @@ tryStatement
 // One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        { requireStatementEnd(true); writeGlobalStatement(name->getText()); }
+        { requireStatementEnd(true); writeGlobalStatement(text(name)); }
     ;
 
 // --- For
@@ -1549,7 +1549,7 @@ forRangeSpec
                 |   PLUS
                 )?
                 digits:INTEGER
-                { takeLiteralStep(negative, digits->getText()); }
+                { takeLiteralStep(negative, text(digits)); }
             |   { resetExpressions(); }
                 boundExpression
                 { takeExpressionStep(); }
@@ -1874,7 +1874,7 @@ functionCall
     catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
 
 functionName
-    :   name:ID { nameCalledFunction(name->getText()); }
+    :   name:ID { nameCalledFunction(text(name)); }
     ;
 
 // The arguments between the parentheses of a call, a member call or a
@@ -1932,7 +1932,7 @@ objectMemberChain
         :   DOT
             { steps.add(); }
             (   { LA(2) == LEFTPAR }? memberElement
-            |   attribute:ID { readResultAttribute(attribute->getText()); }
+            |   attribute:ID { readResultAttribute(text(attribute)); }
             )
         )*
         { finishCallChain(); }
@@ -1942,7 +1942,7 @@ objectMemberChain
 // left there.
 memberElement
 { CallScope call; antlr::RefToken first = LT(1); }   // its nesting: the chain counts it
-    :   name:ID { beginMemberCall(call, name->getText()); }
+    :   name:ID { beginMemberCall(call, text(name)); }
         leftParen
         { openMemberCall(call, tokensAhead()); }
         argumentList
@@ -1989,13 +1989,13 @@ keywordValue
 
 // A name written between "$(" and ")": the bare name, an integer.
 phpConstant
-    :   c:PHPCONSTANT { appendPhpConstant(c->getText()); }
+    :   c:PHPCONSTANT { appendPhpConstant(text(c)); }
     ;
 
 // A PHP variable written as such, with its indexes; no lookup, type var.
 phpReference
 { RuleSteps steps(*this); }   // each index encloses the text before it
-    :   p:PHPID { exprAppend(p->getText()); }
+    :   p:PHPID { exprAppend(text(p)); }
         (   { steps.add(); }
             indexOpen boundExpression indexClose
         )*
@@ -2052,7 +2052,7 @@ memberChain
 
 // A name alone.
 memberName
-    :   name:ID { appendMemberName(name->getText()); }
+    :   name:ID { appendMemberName(text(name)); }
     ;
 
 // One segment of a reference: a name and its brackets (index, slice,
@@ -2060,7 +2060,7 @@ memberName
 // its own, with the segment's state saved around it.
 identifierReference
 { SegmentState segment; RuleSteps wraps(*this); }
-    :   name:ID { beginSegment(name->getText()); }
+    :   name:ID { beginSegment(text(name)); }
         (   { !plainSliceAhead() }? ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
             { wraps.add(); openSegmentBound(segment); }
             LEFTSQUARE boundExpression RIGHTSQUARE
@@ -2101,21 +2101,21 @@ literal
     ;
 
 integerLiteral
-    :   i:INTEGER { appendIntegerLiteral(i->getText()); }
+    :   i:INTEGER { appendIntegerLiteral(text(i)); }
     ;
 
 realLiteral
-    :   r:REAL_LITERAL { appendRealLiteral(r->getText()); }
+    :   r:REAL_LITERAL { appendRealLiteral(text(r)); }
     ;
 
 stringLiteral
-    :   s:STRING_LITERAL { appendStringLiteral(s->getText()); }
+    :   s:STRING_LITERAL { appendStringLiteral(text(s)); }
     ;
 
 templateLiteral
 options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
-    :   t:TEMPLATE { takeTemplate(t->getText()); }
+    :   t:TEMPLATE { takeTemplate(text(t)); }
     ;
 
 // A literal taken as a value: its text in currentIdentifier, nothing written.
@@ -2324,8 +2324,8 @@ boundOperand
     |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
-        first:ID { beginMemberAccess(first->getText()); }
-        (   DOT member:ID { steps.add(); memberAccessStep(member->getText()); }
+        first:ID { beginMemberAccess(text(first)); }
+        (   DOT member:ID { steps.add(); memberAccessStep(text(member)); }
         )+
         { exprAppend(codeBuffer); }
     |   memberName

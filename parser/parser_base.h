@@ -32,6 +32,8 @@ public:
     using BufferParser::BufferParser;
     // Whether the actions run: the parser is not guessing.
     bool translating() const { return inputState->guessing == 0; }
+    // The text of a token the rule matched.
+    static std::string text(const antlr::RefToken& token) { return token->getText(); }
     // An operand, a step or a chain level that nests too deeply ends the
     // operand (throwTooDeep).
     void stopIfTooDeep(bool tooDeep)
