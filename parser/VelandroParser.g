@@ -1665,10 +1665,7 @@ bitOrExpression
         |   postfixExpression
         )
         (   (   { chain.beginProduct(); }
-                (   mulOperator
-                |   divOperator
-                |   modOperator
-                )
+                productOperator
                 { chain.takeProductOperator(); }
             |   { chain.beginSum(); }
                 (   plusOperator
@@ -1775,19 +1772,14 @@ minusOperator
         { appendSign('-'); }
     ;
 
-mulOperator
-    :   MUL ( lineEnd | )
-        { appendProductOperator("*", operatorMultiply); }
-    ;
-
-divOperator
-    :   DIV ( lineEnd | )
-        { appendProductOperator("/", operatorDivide); }
-    ;
-
-modOperator
-    :   "mod" ( lineEnd | )
-        { appendProductOperator("%", operatorModulo); }
+// "*", "/" and "mod", with the operator word of the operation.
+productOperator
+    :   { appendProductOperator(); }
+        (   MUL
+        |   DIV
+        |   "mod"
+        )
+        ( lineEnd | )
     ;
 
 bitNotOperator
@@ -2297,10 +2289,7 @@ boundTerm
 { Msg word = Msg::unknownError; }
     :   boundOperand
         (   { pushLeftType(); }
-            (   mulOperator
-            |   divOperator
-            |   modOperator
-            )
+            productOperator
             { word = static_cast<Msg>(operatorWord); }
             boundOperand
             { checkArithmetic(popLeftType(), currentType, word); }

@@ -763,7 +763,7 @@ TestSubject takeMembershipSubject()
     return subject;
 }
 
-// mulOperator, divOperator, modOperator: ( MUL | DIV | "mod" ) [EOL]
+// productOperator: ( MUL | DIV | "mod" ) [EOL]
 // writes: *   /   %
 void appendProductOperator(const char* text, int word)
 {

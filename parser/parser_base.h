@@ -221,10 +221,11 @@ protected:
     void reportUnexpectedToken();
     // The operator rules, by the operator at LA(1): a type keyword's type
     // (a parameter's type has no "char"), an assignment operator, the PHP
-    // text of a comparison.
+    // text of a comparison or of "*", "/" and "mod".
     void beginKeywordType(bool parameter);
     void setCompoundAssignOperator();
     void appendComparisonOperator();
+    void appendProductOperator();
     // The same for the keyword values, the modifiers, and the literal
     // tokens of a value, an XML attribute and an enumeration item; nothing
     // for any other token (the rule then fails as it stands).
