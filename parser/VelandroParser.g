@@ -356,7 +356,7 @@ enumItem
 // One entry of an extern block; a syntax error in it costs the rest of its
 // line only.
 externBlockItem
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   externDeclaration
     |   defineDeclaration
     ;
@@ -386,7 +386,7 @@ externDeclaration
 // A syntax error costs the rest of the prototype's line, never the next
 // line nor a closing keyword.
 externFunctionDeclaration
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   { beginExternFunction(); }
         (   comma
             typeSpec
@@ -480,7 +480,7 @@ externClassHead returns [bool begun = false]
     catch [antlr::RecognitionException& ex] { recoverExternLine(ex); }
 
 externClassMember
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   externDeclaration
     ;
     exception
@@ -806,7 +806,7 @@ superConstructorCall
 // "return" with no value, one value, or several, then the statement end.
 // A syntax error in it is reported and the rest of its line skipped.
 returnStatement
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   "return"
         { checkReturnPlace(); }
         (   { statementEndAhead() }?
@@ -1114,7 +1114,7 @@ inputStatement
 // most one empty line is written) or a lone ";". A line that is no
 // statement is reported and skipped; the block goes on with the next line.
 statementOrLineEnd
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   statement
     |   newLine
     |   SEMI
@@ -1852,7 +1852,7 @@ silentCallOperand
 // unknown name written as called. A bad call is reported and gives back
 // what it changed.
 functionCall
-{ NestedOperand operand(*this); CallScope call; antlr::RefToken first = LT(1); }
+{ NestedOperand operand(*this); CallScope call; auto first = LT(1); }
     :   { beginFunctionCall(call); }
         functionName
         { findCallee(call, tokensAhead()); }
@@ -1933,7 +1933,7 @@ objectMemberChain
 // One method call of a chain, on the receiver in codeBuffer; its text is
 // left there.
 memberElement
-{ CallScope call; antlr::RefToken first = LT(1); }   // its nesting: the chain counts it
+{ CallScope call; auto first = LT(1); }   // its nesting: the chain counts it
     :   name:ID { beginMemberCall(call, text(name)); }
         leftParen
         { openMemberCall(call, tokensAhead()); }

@@ -60,7 +60,7 @@ public:
     // `first`) would hand its caller the same token again, and a loop of the
     // caller would never end. Then the rest of the line is skipped; its line
     // end (or "?>", or the end of the input) stays for the caller.
-    // Usage: init action `antlr::RefToken first = LT(1);`,
+    // Usage: init action `auto first = LT(1);`,
     // and in the handler, after the report, `skipLineIfStuck(first);`.
     void skipLineIfStuck(const antlr::RefToken& first);
     // The generated handlers' resynchronisation, counting the lines it skips.
