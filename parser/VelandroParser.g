@@ -74,12 +74,12 @@ options { defaultErrorHandler = true; }
                 // A velandro script element: PHP no longer runs a script
                 // element, so its code goes between PHP tags like a code block.
             |   LESSER "script"
-                attribute:ID { checkLanguageAttribute(attribute->getText()); }
+                attribute:ID { checkLanguageAttribute(text(attribute)); }
                 EQUAL languageValue
                 GREATER
                 pageCode
                 LESSER SLASHSCRIPT GREATER { emitText(" ?>"); }
-            |   block:HTML { writePageText(block->getText()); }
+            |   block:HTML { writePageText(text(block)); }
             |   EOL { writePageLineEnd(); }
             )+
             EOF
@@ -143,7 +143,7 @@ importPath
     :   ( LEFTPAR )?
         path:STRING_LITERAL
         ( RIGHTPAR )?
-        { translateImport(path->getText()); }
+        { translateImport(text(path)); }
         (   newLine
         |   SEMI
         )
@@ -155,7 +155,7 @@ includePath
     :   (   ( LEFTPAR )?
             path:STRING_LITERAL
             ( RIGHTPAR )?
-            { translateInclude(path->getText()); }
+            { translateInclude(text(path)); }
         |   LESSER ID
             ( ID | MINUS | INTEGER | REAL_LITERAL | DIV | DOT | BACKSLASH )*
             GREATER
@@ -269,13 +269,13 @@ blankExternLine : EOL { ++lineNumber; emitNewlineOnce(); ++newlineState; } ;
 
 // A "#" comment, its line end included, as a PHP "//" comment.
 comment
-    :   c:Q_COMMENT { writeComment(c->getText()); }
+    :   c:Q_COMMENT { writeComment(text(c)); }
     ;
 
 // PHP text between "~~" marks, written as it stands.
 nativeCode
 options { defaultErrorHandler = true; }
-    :   n:NATIVECODE { writeNativeCode(n->getText()); }
+    :   n:NATIVECODE { writeNativeCode(text(n)); }
     ;
 
 // COMMA and an optional line end, written nowhere.
@@ -292,14 +292,14 @@ comma
 // A type name for the signature of a function declared before, or for none.
 defineDeclaration
     :   "define" name:ID
-        (   EQUAL function:STRING_LITERAL { defineSignatureOf(function->getText()); }
+        (   EQUAL function:STRING_LITERAL { defineSignatureOf(text(function)); }
         |   "as" { defineWithoutSignature(); }
         |   { defineWithoutSignature(); }
         )
         (   lineEnd
         |   SEMI
         )
-        { defineName(name->getText()); }
+        { defineName(text(name)); }
     ;
 
 // Named constants: one line of items, or a block closed by "/enum".
@@ -340,8 +340,8 @@ enumeratorList
     ;
 
 enumItem
-    :   name:ID { beginEnumItem(name->getText()); }
-        (   EQUAL given:INTEGER { enumGivenValue(given->getText()); }
+    :   name:ID { beginEnumItem(text(name)); }
+        (   EQUAL given:INTEGER { enumGivenValue(text(given)); }
         |   COLON
             { takeEnumLiteral(); }
             (   REAL_LITERAL
@@ -356,7 +356,7 @@ enumItem
 // One entry of an extern block; a syntax error in it costs the rest of its
 // line only.
 externBlockItem
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   externDeclaration
     |   defineDeclaration
     ;
@@ -376,7 +376,7 @@ externDeclaration
             )?
         )?
         (   { functionAhead() }? externFunctionDeclaration
-        |   name:ID { declareExternVariable(name->getText()); }
+        |   name:ID { declareExternVariable(text(name)); }
         )
         (   lineEnd
         |   SEMI
@@ -386,7 +386,7 @@ externDeclaration
 // A syntax error costs the rest of the prototype's line, never the next
 // line nor a closing keyword.
 externFunctionDeclaration
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   { beginExternFunction(); }
         (   comma
             typeSpec
@@ -480,7 +480,7 @@ externClassHead returns [bool begun = false]
     catch [antlr::RecognitionException& ex] { recoverExternLine(ex); }
 
 externClassMember
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   externDeclaration
     ;
     exception
@@ -495,7 +495,7 @@ externClassEnd
 
 externClassName
     :   (   ( ( "java" | "javax" ) DOT ) => javaClassName
-        |   "java" name:ID { qualifiedClassName = name->getText(); }
+        |   "java" name:ID { qualifiedClassName = text(name); }
         )
         ( qualifiedNamePart )*
         { takeExternClassName(); }
@@ -503,9 +503,9 @@ externClassName
 
 javaClassName
     :   ( "java" DOT "text" ) =>
-        "java" DOT "text" DOT textClass:ID { setJavaClassName("java.text.", textClass->getText()); }
-    |   "java" DOT javaClass:ID { setJavaClassName("java.", javaClass->getText()); }
-    |   "javax" DOT javaxClass:ID { setJavaClassName("javax.", javaxClass->getText()); }
+        "java" DOT "text" DOT textClass:ID { setJavaClassName("java.text.", text(textClass)); }
+    |   "java" DOT javaClass:ID { setJavaClassName("java.", text(javaClass)); }
+    |   "javax" DOT javaxClass:ID { setJavaClassName("javax.", text(javaxClass)); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -522,7 +522,7 @@ typeSpec
 arrayPair : LEFTSQUARE RIGHTSQUARE { setArrayOfType(currentType); } ;
 
 // ". name" of a dotted class name.
-qualifiedNamePart : DOT part:ID { appendQualifiedName(part->getText()); } ;
+qualifiedNamePart : DOT part:ID { appendQualifiedName(text(part)); } ;
 
 // A class type; a dotted name is looked up once all of it is read. "string"
 // is the text type, as a keyword.
@@ -533,7 +533,7 @@ classType
             ( qualifiedNamePart )*
             classArrayPairs
             { finishClassType(); }
-        |   name:ID { qualifiedClassName = name->getText(); }
+        |   name:ID { qualifiedClassName = text(name); }
             ( qualifiedNamePart )*
             { classTypeName(qualifiedClassName); }
             classArrayPairs
@@ -569,7 +569,7 @@ modifier
 constModifier : "const" { currentKind = kindConstant; } ;
 
 identifierName
-    :   name:ID { takeIdentifierName(name->getText()); }
+    :   name:ID { takeIdentifierName(text(name)); }
     ;
 
 // COMMA and an optional line end; "," written.
@@ -643,19 +643,8 @@ instanceDeclaration
             { finishInstanceValue(); }
         |   { instanceDefaultValue(); }
         )
-        instanceEnd
+        assignmentEnd
         { finishInstance(); }
-    ;
-
-instanceEnd
-{
-    if (codeEndsHere())
-        return;
-}
-    :   SEMI
-    |   lineEnd
-        // Never taken (the init action takes these tokens).
-    |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
     ;
 
 // ---------------------------------------------------------------------------
@@ -699,7 +688,7 @@ classHead
     catch [antlr::RecognitionException& ex] { abandonClassHead(ex); }
 
 className
-    :   name:ID { writeClassName(name->getText()); }
+    :   name:ID { writeClassName(text(name)); }
     ;
 
 classBodyElement
@@ -817,7 +806,7 @@ superConstructorCall
 // "return" with no value, one value, or several, then the statement end.
 // A syntax error in it is reported and the rest of its line skipped.
 returnStatement
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   "return"
         { checkReturnPlace(); }
         (   { statementEndAhead() }?
@@ -989,11 +978,10 @@ assignedValue
         initializerValue
     ;
 
+// The end of an assignment or an instance declaration, which write their
+// line end themselves.
 assignmentEnd
-{
-    if (codeEndsHere())
-        return;
-}
+{ if (codeEndsHere()) return; }
     :   lineEnd
     |   SEMI
         // Never taken (the init action takes these tokens).
@@ -1049,23 +1037,23 @@ xmlStatement
 // skips the elements.
 xmlDeclaration
 { NestingGuard nesting; refuseIfTooDeep(nesting, "expression nested too deeply"); }
-    :   open:XOPEN { xmlElementHead(open->getText()); }
+    :   open:XOPEN { xmlElementHead(text(open)); }
         (   xmlAttribute
         |   EOL { xmlAttributeLineEnd(); }
         )*
         GREATER
         (   literalValue { xmlContentLiteral(); }
-        |   content:TEMPLATE { xmlContentTemplate(content->getText()); }
+        |   content:TEMPLATE { xmlContentTemplate(text(content)); }
         |   xmlDeclaration
         |   newLine
         )*
-        close:XCLOSE { xmlElementClose(close->getText()); }
+        close:XCLOSE { xmlElementClose(text(close)); }
         newLine
     ;
 
 xmlAttribute
     :   name:ID EQUAL
-        { addXmlAttribute(name->getText()); }
+        { addXmlAttribute(text(name)); }
         (   REAL_LITERAL
         |   INTEGER
         |   STRING_LITERAL
@@ -1108,7 +1096,7 @@ inputStatement
     :   "input"
         { inputPrompt = ""; }
         (   prompt:STRING_LITERAL comma
-            { inputPrompt = prompt->getText(); }
+            { inputPrompt = text(prompt); }
         |
         )
         newLvalue
@@ -1126,7 +1114,7 @@ inputStatement
 // most one empty line is written) or a lone ";". A line that is no
 // statement is reported and skipped; the block goes on with the next line.
 statementOrLineEnd
-{ antlr::RefToken first = LT(1); }
+{ auto first = LT(1); }
     :   statement
     |   newLine
     |   SEMI
@@ -1197,7 +1185,7 @@ nestedBlock
     :   { openNestedBlock(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayCloser
+        |   { strayCloserAhead() }? strayCloser
         )*
         { closeNestedBlock(); }
     ;
@@ -1209,7 +1197,7 @@ indentedBody
     :   { indentMore(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayCloser
+        |   { strayCloserAhead() }? strayCloser
         )*
         { indentLess(); }
     ;
@@ -1219,7 +1207,7 @@ indentedBody
 doBody
     :   (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   loopBodyStatement
-        |   { strayCloserAhead(LA(1)) }? strayCloser
+        |   { strayCloserAhead() }? strayCloser
         )*
     ;
 
@@ -1334,7 +1322,7 @@ whileStatement
             { indentMore(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   loopBodyStatement
-            |   { strayCloserAhead(LA(1)) }? strayCloser
+            |   { strayCloserAhead() }? strayCloser
             )*
             { closeWhileBlock(); }
             (   whileStep
@@ -1482,7 +1470,7 @@ tryStatement
         { beginTryStatement(); }
         (   options { greedy = true; warnWhenFollowAmbig = false; }
         :   statementOrLineEnd
-        |   { strayCloserAhead(LA(1)) }? strayCloser
+        |   { strayCloserAhead() }? strayCloser
         )*
         (   "catch"
             { beginCatch(); statement.caught = true; }
@@ -1493,7 +1481,7 @@ tryStatement
             { writeCaughtVariable(); beginCatchBlock(); }
             (   options { greedy = true; warnWhenFollowAmbig = false; }
             :   statementOrLineEnd
-            |   { strayCloserAhead(LA(1)) }? strayCloser
+            |   { strayCloserAhead() }? strayCloser
             )*
         )?
         { closeTryStatement(statement.caught); }
@@ -1505,7 +1493,7 @@ tryStatement
 // One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        { requireStatementEnd(true); writeGlobalStatement(name->getText()); }
+        { requireStatementEnd(true); writeGlobalStatement(text(name)); }
     ;
 
 // --- For
@@ -1561,7 +1549,7 @@ forRangeSpec
                 |   PLUS
                 )?
                 digits:INTEGER
-                { takeLiteralStep(negative, digits->getText()); }
+                { takeLiteralStep(negative, text(digits)); }
             |   { resetExpressions(); }
                 boundExpression
                 { takeExpressionStep(); }
@@ -1600,39 +1588,39 @@ forIn
 // them. The subject of "in" is the operand before it, not the whole level.
 expression
 options { defaultErrorHandler = true; }
-{ ExpressionChain chain; }   // with its levels: the handler leaves none behind
+{ ExpressionChain chain(*this); }   // with its levels: the handler leaves none behind
     :   { chain.open(); }
         bitOrExpression
         { notInFlag = 0; }
         (   // "<" before "/script" ends a statement of a script element;
             // before an operand it is a comparison.
             options { warnWhenFollowAmbig = false; }
-        :   { stopIfTooDeep(chain.beginOr()); }
+        :   { chain.beginOr(); }
             orOperator
             { chain.openOrOperand(); }
             bitOrExpression
             { notInFlag = 0; }
-        |   { stopIfTooDeep(chain.beginAnd()); }
+        |   { chain.beginAnd(); }
             andOperator
             { chain.openAndOperand(); }
             bitOrExpression
             { notInFlag = 0; }
-        |   { stopIfTooDeep(chain.beginComparison()); }
+        |   { chain.beginComparison(); }
             comparisonOperator
             { chain.takeComparisonOperator(); }
             bitOrExpression
-            { stopIfTooDeep(chain.completeComparison()); }
+            { chain.completeComparison(); }
         |   { chain.takeSubject(); }
             "in"
             inTest
-            { stopIfTooDeep(chain.completeTest()); }
+            { chain.completeTest(); }
         |   notKeyword
             { notInFlag = 1; chain.takeSubject(); }
             "in"
             inTest
-            { stopIfTooDeep(chain.completeTest()); }
+            { chain.completeTest(); }
         )*
-        { stopIfTooDeep(chain.close()); }
+        { chain.close(); }
     ;
 
 // "=" is written "===", "!=" and "<>" "!==".
@@ -1670,41 +1658,38 @@ inTest
 // parentheses. The operator word of "*", "/" and "mod" is kept per
 // operation: an operand in parentheses has operators of its own.
 bitOrExpression
-{ TermChain chain; }
+{ TermChain chain(*this); }
     :   { chain.open(); }
         (   signedOperand
         |   unaryExpression
         |   postfixExpression
         )
         (   (   { chain.beginProduct(); }
-                (   mulOperator
-                |   divOperator
-                |   modOperator
-                )
+                productOperator
                 { chain.takeProductOperator(); }
-            |   { stopIfTooDeep(chain.beginSum()); }
+            |   { chain.beginSum(); }
                 (   plusOperator
                 |   minusOperator
                 )
                 { chain.openRightOperand(additiveLevel); }
-            |   { stopIfTooDeep(chain.beginShift()); }
+            |   { chain.beginShift(); }
                 (   shiftLeftOperator
                 |   shiftRightOperator
                 )
                 { chain.openRightOperand(shiftLevel); }
-            |   { stopIfTooDeep(chain.beginListOperator(bitAndLevel)); }
+            |   { chain.beginListOperator(bitAndLevel); }
                 AND_BIN
                 (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitAndLevel); }
-            |   { stopIfTooDeep(chain.beginListOperator(bitXorLevel)); }
+            |   { chain.beginListOperator(bitXorLevel); }
                 XOR_BIN
                 (   lineEnd
                 |
                 )
                 { chain.openRightOperand(bitXorLevel); }
-            |   { stopIfTooDeep(chain.beginListOperator(bitOrLevel)); }
+            |   { chain.beginListOperator(bitOrLevel); }
                 OR_BIN
                 (   lineEnd
                 |
@@ -1715,9 +1700,9 @@ bitOrExpression
             |   unaryExpression
             |   postfixExpression
             )
-            { stopIfTooDeep(chain.completeRightOperand()); }
+            { chain.completeRightOperand(); }
         )*
-        { stopIfTooDeep(chain.close()); }
+        { chain.close(); }
     ;
 
 // An operand with its signs, "~" or "not" before it. The operand chains
@@ -1729,11 +1714,11 @@ signExpression
     ;
 
 signedOperand
-{ int start = 0; NestingSteps signs; }
+{ int start = 0; RuleSteps signs(*this); }
     :   (   (   plusOperator
             |   minusOperator
             )
-            { stopIfTooDeep(signs.add()); }
+            { signs.add(); }
         )+
         { start = exprLength(); }
         (   unaryExpression
@@ -1744,7 +1729,7 @@ signedOperand
 
 // "not" and "~" nest without a primary operand in between: each counts.
 unaryExpression
-{ int start = 0; NestingGuard nesting; stopIfTooDeep(nesting.tooDeep()); }
+{ int start = 0; NestedOperand operand(*this); }
     :   bitNotOperator
         { start = exprLength(); }
         signExpression
@@ -1787,19 +1772,14 @@ minusOperator
         { appendSign('-'); }
     ;
 
-mulOperator
-    :   MUL ( lineEnd | )
-        { appendProductOperator("*", operatorMultiply); }
-    ;
-
-divOperator
-    :   DIV ( lineEnd | )
-        { appendProductOperator("/", operatorDivide); }
-    ;
-
-modOperator
-    :   "mod" ( lineEnd | )
-        { appendProductOperator("%", operatorModulo); }
+// "*", "/" and "mod", with the operator word of the operation.
+productOperator
+    :   { appendProductOperator(); }
+        (   MUL
+        |   DIV
+        |   "mod"
+        )
+        ( lineEnd | )
     ;
 
 bitNotOperator
@@ -1872,7 +1852,7 @@ silentCallOperand
 // unknown name written as called. A bad call is reported and gives back
 // what it changed.
 functionCall
-{ NestedOperand operand(*this); CallScope call; antlr::RefToken first = LT(1); }
+{ NestedOperand operand(*this); CallScope call; auto first = LT(1); }
     :   { beginFunctionCall(call); }
         functionName
         { findCallee(call, tokensAhead()); }
@@ -1886,7 +1866,7 @@ functionCall
     catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
 
 functionName
-    :   name:ID { nameCalledFunction(name->getText()); }
+    :   name:ID { nameCalledFunction(text(name)); }
     ;
 
 // The arguments between the parentheses of a call, a member call or a
@@ -1913,13 +1893,13 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{ ChainScope chain(translating()); NestingSteps steps; }   // each step encloses the text before it
+{ ChainScope chain(translating()); RuleSteps steps(*this); }   // each step encloses the text before it
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
         (   options { greedy = true; }
         :   DOT
-            { stopIfTooDeep(steps.add()); }
+            { steps.add(); }
             memberElement
         )+
         { finishCallChain(); }
@@ -1928,23 +1908,23 @@ literalMethodCall
 // Segments of a reference, then the methods called on it and the
 // attributes read from their results; each step is the next one's receiver.
 objectMemberChain
-{ ChainScope chain(translating()); NestingSteps steps; }   // each step encloses the text before it
+{ ChainScope chain(translating()); RuleSteps steps(*this); }   // each step encloses the text before it
     :   { beginObjectChain(); }
         identifierReference
-        { stopIfTooDeep(steps.add(segmentSteps)); }
+        { steps.add(segmentSteps); }
         DOT
         (   { joinChainSegment(); }
             identifierReference
-            { stopIfTooDeep(steps.add(1 + segmentSteps)); }
+            { steps.add(1 + segmentSteps); }
             DOT
         )*
-        { beginChainCalls(); stopIfTooDeep(steps.add()); }
+        { beginChainCalls(); steps.add(); }
         memberElement
         (   options { greedy = true; }
         :   DOT
-            { stopIfTooDeep(steps.add()); }
+            { steps.add(); }
             (   { LA(2) == LEFTPAR }? memberElement
-            |   attribute:ID { readResultAttribute(attribute->getText()); }
+            |   attribute:ID { readResultAttribute(text(attribute)); }
             )
         )*
         { finishCallChain(); }
@@ -1953,8 +1933,8 @@ objectMemberChain
 // One method call of a chain, on the receiver in codeBuffer; its text is
 // left there.
 memberElement
-{ CallScope call; antlr::RefToken first = LT(1); }   // its nesting: the chain counts it
-    :   name:ID { beginMemberCall(call, name->getText()); }
+{ CallScope call; auto first = LT(1); }   // its nesting: the chain counts it
+    :   name:ID { beginMemberCall(call, text(name)); }
         leftParen
         { openMemberCall(call, tokensAhead()); }
         argumentList
@@ -2001,14 +1981,14 @@ keywordValue
 
 // A name written between "$(" and ")": the bare name, an integer.
 phpConstant
-    :   c:PHPCONSTANT { appendPhpConstant(c->getText()); }
+    :   c:PHPCONSTANT { appendPhpConstant(text(c)); }
     ;
 
 // A PHP variable written as such, with its indexes; no lookup, type var.
 phpReference
-{ NestingSteps steps; }   // each index encloses the text before it
-    :   p:PHPID { exprAppend(p->getText()); }
-        (   { stopIfTooDeep(steps.add()); }
+{ RuleSteps steps(*this); }   // each index encloses the text before it
+    :   p:PHPID { exprAppend(text(p)); }
+        (   { steps.add(); }
             indexOpen boundExpression indexClose
         )*
         { currentType = typeVar; }
@@ -2050,35 +2030,35 @@ lvalue
 
 // Segments joined by "->", or by "::" after a class name.
 memberChain
-{ NestingSteps steps; }   // each join and each segment's brackets enclose the text before them
+{ RuleSteps steps(*this); }   // each join and each segment's brackets enclose the text before them
     :   { beginMemberChain(); }
         identifierReference
-        { stopIfTooDeep(steps.add(segmentSteps)); }
+        { steps.add(segmentSteps); }
         (   { joinMemberChain(); }
             DOT
             identifierReference
-            { stopIfTooDeep(steps.add(1 + segmentSteps)); }
+            { steps.add(1 + segmentSteps); }
         )*
         { finishMemberChain(); }
     ;
 
 // A name alone.
 memberName
-    :   name:ID { appendMemberName(name->getText()); }
+    :   name:ID { appendMemberName(text(name)); }
     ;
 
 // One segment of a reference: a name and its brackets (index, slice,
 // current element), built in codeBuffer. A bound is built on a level of
 // its own, with the segment's state saved around it.
 identifierReference
-{ SegmentState segment; NestingSteps wraps; }
-    :   name:ID { beginSegment(name->getText()); }
+{ SegmentState segment; RuleSteps wraps(*this); }
+    :   name:ID { beginSegment(text(name)); }
         (   { !plainSliceAhead() }? ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
-            { stopIfTooDeep(wraps.add()); openSegmentBound(segment); }
+            { wraps.add(); openSegmentBound(segment); }
             LEFTSQUARE boundExpression RIGHTSQUARE
             { closeIndexBound(segment); }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
-            { stopIfTooDeep(wraps.add()); openSegmentBound(segment); }
+            { wraps.add(); openSegmentBound(segment); }
             LEFTSQUARE
             (   rangeOperator { sliceStart = ""; }
             |   boundExpression { takeSliceStart(); }
@@ -2090,7 +2070,7 @@ identifierReference
             RIGHTSQUARE
             { closeSliceBound(segment); }
         |   LEFTSQUARE RIGHTSQUARE
-            { stopIfTooDeep(wraps.add()); finishCurrentElement(); }
+            { wraps.add(); finishCurrentElement(); }
         )*
         { finishSegment(wraps.count()); }
     ;
@@ -2113,21 +2093,21 @@ literal
     ;
 
 integerLiteral
-    :   i:INTEGER { appendIntegerLiteral(i->getText()); }
+    :   i:INTEGER { appendIntegerLiteral(text(i)); }
     ;
 
 realLiteral
-    :   r:REAL_LITERAL { appendRealLiteral(r->getText()); }
+    :   r:REAL_LITERAL { appendRealLiteral(text(r)); }
     ;
 
 stringLiteral
-    :   s:STRING_LITERAL { appendStringLiteral(s->getText()); }
+    :   s:STRING_LITERAL { appendStringLiteral(text(s)); }
     ;
 
 templateLiteral
 options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
-    :   t:TEMPLATE { takeTemplate(t->getText()); }
+    :   t:TEMPLATE { takeTemplate(text(t)); }
     ;
 
 // A literal taken as a value: its text in currentIdentifier, nothing written.
@@ -2309,10 +2289,7 @@ boundTerm
 { Msg word = Msg::unknownError; }
     :   boundOperand
         (   { pushLeftType(); }
-            (   mulOperator
-            |   divOperator
-            |   modOperator
-            )
+            productOperator
             { word = static_cast<Msg>(operatorWord); }
             boundOperand
             { checkArithmetic(popLeftType(), currentType, word); }
@@ -2320,7 +2297,7 @@ boundTerm
     ;
 
 boundOperand
-{ NestedOperand operand(*this); NestingSteps steps; }   // steps: the joins of a member access
+{ NestedOperand operand(*this); RuleSteps steps(*this); }   // steps: the joins of a member access
     :   minusOperator boundOperand
     |   plusOperator boundOperand
     |   innerLeftParen
@@ -2336,8 +2313,8 @@ boundOperand
     |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand
         // A member access: a name, then members, not called.
     |   ( ID DOT ID ) =>
-        first:ID { beginMemberAccess(first->getText()); }
-        (   DOT member:ID { stopIfTooDeep(steps.add()); memberAccessStep(member->getText()); }
+        first:ID { beginMemberAccess(text(first)); }
+        (   DOT member:ID { steps.add(); memberAccessStep(text(member)); }
         )+
         { exprAppend(codeBuffer); }
     |   memberName

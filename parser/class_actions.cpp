@@ -255,7 +255,7 @@ void instanceDefaultValue()
         instanceValue = std::string(newPrefix) + qualifiedClassName + "()";
 }
 
-// instanceDeclaration: ... instanceEnd
+// instanceDeclaration: ... assignmentEnd
 // writes: $o=value; or, in a class body, var $o=value; (a value PHP takes as
 // no constant is set by the constructor)
 void finishInstance()

@@ -467,16 +467,18 @@ void TermChain::open()
 // bitOrExpression: at its end
 // writes: the operations still open, completed, into the level below
 // With no operator waiting the levels close at once.
-bool TermChain::close()
+void TermChain::close()
 {
-    if (pending_ != 0)
-        return closeAbove(bitOrLevel - 1);
+    if (pending_ != 0) {
+        if (closeAbove(bitOrLevel - 1))
+            stop_.throwTooDeep();
+        return;
+    }
     sumWraps_.release();
     for (ListLevel& list : lists_)
         list.wraps.release();
     popExpressionsAppend(bitAndLevel - bitOrLevel + 1);
     bitwiseOperand = lists_[bitOrLevel].own || lists_[bitXorLevel].own || lists_[bitAndLevel].own;
-    return false;
 }
 
 // bitOrExpression: the levels from `level` on are opened for an operand
@@ -596,36 +598,33 @@ bool TermChain::completeProduct()
 }
 
 // bitOrExpression: operand ("+" | "-"), before the operator
-bool TermChain::beginSum()
+void TermChain::beginSum()
 {
     if (closeAbove(additiveLevel))
-        return true;
+        stop_.throwTooDeep();
     markOperatorPosition();
     pushLeftType();
-    return false;
 }
 
 // bitOrExpression: operand ("<<" | ">>"), before the operator
 // writes: (left) for a left operand that ends in a join of texts
-bool TermChain::beginShift()
+void TermChain::beginShift()
 {
     if (closeAbove(shiftLevel))
-        return true;
+        stop_.throwTooDeep();
     if (shiftJoined_)
         wrapExpressionFrom(shiftStart_);
     shiftOperatorAt_ = exprLength();
     pushLeftType();
-    return false;
 }
 
 // bitOrExpression: operand ("&" | "^" | "|"), before the operator
-bool TermChain::beginListOperator(TermLevel level)
+void TermChain::beginListOperator(TermLevel level)
 {
     if (closeAbove(level))
-        return true;
+        stop_.throwTooDeep();
     saveLeftOperand();
     pushListOperator(listOperatorCodes[level]);
-    return false;
 }
 
 // bitOrExpression: operator operand, after the operator
@@ -668,23 +667,21 @@ bool TestChain::closeComparisons()
 }
 
 // expression: ... "or", before the operator
-bool TestChain::beginOr()
+void TestChain::beginOr()
 {
     if (closeComparisons() || completeOr())
-        return true;
+        stop_.throwTooDeep();
     orOperatorAt_ = exprLength();
     pushLeftType();
-    return false;
 }
 
 // expression: ... "and", before the operator
-bool TestChain::beginAnd()
+void TestChain::beginAnd()
 {
     if (closeComparisons())
-        return true;
+        stop_.throwTooDeep();
     andOperatorAt_ = exprLength();
     pushLeftType();
-    return false;
 }
 
 // expression: "or" bitOrExpression, before the operand
@@ -707,15 +704,14 @@ void TestChain::openAndOperand()
 
 // expression: bitOrExpression comparisonOperator, before the operator
 // writes: (left) for a comparison or a bit operation as the left operand
-bool TestChain::beginComparison()
+void TestChain::beginComparison()
 {
     if ((compared_ || bitwiseOperand) && wraps_.add())
-        return true;
+        stop_.throwTooDeep();
     prepareComparisonLeft(start_, compared_);
     operatorAt_ = exprLength();
     markOperatorPosition();
     pushLeftType();
-    return false;
 }
 
 // expression: comparisonOperator bitOrExpression, after the operator
@@ -726,13 +722,14 @@ void TestChain::takeComparisonOperator()
 
 // expression: bitOrExpression comparisonOperator bitOrExpression
 // writes: (right) for a bit operation, then as ::completeComparison
-bool TestChain::completeComparison()
+void TestChain::completeComparison()
 {
     if (bitwiseOperand)
         wrapExpressionFrom(rightAt_);
     ::completeComparison(start_, operatorAt_, rightAt_);
     compared_ = true;
-    return countOperator();
+    if (countOperator())
+        stop_.throwTooDeep();
 }
 
 // expression: bitOrExpression ("not")? "in" inTest, before "in"
@@ -742,12 +739,13 @@ void TestChain::takeSubject()
 }
 
 // expression: ... "in" inTest, after the test
-bool TestChain::completeTest()
+void TestChain::completeTest()
 {
     restoreBeforeTest(before_);
     compared_ = false;
     bitwiseOperand = 0;
-    return countOperator();
+    if (countOperator())
+        stop_.throwTooDeep();
 }
 
 // --- The steps of the expression rules
@@ -765,7 +763,7 @@ TestSubject takeMembershipSubject()
     return subject;
 }
 
-// mulOperator, divOperator, modOperator: ( MUL | DIV | "mod" ) [EOL]
+// productOperator: ( MUL | DIV | "mod" ) [EOL]
 // writes: *   /   %
 void appendProductOperator(const char* text, int word)
 {

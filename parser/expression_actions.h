@@ -70,37 +70,38 @@ void completeListTest(const std::string& subject, int subjectType);
 // completion waits until the levels of its right operand close. Each
 // level does what a rule of its own would do, in the same order: its
 // entry marks, its level of text, the operator completions and their
-// limits. Every member that returns bool returns true when the expression
-// is now nested too deeply (the grammar throws).
+// limits. A step that nests the expression too deeply ends the parse
+// through the parser's stop.
 
 enum TermLevel { bitOrLevel, bitXorLevel, bitAndLevel, shiftLevel, additiveLevel, productLevel };
 
 class TermChain {
 public:
-    TermChain() = default;
+    explicit TermChain(NestingStop& stop) : stop_(stop) {}
     TermChain(const TermChain&) = delete;
     TermChain& operator=(const TermChain&) = delete;
 
     // Before the first operand: every level opens.
     void open();
     // After the last operand: every level closes.
-    bool close();
+    void close();
 
     // "*", "/" and "mod": before the operator, and after it (the word is
     // in operatorWord).
     void beginProduct();
     void takeProductOperator();
     // "+" and "-", "<<" and ">>", "&", "^" and "|": before the operator...
-    bool beginSum();
-    bool beginShift();
-    bool beginListOperator(TermLevel level);
+    void beginSum();
+    void beginShift();
+    void beginListOperator(TermLevel level);
     // ...and after it: the levels of the right operand open.
     void openRightOperand(TermLevel level);
     // After each right operand: a product is complete; the other operators
     // wait for the levels of their right operand to close.
-    bool completeRightOperand()
+    void completeRightOperand()
     {
-        return pending(productLevel) && completeProduct();
+        if (pending(productLevel) && completeProduct())
+            stop_.throwTooDeep();
     }
 
 private:
@@ -119,6 +120,7 @@ private:
 
     bool pending(int level) const { return pending_ & (1u << level); }
 
+    NestingStop& stop_;
     unsigned pending_ = 0;   // bit per level: its operator waits for its right operand
     ListLevel lists_[bitAndLevel + 1];
     int shiftStart_ = 0, shiftOperatorAt_ = 0, shiftRightAt_ = 0;
@@ -132,37 +134,39 @@ private:
 
 class TestChain {
 public:
-    TestChain() = default;
+    explicit TestChain(NestingStop& stop) : stop_(stop) {}
     TestChain(const TestChain&) = delete;
     TestChain& operator=(const TestChain&) = delete;
 
     // Before the first operand.
     void open() { orStart_ = andStart_ = start_ = exprLength(); }
     // After the last operand.
-    bool close()
+    void close()
     {
         wraps_.release();
-        return (andPending_ || orPending_) && (completeAnd() || completeOr());
+        if ((andPending_ || orPending_) && (completeAnd() || completeOr()))
+            stop_.throwTooDeep();
     }
 
     // "or" and "and": before the operator, and after it.
-    bool beginOr();
-    bool beginAnd();
+    void beginOr();
+    void beginAnd();
     void openOrOperand();
     void openAndOperand();
     // Comparisons: before the operator, after it, after the right operand.
-    bool beginComparison();
+    void beginComparison();
     void takeComparisonOperator();
-    bool completeComparison();
+    void completeComparison();
     // "in" and "not in": the subject before "in", the test after it.
     void takeSubject();
-    bool completeTest();
+    void completeTest();
 
 private:
     bool closeComparisons();
     bool completeAnd();
     bool completeOr();
 
+    NestingStop& stop_;
     int orStart_ = 0, orOperatorAt_ = 0, orRightAt_ = 0;
     bool orPending_ = false;
     int andStart_ = 0, andOperatorAt_ = 0, andRightAt_ = 0;
@@ -179,7 +183,7 @@ private:
 // of a statement counts its operators from zero.
 class ExpressionChain : public TestChain {
 public:
-    ExpressionChain() { startOperatorCount(); }
+    explicit ExpressionChain(NestingStop& stop) : TestChain(stop) { startOperatorCount(); }
 
 private:
     ExpressionLevelScope levels_;

@@ -6,6 +6,17 @@
 
 // An operand deeper than this is a syntax error.
 constexpr int maxExpressionNesting = 2000;
+
+// Where a nesting too deep ends the parse: the parser reports it and
+// throws, so throwTooDeep does not return.
+class NestingStop {
+public:
+    [[noreturn]] virtual void throwTooDeep() = 0;
+
+protected:
+    ~NestingStop() = default;
+};
+
 extern int expressionNesting;
 class NestingGuard {
 public:
@@ -46,6 +57,22 @@ public:
 
 private:
     int steps_ = 0;
+};
+
+// The steps a rule counts itself: a step too many ends the parse.
+class RuleSteps {
+public:
+    explicit RuleSteps(NestingStop& stop) : stop_(stop) {}
+    void add(int n = 1)
+    {
+        if (steps_.add(n))
+            stop_.throwTooDeep();
+    }
+    int count() const { return steps_.count(); }
+
+private:
+    NestingStop& stop_;
+    NestingSteps steps_;
 };
 
 // A reference chain nests in PHP as deep as it is long, each join ("->",

@@ -9,6 +9,7 @@
 #include "emit/xml.h"
 #include "parser/class_actions.h"
 #include "parser/declaration_actions.h"
+#include "parser/expression_actions.h"
 #include "parser/file_actions.h"
 #include "parser/function_actions.h"
 #include "parser/head_actions.h"
@@ -682,6 +683,16 @@ void ParserBase::appendComparisonOperator()
     case T::GREATER: exprAppendText(">"); break;
     case T::LESS_EQUAL: exprAppendText("<="); break;
     case T::GREAT_EQUAL: exprAppendText(">="); break;
+    default: break;
+    }
+}
+
+void ParserBase::appendProductOperator()
+{
+    switch (LA(1)) {
+    case T::MUL: ::appendProductOperator("*", operatorMultiply); break;
+    case T::DIV: ::appendProductOperator("/", operatorDivide); break;
+    case T::LITERAL_mod: ::appendProductOperator("%", operatorModulo); break;
     default: break;
     }
 }

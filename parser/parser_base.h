@@ -25,13 +25,15 @@
 #include "semantic/messages.h"
 #include "semantic/types.h"
 
-class ParserBase : public BufferParser {
+class ParserBase : public BufferParser, public NestingStop {
     using T = VelandroTokenTypes;
 
 public:
     using BufferParser::BufferParser;
     // Whether the actions run: the parser is not guessing.
     bool translating() const { return inputState->guessing == 0; }
+    // The text of a token the rule matched.
+    static std::string text(const antlr::RefToken& token) { return token->getText(); }
     // An operand, a step or a chain level that nests too deeply ends the
     // operand (throwTooDeep).
     void stopIfTooDeep(bool tooDeep)
@@ -58,7 +60,7 @@ public:
     // `first`) would hand its caller the same token again, and a loop of the
     // caller would never end. Then the rest of the line is skipped; its line
     // end (or "?>", or the end of the input) stays for the caller.
-    // Usage: init action `antlr::RefToken first = LT(1);`,
+    // Usage: init action `auto first = LT(1);`,
     // and in the handler, after the report, `skipLineIfStuck(first);`.
     void skipLineIfStuck(const antlr::RefToken& first);
     // The generated handlers' resynchronisation, counting the lines it skips.
@@ -158,13 +160,15 @@ protected:
     bool codeEndsHere();
     // A statement end (or the code's end) at LA(1).
     bool statementEndAhead() { return LA(1) == T::EOL || LA(1) == T::SEMI || codeEndsHere(); }
+    // A closing keyword ahead that no open statement takes.
+    bool strayCloserAhead() { return ::strayCloserAhead(LA(1)); }
     // An identifier or PHP name followed by what an assignment target is.
     bool assignmentAhead();
     // Ends an operand nested deeper than the parser's stack allows, as a
     // syntax error at the current token, reported there; the rest of its
     // line is skipped, and the handlers that meet the line's end on the way
     // out report nothing more (tooDeepStop).
-    void throwTooDeep();
+    [[noreturn]] void throwTooDeep() override;
     antlr::RefToken tooDeepStop;
     // The parser stands at the line end a too deep operand was cut at; a
     // list's optional line end before its closer is then not taken.
@@ -217,10 +221,11 @@ protected:
     void reportUnexpectedToken();
     // The operator rules, by the operator at LA(1): a type keyword's type
     // (a parameter's type has no "char"), an assignment operator, the PHP
-    // text of a comparison.
+    // text of a comparison or of "*", "/" and "mod".
     void beginKeywordType(bool parameter);
     void setCompoundAssignOperator();
     void appendComparisonOperator();
+    void appendProductOperator();
     // The same for the keyword values, the modifiers, and the literal
     // tokens of a value, an XML attribute and an enumeration item; nothing
     // for any other token (the rule then fails as it stands).

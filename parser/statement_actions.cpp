@@ -118,7 +118,7 @@ OpenStatement::OpenStatement(int closer) : depth_(openClosers.size())
 OpenStatement::~OpenStatement() { openClosers.resize(depth_); }
 
 // nestedBlock and the compound statements' bodies: a closing keyword that no
-// open statement takes ({ strayCloserAhead(LA(1)) }? strayCloser)
+// open statement takes ({ strayCloserAhead() }? strayCloser, on LA(1))
 bool strayCloserAhead(int type)
 {
     if (!isCloserType(type))
