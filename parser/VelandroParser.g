@@ -129,7 +129,9 @@ options { defaultErrorHandler = true; }
     |   "extern"
         (   externDeclaration
         |   blockStart
-            (   options { greedy = true; generateAmbigWarnings = false; }
+            // A token that can begin an item is the item's; only the others
+            // are stray.
+            (   options { generateAmbigWarnings = false; }
             :   externBlockItem
             |   blankExternLine
             |   bad:~( SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
@@ -440,7 +442,9 @@ externClassDeclaration
 }
     :   "class"
         begun = externClassHead
-        (   options { greedy = true; generateAmbigWarnings = false; }
+        // A token that can begin a member is the member's; only the others
+        // are stray.
+        (   options { generateAmbigWarnings = false; }
         :   externClassMember
         |   blankExternLine
         |   bad:~( SLASHCLASS | SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
@@ -1183,7 +1187,7 @@ inlineStatement
 // A block scope, its statements, its closing brace.
 nestedBlock
     :   { openNestedBlock(); }
-        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        (   options { greedy = true; }
         :   loopBodyStatement
         |   { strayCloserAhead() }? strayCloser
         )*
@@ -1195,7 +1199,7 @@ nestedBlock
 // from the body's end by the token after it.)
 indentedBody
     :   { indentMore(); }
-        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        (   options { greedy = true; }
         :   loopBodyStatement
         |   { strayCloserAhead() }? strayCloser
         )*
@@ -1205,7 +1209,7 @@ indentedBody
 // The statements of a do body or of its always part, up to "until" or
 // "/do".
 doBody
-    :   (   options { greedy = true; warnWhenFollowAmbig = false; }
+    :   (   options { greedy = true; }
         :   loopBodyStatement
         |   { strayCloserAhead() }? strayCloser
         )*
@@ -1241,7 +1245,7 @@ ifBody
         (   { beginOneLineIfBody(); }
             oneLineBody
             { closeBlockScope(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            (   options { greedy = true; }
             :   ( COLON | "else" )
                 { openOneLineElse(); }
                 singleStatement
@@ -1320,7 +1324,7 @@ whileStatement
         |   { beginWhileWrapper(); }
             blockStart
             { indentMore(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            (   options { greedy = true; }
             :   loopBodyStatement
             |   { strayCloserAhead() }? strayCloser
             )*
@@ -1330,7 +1334,7 @@ whileStatement
             |   SLASHWHILE
             )
         )
-        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        (   options { greedy = true; }
         :   whileStep
             { ++whileStepCount; }
         |
@@ -1354,7 +1358,7 @@ doStatement
 }
     :   "do"
         { beginDoStatement(); }
-        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        (   options { greedy = true; }
         :   newLine
         )*
         (   doCaseBody
@@ -1468,7 +1472,7 @@ tryStatement
 }
     :   "try"
         { beginTryStatement(); }
-        (   options { greedy = true; warnWhenFollowAmbig = false; }
+        (   options { greedy = true; }
         :   statementOrLineEnd
         |   { strayCloserAhead() }? strayCloser
         )*
@@ -1479,7 +1483,7 @@ tryStatement
             identifierName
             RIGHTPAR
             { writeCaughtVariable(); beginCatchBlock(); }
-            (   options { greedy = true; warnWhenFollowAmbig = false; }
+            (   options { greedy = true; }
             :   statementOrLineEnd
             |   { strayCloserAhead() }? strayCloser
             )*
@@ -1897,8 +1901,7 @@ literalMethodCall
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
-        (   options { greedy = true; }
-        :   DOT
+        (   DOT
             { steps.add(); }
             memberElement
         )+
@@ -1920,8 +1923,7 @@ objectMemberChain
         )*
         { beginChainCalls(); steps.add(); }
         memberElement
-        (   options { greedy = true; }
-        :   DOT
+        (   DOT
             { steps.add(); }
             (   { LA(2) == LEFTPAR }? memberElement
             |   attribute:ID { readResultAttribute(text(attribute)); }
@@ -2083,7 +2085,7 @@ literal
         |   integerLiteral
         |   stringLiteral
             (   // Strings on consecutive lines are one text.
-                options { greedy = true; generateAmbigWarnings = false; }
+                options { greedy = true; }
             :   newLine { exprAppendText("."); }
                 stringLiteral
             )*
