@@ -1668,38 +1668,9 @@ bitOrExpression
         |   unaryExpression
         |   postfixExpression
         )
-        (   (   { chain.beginProduct(); }
-                productOperator
-                { chain.takeProductOperator(); }
-            |   { chain.beginSum(); }
-                (   plusOperator
-                |   minusOperator
-                )
-                { chain.openRightOperand(additiveLevel); }
-            |   { chain.beginShift(); }
-                (   shiftLeftOperator
-                |   shiftRightOperator
-                )
-                { chain.openRightOperand(shiftLevel); }
-            |   { chain.beginListOperator(bitAndLevel); }
-                AND_BIN
-                (   lineEnd
-                |
-                )
-                { chain.openRightOperand(bitAndLevel); }
-            |   { chain.beginListOperator(bitXorLevel); }
-                XOR_BIN
-                (   lineEnd
-                |
-                )
-                { chain.openRightOperand(bitXorLevel); }
-            |   { chain.beginListOperator(bitOrLevel); }
-                OR_BIN
-                (   lineEnd
-                |
-                )
-                { chain.openRightOperand(bitOrLevel); }
-            )
+        (   { beginTermOperator(chain); }
+            termOperator
+            { chain.openRightOperand(); }
             (   signedOperand
             |   unaryExpression
             |   postfixExpression
@@ -1774,6 +1745,25 @@ plusOperator
 minusOperator
     :   MINUS ( lineEnd | )
         { appendSign('-'); }
+    ;
+
+// The operators of a term chain. "&", "^" and "|" write theirs when their
+// operation completes.
+termOperator
+    :   productOperator
+    |   plusOperator
+    |   minusOperator
+    |   shiftLeftOperator
+    |   shiftRightOperator
+    |   listOperator
+    ;
+
+listOperator
+    :   (   AND_BIN
+        |   XOR_BIN
+        |   OR_BIN
+        )
+        ( lineEnd | )
     ;
 
 // "*", "/" and "mod", with the operator word of the operation.

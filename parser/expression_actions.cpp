@@ -574,6 +574,27 @@ bool TermChain::completeOperand(int level)
     return countOperator();
 }
 
+// bitOrExpression: operand termOperator operand, before the operator
+void TermChain::beginOperator(TermLevel level)
+{
+    operator_ = level;
+    switch (level) {
+    case productLevel: beginProduct(); break;
+    case additiveLevel: beginSum(); break;
+    case shiftLevel: beginShift(); break;
+    default: beginListOperator(level); break;
+    }
+}
+
+// bitOrExpression: operand termOperator operand, after the operator
+void TermChain::openRightOperand()
+{
+    if (operator_ == productLevel)
+        takeProductOperator();
+    else
+        openRightOperand(operator_);
+}
+
 // bitOrExpression: operand ("*" | "/" | "mod"), before the operator
 void TermChain::beginProduct()
 {

@@ -86,16 +86,11 @@ public:
     // After the last operand: every level closes.
     void close();
 
-    // "*", "/" and "mod": before the operator, and after it (the word is
-    // in operatorWord).
-    void beginProduct();
-    void takeProductOperator();
-    // "+" and "-", "<<" and ">>", "&", "^" and "|": before the operator...
-    void beginSum();
-    void beginShift();
-    void beginListOperator(TermLevel level);
-    // ...and after it: the levels of the right operand open.
-    void openRightOperand(TermLevel level);
+    // Before an operator, the level it ranks on...
+    void beginOperator(TermLevel level);
+    // ...and after it: the levels of the right operand open (a product
+    // takes its word from operatorWord).
+    void openRightOperand();
     // After each right operand: a product is complete; the other operators
     // wait for the levels of their right operand to close.
     void completeRightOperand()
@@ -105,6 +100,14 @@ public:
     }
 
 private:
+    // "*", "/" and "mod"; "+" and "-"; "<<" and ">>"; "&", "^" and "|".
+    void beginProduct();
+    void takeProductOperator();
+    void beginSum();
+    void beginShift();
+    void beginListOperator(TermLevel level);
+    void openRightOperand(TermLevel level);
+
     struct ListLevel {
         bool own = false;   // a scalar bit operation was written here
         NestingSteps wraps;
@@ -121,6 +124,7 @@ private:
     bool pending(int level) const { return pending_ & (1u << level); }
 
     NestingStop& stop_;
+    TermLevel operator_ = productLevel;   // the level of the operator being read
     unsigned pending_ = 0;   // bit per level: its operator waits for its right operand
     ListLevel lists_[bitAndLevel + 1];
     int shiftStart_ = 0, shiftOperatorAt_ = 0, shiftRightAt_ = 0;

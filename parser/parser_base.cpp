@@ -697,6 +697,19 @@ void ParserBase::appendProductOperator()
     }
 }
 
+void ParserBase::beginTermOperator(TermChain& chain)
+{
+    switch (LA(1)) {
+    case T::MUL: case T::DIV: case T::LITERAL_mod: chain.beginOperator(productLevel); break;
+    case T::PLUS: case T::MINUS: chain.beginOperator(additiveLevel); break;
+    case T::SHIFT_LEFT: case T::SHIFT_RIGHT: chain.beginOperator(shiftLevel); break;
+    case T::AND_BIN: chain.beginOperator(bitAndLevel); break;
+    case T::XOR_BIN: chain.beginOperator(bitXorLevel); break;
+    case T::OR_BIN: chain.beginOperator(bitOrLevel); break;
+    default: break;
+    }
+}
+
 void ParserBase::appendKeywordConstant()
 {
     switch (LA(1)) {

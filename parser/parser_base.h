@@ -25,6 +25,8 @@
 #include "semantic/messages.h"
 #include "semantic/types.h"
 
+class TermChain;
+
 class ParserBase : public BufferParser, public NestingStop {
     using T = VelandroTokenTypes;
 
@@ -226,6 +228,8 @@ protected:
     void setCompoundAssignOperator();
     void appendComparisonOperator();
     void appendProductOperator();
+    // An operator of a term chain begun on its level.
+    void beginTermOperator(TermChain& chain);
     // The same for the keyword values, the modifiers, and the literal
     // tokens of a value, an XML attribute and an enumeration item; nothing
     // for any other token (the rule then fails as it stands).
