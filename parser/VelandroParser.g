@@ -223,7 +223,7 @@ strayCloser
     ;
 
 statement
-    :   { beginStatement(); }
+    :   { if (!startStatement()) return; }
         (   comment
         |   forStatement
         |   doStatement
@@ -1110,9 +1110,9 @@ inputStatement
 
 // ---------------------------------------------------------------------------
 // Control statements: blocks and loop bodies, if, while, do, error, try,
-// global and for. Each compound statement checks first that its blocks fit
-// the block-scope table (else it is reported and skipped whole), and its
-// handler gives back what the statement opened.
+// global and for. A compound statement whose blocks do not fit the
+// block-scope table is reported and skipped whole as its statement begins;
+// each one's handler gives back what the statement opened.
 
 // One line of a block or a function body: a statement, an empty line (at
 // most one empty line is written) or a lone ";". A line that is no
@@ -1218,10 +1218,7 @@ doBody
 // --- If
 
 ifStatement
-{
-    if (skippedAsTooDeep(1)) return;
-    CompoundStatement statement(*this, SLASHIF);
-}
+{ CompoundStatement statement(*this, SLASHIF); }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
             compositeIf
@@ -1308,10 +1305,7 @@ elsePart
 // "continue" still runs the step; a one-line "break" or "continue" body
 // gets the same wrapper.
 whileStatement
-{
-    if (skippedAsTooDeep(1)) return;
-    CompoundStatement statement(*this, SLASHWHILE);
-}
+{ CompoundStatement statement(*this, SLASHWHILE); }
     :   "while"
         { beginWhileStatement(); }
         (   expression
@@ -1352,10 +1346,7 @@ whileStep
     ;
 
 doStatement
-{
-    if (skippedAsTooDeep(2)) return;
-    CompoundStatement statement(*this, SLASHDO);
-}
+{ CompoundStatement statement(*this, SLASHDO); }
     :   "do"
         { beginDoStatement(); }
         (   options { greedy = true; }
@@ -1446,10 +1437,7 @@ alwaysClause
 // A block under the test of $error, which the error-catching assignment
 // sets.
 errorStatement
-{
-    if (skippedAsTooDeep(1)) return;
-    CompoundStatement statement(*this, SLASHERROR);
-}
+{ CompoundStatement statement(*this, SLASHERROR); }
     :   "error"
         { beginErrorStatement(); }
         (   { headerOneLine = true; }
@@ -1466,10 +1454,7 @@ errorStatement
 // --- Try and global
 
 tryStatement
-{
-    if (skippedAsTooDeep(1)) return;
-    CompoundStatement statement(*this, SLASHTRY);
-}
+{ CompoundStatement statement(*this, SLASHTRY); }
     :   "try"
         { beginTryStatement(); }
         (   options { greedy = true; }
@@ -1505,10 +1490,7 @@ globalStatement
 // A range or a collection loop in its own block scope, which holds a
 // variable declared in the header.
 forStatement
-{
-    if (skippedAsTooDeep(1)) return;
-    CompoundStatement statement(*this, SLASHFOR);
-}
+{ CompoundStatement statement(*this, SLASHFOR); }
     :   "for"
         { beginForStatement(); }
         forVariable[false]

@@ -436,13 +436,22 @@ void ParserBase::refuseIfTooDeep(const NestingGuard& nesting, const char* what)
         throw antlr::RecognitionException(what, getFilename(), LT(1)->getLine(), LT(1)->getColumn());
 }
 
-bool ParserBase::skippedAsTooDeep(int blocks)
+bool ParserBase::startStatement()
 {
+    beginStatement();
+    // A do statement opens the block of its body and one of its case form.
+    int blocks = 0;
+    switch (LA(1)) {
+    case T::LITERAL_if: case T::LITERAL_while: case T::LITERAL_error: case T::LITERAL_try:
+    case T::LITERAL_for: blocks = 1; break;
+    case T::LITERAL_do: blocks = 2; break;
+    default: return true;
+    }
     if (inputState->guessing != 0 || !blocksTooDeep(blocks))
-        return false;
+        return true;
     reportBlocksTooDeep();
     skipCompoundStatement(tokenCursor());
-    return true;
+    return false;
 }
 
 void ParserBase::requireStatementEnd(bool commentEnds)

@@ -187,10 +187,11 @@ protected:
     // The same for what a statement's handler reports and skips whole (an
     // XML literal, an extern class): a plain syntax error at LT(1).
     void refuseIfTooDeep(const NestingGuard& nesting, const char* what);
-    // A compound statement whose blocks do not fit the block-scope table:
-    // reported, skipped whole, and true (the rule returns). Never while
+    // A statement begun (its indent written); a compound statement whose
+    // blocks do not fit the block-scope table is reported and skipped
+    // whole, and false then (the rule returns). Never skipped while
     // guessing.
-    bool skippedAsTooDeep(int blocks);
+    bool startStatement();
     // A statement end the code's end stands for (page code): its ";"
     // written, and true (the rule returns).
     bool codeEndedStatement()
