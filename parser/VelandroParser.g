@@ -329,7 +329,7 @@ enumBlock
         SLASHENUM
     ;
     exception
-    catch [antlr::RecognitionException& ex] { reportSyntaxError(ex); skipToEnumEnd(); }
+    catch [antlr::RecognitionException& ex] { abandonEnumBlock(ex); }
 
 enumeratorList
     :   { beginEnumeratorList(); }
@@ -436,10 +436,7 @@ externParameter
 // A class of the PHP program, with its parent and members; no class text
 // is written.
 externClassDeclaration
-{
-    bool begun = false;
-    NestingGuard nesting; refuseIfTooDeep(nesting, "extern classes nested too deeply");
-}
+{ NestingLimit nesting(*this, "extern classes nested too deeply"); bool begun = false; }
     :   "class"
         begun = externClassHead
         // A token that can begin a member is the member's; only the others
@@ -450,10 +447,7 @@ externClassDeclaration
         |   bad:~( SLASHCLASS | SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
         )*
         externClassEnd
-        {
-            if (begun)
-                endExternClass();
-        }
+        { if (begun) endExternClass(); }
     ;
 
 // The name, the parent, the end of the header; true once the class is
@@ -463,10 +457,7 @@ externClassHead returns [bool begun = false]
         (   externClassName
         |   identifierName
         )
-        {
-            declareExternClass();
-            begun = true;
-        }
+        { declareExternClass(); begun = true; }
         (   "is"
             identifierName
             { setExternParent(currentIdentifier); }
@@ -1040,7 +1031,7 @@ xmlStatement
 // Nested too deeply, it is reported by the literal's statement, which
 // skips the elements.
 xmlDeclaration
-{ NestingGuard nesting; refuseIfTooDeep(nesting, "expression nested too deeply"); }
+{ NestingLimit nesting(*this, "expression nested too deeply"); }
     :   open:XOPEN { xmlElementHead(text(open)); }
         (   xmlAttribute
         |   EOL { xmlAttributeLineEnd(); }
@@ -1143,10 +1134,10 @@ indentedReturn
 // loop open, reported and not written. Nothing is written for one that
 // does not end its statement.
 loopJump
-{ bool isContinue = LA(1) == LITERAL_continue; bool written = false; }
+{ LoopJump jump(*this); }
     :   ( "break" | "continue" )
-        { requireStatementEnd(false); written = writeLoopJump(isContinue); }
-        loopJumpEnd[written]
+        { writeLoopJump(jump); }
+        loopJumpEnd[jump.written]
     ;
 
 // The statement end after "break" or "continue"; nothing written when the
@@ -1277,13 +1268,13 @@ compositeIf
     ;
 
 compositeTestLine
-{ int operatorAt = 0; int valueAt = 0; startPart(true); }
+{ TestLine line(*this); }
     :   { emitIndent(); }
-        (   { operatorAt = beginCompositeComparison(); }
+        (   { beginCompositeComparison(line); }
             comparisonOperator
-            { valueAt = beginCompositeValue(); }
+            { beginCompositeValue(line); }
             expression
-            { completeCompositeComparison(operatorAt, valueAt); }
+            { completeCompositeComparison(line); }
         |   "in" inTest
         )
         { openTestLineBlock(); }
@@ -1357,18 +1348,12 @@ doStatement
             doBody
             { indentLess(); }
         )
-        { closeDoBody(); startPart(false); }
-        (   "until"
-            { beginDoUntil(); }
-            expression
-            { writeDoUntilCondition(); }
+        { closeDoBody(); }
+        (   doUntil
         |   SLASHDO
             (   { emitIndented("while(false)"); }
             |   "forever" { emitIndented("while(true)"); }
-            |   "until"
-                { beginDoUntil(); }
-                expression
-                { writeDoUntilCondition(); }
+            |   doUntil
             |   "while"
                 { beginDoWhile(); }
                 (   expression
@@ -1383,6 +1368,14 @@ doStatement
     ;
     exception
     catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, Msg::wordDoWhile); }
+
+// The tail "until" and its condition.
+doUntil
+    :   "until"
+        { beginDoUntil(); }
+        expression
+        { writeDoUntilCondition(); }
+    ;
 
 // The case form of a do body: if and else on each case, the braces of the
 // else branches closed together, then the always statements.
@@ -1467,7 +1460,7 @@ tryStatement
             classType
             identifierName
             RIGHTPAR
-            { writeCaughtVariable(); beginCatchBlock(); }
+            { openCatchBlock(); }
             (   options { greedy = true; }
             :   statementOrLineEnd
             |   { strayCloserAhead() }? strayCloser
@@ -1482,7 +1475,7 @@ tryStatement
 // One name: a list after it is a syntax error of the statement.
 globalStatement
     :   "global" name:ID
-        { requireStatementEnd(true); writeGlobalStatement(text(name)); }
+        { writeGlobalStatement(text(name)); }
     ;
 
 // --- For
@@ -1560,7 +1553,7 @@ forHeaderEnd
 forIn
     :   { beginCollectionLoop(); }
         bitOrExpression
-        { fillEmptyCondition(); writeCollectionHeader(); }
+        { writeCollectionHeader(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -1601,7 +1594,7 @@ options { defaultErrorHandler = true; }
             inTest
             { chain.completeTest(); }
         |   notKeyword
-            { notInFlag = 1; chain.takeSubject(); }
+            { chain.takeNegatedSubject(); }
             "in"
             inTest
             { chain.completeTest(); }
@@ -1631,10 +1624,10 @@ inTest
         (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
             { pushNotInFlag(); }
             rangeBounds
-            { completeRangeTest(subject.name, subject.type); }
+            { completeRangeTest(subject); }
         |   { pushNotInFlag(); }
             bitOrExpression
-            { completeListTest(subject.name, subject.type); }
+            { completeListTest(subject); }
         )
     ;
 
@@ -1828,7 +1821,7 @@ silentCallOperand
 // unknown name written as called. A bad call is reported and gives back
 // what it changed.
 functionCall
-{ NestedOperand operand(*this); CallScope call; auto first = LT(1); }
+{ FunctionCallRule call(*this); }
     :   { beginFunctionCall(call); }
         functionName
         { findCallee(call, tokensAhead()); }
@@ -1839,7 +1832,7 @@ functionCall
         { finishFunctionCall(call); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
+    catch [antlr::ANTLRException& ex] { abandonBadCall(call); }
 
 functionName
     :   name:ID { nameCalledFunction(text(name)); }
@@ -1869,7 +1862,7 @@ argument
 
 // A literal and the methods called on it.
 literalMethodCall
-{ ChainScope chain(translating()); RuleSteps steps(*this); }   // each step encloses the text before it
+{ ChainSteps steps(*this); }
     :   { pushExpression(); }
         literalValue
         { beginLiteralChain(); }
@@ -1883,7 +1876,7 @@ literalMethodCall
 // Segments of a reference, then the methods called on it and the
 // attributes read from their results; each step is the next one's receiver.
 objectMemberChain
-{ ChainScope chain(translating()); RuleSteps steps(*this); }   // each step encloses the text before it
+{ ChainSteps steps(*this); }
     :   { beginObjectChain(); }
         identifierReference
         { steps.add(segmentSteps); }
@@ -1907,7 +1900,7 @@ objectMemberChain
 // One method call of a chain, on the receiver in codeBuffer; its text is
 // left there.
 memberElement
-{ CallScope call; auto first = LT(1); }   // its nesting: the chain counts it
+{ CallRule call(*this); }   // its nesting: the chain counts it
     :   name:ID { beginMemberCall(call, text(name)); }
         leftParen
         { openMemberCall(call, tokensAhead()); }
@@ -1916,7 +1909,7 @@ memberElement
         { finishMemberCall(call); }
     ;
     exception
-    catch [antlr::ANTLRException& ex] { abandonBadCall(call, first); }
+    catch [antlr::ANTLRException& ex] { abandonBadCall(call); }
 
 primaryExpression
 { NestedOperand operand(*this); }
@@ -2025,14 +2018,14 @@ memberName
 // current element), built in codeBuffer. A bound is built on a level of
 // its own, with the segment's state saved around it.
 identifierReference
-{ SegmentState segment; RuleSteps wraps(*this); }
+{ ReferenceSegment segment(*this); }
     :   name:ID { beginSegment(text(name)); }
         (   { !plainSliceAhead() }? ( LEFTSQUARE boundExpression RIGHTSQUARE ) =>
-            { wraps.add(); openSegmentBound(segment); }
+            { segment.openBound(); }
             LEFTSQUARE boundExpression RIGHTSQUARE
             { closeIndexBound(segment); }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
-            { wraps.add(); openSegmentBound(segment); }
+            { segment.openBound(); }
             LEFTSQUARE
             (   rangeOperator { sliceStart = ""; }
             |   boundExpression { takeSliceStart(); }
@@ -2044,9 +2037,9 @@ identifierReference
             RIGHTSQUARE
             { closeSliceBound(segment); }
         |   LEFTSQUARE RIGHTSQUARE
-            { wraps.add(); finishCurrentElement(); }
+            { segment.takeCurrentElement(); }
         )*
-        { finishSegment(wraps.count()); }
+        { segment.finish(); }
     ;
 
 // ---------------------------------------------------------------------------
@@ -2255,7 +2248,7 @@ boundExpression
             |   plusOperator
             )
             boundTerm
-            { checkArithmetic(popLeftType(), currentType, Msg::wordAddSubtract); }
+            { checkBoundOperands(Msg::wordAddSubtract); }
         )*
     ;
 
@@ -2264,14 +2257,14 @@ boundTerm
     :   boundOperand
         (   { pushLeftType(); }
             productOperator
-            { word = static_cast<Msg>(operatorWord); }
+            { word = operatorWord; }
             boundOperand
-            { checkArithmetic(popLeftType(), currentType, word); }
+            { checkBoundOperands(word); }
         )*
     ;
 
 boundOperand
-{ NestedOperand operand(*this); RuleSteps steps(*this); }   // steps: the joins of a member access
+{ NestedOperand operand(*this); }
     :   minusOperator boundOperand
     |   plusOperator boundOperand
     |   innerLeftParen
@@ -2285,13 +2278,17 @@ boundOperand
     |   ( ID LEFTPAR ) => callOperand
     |   ( literalToken DOT ) => literalMethodOperand
     |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand
-        // A member access: a name, then members, not called.
-    |   ( ID DOT ID ) =>
-        first:ID { beginMemberAccess(text(first)); }
+    |   ( ID DOT ID ) => boundMemberAccess
+    |   memberName
+    ;
+
+// A member access: a name, then members, not called.
+boundMemberAccess
+{ RuleSteps steps(*this); }   // each join encloses the text before it
+    :   first:ID { beginMemberAccess(text(first)); }
         (   DOT member:ID { steps.add(); memberAccessStep(text(member)); }
         )+
         { exprAppend(codeBuffer); }
-    |   memberName
     ;
 
 rangeOperator

@@ -404,13 +404,14 @@ void restoreBeforeTest(const std::string& before)
 
 // inTest: rangeBounds
 // writes: ($x>=lo&&$x<=hi) ("<" for "--"), !(...) after "not"; checks the subject
-void completeRangeTest(const std::string& subject, int subjectType)
+void completeRangeTest(const TestSubject& subject)
 {
+    int subjectType = subject.type;
     // the bounds may hold tests and calls of their own
     popNotInFlag();
     std::string test = notInFlag ? "!(" : "(";
     // the subject stands twice
-    RepeatedText named = repeatedText(subject);
+    RepeatedText named = repeatedText(subject.name);
     test += named.first + ">=" + rangeStart + "&&" + named.again + (rangeInclusive ? "<=" : "<") +
             rangeEnd + ")";
     exprAppend(test);
@@ -420,8 +421,9 @@ void completeRangeTest(const std::string& subject, int subjectType)
 // inTest: bitOrExpression
 // writes: in_array(x,list), (strpos(t,x)!==false) for a text, ! first after
 // "not"; checks: no array, object or nil looked for in a text (code 38)
-void completeListTest(const std::string& subject, int subjectType)
+void completeListTest(const TestSubject& subject)
 {
+    int subjectType = subject.type;
     rightOperandText = currentExpression();
     clearExpression();
     popNotInFlag();
@@ -430,7 +432,7 @@ void completeListTest(const std::string& subject, int subjectType)
     int container = currentType;
     std::string test;
     if (container == typeVar || container == typeList) {
-        test = inArrayText(subject, rightOperandText, subjectType, container);
+        test = inArrayText(subject.name, rightOperandText, subjectType, container);
     } else {
         test = translateInList(subjectType);
         currentType = container;
@@ -605,7 +607,7 @@ void TermChain::beginProduct()
 // bitOrExpression: ("*" | "/" | "mod") operand, after the operator
 void TermChain::takeProductOperator()
 {
-    productWord_ = static_cast<Msg>(operatorWord);
+    productWord_ = operatorWord;
     productRightAt_ = exprLength();
     pending_ |= 1u << productLevel;
 }
@@ -759,6 +761,13 @@ void TestChain::takeSubject()
     before_ = takeTestSubject(start_, compared_);
 }
 
+// expression: bitOrExpression "not" "in" inTest, before "in"
+void TestChain::takeNegatedSubject()
+{
+    notInFlag = 1;
+    takeSubject();
+}
+
 // expression: ... "in" inTest, after the test
 void TestChain::completeTest()
 {
@@ -786,10 +795,18 @@ TestSubject takeMembershipSubject()
 
 // productOperator: ( MUL | DIV | "mod" ) [EOL]
 // writes: *   /   %
-void appendProductOperator(const char* text, int word)
+void appendProductOperator(const char* text, Msg word)
 {
     exprAppendText(text);
     operatorWord = word;
+}
+
+// boundExpression: boundTerm (("+" | "-") boundTerm)*
+// boundTerm: boundOperand (productOperator boundOperand)*
+void checkBoundOperands(Msg word)
+{
+    int left = popLeftType();
+    checkArithmetic(left, currentType, word);
 }
 
 // signedOperand: ( plusOperator | minusOperator )+ operand

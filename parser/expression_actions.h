@@ -57,8 +57,14 @@ void restoreBeforeTest(const std::string& before);
 // A range test, after its bounds:  x [not] in lo .. hi  (or lo -- hi)
 // writes: [!](x>=lo&&x<=hi) (x<hi for "--"); the negation was saved by
 // pushNotInFlag before the bounds, whose calls and tests clear it.
-void completeRangeTest(const std::string& subject, int subjectType);
-void completeListTest(const std::string& subject, int subjectType);
+// The subject of a membership test, from the identifier slot.
+struct TestSubject {
+    std::string name;
+    int type = 0;
+};
+TestSubject takeMembershipSubject();
+void completeRangeTest(const TestSubject& subject);
+void completeListTest(const TestSubject& subject);
 
 // --- Operator chains
 // The binary operators are parsed by precedence in two chains: a test
@@ -163,6 +169,7 @@ public:
     void completeComparison();
     // "in" and "not in": the subject before "in", the test after it.
     void takeSubject();
+    void takeNegatedSubject();
     void completeTest();
 
 private:
@@ -192,14 +199,11 @@ public:
 private:
     ExpressionLevelScope levels_;
 };
-// The subject of a membership test, from the identifier slot.
-struct TestSubject {
-    std::string name;
-    int type = 0;
-};
-TestSubject takeMembershipSubject();
 // "*", "/" and "mod": the PHP operator, and its operator word.
-void appendProductOperator(const char* text, int word);
+void appendProductOperator(const char* text, Msg word);
+// A bound's "+", "-", "*", "/" or "mod", after its right operand: the
+// operand types (the left one pushed) checked for the operator `word`.
+void checkBoundOperands(Msg word);
 // After the operand of signs, and of "~"; the operand's text begins at
 // `start`.
 void completeSignedOperand(int start);

@@ -502,6 +502,12 @@ void ParserBase::recoverExternLine(const antlr::RecognitionException& ex)
     skipExternLine(LT(1));
 }
 
+void ParserBase::abandonEnumBlock(const antlr::RecognitionException& ex)
+{
+    reportSyntaxError(ex);
+    skipToEnumEnd();
+}
+
 void ParserBase::recoverBadLine(const antlr::RecognitionException& ex, const antlr::RefToken& first)
 {
     reportSyntaxError(ex);
@@ -651,12 +657,30 @@ void ParserBase::closeXmlLiteralAtFileEnd()
     throw;
 }
 
-void ParserBase::abandonBadCall(CallScope& call, const antlr::RefToken& first)
+void ParserBase::abandonBadCall(CallRule& call)
 {
     if (inputState->guessing > 0)
         throw;
     ::abandonCall(call, firstBadCallHere());
-    skipLineIfStuck(first);
+    skipLineIfStuck(call.first);
+}
+
+void ParserBase::writeGlobalStatement(const std::string& name)
+{
+    requireStatementEnd(true);
+    ::writeGlobalStatement(name);
+}
+
+void ParserBase::writeLoopJump(LoopJump& jump)
+{
+    requireStatementEnd(false);
+    jump.written = ::writeLoopJump(jump.isContinue);
+}
+
+void ParserBase::closeDoBody()
+{
+    ::closeDoBody();
+    startPart(false);
 }
 
 void ParserBase::beginKeywordType(bool parameter)
@@ -699,9 +723,9 @@ void ParserBase::appendComparisonOperator()
 void ParserBase::appendProductOperator()
 {
     switch (LA(1)) {
-    case T::MUL: ::appendProductOperator("*", operatorMultiply); break;
-    case T::DIV: ::appendProductOperator("/", operatorDivide); break;
-    case T::LITERAL_mod: ::appendProductOperator("%", operatorModulo); break;
+    case T::MUL: ::appendProductOperator("*", Msg::wordMultiply); break;
+    case T::DIV: ::appendProductOperator("/", Msg::wordDivide); break;
+    case T::LITERAL_mod: ::appendProductOperator("%", Msg::wordModulo); break;
     default: break;
     }
 }

@@ -115,6 +115,10 @@ public:
     void closeBrokenXmlLiteral();
 
 protected:
+    // The rules' scope objects below run steps of the rule's own.
+    friend struct NestingLimit;
+    friend struct TestLine;
+
     // Whether the parentheses at LA(1) hold one value (no comma at their own
     // level before the closing one).
     bool singleValueInParentheses();
@@ -247,6 +251,8 @@ protected:
     // An item of an extern block or an extern class: the rest of its line.
     void recoverExternLine(const antlr::RecognitionException& ex, const antlr::RefToken& first);
     void recoverExternLine(const antlr::RecognitionException& ex);   // from LT(1)
+    // An enumeration block: the rest of it, up to its "/enum".
+    void abandonEnumBlock(const antlr::RecognitionException& ex);
     // A line of a block or a body (skipBadLine).
     void recoverBadLine(const antlr::RecognitionException& ex, const antlr::RefToken& first);
     // A compound statement: what it opened given back, reported, skipped
@@ -285,7 +291,14 @@ protected:
     [[noreturn]] void closeXmlLiteralAtFileEnd();
     // A call: given back (reported by the innermost of calls stopped at one
     // token), the line skipped when the call consumed nothing.
-    void abandonBadCall(CallScope& call, const antlr::RefToken& first);
+    void abandonBadCall(struct CallRule& call);
+
+    // Statement actions that first require the statement's end: "global"
+    // with its name, "break" or "continue" (not written with no loop open).
+    void writeGlobalStatement(const std::string& name);
+    void writeLoopJump(struct LoopJump& jump);
+    // A do body closed; the line of its tail starts at LT(1).
+    void closeDoBody();
 };
 
 // What a compound statement keeps while it is parsed: its first token, its
@@ -311,6 +324,45 @@ struct CompoundStatement {
 struct NestedOperand {
     explicit NestedOperand(ParserBase& parser) { parser.stopIfTooDeep(nesting.tooDeep()); }
     NestingGuard nesting;
+};
+
+// What a call's rule gives back when the call is bad (CallScope), and its
+// first token, for the handler.
+struct CallRule : CallScope {
+    explicit CallRule(ParserBase& parser) : first(parser.LT(1)) {}
+    antlr::RefToken first;
+};
+
+// A function call, one more level of operand nesting too.
+struct FunctionCallRule : NestedOperand, CallRule {
+    explicit FunctionCallRule(ParserBase& parser) : NestedOperand(parser), CallRule(parser) {}
+};
+
+// The steps of a member chain, each enclosing the text before it, and the
+// chain's expression level, left as it was found if the chain fails.
+struct ChainSteps : ChainScope, RuleSteps {
+    explicit ChainSteps(ParserBase& parser) : ChainScope(parser.translating()), RuleSteps(parser) {}
+};
+
+// An operand nested past the limit for `what` is a syntax error at LT(1)
+// (refuseIfTooDeep), reported by the statement's handler.
+struct NestingLimit {
+    NestingLimit(ParserBase& parser, const char* what) { parser.refuseIfTooDeep(nesting, what); }
+    NestingGuard nesting;
+};
+
+// "break" or "continue": which one, and whether it was written.
+struct LoopJump {
+    explicit LoopJump(ParserBase& parser)
+        : isContinue(parser.LA(1) == VelandroTokenTypes::LITERAL_continue) {}
+    bool isContinue;
+    bool written = false;
+};
+
+// A test line of a composite if: where its operator and value begin; the
+// line starts at LT(1), its block and closer still to come.
+struct TestLine : CompositeComparison {
+    explicit TestLine(ParserBase& parser) { parser.startPart(true); }
 };
 
 // The call frame of a call operand or a call statement, while not guessing.

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "parser/nesting.h"
+
 // --- Assignment statements
 void beginAssignment();
 // The target type the next value goes to: the target at the same position,
@@ -71,6 +73,30 @@ void takeSliceEnd();
 void closeSliceBound(const SegmentState& segment);
 // After the segment's brackets, `steps` of them.
 void finishSegment(int steps);
+
+// One segment being read: its state, and its brackets, each a step that
+// encloses the text before it.
+class ReferenceSegment : public SegmentState {
+public:
+    explicit ReferenceSegment(NestingStop& stop) : brackets_(stop) {}
+    // "[" of an index or a slice.
+    void openBound()
+    {
+        brackets_.add();
+        openSegmentBound(*this);
+    }
+    // "[]".
+    void takeCurrentElement()
+    {
+        brackets_.add();
+        finishCurrentElement();
+    }
+    // After the brackets.
+    void finish() { finishSegment(brackets_.count()); }
+
+private:
+    RuleSteps brackets_;
+};
 // "$(name)": the bare name, an integer.
 void appendPhpConstant(const std::string& token);
 // An assignment's targets, and its operators.

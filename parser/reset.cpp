@@ -17,7 +17,7 @@ void resetParserRun()
     staticAccess = 0;
     qualifiedClassName.clear();
     enumCounter = 0;
-    operatorWord = 0;
+    operatorWord = Msg::unknownError;
     whileStepCount = 0;
     forKeyValue = 0;
     rangeDescending = 0;

@@ -6,7 +6,7 @@ int staticAccess = 0;
 std::string qualifiedClassName;
 int inConstructor = 0;
 long long enumCounter = 0;
-int operatorWord = 0;
+Msg operatorWord = Msg::unknownError;
 int whileStepCount = 0;
 int forKeyValue = 0;
 int rangeDescending = 0;

@@ -13,12 +13,9 @@ extern int staticAccess;              // the current reference segment names a c
 extern std::string qualifiedClassName;
 extern int inConstructor;
 extern long long enumCounter;   // next counted enumeration value
-// The message word of the product operator just read: one of the three
-// below (int, as the grammar's actions set it).
-extern int operatorWord;
-constexpr int operatorMultiply = messageCode(Msg::wordMultiply);
-constexpr int operatorDivide = messageCode(Msg::wordDivide);
-constexpr int operatorModulo = messageCode(Msg::wordModulo);
+// The message word of the product operator just read: wordMultiply,
+// wordDivide or wordModulo.
+extern Msg operatorWord;
 extern int whileStepCount;
 extern int forKeyValue;
 extern int rangeDescending;

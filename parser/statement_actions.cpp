@@ -450,18 +450,18 @@ bool isParenthesized(const std::string& text)
 
 // compositeTestLine: comparisonOperator expression, before the operator
 // writes: the tested value
-int beginCompositeComparison()
+void beginCompositeComparison(CompositeComparison& test)
 {
     exprAppend(identifierSlotName());
-    return exprLength();
+    test.operatorAt = exprLength();
 }
 
 // compositeTestLine: comparisonOperator expression, after the operator
-int beginCompositeValue()
+void beginCompositeValue(CompositeComparison& test)
 {
     // the value's operators are counted from here
     expressionOperators = 0;
-    return exprLength();
+    test.valueAt = exprLength();
 }
 
 // compositeTestLine: comparisonOperator expression
@@ -469,8 +469,9 @@ int beginCompositeValue()
 // writes: $x===($a||$b)  (a value with operators in parentheses, unless it
 // stands in them already: PHP ranks "===" above "&&", "||" and the bit
 // operators)
-void completeCompositeComparison(int operatorAt, int valueAt)
+void completeCompositeComparison(const CompositeComparison& test)
 {
+    int operatorAt = test.operatorAt, valueAt = test.valueAt;
     int tested = identifierSlotType();
     if (currentType == typeNil)
         exprAppend(defaultValueOf(tested));
@@ -613,8 +614,9 @@ void beginCatch()
 }
 
 // tryStatement: "catch" "(" classType identifierName ")"
-// writes: Class $e) and a line end; declares $e in the scope around the try
-void writeCaughtVariable()
+// writes: Class $e) and a line end; declares $e in the scope around the try;
+// then { on its own line
+void openCatchBlock()
 {
     emitString(qualifiedClassName + " $");
     // a variable, whatever kind the last declaration or lookup left
@@ -624,12 +626,6 @@ void writeCaughtVariable()
     emitString(currentIdentifier);
     emitCloseParen();
     emitNewline();
-}
-
-// tryStatement: "catch" "(" ... ")" statementOrLineEnd*
-// writes: { on its own line
-void beginCatchBlock()
-{
     emitIndented("{");
     openPhpBlock("}");
     indentMore();
@@ -792,6 +788,7 @@ void beginCollectionLoop() { resetExpressions(); }
 // $_L1=strlen($s); for($__1 = 0; $__1 < $_L1; $__1++) and $c=$s[$__1];
 void writeCollectionHeader()
 {
+    fillEmptyCondition();
     std::string collection = currentExpression();
     requireSequence();
     if (currentType == typeText)

@@ -115,9 +115,13 @@ void setCompositeTestedValue();
 // A test line "= value": the slot's value compared, a nil value replaced by
 // the default of the tested value's type. `valueAt` is where the value's
 // text begins on the level, `operatorAt` where the operator's does.
-int beginCompositeComparison();
-int beginCompositeValue();
-void completeCompositeComparison(int operatorAt, int valueAt);
+struct CompositeComparison {
+    int operatorAt = 0;
+    int valueAt = 0;
+};
+void beginCompositeComparison(CompositeComparison& test);
+void beginCompositeValue(CompositeComparison& test);
+void completeCompositeComparison(const CompositeComparison& test);
 // The closing braces of the else-branches a composite if or a do case form
 // counted.
 void closeCountedBraces();
@@ -144,9 +148,8 @@ void beginErrorStatement();
 void beginTryStatement();
 void beginCatch();
 // The caught class and variable: written, and the variable declared in the
-// scope around the try statement.
-void writeCaughtVariable();
-void beginCatchBlock();
+// scope around the try statement; then the catch block opens.
+void openCatchBlock();
 void closeTryStatement(bool caught);
 
 // --- Global
@@ -166,6 +169,7 @@ void takeLiteralStep(bool negative, const std::string& digits);
 void takeExpressionStep();
 void writeRangeHeader();
 void beginCollectionLoop();
+// After the collection (an empty one written null).
 void writeCollectionHeader();
 void endForStatement();
 
