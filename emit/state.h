@@ -24,7 +24,11 @@ extern std::string memberName;          // name after a class or object, or the 
 extern std::string ownerClassName;      // class of a member access
 extern int ownerClassIndex;             // class index of ownerClassName, -1 when unknown
 extern int currentKind;                 // how the name was declared: one of the kinds below
-extern int currentClassIndex;
+extern int currentClassIndex;           // class table index of the type just read, or a mark below
+// Class indexes that name no class of the table.
+constexpr int noClassIndex = -3;        // a keyword type
+constexpr int javaClassIndex = -4;      // a java. or javax. class
+constexpr int namedTypeClassIndex = -5; // a type named by a define
 extern int assignedFlag;                // symbolAssigned mark of the symbol last used
 extern int staticFlag;                  // symbolStatic mark of the symbol last used
 extern int specialObjectFlag;           // symbolSpecialObject mark of the symbol last used

@@ -524,7 +524,7 @@ qualifiedNamePart : DOT part:ID { appendQualifiedName(text(part)); } ;
 classType
     :   { currentType = typeObject; }
         (   javaClassName
-            { currentClassIndex = -4; }
+            { currentClassIndex = javaClassIndex; }
             ( qualifiedNamePart )*
             classArrayPairs
             { finishClassType(); }

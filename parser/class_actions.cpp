@@ -344,7 +344,7 @@ public:
     bool readType(bool parameter, int& code, int& classIndex, int& named)
     {
         named = 0;
-        classIndex = -3;
+        classIndex = noClassIndex;
         int token = type();
         code = keywordTypeCode(token, parameter);
         if (code != 0) {
@@ -361,7 +361,7 @@ public:
             if (!take(T::DOT) || type() != T::ID)
                 return false;
             next();
-            classIndex = -4;
+            classIndex = javaClassIndex;
         } else if (token == T::ID) {
             name = text();
             next();
@@ -378,7 +378,7 @@ public:
             FunctionRecord* savedValue = namedValue;
             int savedIndex = namedValueIndex;
             if (namedValueTable.find(name)) {
-                classIndex = -5;
+                classIndex = namedTypeClassIndex;
                 named = parameterNamedType;
             } else {
                 classIndex = classTable.indexOf(name);
@@ -400,7 +400,7 @@ public:
         take(T::LITERAL_const);
         if (take(T::LITERAL_alias))
             flags |= parameterAlias;
-        int code = 0, classIndex = -3, named = 0;
+        int code = 0, classIndex = noClassIndex, named = 0;
         if (!readType(true, code, classIndex, named))
             return false;
         if (named)
@@ -465,7 +465,7 @@ bool readHead(HeadReader& reader, MethodHead& head)
             staticMark = symbolStatic;
         reader.next();
     }
-    int code = 0, classIndex = -3, named = 0;
+    int code = 0, classIndex = noClassIndex, named = 0;
     if (!reader.readType(false, code, classIndex, named))
         return false;
     std::vector<int> results{code};

@@ -45,7 +45,7 @@ void classTypeName(const std::string& name)
 {
     qualifiedClassName = name;
     if (namedValueTable.find(name)) {
-        currentClassIndex = -5;
+        currentClassIndex = namedTypeClassIndex;
         namedTypeFlag = parameterNamedType;
     } else {
         currentClassIndex = symbolTable.classIndexOrError(name);
@@ -68,7 +68,7 @@ void finishClassType()
 // writes nothing; no class and no array-of mark yet
 void beginTypeName()
 {
-    currentClassIndex = -3;
+    currentClassIndex = noClassIndex;
     arrayElementsMark = 0;
 }
 
@@ -78,7 +78,7 @@ void textTypeName()
 {
     arrayElementsMark = 0;
     currentType = typeText;
-    currentClassIndex = -3;
+    currentClassIndex = noClassIndex;
     declaredType = typeText;
 }
 

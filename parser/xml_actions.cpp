@@ -58,7 +58,7 @@ void xmlElementHead(const std::string& token)
         // the tag's variable is an ordinary one, whatever the last lookup left
         currentKind = kindDeclaration;
         staticModifier = 0;
-        currentClassIndex = -3;
+        currentClassIndex = noClassIndex;
         if (reserved)
             reportAlreadyDeclaredIn(Msg::scopeBuiltins);
         else
