@@ -1664,30 +1664,30 @@ signExpression
     ;
 
 signedOperand
-{ int start = 0; RuleSteps signs(*this); }
+{ OperandSigns signs(*this); }
     :   (   (   plusOperator
             |   minusOperator
             )
             { signs.add(); }
         )+
-        { start = exprLength(); }
+        { signs.markStart(); }
         (   unaryExpression
         |   postfixExpression
         )
-        { completeSignedOperand(start); }
+        { completeSignedOperand(signs.start); }
     ;
 
 // "not" and "~" nest without a primary operand in between: each counts.
 unaryExpression
-{ int start = 0; NestedOperand operand(*this); }
+{ PrefixedOperand operand(*this); }
     :   bitNotOperator
-        { start = exprLength(); }
+        { operand.markStart(); }
         signExpression
-        { completeBitNot(start); }
+        { completeBitNot(operand.start); }
     |   notOperator
-        { start = exprLength(); }
+        { operand.markStart(); }
         signExpression
-        { completeNot(start); }
+        { completeNot(operand.start); }
     ;
 
 // Operator rules: the token, an optional line end (the expression goes on

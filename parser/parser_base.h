@@ -326,6 +326,22 @@ struct NestedOperand {
     NestingGuard nesting;
 };
 
+// An operand after "~" or "not": one more level of nesting, and where its
+// text begins once the operator is written.
+struct PrefixedOperand : NestedOperand {
+    using NestedOperand::NestedOperand;
+    void markStart() { start = exprLength(); }
+    int start = 0;
+};
+
+// The signs before an operand, each a step that encloses the text before
+// it, and where the operand's text begins once they are written.
+struct OperandSigns : RuleSteps {
+    using RuleSteps::RuleSteps;
+    void markStart() { start = exprLength(); }
+    int start = 0;
+};
+
 // What a call's rule gives back when the call is bad (CallScope), and its
 // first token, for the handler.
 struct CallRule : CallScope {
