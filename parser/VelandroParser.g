@@ -1574,14 +1574,9 @@ options { defaultErrorHandler = true; }
         (   // "<" before "/script" ends a statement of a script element;
             // before an operand it is a comparison.
             options { warnWhenFollowAmbig = false; }
-        :   { chain.beginOr(); }
-            orOperator
-            { chain.openOrOperand(); }
-            bitOrExpression
-            { notInFlag = 0; }
-        |   { chain.beginAnd(); }
-            andOperator
-            { chain.openAndOperand(); }
+        :   { beginLogicalOperator(chain); }
+            logicalOperator
+            { chain.openLogicalOperand(); }
             bitOrExpression
             { notInFlag = 0; }
         |   { chain.beginComparison(); }
@@ -1600,6 +1595,11 @@ options { defaultErrorHandler = true; }
             { chain.completeTest(); }
         )*
         { chain.close(); }
+    ;
+
+logicalOperator
+    :   orOperator
+    |   andOperator
     ;
 
 // "=" is written "===", "!=" and "<>" "!==".

@@ -698,6 +698,26 @@ void TestChain::beginOr()
     pushLeftType();
 }
 
+// expression: bitOrExpression logicalOperator bitOrExpression, before the
+// operator...
+void TestChain::beginLogical(bool isOr)
+{
+    logicalOr_ = isOr;
+    if (isOr)
+        beginOr();
+    else
+        beginAnd();
+}
+
+// ...and after it
+void TestChain::openLogicalOperand()
+{
+    if (logicalOr_)
+        openOrOperand();
+    else
+        openAndOperand();
+}
+
 // expression: ... "and", before the operator
 void TestChain::beginAnd()
 {

@@ -158,11 +158,9 @@ public:
             stop_.throwTooDeep();
     }
 
-    // "or" and "and": before the operator, and after it.
-    void beginOr();
-    void beginAnd();
-    void openOrOperand();
-    void openAndOperand();
+    // "or" (isOr) or "and": before the operator, and after it.
+    void beginLogical(bool isOr);
+    void openLogicalOperand();
     // Comparisons: before the operator, after it, after the right operand.
     void beginComparison();
     void takeComparisonOperator();
@@ -173,11 +171,16 @@ public:
     void completeTest();
 
 private:
+    void beginOr();
+    void beginAnd();
+    void openOrOperand();
+    void openAndOperand();
     bool closeComparisons();
     bool completeAnd();
     bool completeOr();
 
     NestingStop& stop_;
+    bool logicalOr_ = false;   // the logical operator being read is "or"
     int orStart_ = 0, orOperatorAt_ = 0, orRightAt_ = 0;
     bool orPending_ = false;
     int andStart_ = 0, andOperatorAt_ = 0, andRightAt_ = 0;

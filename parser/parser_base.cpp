@@ -743,6 +743,11 @@ void ParserBase::beginTermOperator(TermChain& chain)
     }
 }
 
+void ParserBase::beginLogicalOperator(TestChain& chain)
+{
+    chain.beginLogical(LA(1) == T::LITERAL_or);
+}
+
 void ParserBase::appendKeywordConstant()
 {
     switch (LA(1)) {

@@ -26,6 +26,7 @@
 #include "semantic/types.h"
 
 class TermChain;
+class TestChain;
 
 class ParserBase : public BufferParser, public NestingStop {
     using T = VelandroTokenTypes;
@@ -233,8 +234,10 @@ protected:
     void setCompoundAssignOperator();
     void appendComparisonOperator();
     void appendProductOperator();
-    // An operator of a term chain begun on its level.
+    // An operator of a term chain begun on its level; "or" or "and" begun
+    // on a test chain.
     void beginTermOperator(TermChain& chain);
+    void beginLogicalOperator(TestChain& chain);
     // The same for the keyword values, the modifiers, and the literal
     // tokens of a value, an XML attribute and an enumeration item; nothing
     // for any other token (the rule then fails as it stands).
