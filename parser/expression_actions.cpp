@@ -576,27 +576,6 @@ bool TermChain::completeOperand(int level)
     return countOperator();
 }
 
-// bitOrExpression: operand termOperator operand, before the operator
-void TermChain::beginOperator(TermLevel level)
-{
-    operator_ = level;
-    switch (level) {
-    case productLevel: beginProduct(); break;
-    case additiveLevel: beginSum(); break;
-    case shiftLevel: beginShift(); break;
-    default: beginListOperator(level); break;
-    }
-}
-
-// bitOrExpression: operand termOperator operand, after the operator
-void TermChain::openRightOperand()
-{
-    if (operator_ == productLevel)
-        takeProductOperator();
-    else
-        openRightOperand(operator_);
-}
-
 // bitOrExpression: operand ("*" | "/" | "mod"), before the operator
 void TermChain::beginProduct()
 {
@@ -696,26 +675,6 @@ void TestChain::beginOr()
         stop_.throwTooDeep();
     orOperatorAt_ = exprLength();
     pushLeftType();
-}
-
-// expression: bitOrExpression logicalOperator bitOrExpression, before the
-// operator...
-void TestChain::beginLogical(bool isOr)
-{
-    logicalOr_ = isOr;
-    if (isOr)
-        beginOr();
-    else
-        beginAnd();
-}
-
-// ...and after it
-void TestChain::openLogicalOperand()
-{
-    if (logicalOr_)
-        openOrOperand();
-    else
-        openAndOperand();
 }
 
 // expression: ... "and", before the operator

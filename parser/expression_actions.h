@@ -93,10 +93,25 @@ public:
     void close();
 
     // Before an operator, the level it ranks on...
-    void beginOperator(TermLevel level);
+    void beginOperator(TermLevel level)
+    {
+        operator_ = level;
+        switch (level) {
+        case productLevel: beginProduct(); break;
+        case additiveLevel: beginSum(); break;
+        case shiftLevel: beginShift(); break;
+        default: beginListOperator(level); break;
+        }
+    }
     // ...and after it: the levels of the right operand open (a product
     // takes its word from operatorWord).
-    void openRightOperand();
+    void openRightOperand()
+    {
+        if (operator_ == productLevel)
+            takeProductOperator();
+        else
+            openRightOperand(operator_);
+    }
     // After each right operand: a product is complete; the other operators
     // wait for the levels of their right operand to close.
     void completeRightOperand()
@@ -159,8 +174,21 @@ public:
     }
 
     // "or" (isOr) or "and": before the operator, and after it.
-    void beginLogical(bool isOr);
-    void openLogicalOperand();
+    void beginLogical(bool isOr)
+    {
+        logicalOr_ = isOr;
+        if (isOr)
+            beginOr();
+        else
+            beginAnd();
+    }
+    void openLogicalOperand()
+    {
+        if (logicalOr_)
+            openOrOperand();
+        else
+            openAndOperand();
+    }
     // Comparisons: before the operator, after it, after the right operand.
     void beginComparison();
     void takeComparisonOperator();

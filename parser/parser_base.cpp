@@ -436,22 +436,13 @@ void ParserBase::refuseIfTooDeep(const NestingGuard& nesting, const char* what)
         throw antlr::RecognitionException(what, getFilename(), LT(1)->getLine(), LT(1)->getColumn());
 }
 
-bool ParserBase::startStatement()
+bool ParserBase::skippedAsTooDeep(int blocks)
 {
-    beginStatement();
-    // A do statement opens the block of its body and one of its case form.
-    int blocks = 0;
-    switch (LA(1)) {
-    case T::LITERAL_if: case T::LITERAL_while: case T::LITERAL_error: case T::LITERAL_try:
-    case T::LITERAL_for: blocks = 1; break;
-    case T::LITERAL_do: blocks = 2; break;
-    default: return true;
-    }
     if (inputState->guessing != 0 || !blocksTooDeep(blocks))
-        return true;
+        return false;
     reportBlocksTooDeep();
     skipCompoundStatement(tokenCursor());
-    return false;
+    return true;
 }
 
 void ParserBase::requireStatementEnd(bool commentEnds)
@@ -728,24 +719,6 @@ void ParserBase::appendProductOperator()
     case T::LITERAL_mod: ::appendProductOperator("%", Msg::wordModulo); break;
     default: break;
     }
-}
-
-void ParserBase::beginTermOperator(TermChain& chain)
-{
-    switch (LA(1)) {
-    case T::MUL: case T::DIV: case T::LITERAL_mod: chain.beginOperator(productLevel); break;
-    case T::PLUS: case T::MINUS: chain.beginOperator(additiveLevel); break;
-    case T::SHIFT_LEFT: case T::SHIFT_RIGHT: chain.beginOperator(shiftLevel); break;
-    case T::AND_BIN: chain.beginOperator(bitAndLevel); break;
-    case T::XOR_BIN: chain.beginOperator(bitXorLevel); break;
-    case T::OR_BIN: chain.beginOperator(bitOrLevel); break;
-    default: break;
-    }
-}
-
-void ParserBase::beginLogicalOperator(TestChain& chain)
-{
-    chain.beginLogical(LA(1) == T::LITERAL_or);
 }
 
 void ParserBase::appendKeywordConstant()

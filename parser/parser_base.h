@@ -19,14 +19,12 @@
 #include "emit/emit.h"
 #include "parser/call_actions.h"
 #include "parser/class_actions.h"
+#include "parser/expression_actions.h"
 #include "parser/nesting.h"
 #include "parser/statement_actions.h"
 #include "parser/token_queue.h"
 #include "semantic/messages.h"
 #include "semantic/types.h"
-
-class TermChain;
-class TestChain;
 
 class ParserBase : public BufferParser, public NestingStop {
     using T = VelandroTokenTypes;
@@ -120,6 +118,19 @@ protected:
     friend struct NestingLimit;
     friend struct TestLine;
 
+    // The blocks a compound statement's keyword opens (0: no compound
+    // statement); the statement reported and skipped when they do not fit.
+    static int compoundStatementBlocks(int keyword)
+    {
+        switch (keyword) {
+        case T::LITERAL_if: case T::LITERAL_while: case T::LITERAL_error: case T::LITERAL_try:
+        case T::LITERAL_for: return 1;
+        case T::LITERAL_do: return 2;   // the block of its body and one of its case form
+        default: return 0;
+        }
+    }
+    bool skippedAsTooDeep(int blocks);
+
     // Whether the parentheses at LA(1) hold one value (no comma at their own
     // level before the closing one).
     bool singleValueInParentheses();
@@ -196,7 +207,12 @@ protected:
     // blocks do not fit the block-scope table is reported and skipped
     // whole, and false then (the rule returns). Never skipped while
     // guessing.
-    bool startStatement();
+    bool startStatement()
+    {
+        beginStatement();
+        int blocks = compoundStatementBlocks(LA(1));
+        return blocks == 0 || !skippedAsTooDeep(blocks);
+    }
     // A statement end the code's end stands for (page code): its ";"
     // written, and true (the rule returns).
     bool codeEndedStatement()
@@ -236,8 +252,19 @@ protected:
     void appendProductOperator();
     // An operator of a term chain begun on its level; "or" or "and" begun
     // on a test chain.
-    void beginTermOperator(TermChain& chain);
-    void beginLogicalOperator(TestChain& chain);
+    void beginTermOperator(TermChain& chain)
+    {
+        switch (LA(1)) {
+        case T::MUL: case T::DIV: case T::LITERAL_mod: chain.beginOperator(productLevel); break;
+        case T::PLUS: case T::MINUS: chain.beginOperator(additiveLevel); break;
+        case T::SHIFT_LEFT: case T::SHIFT_RIGHT: chain.beginOperator(shiftLevel); break;
+        case T::AND_BIN: chain.beginOperator(bitAndLevel); break;
+        case T::XOR_BIN: chain.beginOperator(bitXorLevel); break;
+        case T::OR_BIN: chain.beginOperator(bitOrLevel); break;
+        default: break;
+        }
+    }
+    void beginLogicalOperator(TestChain& chain) { chain.beginLogical(LA(1) == T::LITERAL_or); }
     // The same for the keyword values, the modifiers, and the literal
     // tokens of a value, an XML attribute and an enumeration item; nothing
     // for any other token (the rule then fails as it stands).
