@@ -1315,13 +1315,11 @@ whileStatement
             )*
             { closeWhileBlock(); }
             (   whileStep
-                { whileStepCount = 1; }
             |   SLASHWHILE
             )
         )
         (   options { greedy = true; }
         :   whileStep
-            { ++whileStepCount; }
         |
         )
         { endWhileStatement(); }
@@ -1329,11 +1327,13 @@ whileStatement
     exception
     catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
 
-// A step of a while: a statement run after the body.
+// A step of a while: a statement run after the body, counted (the body's
+// end counts from zero).
 whileStep
     :   { emitIndent(); }
         "let"
         expressionStatement
+        { ++whileStepCount; }
     ;
 
 doStatement
