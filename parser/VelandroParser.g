@@ -1784,7 +1784,7 @@ postfixExpression
     |   { memberCallAhead() }? ( ID ) => memberCallOperand
         // An attribute access or indexed name, on a level of its own.
         // The gate spares the trial, and its exception, for a plain name.
-    |   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) =>
+    |   { memberStepAhead() }? ( ID ( DOT | LEFTSQUARE ) ) =>
         { pushExpression(); }
         memberChain
         { popExpressionAppend(); }
@@ -1985,7 +1985,7 @@ commaSeparator
 // slices and "[]" in their assignment forms), a name or a PHP name.
 lvalue
     :   { beginAssignTarget(); }
-        (   { LA(2) == DOT || LA(2) == LEFTSQUARE }? ( ID ( DOT | LEFTSQUARE ) ) => memberChain
+        (   { memberStepAhead() }? ( ID ( DOT | LEFTSQUARE ) ) => memberChain
         |   memberName { markWholeArrayTarget(); }
         |   phpReference
         )

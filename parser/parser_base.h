@@ -138,6 +138,9 @@ protected:
     // (a name and its brackets) joined by ".", then a name and "(". Tokens
     // only: a trial parse would read every nested chain again.
     bool memberCallAhead();
+    // Whether "." or "[" follows the name at LA(1): the gate of a member
+    // chain's trial, which a plain name then never costs.
+    bool memberStepAhead() { return LA(2) == T::DOT || LA(2) == T::LEFTSQUARE; }
     // Whether LA(1) is a name with an index after it ("l[0]"): no type
     // begins so, and a trial parse of one would fail by throwing.
     bool indexedNameAhead()
