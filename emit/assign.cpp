@@ -197,7 +197,7 @@ void translateAssignLoop()
 {
     // nil has no text a temporary could hold: each target takes it as in a
     // pair of its own (an element is removed, a variable reports it)
-    if (rvalueType() == 24) {
+    if (rvalueType() == typeNil) {
         translatePairs(true);
         return;
     }
@@ -390,7 +390,7 @@ void refillAsArraySlice()
     sliceStart = assignInterval.lowerSource;
     sliceEnd = assignInterval.upperSource;
     rangeInclusive = assignInterval.inclusive;
-    sliceContainerType = 11;
+    sliceContainerType = typeArray;
     translateIntervalAssign(assignInterval);
     codeBuffer = savedCode;
     sliceStart = savedStart;
@@ -427,10 +427,10 @@ void translateArrayAssignOp()
 
     switch (kind) {
     case accessElementOrCall: {
-        bool character = target.containerType == 10 || target.containerType == 22;
+        bool character = target.containerType == typeText || target.containerType == typeCharPtr;
         if (r == 24 && op == '=') {
             // a key names the element: array_splice takes positions only
-            if (target.containerType == 12 || target.textKey)
+            if (target.containerType == typeDict || target.textKey)
                 translateArrayRemoveValue(std::string(text));
             else if (character)
                 reportError(Msg::arraysRequired);   // a character of a text cannot be removed

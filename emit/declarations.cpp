@@ -209,7 +209,7 @@ void resolveClassMember()
 {
     SymbolTable& table = symbolTable;
     if (!staticFlag) {
-        if (currentType != 15 && currentType != 16) {
+        if (currentType != typeObject && currentType != typeVar) {
             reportInstanceRequired(currentIdentifier, typeName(currentType));
             return;
         }

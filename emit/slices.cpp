@@ -6,6 +6,7 @@
 #include "emit/code_buffer.h"
 #include "emit/state.h"
 #include "semantic/messages.h"
+#include "semantic/types.h"
 
 // Upper-bound kinds:
 //   0 no upper bound (to the end)      5 kinds differ (run-time arithmetic)
@@ -259,7 +260,7 @@ void parseArrayAssignBound(Interval& in, int inc)
 
 namespace {
 // A char * holds a text in PHP: its slices are substr forms too.
-bool isTextContainer(int type) { return type == 10 || type == 22; }
+bool isTextContainer(int type) { return type == typeText || type == typeCharPtr; }
 
 void fillInterval(Interval& in, int kind)
 {
@@ -282,7 +283,7 @@ void fillInterval(Interval& in, int kind)
             parseToBound(in, inc);
     } else if (isTextContainer(in.containerType)) {
         parseTextAssignBound(in, inc);
-    } else if (in.containerType == 12) {
+    } else if (in.containerType == typeDict) {
         parseDictAssignBound(in, inc);
     } else {
         parseArrayAssignBound(in, inc);
@@ -310,7 +311,7 @@ std::string translateInterval(Interval& interval)
         return translateCountBound(interval, true);
     }
     if (interval.kind == 3) {
-        if (interval.containerType == 12)
+        if (interval.containerType == typeDict)
             return translateArrayRange(interval);
         if (isTextContainer(interval.containerType))
             return translateTextRange(interval);
@@ -371,7 +372,7 @@ std::string translateCountBound(Interval& in, bool read)
     if (!read && in.valueText != "false")
         text += "," + in.valueText;
     // a dict keeps its keys, numeric texts included
-    if (read && in.containerType == 12)
+    if (read && in.containerType == typeDict)
         text += in.upperKind == 0 && in.inclusive != 0 ? ",null,true" : ",true";
     return text + ")";
 }
@@ -384,7 +385,7 @@ std::string translateDictRemoval(Interval& in)
 {
     Interval part = in;
     part.kind = 2;
-    part.containerType = 12;
+    part.containerType = typeDict;
     return in.container + "=array_diff_key(" + in.container + "," + translateCountBound(part, true) +
            ")";
 }

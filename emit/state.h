@@ -48,7 +48,14 @@ extern std::string forTypeText;
 extern int generatorCounter;            // number of the next "$_I%d" temporary
 extern int expressionTempCounter;       // "$_E%d" temporaries of the file so far
 extern int argumentIndex;
-extern int callKind;
+extern int callKind;                    // what the call being read calls: one of the kinds below
+constexpr int callUserFunction = 0;     // a function or method of the program
+constexpr int callMember = 1;           // a method of an object or a class
+constexpr int callPredefinedFunction = 2;
+constexpr int callPredefinedMethod = 3;
+constexpr int callUnknownFunction = 4;  // a name nothing declares, written as called
+constexpr int callJavaMember = 5;       // a method of a java object
+constexpr int callConstructor = 6;
 extern int memberMethodRow;             // builtinTable row of the predefined method being called
 extern int& calleeIndex;                // the same variable as memberMethodRow
 extern int callFrameFlag;

@@ -148,7 +148,7 @@ void emitEcho(bool spaced)
         if (i > 0)
             emitText(spaced ? ", \" \", " : ",");
         currentType = exprTypeAt(i);
-        if (isArrayType(currentType) || currentType == 16) {
+        if (isArrayType(currentType) || currentType == typeVar) {
             emitText("var_export(");
             emitString(exprText[i]);
             emitText(",true)");
@@ -160,7 +160,7 @@ void emitEcho(bool spaced)
 
 bool needsIntval(int targetType, int sourceType)
 {
-    return targetType == 5 && sourceType != 5 && sourceType != 24;
+    return targetType == typeInteger && sourceType != typeInteger && sourceType != typeNil;
 }
 
 std::string wrapIntval(const std::string& text)
@@ -187,9 +187,9 @@ void emitReturnValue()
         emitCurrentExpression();
         return;
     }
-    if (currentType == 24)
+    if (currentType == typeNil)
         emitString(defaultValueOf(currentFunction->returnTypeAt()));
-    else if (currentFunction->returnTypeAt() == 5 && currentType != 5)
+    else if (currentFunction->returnTypeAt() == typeInteger && currentType != typeInteger)
         emitString(wrapIntval(currentExpression()));
     else
         emitCurrentExpression();
@@ -260,9 +260,9 @@ void translateArrayRemoveValue(const std::string& element)
 std::string translateInList(int subjectType)
 {
     int type = currentType;
-    if (type == 11 || type == 12 || (type >= 29 && type <= 35))
+    if (type == typeArray || type == typeDict || (type >= typeIntArray && type <= typeFileArray))
         return inArrayText(leftOperandText, rightOperandText, subjectType, type);
-    if (type == 10)
+    if (type == typeText)
         return "(strpos(" + rightOperandText + "," + leftOperandText + ")!==false)";
     reportErrorText("unknown type in InList");
     return std::string();
@@ -271,11 +271,15 @@ std::string translateInList(int subjectType)
 std::string inArrayText(const std::string& subject, const std::string& container, int subjectType,
                         int containerType)
 {
-    bool texts = subjectType == 10 || subjectType == 22 || elementType(containerType) == 10;
+    bool texts = subjectType == typeText || subjectType == typeCharPtr ||
+                 elementType(containerType) == typeText;
     return "in_array(" + subject + "," + container + (texts ? ",true)" : ")");
 }
 
-bool isListType(int type) { return type == 11 || type == 18 || (type >= 29 && type <= 35); }
+bool isListType(int type)
+{
+    return type == typeArray || type == typeList || (type >= typeIntArray && type <= typeFileArray);
+}
 
 size_t bracketEnd(const std::string& text, size_t at)
 {
@@ -344,14 +348,14 @@ void translateListOperator()
 {
     int left = popLeftType();
     // a var operand may hold a single value: as an array it is one
-    bool castLeft = left == 16, castRight = currentType == 16;
+    bool castLeft = left == typeVar, castRight = currentType == typeVar;
     if (left == 16)
         left = currentType;
     bool arrays = false;
     // a single value taken as a typed array is written as one
     bool wrapRight = false;
     if (left >= 29 && left <= 35) {
-        wrapRight = !isArrayType(currentType) && currentType != 16 && currentType != 24;
+        wrapRight = !isArrayType(currentType) && currentType != typeVar && currentType != typeNil;
         if (left != currentType)
             setArrayOfType(elementType(currentType));
         arrays = true;

@@ -26,7 +26,7 @@ Receiver receiverOf(int type)
     if (isTypedArray(type))
         return Receiver::predefined;
     switch (type) {
-    case 0:
+    case typeUnknown:
         return Receiver::none;
     case typeObject:
         return Receiver::object;
@@ -35,8 +35,9 @@ Receiver receiverOf(int type)
     case typeClass:
         return Receiver::className;
     // A list has the array methods and a natural its own rows.
-    case 3: case 4: case 5: case 7: case typeNatural: case 10: case 11: case 12: case 13:
-    case 14: case typeVar: case typeList: case typeFunction:
+    case typeBoolean: case typeNumber: case typeInteger: case typeReal: case typeNatural:
+    case typeText: case typeArray: case typeDict: case typeFile: case typeDir: case typeVar:
+    case typeList: case typeFunction:
         return Receiver::predefined;
     default:
         return Receiver::rejected;
@@ -188,7 +189,7 @@ void findCallee(CallScope& call, const TokenPeek* ahead)
     currentIdentifier = "?";
     symbolTable.functionVariable = 0;
     if (methodTable.findGlobalFunction(memberName)) {
-        callKind = 2;
+        callKind = callPredefinedFunction;
         currentCall = new FunctionRecord(memberName);
         const BuiltinEntry& row = globalFunctionRow(methodTable.found);
         memberName = textOrFalse(row) ? std::string("strval(") + row.phpName : row.phpName;
@@ -201,7 +202,7 @@ void findCallee(CallScope& call, const TokenPeek* ahead)
         currentCall = symbolTable.findConstructor(memberName);
         if (currentCall->name == unknownName)
             currentCall->name = memberName;
-        callKind = 6;
+        callKind = callConstructor;
         callPrefix = newPrefix;
         bracketArguments(call, currentCall);
     } else {
@@ -224,16 +225,16 @@ void findCallee(CallScope& call, const TokenPeek* ahead)
             currentCall = later->record;
             call.laterMethod = later;
             call.line = lineNumber;
-            callKind = 0;
+            callKind = callUserFunction;
             bracketArguments(call, currentCall);
         } else if (currentCall->name == unknownName) {
             if (inClass && inFunction && callPrefix.empty() && !symbolTable.functionVariable)
                 noteBareCallInClass(memberName, lineNumber);
             currentCall->name = memberName;
             currentType = typeVar;
-            callKind = 4;
+            callKind = callUnknownFunction;
         } else {
-            callKind = 0;
+            callKind = callUserFunction;
             bracketArguments(call, currentCall);
         }
     }
@@ -305,12 +306,14 @@ void finishFunctionCall(CallScope& call)
         break;
     default:
         popExpressionAppend();
-        exprAppendText(callKind == 2 && textOrFalse(globalFunctionRow(calleeIndex)) ? "))" : ")");
+        exprAppendText(callKind == callPredefinedFunction && textOrFalse(globalFunctionRow(calleeIndex))
+                           ? "))"
+                           : ")");
         break;
     }
     referenceAccessKind = accessElementOrCall;
     switch (callKind) {
-    case 0:
+    case callUserFunction:
         if (call.laterMethod) {
             checkLaterMethodCall(*call.laterMethod);
             noteCallOfMethodDefinedLater(*call.laterMethod, call.line);
@@ -318,14 +321,14 @@ void finishFunctionCall(CallScope& call)
             checkUserCall();
         }
         break;
-    case 2:
+    case callPredefinedFunction:
         methodTable.checkFunctionArguments(calleeIndex);
         currentType = globalFunctionRow(calleeIndex).result;
         break;
-    case 4:
+    case callUnknownFunction:
         currentType = typeVar;
         break;
-    case 6:
+    case callConstructor:
         symbolTable.found = calleeIndex;
         if (symbolTable.foundClassType() != typeJava)
             currentCall->checkArguments(true);
@@ -552,20 +555,20 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
 
     std::string text;
     leadingComma = 0;
-    callKind = 0;
+    callKind = callUserFunction;
     if (receiver == Receiver::className) {
-        callKind = 1;
+        callKind = callMember;
         text = call.receiver + "::" + memberName;
     } else if (receiver == Receiver::none) {
         text = "";
     } else if (receiver != Receiver::predefined) {
-        callKind = receiver == Receiver::java ? 5 : 1;
+        callKind = receiver == Receiver::java ? callJavaMember : callMember;
         text = call.receiver + "->" + memberName;
     } else if (calleeIndex < 0 || calleeIndex >= methodCount) {
         reportErrorName(Msg::methodNotFound, memberName);
         text = call.receiver;
     } else {
-        callKind = 3;
+        callKind = callPredefinedMethod;
         call.row = calleeIndex;
         const BuiltinEntry& row = builtinTable[calleeIndex];
         if (row.argumentCount > maxCallArguments)
@@ -594,7 +597,7 @@ void openMemberCall(CallScope& call, const TokenPeek* ahead)
         } else if (row.modifies && symbolTable.find(currentIdentifier) >= 0)
             symbolTable.foundSymbol->flags |= symbolAssigned;
     }
-    if (callKind == 1)
+    if (callKind == callMember)
         bracketArguments(call, currentCall);
 
     const MemberCallForm* form = call.form;
@@ -695,7 +698,7 @@ void finishMemberCall(CallScope& call)
     }
     if (checks) {
         switch (callKind) {
-        case 1:
+        case callMember:
             if (call.laterMethod) {
                 checkLaterMethodCall(*call.laterMethod);
                 noteCallOfMethodDefinedLater(*call.laterMethod, call.line);
@@ -703,7 +706,7 @@ void finishMemberCall(CallScope& call)
                 checkUserCall();
             }
             break;
-        case 3:
+        case callPredefinedMethod:
             if (call.row < 0 || call.row >= methodCount) {
                 internalError(5005);
             } else {
@@ -716,7 +719,7 @@ void finishMemberCall(CallScope& call)
                 }
             }
             break;
-        case 5:
+        case callJavaMember:
             currentType = typeVar;
             referenceAccessKind = accessElementOrCall;
             break;
@@ -731,7 +734,7 @@ void finishMemberCall(CallScope& call)
     // The next step's receiver is this result: no variable, and the class
     // of a user method's object result.
     staticAccess = 0;
-    ownerClassIndex = checks && callKind == 1 ? resultClassOf(currentCall) : -1;
+    ownerClassIndex = checks && callKind == callMember ? resultClassOf(currentCall) : -1;
     ownerClassName.clear();
     call.active = false;
 }

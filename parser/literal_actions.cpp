@@ -596,7 +596,7 @@ void closeArrayParenList(int elements)
         popExpressionAppend();
     else
         wrapArrayLiteral();
-    currentType = 11;
+    currentType = typeArray;
 }
 
 // arraySquareList: leftSquare ( arrayElement ( "," arrayElement )* )? RIGHTSQUARE
@@ -604,7 +604,7 @@ void closeArrayParenList(int elements)
 void closeArrayLiteral()
 {
     wrapArrayLiteral();
-    currentType = 11;
+    currentType = typeArray;
 }
 
 // dictParenList, dictCurlyList: ( dictPair ( "," dictPair )* )? and the closer
@@ -612,7 +612,7 @@ void closeArrayLiteral()
 void closeDictLiteral()
 {
     wrapArrayLiteral();
-    currentType = 12;
+    currentType = typeDict;
 }
 
 // arrayElement, dictPair: the value's expression

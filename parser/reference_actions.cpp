@@ -484,7 +484,7 @@ void finishSegment(int steps)
 void appendPhpConstant(const std::string& token)
 {
     exprAppend(token.substr(2, token.size() - 3));
-    currentType = 5;
+    currentType = typeInteger;
 }
 
 // assignmentStatement: lvalue ( comma lvalue )* operator values
