@@ -1306,17 +1306,7 @@ whileStatement
         (   { statement.wrapped = openOneLineWhileBody(); }
             oneLineBody
             { closeOneLineWhileBody(statement.wrapped); }
-        |   { beginWhileWrapper(); }
-            blockStart
-            { indentMore(); }
-            (   options { greedy = true; }
-            :   loopBodyStatement
-            |   { strayCloserAhead() }? strayCloser
-            )*
-            { closeWhileBlock(); }
-            (   whileStep
-            |   SLASHWHILE
-            )
+        |   whileBlock
         )
         (   options { greedy = true; }
         :   whileStep
@@ -1326,6 +1316,22 @@ whileStatement
     ;
     exception
     catch [antlr::RecognitionException& ex] { abandonStatement(ex, statement); }
+
+// The block form of a while's body, in the wrapper, up to "/while" or to
+// the first step, which stands for it.
+whileBlock
+    :   { beginWhileWrapper(); }
+        blockStart
+        { indentMore(); }
+        (   options { greedy = true; }
+        :   loopBodyStatement
+        |   { strayCloserAhead() }? strayCloser
+        )*
+        { closeWhileBlock(); }
+        (   whileStep
+        |   SLASHWHILE
+        )
+    ;
 
 // A step of a while: a statement run after the body, counted (the body's
 // end counts from zero).
@@ -1349,19 +1355,7 @@ doStatement
             { indentLess(); }
         )
         { closeDoBody(); }
-        (   doUntil
-        |   SLASHDO
-            (   { emitIndented("while(false)"); }
-            |   "forever" { emitIndented("while(true)"); }
-            |   doUntil
-            |   "while"
-                { beginDoWhile(); }
-                (   expression
-                    { writeDoWhileCondition(); }
-                |   "forever" { emitText("true)"); }
-                )
-            )
-        )
+        doTail
         { closeDoTail(); }
         statementEnd
         { endDoStatement(); }
@@ -1369,7 +1363,23 @@ doStatement
     exception
     catch [antlr::ANTLRException& ex] { abandonStatement(ex, statement, Msg::wordDoWhile); }
 
-// The tail "until" and its condition.
+// "until" and its condition, "/do" alone (no repetition), or "/do" with
+// "forever", "until" or "while".
+doTail
+    :   doUntil
+    |   SLASHDO
+        (   { emitIndented("while(false)"); }
+        |   "forever" { emitIndented("while(true)"); }
+        |   doUntil
+        |   "while"
+            { beginDoWhile(); }
+            (   expression
+                { writeDoWhileCondition(); }
+            |   "forever" { emitText("true)"); }
+            )
+        )
+    ;
+
 doUntil
     :   "until"
         { beginDoUntil(); }
