@@ -276,7 +276,6 @@ comment
 
 // PHP text between "~~" marks, written as it stands.
 nativeCode
-options { defaultErrorHandler = true; }
     :   n:NATIVECODE { writeNativeCode(text(n)); }
     ;
 
