@@ -89,15 +89,15 @@ void parseFromBound(Interval& in, const std::string& text)
 {
     if (text.empty()) {
         in.lowerText = "0";
-        in.lowerKind = 2;
+        in.lowerKind = boundConstant;
         in.lowerValue = 0;
     } else if (isConstantBound(text)) {
         in.lowerText = text;
         in.lowerValue = constantBoundValue(text);
-        in.lowerKind = in.lowerValue < 0 ? 3 : 2;
+        in.lowerKind = in.lowerValue < 0 ? boundNegative : boundConstant;
     } else {
         in.lowerText = text;
-        in.lowerKind = 1;
+        in.lowerKind = boundVariable;
         in.lowerValue = 1;
     }
 }
@@ -106,45 +106,45 @@ void parseToBound(Interval& in, int inc)
 {
     const std::string& text = in.upperText;
     if (text.empty()) {
-        in.upperKind = 0;
+        in.upperKind = boundToEnd;
         return;
     }
     if (!isConstantBound(text)) {
-        in.upperKind = 1;
+        in.upperKind = boundVariable;
         return;
     }
     long long v = boundValue(text);
     in.upperValue = static_cast<int>(v);
     if (reachesEnd(v, inc)) {
-        in.upperKind = 0;
+        in.upperKind = boundToEnd;
         return;
     }
     if (v < 0) {
-        in.upperKind = 3;
+        in.upperKind = boundNegative;
         if (in.lowerValue == 0) {
             setUpper(in, v + inc);
-            in.upperKind = 4;
+            in.upperKind = boundCount;
             return;
         }
     } else {
-        in.upperKind = 2;
+        in.upperKind = boundConstant;
     }
     if (in.upperKind == in.lowerKind)
         setUpper(in, boundLength(in, v, inc));
-    else if (in.lowerKind == 1)
-        in.upperKind = 1;
+    else if (in.lowerKind == boundVariable)
+        in.upperKind = boundVariable;
 }
 
 void parseTextToBound(Interval& in, int inc)
 {
     std::string& text = in.upperText;
     if (text.empty()) {
-        in.upperKind = 0;
+        in.upperKind = boundToEnd;
         return;
     }
     if (!isConstantBound(text)) {
         // a negative value counts from the end, as in an array's slice
-        in.upperKind = 1;
+        in.upperKind = boundVariable;
         return;
     }
     long long v = boundValue(text);
@@ -152,27 +152,27 @@ void parseTextToBound(Interval& in, int inc)
     if (v < 0 && inc == 0)
         reportError(Msg::rangeSymbolMisused);
     if (reachesEnd(v, inc)) {
-        in.upperKind = 0;
+        in.upperKind = boundToEnd;
         return;
     }
-    in.upperKind = v < 0 ? 3 : 2;
+    in.upperKind = v < 0 ? boundNegative : boundConstant;
     if (in.lowerValue == 0)
         setUpper(in, v + inc);
     else if (in.upperKind == in.lowerKind)
         setUpper(in, boundLength(in, v, inc));
     else
-        in.upperKind = 5;
+        in.upperKind = boundMixed;
 }
 
 void parseTextAssignBound(Interval& in, int inc)
 {
     const std::string& text = in.upperText;
     if (text.empty()) {
-        in.upperKind = 0;
+        in.upperKind = boundToEnd;
         return;
     }
     if (!isConstantBound(text)) {
-        in.upperKind = 1;
+        in.upperKind = boundVariable;
         return;
     }
     long long v = boundValue(text);
@@ -181,22 +181,22 @@ void parseTextAssignBound(Interval& in, int inc)
         if (inc == 0)
             reportError(Msg::rangeSymbolMisused);
         if (reachesEnd(v, inc)) {
-            in.upperKind = 0;
+            in.upperKind = boundToEnd;
             return;
         }
-        in.upperKind = 3;
+        in.upperKind = boundNegative;
         if (in.lowerValue == 0) {
             setUpper(in, v + inc);
-            in.upperKind = 4;
+            in.upperKind = boundCount;
             return;
         }
     } else {
-        in.upperKind = 2;
+        in.upperKind = boundConstant;
     }
     if (in.upperKind == in.lowerKind)
         setUpper(in, v + inc);
     else
-        in.upperKind = 5;
+        in.upperKind = boundMixed;
 }
 
 void parseDictAssignBound(Interval& in, int inc)
@@ -205,10 +205,10 @@ void parseDictAssignBound(Interval& in, int inc)
     // "--" to the end keeps the last element, as its read leaves it out
     if ((text.empty() || text == "-1") && inc == 1) {
         if (in.lowerValue == 0) {
-            in.upperKind = 6;
+            in.upperKind = boundWhole;
         } else {
             setUpper(in, -1);
-            in.upperKind = 7;
+            in.upperKind = boundToLast;
         }
         return;
     }
@@ -221,7 +221,7 @@ void parseDictAssignBound(Interval& in, int inc)
     // a negative value counts from the end, as in an array's slice
     if (variable)
         text += "+count(" + in.container + ")*(" + bound + "<0)";
-    in.upperKind = in.lowerValue == 0 ? 9 : 8;
+    in.upperKind = in.lowerValue == 0 ? boundFromStart : boundMiddle;
 }
 
 void parseArrayAssignBound(Interval& in, int inc)
@@ -229,32 +229,32 @@ void parseArrayAssignBound(Interval& in, int inc)
     std::string& text = in.upperText;
     if (text.empty() || text == "-1") {
         if (in.lowerValue == 0 && inc == 1) {
-            in.upperKind = 6;
+            in.upperKind = boundWhole;
             return;
         }
         text = "-1";
     }
     if (!isConstantBound(text)) {
-        in.upperKind = 1;
+        in.upperKind = boundVariable;
         return;
     }
     long long v = boundValue(text);
     in.upperValue = static_cast<int>(v);
     if (v >= 0) {
-        in.upperKind = 2;
+        in.upperKind = boundConstant;
     } else {
-        in.upperKind = 3;
+        in.upperKind = boundNegative;
         if (in.lowerValue == 0) {
             setUpper(in, v + inc);
-            in.upperKind = 4;
+            in.upperKind = boundCount;
             return;
         }
     }
     if (in.upperKind == in.lowerKind) {
         setUpper(in, boundLength(in, v, inc));
-        in.upperKind = 4;
-    } else if (in.lowerKind == 1) {
-        in.upperKind = 1;
+        in.upperKind = boundCount;
+    } else if (in.lowerKind == boundVariable) {
+        in.upperKind = boundVariable;
     }
 }
 
@@ -337,30 +337,30 @@ std::string translateCountBound(Interval& in, bool read)
 {
     const std::string& k = in.container;
     int op = in.kind >= 0 && in.kind < 4 ? in.kind : 0;
-    bool named = in.upperKind == 1 ||
-                 ((in.upperKind == 2 || in.upperKind == 3) && in.upperKind != in.lowerKind);
+    bool named = in.upperKind == boundVariable ||
+                 ((in.upperKind == boundConstant || in.upperKind == boundNegative) && in.upperKind != in.lowerKind);
     Interval again;
     std::string first = read && named ? repeatedContainer(in, again).first : k;
     std::string text = std::string(intervalOperationNames[op]) + "(" + first + "," + in.lowerText;
     switch (in.upperKind) {
-    case 0:
+    case boundToEnd:
         if (in.inclusive == 0)
             text += ",-1";
         break;
-    case 1:
+    case boundVariable:
         text += "," + translateNegativeIndex(read ? again : in, true);
         break;
-    case 2:
-    case 3:
+    case boundConstant:
+    case boundNegative:
         if (in.upperKind == in.lowerKind)
             text += "," + in.upperText;
         else
             text += "," + translateNegativeIndex(read ? again : in, true);
         break;
-    case 4:
+    case boundCount:
         text += "," + in.upperText;
         break;
-    case 6:
+    case boundWhole:
         text += ",count(" + k + ")";
         if (in.inclusive == 0)
             text += "-1";
@@ -373,7 +373,7 @@ std::string translateCountBound(Interval& in, bool read)
         text += "," + in.valueText;
     // a dict keeps its keys, numeric texts included
     if (read && in.containerType == typeDict)
-        text += in.upperKind == 0 && in.inclusive != 0 ? ",null,true" : ",true";
+        text += in.upperKind == boundToEnd && in.inclusive != 0 ? ",null,true" : ",true";
     return text + ")";
 }
 
@@ -401,11 +401,11 @@ std::string translateArrayRange(Interval& in)
     std::string head = k + "=array_replace(array_slice(" + k + ",0," + in.lowerText + ",true),";
     std::string tail = ",array_slice(" + k + "," + in.upperText + ",null,true))";
     switch (in.upperKind) {
-    case 6:
+    case boundWhole:
         return k + "=" + v;
-    case 7:
+    case boundToLast:
         return head + v + ")";
-    case 9:
+    case boundFromStart:
         return k + "=array_replace(" + v + tail;
     default:
         return head + v + tail;
@@ -415,22 +415,22 @@ std::string translateArrayRange(Interval& in)
 std::string translateTextIndex(Interval& in)
 {
     Interval again;
-    std::string first = in.upperKind == 1 || in.upperKind == 5
+    std::string first = in.upperKind == boundVariable || in.upperKind == boundMixed
                             ? repeatedContainer(in, again).first
                             : in.container;
     std::string text = "substr(" + first + "," + in.lowerText;
     switch (in.upperKind) {
-    case 0:
+    case boundToEnd:
         if (in.inclusive == 0)
             text += ",-1";
         break;
-    case 1:
-    case 5:
+    case boundVariable:
+    case boundMixed:
         text += "," + translateNegativeIndex(again, false);
         break;
-    case 2:
-    case 3:
-    case 4:
+    case boundConstant:
+    case boundNegative:
+    case boundCount:
         text += "," + in.upperText;
         break;
     default:
@@ -453,20 +453,20 @@ std::string translateTextRange(Interval& in)
 
     std::string tail;
     switch (in.upperKind) {
-    case 1:
+    case boundVariable:
         // a negative bound counts from the end, as in an array's slice
         tail = "substr(" + k + "," + up + (in.inclusive == 1 ? "+1" : "") + "+strlen(" + k + ")*(" +
                up + "<0))";
         break;
-    case 5:
+    case boundMixed:
         tail = "substr(" + k + "," + up + (in.inclusive == 1 ? "+1" : "") + ")";
         break;
-    case 2:
-    case 3:
-    case 4:
+    case boundConstant:
+    case boundNegative:
+    case boundCount:
         tail = "substr(" + k + "," + up + ")";
         break;
-    case 0:
+    case boundToEnd:
         // "--" without an upper bound keeps the last character, as its read
         // leaves it out
         if (in.inclusive == 0)
@@ -504,24 +504,24 @@ std::string translateNegativeIndex(Interval& in, bool array)
     const std::string& lo = in.lowerText;
     const std::string& up = in.upperText;
     std::string term;
-    if (in.upperKind == 3) {
-        if (in.lowerKind == 3)
+    if (in.upperKind == boundNegative) {
+        if (in.lowerKind == boundNegative)
             internalError(1002);
-        else if (in.lowerKind == 2)
+        else if (in.lowerKind == boundConstant)
             term = "+" + f + "(" + k + ")";
         else
             term = "+" + f + "(" + k + ")*(1-(" + lo + "<0))";
-    } else if (in.upperKind == 2) {
-        if (in.lowerKind == 3)
+    } else if (in.upperKind == boundConstant) {
+        if (in.lowerKind == boundNegative)
             term = "-" + f + "(" + k + ")";
-        else if (in.lowerKind == 2)
+        else if (in.lowerKind == boundConstant)
             internalError(1001);
         else
             term = "-" + f + "(" + k + ")*(" + lo + "<0)";
     } else {
-        if (in.lowerKind == 3)
+        if (in.lowerKind == boundNegative)
             term = "+" + f + "(" + k + ")*((" + up + "<0)-1)";
-        else if (in.lowerKind == 2)
+        else if (in.lowerKind == boundConstant)
             term = "+" + f + "(" + k + ")*(" + up + "<0)";
         else
             term = "+" + f + "(" + k + ")*((" + up + "<0)-(" + lo + "<0))";

@@ -4,15 +4,30 @@
 
 #include <string>
 
+// What a bound of an Interval is. A lower bound is a variable, a constant
+// or a negative constant; an upper bound may also be one of the others.
+enum BoundKind : int {
+    boundToEnd = 0,      // none: the slice runs to the end
+    boundVariable = 1,   // known at run time (an upper one: its length computed there)
+    boundConstant = 2,   // a constant >= 0
+    boundNegative = 3,   // a negative constant, counted from the end
+    boundCount = 4,      // the upper text is the length argument of the slice's call
+    boundMixed = 5,      // a text's constant upper bound of another kind than its lower one
+    boundWhole = 6,      // an assignment to the whole container
+    boundToLast = 7,     // a dict's part from the lower bound to the end
+    boundMiddle = 8,     // a dict's part with elements before and after it
+    boundFromStart = 9,  // a dict's part from the start
+};
+
 struct Interval {
-    int containerType;      // 10 text, 12 dict, anything else an array
+    int containerType;      // typeText, typeDict, anything else an array
     std::string container;  // PHP text of the container
     int kind;               // 2 read, 3 assignment
     std::string lowerText;
-    int lowerKind;          // 1 expression, 2 constant >= 0, 3 negative constant
+    int lowerKind;          // a BoundKind
     int lowerValue;
     std::string upperText;
-    int upperKind;          // 0 to the end ... 9, see slices.cpp
+    int upperKind;          // a BoundKind
     int upperValue;
     std::string valueText;  // value assigned to the slice ("false" removes it)
     int inclusive;          // rangeInclusive when the bounds were read

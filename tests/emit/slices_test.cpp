@@ -158,13 +158,13 @@ TEST_F(EmitSlices, SameSignConstantsInRunTimeArithmetic)
     interval.container = "$a";
     interval.lowerText = "1";
     interval.upperText = "3";
-    interval.lowerKind = 2;
-    interval.upperKind = 2;
+    interval.lowerKind = boundConstant;
+    interval.upperKind = boundConstant;
     std::string php;
     std::string text = diagnostics([&] { php = translateNegativeIndex(interval, true); });
     EXPECT_EQ(php, "3-(1)");
     EXPECT_EQ(text, "Internal error [1001] line 1\n");
-    interval.lowerKind = interval.upperKind = 3;
+    interval.lowerKind = interval.upperKind = boundNegative;
     text = diagnostics([&] { php = translateNegativeIndex(interval, false); });
     EXPECT_EQ(text, "Internal error [1002] line 1\n");
 }
