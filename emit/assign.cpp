@@ -166,7 +166,7 @@ void translateAssignment()
         rewindLvalues();
         rewindRvalues();
         if (isArrayType(rvalueType()))
-            setRvalueType(16);
+            setRvalueType(typeVar);
         int kind = rvalueKind();
         if (kind == 1 || kind == 3 || kind == 5 || kind == 6)
             translateAssignUnpack();
@@ -314,12 +314,12 @@ std::string rightOperand(const std::string& value)
 // and $k=intVal($k+$r); the result is cut, as the plain form's is.
 void writePlainAssignment(const std::string& lvalue, const std::string& value, int l, int r)
 {
-    if (isFractionalStep(assignOperator, l, r) && r != 24) {
+    if (isFractionalStep(assignOperator, l, r) && r != typeNil) {
         std::string name = dollarName(stripDollar(lvalue));
         emitString(name + "=" + wrapIntval(name + assignOperator + rightOperand(value)) + ";\n");
         return;
     }
-    if (isIntegerOperator(assignOperator) && (isFractional(l) || isFractional(r)) && r != 24) {
+    if (isIntegerOperator(assignOperator) && (isFractional(l) || isFractional(r)) && r != typeNil) {
         // a real operand is cut: the operator is written out, and the value,
         // the whole right side of the compound operator, stays whole
         std::string name = dollarName(stripDollar(lvalue));
@@ -332,7 +332,7 @@ void writePlainAssignment(const std::string& lvalue, const std::string& value, i
     }
     emitTargetName(lvalue);
     emitAssignOperator();
-    if (r == 24) {
+    if (r == typeNil) {
         // nil stands for the target type's empty value; it is refused here.
         emitString(defaultValueOf(l));
         reportCantAssign(l, r);
@@ -352,17 +352,17 @@ void writeArrayAssignment(const std::string& text, std::string value, int l, int
 {
     std::string target = dollarName(text);
     // a var target may hold a single value: as an array it is one
-    std::string operand = l == 16 ? "(array)(" + target + ")" : target;
-    if (r == 24)
+    std::string operand = l == typeVar ? "(array)(" + target + ")" : target;
+    if (r == typeNil)
         value = "array()";
-    else if (r == 16)
+    else if (r == typeVar)
         value = "(array)(" + value + ")";   // a var may hold a single value
     // a var target is what its value makes it
-    int kind = l == 16 ? r : l;
+    int kind = l == typeVar ? r : l;
     switch (op) {
     case '+':
-        emitString(target + (kind == 12 ? "=array_replace(" : "=array_merge(") + operand + "," +
-                   value + ");\n");
+        emitString(target + (kind == typeDict ? "=array_replace(" : "=array_merge(") + operand +
+                   "," + value + ");\n");
         break;
     case '-':
         if (isListType(kind))
@@ -416,11 +416,11 @@ void translateArrayAssignOp()
     // and so does one that has an array form with an array value on a var
     // target, as in an expression.
     if (op != '=' && (kind == accessName || kind == accessElementOrCall) &&
-        (isArrayType(l) || (l == 16 && isArrayType(r) && hasArrayForm(op))))
+        (isArrayType(l) || (l == typeVar && isArrayType(r) && hasArrayForm(op))))
         kind = accessWholeArray;
     // Any other operator on a var target throws on an array value.
-    if (op != '=' && op != '.' && (kind == accessName || kind == accessElementOrCall) && l == 16 &&
-        isArrayType(r)) {
+    if (op != '=' && op != '.' && (kind == accessName || kind == accessElementOrCall) &&
+        l == typeVar && isArrayType(r)) {
         reportOperatorTypeError(operatorWordOf(op), l, r);
         return;
     }
@@ -428,7 +428,7 @@ void translateArrayAssignOp()
     switch (kind) {
     case accessElementOrCall: {
         bool character = target.containerType == typeText || target.containerType == typeCharPtr;
-        if (r == 24 && op == '=') {
+        if (r == typeNil && op == '=') {
             // a key names the element: array_splice takes positions only
             if (target.containerType == typeDict || target.textKey)
                 translateArrayRemoveValue(std::string(text));
@@ -441,7 +441,7 @@ void translateArrayAssignOp()
         // PHP refuses every compound assignment to a character of a text
         if (character && op != '=')
             reportError(Msg::onlyEqualHere);
-        if (l == 10 && op == '+')
+        if (l == typeText && op == '+')
             setAssignOperator('.');
         writePlainAssignment(target.text, value, l, r);
         return;
@@ -451,7 +451,7 @@ void translateArrayAssignOp()
         return;
     case accessWholeArray:
         if (op == '=') {
-            writePlainAssignment(target.text, r == 24 ? "array()" : value, l, r);
+            writePlainAssignment(target.text, r == typeNil ? "array()" : value, l, r);
         } else if (hasArrayForm(op)) {
             writeArrayAssignment(std::string(text), value, l, r, op);
         } else {
@@ -465,12 +465,12 @@ void translateArrayAssignOp()
         assignInterval = target.interval;
         if (op != '=')
             reportErrorText("ERROR_EQUAL");
-        if (l == 12 && r == 24) {
+        if (l == typeDict && r == typeNil) {
             refillAsArraySlice();
             emitString(translateDictRemoval(assignInterval) + ";\n");
             return;
         }
-        assignInterval.valueText = r == 24 ? "false" : value;
+        assignInterval.valueText = r == typeNil ? "false" : value;
         emitString(translateInterval(assignInterval) + ";\n");
         return;
     default:
@@ -496,14 +496,14 @@ void translateErrorAssign()
     if (lvalueAccessKind() != accessSlice)
         target = dollarName(target);
     std::string value;
-    if (r == 24)
+    if (r == typeNil)
         value = defaultValueOf(l);
     else if (needsIntval(l, r))
         value = wrapIntval(currentRvalue());
     else
         value = currentRvalue();
 
-    if (r == 10) {
+    if (r == typeText) {
         emitString("if(($error=@(" + value + "))!=\"\" || " + target + "===null)");
         emitString(target + "=$error;\n");
         emitIndent();

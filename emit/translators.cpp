@@ -349,12 +349,12 @@ void translateListOperator()
     int left = popLeftType();
     // a var operand may hold a single value: as an array it is one
     bool castLeft = left == typeVar, castRight = currentType == typeVar;
-    if (left == 16)
+    if (left == typeVar)
         left = currentType;
     bool arrays = false;
     // a single value taken as a typed array is written as one
     bool wrapRight = false;
-    if (left >= 29 && left <= 35) {
+    if (left >= typeIntArray && left <= typeFileArray) {
         wrapRight = !isArrayType(currentType) && currentType != typeVar && currentType != typeNil;
         if (left != currentType)
             setArrayOfType(elementType(currentType));
@@ -368,7 +368,7 @@ void translateListOperator()
         const char* op = code == 2 ? "|" : code == 1 ? "&" : "^";
         exprAppend(cutFraction(restoreLeftOperandText(), left) + op + cutFraction(right, rightType));
         return;
-    } else if (left == 11 || left == 12 || left == 18) {
+    } else if (left == typeArray || left == typeDict || left == typeList) {
         arrays = true;
     }
     if (!arrays) {
