@@ -485,7 +485,7 @@ externClassEnd
     :   SLASHCLASS
     ;
     exception
-    catch [antlr::RecognitionException& ex] { reportSyntaxError(ex); }
+    catch [antlr::RecognitionException& ex] { reportError(ex); }
 
 externClassName
     :   (   ( ( "java" | "javax" ) DOT ) => javaClassName

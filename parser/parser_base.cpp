@@ -438,7 +438,7 @@ void ParserBase::refuseIfTooDeep(const NestingGuard& nesting, const char* what)
 
 bool ParserBase::skippedAsTooDeep(int blocks)
 {
-    if (inputState->guessing != 0 || !blocksTooDeep(blocks))
+    if (!blocksTooDeep(blocks))
         return false;
     reportBlocksTooDeep();
     skipCompoundStatement(tokenCursor());
@@ -474,42 +474,33 @@ void ParserBase::reportUnexpectedToken()
     reportError(antlr::NoViableAltException(LT(1), getFilename()));
 }
 
-void ParserBase::reportSyntaxError(const antlr::RecognitionException& ex)
-{
-    if (inputState->guessing != 0)
-        throw;
-    reportError(ex);
-}
-
 void ParserBase::recoverExternLine(const antlr::RecognitionException& ex, const antlr::RefToken& first)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     skipExternLine(first);
 }
 
 void ParserBase::recoverExternLine(const antlr::RecognitionException& ex)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     skipExternLine(LT(1));
 }
 
 void ParserBase::abandonEnumBlock(const antlr::RecognitionException& ex)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     skipToEnumEnd();
 }
 
 void ParserBase::recoverBadLine(const antlr::RecognitionException& ex, const antlr::RefToken& first)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     skipBadLine(first);
 }
 
 void ParserBase::abandonStatement(const antlr::RecognitionException& ex,
                                   const CompoundStatement& statement)
 {
-    if (inputState->guessing != 0)
-        throw;
     restoreOpened(statement.opened);
     reportError(ex);
     skipBadStatement(statement.first);
@@ -518,8 +509,6 @@ void ParserBase::abandonStatement(const antlr::RecognitionException& ex,
 void ParserBase::abandonStatement(const antlr::ANTLRException& ex,
                                   const CompoundStatement& statement, Msg word)
 {
-    if (inputState->guessing != 0)
-        throw;
     restoreOpened(statement.opened);
     if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
         throw;
@@ -529,8 +518,6 @@ void ParserBase::abandonStatement(const antlr::ANTLRException& ex,
 
 void ParserBase::abandonCasePart(const antlr::ANTLRException& ex, const OpenedState& opened, Msg code)
 {
-    if (inputState->guessing != 0)
-        throw;
     restoreOpened(opened);
     if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
         throw;
@@ -539,8 +526,6 @@ void ParserBase::abandonCasePart(const antlr::ANTLRException& ex, const OpenedSt
 
 void ParserBase::abandonFirstCase(const antlr::ANTLRException& ex, const CasePart& part)
 {
-    if (inputState->guessing != 0)
-        throw;
     restoreOpened(part.opened);
     writeEmptyCase();   // what follows in the chain attaches to it
     if (dynamic_cast<const antlr::TokenStreamException*>(&ex))
@@ -551,8 +536,6 @@ void ParserBase::abandonFirstCase(const antlr::ANTLRException& ex, const CasePar
 
 void ParserBase::abandonLaterCase(const antlr::ANTLRException& ex, const CasePart& part)
 {
-    if (inputState->guessing != 0)
-        throw;
     restoreOpened(part.opened);
     writeEmptyCase();
     incCounter();
@@ -565,22 +548,20 @@ void ParserBase::abandonLaterCase(const antlr::ANTLRException& ex, const CasePar
 // A lexical error is reported as a bad declaration too.
 void ParserBase::abandonDeclaration(const antlr::ANTLRException&)
 {
-    if (inputState->guessing != 0)
-        throw;
     reportBadSyntax(Msg::wordDeclaration);
     skipRestOfLine();
 }
 
 void ParserBase::abandonClass(const antlr::RecognitionException& ex)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     closeClassAfterError();
     skipRestOfLine();
 }
 
 void ParserBase::abandonClassHead(const antlr::RecognitionException& ex)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     openClassIfNot();
     skipRestOfLine();
     if (LA(1) == T::EOL) {
@@ -592,7 +573,7 @@ void ParserBase::abandonClassHead(const antlr::RecognitionException& ex)
 
 void ParserBase::abandonFunction(const antlr::RecognitionException& ex)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     closeFunctionAfterError();
     if (LA(1) != T::SLASHCLASS || !inClass)
         skipRestOfLine();
@@ -600,7 +581,7 @@ void ParserBase::abandonFunction(const antlr::RecognitionException& ex)
 
 void ParserBase::abandonParameters(const antlr::RecognitionException& ex)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     // up to the ")" or to what begins the body
     while (LA(1) != T::RIGHTPAR && LA(1) != T::EOL && LA(1) != T::Q_COMMENT && LA(1) != T::CLOSEVEL
            && LA(1) != T::LITERAL_return && LA(1) != T::LITERAL_let && LA(1) != T::QUESTION
@@ -615,14 +596,14 @@ void ParserBase::abandonParameters(const antlr::RecognitionException& ex)
 
 void ParserBase::abandonSuperConstructorCall(const antlr::RecognitionException& ex)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     abandonSuperCall();
     skipRestOfLine();
 }
 
 void ParserBase::abandonReturn(const antlr::RecognitionException& ex, const antlr::RefToken& first)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     // "/class" stays for its class: the function ends without a return
     if (LA(1) != T::SLASHCLASS || !inClass)
         skipBadLine(first);
@@ -635,23 +616,19 @@ void ParserBase::abandonReturn(const antlr::RecognitionException& ex, const antl
 
 void ParserBase::abandonXmlLiteral(const antlr::RecognitionException& ex)
 {
-    reportSyntaxError(ex);
+    reportError(ex);
     closeBrokenXmlLiteral();
 }
 
 void ParserBase::closeXmlLiteralAtFileEnd()
 {
-    if (inputState->guessing == 0) {
-        xmlCloseOpenElements();
-        endStatement();
-    }
+    xmlCloseOpenElements();
+    endStatement();
     throw;
 }
 
 void ParserBase::abandonBadCall(CallRule& call)
 {
-    if (inputState->guessing > 0)
-        throw;
     ::abandonCall(call, firstBadCallHere());
     skipLineIfStuck(call.first);
 }

@@ -208,8 +208,7 @@ protected:
     void refuseIfTooDeep(const NestingGuard& nesting, const char* what);
     // A statement begun (its indent written); a compound statement whose
     // blocks do not fit the block-scope table is reported and skipped
-    // whole, and false then (the rule returns). Never skipped while
-    // guessing.
+    // whole, and false then (the rule returns).
     bool startStatement()
     {
         beginStatement();
@@ -277,10 +276,10 @@ protected:
     void addXmlAttribute(const std::string& name);
     void takeEnumLiteral();
 
-    // --- The handlers written in the grammar. Each rethrows while the
-    // parser is guessing (a failed trial is no error), and a lexical error
-    // that the rule catches (as an ANTLRException) goes on to the start rule.
-    void reportSyntaxError(const antlr::RecognitionException& ex);
+    // --- The handlers written in the grammar. The generated code runs them
+    // only when the parser is not guessing (a failed trial is no error, and
+    // is thrown on); a lexical error that the rule catches (as an
+    // ANTLRException) goes on to the start rule.
     // An item of an extern block or an extern class: the rest of its line.
     void recoverExternLine(const antlr::RecognitionException& ex, const antlr::RefToken& first);
     void recoverExternLine(const antlr::RecognitionException& ex);   // from LT(1)
