@@ -161,20 +161,19 @@ protected:
     {
         return (LA(1) == T::ID && LA(2) == T::LEFTPAR) || LA(1) == T::COMMA;
     }
-    // Whether a name and what may follow it in a declaration of variables
-    // of a keyword type (or of one object of a class type) starts at LA(1);
-    // page code may end the declaration at "?>" or a script end tag.
-    bool variablesAhead()
-    {
-        return LA(1) == T::ID && (LA(2) == T::EQUAL || LA(2) == T::EOL || LA(2) == T::SEMI
-                                  || LA(2) == T::COMMA || LA(2) == T::EQIF || LA(2) == T::CLOSEVEL
-                                  || LA(2) == T::LESSER || LA(2) == antlr::Token::EOF_TYPE);
-    }
+    // Whether a name and what may follow it in a declaration of one object
+    // of a class type starts at LA(1), or of variables of a keyword type
+    // (a list of them, or an error-catching value, too); page code may end
+    // the declaration at "?>" or a script end tag.
     bool instanceAhead()
     {
         return LA(1) == T::ID && (LA(2) == T::EQUAL || LA(2) == T::EOL || LA(2) == T::SEMI
                                   || LA(2) == T::CLOSEVEL || LA(2) == T::LESSER
                                   || LA(2) == antlr::Token::EOF_TYPE);
+    }
+    bool variablesAhead()
+    {
+        return instanceAhead() || (LA(1) == T::ID && (LA(2) == T::COMMA || LA(2) == T::EQIF));
     }
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
