@@ -630,7 +630,7 @@ void TermChain::beginListOperator(TermLevel level)
 }
 
 // bitOrExpression: operator operand, after the operator
-void TermChain::openRightOperand(TermLevel level)
+void TermChain::openRightOperandOn(TermLevel level)
 {
     if (level == shiftLevel)
         shiftRightAt_ = exprLength();

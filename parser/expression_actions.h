@@ -110,7 +110,7 @@ public:
         if (operator_ == productLevel)
             takeProductOperator();
         else
-            openRightOperand(operator_);
+            openRightOperandOn(operator_);
     }
     // After each right operand: a product is complete; the other operators
     // wait for the levels of their right operand to close.
@@ -127,7 +127,7 @@ private:
     void beginSum();
     void beginShift();
     void beginListOperator(TermLevel level);
-    void openRightOperand(TermLevel level);
+    void openRightOperandOn(TermLevel level);
 
     struct ListLevel {
         bool own = false;   // a scalar bit operation was written here

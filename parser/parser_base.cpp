@@ -54,7 +54,7 @@ void ParserBase::skipLineIfStuck(const antlr::RefToken& first)
 // The generated handlers (defaultErrorHandler): after a syntax error
 // writes nothing; drops the bad token and skips to the rule's follow set
 void ParserBase::recover(const antlr::RecognitionException&,
-                             const antlr::BitSet& follow)
+                          const antlr::BitSet& follow)
 {
     if (atTooDeepStop()) {
         // The rest of the line is gone already; its end stays for the
