@@ -294,8 +294,7 @@ comma
 defineDeclaration
     :   "define" name:ID
         (   EQUAL function:STRING_LITERAL { defineSignatureOf(text(function)); }
-        |   "as" { defineWithoutSignature(); }
-        |   { defineWithoutSignature(); }
+        |   ( "as" )? { defineWithoutSignature(); }
         )
         (   lineEnd
         |   SEMI
@@ -522,14 +521,13 @@ qualifiedNamePart : DOT part:ID { appendQualifiedName(text(part)); } ;
 // is the text type, as a keyword.
 classType
     :   { currentType = typeObject; }
-        (   javaClassName
-            { currentClassIndex = javaClassIndex; }
-            ( qualifiedNamePart )*
-            classArrayPairs
-            { finishClassType(); }
-        |   name:ID { qualifiedClassName = text(name); }
-            ( qualifiedNamePart )*
-            { classTypeName(qualifiedClassName); }
+        (   (   javaClassName
+                { currentClassIndex = javaClassIndex; }
+                ( qualifiedNamePart )*
+            |   name:ID { qualifiedClassName = text(name); }
+                ( qualifiedNamePart )*
+                { classTypeName(qualifiedClassName); }
+            )
             classArrayPairs
             { finishClassType(); }
         |   "string" { textTypeName(); }
@@ -621,8 +619,7 @@ declaration
 
 // One object of a class type: its value, null, or a new object.
 instanceDeclaration
-    :   { currentKind = kindDeclaration; }
-        identifierName
+    :   identifierName
         { beginInstance(); }
         (   ( EQUAL ( EOL )? "null" ) =>
             EQUAL
@@ -847,8 +844,7 @@ declarationEnd
     ;
 
 variableDeclarator
-    :   { beginDeclarator(); }
-        identifierName
+    :   identifierName
         { declareDeclarator(); }
         (   EQUAL
             (   lineEnd
@@ -1442,8 +1438,7 @@ errorStatement
 { CompoundStatement statement(*this, SLASHERROR); }
     :   "error"
         { beginErrorStatement(); }
-        (   { headerOneLine = true; }
-            oneLineBody
+        (   oneLineBody
         |   blockStart
             indentedBody
             SLASHERROR
@@ -1501,12 +1496,10 @@ forStatement
         )?
         "in"
         (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
-            { checkRangeVariable(); }
             forRange
         |   forIn
         )
-        (   { headerOneLine = true; }
-            oneLineBody
+        (   oneLineBody
         |   blockStart
             indentedBody
             SLASHFOR
@@ -1831,9 +1824,7 @@ silentCallOperand
 // what it changed.
 functionCall
 { FunctionCallRule call(*this); }
-    :   { beginFunctionCall(call); }
-        functionName
-        { findCallee(call, tokensAhead()); }
+    :   name:ID { beginFunctionCall(call, text(name), tokensAhead()); }
         leftParen
         { openCallArguments(call); }
         argumentList
@@ -1842,10 +1833,6 @@ functionCall
     ;
     exception
     catch [antlr::ANTLRException& ex] { abandonBadCall(call); }
-
-functionName
-    :   name:ID { nameCalledFunction(text(name)); }
-    ;
 
 // The arguments between the parentheses of a call, a member call or a
 // super-constructor call.
@@ -1872,8 +1859,7 @@ argument
 // A literal and the methods called on it.
 literalMethodCall
 { ChainSteps steps(*this); }
-    :   { pushExpression(); }
-        literalValue
+    :   literalValue
         { beginLiteralChain(); }
         (   DOT
             { steps.add(); }
@@ -2055,17 +2041,15 @@ identifierReference
 // Literals
 
 literal
-    :   (   realLiteral
-        |   integerLiteral
-        |   stringLiteral
-            (   // Strings on consecutive lines are one text.
-                options { greedy = true; }
-            :   newLine { exprAppendText("."); }
-                stringLiteral
-            )*
-        |   templateLiteral { exprAppend(rawText); }
-        )
-        { assignedFlag = 1; }
+    :   realLiteral
+    |   integerLiteral
+    |   stringLiteral
+        (   // Strings on consecutive lines are one text.
+            options { greedy = true; }
+        :   newLine { exprAppendText("."); }
+            stringLiteral
+        )*
+    |   templateLiteral
     ;
 
 integerLiteral
@@ -2083,7 +2067,7 @@ stringLiteral
 templateLiteral
 options { defaultErrorHandler = true; }
 { ExpressionLevelScope levels; }   // the handler leaves no level behind
-    :   t:TEMPLATE { takeTemplate(text(t)); }
+    :   t:TEMPLATE { appendTemplate(text(t)); }
     ;
 
 // A literal taken as a value: its text in currentIdentifier, nothing written.
@@ -2211,8 +2195,7 @@ leftCurly
 // A type keyword applied to values in parentheses: a conversion of one
 // value, or a typed array built from several.
 typeConversion
-    :   { pushExpressionLevel(); }
-        variableType
+    :   variableType
         { beginConversion(); }
         (   LEFTPAR RIGHTPAR
             { writeEmptyConversionList(); }
@@ -2280,8 +2263,8 @@ boundOperand
         boundExpression
         RIGHTPAR
         { popExpressionParenthesized(); }
-    |   integerLiteral { assignedFlag = 1; }
-    |   stringLiteral { assignedFlag = 1; }
+    |   integerLiteral
+    |   stringLiteral
     |   phpReference
     |   "zero" { appendKeywordValue("0", typeNumber); }
     |   ( ID LEFTPAR ) => callOperand

@@ -159,29 +159,10 @@ ChainScope::~ChainScope()
 
 // --- Function calls
 
-// functionCall: functionName "(" argumentList ")", before the name
-// writes nothing; opens an expression level for the call
-void beginFunctionCall(CallScope& call)
-{
-    beginScope(call, false);
-    call.asStatement = callStatementPending;
-    callStatementPending = false;
-    pushExpression();
-}
-
-// functionName: ID
-// writes nothing; takes the name
-void nameCalledFunction(const std::string& name)
-{
-    literalReceiver = 0;
-    memberName = name;
-    // set once the name is known to call a user function or method
-    callPrefix = "";
-}
-
-// functionCall: functionName, before "("
-// writes nothing; finds what the name calls: a predefined function (its PHP
-// name), a class (new C), a user function, $this->m or self::m, or an unknown name
+namespace {
+// beginFunctionCall: what the name in memberName calls: a predefined
+// function (its PHP name), a class (new C), a user function, $this->m or
+// self::m, or an unknown name
 void findCallee(CallScope& call, const TokenPeek* ahead)
 {
     callForm = FunctionForm::plain;
@@ -239,8 +220,25 @@ void findCallee(CallScope& call, const TokenPeek* ahead)
         }
     }
 }
+}
 
-// functionCall: functionName "(", before argumentList
+// functionCall: ID "(" argumentList ")", after the name
+// writes nothing; opens an expression level for the call and finds what the
+// name calls
+void beginFunctionCall(CallScope& call, const std::string& name, const TokenPeek* ahead)
+{
+    beginScope(call, false);
+    call.asStatement = callStatementPending;
+    callStatementPending = false;
+    pushExpression();
+    literalReceiver = 0;
+    memberName = name;
+    // set once the name is known to call a user function or method
+    callPrefix = "";
+    findCallee(call, ahead);
+}
+
+// functionCall: ID "(", before argumentList
 // writes: name(, new C(, $this->m(, $f( for a function variable, @ first after "@"
 void openCallArguments(CallScope&)
 {
@@ -435,9 +433,10 @@ void finishArgument(bool alias)
 // --- Member calls
 
 // literalMethodCall: literalValue ("." memberElement)+, after the literal
-// writes nothing; the receiver is the literal's PHP text
+// writes nothing; opens a level for the chain, the literal's PHP text its receiver
 void beginLiteralChain()
 {
+    pushExpression();
     uncheckedObjectResult = false;
     literalReceiver = 1;
     staticAccess = 0;

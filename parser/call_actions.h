@@ -60,15 +60,12 @@ private:
 };
 
 // --- Function calls
-void beginFunctionCall(CallScope& call);
-// The called name; the prefix before it waits for what the name calls.
-void nameCalledFunction(const std::string& name);
-// Finds what the name calls: predefined function, class, user function or
-// method, function-typed parameter, or an unknown name. Inside a method,
-// an unknown name may be a method of the class defined further down, read
-// ahead from `ahead`:  helper(x)
+// The called name, and what it calls: predefined function, class, user
+// function or method, function-typed parameter, or an unknown name. Inside
+// a method, an unknown name may be a method of the class defined further
+// down, read ahead from `ahead`:  helper(x)
 // writes: $this->helper($x (self::helper($x for a static method)
-void findCallee(CallScope& call, const TokenPeek* ahead = nullptr);
+void beginFunctionCall(CallScope& call, const std::string& name, const TokenPeek* ahead = nullptr);
 void openCallArguments(CallScope& call);
 void finishFunctionCall(CallScope& call);
 // A bad call: reported (unless `report` is false), and the state the call

@@ -194,6 +194,7 @@ void closeClassAfterError()
 // writes nothing; declares the object and opens a call frame for the constructor
 void beginInstance()
 {
+    currentKind = kindDeclaration;
     declareVariable(symbolAssigned);
     instanceName = currentIdentifier;
     instanceAtClassLevel = atClassLevel();

@@ -106,8 +106,8 @@ void beginDeclarationList()
     declaratorIndex = 0;
 }
 
-// variableDeclarator: identifierName ...
-// writes nothing; the declarator starts with the list's type and no value
+namespace {
+// declareDeclarator: the declarator starts with the list's type and no value
 void beginDeclarator()
 {
     currentType = listType;
@@ -121,10 +121,14 @@ void beginDeclarator()
     declaratorHasValue = 0;
 }
 
+}
+
 // variableDeclarator: identifierName, before the value
-// writes nothing; declares the variable (a class field is never a constant)
+// writes nothing; declares the variable with the list's type (a class
+// field is never a constant)
 void declareDeclarator()
 {
+    beginDeclarator();
     if (atClassLevel()) {
         currentKind = kindDeclaration;
         declarationKind = kindDeclaration;

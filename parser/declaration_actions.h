@@ -33,8 +33,7 @@ extern int errorCatchingDeclaration;   // the value came after ":="
 // A declaration list keeps its type, kind and class for every declarator:
 // the value of one declarator must not change the next one's type.
 void beginDeclarationList();
-void beginDeclarator();
-// The name is declared (after identifierName).
+// The name is declared (after identifierName), with the list's type.
 void declareDeclarator();
 // No value given: the default of the type.
 void defaultDeclaratorValue();

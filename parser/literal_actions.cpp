@@ -328,7 +328,7 @@ bool templateClosed(const std::string& token)
     return token.size() >= 2 && token.back() == '`';
 }
 
-// templateLiteral: TEMPLATE
+// appendTemplate, for templateLiteral: TEMPLATE
 // a template literal:  `Hello $name!`
 // writes: "Hello ".$name."!" with each name as an expression writes it
 // ($this->name in a method, a global declared global in a function), or
@@ -355,6 +355,15 @@ void takeTemplate(const std::string& token)
     }
     currentType = typeText;
     lineNumber += countLineEnds(token);
+}
+
+// templateLiteral: TEMPLATE
+// writes: the template as takeTemplate makes it
+void appendTemplate(const std::string& token)
+{
+    takeTemplate(token);
+    exprAppend(rawText);
+    assignedFlag = 1;   // a literal is a value
 }
 
 // --- Literals
@@ -446,6 +455,7 @@ void appendIntegerLiteral(const std::string& token)
         exprAppend(phpIntegerLiteral(token));
     else
         exprAppend(token);
+    assignedFlag = 1;
 }
 
 // realLiteral: REAL_LITERAL
@@ -454,6 +464,7 @@ void appendRealLiteral(const std::string& token)
 {
     exprAppend(phpRealLiteral(token));
     currentType = typeReal;
+    assignedFlag = 1;
 }
 
 namespace {
@@ -486,6 +497,7 @@ void appendStringLiteral(const std::string& token)
     else
         exprAppend(phpStringLiteral(token));
     currentType = typeText;
+    assignedFlag = 1;
 }
 
 // literalValue: REAL_LITERAL | INTEGER | STRING_LITERAL
@@ -631,11 +643,12 @@ void appendDictKey(int start)
     exprAppendText("=>");
 }
 
-// typeConversion: variableType LEFTPAR values RIGHTPAR
-// writes: nothing yet; the keyword's type is the conversion's target
+// typeConversion: variableType LEFTPAR values RIGHTPAR, after the keyword
+// writes: nothing yet, on a level of its own; the keyword's type is the
+// conversion's target
 void beginConversion()
 {
-    clearExpression();
+    pushExpressionLevel();
     conversionTarget = currentType;
 }
 

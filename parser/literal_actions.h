@@ -9,6 +9,8 @@ extern int objectConversion;     // the conversion being ended builds a typed ar
 // Sets rawText to the PHP text of a template; prints the trace line of an
 // interpolated one.
 void takeTemplate(const std::string& token);
+// The template's text written, as a literal value.
+void appendTemplate(const std::string& token);
 // A template that ends with its closing backquote; the end of a page's
 // code block cuts one short that was left open there. An open one is a
 // syntax error, taken as the empty text "\"\"" (nothing of it written).
@@ -24,7 +26,8 @@ std::string phpIntegerLiteral(const std::string& token);
 std::string phpRealLiteral(const std::string& token);
 // Whether an integer literal's value fits PHP's 64-bit integers.
 bool integerLiteralFits(const std::string& token);
-// The literal, its type; one beyond the 64-bit range is reported where it stands.
+// The literal, its type, and marked assigned (a literal is a value); one
+// beyond the 64-bit range is reported where it stands.
 void appendIntegerLiteral(const std::string& token);
 void appendRealLiteral(const std::string& token);
 void appendStringLiteral(const std::string& token);

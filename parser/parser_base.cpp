@@ -307,7 +307,7 @@ bool ParserBase::assignmentAhead()
     }
 }
 
-// functionCall, memberElement: findCallee and openMemberCall read heads ahead
+// functionCall, memberElement: beginFunctionCall and openMemberCall read heads ahead
 const TokenPeek* ParserBase::tokensAhead()
 {
     tokenPeek_.source = this;
@@ -459,7 +459,6 @@ bool ParserBase::openOneLineWhileBody()
             && (LA(2) == T::LITERAL_break || LA(2) == T::LITERAL_continue));
     if (wrapped)
         beginWhileWrapper();
-    headerOneLine = true;
     return wrapped;
 }
 

@@ -690,18 +690,13 @@ void takeForVariable(bool declared, bool second)
     }
 }
 
-// forStatement: ... "in" forRange
+// forRangeSpec: forRangeBounds ("step" ...)?
+// writes nothing; counts up with no step to start with;
 // checks: the loop variable takes an integer ("sequence required, found ...")
-void checkRangeVariable()
+void beginRangeSpec()
 {
     if (typeMatrix[currentType][typeInteger] == 0)
         reportRequiredType(Msg::requiredSequence);   // "sequence"
-}
-
-// forRangeSpec: forRangeBounds ("step" ...)?
-// writes nothing; counts up with no step to start with
-void beginRangeSpec()
-{
     rangeDescending = 0;
     stepNegative = 0;
     rangeStep.clear();
@@ -811,9 +806,11 @@ void endForStatement()
 // --- The steps of the statement rules
 
 // oneLineBody: the statement on the header's line
-// writes: the indentation one level deeper
+// writes: the indentation one level deeper; a syntax error in the
+// statement skips the rest of the header's line
 void indentOneLineBody()
 {
+    headerOneLine = true;
     indentMore();
     emitIndent();
 }
@@ -855,7 +852,6 @@ void openConditionBlock()
 // writes: nothing; the body's block scope opens
 void beginOneLineIfBody()
 {
-    headerOneLine = true;
     enterBlock();
 }
 

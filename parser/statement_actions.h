@@ -160,7 +160,7 @@ void beginForStatement();
 // The loop variable: looked up (declared == false) or declared in the
 // loop's scope with its type.
 void takeForVariable(bool declared, bool second);
-void checkRangeVariable();
+// A range loop: its variable checked, no step yet.
 void beginRangeSpec();
 void takeRangeStart();
 void takeRangeEnd();
@@ -174,7 +174,8 @@ void writeCollectionHeader();
 void endForStatement();
 
 // --- The steps of the statement rules
-// One-line bodies and nested blocks.
+// One-line bodies (which mark the header as holding its body) and nested
+// blocks.
 void indentOneLineBody();
 void openNestedBlock();
 void closeNestedBlock();

@@ -91,9 +91,7 @@ TEST(Calls, PrefixOfACallInsideAClass)
         resetExpressions();
         silentCall = c.silent;
         CallScope call;
-        beginFunctionCall(call);
-        nameCalledFunction(c.name);
-        findCallee(call);
+        beginFunctionCall(call, c.name);
         openCallArguments(call);
         EXPECT_EQ(currentExpression(), c.text) << c.name;
         popReference();
