@@ -107,7 +107,6 @@ languageValue
 // The code of a source file or of one code block of a page: the header items,
 // then the top-level items.
 sourceBody
-options { defaultErrorHandler = true; }
     :   (   // Empty lines and comments are header items while the head lasts.
             options { warnWhenFollowAmbig = false; }
         :   headerItem
@@ -667,7 +666,7 @@ classHead
             { setClassParent(); }
             (   emittedComma
                 className
-                { ::reportError(Msg::multipleInheritance); }
+                { reportExtraParent(); }
             )*
         |
         )
@@ -726,7 +725,7 @@ functionDefinition
             indentedReturn
         |   ( "let" | QUESTION )
             (   lineEnd
-            |   { LA(1) == LITERAL_return }?
+            |
             )
             { openOneLineBody(); }
             returnStatement
@@ -1676,20 +1675,18 @@ signedOperand
         (   unaryExpression
         |   postfixExpression
         )
-        { completeSignedOperand(signs.start); }
+        { signs.complete(); }
     ;
 
 // "not" and "~" nest without a primary operand in between: each counts.
 unaryExpression
 { PrefixedOperand operand(*this); }
-    :   bitNotOperator
+    :   (   bitNotOperator
+        |   notOperator
+        )
         { operand.markStart(); }
         signExpression
-        { completeBitNot(operand.start); }
-    |   notOperator
-        { operand.markStart(); }
-        signExpression
-        { completeNot(operand.start); }
+        { operand.complete(); }
     ;
 
 // Operator rules: the token, an optional line end (the expression goes on
@@ -1885,7 +1882,7 @@ objectMemberChain
         memberElement
         (   DOT
             { steps.add(); }
-            (   { LA(2) == LEFTPAR }? memberElement
+            (   ( ID LEFTPAR ) => memberElement
             |   attribute:ID { readResultAttribute(text(attribute)); }
             )
         )*
@@ -2065,8 +2062,6 @@ stringLiteral
     ;
 
 templateLiteral
-options { defaultErrorHandler = true; }
-{ ExpressionLevelScope levels; }   // the handler leaves no level behind
     :   t:TEMPLATE { appendTemplate(text(t)); }
     ;
 

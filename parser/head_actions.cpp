@@ -300,7 +300,7 @@ void setExternParent(const std::string& name)
     symbolTable.setParentClass(name);
 }
 
-// externClassHead: "is" identifierName ("," identifierName)*
+// externClassHead, classHead: "is" name ("," name)*
 // checks: one parent only ("multiple inheritance not yet available", code 20)
 void reportExtraParent()
 {

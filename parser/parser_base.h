@@ -357,11 +357,15 @@ struct NestedOperand {
     NestingGuard nesting;
 };
 
-// An operand after "~" or "not": one more level of nesting, and where its
-// text begins once the operator is written.
+// An operand after "~" or "not": one more level of nesting, which of the
+// two its first token is, and where its text begins once the operator is
+// written.
 struct PrefixedOperand : NestedOperand {
-    using NestedOperand::NestedOperand;
+    explicit PrefixedOperand(ParserBase& parser)
+        : NestedOperand(parser), bitNot(parser.LA(1) == VelandroTokenTypes::NOT_BIN) {}
     void markStart() { start = exprLength(); }
+    void complete() { bitNot ? completeBitNot(start) : completeNot(start); }
+    bool bitNot;
     int start = 0;
 };
 
@@ -370,6 +374,7 @@ struct PrefixedOperand : NestedOperand {
 struct OperandSigns : RuleSteps {
     using RuleSteps::RuleSteps;
     void markStart() { start = exprLength(); }
+    void complete() { completeSignedOperand(start); }
     int start = 0;
 };
 
