@@ -260,13 +260,13 @@ blockStart
     ;
 
 // A line end, written as one (never a second empty line).
-newLine : EOL { ++lineNumber; emitNewlineOnce(); } ;
+newLine : EOL { writeLineEnd(); } ;
 
 // A line end that writes nothing: counted only.
 lineEnd : EOL { ++lineNumber; } ;
 
 // An empty line of an extern block or class, which writes no PHP line.
-blankExternLine : EOL { ++lineNumber; emitNewlineOnce(); ++newlineState; } ;
+blankExternLine : EOL { writeBlankExternLine(); } ;
 
 // A "#" comment, its line end included, as a PHP "//" comment.
 comment
@@ -723,13 +723,12 @@ functionDefinition
                 statementEnd
             )*
             indentedReturn
-        |   ( "let" | QUESTION )
-            (   lineEnd
-            |
-            )
+        |   (   ( "let" | QUESTION )
+                (   lineEnd
+                |
+                )
+            )?
             { openOneLineBody(); }
-            returnStatement
-        |   { openOneLineBody(); }
             returnStatement
         )
         { closeFunction(); }
@@ -1013,9 +1012,8 @@ eqifSeparator
 // A syntax error inside closes the elements written so far and skips the
 // rest of the outermost element, so the PHP written stays whole.
 xmlStatement
-{ XmlLiteralScope scope; }
-    :   { beginXmlLiteral(); }
-        xmlDeclaration
+{ XmlLiteralScope scope; }   // which begins the literal
+    :   xmlDeclaration
         { endStatement(); }
     ;
     exception
@@ -1055,8 +1053,7 @@ xmlAttribute
 printStatement
 options { defaultErrorHandler = true; }
     :   "print"
-        (   newExpression
-            { takePrintValue(); }
+        (   printValue
             ( nextPrintValue )*
             { writePrintList(); }
         |   { writeEmptyPrint(); }
@@ -1067,11 +1064,17 @@ options { defaultErrorHandler = true; }
 echoStatement
 options { defaultErrorHandler = true; }
     :   "echo"
-        newExpression
-        { takePrintValue(); }
+        printValue
         ( nextPrintValue )*
         { emitEcho(false); }
         statementEnd
+    ;
+
+// The first value of print or echo, which starts the statement's
+// expression state anew.
+printValue
+    :   newExpression
+        { takePrintValue(); }
     ;
 
 // A value of print or echo after the first.

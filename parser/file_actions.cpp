@@ -209,6 +209,23 @@ void writePageLineEnd()
     ++lineNumber;
 }
 
+// newLine: EOL
+// writes: a line end, never a second empty line
+void writeLineEnd()
+{
+    ++lineNumber;
+    emitNewlineOnce();
+}
+
+// blankExternLine: EOL
+// writes: a line end (never a second empty line); the next one is no
+// empty line of PHP
+void writeBlankExternLine()
+{
+    writeLineEnd();
+    ++newlineState;
+}
+
 // comment: Q_COMMENT
 // writes: //text   with its line end
 void writeComment(const std::string& commentToken)

@@ -58,5 +58,8 @@ void reportPageCodeInSource();
 void checkLanguageAttribute(const std::string& attribute);
 void writePageText(const std::string& block);
 void writePageLineEnd();
+// A line end of the code, written once; one of an extern block or class.
+void writeLineEnd();
+void writeBlankExternLine();
 void writeComment(const std::string& commentToken);
 void writeNativeCode(const std::string& token);

@@ -9,9 +9,12 @@
 #include "semantic/php_names.h"
 #include "semantic/semantic.h"
 
-// xmlStatement: held for the whole literal, so that a broken one leaves no
-// tag names on the name stack
-XmlLiteralScope::XmlLiteralScope() : openNames(stringStack.size()) {}
+// xmlStatement: held for the whole literal, which it begins, so that a
+// broken one leaves no tag names on the name stack
+XmlLiteralScope::XmlLiteralScope() : openNames(stringStack.size())
+{
+    beginXmlLiteral();
+}
 
 XmlLiteralScope::~XmlLiteralScope()
 {

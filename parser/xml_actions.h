@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
-// The names of the elements a literal leaves open (after a syntax error)
-// do not outlive its statement.
+// A literal begins with its scope (beginXmlLiteral); the names of the
+// elements it leaves open (after a syntax error) do not outlive its statement.
 class XmlLiteralScope {
 public:
     XmlLiteralScope();
