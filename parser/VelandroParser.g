@@ -891,7 +891,7 @@ initializerValue
 // Expression and assignment statements
 
 expressionStatement
-    :   { lvalueFlag = 0; }
+    :   { beginExpressionStatement(); }
         (   literalMethodStatement statementEnd
         |   atCallStatement statementEnd
         |   ( ID LEFTPAR ) => callStatement statementEnd
@@ -917,14 +917,12 @@ atCallStatement
     ;
 
 literalMethodStatement
-    :   { resetExpressions(); }
-        literalMethodOperand
+    :   literalMethodOperand
         { emitCurrentExpression(); }
     ;
 
 memberCallStatement
-    :   { resetExpressions(); }
-        memberCallOperand
+    :   memberCallOperand
         { emitCurrentExpression(); }
     ;
 

@@ -788,6 +788,15 @@ void readResultAttribute(const std::string& name)
 
 // --- Call operands and statements
 
+// expressionStatement: a call, a member call or an assignment
+// writes nothing; the statement starts with no target type and a fresh
+// expression state
+void beginExpressionStatement()
+{
+    lvalueFlag = 0;
+    resetExpressions();
+}
+
 // atCallStatement: "@" functionCall
 // writes nothing; the call is written with "@" before it
 void markSilentCall() { silentCall = 1; }

@@ -99,6 +99,8 @@ void readResultAttribute(const std::string& name);
 
 // --- Call operands and statements
 void markSilentCall();
+// An expression statement starts with a fresh expression state.
+void beginExpressionStatement();
 // The next function call is a statement of its own (swap may stand only
 // there).
 void beginCallStatement();
