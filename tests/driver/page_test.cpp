@@ -107,9 +107,10 @@ TEST(PreparePageLine, ManyBlocksOnOneLineInLinearTime) {
         };
         // eight times the blocks: about eight times the time when linear,
         // sixty-four when quadratic (cutting blocks off the front took 4 s
-        // at 80,000); whatever the ratio, a fifth of a second is linear enough
+        // at 80,000); whatever the ratio, a second is linear enough (a busy
+        // machine can make the small line look too fast)
         double small = secondsFor(10000), large = secondsFor(80000);
-        EXPECT_TRUE(large < 24 * small || large < 0.2)
+        EXPECT_TRUE(large < 24 * small || large < 1.0)
             << k.block << ": " << small << " s, then " << large;
     }
 }
