@@ -141,8 +141,25 @@ CallFrameScope::CallFrameScope(bool active) : active_(active)
 
 CallFrameScope::~CallFrameScope()
 {
-    if (active_)
-        popCallFrame();
+    if (!active_)
+        return;
+    popCallFrame();
+    bounds_.restore();
+}
+
+RangeBounds::RangeBounds()
+    : start(rangeStart), end(rangeEnd), sliceStart(::sliceStart), sliceEnd(::sliceEnd),
+      inclusive(rangeInclusive)
+{
+}
+
+void RangeBounds::restore() const
+{
+    rangeStart = start;
+    rangeEnd = end;
+    ::sliceStart = sliceStart;
+    ::sliceEnd = sliceEnd;
+    rangeInclusive = inclusive;
 }
 
 // literalMethodCall, objectMemberChain: held for the chain, so that a broken

@@ -33,7 +33,18 @@ struct CallScope {
     int line = 0;
 };
 
-// The call frame of one call operand or call statement.
+// The bounds of a range or a slice read so far. A call inside a bound has
+// arguments that may hold ranges and slices of their own: it gives the
+// bounds around it back when it ends.
+struct RangeBounds {
+    RangeBounds();   // the current ones
+    void restore() const;
+    std::string start, end, sliceStart, sliceEnd;
+    int inclusive;
+};
+
+// The call frame of one call operand or call statement, and the bounds
+// read around it.
 class CallFrameScope {
 public:
     explicit CallFrameScope(bool active);
@@ -43,6 +54,7 @@ public:
 
 private:
     bool active_;
+    RangeBounds bounds_;
 };
 
 // The expression level of a chain: left as it was found when the chain
