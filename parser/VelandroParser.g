@@ -366,8 +366,7 @@ externBlockItem
 externDeclaration
     :   externClassDeclaration
     |   { beginExternDeclaration(); }
-        (   "static" { staticModifier = symbolStatic; }
-        )?
+        ( "static" )?
         ( constModifier )?
         typeSpec
         (   MUL
@@ -1084,9 +1083,8 @@ nextPrintValue
 
 inputStatement
     :   "input"
-        { inputPrompt = ""; }
-        (   prompt:STRING_LITERAL comma
-            { inputPrompt = text(prompt); }
+        { takeInputPrompt(); }
+        (   STRING_LITERAL comma
         |
         )
         newLvalue
@@ -1401,10 +1399,7 @@ firstCase
 { CasePart part(*this); }
     :   "case"
         { beginFirstCase(); }
-        expression
-        { openConditionBlock(); }
-        blockStart
-        nestedBlock
+        caseBlock
     ;
     exception
     catch [antlr::ANTLRException& ex] { abandonFirstCase(ex, part); }
@@ -1414,14 +1409,19 @@ caseClause
 { CasePart part(*this); }
     :   "case"
         { part.opened = openLaterCase(); }
-        expression
-        { openConditionBlock(); }
-        blockStart
-        nestedBlock
+        caseBlock
         { incCounter(); }
     ;
     exception
     catch [antlr::ANTLRException& ex] { abandonLaterCase(ex, part); }
+
+// A case's value and its block.
+caseBlock
+    :   expression
+        { openConditionBlock(); }
+        blockStart
+        nestedBlock
+    ;
 
 alwaysClause
 { OpenedState opened = saveOpened(); }
@@ -1521,16 +1521,13 @@ forRange
     ;
 
 forRangeSpec
-{ bool negative = false; }
     :   { beginRangeSpec(); }
         forRangeBounds
         (   "step"
             (   ( ( MINUS | PLUS )? INTEGER forHeaderEnd ) =>
-                (   MINUS { negative = true; }
-                |   PLUS
-                )?
-                digits:INTEGER
-                { takeLiteralStep(negative, text(digits)); }
+                { takeLiteralStep(); }
+                ( MINUS | PLUS )?
+                INTEGER
             |   { resetExpressions(); }
                 boundExpression
                 { takeExpressionStep(); }
@@ -1883,7 +1880,7 @@ objectMemberChain
         memberElement
         (   DOT
             { steps.add(); }
-            (   ( ID LEFTPAR ) => memberElement
+            (   memberElement
             |   attribute:ID { readResultAttribute(text(attribute)); }
             )
         )*
@@ -2280,8 +2277,10 @@ boundMemberAccess
     ;
 
 rangeOperator
-    :   DOTDOT { rangeInclusive = 1; }
-    |   MINMIN { rangeInclusive = 0; }
+    :   { takeRangeOperator(); }
+        (   DOTDOT
+        |   MINMIN
+        )
     ;
 
 rangeBounds

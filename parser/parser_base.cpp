@@ -15,6 +15,7 @@
 #include "parser/head_actions.h"
 #include "parser/literal_actions.h"
 #include "parser/nesting.h"
+#include "parser/print_actions.h"
 #include "parser/state.h"
 #include "parser/statement_actions.h"
 #include "parser/xml_actions.h"
@@ -743,6 +744,42 @@ void ParserBase::addXmlAttribute(const std::string& name)
 {
     if (int type = literalTokenType(LA(1)))
         xmlAttributeEntry(name, LT(1)->getText(), type);
+}
+
+// rangeOperator: ( ".." | "--" )
+// writes nothing; ".." takes the upper bound in, "--" leaves it out
+void ParserBase::takeRangeOperator()
+{
+    switch (LA(1)) {
+    case T::DOTDOT: rangeInclusive = 1; break;
+    case T::MINMIN: rangeInclusive = 0; break;
+    default: break;
+    }
+}
+
+// inputStatement: "input" (STRING_LITERAL comma)?
+// writes nothing; keeps the prompt as written, or none
+void ParserBase::takeInputPrompt()
+{
+    inputPrompt = LA(1) == T::STRING_LITERAL ? LT(1)->getText() : std::string();
+}
+
+// forRangeSpec: "step" ("-" | "+")? INTEGER
+// writes nothing; the step's sign and digits (::takeLiteralStep)
+void ParserBase::takeLiteralStep()
+{
+    int digits = LA(1) == T::MINUS || LA(1) == T::PLUS ? 2 : 1;
+    if (LA(digits) == T::INTEGER)
+        ::takeLiteralStep(LA(1) == T::MINUS, LT(digits)->getText());
+}
+
+// externDeclaration: ("static")? ("const")? typeSpec ...
+// writes nothing; a variable or a prototype, static after "static"
+void ParserBase::beginExternDeclaration()
+{
+    ::beginExternDeclaration();
+    if (LA(1) == T::LITERAL_static)
+        staticModifier = symbolStatic;
 }
 
 void ParserBase::takeEnumLiteral()

@@ -274,6 +274,13 @@ protected:
     void takeLiteralToken();
     void addXmlAttribute(const std::string& name);
     void takeEnumLiteral();
+    // The same for a range's operator, an input's prompt (none when no
+    // text stands there), a for loop's literal step (its sign and digits)
+    // and an extern declaration ("static" or not).
+    void takeRangeOperator();
+    void takeInputPrompt();
+    void takeLiteralStep();
+    void beginExternDeclaration();
 
     // --- The handlers written in the grammar. The generated code runs them
     // only when the parser is not guessing (a failed trial is no error, and
