@@ -1202,7 +1202,7 @@ doBody
 // --- If
 
 ifStatement
-{ CompoundStatement statement(*this, SLASHIF); }
+{ CompoundStatement statement(*this); }
     :   "if" { pushCounter(); }
         (   ( bitOrExpression ( EOL | COLON ) ( EOL )* compositeTestOperator ) =>
             compositeIf
@@ -1289,7 +1289,7 @@ elsePart
 // "continue" still runs the step; a one-line "break" or "continue" body
 // gets the same wrapper.
 whileStatement
-{ CompoundStatement statement(*this, SLASHWHILE); }
+{ CompoundStatement statement(*this); }
     :   "while"
         { beginWhileStatement(); }
         (   expression
@@ -1336,7 +1336,7 @@ whileStep
     ;
 
 doStatement
-{ CompoundStatement statement(*this, SLASHDO); }
+{ CompoundStatement statement(*this); }
     :   "do"
         { beginDoStatement(); }
         (   options { greedy = true; }
@@ -1435,7 +1435,7 @@ alwaysClause
 // A block under the test of $error, which the error-catching assignment
 // sets.
 errorStatement
-{ CompoundStatement statement(*this, SLASHERROR); }
+{ CompoundStatement statement(*this); }
     :   "error"
         { beginErrorStatement(); }
         (   oneLineBody
@@ -1451,7 +1451,7 @@ errorStatement
 // --- Try and global
 
 tryStatement
-{ CompoundStatement statement(*this, SLASHTRY); }
+{ CompoundStatement statement(*this); }
     :   "try"
         { beginTryStatement(); }
         (   options { greedy = true; }
@@ -1487,7 +1487,7 @@ globalStatement
 // A range or a collection loop in its own block scope, which holds a
 // variable declared in the header.
 forStatement
-{ CompoundStatement statement(*this, SLASHFOR); }
+{ CompoundStatement statement(*this); }
     :   "for"
         { beginForStatement(); }
         forVariable[false]
@@ -1621,11 +1621,9 @@ inTest
 { TestSubject subject; }
     :   { subject = takeMembershipSubject(); }
         (   ( boundExpression ( DOTDOT | MINMIN ) ) =>
-            { pushNotInFlag(); }
             rangeBounds
             { completeRangeTest(subject); }
-        |   { pushNotInFlag(); }
-            bitOrExpression
+        |   bitOrExpression
             { completeListTest(subject); }
         )
     ;
@@ -2214,8 +2212,7 @@ arrayConstructorArgs
     :   { openTypedArrayValues(); }
         expression
         { appendTypedArrayValue(); }
-        (   { exprAppendComma(); }
-            comma
+        (   commaSeparator
             innerExpression
             { appendTypedArrayValue(); }
         )+

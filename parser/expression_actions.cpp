@@ -761,7 +761,7 @@ void TestChain::completeTest()
 
 // inTest: the part after "in" or "not in"
 // writes: nothing; the subject is taken from the identifier slot, the
-// level's text cleared for the test
+// level's text cleared for the test, the negation kept (pushNotInFlag)
 TestSubject takeMembershipSubject()
 {
     TestSubject subject;
@@ -769,6 +769,7 @@ TestSubject takeMembershipSubject()
     subject.type = identifierSlotType();
     leftOperandText = subject.name;
     clearExpression();
+    pushNotInFlag();   // the bounds' calls and tests clear it
     return subject;
 }
 

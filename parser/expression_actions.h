@@ -55,8 +55,8 @@ void settleEquality(int operatorAt, int left, int right, bool arrays);
 std::string takeTestSubject(int start, bool compared);
 void restoreBeforeTest(const std::string& before);
 // A range test, after its bounds:  x [not] in lo .. hi  (or lo -- hi)
-// writes: [!](x>=lo&&x<=hi) (x<hi for "--"); the negation was saved by
-// pushNotInFlag before the bounds, whose calls and tests clear it.
+// writes: [!](x>=lo&&x<=hi) (x<hi for "--"); the negation was saved when
+// the subject was taken, before the bounds, whose calls and tests clear it.
 // The subject of a membership test, from the identifier slot.
 struct TestSubject {
     std::string name;

@@ -339,13 +339,13 @@ protected:
     void closeDoBody();
 };
 
-// What a compound statement keeps while it is parsed: its first token, its
-// place among the open statements, and what it opened, for its handler.
-// Built after the check of the block-scope table; it starts a new statement
-// (no one-line form, no part yet).
+// What a compound statement keeps while it is parsed: its first token (its
+// keyword), its place among the open statements (by its closer), and what
+// it opened, for its handler. Built after the check of the block-scope
+// table; it starts a new statement (no one-line form, no part yet).
 struct CompoundStatement {
-    CompoundStatement(ParserBase& parser, int closer)
-        : first(parser.LT(1)), open(closer), opened(saveOpened())
+    explicit CompoundStatement(ParserBase& parser)
+        : first(parser.LT(1)), open(closerOf(parser.LA(1))), opened(saveOpened())
     {
         headerOneLine = false;
         parser.partStart = antlr::RefToken();

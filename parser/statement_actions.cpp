@@ -175,9 +175,10 @@ bool endsLine(int type)
     return type == T::EOL || type == T::Q_COMMENT || type == T::CLOSEVEL || type == endOfInput;
 }
 
-// (skip) ifStatement ... "/if", whileStatement ... "/while", and the others
-// The closing keyword of a compound statement's block form, 0 for a token
-// that begins none.
+}  // namespace
+
+// ifStatement ... "/if", whileStatement ... "/while", and the others (the
+// skips, and each compound statement as it begins)
 int closerOf(int keyword)
 {
     switch (keyword) {
@@ -190,8 +191,6 @@ int closerOf(int keyword)
     default: return 0;
     }
 }
-
-}  // namespace
 
 namespace {
 

@@ -53,6 +53,9 @@ private:
     size_t depth_;
 };
 bool strayCloserAhead(int type);
+// The closing keyword of a compound statement's block form, 0 for a token
+// that begins none.
+int closerOf(int keyword);
 
 // --- Nesting
 // A compound statement that needs `blocks` more block scopes than the
