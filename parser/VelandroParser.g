@@ -242,13 +242,13 @@ statement
         )
     ;
 
-// The end of a simple statement. Page code may also end at "?>", at the end
-// tag of a script element or at the end of the input, where only the ";" is
-// written.
+// The end of a simple statement, written by its token as the rule begins.
+// Page code may also end at "?>", at the end tag of a script element or at
+// the end of the input, where only the ";" is written.
 statementEnd
-{ if (codeEndedStatement()) return; }
-    :   EOL { endStatementLine(); }
-    |   SEMI { endStatementAtSemicolon(); }
+{ if (writeStatementEnd()) return; }
+    :   EOL
+    |   SEMI
         // Never taken (the init action above takes these tokens); it tells
         // the callers' decisions that a statement may end there.
     |   { false }? ( CLOSEVEL | EOF | LESSER SLASHSCRIPT )
@@ -493,10 +493,12 @@ externClassName
     ;
 
 javaClassName
-    :   ( "java" DOT "text" ) =>
-        "java" DOT "text" DOT textClass:ID { setJavaClassName("java.text.", text(textClass)); }
-    |   "java" DOT javaClass:ID { setJavaClassName("java.", text(javaClass)); }
-    |   "javax" DOT javaxClass:ID { setJavaClassName("javax.", text(javaxClass)); }
+    :   { takeJavaClassName(); }
+        (   ( "java" DOT "text" ) =>
+            "java" DOT "text" DOT ID
+        |   "java" DOT ID
+        |   "javax" DOT ID
+        )
     ;
 
 // ---------------------------------------------------------------------------

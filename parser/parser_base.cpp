@@ -746,6 +746,36 @@ void ParserBase::addXmlAttribute(const std::string& name)
         xmlAttributeEntry(name, LT(1)->getText(), type);
 }
 
+// statementEnd: EOL | SEMI, or the code's end
+// writes: ; and a line end (endStatementLine, endStatementAtSemicolon), or
+// the ; alone where the code ends; nothing for any other token
+bool ParserBase::writeStatementEnd()
+{
+    bool codeEnded = codeEndsHere();
+    if (inputState->guessing != 0)
+        return codeEnded;
+    if (codeEnded)
+        emitSemicolon();
+    else if (LA(1) == T::EOL)
+        endStatementLine();
+    else if (LA(1) == T::SEMI)
+        endStatementAtSemicolon();
+    return codeEnded;
+}
+
+// javaClassName: "java" "." "text" "." ID | "java" "." ID | "javax" "." ID
+// writes nothing; the qualified name starts as java.text.X, java.X or javax.X
+void ParserBase::takeJavaClassName()
+{
+    if (LA(1) == T::LITERAL_java && LA(2) == T::DOT && LA(3) == T::LITERAL_text) {
+        if (LA(4) == T::DOT && LA(5) == T::ID)
+            setJavaClassName("java.text.", LT(5)->getText());
+    } else if ((LA(1) == T::LITERAL_java || LA(1) == T::LITERAL_javax) && LA(2) == T::DOT &&
+               LA(3) == T::ID) {
+        setJavaClassName(LA(1) == T::LITERAL_java ? "java." : "javax.", LT(3)->getText());
+    }
+}
+
 // rangeOperator: ( ".." | "--" )
 // writes nothing; ".." takes the upper bound in, "--" leaves it out
 void ParserBase::takeRangeOperator()

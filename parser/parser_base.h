@@ -214,16 +214,10 @@ protected:
         int blocks = compoundStatementBlocks(LA(1));
         return blocks == 0 || !skippedAsTooDeep(blocks);
     }
-    // A statement end the code's end stands for (page code): its ";"
-    // written, and true (the rule returns).
-    bool codeEndedStatement()
-    {
-        if (!codeEndsHere())
-            return false;
-        if (inputState->guessing == 0)
-            emitSemicolon();
-        return true;
-    }
+    // A statement's end, written by the token ahead: a line end or ";".
+    // One the code's end stands for (page code) has its ";" written, and
+    // true (the rule returns).
+    bool writeStatementEnd();
     // "break", "continue" and "global" end their statement: anything but
     // the line's end after them is a syntax error there.
     void requireStatementEnd(bool commentEnds);
@@ -274,10 +268,11 @@ protected:
     void takeLiteralToken();
     void addXmlAttribute(const std::string& name);
     void takeEnumLiteral();
-    // The same for a range's operator, an input's prompt (none when no
-    // text stands there), a for loop's literal step (its sign and digits)
-    // and an extern declaration ("static" or not).
+    // The same for a range's operator, a Java class name, an input's
+    // prompt (none when no text stands there), a for loop's literal step
+    // (its sign and digits) and an extern declaration ("static" or not).
     void takeRangeOperator();
+    void takeJavaClassName();
     void takeInputPrompt();
     void takeLiteralStep();
     void beginExternDeclaration();
