@@ -179,7 +179,7 @@ options { defaultErrorHandler = true; }
         |
         )
         statementEnd
-        { ::reportError(Msg::returnMisplaced); }
+        { checkReturnPlace(); }
         // A declaration: modifiers, then a class, or one or more types and
         // a name.
     |   { !indexedNameAhead() }?
@@ -432,9 +432,9 @@ externParameter
 // A class of the PHP program, with its parent and members; no class text
 // is written.
 externClassDeclaration
-{ NestingLimit nesting(*this, "extern classes nested too deeply"); bool begun = false; }
+{ ExternClass externClass(*this); }
     :   "class"
-        begun = externClassHead
+        externClassHead
         // A token that can begin a member is the member's; only the others
         // are stray.
         (   options { generateAmbigWarnings = false; }
@@ -443,17 +443,17 @@ externClassDeclaration
         |   bad:~( SLASHCLASS | SLASHEXTERN | EOL | CLOSEVEL ) { reportStrayToken(bad); }
         )*
         externClassEnd
-        { if (begun) endExternClass(); }
+        { externClass.end(); }
     ;
 
-// The name, the parent, the end of the header; true once the class is
-// declared. A syntax error costs the rest of the line.
-externClassHead returns [bool begun = false]
+// The name, the parent, the end of the header. A syntax error costs the
+// rest of the line; the class is declared once its name is read.
+externClassHead
     :   { beginExternClass(); }
         (   externClassName
         |   identifierName
         )
-        { declareExternClass(); begun = true; }
+        { declareExternClass(); }
         (   "is"
             identifierName
             { setExternParent(currentIdentifier); }
@@ -649,7 +649,7 @@ classDeclaration
         classHead
         { openClassBody(); }
         (   // the end of the input ends the class (no "/class")
-            { LA(1) != antlr::Token::EOF_TYPE }?
+            { !atEndOfInput() }?
             classBodyElement
         )*
         SLASHCLASS
@@ -1944,11 +1944,10 @@ phpConstant
 // A PHP variable written as such, with its indexes; no lookup, type var.
 phpReference
 { RuleSteps steps(*this); }   // each index encloses the text before it
-    :   p:PHPID { exprAppend(text(p)); }
+    :   p:PHPID { appendPhpName(text(p)); }
         (   { steps.add(); }
             indexOpen boundExpression indexClose
         )*
-        { currentType = typeVar; }
     ;
 
 indexOpen
@@ -1960,7 +1959,7 @@ indexOpen
     ;
 
 indexClose
-    :   RIGHTSQUARE { exprAppendChar(']'); }
+    :   RIGHTSQUARE { closePhpIndex(); }
     ;
 
 commaSeparator

@@ -309,6 +309,11 @@ void reportExtraParent()
 
 // externClassDeclaration: "class" externClassHead ... externClassEnd
 // writes nothing; closes the class record and goes back to the class it interrupted
+size_t externClassesOpen()
+{
+    return openExternClasses.size();
+}
+
 void endExternClass()
 {
     symbolTable.endClass();

@@ -51,6 +51,9 @@ void takeExternClassName();
 void declareExternClass();
 void setExternParent(const std::string& name);
 void reportExtraParent();
+// The extern classes open (declared, not ended), and the end of the
+// innermost.
+size_t externClassesOpen();
 void endExternClass();
 // A new file: no extern class open, none interrupted.
 void forgetExternClasses();

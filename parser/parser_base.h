@@ -20,6 +20,7 @@
 #include "parser/call_actions.h"
 #include "parser/class_actions.h"
 #include "parser/expression_actions.h"
+#include "parser/head_actions.h"
 #include "parser/nesting.h"
 #include "parser/statement_actions.h"
 #include "parser/token_queue.h"
@@ -178,6 +179,7 @@ protected:
     // Page code may end a statement at "?>", at the end tag of a script
     // element or at the end of the input.
     bool codeEndsHere();
+    bool atEndOfInput() { return LA(1) == antlr::Token::EOF_TYPE; }
     // A statement end (or the code's end) at LA(1).
     bool statementEndAhead() { return LA(1) == T::EOL || LA(1) == T::SEMI || codeEndsHere(); }
     // A closing keyword ahead that no open statement takes.
@@ -403,6 +405,19 @@ struct ChainSteps : ChainScope, RuleSteps {
 struct NestingLimit {
     NestingLimit(ParserBase& parser, const char* what) { parser.refuseIfTooDeep(nesting, what); }
     NestingGuard nesting;
+};
+
+// An extern class, refused as it begins when nested too deeply; it ends
+// the class its head declared, if the head got so far.
+struct ExternClass : NestingLimit {
+    explicit ExternClass(ParserBase& parser)
+        : NestingLimit(parser, "extern classes nested too deeply"), open(externClassesOpen()) {}
+    void end() const
+    {
+        if (externClassesOpen() > open)
+            endExternClass();
+    }
+    size_t open;
 };
 
 // "break" or "continue": which one, and whether it was written.

@@ -479,6 +479,22 @@ void finishSegment(int steps)
     segmentSteps = steps;
 }
 
+// phpReference: PHPID (indexOpen boundExpression indexClose)*
+// writes: $name   as written; a PHP variable is of type var
+void appendPhpName(const std::string& token)
+{
+    exprAppend(token);
+    currentType = typeVar;
+}
+
+// indexClose, in phpReference: RIGHTSQUARE
+// writes: ]   the indexed value is of type var too
+void closePhpIndex()
+{
+    exprAppendChar(']');
+    currentType = typeVar;
+}
+
 // phpConstant: PHPCONSTANT
 // writes: name   (the text between "$(" and ")"), an integer
 void appendPhpConstant(const std::string& token)

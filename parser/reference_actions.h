@@ -97,6 +97,10 @@ public:
 private:
     RuleSteps brackets_;
 };
+// A PHP variable written as such ($name), and the closer of each of its
+// indexes: of type var, not looked up.
+void appendPhpName(const std::string& token);
+void closePhpIndex();
 // "$(name)": the bare name, an integer.
 void appendPhpConstant(const std::string& token);
 // An assignment's targets, and its operators.
