@@ -184,8 +184,7 @@ options { defaultErrorHandler = true; }
         // a name.
     |   { !indexedNameAhead() }?
         ( ( modifier )* ( "class" | typeSpec ( comma typeSpec )* ID ) ) =>
-        { beginDeclaration(); }
-        ( modifier )*
+        modifiers
         (   classDeclaration
         |   typedDeclaration
         )
@@ -546,6 +545,12 @@ classArrayPairs
         )*
     ;
 
+// The modifiers of a declaration, which begins with them.
+modifiers
+    :   { beginDeclaration(); }
+        ( modifier )*
+    ;
+
 // "static", "protected" and "private" are written; "const" makes a
 // constant; "volatile" changes nothing.
 modifier
@@ -606,8 +611,7 @@ typedClassDeclaration
 
 // A declaration inside a block or a function body.
 declaration
-    :   { beginDeclaration(); }
-        ( modifier )*
+    :   modifiers
         (   options { generateAmbigWarnings = false; }
         :   keywordType
             ( arrayPair )*
@@ -683,8 +687,7 @@ className
     ;
 
 classBodyElement
-    :   { beginDeclaration(); }
-        ( modifier )*
+    :   modifiers
         typedDeclaration
     |   newLine
     |   comment
@@ -2014,15 +2017,14 @@ identifierReference
             LEFTSQUARE boundExpression RIGHTSQUARE
             { closeIndexBound(segment); }
         |   ( LEFTSQUARE ( boundExpression )? ( DOTDOT | MINMIN ) ) =>
-            { segment.openBound(); }
+            { segment.openSlice(); }
             LEFTSQUARE
-            (   rangeOperator { sliceStart = ""; }
+            (   rangeOperator
             |   boundExpression { takeSliceStart(); }
                 rangeOperator
             )
             (   boundExpression { takeSliceEnd(); }
-            |   { sliceEnd = ""; }
-            )
+            )?
             RIGHTSQUARE
             { closeSliceBound(segment); }
         |   LEFTSQUARE RIGHTSQUARE
@@ -2257,7 +2259,7 @@ boundOperand
     |   integerLiteral
     |   stringLiteral
     |   phpReference
-    |   "zero" { appendKeywordValue("0", typeNumber); }
+    |   { appendKeywordConstant(); } "zero"
     |   ( ID LEFTPAR ) => callOperand
     |   ( literalToken DOT ) => literalMethodOperand
     |   ( ID ( DOT ID )* LEFTPAR ) => memberCallOperand

@@ -430,6 +430,15 @@ void openSegmentBound(SegmentState& segment)
     pushIndiceContext();
 }
 
+// identifierReference: LEFTSQUARE (boundExpression)? rangeOperator ...
+// writes nothing yet; the slice's bounds are the ones it gives
+void ReferenceSegment::openSlice()
+{
+    openBound();
+    sliceStart.clear();
+    sliceEnd.clear();
+}
+
 // identifierReference: LEFTSQUARE boundExpression RIGHTSQUARE
 // writes: [bound]   (a real bound cut to an integer)
 void closeIndexBound(const SegmentState& segment)

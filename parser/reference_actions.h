@@ -79,12 +79,13 @@ void finishSegment(int steps);
 class ReferenceSegment : public SegmentState {
 public:
     explicit ReferenceSegment(NestingStop& stop) : brackets_(stop) {}
-    // "[" of an index or a slice.
+    // "[" of an index or a slice; a slice has no bounds yet.
     void openBound()
     {
         brackets_.add();
         openSegmentBound(*this);
     }
+    void openSlice();
     // "[]".
     void takeCurrentElement()
     {
