@@ -1388,7 +1388,7 @@ doUntil
 // The case form of a do body: if and else on each case, the braces of the
 // else branches closed together, then the always statements.
 doCaseBody
-{ OpenedState opened = saveOpened(); }
+{ OpenedBefore opened; }
     :   firstCase
         ( caseClause )*
         ( elsePart )?
@@ -1429,7 +1429,7 @@ caseBlock
     ;
 
 alwaysClause
-{ OpenedState opened = saveOpened(); }
+{ OpenedBefore opened; }
     :   "always"
         ( COLON )?
         doBody
@@ -1872,11 +1872,11 @@ objectMemberChain
 { ChainSteps steps(*this); }
     :   { beginObjectChain(); }
         identifierReference
-        { steps.add(segmentSteps); }
+        { steps.addSegment(); }
         DOT
         (   { joinChainSegment(); }
             identifierReference
-            { steps.add(1 + segmentSteps); }
+            { steps.addJoinedSegment(); }
             DOT
         )*
         { beginChainCalls(); steps.add(); }
@@ -1992,11 +1992,11 @@ memberChain
 { RuleSteps steps(*this); }   // each join and each segment's brackets enclose the text before them
     :   { beginMemberChain(); }
         identifierReference
-        { steps.add(segmentSteps); }
+        { steps.addSegment(); }
         (   { joinMemberChain(); }
             DOT
             identifierReference
-            { steps.add(1 + segmentSteps); }
+            { steps.addJoinedSegment(); }
         )*
         { finishMemberChain(); }
     ;

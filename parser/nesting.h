@@ -59,6 +59,12 @@ private:
     int steps_ = 0;
 };
 
+// A reference chain nests in PHP as deep as it is long, each join ("->",
+// "::") and each bracket a level: a segment counts its brackets while it
+// is read and leaves their number here, and the chain counts them again,
+// with its joins, for as long as the chain goes on.
+extern int segmentSteps;
+
 // The steps a rule counts itself: a step too many ends the parse.
 class RuleSteps {
 public:
@@ -68,18 +74,15 @@ public:
         if (steps_.add(n))
             stop_.throwTooDeep();
     }
+    // A chain's segment just read (its brackets), after a join or first.
+    void addSegment() { add(segmentSteps); }
+    void addJoinedSegment() { add(1 + segmentSteps); }
     int count() const { return steps_.count(); }
 
 private:
     NestingStop& stop_;
     NestingSteps steps_;
 };
-
-// A reference chain nests in PHP as deep as it is long, each join ("->",
-// "::") and each bracket a level: a segment counts its brackets while it
-// is read and leaves their number here, and the chain counts them again,
-// with its joins, for as long as the chain goes on.
-extern int segmentSteps;
 
 // A flat chain is no nesting here: it costs the parser one loop step an
 // operator. PHP's compiler, though, recurses once for each operator of a

@@ -440,6 +440,11 @@ struct CallFrameGuard {
     CallFrameScope scope;
 };
 
+// What was open before a part of a do statement's case form.
+struct OpenedBefore : OpenedState {
+    OpenedBefore() : OpenedState(saveOpened()) {}
+};
+
 // A case of a do statement: its first token and what was open before it.
 struct CasePart {
     explicit CasePart(ParserBase& parser) : first(parser.LT(1)), opened(saveOpened()) {}
