@@ -491,6 +491,8 @@ externClassName
         { takeExternClassName(); }
     ;
 
+// "java.text." ID, "java." ID or "javax." ID: the start of a qualified
+// name, taken from the tokens ahead.
 javaClassName
     :   { takeJavaClassName(); }
         (   ( "java" DOT "text" ) =>
