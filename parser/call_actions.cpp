@@ -131,8 +131,9 @@ bool isAliasParameter()
 
 }  // namespace
 
-// callStatement, atCallStatement, literalMethodStatement: held for the
-// statement, so that its call frame is given back however it ends
+// callOperand, literalMethodOperand, memberCallOperand, silentCallOperand:
+// held for the operand, so that its call frame and the range and slice
+// bounds read around it are given back however it ends
 CallFrameScope::CallFrameScope(bool active) : active_(active)
 {
     if (active_)

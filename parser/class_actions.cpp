@@ -191,8 +191,8 @@ void closeClassAfterError()
 // --- Instance declarations
 
 // instanceDeclaration: identifierName, before the value
-// writes nothing; declares the object (a variable, whatever kind the last
-// declaration or lookup left) and opens a call frame for the constructor
+// writes nothing; declares the object as a variable and opens a call frame
+// for the constructor
 void beginInstance()
 {
     currentKind = kindDeclaration;
